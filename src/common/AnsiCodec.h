@@ -1,0 +1,8 @@
+// The program's 8-bit code page (Windows-1251 on every platform).
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+QString fromAnsi(const QByteArray& bytes);
+QByteArray toAnsi(const QString& text);

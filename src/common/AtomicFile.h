@@ -1,0 +1,9 @@
+// Every file the program writes goes through here: a temporary file, then a rename,
+// so a crash or a power cut never leaves a half-written file.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Replaces the file at path with data. Throws VeskorError (old file untouched) on failure.
+void writeFileAtomically(const QString& path, const QByteArray& data);

@@ -1,0 +1,207 @@
+#include "IniFile.h"
+
+#include "AnsiCodec.h"
+#include "AtomicFile.h"
+
+#include <QFile>
+
+#define SI_NO_CONVERSION
+#include <SimpleIni.h>
+
+#include <string>
+
+struct IniFile::Impl {
+    // case-insensitive names, repeated keys kept (the first one is read), no multi-line values
+    CSimpleIniA ini{false, true, false};
+};
+
+namespace {
+
+QByteArray stripQuotes(QByteArray value)
+{
+    if (value.size() >= 2) {
+        const char first = value.front();
+        if ((first == '"' || first == '\'') && value.back() == first)
+            value = value.mid(1, value.size() - 2);
+    }
+    return value;
+}
+
+std::string key8(const QString& s)
+{
+    return s.toStdString();
+}
+
+} // namespace
+
+IniFile::IniFile() : d(std::make_unique<Impl>())
+{
+    d->ini.SetSpaces(false);
+}
+
+IniFile::~IniFile() = default;
+
+bool IniFile::load(const QString& path)
+{
+    d->ini.Reset();
+    QFile file(path);
+    if (!file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    loadData(file.readAll());
+    return true;
+}
+
+void IniFile::loadData(const QByteArray& data)
+{
+    d->ini.Reset();
+    d->ini.LoadData(data.constData(), static_cast<size_t>(data.size()));
+}
+
+QByteArray IniFile::data() const
+{
+    std::string out;
+    d->ini.Save(out);
+    return QByteArray::fromStdString(out);
+}
+
+void IniFile::save(const QString& path) const
+{
+    writeFileAtomically(path, data());
+}
+
+QStringList IniFile::sections() const
+{
+    CSimpleIniA::TNamesDepend names;
+    d->ini.GetAllSections(names);
+    names.sort(CSimpleIniA::Entry::LoadOrder());
+    QStringList result;
+    for (const auto& entry : names)
+        result.append(QString::fromUtf8(entry.pItem));
+    return result;
+}
+
+bool IniFile::hasSection(const QString& section) const
+{
+    return d->ini.GetSection(key8(section).c_str()) != nullptr;
+}
+
+QStringList IniFile::keys(const QString& section) const
+{
+    CSimpleIniA::TNamesDepend names;
+    d->ini.GetAllKeys(key8(section).c_str(), names);
+    names.sort(CSimpleIniA::Entry::LoadOrder());
+    QStringList result;
+    for (const auto& entry : names)
+        result.append(QString::fromUtf8(entry.pItem));
+    return result;
+}
+
+bool IniFile::hasKey(const QString& section, const QString& key) const
+{
+    return readRaw(section, key).has_value();
+}
+
+std::optional<QByteArray> IniFile::readRaw(const QString& section, const QString& key) const
+{
+    const char* value = d->ini.GetValue(key8(section).c_str(), key8(key).c_str(), nullptr);
+    if (!value)
+        return std::nullopt;
+    return QByteArray(value);
+}
+
+QByteArray IniFile::readBytes(const QString& section, const QString& key,
+                              const QByteArray& defaultValue) const
+{
+    const auto raw = readRaw(section, key);
+    if (!raw)
+        return defaultValue.left(MaxValueBytes);
+    return stripQuotes(*raw).left(MaxValueBytes);
+}
+
+QString IniFile::readUtf8(const QString& section, const QString& key,
+                          const QString& defaultValue) const
+{
+    const auto raw = readRaw(section, key);
+    if (!raw)
+        return defaultValue;
+    return QString::fromUtf8(readBytes(section, key));
+}
+
+QString IniFile::readAnsi(const QString& section, const QString& key,
+                          const QString& defaultValue) const
+{
+    const auto raw = readRaw(section, key);
+    if (!raw)
+        return defaultValue;
+    return fromAnsi(readBytes(section, key));
+}
+
+int IniFile::readInteger(const QString& section, const QString& key, int defaultValue) const
+{
+    const auto raw = readRaw(section, key);
+    if (!raw)
+        return defaultValue;
+    return parseIniInteger(stripQuotes(*raw)).value_or(defaultValue);
+}
+
+bool IniFile::readBool(const QString& section, const QString& key, bool defaultValue) const
+{
+    return readInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void IniFile::writeBytes(const QString& section, const QString& key, const QByteArray& value)
+{
+    d->ini.SetValue(key8(section).c_str(), key8(key).c_str(), value.constData(), nullptr, true);
+}
+
+void IniFile::writeUtf8(const QString& section, const QString& key, const QString& value)
+{
+    writeBytes(section, key, value.toUtf8());
+}
+
+void IniFile::writeInteger(const QString& section, const QString& key, int value)
+{
+    writeBytes(section, key, QByteArray::number(value));
+}
+
+void IniFile::writeBool(const QString& section, const QString& key, bool value)
+{
+    writeBytes(section, key, value ? "1" : "0");
+}
+
+void IniFile::eraseSection(const QString& section)
+{
+    d->ini.Delete(key8(section).c_str(), nullptr, true);
+}
+
+std::optional<int> parseIniInteger(const QByteArray& raw)
+{
+    QByteArray text = raw.trimmed();
+    bool negative = false;
+    if (text.startsWith('-') || text.startsWith('+')) {
+        negative = text.startsWith('-');
+        text = text.mid(1);
+    }
+    int base = 10;
+    if (text.startsWith('$')) {
+        base = 16;
+        text = text.mid(1);
+    } else if (text.startsWith("0x") || text.startsWith("0X")) {
+        base = 16;
+        text = text.mid(2);
+    }
+    if (text.isEmpty() || text.startsWith('-') || text.startsWith('+'))
+        return std::nullopt;
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok, base);
+    if (!ok)
+        return std::nullopt;
+    // Hexadecimal may spell the full 32-bit pattern ($FFFFFFFF is -1); decimal may not.
+    const qlonglong limit = base == 16 ? 0xFFFFFFFFLL : 0x7FFFFFFFLL + (negative ? 1 : 0);
+    if (value > limit)
+        return std::nullopt;
+    const qlonglong signedValue = negative ? -value : value;
+    return static_cast<int>(static_cast<int32_t>(static_cast<uint32_t>(signedValue)));
+}

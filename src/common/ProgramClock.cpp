@@ -1,0 +1,14 @@
+#include "ProgramClock.h"
+
+#include <chrono>
+
+namespace {
+const auto g_start = std::chrono::steady_clock::now();
+}
+
+uint32_t ProgramClock::now()
+{
+    const auto elapsed = std::chrono::steady_clock::now() - g_start;
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+}

@@ -1,0 +1,39 @@
+#include "ScaledClock.h"
+
+ScaledClock::ScaledClock(double scale)
+    : m_scale(scale > 0 ? scale : 1.0), m_start(std::chrono::steady_clock::now())
+{
+}
+
+uint32_t ScaledClock::tickMs() const
+{
+    const auto elapsed = std::chrono::duration<double, std::milli>(
+        std::chrono::steady_clock::now() - m_start);
+    return static_cast<uint32_t>(static_cast<uint64_t>(elapsed.count() / m_scale));
+}
+
+std::chrono::microseconds ScaledClock::toReal(uint32_t ms) const
+{
+    return std::chrono::microseconds(static_cast<int64_t>(ms * 1000.0 * m_scale));
+}
+
+bool ScaledClock::sleepMs(uint32_t ms)
+{
+    std::unique_lock lock(m_mutex);
+    return !m_wake.wait_for(lock, toReal(ms), [this] { return m_interrupted; });
+}
+
+void ScaledClock::interrupt()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_interrupted = true;
+    }
+    m_wake.notify_all();
+}
+
+bool ScaledClock::interrupted() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_interrupted;
+}

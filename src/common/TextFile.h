@@ -1,0 +1,14 @@
+// The text-file rule shared by codes.txt, models.txt, autos.txt, report.htm and the
+// calibration database: byte order mark picks the encoding, else Windows-1251.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Decodes a whole file's bytes into lines. Lines end at CR, LF, CR LF or U+2028;
+// a terminator at the very end adds no empty line; a NUL character ends the text.
+QStringList decodeTextLines(const QByteArray& bytes);
+
+// Reads a file by the rule above. Throws VeskorError when it cannot be read.
+QStringList readTextFile(const QString& path);

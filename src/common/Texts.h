@@ -1,0 +1,60 @@
+// The string table: every user-visible text of the program, in Russian.
+// Texts are UTF-8 literals; text() turns one into a QString. Texts with %s/%d
+// placeholders are filled by the caller with the format it names.
+#pragma once
+
+#include <QString>
+
+namespace Texts {
+
+inline QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// ---- Common --------------------------------------------------------------
+
+inline constexpr const char* CaptionError = "Ошибка!";
+inline constexpr const char* CaptionConfirm = "Подтверждение";
+
+// ---- Adapter link: log lines ---------------------------------------------
+
+inline constexpr const char* LogPortInit = "Инициализация порта...";
+inline constexpr const char* LogPortOpening = "Открытие порта...";
+inline constexpr const char* LogPortInitError = "Ошибка инициализации порта: %s";
+inline constexpr const char* LogPortOpen = "Порт открыт...";
+inline constexpr const char* LogDataCommand = "Команда приёма данных %s...";
+inline constexpr const char* LogPidMapInit = "Инициализация карты PID (%s)...";
+inline constexpr const char* LogDataStart = "Начало приёма данных...";
+inline constexpr const char* LogDataStop = "Останавливаем прием данных...";
+inline constexpr const char* LogDumpCommand = "Команда приёма данных с %.3x по %.3x...";
+inline constexpr const char* LogOffsetMapInit = "Инициализация карты смещений...";
+inline constexpr const char* LogDataCheck = "Проверка данных...";
+inline constexpr const char* LogOffsetError = "Ошибка по смещению %.4x!";
+inline constexpr const char* LogDataOk = "Данные считаны без ошибок...";
+inline constexpr const char* LogDataErrors = "Данные содержат ошибки! Повторите попытку считывания!";
+inline constexpr const char* LogDataSaving = "Сохранение данных...";
+inline constexpr const char* LogOptionsError = "Ошибка чтения/записи опций модуля!";
+inline constexpr const char* LogCalibrationReset = "Сброс статуса/чтение кода калибровки...";
+inline constexpr const char* LogCalibrationError = "Ошибка сброса статуса/чтения кода калибровки!";
+inline constexpr const char* LogBootloaderAnswer = "Получен ответ от загрузчика...";
+inline constexpr const char* LogFlashing = "Прошивка...";
+inline constexpr const char* LogFlashError = "Ошибка во время программирования!";
+inline constexpr const char* LogVerifying = "Верификация...";
+inline constexpr const char* LogVerifyPassed = "Верификация пройдена!";
+inline constexpr const char* LogVerifyFailed = "Ошибка верификации данных!";
+inline constexpr const char* LogFirmwareDone = "Обновление прошивки успешно завершено!";
+
+// ---- Adapter link: texts of our own ----------------------------------------
+
+
+// ---- Dashboard widgets -----------------------------------------------------
+
+
+// ---- Dashboard profiles and trends ---------------------------------------
+
+
+// ---- Vehicles and reference data -----------------------------------------
+
+
+// ---- Main window -------------------------------------------------------------
+
+
+} // namespace Texts

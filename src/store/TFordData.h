@@ -1,0 +1,80 @@
+// The ECU data store: PID maps, conversion of raw words to engineering values,
+// per-PID display limits and the recorded history of PID values.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+// One run of samples of one PID.
+struct THistoryBlock {
+    static constexpr int Capacity = 10001;
+
+    uint32_t TSBegin = 0;  // program clock at the first sample
+    uint32_t TSLast = 0;   // program clock at the last sample
+    int32_t Interval = 0;  // gap between the last two samples (the clock itself for one sample)
+    std::array<uint16_t, Capacity> Values{}; // raw words, check nibble included
+    uint16_t Idx = 0;      // number of values stored
+};
+
+struct TPidLimits {
+    // Written on the GUI thread, read on the receive thread by StoreValue.
+    std::atomic<bool> RecordHistory{false};
+    float ScaleMin = 0;
+    float ScaleMax = 0;
+};
+
+class TFordData : public QObject {
+    Q_OBJECT
+
+public:
+    using SampleCallback =
+        std::function<void(uint32_t time, int32_t interval, uint16_t value, int item, uint8_t pid)>;
+    using ClockFunction = std::function<uint32_t()>;
+
+    static constexpr uint8_t TestSignalPid = 255;
+
+    explicit TFordData(QObject* owner = nullptr);
+    ~TFordData() override;
+
+    bool SelectTable(char letter);
+    bool StoreValue(uint8_t pid, uint16_t word);
+    static float ConvertValue(uint8_t pid, uint16_t word);
+    uint32_t FirstSampleTime(uint8_t pid) const;
+    uint32_t LastSampleTime(uint8_t pid) const;
+    bool ForEachSample(uint8_t pid, int item, const SampleCallback& callback, uint32_t upper,
+                       int32_t lower) const;
+    // Writes the PID's history as text (atomically). Throws VeskorError on failure.
+    void SaveHistory(uint8_t pid, const QString& fileName) const;
+    void SetDefaultLimits();
+
+    // The PID carried by position p (2 to 5) of frame f is PidMap(f * 4 + p - 2).
+    uint8_t PidMap(int index) const { return m_pidMap[index].load(std::memory_order_relaxed); }
+    TPidLimits& PidLimits(uint8_t pid) { return m_limits[pid]; }
+    const TPidLimits& PidLimits(uint8_t pid) const { return m_limits[pid]; }
+
+    // Number of blocks in a PID's history (for tests and diagnostics).
+    int BlockCount(uint8_t pid) const;
+    // A copy of one block's header and values.
+    THistoryBlock Block(uint8_t pid, int index) const;
+
+    // Replaces the program clock, for tests.
+    void setClock(ClockFunction clock);
+
+private:
+    uint32_t now() const;
+
+    std::array<std::atomic<uint8_t>, 64> m_pidMap{};
+    std::array<TPidLimits, 256> m_limits;
+    std::array<std::vector<std::unique_ptr<THistoryBlock>>, 256> m_history;
+    // Guards m_history: held for each append and for each block of a walk.
+    mutable std::mutex m_historyLock;
+    ClockFunction m_clock;
+};

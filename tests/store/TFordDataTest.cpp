@@ -1,0 +1,224 @@
+#include "store/TFordData.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+namespace {
+
+// A store whose program clock the test sets.
+struct ClockedStore {
+    uint32_t time = 0;
+    TFordData store;
+    ClockedStore() { store.setClock([this] { return time; }); }
+    void storeAt(uint32_t t, uint8_t pid, uint16_t word)
+    {
+        time = t;
+        ASSERT_TRUE(store.StoreValue(pid, word));
+    }
+};
+
+struct Sample {
+    uint32_t time;
+    int32_t interval;
+    uint16_t value;
+    bool operator==(const Sample&) const = default;
+};
+
+std::vector<Sample> walk(const TFordData& store, uint8_t pid, uint32_t upper, int32_t lower)
+{
+    std::vector<Sample> out;
+    store.ForEachSample(pid, 7, [&](uint32_t t, int32_t i, uint16_t v, int item, uint8_t p) {
+        EXPECT_EQ(item, 7);
+        EXPECT_EQ(p, pid);
+        out.push_back({t, i, v});
+    }, upper, lower);
+    return out;
+}
+
+} // namespace
+
+TEST(FordData, OnlyTheTestSignalRecordsFromTheStart)
+{
+    TFordData store;
+    for (int pid = 0; pid < 255; ++pid)
+        EXPECT_FALSE(store.PidLimits(uint8_t(pid)).RecordHistory) << pid;
+    EXPECT_TRUE(store.PidLimits(255).RecordHistory);
+    EXPECT_FALSE(store.StoreValue(1, 0xA123));
+    EXPECT_EQ(store.BlockCount(1), 0);
+    store.PidLimits(1).RecordHistory = true;
+    EXPECT_TRUE(store.StoreValue(1, 0xA123));
+    EXPECT_EQ(store.BlockCount(1), 1);
+}
+
+TEST(FordData, DefaultLimits)
+{
+    TFordData store;
+    EXPECT_EQ(store.PidLimits(1).ScaleMax, 6500.0f);
+    EXPECT_EQ(store.PidLimits(4).ScaleMin, -10.0f);
+    EXPECT_EQ(store.PidLimits(16).ScaleMax, 130.0f);
+    EXPECT_EQ(store.PidLimits(255).ScaleMax, 2500.0f);
+    EXPECT_EQ(store.PidLimits(2).ScaleMin, 0.0f);
+    EXPECT_EQ(store.PidLimits(2).ScaleMax, 0.0f);
+}
+
+TEST(FordData, SelectTableCopiesTheMapOrKeepsIt)
+{
+    TFordData store;
+    EXPECT_EQ(store.PidMap(0), 0);
+    ASSERT_TRUE(store.SelectTable('P'));
+    EXPECT_EQ(store.PidMap(4), 0x0E);   // frame 1, position 2
+    EXPECT_EQ(store.PidMap(9), 0x15);   // frame 2, position 3
+    EXPECT_EQ(store.PidMap(59), 0x25);  // frame 14, position 5
+    EXPECT_FALSE(store.SelectTable('X'));
+    EXPECT_EQ(store.PidMap(4), 0x0E);
+    ASSERT_TRUE(store.SelectTable('T'));
+    EXPECT_EQ(store.PidMap(0), 0x0A);
+    EXPECT_EQ(store.PidMap(63), 0x6A);
+    for (int i = 24; i < 64; ++i)
+        EXPECT_EQ(store.PidMap(i), 0x43 + i - 24) << i; // ascending from frame 6 on
+}
+
+TEST(FordData, ConvertValue)
+{
+    EXPECT_FLOAT_EQ(TFordData::ConvertValue(1, 0xA123), 1164.0f);
+    EXPECT_FLOAT_EQ(TFordData::ConvertValue(15, 0xA000 | 25), 10.0f);
+    EXPECT_FLOAT_EQ(TFordData::ConvertValue(16, 0x0010), 0.0f);
+    EXPECT_FLOAT_EQ(TFordData::ConvertValue(15, 0x0000), -32 * 5 / 9.0f);
+    EXPECT_EQ(TFordData::ConvertValue(13, 0xA000), 0.0f);
+    EXPECT_FLOAT_EQ(TFordData::ConvertValue(13, 0x0400), 2.0f);
+    EXPECT_EQ(TFordData::ConvertValue(200, 0x5FFF), 4095.0f);
+    EXPECT_FLOAT_EQ(TFordData::ConvertValue(4, 100), 25.0f);
+    EXPECT_FLOAT_EQ(TFordData::ConvertValue(12, 130), 15.0f);
+    EXPECT_FLOAT_EQ(TFordData::ConvertValue(17, 160), 10.0f);
+    EXPECT_FLOAT_EQ(TFordData::ConvertValue(23, 100), 50.0f);
+    EXPECT_FLOAT_EQ(TFordData::ConvertValue(24, 32), 1.609344f);
+    EXPECT_FLOAT_EQ(TFordData::ConvertValue(39, 1000), 48.8f);
+    EXPECT_FLOAT_EQ(TFordData::ConvertValue(42, 10), 160.0f);
+}
+
+TEST(FordData, APauseOfMoreThanTenGapsStartsABlock)
+{
+    ClockedStore s;
+    for (uint32_t t : {1000u, 1100u, 1200u, 2300u})
+        s.storeAt(t, 255, 0xA001);
+    ASSERT_EQ(s.store.BlockCount(255), 2);
+    EXPECT_EQ(s.store.Block(255, 0).Idx, 3);
+    EXPECT_EQ(s.store.Block(255, 1).Interval, 2300);
+    EXPECT_EQ(s.store.Block(255, 1).TSBegin, 2300u);
+}
+
+TEST(FordData, APauseOfTenGapsContinuesTheBlock)
+{
+    ClockedStore s;
+    for (uint32_t t : {1000u, 1100u, 2000u})
+        s.storeAt(t, 255, 0xA001);
+    ASSERT_EQ(s.store.BlockCount(255), 1);
+    const THistoryBlock b = s.store.Block(255, 0);
+    EXPECT_EQ(b.Idx, 3);
+    EXPECT_EQ(b.TSBegin, 1000u);
+    EXPECT_EQ(b.TSLast, 2000u);
+    EXPECT_EQ(b.Interval, 900);
+}
+
+TEST(FordData, The10002ndSampleStartsABlock)
+{
+    ClockedStore s;
+    uint32_t t = 5;
+    for (int i = 0; i < 10001; ++i)
+        s.storeAt(t++, 255, 0xA001);
+    EXPECT_EQ(s.store.BlockCount(255), 1);
+    s.storeAt(t, 255, 0xA001);
+    ASSERT_EQ(s.store.BlockCount(255), 2);
+    EXPECT_EQ(s.store.Block(255, 1).Interval, int32_t(t));
+}
+
+TEST(FordData, AHugeIntervalAlwaysContinues)
+{
+    ClockedStore s;
+    s.storeAt(300'000'000, 255, 0xA001); // Interval x 10 overflows 32 bits
+    s.storeAt(4'000'000'000u, 255, 0xA002);
+    EXPECT_EQ(s.store.BlockCount(255), 1);
+}
+
+TEST(FordData, ForEachSampleSpreadsSamplesAndHonoursTheUpperTime)
+{
+    ClockedStore s;
+    for (uint32_t t : {1000u, 1100u, 1200u, 1300u})
+        s.storeAt(t, 255, uint16_t(0xA000 | t / 100));
+    EXPECT_EQ(walk(s.store, 255, 5000, -1),
+              (std::vector<Sample>{{1000, 100, 10}, {1100, 100, 11}, {1200, 100, 12}, {1300, 100, 13}}));
+    EXPECT_EQ(walk(s.store, 255, 1250, -1), (std::vector<Sample>{{1000, 100, 10}, {1100, 100, 11}}));
+}
+
+TEST(FordData, ForEachSampleSkipsOldBlocksAndZeroWords)
+{
+    ClockedStore s;
+    s.storeAt(1000, 255, 0xA005);
+    s.storeAt(1100, 255, 0x0000);
+    s.storeAt(1200, 255, 0xFFFF);
+    s.storeAt(1300, 255, 0xA006);
+    s.storeAt(90000, 255, 0xA007);
+    s.storeAt(90100, 255, 0xA008);
+    EXPECT_EQ(walk(s.store, 255, 100000, -5).size(), 4u);
+    const auto recent = walk(s.store, 255, 100000, 1300); // first block ends at 1300: skipped
+    ASSERT_EQ(recent.size(), 2u);
+    EXPECT_EQ(recent[0].time, 90000u);
+    EXPECT_EQ(recent[1].value, 8);
+}
+
+TEST(FordData, SampleTimesWithAndWithoutHistory)
+{
+    ClockedStore s;
+    s.time = 777;
+    EXPECT_EQ(s.store.FirstSampleTime(255), 777u);
+    EXPECT_EQ(s.store.LastSampleTime(255), 777u);
+    s.storeAt(1000, 255, 0xA001);
+    s.storeAt(1100, 255, 0xA001);
+    s.storeAt(90000, 255, 0xA001);
+    EXPECT_EQ(s.store.FirstSampleTime(255), 1000u);
+    EXPECT_EQ(s.store.LastSampleTime(255), 90000u);
+}
+
+TEST(FordData, SaveHistoryWritesThreeLinesPerBlock)
+{
+    TempDir dir;
+    ClockedStore s;
+    s.storeAt(1000, 255, 0x8064);
+    s.storeAt(1100, 255, 0x606A);
+    s.storeAt(50000, 255, 0xA001);
+    s.store.SaveHistory(255, dir.file("dumpdata.txt"));
+    EXPECT_EQ(dir.read("dumpdata.txt"),
+              "i: 0, TSBegin: 1000, TSLast: 1100, interval: 100, idx: 2\r\n"
+              "median interval: 50.00\r\n"
+              "100,106,\r\n"
+              "i: 1, TSBegin: 50000, TSLast: 50000, interval: 50000, idx: 1\r\n"
+              "median interval: 1.00\r\n"
+              "1,\r\n");
+
+    s.store.SaveHistory(1, dir.file("empty.txt"));
+    EXPECT_TRUE(QFile::exists(dir.file("empty.txt")));
+    EXPECT_TRUE(dir.read("empty.txt").isEmpty());
+}
+
+TEST(FordData, AppendAndWalkMayRunOnTwoThreads)
+{
+    TFordData store;
+    std::atomic<bool> done{false};
+    std::thread writer([&] {
+        for (int i = 0; i < 50000; ++i)
+            store.StoreValue(255, uint16_t(0xA000 | (i & 0xFFF)));
+        done = true;
+    });
+    size_t walked = 0;
+    while (!done)
+        store.ForEachSample(255, 0, [&](uint32_t, int32_t, uint16_t, int, uint8_t) { ++walked; },
+                            0xFFFFFFFFu, -1);
+    writer.join();
+    size_t total = 0;
+    for (int b = 0; b < store.BlockCount(255); ++b)
+        total += store.Block(255, b).Idx;
+    EXPECT_EQ(total, 50000u);
+}

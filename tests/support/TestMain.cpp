@@ -1,0 +1,22 @@
+// GoogleTest entry point with a Qt application object, so tests may post events,
+// run event loops and (in the GUI variant) create widgets offscreen.
+#include <gtest/gtest.h>
+
+#ifdef VESKOR_TEST_GUI
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#endif
+
+int main(int argc, char** argv)
+{
+#ifdef VESKOR_TEST_GUI
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    ::testing::InitGoogleTest(&argc, argv);
+    TestApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
