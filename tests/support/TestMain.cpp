@@ -12,6 +12,11 @@ using TestApplication = QCoreApplication;
 
 int main(int argc, char** argv)
 {
+    // Tests find the built programs and the data files copied beside them here.
+    if (qEnvironmentVariableIsEmpty("VESKOR_BIN"))
+        qputenv("VESKOR_BIN", VESKOR_BIN_DIR);
+    if (qEnvironmentVariableIsEmpty("VESKOR_DATA"))
+        qputenv("VESKOR_DATA", VESKOR_BIN_DIR);
 #ifdef VESKOR_TEST_GUI
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
