@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QStringView>
-
 #include <cstdint>
 
 namespace CalibrationCode {

@@ -47,8 +47,8 @@ void loadCarProfiles(CarProfiles& profiles, const IniFile& ini)
         p.Name = ini.readAnsi(section, "Name", UnknownCarProfileName);
         // Addresses are 16-bit: larger numbers keep their low 16 bits (70000 gives 4464).
         p.AddrAdaptive = static_cast<uint16_t>(ini.readInteger(section, "AddrAdaptive", 0));
-        p.AddrAdaptiveChecksum =
-            static_cast<uint16_t>(ini.readInteger(section, "AddrAdaptiveChecksum", 0));
+        p.AddrAdaptiveChecksum
+            = static_cast<uint16_t>(ini.readInteger(section, "AddrAdaptiveChecksum", 0));
         if (!profiles.append(p))
             break;
     }

@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QRegularExpression>
-
 #include <cmath>
 #include <utility>
 

@@ -3,10 +3,9 @@
 #pragma once
 
 #include <QDate>
-#include <QTime>
 #include <QLocale>
 #include <QString>
-
+#include <QTime>
 #include <optional>
 
 class DateTimeText {

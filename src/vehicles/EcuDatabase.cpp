@@ -50,7 +50,7 @@ void loadEcuDatabaseScrambled(EcuProfiles& profiles, QByteArray scrambled)
 {
     profiles.clear();
     xorWithOffset(reinterpret_cast<unsigned char*>(scrambled.data()),
-                  static_cast<std::size_t>(scrambled.size()));
+        static_cast<std::size_t>(scrambled.size()));
     addEcuDatabaseLines(profiles, decodeTextLines(scrambled));
 }
 

@@ -6,7 +6,6 @@
 
 #include <QByteArray>
 #include <QStringList>
-
 #include <optional>
 
 // Empties the table and fills it from the embedded resource. Returns false (table left

@@ -5,7 +5,6 @@
 #include "EcuProfiles.h"
 
 #include <QString>
-
 #include <array>
 
 struct EcuInfoField {

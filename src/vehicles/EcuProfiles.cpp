@@ -2,7 +2,10 @@
 
 #include "CalibrationCode.h"
 
-EcuProfiles::EcuProfiles() : m_table(CalibrationCode::Last + 1) { }
+EcuProfiles::EcuProfiles()
+    : m_table(CalibrationCode::Last + 1)
+{
+}
 
 void EcuProfiles::clear()
 {

@@ -5,7 +5,6 @@
 #include "TEECProfile.h"
 
 #include <QStringView>
-
 #include <memory>
 #include <vector>
 

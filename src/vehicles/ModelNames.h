@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QStringList>
-
 #include <optional>
 
 inline constexpr const char* ModelNamesFile = "models.txt";

@@ -11,10 +11,10 @@ inline constexpr const char* RegisterFile = "autos.ini";
 
 // Appends the vehicles of the file, in file order, to the register. Returns false (and
 // adds nothing) when the file doesn't exist; throws VeskorError when it can't be read.
-bool LoadRegister(VehicleRegister& vehicles, const QString& path,
-                  const DateTimeText& dates = DateTimeText());
+bool LoadRegister(
+    VehicleRegister& vehicles, const QString& path, const DateTimeText& dates = DateTimeText());
 
 // Writes the register so that the file holds exactly its vehicles, atomically: on
 // failure the old file stays whole and VeskorError names the file.
 void SaveRegister(const VehicleRegister& vehicles, const QString& path,
-                  const DateTimeText& dates = DateTimeText());
+    const DateTimeText& dates = DateTimeText());

@@ -24,17 +24,44 @@ std::optional<int> wholeNumber(const QString& text)
     return parseIniInteger(text.toUtf8());
 }
 
-// The text lines of a vehicle, in order; the eighth is read and not used.
-enum TextLine { tlName, tlModel, tlYear, tlVIN, tlPlate, tlLastRead, tlComment, tlUnused };
+// The text lines of a vehicle, in order: the name, then the six display texts; the
+// eighth is read and not used.
+enum TextLine { tlName, tlFirstSubItem, tlUnused = tlFirstSubItem + VehicleEntry::SubItemCount };
+
+// The record takes each display text: the year as a number, the date as a date.
+void fillRecord(TAuto& record, VehicleEntry::SubItem item, const QString& line,
+    const DateTimeText& dates, double loadTime)
+{
+    switch (item) {
+    case VehicleEntry::Model:
+        record.Model = line;
+        break;
+    case VehicleEntry::Year:
+        record.Year = wholeNumber(line).value_or(0);
+        break;
+    case VehicleEntry::VIN:
+        record.VIN = line;
+        break;
+    case VehicleEntry::Plate:
+        record.Plate = line;
+        break;
+    case VehicleEntry::LastRead:
+        record.LastRead = dates.parse(line).value_or(loadTime);
+        break;
+    case VehicleEntry::Comment:
+        record.Comment = line;
+        break;
+    }
+}
 
 } // namespace
 
-void importRegisterLines(VehicleRegister& vehicles, const QStringList& lines,
-                         const DateTimeText& dates)
+void importRegisterLines(
+    VehicleRegister& vehicles, const QStringList& lines, const DateTimeText& dates)
 {
     const double loadTime = DateTimeText::now();
     VehicleEntry* vehicle = nullptr; // the vehicle that text lines fill, if any
-    int textLine = 0;
+    int textLine = tlName;
 
     for (const QString& raw : lines) {
         const QString line = trimBlanks(raw);
@@ -48,41 +75,16 @@ void importRegisterLines(VehicleRegister& vehicles, const QStringList& lines,
         }
         if (!vehicle)
             continue;
-        TAuto& record = vehicle->Record;
-        switch (textLine++) {
-        case tlName:
+        const int index = textLine++;
+        if (index == tlName) {
             vehicle->Caption = line;
-            record.Name = line;
-            break;
-        case tlModel:
-            vehicle->SubItems[VehicleEntry::Model] = line;
-            record.Model = line;
-            break;
-        case tlYear:
-            vehicle->SubItems[VehicleEntry::Year] = line;
-            record.Year = wholeNumber(line).value_or(0);
-            break;
-        case tlVIN:
-            vehicle->SubItems[VehicleEntry::VIN] = line;
-            record.VIN = line;
-            break;
-        case tlPlate:
-            vehicle->SubItems[VehicleEntry::Plate] = line;
-            record.Plate = line;
-            break;
-        case tlLastRead:
-            vehicle->SubItems[VehicleEntry::LastRead] = line;
-            record.LastRead = dates.parse(line).value_or(loadTime);
-            break;
-        case tlComment:
-            vehicle->SubItems[VehicleEntry::Comment] = line;
-            record.Comment = line;
-            break;
-        case tlUnused:
-            break;
-        default:
+            vehicle->Record.Name = line;
+        } else if (index < tlUnused) {
+            const auto item = static_cast<VehicleEntry::SubItem>(index - tlFirstSubItem);
+            vehicle->SubItems[item] = line;
+            fillRecord(vehicle->Record, item, line, dates, loadTime);
+        } else if (index > tlUnused) {
             vehicle = nullptr; // a ninth text line closes the vehicle
-            break;
         }
     }
 }

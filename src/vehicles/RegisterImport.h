@@ -12,8 +12,8 @@ inline constexpr const char* OldRegisterFile = "autos.txt";
 
 // Appends the vehicles of the file to the register. Returns false (and adds nothing) when
 // the file doesn't exist; throws VeskorError when it can't be read. Writes nothing.
-bool ImportRegister(VehicleRegister& vehicles, const QString& path,
-                    const DateTimeText& dates = DateTimeText());
+bool ImportRegister(
+    VehicleRegister& vehicles, const QString& path, const DateTimeText& dates = DateTimeText());
 // The same from the file's lines.
-void importRegisterLines(VehicleRegister& vehicles, const QStringList& lines,
-                         const DateTimeText& dates);
+void importRegisterLines(
+    VehicleRegister& vehicles, const QStringList& lines, const DateTimeText& dates);

@@ -39,8 +39,9 @@ template <typename W> W* named(W* widget, const char* objectName)
 } // namespace
 
 TfrmAddEditAuto::TfrmAddEditAuto(QWidget* parent, const QString& modelsPath)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+            | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAddEditAuto"));
     setWindowTitle(text(Texts::AutoDialogCaption));
@@ -169,8 +170,8 @@ void TfrmAddEditAuto::loadModels(const QString& path)
 
 void TfrmAddEditAuto::warn(const QString& message)
 {
-    QMessageBox box(QMessageBox::Warning, text(Texts::CaptionError), message, QMessageBox::Ok,
-                    this);
+    QMessageBox box(
+        QMessageBox::Warning, text(Texts::CaptionError), message, QMessageBox::Ok, this);
     box.exec();
 }
 

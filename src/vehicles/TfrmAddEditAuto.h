@@ -29,8 +29,8 @@ public:
 
     // Reads the model names; a missing file is reported in a message box owned by the
     // dialog, which then opens without model choices.
-    explicit TfrmAddEditAuto(QWidget* parent = nullptr,
-                             const QString& modelsPath = programFile(ModelNamesFile));
+    explicit TfrmAddEditAuto(
+        QWidget* parent = nullptr, const QString& modelsPath = programFile(ModelNamesFile));
 
     // Makes the dialog taller by the notice's height plus a gap and shows the notice
     // ("a vehicle not in the list has been connected") above the fields.

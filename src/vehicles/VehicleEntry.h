@@ -6,7 +6,6 @@
 #include "TAuto.h"
 
 #include <QString>
-
 #include <array>
 
 class DateTimeText;

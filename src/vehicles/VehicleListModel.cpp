@@ -2,7 +2,10 @@
 
 #include "common/Texts.h"
 
-VehicleListModel::VehicleListModel(QObject* parent) : QAbstractTableModel(parent) { }
+VehicleListModel::VehicleListModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{
+}
 
 int VehicleListModel::rowCount(const QModelIndex& parent) const
 {
@@ -27,8 +30,13 @@ QVariant VehicleListModel::data(const QModelIndex& index, int role) const
 QVariant VehicleListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     static constexpr const char* headers[ColumnCount] = {
-        Texts::ColumnName,  Texts::ColumnModel,    Texts::ColumnYear,    Texts::ColumnVIN,
-        Texts::ColumnPlate, Texts::ColumnLastRead, Texts::ColumnComment,
+        Texts::ColumnName,
+        Texts::ColumnModel,
+        Texts::ColumnYear,
+        Texts::ColumnVIN,
+        Texts::ColumnPlate,
+        Texts::ColumnLastRead,
+        Texts::ColumnComment,
     };
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
         || section >= ColumnCount)

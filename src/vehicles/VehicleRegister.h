@@ -4,7 +4,6 @@
 #include "VehicleEntry.h"
 
 #include <QStringList>
-
 #include <vector>
 
 class VehicleRegister {

@@ -1,4 +1,5 @@
 #include "common/AtomicFile.h"
+
 #include "common/Errors.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"

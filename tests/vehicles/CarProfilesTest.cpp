@@ -1,9 +1,9 @@
-#include "common/IniFile.h"
-#include "support/TempDir.h"
 #include "vehicles/CarProfiles.h"
 
-#include <QDir>
+#include "common/IniFile.h"
+#include "support/TempDir.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,8 +43,8 @@ TEST(CarProfiles, SectionsKeepFileOrderAndValuesTheirDefaults)
                                           "[bad]\nAddrAdaptive=12abc\nAddrAdaptiveChecksum=\n");
     ASSERT_EQ(profiles.count(), 4);
     EXPECT_EQ(profiles.names(),
-              (QStringList{ "Unknown Ford Model", "Second", "Unknown Ford Model",
-                            "Unknown Ford Model" }));
+        (QStringList {
+            "Unknown Ford Model", "Second", "Unknown Ford Model", "Unknown Ford Model" }));
     EXPECT_EQ(profiles.at(0)->AddrAdaptive, 416);
     EXPECT_EQ(profiles.at(0)->AddrAdaptiveChecksum, 416);
     EXPECT_EQ(profiles.at(1)->AddrAdaptive, 416);

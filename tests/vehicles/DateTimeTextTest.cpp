@@ -52,7 +52,8 @@ TEST(DateTimeText, WrittenTextReadsBack)
 {
     for (const QLocale& locale : { Russian, American, QLocale::c(), QLocale(QLocale::German) }) {
         const DateTimeText dates(locale);
-        for (double value : { 0.0, at(1995, 7, 1), at(2024, 12, 31, 23, 59, 59), at(2001, 1, 2, 0, 0, 1) }) {
+        for (double value :
+            { 0.0, at(1995, 7, 1), at(2024, 12, 31, 23, 59, 59), at(2001, 1, 2, 0, 0, 1) }) {
             const auto back = dates.parse(dates.format(value));
             ASSERT_TRUE(back.has_value()) << dates.format(value).toStdString();
             EXPECT_DOUBLE_EQ(*back, value) << dates.format(value).toStdString();

@@ -1,18 +1,18 @@
+#include "vehicles/EcuDatabase.h"
+
 #include "common/Texts.h"
 #include "vehicles/CalibrationScramble.h"
 #include "vehicles/CommaText.h"
-#include "vehicles/EcuDatabase.h"
 #include "vehicles/EcuInfo.h"
 
 #include <QFile>
-
 #include <gtest/gtest.h>
 
 namespace {
 
 // A database line with the given code in field 10; fields 1 to 9 name themselves.
 QString line(const QString& code, const QString& model = QStringLiteral("Sierra"),
-             const QString& pats = QStringLiteral("0"))
+    const QString& pats = QStringLiteral("0"))
 {
     return QStringLiteral("x,%1,hw,2.0,1989-1993,pc,fin,cat,%2,strat,%3").arg(model, pats, code);
 }
@@ -33,25 +33,26 @@ QString u8(const char* s)
 
 TEST(CommaText, BlanksAndCommasSeparateFields)
 {
-    EXPECT_EQ(splitCommaText(u"  a b,c ,  d\t,e  "), (QStringList{ "a", "b", "c", "d", "e" }));
-    EXPECT_EQ(splitCommaText(u"a,,b"), (QStringList{ "a", "", "b" }));
-    EXPECT_EQ(splitCommaText(u"a , , b"), (QStringList{ "a", "", "b" }));
-    EXPECT_EQ(splitCommaText(u",a"), (QStringList{ "", "a" }));
+    EXPECT_EQ(splitCommaText(u"  a b,c ,  d\t,e  "), (QStringList { "a", "b", "c", "d", "e" }));
+    EXPECT_EQ(splitCommaText(u"a,,b"), (QStringList { "a", "", "b" }));
+    EXPECT_EQ(splitCommaText(u"a , , b"), (QStringList { "a", "", "b" }));
+    EXPECT_EQ(splitCommaText(u",a"), (QStringList { "", "a" }));
     // A comma that ends the line adds an empty field; blanks after it don't.
-    EXPECT_EQ(splitCommaText(u"a,b,"), (QStringList{ "a", "b", "" }));
-    EXPECT_EQ(splitCommaText(u"a,b, "), (QStringList{ "a", "b" }));
+    EXPECT_EQ(splitCommaText(u"a,b,"), (QStringList { "a", "b", "" }));
+    EXPECT_EQ(splitCommaText(u"a,b, "), (QStringList { "a", "b" }));
     EXPECT_TRUE(splitCommaText(u"   ").isEmpty());
 }
 
 TEST(CommaText, QuotedFieldsKeepBlanksCommasAndDoubledQuotes)
 {
     EXPECT_EQ(splitCommaText(u"1,\"Ford Sierra, 2.0\" ,x"),
-              (QStringList{ "1", "Ford Sierra, 2.0", "x" }));
-    EXPECT_EQ(splitCommaText(u"\"say \"\"hi\"\"\",\"\""), (QStringList{ "say \"hi\"", "" }));
-    EXPECT_EQ(splitCommaText(u"\"open to the end, here"), (QStringList{ "open to the end, here" }));
-    EXPECT_EQ(splitCommaText(u"a\"b c"), (QStringList{ "a\"b", "c" }));
+        (QStringList { "1", "Ford Sierra, 2.0", "x" }));
+    EXPECT_EQ(splitCommaText(u"\"say \"\"hi\"\"\",\"\""), (QStringList { "say \"hi\"", "" }));
+    EXPECT_EQ(
+        splitCommaText(u"\"open to the end, here"), (QStringList { "open to the end, here" }));
+    EXPECT_EQ(splitCommaText(u"a\"b c"), (QStringList { "a\"b", "c" }));
     // A NUL ends the line.
-    EXPECT_EQ(splitCommaText(QStringView(u"a,b\0c,d", 7)), (QStringList{ "a", "b" }));
+    EXPECT_EQ(splitCommaText(QStringView(u"a,b\0c,d", 7)), (QStringList { "a", "b" }));
 }
 
 TEST(EcuDatabase, CodesAreHexadecimalInEitherCase)
@@ -126,8 +127,7 @@ TEST(EcuDatabase, AnUnquotedModelWithABlankShiftsTheFields)
 TEST(EcuDatabase, OnlyTheTextOneMeansAnImmobiliser)
 {
     const EcuProfiles profiles = load({ line("1", "m", "1"), line("2", "m", "0"),
-                                        line("3", "m", ""), line("4", "m", "yes"),
-                                        line("5", "m", "01") });
+        line("3", "m", ""), line("4", "m", "yes"), line("5", "m", "01") });
     EXPECT_TRUE(profiles.at(1)->PATS);
     for (int code = 2; code <= 5; ++code)
         EXPECT_FALSE(profiles.at(code)->PATS) << code;
@@ -149,7 +149,7 @@ TEST(EcuDatabase, ScrambledTextIsReadBackWhole)
     EXPECT_EQ(scrambled.indexOf("Sierra"), -1);
 
     EcuProfiles profiles;
-    profiles.insert(99, TEECProfile{}); // loading starts from an empty table
+    profiles.insert(99, TEECProfile {}); // loading starts from an empty table
     loadEcuDatabaseScrambled(profiles, scrambled);
     EXPECT_EQ(profiles.count(), 20);
     EXPECT_EQ(profiles.at(99), nullptr);
@@ -196,12 +196,13 @@ TEST(EcuInfo, ARecordFillsTheTenFieldsInTheOrderShown)
         captions.append(Texts::text(f.Caption));
         values.append(f.Value);
     }
-    EXPECT_EQ(captions, (QStringList{ u8("Модель:"), u8("Годы выпуска:"), u8("Объем двигателя:"),
-                                      u8("Аппаратная ревизия:"), u8("Стратегия:"),
-                                      u8("Код продукта:"), u8("Код FINIS:"), u8("Код CATCH:"),
-                                      u8("Код калибровки:"), u8("Иммобилайзер:") }));
-    EXPECT_EQ(values, (QStringList{ "Sierra", "1989", "2.0", "HW", "STR", "PC", "FIN", "CAT",
-                                    "4baa", u8("да") }));
+    EXPECT_EQ(captions,
+        (QStringList { u8("Модель:"), u8("Годы выпуска:"), u8("Объем двигателя:"),
+            u8("Аппаратная ревизия:"), u8("Стратегия:"), u8("Код продукта:"), u8("Код FINIS:"),
+            u8("Код CATCH:"), u8("Код калибровки:"), u8("Иммобилайзер:") }));
+    EXPECT_EQ(values,
+        (QStringList {
+            "Sierra", "1989", "2.0", "HW", "STR", "PC", "FIN", "CAT", "4baa", u8("да") }));
     EXPECT_EQ(ecuInfoFor(load({ line("4BAA") }), "4BAA").Fields[EcuInfo::PATS].Value, u8("нет"));
 }
 

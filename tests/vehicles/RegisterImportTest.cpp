@@ -1,6 +1,7 @@
+#include "vehicles/RegisterImport.h"
+
 #include "common/AnsiCodec.h"
 #include "support/TempDir.h"
-#include "vehicles/RegisterImport.h"
 
 #include <gtest/gtest.h>
 
@@ -43,16 +44,15 @@ TEST(RegisterImport, NumberLineThenSevenTextLinesMakeAVehicle)
     ASSERT_EQ(r.size(), 1);
     const VehicleEntry& v = r.at(0);
     EXPECT_EQ(v.Caption, u8("Мой Ford"));
-    EXPECT_EQ(v.SubItems, (std::array<QString, 6>{ "Escort", "1995", "WF0AXXGCAALA12345",
-                                                  u8("А123ВС"), "05.03.2024 14:07:09",
-                                                  u8("замена ремня") }));
+    EXPECT_EQ(v.SubItems,
+        (std::array<QString, 6> { "Escort", "1995", "WF0AXXGCAALA12345", u8("А123ВС"),
+            "05.03.2024 14:07:09", u8("замена ремня") }));
     EXPECT_EQ(v.Record.Name, u8("Мой Ford"));
     EXPECT_EQ(v.Record.Model, "Escort");
     EXPECT_EQ(v.Record.Year, 1995);
     EXPECT_EQ(v.Record.VIN, "WF0AXXGCAALA12345");
     EXPECT_EQ(v.Record.Plate, u8("А123ВС"));
-    EXPECT_EQ(v.Record.LastRead,
-              DateTimeText::fromDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)));
+    EXPECT_EQ(v.Record.LastRead, DateTimeText::fromDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)));
     EXPECT_EQ(v.Record.Comment, u8("замена ремня"));
     EXPECT_TRUE(v.Record.CalID.isEmpty());
     EXPECT_EQ(v.Record.CarProfile, 0);
@@ -61,7 +61,7 @@ TEST(RegisterImport, NumberLineThenSevenTextLinesMakeAVehicle)
 TEST(RegisterImport, ANumberLineOfZeroOrBelowAddsAnEmptyVehicle)
 {
     const VehicleRegister r = imported({ "0", "ignored name", "ignored model", "-5", "ignored",
-                                         "999", "Third", "$10", "Fourth", "1000" });
+        "999", "Third", "$10", "Fourth", "1000" });
     ASSERT_EQ(r.size(), 4);
     for (int i : { 0, 1 }) {
         EXPECT_TRUE(r.at(i).Caption.isEmpty());

@@ -85,10 +85,11 @@ TEST(Register, TheFileHoldsExactlyTheVehiclesOfTheList)
 
     IniFile ini;
     ASSERT_TRUE(ini.load(dir.file("autos.ini")));
-    EXPECT_EQ(ini.sections(), (QStringList{ "0", "1" }));
+    EXPECT_EQ(ini.sections(), (QStringList { "0", "1" }));
     EXPECT_EQ(ini.readUtf8("1", "Name"), u8("Ёлка"));
-    EXPECT_EQ(ini.keys("0"), (QStringList{ "Name", "Model", "Year", "VIN", "Plate", "LastRead",
-                                           "Comment", "CarProfile", "CalID" }));
+    EXPECT_EQ(ini.keys("0"),
+        (QStringList { "Name", "Model", "Year", "VIN", "Plate", "LastRead", "Comment", "CarProfile",
+            "CalID" }));
 
     SaveRegister(VehicleRegister(), dir.file("autos.ini"), Dates);
     EXPECT_TRUE(loaded(dir.file("autos.ini")).isEmpty());
@@ -115,8 +116,9 @@ TEST(Register, MissingOrUnreadableValuesTakeTheirDefaults)
 {
     TempDir dir;
     const QByteArray longComment = QByteArray("Ж").repeated(1500); // 3000 bytes
-    dir.write("autos.ini", "[first]\nYear=$7C5\nLastRead=not a date\nComment=" + longComment
-                               + "\n[Second]\nYear=19x5\nCarProfile=abc\n");
+    dir.write("autos.ini",
+        "[first]\nYear=$7C5\nLastRead=not a date\nComment=" + longComment
+            + "\n[Second]\nYear=19x5\nCarProfile=abc\n");
     const double before = DateTimeText::now();
     const VehicleRegister r = loaded(dir.file("autos.ini"));
     const double after = DateTimeText::now();

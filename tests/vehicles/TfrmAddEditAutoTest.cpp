@@ -1,5 +1,6 @@
-#include "support/TempDir.h"
 #include "vehicles/TfrmAddEditAuto.h"
+
+#include "support/TempDir.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -13,10 +14,8 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -97,8 +96,8 @@ TEST_F(DialogTest, HasItsCaptionSizeAndControls)
     EXPECT_EQ(child<QPushButton>(dialog, "btnSave")->text(), u8("Сохранить"));
     EXPECT_EQ(child<QPushButton>(dialog, "btnCancel")->text(), u8("Отмена"));
     EXPECT_EQ(child<QLineEdit>(dialog, "edCalID")->toolTip(),
-              u8("Калибровочный код считывается из EEC-IV в момент подключения. Вручную вводить "
-                 "не нужно."));
+        u8("Калибровочный код считывается из EEC-IV в момент подключения. Вручную вводить "
+           "не нужно."));
     auto* year = child<QSpinBox>(dialog, "spYear");
     EXPECT_EQ(year->minimum(), 1980);
     EXPECT_EQ(year->maximum(), 2100);
@@ -140,9 +139,10 @@ TEST_F(DialogTest, FilledFieldsReadBackAndTheNoticeMakesItTaller)
     auto* notice = child<QLabel>(dialog, "stMsg");
     EXPECT_TRUE(notice->isVisible());
     EXPECT_EQ(notice->size(), QSize(497, 57));
-    EXPECT_EQ(notice->text(), u8(" Определено подключение автомобиля, отсутствующего в списке. "
-                                 "Пожалуйста, заполните данные по автомобилю и сохраните в "
-                                 "списке автомобилей."));
+    EXPECT_EQ(notice->text(),
+        u8(" Определено подключение автомобиля, отсутствующего в списке. "
+           "Пожалуйста, заполните данные по автомобилю и сохраните в "
+           "списке автомобилей."));
     auto* registration = child<QGroupBox>(dialog, "gbRegistration");
     EXPECT_LE(notice->geometry().bottom(), registration->geometry().top());
 
@@ -231,7 +231,8 @@ TEST_F(DialogTest, WithoutModelsFileItWarnsAndStillOpens)
 {
     MessageBoxWatch watch;
     std::unique_ptr<TfrmAddEditAuto> dialog;
-    watch.during([&] { dialog = std::make_unique<TfrmAddEditAuto>(nullptr, dir.file("none.txt")); });
+    watch.during(
+        [&] { dialog = std::make_unique<TfrmAddEditAuto>(nullptr, dir.file("none.txt")); });
     EXPECT_EQ(watch.caption, u8("Ошибка!"));
     EXPECT_EQ(watch.text, u8("Не найден файл моделей models.txt!"));
     EXPECT_EQ(watch.icon, QMessageBox::Warning);

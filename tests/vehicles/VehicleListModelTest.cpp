@@ -1,7 +1,6 @@
 #include "vehicles/VehicleListModel.h"
 
 #include <QSignalSpy>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,7 +25,7 @@ TEST(VehicleListModel, ColumnsAreTheNameAndTheSixDisplayTexts)
     for (int c = 0; c < model.columnCount(); ++c)
         headers.append(model.headerData(c, Qt::Horizontal).toString());
     EXPECT_EQ(headers.join(u'|'),
-              QString::fromUtf8("Название|Модель|Год выпуска|VIN|Номер|Дата диагностики|Примечания"));
+        QString::fromUtf8("Название|Модель|Год выпуска|VIN|Номер|Дата диагностики|Примечания"));
 
     model.append(entry("A"));
     ASSERT_EQ(model.rowCount(), 1);
@@ -50,7 +49,7 @@ TEST(VehicleListModel, ChangesAreAnnouncedToTheView)
     EXPECT_TRUE(model.removeRow(1));
     EXPECT_FALSE(model.removeRow(5));
     EXPECT_EQ(removed.count(), 1);
-    EXPECT_EQ(model.vehicles().captions(), (QStringList{ "A", "C" }));
+    EXPECT_EQ(model.vehicles().captions(), (QStringList { "A", "C" }));
 
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
     model.replace(1, entry("D"));
@@ -61,5 +60,5 @@ TEST(VehicleListModel, ChangesAreAnnouncedToTheView)
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
     model.append(entry("E"));
     EXPECT_EQ(inserted.count(), 1);
-    EXPECT_EQ(model.vehicles().captions(), (QStringList{ "A", "D", "E" }));
+    EXPECT_EQ(model.vehicles().captions(), (QStringList { "A", "D", "E" }));
 }
