@@ -32,6 +32,25 @@ std::string key8(const QString& s)
     return s.toStdString();
 }
 
+// The 2047-byte cut may split a UTF-8 sequence: drop its incomplete tail rather than
+// decode it as a replacement character.
+QByteArray withoutBrokenUtf8Tail(QByteArray bytes)
+{
+    qsizetype lead = bytes.size();
+    int continuation = 0;
+    while (lead > 0 && continuation < 3 && (static_cast<uchar>(bytes[lead - 1]) & 0xC0) == 0x80) {
+        --lead;
+        ++continuation;
+    }
+    if (lead == 0)
+        return bytes;
+    const uchar first = static_cast<uchar>(bytes[lead - 1]);
+    const int length = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 1;
+    if (length > 1 && continuation + 1 < length)
+        bytes.truncate(lead - 1);
+    return bytes;
+}
+
 } // namespace
 
 IniFile::IniFile() : d(std::make_unique<Impl>())
@@ -77,8 +96,11 @@ QStringList IniFile::sections() const
     d->ini.GetAllSections(names);
     names.sort(CSimpleIniA::Entry::LoadOrder());
     QStringList result;
-    for (const auto& entry : names)
-        result.append(QString::fromUtf8(entry.pItem));
+    for (const auto& entry : names) {
+        // Keys above the first section header belong to no section.
+        if (*entry.pItem != '\0')
+            result.append(QString::fromUtf8(entry.pItem));
+    }
     return result;
 }
 
@@ -126,7 +148,8 @@ QString IniFile::readUtf8(const QString& section, const QString& key,
     const auto raw = readRaw(section, key);
     if (!raw)
         return defaultValue;
-    return QString::fromUtf8(readBytes(section, key));
+    const QByteArray bytes = readBytes(section, key);
+    return QString::fromUtf8(bytes.size() == MaxValueBytes ? withoutBrokenUtf8Tail(bytes) : bytes);
 }
 
 QString IniFile::readAnsi(const QString& section, const QString& key,
@@ -153,7 +176,10 @@ bool IniFile::readBool(const QString& section, const QString& key, bool defaultV
 
 void IniFile::writeBytes(const QString& section, const QString& key, const QByteArray& value)
 {
-    d->ini.SetValue(key8(section).c_str(), key8(key).c_str(), value.constData(), nullptr, true);
+    // A value is one line: a line break in it would start a key or section of its own.
+    QByteArray line = value;
+    line.replace('\r', ' ').replace('\n', ' ');
+    d->ini.SetValue(key8(section).c_str(), key8(key).c_str(), line.constData(), nullptr, true);
 }
 
 void IniFile::writeUtf8(const QString& section, const QString& key, const QString& value)

@@ -1,7 +1,9 @@
 // INI access with the platform's profile-string rules: sections and keys match
 // regardless of case, the first of repeated keys wins, values are trimmed and lose
-// one pair of enclosing quotes, strings are cut at 2047 bytes, integers accept
-// decimal and hexadecimal ("$1A0", "0x1A0") and fall back to the default silently.
+// one pair of enclosing quotes, strings are cut at 2047 bytes (UTF-8 texts at the last
+// whole character), integers accept decimal and hexadecimal ("$1A0", "0x1A0") and fall
+// back to the default silently. Keys above the first section belong to no section, and a
+// written value stays on one line (line breaks become blanks).
 #pragma once
 
 #include <QByteArray>

@@ -53,6 +53,57 @@ inline constexpr const char* LogFirmwareDone = "Обновление проши�
 
 // ---- Vehicles and reference data -----------------------------------------
 
+// ECU information of a vehicle (calibration database record), in the order shown.
+inline constexpr const char* EcuInfoTitle = "Данные по установленному EEC-IV";
+inline constexpr const char* EcuModel = "Модель:";
+inline constexpr const char* EcuYears = "Годы выпуска:";
+inline constexpr const char* EcuDisp = "Объем двигателя:";
+inline constexpr const char* EcuHw = "Аппаратная ревизия:";
+inline constexpr const char* EcuStrategy = "Стратегия:";
+inline constexpr const char* EcuProductCode = "Код продукта:";
+inline constexpr const char* EcuFINIS = "Код FINIS:";
+inline constexpr const char* EcuCatchCode = "Код CATCH:";
+inline constexpr const char* EcuCalID = "Код калибровки:";
+inline constexpr const char* EcuPATS = "Иммобилайзер:";
+inline constexpr const char* Yes = "да";
+inline constexpr const char* No = "нет";
+inline constexpr const char* NoData = "нет данных";
+
+// Columns of the vehicles list.
+inline constexpr const char* ColumnName = "Название";
+inline constexpr const char* ColumnModel = "Модель";
+inline constexpr const char* ColumnYear = "Год выпуска";
+inline constexpr const char* ColumnVIN = "VIN";
+inline constexpr const char* ColumnPlate = "Номер";
+inline constexpr const char* ColumnLastRead = "Дата диагностики";
+inline constexpr const char* ColumnComment = "Примечания";
+
+// Vehicle dialog.
+inline constexpr const char* AutoDialogCaption = "Добавление/редактирование автомобиля";
+inline constexpr const char* AutoDialogNotice =
+    " Определено подключение автомобиля, отсутствующего в списке. Пожалуйста, заполните "
+    "данные по автомобилю и сохраните в списке автомобилей.";
+inline constexpr const char* AutoGroupRegistration = " Регистрационные данные ";
+inline constexpr const char* AutoGroupTechnical = " Технические данные ";
+inline constexpr const char* AutoName = "Название:";
+inline constexpr const char* AutoModel = "Модель:";
+inline constexpr const char* AutoCalID = "Калибр.код:";
+inline constexpr const char* AutoCalIDHint =
+    "Калибровочный код считывается из EEC-IV в момент подключения. Вручную вводить не нужно.";
+inline constexpr const char* AutoEditCalID = "Редактировать";
+inline constexpr const char* AutoYear = "Год выпуска:";
+inline constexpr const char* AutoVIN = "VIN:";
+inline constexpr const char* AutoPlate = "Гос.номер:";
+inline constexpr const char* AutoComment = "Примечания:";
+inline constexpr const char* AutoProfile = "Профиль:";
+inline constexpr const char* AutoSave = "Сохранить";
+inline constexpr const char* AutoCancel = "Отмена";
+inline constexpr const char* ModelsFileMissing = "Не найден файл моделей models.txt!";
+
+// Texts of our own: failures of the register files (%1 the file, %2 the reason).
+inline constexpr const char* RegisterReadError = "Не удалось прочитать список автомобилей %1: %2";
+inline constexpr const char* RegisterSaveError = "Не удалось сохранить список автомобилей в %1: %2";
+
 
 // ---- Main window -------------------------------------------------------------
 

@@ -70,3 +70,33 @@ TEST(IniFile, AFailedSaveRaisesAndAMissingFileIsEmpty)
     ini.writeBool("S", "k", true);
     EXPECT_THROW(ini.save("/nonexistent/dir/reader.ini"), VeskorError);
 }
+
+TEST(IniFile, KeysAboveTheFirstSectionBelongToNone)
+{
+    IniFile ini;
+    ini.loadData("stray=1\n[A]\nk=v\n");
+    EXPECT_EQ(ini.sections(), (QStringList{ "A" }));
+}
+
+TEST(IniFile, Utf8TextsAreCutAtTheLastWholeCharacter)
+{
+    IniFile ini;
+    // 2046 bytes of ASCII and a two-byte letter: the cut at 2047 splits the letter.
+    ini.loadData("[S]\nsplit=" + QByteArray(2046, 'a') + "\xD0\x96" + "\nwhole="
+                 + QByteArray(2045, 'a') + "\xD0\x96" + "tail\nthree=" + QByteArray(2045, 'a')
+                 + "\xE2\x82\xAC\n");
+    EXPECT_EQ(ini.readUtf8("S", "split"), QString(2046, u'a'));
+    EXPECT_EQ(ini.readUtf8("S", "whole"), QString(2045, u'a') + QString::fromUtf8("Ж"));
+    EXPECT_EQ(ini.readUtf8("S", "three"), QString(2045, u'a'));
+    EXPECT_EQ(ini.readBytes("S", "split").size(), 2047);
+}
+
+TEST(IniFile, AWrittenValueStaysOnOneLine)
+{
+    IniFile ini;
+    ini.writeBytes("S", "k", "one\r\n[Other]\nkey=two");
+    IniFile back;
+    back.loadData(ini.data());
+    EXPECT_EQ(back.sections(), (QStringList{ "S" }));
+    EXPECT_EQ(back.readBytes("S", "k"), "one  [Other] key=two");
+}

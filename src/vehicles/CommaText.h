@@ -1,0 +1,11 @@
+// Splits a line into fields the way the calibration database is written: comma or blank
+// separated, double-quoted fields may hold commas and blanks ("" stands for one quote).
+#pragma once
+
+#include <QStringList>
+#include <QStringView>
+
+// Blanks (U+0001 to U+0020) around a comma belong to the separator; two commas in a row
+// give an empty field and a comma that ends the line adds an empty last field. A NUL
+// ends the line. An unclosed quote runs to the end of the line.
+QStringList splitCommaText(QStringView line);

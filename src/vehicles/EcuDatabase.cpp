@@ -1,0 +1,65 @@
+#include "EcuDatabase.h"
+
+#include "CalibrationCode.h"
+#include "CalibrationScramble.h"
+#include "CommaText.h"
+#include "common/TextFile.h"
+
+#include <QFile>
+
+namespace {
+
+constexpr int FieldCount = 11;
+constexpr int CodeField = 10;
+
+} // namespace
+
+std::optional<EcuDatabaseLine> parseEcuDatabaseLine(QStringView line)
+{
+    const QStringList fields = splitCommaText(line);
+    if (fields.size() < FieldCount)
+        return std::nullopt;
+    const int code = CalibrationCode::key(fields[CodeField]);
+    if (code == 0)
+        return std::nullopt;
+
+    EcuDatabaseLine result;
+    result.Code = code;
+    TEECProfile& p = result.Profile;
+    p.Model = fields[1];
+    p.Hw = fields[2];
+    p.Disp = fields[3];
+    p.Years = fields[4];
+    p.ProductCode = fields[5];
+    p.FINIS = fields[6];
+    p.CatchCode = fields[7];
+    p.PATS = fields[8] == u"1";
+    p.Strategy = fields[9];
+    return result;
+}
+
+void addEcuDatabaseLines(EcuProfiles& profiles, const QStringList& lines)
+{
+    for (const QString& line : lines) {
+        if (const auto parsed = parseEcuDatabaseLine(line))
+            profiles.insert(parsed->Code, parsed->Profile);
+    }
+}
+
+void loadEcuDatabaseScrambled(EcuProfiles& profiles, QByteArray scrambled)
+{
+    profiles.clear();
+    xorWithOffset(reinterpret_cast<unsigned char*>(scrambled.data()),
+        static_cast<std::size_t>(scrambled.size()));
+    addEcuDatabaseLines(profiles, decodeTextLines(scrambled));
+}
+
+bool LoadEcuDatabase(EcuProfiles& profiles)
+{
+    profiles.clear();
+    QFile resource(EcuDatabaseResource);
+    if (!resource.open(QIODevice::ReadOnly))
+        return false;
+    loadEcuDatabaseScrambled(profiles, resource.readAll());
+    return true;
+}

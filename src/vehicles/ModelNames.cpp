@@ -1,0 +1,12 @@
+#include "ModelNames.h"
+
+#include "common/TextFile.h"
+
+#include <QFileInfo>
+
+std::optional<QStringList> loadModelNames(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return std::nullopt;
+    return readTextFile(path);
+}

@@ -1,0 +1,11 @@
+// One car profile: the ECU RAM addresses of the adaptive tables for a kind of car.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+struct TCarProfile {
+    QString Name;
+    uint16_t AddrAdaptive = 0;
+    uint16_t AddrAdaptiveChecksum = 0;
+};
