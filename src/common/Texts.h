@@ -53,6 +53,9 @@ inline constexpr const char* LogFirmwareDone = "Обновление проши�
 
 // ---- Vehicles and reference data -----------------------------------------
 
+inline constexpr const char* FaultCodesMissing = "Не найден файл кодов ошибок codes.txt!";
+inline constexpr const char* FaultCodesReadError = "Ошибка чтения файла кодов ошибок codes.txt: %s";
+
 // ECU information of a vehicle (calibration database record), in the order shown.
 inline constexpr const char* EcuInfoTitle = "Данные по установленному EEC-IV";
 inline constexpr const char* EcuModel = "Модель:";

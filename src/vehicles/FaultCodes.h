@@ -1,0 +1,39 @@
+// The fault code dictionary: mode, English and Russian description and comment of
+// every code from 1 to 999, loaded from codes.txt.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+struct TFaultCode {
+    QString Mode;
+    QString DescEn;
+    QString DescRu;
+    QString Comment;
+};
+
+class FaultCodeDictionary {
+public:
+    static constexpr int MaxCode = 999;
+
+    // The entry of code n; codes outside 1 to 999 and codes the file leaves out read empty.
+    const TFaultCode& operator[](int code) const;
+
+    // Fills the entries from the lines of codes.txt (already decoded by the text-file rule).
+    void parse(const QStringList& lines);
+
+    // Loads codes.txt from path. A missing file raises VeskorError with the text
+    // "Не найден файл кодов ошибок codes.txt!", an unreadable one with
+    // "Ошибка чтения файла кодов ошибок codes.txt: <reason>"; the entries stay as they were.
+    void load(const QString& path);
+
+    void clear();
+
+private:
+    std::array<TFaultCode, MaxCode + 1> m_codes; // index 0 stays empty
+};
+
+// Loads "codes.txt" from the program directory into codes.
+void LoadFaultCodes(FaultCodeDictionary& codes);
