@@ -46,6 +46,14 @@ inline constexpr const char* LogFirmwareDone = "Обновление проши�
 
 
 // ---- Dashboard widgets -----------------------------------------------------
+// These take their arguments with QString::arg (%1, %2).
+
+inline constexpr const char* FormatCannotApply = "Формат «%1» не подходит для одного числа: %2";
+inline constexpr const char* FormatNoConversion = "нет преобразования после «%»";
+inline constexpr const char* FormatBadType = "тип «%1» не для числа с плавающей точкой";
+inline constexpr const char* FormatNoArgument = "нет числа для преобразования номер %1";
+inline constexpr const char* FormatStarWidth = "ширина или точность «*» требует второго числа";
+inline constexpr const char* FormatTooWide = "ширина больше %1";
 
 
 // ---- Dashboard profiles and trends ---------------------------------------
