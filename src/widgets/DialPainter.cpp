@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -23,6 +24,17 @@ QPen roundPen(const QColor& color, double width)
 int towards(int c, int target)
 {
     return c + (target - c) / 6;
+}
+
+// A counterclockwise dial is the mirror image of the clockwise one, so that its red zone
+// covers RedLine to Max and its tick marks meet their numbers also when AngleLeft and
+// AngleRight differ.
+void dialArc(QPainter& p, const TGaugeGeometry& g, double radius, double fromPhi, double toPhi)
+{
+    if (g.dir() > 0)
+        Canvas::arc(p, {g.cx(), g.cy()}, radius, -toPhi, -fromPhi);
+    else
+        Canvas::arc(p, {g.cx(), g.cy()}, radius, fromPhi, toPhi);
 }
 
 } // namespace
@@ -53,9 +65,9 @@ void TDialPainter::draw(QImage& image, const TGaugeSettings& s, const TGaugeGeom
 
     p.setPen(roundPen(s.GaugeColor.toQColor(Qt::black), 5 * K));
     if (top)
-        Canvas::arc(p, {g.cx(), g.cy()}, s.GaugeRadius * K, ar + sDeg, -(al + sDeg));
+        dialArc(p, g, s.GaugeRadius * K, ar + sDeg, -(al + sDeg));
     else
-        Canvas::arc(p, {g.cx(), g.cy()}, s.GaugeRadius * K, -(al - sDeg), ar - sDeg);
+        dialArc(p, g, s.GaugeRadius * K, -(al - sDeg), ar - sDeg);
 
     if (s.RedLineShow) {
         const double r = g.dp() * (double(s.RedLine) - s.Min) / (double(s.Max) - s.Min) * g.sweep();
@@ -63,9 +75,9 @@ void TDialPainter::draw(QImage& image, const TGaugeSettings& s, const TGaugeGeom
             p.setPen(roundPen(QColor(255, 0, 0), 5 * K));
             const double radius = (s.GaugeRadius - 4.0) * K;
             if (top)
-                Canvas::arc(p, {g.cx(), g.cy()}, radius, ar + sDeg, -(al + r));
+                dialArc(p, g, radius, ar + sDeg, -(al + r));
             else
-                Canvas::arc(p, {g.cx(), g.cy()}, radius, -(al + r), ar - sDeg);
+                dialArc(p, g, radius, -(al + r), ar - sDeg);
         } else {
             problems << Texts::text(Texts::GaugeMaxEqualsMin).arg(double(s.Min));
         }
@@ -86,21 +98,29 @@ void TDialPainter::drawGlow(QPainter& p, const TGaugeSettings& s, const TGaugeGe
     const qint64 gr = s.GaugeRadius;
     if (gr < 0)
         return;
-    // Rings wider than the image show nothing: start at the first one that can.
-    const double reach = std::hypot(g.imageSize().width() + std::fabs(g.cx()), g.imageSize().height() + std::fabs(g.cy()));
-    const qint64 first = std::max<qint64>(0, gr - qint64(reach / K) - 3);
+    // Only rings that cross the image are drawn; the colour of the first one is computed.
+    const double w = g.imageSize().width(), h = g.imageSize().height();
+    const double nearX = std::clamp(g.cx(), 0.0, w), nearY = std::clamp(g.cy(), 0.0, h);
+    const double nearest = std::hypot(g.cx() - nearX, g.cy() - nearY);
+    const double farthest = std::hypot(std::max(std::fabs(g.cx()), std::fabs(w - g.cx())),
+                                       std::max(std::fabs(g.cy()), std::fabs(h - g.cy())));
+    if (!std::isfinite(nearest) || !std::isfinite(farthest))
+        return;
+    const double pen = 2.5 * K;
+    const qint64 first = std::max<qint64>(0, qint64(std::ceil(double(gr) - (farthest + pen) / K)));
+    const qint64 last = std::min<qint64>(gr, qint64(std::floor(double(gr) - (nearest - pen) / K)));
     const QRgb background = style.background.rgb();
     QRgb color = glowColor(s.GlowColor.toQColor(Qt::yellow).rgb(), background, first);
-    for (qint64 i = first; i <= gr; ++i) {
+    for (qint64 i = first; i <= last; ++i) {
         if (i > first)
             color = qRgb(towards(qRed(color), qRed(background)), towards(qGreen(color), qGreen(background)),
                          towards(qBlue(color), qBlue(background)));
         p.setPen(roundPen(QColor(color), 5 * K));
         const double radius = double(gr - i) * K;
         if (s.GaugePosition == Gauge::fgpTop)
-            Canvas::arc(p, {g.cx(), g.cy()}, radius, s.AngleRight + sDeg, -(s.AngleLeft + sDeg));
+            dialArc(p, g, radius, s.AngleRight + sDeg, -(s.AngleLeft + sDeg));
         else
-            Canvas::arc(p, {g.cx(), g.cy()}, radius, -(s.AngleLeft + sDeg), s.AngleRight + sDeg);
+            dialArc(p, g, radius, -(s.AngleLeft + sDeg), s.AngleRight + sDeg);
     }
 }
 
@@ -135,11 +155,12 @@ void TDialPainter::drawTicks(QPainter& p, const TGaugeSettings& s, const TGaugeG
     for (qint64 j = 0; j <= big; ++j) {
         const double a = dp * double(j) * sweep / double(big) + al;
         p.setPen(bigPen);
-        Canvas::line(p, g.at(-a, (s.GaugeRadius - double(s.TickSizeBig)) * K), g.at(-a, outer));
+        const double phiBig = g.dir() * a;
+        Canvas::line(p, g.at(phiBig, (s.GaugeRadius - double(s.TickSizeBig)) * K), g.at(phiBig, outer));
         if (j < big) {
             p.setPen(smallPen);
             for (qint64 m = 0; m < small; ++m) {
-                const double phi = -(a + dp * double(m) * sweep / (double(big) * double(small)));
+                const double phi = g.dir() * (a + dp * double(m) * sweep / (double(big) * double(small)));
                 Canvas::line(p, g.at(phi, (s.GaugeRadius - double(s.TickSizeSmall)) * K), g.at(phi, outer));
             }
         }

@@ -8,8 +8,10 @@ TControl::TControl(QWidget* parent) : QWidget(parent), m_font(new TFont(this))
             m_parentFont = false;
         fontChanged();
     });
-    if (parent)
-        applyParent();
+    if (parent) {
+        applyParentFont();
+        applyVisibility();
+    }
 }
 
 void TControl::setVisibleState(bool visible)
@@ -37,7 +39,7 @@ void TControl::setParentFont(bool parentFont)
 {
     m_parentFont = parentFont;
     if (parentFont)
-        applyParent();
+        applyParentFont();
 }
 
 void TControl::message(TMessage&) {}
@@ -50,8 +52,12 @@ bool TControl::event(QEvent* e)
             return true;
         }
     }
-    if (e->type() == QEvent::ParentChange)
-        applyParent();
+    // The new parent is applied once setParent has finished: Qt hides a reparented widget
+    // after this event, which would undo a show made here.
+    if (e->type() == QEvent::ParentChange) {
+        applyParentFont();
+        QMetaObject::invokeMethod(this, &TControl::applyVisibility, Qt::QueuedConnection);
+    }
     return QWidget::event(e);
 }
 
@@ -65,17 +71,19 @@ void TControl::fontChanged()
     update();
 }
 
-void TControl::applyParent()
+void TControl::applyParentFont()
 {
-    if (!parentWidget())
+    auto* parent = qobject_cast<TControl*>(parentWidget());
+    if (!m_parentFont || !parent)
         return;
-    if (m_parentFont) {
-        if (auto* parent = qobject_cast<TControl*>(parentWidget())) {
-            m_takingParentFont = true;
-            m_font->assign(*parent->Font());
-            m_takingParentFont = false;
-        }
-    }
-    // A new parent hides a widget; show it again if it is meant to be seen.
-    QWidget::setVisible(m_visible);
+    m_takingParentFont = true;
+    m_font->assign(*parent->Font());
+    m_takingParentFont = false;
+}
+
+// A new parent hides a widget; show it again if it is meant to be seen.
+void TControl::applyVisibility()
+{
+    if (parentWidget())
+        QWidget::setVisible(m_visible);
 }

@@ -60,7 +60,8 @@ protected:
     TColor m_color = clBtnFace;
 
 private:
-    void applyParent();
+    void applyParentFont();
+    void applyVisibility();
 
     TFont* m_font;
     bool m_visible = true;

@@ -113,11 +113,22 @@ void TFordGauge::report(const QStringList& problems)
         m_problems.report(this, problem);
 }
 
+// A size set while hidden, or a move to a screen of another pixel ratio, needs new images.
+void TFordGauge::rebuildIfResized()
+{
+    if (m_geometry.controlSize() != size() || !qFuzzyCompare(m_geometry.pixelRatio(), devicePixelRatioF()))
+        rebuild();
+}
+
+const TGaugeGeometry& TFordGauge::geometry()
+{
+    rebuildIfResized();
+    return m_geometry;
+}
+
 void TFordGauge::drawDialIfDue()
 {
-    // A move to a screen of another pixel ratio needs images of another size.
-    if (!qFuzzyCompare(m_geometry.pixelRatio(), devicePixelRatioF()))
-        rebuild();
+    rebuildIfResized();
     if (!m_dialDue || m_dial.isNull())
         return;
     m_dialDue = false;

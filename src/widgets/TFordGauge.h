@@ -151,7 +151,8 @@ public:
     // The value update of one needle (own or item): the acceptance window and a repaint.
     void updateNeedle(TNeedle& needle, float value);
     const TNeedle& ownNeedle() const { return m_own; }
-    const TGaugeGeometry& geometry() const { return m_geometry; }
+    // Brought up to date with the size first: a hidden widget gets no resize events.
+    const TGaugeGeometry& geometry();
     const TGaugeSettings& settings() const { return m_settings; }
 
     // The cached dial image and the last composed frame, drawn now if they are due.
@@ -180,6 +181,7 @@ private:
     // Recomputes the geometry and places every needle; the dial is drawn again before the
     // next paint. No repaint is requested.
     void rebuild();
+    void rebuildIfResized();
     void drawDialIfDue();
     void composeFrame();
     void prepareLabel(TNeedle& needle, const TFont& font);

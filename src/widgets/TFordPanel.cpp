@@ -56,11 +56,16 @@ bool TFordPanel::eventFilter(QObject* watched, QEvent* e)
 
 void TFordPanel::fitChildren()
 {
+    updateGeometry();
+}
+
+QSize TFordPanel::minimumSizeHint() const
+{
     QSize extent(0, 0);
     for (QObject* child : children()) {
         auto* widget = qobject_cast<QWidget*>(child);
         if (widget && !widget->isHidden())
             extent = extent.expandedTo(QSize(widget->geometry().right() + 1, widget->geometry().bottom() + 1));
     }
-    setMinimumSize(extent);
+    return extent;
 }

@@ -13,6 +13,9 @@ public:
     explicit TFordPanel(QWidget* parent = nullptr);
 
     void message(TMessage& msg) override;
+    // The extent of the visible children, so that a scroll area can show them all.
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override { return minimumSizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent* e) override;

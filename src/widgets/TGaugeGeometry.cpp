@@ -12,6 +12,7 @@ double degToRad(double degrees)
 void TGaugeGeometry::compute(const TGaugeSettings& settings, QSize control, double pixelRatio)
 {
     m_settings = settings;
+    m_control = control;
     m_k = settings.SmoothFactor;
     m_pixelRatio = pixelRatio > 0 && std::isfinite(pixelRatio) ? pixelRatio : 1.0;
     m_scale = m_k * m_pixelRatio;

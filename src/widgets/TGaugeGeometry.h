@@ -16,6 +16,7 @@ public:
     // control: the widget's size; pixelRatio: the screen's device pixel ratio.
     void compute(const TGaugeSettings& settings, QSize control, double pixelRatio = 1.0);
 
+    QSize controlSize() const { return m_control; }
     int k() const { return m_k; }
     double pixelRatio() const { return m_pixelRatio; }
     // Image pixels per control pixel: SmoothFactor times the device pixel ratio.
@@ -44,6 +45,7 @@ public:
 
 private:
     TGaugeSettings m_settings;
+    QSize m_control;
     int m_k = 2;
     double m_pixelRatio = 1.0;
     double m_scale = 2.0;
