@@ -9,6 +9,7 @@ TLabel::TLabel(QWidget* parent) : TControl(parent)
 {
     m_color = clNone;
     setAttribute(Qt::WA_NoSystemBackground);
+    refreshFont();
     adjustBounds();
 }
 
@@ -51,9 +52,27 @@ void TLabel::setWrapping(TTextWrapping wrapping)
     layoutChanged();
 }
 
+// A new colour only needs a repaint; a new shape may change the size.
 void TLabel::fontChanged()
 {
-    layoutChanged();
+    if (refreshFont())
+        layoutChanged();
+    else
+        update();
+}
+
+bool TLabel::refreshFont()
+{
+    const TFont& font = *Font();
+    if (font.Name() == m_fontName && font.Size() == m_fontSize && font.Style() == m_fontStyle
+        && !m_fontName.isNull())
+        return false;
+    m_fontName = font.Name();
+    m_fontSize = font.Size();
+    m_fontStyle = font.Style();
+    m_drawFont = font.toQFont();
+    m_metrics = QFontMetrics(m_drawFont);
+    return true;
 }
 
 void TLabel::layoutChanged()
@@ -103,7 +122,7 @@ void TLabel::adjustBounds()
 {
     if (!m_autoSize)
         return;
-    const QFontMetrics metrics(Font()->toQFont());
+    const QFontMetrics& metrics = m_metrics;
     const int m = margin();
     QSize size;
     if (m_wrapping == twWrap) {
@@ -134,8 +153,8 @@ void TLabel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     if (!m_color.isSpecial())
         painter.fillRect(rect(), m_color.toQColor());
-    const QFont font = Font()->toQFont();
-    const QFontMetrics metrics(font);
+    const QFont& font = m_drawFont;
+    const QFontMetrics& metrics = m_metrics;
     const int m = margin();
     const QRect textRect = rect().adjusted(m, m, -m, -m);
     const QString text = shownText(metrics, textRect.width());

@@ -4,6 +4,7 @@
 
 #include "widgets/TControl.h"
 
+#include <QFontMetrics>
 #include <QImage>
 
 class TLabel : public TControl {
@@ -54,6 +55,9 @@ private:
     int textFlags() const;
     QString shownText(const QFontMetrics& metrics, int width) const;
     QPoint glowOffset() const;
+    // Takes the font's shape (not its colour) into the cached drawing font and metrics;
+    // true when the shape changed.
+    bool refreshFont();
 
     QString m_caption;
     TAlignment m_alignment = taLeftJustify;
@@ -62,4 +66,9 @@ private:
     TColor m_glowColor = clYellow;
     TTextWrapping m_wrapping = twNone;
     QImage m_glowImage; // cached; null when it must be drawn again
+    QFont m_drawFont;
+    QFontMetrics m_metrics{QFont()};
+    QString m_fontName;
+    int m_fontSize = 0;
+    TFont::TFontStyles m_fontStyle;
 };
