@@ -42,7 +42,8 @@ constexpr std::array<ColorName, 52> colorNames{{
 // The palette entry that plays the part of each system colour index.
 QColor systemColorFromPalette(int index)
 {
-    const QPalette palette = qGuiApp ? QGuiApplication::palette() : QPalette();
+    const bool gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+    const QPalette palette = gui ? QGuiApplication::palette() : QPalette();
     using R = QPalette::ColorRole;
     const auto active = [&](R role) { return palette.color(QPalette::Active, role); };
     const auto inactive = [&](R role) { return palette.color(QPalette::Inactive, role); };

@@ -20,7 +20,7 @@ int mulDiv(int a, int b, int c)
 TFont::TFont(QObject* parent) : QObject(parent)
 {
     // Without a GUI application (a console tool) there is no toolkit font to ask.
-    if (!qGuiApp) {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         m_name = QStringLiteral("Sans Serif");
         return;
     }
