@@ -39,6 +39,12 @@ public:
 
     // Copies every attribute of the other font (one changed() at most).
     void assign(const TFont& other);
+    // The same for a font property's setter: nullptr and the font itself change nothing.
+    void assignFrom(const TFont* other)
+    {
+        if (other && other != this)
+            assign(*other);
+    }
     bool sameAs(const TFont& other) const;
 
     // The font for drawing at `scale` times its size; the pixel size is kept within

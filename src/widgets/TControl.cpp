@@ -29,12 +29,6 @@ void TControl::setColor(TColor color)
     colorChanged();
 }
 
-void TControl::assignFont(TFont* font)
-{
-    if (font && font != m_font)
-        m_font->assign(*font);
-}
-
 void TControl::setParentFont(bool parentFont)
 {
     m_parentFont = parentFont;

@@ -40,7 +40,7 @@ public:
     void setColor(TColor color);
     TFont* Font() const { return m_font; }
     // Copies the attributes of the given font; nullptr changes nothing.
-    void assignFont(TFont* font);
+    void assignFont(TFont* font) { m_font->assignFrom(font); }
     bool ParentFont() const { return m_parentFont; }
     void setParentFont(bool parentFont);
     QString Hint() const { return toolTip(); }

@@ -20,12 +20,6 @@ TFordGauge::TFordGauge(QWidget* parent)
     connect(m_valueFont, &TFont::changed, this, [this] { m_own.labelValid = false; });
 }
 
-void TFordGauge::assignValueFont(TFont* font)
-{
-    if (font && font != m_valueFont)
-        m_valueFont->assign(*font);
-}
-
 void TFordGauge::setSmoothFactor(int k)
 {
     if (k < 1 || k > 7)

@@ -131,7 +131,7 @@ public:
     bool ValueShow() const { return m_own.ValueShow; }
     void setValueShow(bool v) { rebuildWith(m_own.ValueShow, v); }
     TFont* ValueFont() const { return m_valueFont; }
-    void assignValueFont(TFont* font);
+    void assignValueFont(TFont* font) { m_valueFont->assignFrom(font); }
     int ValueLabelX() const { return m_own.ValueLabelX; }
     void setValueLabelX(int v) { rebuildWith(m_own.ValueLabelX, v); }
     int ValueLabelY() const { return m_own.ValueLabelY; }

@@ -25,12 +25,6 @@ void TFordGaugeItem::setValue(float value)
     m_gauge->updateNeedle(m_needle, value);
 }
 
-void TFordGaugeItem::assignValueFont(TFont* font)
-{
-    if (font && font != m_valueFont)
-        m_valueFont->assign(*font);
-}
-
 void TFordGaugeItem::setValueLabelFormat(const QString& format)
 {
     m_needle.ValueLabelFormat = format;

@@ -51,7 +51,7 @@ public:
     bool ValueShow() const { return m_needle.ValueShow; }
     void setValueShow(bool show) { m_needle.ValueShow = show; }
     TFont* ValueFont() const { return m_valueFont; }
-    void assignValueFont(TFont* font);
+    void assignValueFont(TFont* font) { m_valueFont->assignFrom(font); }
     int ValueLabelX() const { return m_needle.ValueLabelX; }
     void setValueLabelX(int x) { m_needle.ValueLabelX = x; }
     int ValueLabelY() const { return m_needle.ValueLabelY; }
