@@ -46,6 +46,22 @@ inline constexpr const char* LogFirmwareDone = "Обновление проши�
 
 
 // ---- Dashboard widgets -----------------------------------------------------
+// These take their arguments with QString::arg (%1, %2).
+
+inline constexpr const char* FormatCannotApply = "Формат «%1» не подходит для одного числа: %2";
+inline constexpr const char* FormatNoConversion = "нет преобразования после «%»";
+inline constexpr const char* FormatBadType = "тип «%1» не для числа с плавающей точкой";
+inline constexpr const char* FormatNoArgument = "нет числа для преобразования номер %1";
+inline constexpr const char* FormatStarWidth = "ширина или точность «*» требует второго числа";
+inline constexpr const char* FormatTooWide = "ширина больше %1";
+inline constexpr const char* ValueZeroRatio = "LabelRatio равен 0: значение не показывается";
+inline constexpr const char* LabelValueNotInteger = "значение %1 не переводится в целое: цвет не меняется";
+inline constexpr const char* GaugeMaxEqualsMin = "Max равен Min (%1): стрелки и красная зона не рисуются";
+inline constexpr const char* GaugeNoTicks = "TickCountBig равен 0: деления и числа не рисуются";
+inline constexpr const char* GaugeTooManyTicks = "слишком много делений (%1 × %2): деления и числа не рисуются";
+inline constexpr const char* GaugeZeroTickRatio = "TickLabelRatio равен 0: числа шкалы не рисуются";
+inline constexpr const char* GaugeImageTooLarge = "изображение %1 × %2 слишком велико: прибор не рисуется";
+inline constexpr const char* GaugeArrowsNone = "Arrows: пустое значение не принимается";
 
 
 // ---- Dashboard profiles and trends ---------------------------------------

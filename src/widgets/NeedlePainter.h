@@ -1,0 +1,23 @@
+// Draws what moves on the gauge at each paint: needle wedges, their value labels and
+// the centre cap, onto the frame image over the cached dial.
+#pragma once
+
+#include "widgets/GaugeModel.h"
+#include "widgets/TGaugeGeometry.h"
+
+#include <QColor>
+#include <QFont>
+
+class QPainter;
+
+class TNeedlePainter {
+public:
+    // The slim wedge with its point at the needle's tip; nothing for an unplaced needle.
+    static void drawNeedle(QPainter& p, const TGaugeGeometry& g, const TNeedle& needle);
+    // The boxed value label from the needle's cached text and size; font at image scale.
+    static void drawLabel(QPainter& p, const TGaugeGeometry& g, const TNeedle& needle, const QFont& font,
+                          const QColor& textColor, const QColor& fill);
+    // The cap over the centre, with the pen width the previous step left.
+    static void drawCap(QPainter& p, const TGaugeGeometry& g, int radius, const QColor& outline,
+                        const QColor& fill, double penWidth);
+};

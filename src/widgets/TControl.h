@@ -1,0 +1,70 @@
+// The base of every dashboard control: position, size, visibility, colour, font and hint
+// as published properties, and the window-message entry the dashboard panel calls.
+#pragma once
+
+#include "common/Messages.h"
+#include "common/TColor.h"
+#include "common/TFont.h"
+
+#include <QWidget>
+
+class TControl : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int Left READ Left WRITE setLeft)
+    Q_PROPERTY(int Top READ Top WRITE setTop)
+    Q_PROPERTY(int Width READ Width WRITE setWidth)
+    Q_PROPERTY(int Height READ Height WRITE setHeight)
+    // Shown only while the control also has a parent: a control configured before it is
+    // attached to the panel must not open a window of its own.
+    Q_PROPERTY(bool Visible READ Visible WRITE setVisibleState)
+    Q_PROPERTY(TColor Color READ Color WRITE setColor)
+    Q_PROPERTY(TFont* Font READ Font WRITE assignFont)
+    // True until the font is changed: the control then takes its parent's font when attached.
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE setParentFont)
+    Q_PROPERTY(QString Hint READ Hint WRITE setHint)
+
+public:
+    explicit TControl(QWidget* parent = nullptr);
+
+    int Left() const { return x(); }
+    void setLeft(int left) { move(left, y()); }
+    int Top() const { return y(); }
+    void setTop(int top) { move(x(), top); }
+    int Width() const { return width(); }
+    void setWidth(int width) { resize(width, height()); }
+    int Height() const { return height(); }
+    void setHeight(int height) { resize(width(), height); }
+    bool Visible() const { return m_visible; }
+    void setVisibleState(bool visible);
+    TColor Color() const { return m_color; }
+    void setColor(TColor color);
+    TFont* Font() const { return m_font; }
+    // Copies the attributes of the given font; nullptr changes nothing.
+    void assignFont(TFont* font) { m_font->assignFrom(font); }
+    bool ParentFont() const { return m_parentFont; }
+    void setParentFont(bool parentFont);
+    QString Hint() const { return toolTip(); }
+    void setHint(const QString& hint) { setToolTip(hint); }
+
+    // A window message delivered directly (the panel's fan-out) or as an event.
+    virtual void message(TMessage& msg);
+
+protected:
+    bool event(QEvent* e) override;
+    // Called after Color or the font changed; the default repaints.
+    virtual void colorChanged();
+    virtual void fontChanged();
+    // The colour for painting: Color resolved, the fallback for clNone and clDefault.
+    QColor paintColor(const QColor& fallback) const { return m_color.toQColor(fallback); }
+
+    TColor m_color = clBtnFace;
+
+private:
+    void applyParentFont();
+    void applyVisibility();
+
+    TFont* m_font;
+    bool m_visible = true;
+    bool m_parentFont = true;
+    bool m_takingParentFont = false;
+};

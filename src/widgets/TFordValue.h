@@ -1,0 +1,60 @@
+// A label that shows a PID's value as formatted text, coloured by whether the value
+// rose, fell or stayed.
+#pragma once
+
+#include "widgets/TLabel.h"
+#include "widgets/WidgetProblems.h"
+
+class TFordValue : public TLabel {
+    Q_OBJECT
+    Q_PROPERTY(quint8 PID READ PID WRITE setPID)
+    Q_PROPERTY(QString LabelFormat READ LabelFormat WRITE setLabelFormat)
+    // The number shown is value / LabelRatio.
+    Q_PROPERTY(float LabelRatio READ LabelRatio WRITE setLabelRatio)
+    // Stored only; the colouring works whatever it says.
+    Q_PROPERTY(bool LabelDynamic READ LabelDynamic WRITE setLabelDynamic)
+    Q_PROPERTY(TColor LabelDynColor READ LabelDynColor WRITE setLabelDynColor)
+    // Taken when the value fell (the name is the other way round, and profiles rely on it).
+    Q_PROPERTY(TColor LabelDynColorUp READ LabelDynColorUp WRITE setLabelDynColorUp)
+    // Taken when the value rose.
+    Q_PROPERTY(TColor LabelDynColorDown READ LabelDynColorDown WRITE setLabelDynColorDown)
+    Q_PROPERTY(int LabelDynCount READ LabelDynCount WRITE setLabelDynCount)
+
+public:
+    explicit TFordValue(QWidget* parent = nullptr);
+
+    quint8 PID() const { return m_pid; }
+    void setPID(quint8 pid) { m_pid = pid; }
+    QString LabelFormat() const { return m_format; }
+    void setLabelFormat(const QString& format);
+    float LabelRatio() const { return m_ratio; }
+    void setLabelRatio(float ratio);
+    bool LabelDynamic() const { return m_dynamic; }
+    void setLabelDynamic(bool dynamic) { m_dynamic = dynamic; }
+    TColor LabelDynColor() const { return m_dynColor; }
+    void setLabelDynColor(TColor color) { m_dynColor = color; }
+    TColor LabelDynColorUp() const { return m_dynColorUp; }
+    void setLabelDynColorUp(TColor color) { m_dynColorUp = color; }
+    TColor LabelDynColorDown() const { return m_dynColorDown; }
+    void setLabelDynColorDown(TColor color) { m_dynColorDown = color; }
+    int LabelDynCount() const { return m_dynCount; }
+    void setLabelDynCount(int count) { m_dynCount = count; }
+
+    void message(TMessage& msg) override;
+
+private:
+    void showValue(float value);
+    void sendSelfUpdate();
+
+    quint8 m_pid = 0;
+    QString m_format;
+    float m_ratio = 1.0f;
+    bool m_dynamic = false;
+    TColor m_dynColor = clLime;
+    TColor m_dynColorUp = clSilver;
+    TColor m_dynColorDown = clMaroon;
+    int m_dynCount = 10;
+    float m_last = 0.0f;
+    int m_counter = 10;
+    TProblemLatch m_problems;
+};

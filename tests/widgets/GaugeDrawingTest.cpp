@@ -1,0 +1,173 @@
+#include "WidgetTestSupport.h"
+
+#include "widgets/DialPainter.h"
+#include "widgets/TFordGauge.h"
+#include "widgets/TFordGaugeItem.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// The image pixel at direction φ and radius (image pixels) from the gauge's centre.
+QColor at(const QImage& image, TFordGauge& gauge, double phi, double radius)
+{
+    const QPointF p = gauge.geometry().at(phi, radius);
+    return image.pixelColor(int(std::lround(p.x())), int(std::lround(p.y())));
+}
+
+bool isBlack(const QColor& c)
+{
+    return c.red() < 40 && c.green() < 40 && c.blue() < 40;
+}
+
+// φ of value v on a default (0 to 100, clockwise, top) scale.
+double phiOf(double v)
+{
+    return -(v * 2.4 + 60);
+}
+
+} // namespace
+
+TEST(GaugeDial, DefaultDialHasArcRedZoneTicksAndGlow)
+{
+    TFordGauge gauge;
+    const QImage& dial = gauge.dialImage();
+    ASSERT_EQ(dial.size(), QSize(321, 321));
+    EXPECT_EQ(dial.pixelColor(2, 318), clBtnFace.toQColor());
+    EXPECT_TRUE(isBlack(at(dial, gauge, 180, 140)));          // dial arc over the top
+    EXPECT_EQ(at(dial, gauge, phiOf(90), 132), QColor(255, 0, 0)); // red zone at value 90
+    EXPECT_NE(at(dial, gauge, phiOf(50), 132), QColor(255, 0, 0)); // none at 50
+    // Ticks reach inward from the arc (inner edge at 135): big ones to 100, small ones to 120.
+    EXPECT_TRUE(isBlack(at(dial, gauge, -60 - 240.0 / 7, 110)));  // second big tick
+    EXPECT_TRUE(isBlack(at(dial, gauge, -60 - 240.0 / 35, 126))); // first small tick after it
+    EXPECT_FALSE(isBlack(at(dial, gauge, -60 - 240.0 / 70, 126))); // between ticks
+    // The glow fades from the yellow rim towards the background.
+    const QColor rim = at(dial, gauge, -60 - 240.0 / 70, 128);
+    const QColor inner = at(dial, gauge, -60 - 240.0 / 70, 60);
+    EXPECT_LT(rim.blue(), inner.blue());
+    EXPECT_GT(rim.red(), 200);
+    // Nothing of the arc below the gap at the bottom.
+    EXPECT_FALSE(isBlack(at(dial, gauge, 0, 140)));
+}
+
+TEST(GaugeDial, GlowColourStepsTowardTheBackground)
+{
+    const QRgb glow = qRgb(255, 255, 0), back = qRgb(240, 240, 240);
+    EXPECT_EQ(TDialPainter::glowColor(glow, back, 0), qRgb(253, 253, 40));
+    EXPECT_EQ(TDialPainter::glowColor(glow, back, 1000000000), TDialPainter::glowColor(glow, back, 200));
+    const QRgb far = TDialPainter::glowColor(glow, back, 200);
+    EXPECT_LE(std::abs(qBlue(far) - 240), 5);
+    EXPECT_LE(std::abs(qRed(far) - 240), 15); // stops within 5 per step of a sixth
+}
+
+TEST(GaugeDial, TickCountsBelowOneDrawNoTicks)
+{
+    TFordGauge small;
+    small.setTickCountSmall(1);
+    EXPECT_FALSE(isBlack(at(small.dialImage(), small, -60 - 240.0 / 35, 126)));
+    EXPECT_TRUE(isBlack(at(small.dialImage(), small, -60 - 240.0 / 7, 126)));
+
+    TFordGauge none;
+    none.setTickCountBig(-1);
+    EXPECT_FALSE(isBlack(at(none.dialImage(), none, -60 - 240.0 / 7, 110)));
+    EXPECT_FALSE(isBlack(at(none.dialImage(), none, -60, 110)));
+}
+
+TEST(GaugeDial, CounterclockwiseDialMirrorsItsRedZone)
+{
+    TFordGauge gauge;
+    gauge.setGaugeDirection(Gauge::fgdCounterclockwise);
+    const QImage& dial = gauge.dialImage();
+    EXPECT_EQ(at(dial, gauge, -phiOf(90), 132), QColor(255, 0, 0));
+    EXPECT_NE(at(dial, gauge, phiOf(90), 132), QColor(255, 0, 0));
+}
+
+TEST(GaugeDial, UncomputableScaleLeavesOutRedZoneAndNeedle)
+{
+    ProblemRecorder problems;
+    TFordGauge gauge;
+    gauge.setMax(0);
+    gauge.setValue(0);
+    const QImage& frame = gauge.frameImage();
+    EXPECT_NE(at(frame, gauge, phiOf(90), 132), QColor(255, 0, 0));
+    EXPECT_TRUE(isBlack(at(frame, gauge, 180, 140))); // the arc is still there
+    EXPECT_EQ(problems.list().size(), 1);
+}
+
+TEST(GaugeFrame, NeedlePointsAtTheValue)
+{
+    TFordGauge gauge;
+    gauge.setArrowBack(clBlue);
+    gauge.setArrowColor(clBlue);
+    gauge.setValue(50);
+    // The wedge narrows to its point at the tip; near the centre it is a few pixels wide.
+    const QColor blue(0, 0, 255);
+    EXPECT_EQ(at(gauge.frameImage(), gauge, 180, 30), blue);
+    EXPECT_NE(at(gauge.frameImage(), gauge, phiOf(0), 30), blue);
+    gauge.setValue(0);
+    EXPECT_EQ(at(gauge.frameImage(), gauge, phiOf(0), 30), blue);
+    EXPECT_NE(at(gauge.frameImage(), gauge, 180, 30), blue);
+    // It reaches a tenth of its length behind the centre.
+    EXPECT_EQ(at(gauge.frameImage(), gauge, phiOf(0) + 180, 10), blue);
+    EXPECT_NE(at(gauge.frameImage(), gauge, phiOf(0) + 180, 20), blue);
+    // The dial stays as it was: only the frame carries the needle.
+    EXPECT_NE(at(gauge.dialImage(), gauge, phiOf(0), 30), blue);
+}
+
+TEST(GaugeFrame, ValueLabelsUseTheirOwnFontsAndShowFlags)
+{
+    TFordGauge gauge;
+    TFordGaugeItem* shown = gauge.Arrows()->add();
+    TFordGaugeItem* hidden = gauge.Arrows()->add();
+    shown->ValueFont()->setColor(clRed);
+    shown->setValueLabelY(130);
+    hidden->setValueShow(false);
+    hidden->setValueLabelY(30);
+    const QImage& frame = gauge.frameImage();
+    const auto redIn = [&](int y0, int y1) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = 100; x < 220; ++x)
+                if (frame.pixelColor(x, y) == QColor(255, 0, 0))
+                    ++n;
+        return n;
+    };
+    EXPECT_GT(redIn(250, 270), 0);  // the label of item 0 at y = 260 in image pixels
+    hidden->setValueShow(true);     // item setters are seen at the next paint
+    hidden->ValueFont()->setColor(clRed);
+    EXPECT_EQ(redIn(50, 70), 0);
+    const QImage& again = gauge.frameImage();
+    EXPECT_EQ(&again, &frame);
+    EXPECT_GT(redIn(50, 70), 0);
+}
+
+TEST(GaugeFrame, CentreCapCoversTheCentre)
+{
+    TFordGauge gauge;
+    gauge.setArrowCenterRadius(10);
+    gauge.setArrowCenterBack(clGreen);
+    EXPECT_EQ(gauge.frameImage().pixelColor(160, 160), QColor(0, 128, 0));
+}
+
+TEST(GaugeFrame, WindowShowsTheFrameScaledDownOrAsItIs)
+{
+    TFordGauge gauge;
+    gauge.setArrowBack(clBlue);
+    gauge.setArrowColor(clBlue);
+    gauge.setValue(50);
+    QImage shown = gauge.grab().toImage();
+    ASSERT_EQ(shown.size(), QSize(160, 160));
+    // The wide red zone stays red when scaled down; the thin needle is blended.
+    const QPointF red = gauge.geometry().at(phiOf(90), 132) / 2.006;
+    EXPECT_EQ(shown.pixelColor(red.toPoint()), QColor(255, 0, 0));
+    const QColor needle = shown.pixelColor(80, 30);
+    EXPECT_GT(needle.blue(), needle.red() + 40);
+
+    gauge.setSmoothFactor(1);
+    shown = gauge.grab().toImage();
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), gauge.frameImage().convertToFormat(QImage::Format_RGB32));
+}
