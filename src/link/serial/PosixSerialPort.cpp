@@ -121,6 +121,8 @@ void PosixSerialPort::close()
     if (!isOpen())
         return;
     m_notifier.reset();
+    // Exclusive use ends with our use, also where another holder keeps the device open.
+    ioctl(m_fd, TIOCNXCL);
     ::close(m_fd);
     m_fd = -1;
 }
