@@ -21,6 +21,8 @@ struct SimConfig {
     // Scales every delay of the module, like the link's clock.
     double TimeScale = 1.0;
     SimFaults Faults;
+    // The module ignores this many "z" commands before it answers one.
+    int IgnoredSearches = 0;
 
     // True when the text is four hexadecimal digits.
     static bool validCalibration(const QByteArray& code);

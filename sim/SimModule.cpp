@@ -36,6 +36,10 @@ void SimModule::dispatchLines()
         }
         const QByteArray line = m_input.left(end);
         m_input.remove(0, end + 1);
+        {
+            std::lock_guard lock(m_receivedMutex);
+            m_received.append(line);
+        }
         if (const SimDispatcher::Handler* handler = m_dispatcher.find(line))
             (*handler)(*this, line);
         // A handler may switch to raw input; the rest of the buffer is then its.
@@ -75,6 +79,20 @@ void SimModule::after(uint32_t ms, std::function<void()> action)
 uint16_t SimModule::calibrationByte(bool high) const
 {
     return uint16_t(m_config.Calibration.mid(high ? 0 : 2, 2).toUInt(nullptr, 16));
+}
+
+bool SimModule::ignoreSearch()
+{
+    if (m_searchesIgnored >= m_config.IgnoredSearches)
+        return false;
+    ++m_searchesIgnored;
+    return true;
+}
+
+QList<QByteArray> SimModule::receivedLines() const
+{
+    std::lock_guard lock(m_receivedMutex);
+    return m_received;
 }
 
 void SimModule::service(Clock::time_point now)

@@ -9,10 +9,12 @@
 #include "SimTransmitter.h"
 
 #include <QByteArray>
+#include <QList>
 
 #include <chrono>
 #include <functional>
 #include <map>
+#include <mutex>
 
 class SimModule {
 public:
@@ -45,6 +47,11 @@ public:
     void setRawInput(std::function<void(QByteArray& input)> consumer) { m_rawInput = std::move(consumer); }
     // The 12-bit values of the calibration slots: the code's high and low byte.
     uint16_t calibrationByte(bool high) const;
+    // True while the module is still to ignore a "z" (SimConfig::IgnoredSearches).
+    bool ignoreSearch();
+
+    // Every command line received so far (for tests); safe from any thread.
+    QList<QByteArray> receivedLines() const;
 
 private:
     void dispatchLines();
@@ -58,4 +65,7 @@ private:
     std::function<void(QByteArray&)> m_rawInput;
     std::multimap<Clock::time_point, std::function<void()>> m_actions;
     bool m_writable = true;
+    int m_searchesIgnored = 0;
+    mutable std::mutex m_receivedMutex;
+    QList<QByteArray> m_received;
 };

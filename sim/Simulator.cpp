@@ -47,6 +47,11 @@ void Simulator::createLink(const QString& path)
     m_pty->createLink(path);
 }
 
+QList<QByteArray> Simulator::receivedLines() const
+{
+    return m_module->receivedLines();
+}
+
 void Simulator::run()
 {
     char buffer[512];

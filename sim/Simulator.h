@@ -4,6 +4,8 @@
 
 #include "SimConfig.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -25,6 +27,8 @@ public:
 
     QString portPath() const;
     void createLink(const QString& path);
+    // Every command line the module received so far, without CR.
+    QList<QByteArray> receivedLines() const;
 
 private:
     void run();

@@ -21,7 +21,8 @@ void registerHandshake(SimDispatcher& dispatcher)
     // "z" stops any stream; in the handshake the reply's last byte '!' tells the module is there.
     dispatcher.addExact("z", [](SimModule& module, const QByteArray&) {
         module.stopStream();
-        module.reply("OK!");
+        if (!module.ignoreSearch())
+            module.reply("OK!");
     });
     dispatcher.addExact("v", [](SimModule& module, const QByteArray&) {
         const QByteArray version = module.config().VersionReply;
