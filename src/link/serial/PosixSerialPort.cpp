@@ -147,12 +147,12 @@ void PosixSerialPort::purge()
         fail("tcflush");
 }
 
-bool PosixSerialPort::waitReady(short events, Clock::time_point deadline)
+short PosixSerialPort::waitReady(short events, Clock::time_point deadline)
 {
     for (;;) {
         const auto now = Clock::now();
         if (now >= deadline)
-            return false;
+            return 0;
         const auto left = std::chrono::duration_cast<std::chrono::nanoseconds>(deadline - now);
         timespec timeout{time_t(left.count() / 1000000000), long(left.count() % 1000000000)};
         pollfd fds[2] = {{m_fd, events, 0}, {m_interrupt, POLLIN, 0}};
@@ -163,11 +163,11 @@ bool PosixSerialPort::waitReady(short events, Clock::time_point deadline)
             fail("poll");
         }
         if (fds[1].revents)
-            return false;
+            return 0;
         if (fds[0].revents & POLLNVAL)
             fail("poll");
         if (fds[0].revents)
-            return true;
+            return fds[0].revents;
     }
 }
 
@@ -186,19 +186,22 @@ size_t PosixSerialPort::read(uint8_t* buffer, size_t n)
     Clock::time_point lastByte;
     while (got < n) {
         const auto deadline = got > 0 ? std::min(total, lastByte + interval) : total;
-        if (!waitReady(POLLIN, deadline))
+        const short ready = waitReady(POLLIN, deadline);
+        if (!ready)
             break;
         const ssize_t r = ::read(m_fd, buffer + got, n - got);
         if (r > 0) {
             got += size_t(r);
             lastByte = Clock::now();
-        } else if (r == 0 || (errno != EAGAIN && errno != EINTR)) {
-            // r == 0 is end of file: the device has gone.
-            if (r == 0)
-                errno = EIO;
+        } else if (r < 0 && errno != EAGAIN && errno != EINTR) {
+            fail("read");
+        } else if (ready & (POLLHUP | POLLERR)) {
+            // Nothing to read from a hung-up device: it has gone.
+            errno = EIO;
             fail("read");
         }
-        // EAGAIN: the receive routine took the bytes first; wait on.
+        // Otherwise the receive routine took the bytes first (a raw tty then reads 0
+        // bytes rather than failing with EAGAIN); wait on.
     }
     return got;
 }

@@ -34,8 +34,8 @@ private:
     void configure();
     SerialTimeouts timeouts() const;
     // Waits until fd is ready for events, the deadline passes or the clock is
-    // interrupted; true when fd is ready.
-    bool waitReady(short events, std::chrono::steady_clock::time_point deadline);
+    // interrupted; the poll events of fd, 0 when it is not ready.
+    short waitReady(short events, std::chrono::steady_clock::time_point deadline);
     [[noreturn]] void fail(const char* what) const;
 
     const SerialConfig m_config;
