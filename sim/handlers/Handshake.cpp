@@ -31,14 +31,16 @@ void registerHandshake(SimDispatcher& dispatcher)
     dispatcher.addExact("m", [](SimModule& module, const QByteArray&) {
         module.reply(module.hasFault(SimFault::NoEcu) ? "e" : "c");
     });
-    // The ECU's identification frames: the calibration code in the low bytes of slots
-    // 0xB1 (high) and 0xA1 (low), positions 0 to 5 of every frame.
+    // The ECU's identification frames 10 and 11 (positions 0 to 5): the calibration code
+    // in the low bytes of slots 0xA1 (low) and 0xB1 (high). Two short frames bring both
+    // halves of the code within a few packets of each other.
     dispatcher.addExact("cH", [](SimModule& module, const QByteArray&) {
         module.reply("H");
         const uint16_t high = module.calibrationByte(true);
         const uint16_t low = module.calibrationByte(false);
         module.startStream([high, low](uint8_t slot, uint16_t& value) {
-            if ((slot & 0x0F) > 5)
+            const int frame = slot >> 4;
+            if ((frame != 0x0A && frame != 0x0B) || (slot & 0x0F) > 5)
                 return false;
             value = slot == Link::SlotCalibrationHigh  ? high
                     : slot == Link::SlotCalibrationLow ? low
