@@ -5,13 +5,12 @@
 #include "link/TCommThread.h"
 
 #include <QCoreApplication>
-
 #include <cstdio>
 
 QByteArray CliPrinter::calibrationCode(uint16_t high, uint16_t low)
 {
     return QByteArray::number(high & 0xFF, 16).rightJustified(2, '0').toUpper()
-           + QByteArray::number(low & 0xFF, 16).rightJustified(2, '0').toUpper();
+        + QByteArray::number(low & 0xFF, 16).rightJustified(2, '0').toUpper();
 }
 
 void CliPrinter::print(const QByteArray& line)
@@ -42,6 +41,6 @@ void CliPrinter::customEvent(QEvent* event)
     print(QByteArray("event ") + name + ' ' + QByteArray::number(message->LParam));
     if (message->WParam == Link::evCalibration && m_link)
         print("calibration "
-              + calibrationCode(m_link->Slots(Link::SlotCalibrationHigh),
-                                m_link->Slots(Link::SlotCalibrationLow)));
+            + calibrationCode(
+                m_link->Slots(Link::SlotCalibrationHigh), m_link->Slots(Link::SlotCalibrationLow)));
 }

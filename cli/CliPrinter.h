@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QObject>
-
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -32,5 +31,5 @@ private:
 
     const TCommThread* m_link = nullptr;
     std::optional<uint8_t> m_awaited;
-    std::array<std::optional<int32_t>, 256> m_events{};
+    std::array<std::optional<int32_t>, 256> m_events {};
 };

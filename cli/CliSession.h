@@ -7,7 +7,6 @@
 #include "sim/SimConfig.h"
 
 #include <QString>
-
 #include <memory>
 
 class Simulator;

@@ -6,7 +6,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-
 #include <cstdio>
 
 namespace {
@@ -25,7 +24,8 @@ QString description()
         "come; after evCalibration it prints \"calibration XXXX\".\n"
         "The port \"sim\" starts a simulated module inside the program.\n\nCommands:\n");
     for (const CliCommand& command : cliCommands())
-        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(command.Name), QLatin1String(command.Help));
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(QLatin1String(command.Name), QLatin1String(command.Help));
     text += QStringLiteral("\nExit codes: 0 the exchange succeeded, 1 it failed, 2 bad arguments.");
     return text;
 }
@@ -39,26 +39,26 @@ int main(int argc, char** argv)
     parser.setApplicationDescription(description());
     parser.addHelpOption();
     const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("The serial port (/dev/ttyUSB0, ttyUSB0, a pty link, or sim)."),
-                                  QStringLiteral("PORT"));
+        QStringLiteral("The serial port (/dev/ttyUSB0, ttyUSB0, a pty link, or sim)."),
+        QStringLiteral("PORT"));
     const QCommandLineOption speed(QStringLiteral("speed"),
-                                   QStringLiteral("Baud rate: 9600, 19200, 38400, 57600 or 115200; "
-                                                  "anything else means 9600 (default %1).").arg(SimDefaults::Baud),
-                                   QStringLiteral("N"), QString::number(SimDefaults::Baud));
+        QStringLiteral("Baud rate: 9600, 19200, 38400, 57600 or 115200; "
+                       "anything else means 9600 (default %1).")
+            .arg(SimDefaults::Baud),
+        QStringLiteral("N"), QString::number(SimDefaults::Baud));
     const QCommandLineOption btDelay(QStringLiteral("bt-delay"),
-                                     QStringLiteral("The longer pauses a Bluetooth serial link needs."));
+        QStringLiteral("The longer pauses a Bluetooth serial link needs."));
     const QCommandLineOption home(QStringLiteral("home"),
-                                  QStringLiteral("The program directory (data files and settings)."),
-                                  QStringLiteral("DIR"));
+        QStringLiteral("The program directory (data files and settings)."), QStringLiteral("DIR"));
     const QCommandLineOption scale(QStringLiteral("time-scale"),
-                                   QStringLiteral("Run every wait of the link (and of the simulator) "
-                                                  "F times as long; for tests (default 1)."),
-                                   QStringLiteral("F"), QStringLiteral("1"));
+        QStringLiteral("Run every wait of the link (and of the simulator) "
+                       "F times as long; for tests (default 1)."),
+        QStringLiteral("F"), QStringLiteral("1"));
     const QCommandLineOption simFault(QStringLiteral("sim-fault"),
-                                      QStringLiteral("With --port sim: the simulated module shows the "
-                                                     "fault NAME (see veskor-sim --help)."),
-                                      QStringLiteral("NAME"));
-    parser.addOptions({port, speed, btDelay, home, scale, simFault});
+        QStringLiteral("With --port sim: the simulated module shows the "
+                       "fault NAME (see veskor-sim --help)."),
+        QStringLiteral("NAME"));
+    parser.addOptions({ port, speed, btDelay, home, scale, simFault });
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run."));
     parser.process(app);
 

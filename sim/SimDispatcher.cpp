@@ -2,12 +2,12 @@
 
 void SimDispatcher::addExact(const QByteArray& command, Handler handler)
 {
-    m_entries.push_back({command, true, std::move(handler)});
+    m_entries.push_back({ command, true, std::move(handler) });
 }
 
 void SimDispatcher::addPrefix(const QByteArray& prefix, Handler handler)
 {
-    m_entries.push_back({prefix, false, std::move(handler)});
+    m_entries.push_back({ prefix, false, std::move(handler) });
 }
 
 const SimDispatcher::Handler* SimDispatcher::find(const QByteArray& line) const
@@ -17,7 +17,8 @@ const SimDispatcher::Handler* SimDispatcher::find(const QByteArray& line) const
         if (entry.exact) {
             if (entry.text == line)
                 return &entry.handler;
-        } else if (line.startsWith(entry.text) && (!best || entry.text.size() > best->text.size())) {
+        } else if (line.startsWith(entry.text)
+            && (!best || entry.text.size() > best->text.size())) {
             best = &entry;
         }
     }

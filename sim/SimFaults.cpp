@@ -9,11 +9,11 @@ struct FaultName {
 };
 
 constexpr FaultName Names[] = {
-    {SimFault::Silent, "silent", "the module answers nothing"},
-    {SimFault::ShortVersion, "short-version", "the reply to \"v\" has only three bytes"},
-    {SimFault::NoEcu, "no-ecu", "\"m\" answers 'e' (no link to the ECU)"},
-    {SimFault::Noise, "noise", "stray bytes between the word packets of a stream"},
-    {SimFault::BadCheck, "bad-check", "streamed words carry a wrong check nibble"},
+    { SimFault::Silent, "silent", "the module answers nothing" },
+    { SimFault::ShortVersion, "short-version", "the reply to \"v\" has only three bytes" },
+    { SimFault::NoEcu, "no-ecu", "\"m\" answers 'e' (no link to the ECU)" },
+    { SimFault::Noise, "noise", "stray bytes between the word packets of a stream" },
+    { SimFault::BadCheck, "bad-check", "streamed words carry a wrong check nibble" },
 };
 
 } // namespace
@@ -30,6 +30,7 @@ QStringList SimFaults::descriptions()
 {
     QStringList lines;
     for (const FaultName& entry : Names)
-        lines << QStringLiteral("%1: %2").arg(QLatin1String(entry.name), QLatin1String(entry.description));
+        lines << QStringLiteral("%1: %2").arg(
+            QLatin1String(entry.name), QLatin1String(entry.description));
     return lines;
 }

@@ -4,16 +4,15 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <cstdint>
 #include <optional>
 
 enum class SimFault : uint8_t {
-    Silent,       // the module answers nothing
+    Silent, // the module answers nothing
     ShortVersion, // the version reply has only three bytes
-    NoEcu,        // "m" answers 'e': no link to the ECU
-    Noise,        // stray bytes between the word packets of a stream
-    BadCheck,     // every streamed word has a wrong check nibble
+    NoEcu, // "m" answers 'e': no link to the ECU
+    Noise, // stray bytes between the word packets of a stream
+    BadCheck, // every streamed word has a wrong check nibble
 };
 
 class SimFaults {

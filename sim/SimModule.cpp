@@ -10,7 +10,9 @@ constexpr qsizetype MaxLine = 256;
 } // namespace
 
 SimModule::SimModule(const SimConfig& config, SimTransmitter& transmitter)
-    : m_config(config), m_transmitter(transmitter), m_streamer(m_config.Faults)
+    : m_config(config)
+    , m_transmitter(transmitter)
+    , m_streamer(m_config.Faults)
 {
     SimHandlers::registerHandshake(m_dispatcher);
 }

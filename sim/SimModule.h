@@ -10,7 +10,6 @@
 
 #include <QByteArray>
 #include <QList>
-
 #include <chrono>
 #include <functional>
 #include <map>
@@ -44,7 +43,10 @@ public:
     void after(uint32_t ms, std::function<void()> action);
     // While set, every received byte goes to the consumer instead of the line parser; it
     // takes what it uses from the front of the buffer (the boot loader's binary commands).
-    void setRawInput(std::function<void(QByteArray& input)> consumer) { m_rawInput = std::move(consumer); }
+    void setRawInput(std::function<void(QByteArray& input)> consumer)
+    {
+        m_rawInput = std::move(consumer);
+    }
     // The 12-bit values of the calibration slots: the code's high and low byte.
     uint16_t calibrationByte(bool high) const;
     // True while the module is still to ignore a "z" (SimConfig::IgnoredSearches).

@@ -3,7 +3,6 @@
 #include "common/Errors.h"
 
 #include <QFileInfo>
-
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -15,12 +14,13 @@ namespace {
 
 [[noreturn]] void fail(const char* what)
 {
-    throw VeskorError(QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(strerror(errno))));
+    throw VeskorError(
+        QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(strerror(errno))));
 }
 
 void makeRaw(int fd)
 {
-    termios tio{};
+    termios tio {};
     if (tcgetattr(fd, &tio) != 0)
         fail("tcgetattr");
     // In cooked mode a CR would become LF and 0xFF bytes would stall.

@@ -5,7 +5,6 @@
 #include "SimFaults.h"
 
 #include <QByteArray>
-
 #include <cstdint>
 #include <functional>
 #include <random>
@@ -15,7 +14,10 @@ public:
     // Fills value (12 bits) for a slot the ECU sends; false for a slot it leaves out.
     using Source = std::function<bool(uint8_t slot, uint16_t& value)>;
 
-    explicit SimStreamer(const SimFaults& faults) : m_faults(faults) {}
+    explicit SimStreamer(const SimFaults& faults)
+        : m_faults(faults)
+    {
+    }
 
     void start(Source source);
     void stop() { m_source = nullptr; }
@@ -28,5 +30,5 @@ private:
     const SimFaults& m_faults;
     Source m_source;
     int m_slot = 0;
-    std::minstd_rand m_random{1234};
+    std::minstd_rand m_random { 1234 };
 };

@@ -19,7 +19,8 @@ std::chrono::nanoseconds byteTime(int baud, double timeScale)
 } // namespace
 
 SimTransmitter::SimTransmitter(int fd, int baud, double timeScale)
-    : m_fd(fd), m_byteTime(byteTime(baud, timeScale))
+    : m_fd(fd)
+    , m_byteTime(byteTime(baud, timeScale))
 {
 }
 

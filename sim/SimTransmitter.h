@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QByteArray>
-
 #include <chrono>
 
 class SimTransmitter {

@@ -19,9 +19,10 @@ constexpr auto MinWait = std::chrono::milliseconds(1);
 } // namespace
 
 Simulator::Simulator(const SimConfig& config)
-    : m_pty(std::make_unique<SimPty>()),
-      m_transmitter(std::make_unique<SimTransmitter>(m_pty->master(), config.Baud, config.TimeScale)),
-      m_module(std::make_unique<SimModule>(config, *m_transmitter))
+    : m_pty(std::make_unique<SimPty>())
+    , m_transmitter(
+          std::make_unique<SimTransmitter>(m_pty->master(), config.Baud, config.TimeScale))
+    , m_module(std::make_unique<SimModule>(config, *m_transmitter))
 {
     m_stop = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (m_stop < 0)
@@ -66,7 +67,7 @@ void Simulator::run()
             timeoutMs = int(std::chrono::ceil<std::chrono::milliseconds>(wait).count());
         }
         const short masterEvents = short(POLLIN | (m_module->writable() ? 0 : POLLOUT));
-        pollfd fds[2] = {{m_pty->master(), masterEvents, 0}, {m_stop, POLLIN, 0}};
+        pollfd fds[2] = { { m_pty->master(), masterEvents, 0 }, { m_stop, POLLIN, 0 } };
         const int n = poll(fds, 2, timeoutMs);
         if (n < 0 && errno != EINTR)
             return;

@@ -7,7 +7,6 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
-
 #include <memory>
 #include <thread>
 

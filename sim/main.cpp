@@ -1,11 +1,9 @@
 // veskor-sim: serves a simulated diagnostic module on a pseudo-terminal until killed.
 #include "Simulator.h"
-
 #include "common/Errors.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-
 #include <csignal>
 #include <cstdio>
 
@@ -29,26 +27,28 @@ int main(int argc, char** argv)
         + SimFaults::descriptions().join(QStringLiteral("\n  ")));
     parser.addHelpOption();
     const QCommandLineOption link(QStringLiteral("link"),
-                                  QStringLiteral("Make PATH a symbolic link to the pseudo-terminal."),
-                                  QStringLiteral("PATH"));
+        QStringLiteral("Make PATH a symbolic link to the pseudo-terminal."),
+        QStringLiteral("PATH"));
     const QCommandLineOption baud(QStringLiteral("baud"),
-                                  QStringLiteral("Pace the bytes at N baud; 0 sends them unpaced "
-                                                 "(default %1).").arg(SimDefaults::Baud),
-                                  QStringLiteral("N"), QString::number(SimDefaults::Baud));
+        QStringLiteral("Pace the bytes at N baud; 0 sends them unpaced "
+                       "(default %1).")
+            .arg(SimDefaults::Baud),
+        QStringLiteral("N"), QString::number(SimDefaults::Baud));
     const QCommandLineOption calibration(QStringLiteral("calibration"),
-                                         QStringLiteral("The ECU's calibration code, four hexadecimal "
-                                                        "digits (default %1).").arg(QLatin1String(SimDefaults::Calibration)),
-                                         QStringLiteral("XXXX"), QLatin1String(SimDefaults::Calibration));
+        QStringLiteral("The ECU's calibration code, four hexadecimal "
+                       "digits (default %1).")
+            .arg(QLatin1String(SimDefaults::Calibration)),
+        QStringLiteral("XXXX"), QLatin1String(SimDefaults::Calibration));
     const QCommandLineOption fault(QStringLiteral("fault"),
-                                   QStringLiteral("Show the fault NAME (may be repeated)."),
-                                   QStringLiteral("NAME"));
+        QStringLiteral("Show the fault NAME (may be repeated)."), QStringLiteral("NAME"));
     const QCommandLineOption version(QStringLiteral("version-reply"),
-                                     QStringLiteral("The reply to \"v\" (default %1).").arg(QLatin1String(SimDefaults::VersionReply)),
-                                     QStringLiteral("TEXT"), QLatin1String(SimDefaults::VersionReply));
+        QStringLiteral("The reply to \"v\" (default %1).")
+            .arg(QLatin1String(SimDefaults::VersionReply)),
+        QStringLiteral("TEXT"), QLatin1String(SimDefaults::VersionReply));
     const QCommandLineOption scale(QStringLiteral("time-scale"),
-                                   QStringLiteral("Run every delay F times as long (default 1)."),
-                                   QStringLiteral("F"), QStringLiteral("1"));
-    parser.addOptions({link, baud, calibration, fault, version, scale});
+        QStringLiteral("Run every delay F times as long (default 1)."), QStringLiteral("F"),
+        QStringLiteral("1"));
+    parser.addOptions({ link, baud, calibration, fault, version, scale });
     parser.process(app);
 
     SimConfig config;

@@ -1,5 +1,4 @@
 #include "Commands.h"
-
 #include "cli/CliSession.h"
 #include "link/LinkTypes.h"
 

@@ -1,5 +1,4 @@
 #include "Handlers.h"
-
 #include "link/LinkTypes.h"
 #include "sim/SimDispatcher.h"
 #include "sim/SimModule.h"
@@ -8,11 +7,11 @@ namespace SimHandlers {
 
 namespace {
 
-// Some value for every ECU slot that carries nothing of interest.
-uint16_t fillerValue(uint8_t slot)
-{
-    return uint16_t((slot * 37 + 5) & 0x0FFF);
-}
+    // Some value for every ECU slot that carries nothing of interest.
+    uint16_t fillerValue(uint8_t slot)
+    {
+        return uint16_t((slot * 37 + 5) & 0x0FFF);
+    }
 
 } // namespace
 
@@ -42,9 +41,9 @@ void registerHandshake(SimDispatcher& dispatcher)
             const int frame = slot >> 4;
             if ((frame != 0x0A && frame != 0x0B) || (slot & 0x0F) > 5)
                 return false;
-            value = slot == Link::SlotCalibrationHigh  ? high
-                    : slot == Link::SlotCalibrationLow ? low
-                                                        : fillerValue(slot);
+            value = slot == Link::SlotCalibrationHigh ? high
+                : slot == Link::SlotCalibrationLow    ? low
+                                                      : fillerValue(slot);
             return true;
         });
     });

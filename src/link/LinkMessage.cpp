@@ -26,7 +26,9 @@ bool TLogReceipt::wait()
 }
 
 TLinkLogEvent::TLinkLogEvent(QString text, std::shared_ptr<TLogReceipt> receipt)
-    : QEvent(eventType()), Text(std::move(text)), m_receipt(std::move(receipt))
+    : QEvent(eventType())
+    , Text(std::move(text))
+    , m_receipt(std::move(receipt))
 {
 }
 

@@ -4,7 +4,6 @@
 
 #include <QEvent>
 #include <QString>
-
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -14,7 +13,11 @@
 class TLinkMessage : public QEvent {
 public:
     TLinkMessage(int message, uint32_t wParam, int32_t lParam)
-        : QEvent(QEvent::Type(message)), WParam(wParam), LParam(lParam) {}
+        : QEvent(QEvent::Type(message))
+        , WParam(wParam)
+        , LParam(lParam)
+    {
+    }
 
     const uint32_t WParam;
     const int32_t LParam;
@@ -54,7 +57,11 @@ private:
 // headless front ends and tests know when an exchange is over. The window ignores it.
 class TLinkCommandDone : public QEvent {
 public:
-    TLinkCommandDone(uint8_t code) : QEvent(eventType()), Code(code) {}
+    TLinkCommandDone(uint8_t code)
+        : QEvent(eventType())
+        , Code(code)
+    {
+    }
 
     static QEvent::Type eventType();
     const uint8_t Code;

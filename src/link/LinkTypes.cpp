@@ -5,17 +5,28 @@ namespace Link {
 const char* eventName(int code)
 {
     switch (code) {
-    case evSearching: return "evSearching";
-    case evConnected: return "evConnected";
-    case evEcuLink: return "evEcuLink";
-    case evFirmware: return "evFirmware";
-    case evFaultTest: return "evFaultTest";
-    case evDumpProgress: return "evDumpProgress";
-    case evOptions: return "evOptions";
-    case evDumpDone: return "evDumpDone";
-    case evDisconnected: return "evDisconnected";
-    case evCalibration: return "evCalibration";
-    default: return nullptr;
+    case evSearching:
+        return "evSearching";
+    case evConnected:
+        return "evConnected";
+    case evEcuLink:
+        return "evEcuLink";
+    case evFirmware:
+        return "evFirmware";
+    case evFaultTest:
+        return "evFaultTest";
+    case evDumpProgress:
+        return "evDumpProgress";
+    case evOptions:
+        return "evOptions";
+    case evDumpDone:
+        return "evDumpDone";
+    case evDisconnected:
+        return "evDisconnected";
+    case evCalibration:
+        return "evCalibration";
+    default:
+        return nullptr;
     }
 }
 

@@ -3,13 +3,12 @@
 #include "LinkMessage.h"
 #include "TLinkSettings.h"
 #include "TTestSignal.h"
+#include "common/Texts.h"
 #include "exchanges/CommandTable.h"
 #include "exchanges/Exchanges.h"
-#include "common/Texts.h"
 #include "store/TFordData.h"
 
 #include <QMetaObject>
-
 #include <algorithm>
 
 namespace {
@@ -18,19 +17,22 @@ constexpr int TestTimerInterval = 100;
 } // namespace
 
 TCommThread::TCommThread(QObject* eventSink, const TLinkSettings& settings)
-    : TCommThread(eventSink, settings, Options{})
+    : TCommThread(eventSink, settings, Options {})
 {
 }
 
 TCommThread::TCommThread(QObject* eventSink, const TLinkSettings& settings, Options options)
-    : m_settings(settings), m_clock(options.TimeScale), m_poster(eventSink),
-      m_dataManager(std::make_unique<TFordData>()), m_shared(std::make_unique<TLinkShared>())
+    : m_settings(settings)
+    , m_clock(options.TimeScale)
+    , m_poster(eventSink)
+    , m_dataManager(std::make_unique<TFordData>())
+    , m_shared(std::make_unique<TLinkShared>())
 {
     m_decoder = std::make_unique<TRxDecoder>(*m_shared, *m_dataManager, m_poster, m_clock);
-    m_port = std::make_unique<TLinkPort>(
-        std::move(options.PortFactory), m_clock,
+    m_port = std::make_unique<TLinkPort>(std::move(options.PortFactory), m_clock,
         [this](ISerialPort& port, size_t count) { OnReceive(port, count); });
-    const int interval = int(std::max<int64_t>(1, m_clock.toReal(TestTimerInterval).count() / 1000));
+    const int interval
+        = int(std::max<int64_t>(1, m_clock.toReal(TestTimerInterval).count() / 1000));
     m_testSignal = std::make_unique<TTestSignal>(*m_dataManager, interval);
     SetTable('P');
     m_thread = std::thread([this] { run(); });
@@ -49,7 +51,7 @@ void TCommThread::post(uint32_t wParam, int32_t lParam)
 
 void TCommThread::postMessage(int message, uint32_t wParam, int32_t lParam)
 {
-    m_queue.post({message, wParam, lParam});
+    m_queue.post({ message, wParam, lParam });
 }
 
 void TCommThread::terminate()

@@ -13,7 +13,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <array>
 #include <atomic>
 #include <exception>
@@ -74,8 +73,14 @@ public:
     bool CancelConnect() const { return m_shared->CancelConnect.load(std::memory_order_relaxed); }
     void setMaxTestTime(int seconds) { m_maxTestTime.store(seconds, std::memory_order_relaxed); }
     int MaxTestTime() const { return m_maxTestTime.load(std::memory_order_relaxed); }
-    int8_t OptionBytes(int index) const { return m_optionBytes[index].load(std::memory_order_relaxed); }
-    void setOptionBytes(int index, int8_t value) { m_optionBytes[index].store(value, std::memory_order_relaxed); }
+    int8_t OptionBytes(int index) const
+    {
+        return m_optionBytes[index].load(std::memory_order_relaxed);
+    }
+    void setOptionBytes(int index, int8_t value)
+    {
+        m_optionBytes[index].store(value, std::memory_order_relaxed);
+    }
     QString FirmwareFile() const;
     void setFirmwareFile(const QString& file);
     QString DumpFile() const;
@@ -104,6 +109,11 @@ public:
     bool bluetoothDelay() const;
     // Sleeps on the link's clock; false when termination cut it short.
     bool sleep(uint32_t ms) { return m_clock.sleepMs(ms); }
+    // The fixed pauses that the Bluetooth setting lengthens.
+    bool sleepBluetooth(uint32_t ticked, uint32_t unticked)
+    {
+        return sleep(bluetoothDelay() ? ticked : unticked);
+    }
     uint32_t tick() const { return m_clock.tickMs(); }
     void setLinkMode(Link::LinkMode mode) { m_shared->setLinkMode(mode); }
     TRxDecoder& decoder() { return *m_decoder; }
@@ -126,11 +136,11 @@ private:
     std::unique_ptr<TTestSignal> m_testSignal;
     TCommandQueue m_queue;
 
-    std::atomic<char> m_table{'P'};
-    std::atomic<bool> m_terminating{false};
-    std::atomic<float> m_firmwareVersion{0};
-    std::atomic<int> m_maxTestTime{0};
-    std::array<std::atomic<int8_t>, 20> m_optionBytes{};
+    std::atomic<char> m_table { 'P' };
+    std::atomic<bool> m_terminating { false };
+    std::atomic<float> m_firmwareVersion { 0 };
+    std::atomic<int> m_maxTestTime { 0 };
+    std::array<std::atomic<int8_t>, 20> m_optionBytes {};
 
     // Guards the texts that the window and the link hand each other, and the log wait.
     mutable std::mutex m_textMutex;

@@ -2,10 +2,11 @@
 
 #include <vector>
 
-TLinkPort::TLinkPort(SerialPortFactory factory, ScaledClock& clock,
-                     ISerialPort::ReceiveHandler onReceive)
-    : m_factory(factory ? std::move(factory) : SerialPortFactory(createPlatformPort)),
-      m_clock(clock), m_onReceive(std::move(onReceive))
+TLinkPort::TLinkPort(
+    SerialPortFactory factory, ScaledClock& clock, ISerialPort::ReceiveHandler onReceive)
+    : m_factory(factory ? std::move(factory) : SerialPortFactory(createPlatformPort))
+    , m_clock(clock)
+    , m_onReceive(std::move(onReceive))
 {
 }
 

@@ -5,7 +5,6 @@
 #include "serial/SerialPort.h"
 
 #include <QByteArray>
-
 #include <memory>
 
 class ScaledClock;

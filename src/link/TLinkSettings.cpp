@@ -34,7 +34,7 @@ int TLinkSettings::baudFromText(const QString& text)
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (ok) {
-        for (int rate : {9600, 19200, 38400, 57600, 115200})
+        for (int rate : { 9600, 19200, 38400, 57600, 115200 })
             if (value == rate)
                 return rate;
     }

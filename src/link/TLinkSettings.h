@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-
 #include <atomic>
 #include <mutex>
 
@@ -26,5 +25,5 @@ private:
     mutable std::mutex m_mutex;
     QString m_portName;
     QString m_speedText;
-    std::atomic<bool> m_bluetoothDelay{false};
+    std::atomic<bool> m_bluetoothDelay { false };
 };

@@ -10,9 +10,12 @@ namespace {
 constexpr auto Relaxed = std::memory_order_relaxed;
 } // namespace
 
-TRxDecoder::TRxDecoder(TLinkShared& shared, TFordData& store, const TLinkPoster& poster,
-                       const ScaledClock& clock)
-    : m_shared(shared), m_store(store), m_poster(poster), m_clock(clock)
+TRxDecoder::TRxDecoder(
+    TLinkShared& shared, TFordData& store, const TLinkPoster& poster, const ScaledClock& clock)
+    : m_shared(shared)
+    , m_store(store)
+    , m_poster(poster)
+    , m_clock(clock)
 {
 }
 
@@ -26,7 +29,9 @@ void TRxDecoder::feed(const uint8_t* bytes, size_t count)
     // The state lives in locals for the call; only this thread changes it meanwhile.
     uint8_t slot = m_rxSlot.load(Relaxed);
     uint8_t received = m_rxCount.load(Relaxed);
-    uint8_t word[2] = {m_rxWord[0].load(Relaxed), m_rxWord[1].load(Relaxed)};
+    uint8_t word[2] = { m_rxWord[0].load(Relaxed), m_rxWord[1].load(Relaxed) };
+    // The bytes of one call arrived together: one clock reading serves all their words.
+    m_feedTick.reset();
 
     for (size_t i = 0; i < count; ++i) {
         const uint8_t b = bytes[i];
@@ -61,7 +66,9 @@ void TRxDecoder::feed(const uint8_t* bytes, size_t count)
 void TRxDecoder::processWord(uint8_t slot, uint16_t word)
 {
     m_shared.setSlot(slot, word);
-    m_shared.LastWordTick.store(m_clock.tickMs(), Relaxed);
+    if (!m_feedTick)
+        m_feedTick = m_clock.tickMs();
+    m_shared.LastWordTick.store(*m_feedTick, Relaxed);
     m_poster.postSlot(slot, 1);
     switch (m_shared.linkMode()) {
     case Link::lmLiveData: {
@@ -87,8 +94,8 @@ void TRxDecoder::copyBlock()
     address = uint16_t(address + 16);
     for (int frame = 0; frame < 16; ++frame) {
         for (int position = 2; position <= 5; ++position) {
-            m_shared.MemImage[address].store(uint8_t(m_shared.slot(uint8_t(frame * 16 + position))),
-                                             Relaxed);
+            m_shared.MemImage[address].store(
+                uint8_t(m_shared.slot(uint8_t(frame * 16 + position))), Relaxed);
             m_shared.MemMarks[address].store(1, Relaxed);
             ++address;
         }

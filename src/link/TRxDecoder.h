@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 class ScaledClock;
 class TFordData;
@@ -13,8 +14,8 @@ struct TLinkShared;
 
 class TRxDecoder {
 public:
-    TRxDecoder(TLinkShared& shared, TFordData& store, const TLinkPoster& poster,
-               const ScaledClock& clock);
+    TRxDecoder(
+        TLinkShared& shared, TFordData& store, const TLinkPoster& poster, const ScaledClock& clock);
 
     // Decodes the bytes in order. Runs on one thread at a time and allocates nothing.
     void feed(const uint8_t* bytes, size_t count);
@@ -37,7 +38,9 @@ private:
     const TLinkPoster& m_poster;
     const ScaledClock& m_clock;
     // RxSlot, RxCount and RxWord: the packet being received. All start at zero.
-    std::atomic<uint8_t> m_rxSlot{0};
-    std::atomic<uint8_t> m_rxCount{0};
-    std::atomic<uint8_t> m_rxWord[2]{};
+    std::atomic<uint8_t> m_rxSlot { 0 };
+    std::atomic<uint8_t> m_rxCount { 0 };
+    std::atomic<uint8_t> m_rxWord[2] {};
+    // The clock at the first valid word of the current feed() call.
+    std::optional<uint32_t> m_feedTick;
 };

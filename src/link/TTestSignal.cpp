@@ -6,11 +6,11 @@
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
-
 #include <cmath>
 
 TTestSignal::TTestSignal(TFordData& store, int intervalMs, QObject* parent)
-    : QObject(parent), m_store(store)
+    : QObject(parent)
+    , m_store(store)
 {
     m_timer.setInterval(intervalMs);
     connect(&m_timer, &QTimer::timeout, this, &TTestSignal::TestSignalTick);
@@ -39,6 +39,6 @@ void TTestSignal::TestSignalTick()
     if (m_testStep > 30)
         m_testStep = 0;
     if (m_panel)
-        QCoreApplication::postEvent(m_panel,
-                                    new TLinkMessage(Link::WM_PID_CHANGED, TFordData::TestSignalPid, 0));
+        QCoreApplication::postEvent(
+            m_panel, new TLinkMessage(Link::WM_PID_CHANGED, TFordData::TestSignalPid, 0));
 }

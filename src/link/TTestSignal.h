@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
-
 #include <cstdint>
 
 class TFordData;

@@ -28,7 +28,7 @@ constexpr uint16_t encode(uint16_t value)
 
 constexpr std::array<uint8_t, 4> packet(uint8_t slot, uint16_t word)
 {
-    return {Sync, slot, uint8_t(word & 0xFF), uint8_t(word >> 8)};
+    return { Sync, slot, uint8_t(word & 0xFF), uint8_t(word >> 8) };
 }
 
 } // namespace WordPacket

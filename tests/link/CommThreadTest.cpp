@@ -1,16 +1,14 @@
 #include "LinkHarness.h"
 #include "common/Texts.h"
+#include "link/TTestSignal.h"
 #include "link/exchanges/VersionReply.h"
 #include "link/serial/PosixSerialPort.h"
-#include "link/TTestSignal.h"
 #include "store/TFordData.h"
 
 #include <QThread>
-
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -33,7 +31,7 @@ QList<QByteArray> lines(std::initializer_list<const char*> texts)
     return result;
 }
 
-const Names FullHandshake = {"evSearching 0", "evConnected 1", "evEcuLink 99", "evCalibration 0"};
+const Names FullHandshake = { "evSearching 0", "evConnected 1", "evEcuLink 99", "evCalibration 0" };
 
 } // namespace
 
@@ -67,14 +65,14 @@ TEST(CommThread, ConnectPerformsTheWholeHandshake)
     LinkHarness h;
     ASSERT_TRUE(h.run(Link::cmdConnect, 1));
     EXPECT_EQ(h.recorder.eventNames(), FullHandshake);
-    EXPECT_EQ(h.recorder.Logs, (QList<QString>{Texts::text(Texts::LogPortInit),
-                                               Texts::text(Texts::LogPortOpening)}));
+    EXPECT_EQ(h.recorder.Logs,
+        (QList<QString> { Texts::text(Texts::LogPortInit), Texts::text(Texts::LogPortOpening) }));
     EXPECT_EQ(h.link->FirmwareVersion(), 123);
     EXPECT_EQ(h.link->ModuleId(), "SIM01");
     EXPECT_EQ(h.link->Slots(0xB1) & 0xFF, 0x4B);
     EXPECT_EQ(h.link->Slots(0xA1) & 0xFF, 0xAA);
     EXPECT_EQ(h.link->LinkMode(), Link::lmConnected);
-    EXPECT_EQ(h.sim->receivedLines(), lines({"z", "v", "m", "cH"}));
+    EXPECT_EQ(h.sim->receivedLines(), lines({ "z", "v", "m", "cH" }));
 }
 
 TEST(CommThread, SecondConnectFindsTheModuleThroughTheRunningStream)
@@ -106,7 +104,7 @@ TEST(CommThread, AnswerAtTheEleventhAttemptCountsAsFound)
     LinkHarness h(config);
     ASSERT_TRUE(h.run(Link::cmdConnect, 1));
     EXPECT_EQ(h.recorder.eventArgs(Link::evSearching).size(), 11);
-    EXPECT_EQ(h.recorder.eventArgs(Link::evConnected), QList<int32_t>{1});
+    EXPECT_EQ(h.recorder.eventArgs(Link::evConnected), QList<int32_t> { 1 });
 }
 
 TEST(CommThread, VersionRepliesOfFourToNineBytes)
@@ -116,12 +114,14 @@ TEST(CommThread, VersionRepliesOfFourToNineBytes)
         float version;
         const char* id;
     };
-    for (const Case& c : {Case{"V123AB001", 123, "AB001"}, Case{"V120", 120, ""}, Case{"V1x2", 0, ""}}) {
+    for (const Case& c :
+        { Case { "V123AB001", 123, "AB001" }, Case { "V120", 120, "" }, Case { "V1x2", 0, "" } }) {
         SimConfig config;
         config.VersionReply = c.reply;
         LinkHarness h(config);
         ASSERT_TRUE(h.run(Link::cmdConnect, 1));
-        EXPECT_EQ(h.recorder.eventArgs(Link::evConnected), QList<int32_t>{1}) << c.reply << " " << h.recorder.Logs.join("|").toStdString();
+        EXPECT_EQ(h.recorder.eventArgs(Link::evConnected), QList<int32_t> { 1 })
+            << c.reply << " " << h.recorder.Logs.join("|").toStdString();
         EXPECT_EQ(h.link->FirmwareVersion(), c.version) << c.reply;
         EXPECT_EQ(h.link->ModuleId(), c.id) << c.reply;
     }
@@ -131,8 +131,8 @@ TEST(CommThread, ShortVersionReplyEndsTheHandshakeWithoutEvent)
 {
     LinkHarness h(withFault(SimFault::ShortVersion));
     ASSERT_TRUE(h.run(Link::cmdConnect, 1));
-    EXPECT_EQ(h.recorder.eventNames(), Names{"evSearching 0"});
-    EXPECT_EQ(h.sim->receivedLines(), lines({"z", "v"}));
+    EXPECT_EQ(h.recorder.eventNames(), Names { "evSearching 0" });
+    EXPECT_EQ(h.sim->receivedLines(), lines({ "z", "v" }));
     EXPECT_EQ(h.link->LinkMode(), Link::lmIdle);
 }
 
@@ -140,8 +140,9 @@ TEST(CommThread, EcuNotLinkedSkipsTheCalibrationStep)
 {
     LinkHarness h(withFault(SimFault::NoEcu));
     ASSERT_TRUE(h.run(Link::cmdConnect, 1));
-    EXPECT_EQ(h.recorder.eventNames(), (Names{"evSearching 0", "evConnected 1", "evEcuLink 101"}));
-    EXPECT_EQ(h.sim->receivedLines(), lines({"z", "v", "m"}));
+    EXPECT_EQ(
+        h.recorder.eventNames(), (Names { "evSearching 0", "evConnected 1", "evEcuLink 101" }));
+    EXPECT_EQ(h.sim->receivedLines(), lines({ "z", "v", "m" }));
     EXPECT_EQ(h.link->LinkMode(), Link::lmIdle);
 }
 
@@ -150,11 +151,11 @@ TEST(CommThread, ConnectWithoutOpenMakesAClosedPortAndSendsNothing)
     LinkHarness h;
     ASSERT_TRUE(h.run(Link::cmdConnect, 0));
     EXPECT_TRUE(h.recorder.Events.isEmpty());
-    EXPECT_EQ(h.recorder.Logs, QList<QString>{Texts::text(Texts::LogPortInit)});
+    EXPECT_EQ(h.recorder.Logs, QList<QString> { Texts::text(Texts::LogPortInit) });
     EXPECT_TRUE(h.sim->receivedLines().isEmpty());
     // The closed port object stays: Disconnect reports that it closed nothing.
     ASSERT_TRUE(h.run(Link::cmdDisconnect));
-    EXPECT_EQ(h.recorder.eventNames(), Names{"evDisconnected 0"});
+    EXPECT_EQ(h.recorder.eventNames(), Names { "evDisconnected 0" });
 }
 
 TEST(CommThread, DisconnectClosesAnOpenPortOnce)
@@ -164,7 +165,7 @@ TEST(CommThread, DisconnectClosesAnOpenPortOnce)
     h.recorder.clear();
     ASSERT_TRUE(h.run(Link::cmdDisconnect));
     ASSERT_TRUE(h.run(Link::cmdDisconnect));
-    EXPECT_EQ(h.recorder.eventNames(), (Names{"evDisconnected 1", "evDisconnected 0"}));
+    EXPECT_EQ(h.recorder.eventNames(), (Names { "evDisconnected 1", "evDisconnected 0" }));
 }
 
 TEST(CommThread, DisconnectDuringTheSearchEndsTheHandshake)
@@ -177,7 +178,7 @@ TEST(CommThread, DisconnectDuringTheSearchEndsTheHandshake)
     ASSERT_TRUE(h.recorder.waitDone(Link::cmdDisconnect));
     EXPECT_TRUE(h.recorder.eventArgs(Link::evConnected).isEmpty());
     EXPECT_LE(h.recorder.eventArgs(Link::evSearching).size(), 2);
-    EXPECT_EQ(h.recorder.eventArgs(Link::evDisconnected), QList<int32_t>{1});
+    EXPECT_EQ(h.recorder.eventArgs(Link::evDisconnected), QList<int32_t> { 1 });
     EXPECT_FALSE(h.link->CancelConnect());
 }
 
@@ -186,13 +187,13 @@ TEST(CommThread, CancelledFlagStopsAQueuedHandshakeAfterItsFirstAttempt)
     LinkHarness h(withFault(SimFault::Silent));
     h.link->setCancelConnect(true);
     ASSERT_TRUE(h.run(Link::cmdConnect, 1));
-    EXPECT_EQ(h.recorder.eventNames(), Names{"evSearching 0"});
+    EXPECT_EQ(h.recorder.eventNames(), Names { "evSearching 0" });
 }
 
 TEST(CommThread, UnknownCodesAndOtherMessagesDoNothing)
 {
     LinkHarness h;
-    for (uint32_t code : {8u, 12u, 100u, 199u, 201u, 255u, 0x1200u + 199u})
+    for (uint32_t code : { 8u, 12u, 100u, 199u, 201u, 255u, 0x1200u + 199u })
         ASSERT_TRUE(h.run(uint8_t(code))) << code;
     h.link->postMessage(1234, Link::cmdConnect, 1);
     ASSERT_TRUE(h.run(8));
@@ -232,7 +233,8 @@ TEST(TestSignal, WaveRepeatsEveryThirtyOneSteps)
     EXPECT_EQ(TTestSignal::value(0, 0), 80);
     // cos(1) sin(1) 300 = 136.4, truncated 136; + 15 + 80.
     EXPECT_EQ(TTestSignal::value(1, 0), 231);
-    EXPECT_EQ(TTestSignal::value(30, 39), uint16_t(int(std::cos(30.0) * std::sin(30.0) * 300) + 450 + 80 + 39));
+    EXPECT_EQ(TTestSignal::value(30, 39),
+        uint16_t(int(std::cos(30.0) * std::sin(30.0) * 300) + 450 + 80 + 39));
 }
 
 TEST(CommThread, PortErrorIsLoggedAndThePortObjectReleased)
@@ -240,12 +242,13 @@ TEST(CommThread, PortErrorIsLoggedAndThePortObjectReleased)
     LinkHarness h;
     h.settings.setPortName("/dev/veskor-no-such-port");
     ASSERT_TRUE(h.run(Link::cmdConnect, 1));
-    EXPECT_EQ(h.recorder.eventNames(), Names{"evConnected 0"});
+    EXPECT_EQ(h.recorder.eventNames(), Names { "evConnected 0" });
     ASSERT_EQ(h.recorder.Logs.size(), 3);
-    EXPECT_TRUE(h.recorder.Logs[2].startsWith(QString(Texts::text(Texts::LogPortInitError)).remove("%s")));
+    EXPECT_TRUE(
+        h.recorder.Logs[2].startsWith(QString(Texts::text(Texts::LogPortInitError)).remove("%s")));
     EXPECT_TRUE(h.recorder.Logs[2].contains("veskor-no-such-port"));
     ASSERT_TRUE(h.run(Link::cmdDisconnect));
-    EXPECT_EQ(h.recorder.eventArgs(Link::evDisconnected), QList<int32_t>{0});
+    EXPECT_EQ(h.recorder.eventArgs(Link::evDisconnected), QList<int32_t> { 0 });
 
     h.recorder.clear();
     h.settings.setPortName(h.sim->portPath());
@@ -279,7 +282,9 @@ TEST(CommThread, PortErrorInsideAnExchangeEndsItAndTheThreadGoesOn)
     h.recorder.clear();
     ASSERT_TRUE(h.run(Link::cmdDisconnect));
     EXPECT_TRUE(h.recorder.Events.isEmpty());
-    EXPECT_EQ(h.recorder.Logs, QList<QString>{QString(Texts::text(Texts::LogPortInitError)).replace("%s", "close failed")});
+    EXPECT_EQ(h.recorder.Logs,
+        QList<QString> {
+            QString(Texts::text(Texts::LogPortInitError)).replace("%s", "close failed") });
     ASSERT_TRUE(h.run(Link::cmdConnect, 1));
     EXPECT_EQ(h.recorder.eventNames(), FullHandshake);
 }
@@ -302,7 +307,8 @@ TEST(CommThread, DestroyingDoesNotWaitForAnUntakenLogLine)
     LinkRecorder neverServed;
     TLinkSettings settings;
     settings.setPortName("/dev/veskor-no-such-port");
-    auto link = std::make_unique<TCommThread>(&neverServed, settings, TCommThread::Options{0.05, {}});
+    auto link
+        = std::make_unique<TCommThread>(&neverServed, settings, TCommThread::Options { 0.05, {} });
     link->post(Link::cmdConnect, 1);
     QThread::msleep(50); // the link now waits in its first log line
     const auto start = SteadyClock::now();

@@ -15,8 +15,8 @@ public:
     // Fast, yet with waits long enough for a loaded two-core machine.
     static constexpr double FastScale = 0.1;
 
-    explicit LinkHarness(SimConfig config = {}, double scale = FastScale,
-                         SerialPortFactory factory = {});
+    explicit LinkHarness(
+        SimConfig config = {}, double scale = FastScale, SerialPortFactory factory = {});
     ~LinkHarness();
 
     // Posts the command and waits until the link has done it.

@@ -38,7 +38,8 @@ QStringList LinkRecorder::eventNames() const
 {
     QStringList names;
     for (const RecordedMessage& message : Events)
-        names << QStringLiteral("%1 %2").arg(QLatin1String(Link::eventName(int(message.WParam))))
+        names << QStringLiteral("%1 %2")
+                     .arg(QLatin1String(Link::eventName(int(message.WParam))))
                      .arg(message.LParam);
     return names;
 }
@@ -59,7 +60,7 @@ void LinkRecorder::customEvent(QEvent* event)
     } else if (event->type() == TLinkCommandDone::eventType()) {
         Done.append(static_cast<TLinkCommandDone*>(event)->Code);
     } else if (auto* message = dynamic_cast<TLinkMessage*>(event)) {
-        const RecordedMessage recorded{int(event->type()), message->WParam, message->LParam};
+        const RecordedMessage recorded { int(event->type()), message->WParam, message->LParam };
         if (recorded.Message == Link::WM_LINK_EVENT)
             Events.append(recorded);
         else if (recorded.Message == Link::WM_LINK_SLOT)

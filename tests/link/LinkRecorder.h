@@ -6,7 +6,6 @@
 #include <QList>
 #include <QObject>
 #include <QString>
-
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -22,14 +21,14 @@ class LinkRecorder : public QObject {
 
 public:
     QList<QString> Logs;
-    QList<RecordedMessage> Events;   // WM_LINK_EVENT
+    QList<RecordedMessage> Events; // WM_LINK_EVENT
     QList<RecordedMessage> SlotPosts; // WM_LINK_SLOT
-    QList<RecordedMessage> Panel;    // WM_PID_CHANGED and other panel messages
-    QList<uint8_t> Done;             // command codes that have ended
+    QList<RecordedMessage> Panel; // WM_PID_CHANGED and other panel messages
+    QList<uint8_t> Done; // command codes that have ended
 
     // Processes posted events until the predicate holds or the real timeout passes.
     bool waitFor(const std::function<bool()>& ready,
-                 std::chrono::milliseconds timeout = std::chrono::seconds(20));
+        std::chrono::milliseconds timeout = std::chrono::seconds(20));
     bool waitDone(uint8_t code, std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
     // The lParams of one event code, in order.

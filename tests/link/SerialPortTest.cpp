@@ -2,10 +2,9 @@
 #include "link/serial/PosixSerialPort.h"
 #include "sim/SimPty.h"
 
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <chrono>
+#include <gtest/gtest.h>
 #include <thread>
 #include <unistd.h>
 
@@ -17,7 +16,8 @@ using SteadyClock = std::chrono::steady_clock;
 // A port on the slave end of a pty; the test plays the device on the master end.
 class SerialPortTest : public ::testing::Test {
 protected:
-    SerialPortTest() : clock(0.05)
+    SerialPortTest()
+        : clock(0.05)
     {
         SerialConfig config;
         config.Name = pty.slavePath();
@@ -81,7 +81,7 @@ TEST_F(SerialPortTest, PseudoTerminalOpensAndPassesEveryByteUnchanged)
 TEST_F(SerialPortTest, ReadWithNothingWaitsForTheTotalTimeoutAndStoresAZeroFirst)
 {
     port->open();
-    uint8_t buffer[4] = {9, 9, 9, 9};
+    uint8_t buffer[4] = { 9, 9, 9, 9 };
     const auto start = SteadyClock::now();
     EXPECT_EQ(port->read(buffer, 4), 0u);
     const auto took = SteadyClock::now() - start;
@@ -158,8 +158,8 @@ TEST_F(SerialPortTest, PortCanBeOpenedAgainAfterClose)
 
 TEST_F(SerialPortTest, NotificationsComeOnlyWhenSwitchedOnBeforeOpening)
 {
-    std::atomic<int> calls{0};
-    std::atomic<size_t> lastCount{0};
+    std::atomic<int> calls { 0 };
+    std::atomic<size_t> lastCount { 0 };
     port->setReceiveHandler([&](ISerialPort& p, size_t waiting) {
         lastCount = waiting;
         uint8_t buffer[64];
@@ -189,7 +189,7 @@ TEST_F(SerialPortTest, NotificationsComeOnlyWhenSwitchedOnBeforeOpening)
 
 TEST_F(SerialPortTest, BytesLeftUnreadDoNotWakeTheNotifierAgainUntilNewOnesCome)
 {
-    std::atomic<int> calls{0};
+    std::atomic<int> calls { 0 };
     port->setReceiveHandler([&](ISerialPort&, size_t) { ++calls; });
     port->setEvents(true);
     port->open();

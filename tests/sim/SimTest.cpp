@@ -5,10 +5,9 @@
 #include "sim/SimStreamer.h"
 #include "sim/SimTransmitter.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <thread>
 #include <unistd.h>
 
@@ -48,7 +47,7 @@ TEST(SimDispatcher, ExactCommandsWinAndTheLongestPrefixServesTheRest)
     int fds[2];
     ASSERT_EQ(pipe2(fds, O_NONBLOCK), 0);
     SimTransmitter transmitter(fds[1], 0, 1.0);
-    SimModule module(SimConfig{}, transmitter);
+    SimModule module(SimConfig {}, transmitter);
     auto call = [&](const QByteArray& line) {
         seen.clear();
         if (auto* h = dispatcher.find(line))

@@ -10,12 +10,12 @@ namespace Exchanges {
 
 namespace {
 
-// One line per command; a code that is not listed does nothing.
-constexpr std::pair<uint8_t, Procedure> Table[] = {
-    {Link::cmdConnect, runConnect},
-    {Link::cmdDisconnect, runDisconnect},
-    {Link::cmdToggleTestSignal, runToggleTestSignal},
-};
+    // One line per command; a code that is not listed does nothing.
+    constexpr std::pair<uint8_t, Procedure> Table[] = {
+        { Link::cmdConnect, runConnect },
+        { Link::cmdDisconnect, runDisconnect },
+        { Link::cmdToggleTestSignal, runToggleTestSignal },
+    };
 
 } // namespace
 

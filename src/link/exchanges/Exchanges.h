@@ -1,5 +1,7 @@
 // The exchanges of the link with the module, one source file each. The run* procedures
-// are the entries of the command table and run on the link thread.
+// are the entries of the command table (CommandTable.cpp) and run on the link thread.
+// A port error (SerialError) that an exchange lets escape ends it with Connect's error
+// line; clean-up steps that must always run belong in the exchange itself.
 #pragma once
 
 #include <QByteArray>

@@ -1,5 +1,4 @@
 #include "Exchanges.h"
-
 #include "link/TCommThread.h"
 
 namespace Exchanges {

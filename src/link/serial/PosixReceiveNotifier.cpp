@@ -16,16 +16,17 @@ enum : uint64_t { PortKey = 1, StopKey = 2 };
 } // namespace
 
 PosixReceiveNotifier::PosixReceiveNotifier(int fd, Callback callback)
-    : m_fd(fd), m_callback(std::move(callback))
+    : m_fd(fd)
+    , m_callback(std::move(callback))
 {
     m_epoll = epoll_create1(EPOLL_CLOEXEC);
     m_stop = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     // Edge-triggered: a wake-up means new bytes, so bytes that the receive routine leaves
     // unread do not wake the thread again and again.
-    epoll_event portEvent{};
+    epoll_event portEvent {};
     portEvent.events = EPOLLIN | EPOLLET;
     portEvent.data.u64 = PortKey;
-    epoll_event stopEvent{};
+    epoll_event stopEvent {};
     stopEvent.events = EPOLLIN;
     stopEvent.data.u64 = StopKey;
     if (m_epoll < 0 || m_stop < 0 || epoll_ctl(m_epoll, EPOLL_CTL_ADD, m_fd, &portEvent) != 0

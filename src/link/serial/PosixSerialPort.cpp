@@ -20,15 +20,24 @@ using Clock = std::chrono::steady_clock;
 speed_t speedConstant(int baud)
 {
     switch (baud) {
-    case 1200: return B1200;
-    case 2400: return B2400;
-    case 4800: return B4800;
-    case 19200: return B19200;
-    case 38400: return B38400;
-    case 57600: return B57600;
-    case 115200: return B115200;
-    case 230400: return B230400;
-    default: return B9600;
+    case 1200:
+        return B1200;
+    case 2400:
+        return B2400;
+    case 4800:
+        return B4800;
+    case 19200:
+        return B19200;
+    case 38400:
+        return B38400;
+    case 57600:
+        return B57600;
+    case 115200:
+        return B115200;
+    case 230400:
+        return B230400;
+    default:
+        return B9600;
     }
 }
 
@@ -40,7 +49,9 @@ std::unique_ptr<ISerialPort> createPlatformPort(const SerialConfig& config, Scal
 }
 
 PosixSerialPort::PosixSerialPort(SerialConfig config, ScaledClock& clock)
-    : m_config(std::move(config)), m_clock(clock), m_timeouts(m_config.Timeouts)
+    : m_config(std::move(config))
+    , m_clock(clock)
+    , m_timeouts(m_config.Timeouts)
 {
     m_interrupt = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (m_interrupt < 0)
@@ -68,7 +79,7 @@ void PosixSerialPort::fail(const char* what) const
 {
     throw SerialError(QStringLiteral("%1 (%2): %3")
                           .arg(m_config.Name, QString::fromLatin1(what),
-                               QString::fromLocal8Bit(strerror(errno))));
+                              QString::fromLocal8Bit(strerror(errno))));
 }
 
 void PosixSerialPort::open()
@@ -93,7 +104,7 @@ void PosixSerialPort::open()
 
 void PosixSerialPort::configure()
 {
-    termios tio{};
+    termios tio {};
     if (tcgetattr(m_fd, &tio) != 0)
         fail("tcgetattr");
     // Raw: no echo, no line editing, CR stays CR, 0xFF is an ordinary byte.
@@ -154,8 +165,8 @@ short PosixSerialPort::waitReady(short events, Clock::time_point deadline)
         if (now >= deadline)
             return 0;
         const auto left = std::chrono::duration_cast<std::chrono::nanoseconds>(deadline - now);
-        timespec timeout{time_t(left.count() / 1000000000), long(left.count() % 1000000000)};
-        pollfd fds[2] = {{m_fd, events, 0}, {m_interrupt, POLLIN, 0}};
+        timespec timeout { time_t(left.count() / 1000000000), long(left.count() % 1000000000) };
+        pollfd fds[2] = { { m_fd, events, 0 }, { m_interrupt, POLLIN, 0 } };
         const int n = ppoll(fds, 2, &timeout, nullptr);
         if (n < 0) {
             if (errno == EINTR)
@@ -180,7 +191,8 @@ size_t PosixSerialPort::read(uint8_t* buffer, size_t n)
     buffer[0] = 0;
     const SerialTimeouts t = timeouts();
     const auto start = Clock::now();
-    const auto total = start + m_clock.toReal(uint32_t(t.ReadTotalPerByte * n + t.ReadTotalConstant));
+    const auto total
+        = start + m_clock.toReal(uint32_t(t.ReadTotalPerByte * n + t.ReadTotalConstant));
     const auto interval = m_clock.toReal(t.ReadInterval);
     size_t got = 0;
     Clock::time_point lastByte;
@@ -213,7 +225,8 @@ size_t PosixSerialPort::write(const uint8_t* data, size_t n)
     const SerialTimeouts t = timeouts();
     const uint32_t totalMs = uint32_t(t.WriteTotalPerByte * n + t.WriteTotalConstant);
     // A total of 0 means no timeout, as on Windows.
-    const auto deadline = totalMs ? Clock::now() + m_clock.toReal(totalMs) : Clock::time_point::max();
+    const auto deadline
+        = totalMs ? Clock::now() + m_clock.toReal(totalMs) : Clock::time_point::max();
     size_t done = 0;
     while (done < n) {
         const ssize_t r = ::write(m_fd, data + done, n - done);

@@ -5,7 +5,6 @@
 #include "common/Errors.h"
 
 #include <QString>
-
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -67,8 +66,8 @@ public:
     virtual size_t write(const uint8_t* data, size_t n) = 0;
 };
 
-using SerialPortFactory =
-    std::function<std::unique_ptr<ISerialPort>(const SerialConfig& config, ScaledClock& clock)>;
+using SerialPortFactory
+    = std::function<std::unique_ptr<ISerialPort>(const SerialConfig& config, ScaledClock& clock)>;
 
 // The platform's port (termios on POSIX).
 std::unique_ptr<ISerialPort> createPlatformPort(const SerialConfig& config, ScaledClock& clock);
