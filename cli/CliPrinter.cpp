@@ -22,6 +22,7 @@ void CliPrinter::print(const QByteArray& line)
 
 void CliPrinter::customEvent(QEvent* event)
 {
+    LinkEvents::takeOver(event);
     if (event->type() == TLinkLogEvent::eventType()) {
         print("log " + static_cast<TLinkLogEvent*>(event)->Text.toUtf8());
         return;

@@ -1,5 +1,28 @@
 #include "LinkMessage.h"
 
+#if defined(__SANITIZE_THREAD__)
+extern "C" void __tsan_acquire(void* address);
+extern "C" void __tsan_release(void* address);
+#endif
+
+namespace LinkEvents {
+
+void handOver([[maybe_unused]] QEvent* event)
+{
+#if defined(__SANITIZE_THREAD__)
+    __tsan_release(event);
+#endif
+}
+
+void takeOver([[maybe_unused]] const QEvent* event)
+{
+#if defined(__SANITIZE_THREAD__)
+    __tsan_acquire(const_cast<QEvent*>(event));
+#endif
+}
+
+} // namespace LinkEvents
+
 void TLogReceipt::done()
 {
     {

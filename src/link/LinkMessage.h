@@ -9,6 +9,14 @@
 #include <memory>
 #include <mutex>
 
+// ThreadSanitizer cannot see Qt's hand-off of a posted event to the receiver's thread
+// (Debian's Qt is not instrumented). The link marks each event it posts as handed over;
+// a sink of link events calls takeOver(event) first thing in its event handler.
+namespace LinkEvents {
+void handOver(QEvent* event);
+void takeOver(const QEvent* event);
+} // namespace LinkEvents
+
 // A window message: type() is its number (WM_LINK_SLOT, WM_LINK_EVENT, WM_PID_CHANGED ...).
 class TLinkMessage : public QEvent {
 public:

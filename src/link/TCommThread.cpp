@@ -8,7 +8,6 @@
 #include "exchanges/Exchanges.h"
 #include "store/TFordData.h"
 
-#include <QMetaObject>
 #include <algorithm>
 
 namespace {
@@ -162,7 +161,7 @@ void TCommThread::logPortError(const std::exception& error)
 
 void TCommThread::toggleTestSignal()
 {
-    QMetaObject::invokeMethod(m_testSignal.get(), &TTestSignal::toggle, Qt::QueuedConnection);
+    m_testSignal->postToggle();
 }
 
 void TCommThread::setTestSignalPanel(QObject* panel)

@@ -7,13 +7,14 @@
 void TLinkPoster::post(int message, uint32_t wParam, int32_t lParam) const
 {
     if (m_sink)
-        QCoreApplication::postEvent(m_sink, new TLinkMessage(message, wParam, lParam));
+        postRaw(new TLinkMessage(message, wParam, lParam));
 }
 
 void TLinkPoster::postRaw(QEvent* event) const
 {
-    if (m_sink)
+    if (m_sink) {
+        LinkEvents::handOver(event);
         QCoreApplication::postEvent(m_sink, event);
-    else
+    } else
         delete event;
 }

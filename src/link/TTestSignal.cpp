@@ -23,6 +23,28 @@ uint16_t TTestSignal::value(int step, int r)
     return uint16_t(int16_t(wave + 15 * step + 80 + r));
 }
 
+namespace {
+QEvent::Type toggleEventType()
+{
+    static const QEvent::Type type = QEvent::Type(QEvent::registerEventType());
+    return type;
+}
+} // namespace
+
+void TTestSignal::postToggle()
+{
+    auto* event = new QEvent(toggleEventType());
+    LinkEvents::handOver(event);
+    QCoreApplication::postEvent(this, event);
+}
+
+void TTestSignal::customEvent(QEvent* event)
+{
+    LinkEvents::takeOver(event);
+    if (event->type() == toggleEventType())
+        toggle();
+}
+
 void TTestSignal::toggle()
 {
     if (m_timer.isActive())

@@ -23,10 +23,16 @@ public:
     // The value of step n with the random part r (0 to 39).
     static uint16_t value(int step, int r);
 
+    // Asks, from any thread, for the timer to be switched on when off and off when on.
+    void postToggle();
+
 public slots:
-    // Switches the timer on when off and off when on. Runs on the GUI thread.
+    // Switches the timer; runs on the GUI thread.
     void toggle();
     void TestSignalTick();
+
+protected:
+    void customEvent(QEvent* event) override;
 
 private:
     TFordData& m_store;

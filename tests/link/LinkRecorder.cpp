@@ -55,6 +55,7 @@ void LinkRecorder::clear()
 
 void LinkRecorder::customEvent(QEvent* event)
 {
+    LinkEvents::takeOver(event);
     if (event->type() == TLinkLogEvent::eventType()) {
         Logs.append(static_cast<TLinkLogEvent*>(event)->Text);
     } else if (event->type() == TLinkCommandDone::eventType()) {
