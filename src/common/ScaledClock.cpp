@@ -28,8 +28,26 @@ void ScaledClock::interrupt()
     {
         std::lock_guard lock(m_mutex);
         m_interrupted = true;
+        for (auto& [id, listener] : m_listeners)
+            listener();
     }
     m_wake.notify_all();
+}
+
+int ScaledClock::addInterruptListener(Listener listener)
+{
+    std::lock_guard lock(m_mutex);
+    if (m_interrupted)
+        listener();
+    const int id = m_nextListener++;
+    m_listeners.emplace(id, std::move(listener));
+    return id;
+}
+
+void ScaledClock::removeInterruptListener(int id)
+{
+    std::lock_guard lock(m_mutex);
+    m_listeners.erase(id);
 }
 
 bool ScaledClock::interrupted() const

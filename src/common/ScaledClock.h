@@ -5,6 +5,8 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <mutex>
 
 class ScaledClock {
@@ -26,10 +28,18 @@ public:
     void interrupt();
     bool interrupted() const;
 
+    // Waits that do not sleep on this clock (a port read in poll(), say) register a
+    // listener that interrupt() calls; it is called at once when already interrupted.
+    using Listener = std::function<void()>;
+    int addInterruptListener(Listener listener);
+    void removeInterruptListener(int id);
+
 private:
     const double m_scale;
     const std::chrono::steady_clock::time_point m_start;
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
     bool m_interrupted = false;
+    std::map<int, Listener> m_listeners;
+    int m_nextListener = 1;
 };

@@ -1,0 +1,100 @@
+// veskor-cli: the headless front end of the link, for scripts, a laptop in the car and tests.
+#include "CliCommand.h"
+#include "CliSession.h"
+#include "common/Errors.h"
+#include "common/ProgramDir.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace {
+
+int fail(const QString& message)
+{
+    std::fprintf(stderr, "veskor-cli: %s\n", qPrintable(message));
+    return 2;
+}
+
+QString description()
+{
+    QString text = QStringLiteral(
+        "Runs one command of the link with the diagnostic module and prints every log line as\n"
+        "\"log <text>\" and every link event as \"event <name> <argument>\", one per line as they\n"
+        "come; after evCalibration it prints \"calibration XXXX\".\n"
+        "The port \"sim\" starts a simulated module inside the program.\n\nCommands:\n");
+    for (const CliCommand& command : cliCommands())
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(QLatin1String(command.Name), QLatin1String(command.Help));
+    text += QStringLiteral("\nExit codes: 0 the exchange succeeded, 1 it failed, 2 bad arguments.");
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(description());
+    parser.addHelpOption();
+    const QCommandLineOption port(QStringLiteral("port"),
+        QStringLiteral("The serial port (/dev/ttyUSB0, ttyUSB0, a pty link, or sim)."),
+        QStringLiteral("PORT"));
+    const QCommandLineOption speed(QStringLiteral("speed"),
+        QStringLiteral("Baud rate: 9600, 19200, 38400, 57600 or 115200; "
+                       "anything else means 9600 (default %1).")
+            .arg(SimDefaults::Baud),
+        QStringLiteral("N"), QString::number(SimDefaults::Baud));
+    const QCommandLineOption btDelay(QStringLiteral("bt-delay"),
+        QStringLiteral("The longer pauses a Bluetooth serial link needs."));
+    const QCommandLineOption home(QStringLiteral("home"),
+        QStringLiteral("The program directory (data files and settings)."), QStringLiteral("DIR"));
+    const QCommandLineOption scale(QStringLiteral("time-scale"),
+        QStringLiteral("Run every wait of the link (and of the simulator) "
+                       "F times as long; for tests (default 1)."),
+        QStringLiteral("F"), QStringLiteral("1"));
+    const QCommandLineOption simFault(QStringLiteral("sim-fault"),
+        QStringLiteral("With --port sim: the simulated module shows the "
+                       "fault NAME (see veskor-sim --help)."),
+        QStringLiteral("NAME"));
+    parser.addOptions({ port, speed, btDelay, home, scale, simFault });
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run."));
+    parser.process(app);
+
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() != 1)
+        return fail(QStringLiteral("name one command (see --help)"));
+    const CliCommand* command = nullptr;
+    for (const CliCommand& candidate : cliCommands())
+        if (arguments.first() == QLatin1String(candidate.Name))
+            command = &candidate;
+    if (!command)
+        return fail(QStringLiteral("unknown command \"%1\"").arg(arguments.first()));
+    if (!parser.isSet(port))
+        return fail(QStringLiteral("--port is required"));
+
+    CliOptions options;
+    options.Port = parser.value(port);
+    options.Speed = parser.value(speed);
+    options.BluetoothDelay = parser.isSet(btDelay);
+    bool ok = false;
+    options.TimeScale = parser.value(scale).toDouble(&ok);
+    if (!ok || options.TimeScale <= 0)
+        return fail(QStringLiteral("--time-scale needs a number above 0"));
+    for (const QString& name : parser.values(simFault)) {
+        const auto fault = SimFaults::parse(name);
+        if (!fault)
+            return fail(QStringLiteral("unknown fault \"%1\"").arg(name));
+        options.SimulatorFaults.set(*fault);
+    }
+    if (parser.isSet(home))
+        setProgramDir(parser.value(home));
+
+    try {
+        CliSession session(options);
+        return command->Run(session);
+    } catch (const VeskorError& error) {
+        return fail(error.message());
+    }
+}

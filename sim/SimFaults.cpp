@@ -1,0 +1,36 @@
+#include "SimFaults.h"
+
+namespace {
+
+struct FaultName {
+    SimFault fault;
+    const char* name;
+    const char* description;
+};
+
+constexpr FaultName Names[] = {
+    { SimFault::Silent, "silent", "the module answers nothing" },
+    { SimFault::ShortVersion, "short-version", "the reply to \"v\" has only three bytes" },
+    { SimFault::NoEcu, "no-ecu", "\"m\" answers 'e' (no link to the ECU)" },
+    { SimFault::Noise, "noise", "stray bytes between the word packets of a stream" },
+    { SimFault::BadCheck, "bad-check", "streamed words carry a wrong check nibble" },
+};
+
+} // namespace
+
+std::optional<SimFault> SimFaults::parse(const QString& name)
+{
+    for (const FaultName& entry : Names)
+        if (name == QLatin1String(entry.name))
+            return entry.fault;
+    return std::nullopt;
+}
+
+QStringList SimFaults::descriptions()
+{
+    QStringList lines;
+    for (const FaultName& entry : Names)
+        lines << QStringLiteral("%1: %2").arg(
+            QLatin1String(entry.name), QLatin1String(entry.description));
+    return lines;
+}

@@ -1,0 +1,31 @@
+// Faults the simulated module can be told to show. A new fault is one enumerator, one
+// line in the name table and the check in the handler that shows it.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+enum class SimFault : uint8_t {
+    Silent, // the module answers nothing
+    ShortVersion, // the version reply has only three bytes
+    NoEcu, // "m" answers 'e': no link to the ECU
+    Noise, // stray bytes between the word packets of a stream
+    BadCheck, // every streamed word has a wrong check nibble
+};
+
+class SimFaults {
+public:
+    void set(SimFault fault) { m_bits |= bit(fault); }
+    bool has(SimFault fault) const { return m_bits & bit(fault); }
+    bool empty() const { return m_bits == 0; }
+
+    static std::optional<SimFault> parse(const QString& name);
+    // "name: description" for each fault, for --help.
+    static QStringList descriptions();
+
+private:
+    static uint32_t bit(SimFault fault) { return 1u << unsigned(fault); }
+    uint32_t m_bits = 0;
+};

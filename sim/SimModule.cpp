@@ -1,0 +1,130 @@
+#include "SimModule.h"
+
+#include "handlers/Handlers.h"
+
+namespace {
+// The stream is topped up to this many queued bytes, so a "z" is answered soon.
+constexpr qsizetype StreamBacklog = 64;
+// A line longer than this without CR is noise; the module drops it.
+constexpr qsizetype MaxLine = 256;
+} // namespace
+
+SimModule::SimModule(const SimConfig& config, SimTransmitter& transmitter)
+    : m_config(config)
+    , m_transmitter(transmitter)
+    , m_streamer(m_config.Faults)
+{
+    SimHandlers::registerHandshake(m_dispatcher);
+}
+
+void SimModule::receive(const QByteArray& bytes)
+{
+    m_input.append(bytes);
+    if (m_rawInput) {
+        m_rawInput(m_input);
+        return;
+    }
+    dispatchLines();
+}
+
+void SimModule::dispatchLines()
+{
+    for (;;) {
+        const qsizetype end = m_input.indexOf('\r');
+        if (end < 0) {
+            if (m_input.size() > MaxLine)
+                m_input.clear();
+            return;
+        }
+        const QByteArray line = m_input.left(end);
+        m_input.remove(0, end + 1);
+        {
+            std::lock_guard lock(m_receivedMutex);
+            m_received.append(line);
+        }
+        if (const SimDispatcher::Handler* handler = m_dispatcher.find(line))
+            (*handler)(*this, line);
+        // A handler may switch to raw input; the rest of the buffer is then its.
+        if (m_rawInput) {
+            m_rawInput(m_input);
+            return;
+        }
+    }
+}
+
+void SimModule::reply(const QByteArray& bytes)
+{
+    if (!hasFault(SimFault::Silent))
+        m_transmitter.send(bytes);
+}
+
+void SimModule::startStream(SimStreamer::Source source)
+{
+    if (!hasFault(SimFault::Silent))
+        m_streamer.start(std::move(source));
+}
+
+void SimModule::stopStream()
+{
+    // What the stream had queued is dropped too, so the reply to "z" follows at once.
+    if (m_streamer.active())
+        m_transmitter.clear();
+    m_streamer.stop();
+}
+
+void SimModule::after(uint32_t ms, std::function<void()> action)
+{
+    const auto delay = std::chrono::nanoseconds(int64_t(ms * 1e6 * m_config.TimeScale));
+    m_actions.emplace(Clock::now() + delay, std::move(action));
+}
+
+uint16_t SimModule::calibrationByte(bool high) const
+{
+    return uint16_t(m_config.Calibration.mid(high ? 0 : 2, 2).toUInt(nullptr, 16));
+}
+
+bool SimModule::ignoreSearch()
+{
+    if (m_searchesIgnored >= m_config.IgnoredSearches)
+        return false;
+    ++m_searchesIgnored;
+    return true;
+}
+
+QList<QByteArray> SimModule::receivedLines() const
+{
+    std::lock_guard lock(m_receivedMutex);
+    return m_received;
+}
+
+void SimModule::service(Clock::time_point now)
+{
+    while (!m_actions.empty() && m_actions.begin()->first <= now) {
+        auto action = std::move(m_actions.begin()->second);
+        m_actions.erase(m_actions.begin());
+        action();
+    }
+    feedStream();
+    m_writable = m_transmitter.pump(now);
+    // Queued again at once, so the transmitter knows when it next has work.
+    feedStream();
+}
+
+void SimModule::feedStream()
+{
+    while (m_streamer.active() && m_transmitter.pending() < StreamBacklog) {
+        const QByteArray packet = m_streamer.next();
+        if (packet.isEmpty())
+            break;
+        m_transmitter.send(packet);
+    }
+}
+
+SimModule::Clock::time_point SimModule::nextDue() const
+{
+    // While the pty is full, the transmitter waits for room, not for its clock.
+    auto due = m_writable ? m_transmitter.nextDue() : Clock::time_point::max();
+    if (!m_actions.empty())
+        due = std::min(due, m_actions.begin()->first);
+    return due;
+}

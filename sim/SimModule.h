@@ -1,0 +1,73 @@
+// The simulated diagnostic module with an ECU behind it: takes command lines, answers
+// through the transmitter, relays ECU frames while a stream runs, and runs its delayed
+// actions on its own (scaled) clock.
+#pragma once
+
+#include "SimConfig.h"
+#include "SimDispatcher.h"
+#include "SimStreamer.h"
+#include "SimTransmitter.h"
+
+#include <QByteArray>
+#include <QList>
+#include <chrono>
+#include <functional>
+#include <map>
+#include <mutex>
+
+class SimModule {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    SimModule(const SimConfig& config, SimTransmitter& transmitter);
+
+    // Bytes from the front end. Lines end with CR; each complete line is dispatched.
+    void receive(const QByteArray& bytes);
+    // Runs due actions, keeps the stream fed and sends what is due.
+    void service(Clock::time_point now);
+    // When service() has work next; max() when it waits only for input or pty room.
+    Clock::time_point nextDue() const;
+    // False while the pty refuses more bytes.
+    bool writable() const { return m_writable; }
+
+    // ---- For the command handlers ----------------------------------------------------
+
+    const SimConfig& config() const { return m_config; }
+    bool hasFault(SimFault fault) const { return m_config.Faults.has(fault); }
+    // Sends a reply (nothing under the silent fault).
+    void reply(const QByteArray& bytes);
+    void startStream(SimStreamer::Source source);
+    void stopStream();
+    bool streaming() const { return m_streamer.active(); }
+    // Runs action after ms milliseconds of the module's clock.
+    void after(uint32_t ms, std::function<void()> action);
+    // While set, every received byte goes to the consumer instead of the line parser; it
+    // takes what it uses from the front of the buffer (the boot loader's binary commands).
+    void setRawInput(std::function<void(QByteArray& input)> consumer)
+    {
+        m_rawInput = std::move(consumer);
+    }
+    // The 12-bit values of the calibration slots: the code's high and low byte.
+    uint16_t calibrationByte(bool high) const;
+    // True while the module is still to ignore a "z" (SimConfig::IgnoredSearches).
+    bool ignoreSearch();
+
+    // Every command line received so far (for tests); safe from any thread.
+    QList<QByteArray> receivedLines() const;
+
+private:
+    void dispatchLines();
+    void feedStream();
+
+    const SimConfig m_config;
+    SimTransmitter& m_transmitter;
+    SimDispatcher m_dispatcher;
+    SimStreamer m_streamer;
+    QByteArray m_input;
+    std::function<void(QByteArray&)> m_rawInput;
+    std::multimap<Clock::time_point, std::function<void()>> m_actions;
+    bool m_writable = true;
+    int m_searchesIgnored = 0;
+    mutable std::mutex m_receivedMutex;
+    QList<QByteArray> m_received;
+};

@@ -1,0 +1,92 @@
+// veskor-sim: serves a simulated diagnostic module on a pseudo-terminal until killed.
+#include "Simulator.h"
+#include "common/Errors.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+int fail(const QString& message)
+{
+    std::fprintf(stderr, "veskor-sim: %s\n", qPrintable(message));
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Serves a simulated diagnostic module (with an EEC-IV behind it) on a "
+                       "pseudo-terminal until it is killed.\n\nFaults:\n  ")
+        + SimFaults::descriptions().join(QStringLiteral("\n  ")));
+    parser.addHelpOption();
+    const QCommandLineOption link(QStringLiteral("link"),
+        QStringLiteral("Make PATH a symbolic link to the pseudo-terminal."),
+        QStringLiteral("PATH"));
+    const QCommandLineOption baud(QStringLiteral("baud"),
+        QStringLiteral("Pace the bytes at N baud; 0 sends them unpaced "
+                       "(default %1).")
+            .arg(SimDefaults::Baud),
+        QStringLiteral("N"), QString::number(SimDefaults::Baud));
+    const QCommandLineOption calibration(QStringLiteral("calibration"),
+        QStringLiteral("The ECU's calibration code, four hexadecimal "
+                       "digits (default %1).")
+            .arg(QLatin1String(SimDefaults::Calibration)),
+        QStringLiteral("XXXX"), QLatin1String(SimDefaults::Calibration));
+    const QCommandLineOption fault(QStringLiteral("fault"),
+        QStringLiteral("Show the fault NAME (may be repeated)."), QStringLiteral("NAME"));
+    const QCommandLineOption version(QStringLiteral("version-reply"),
+        QStringLiteral("The reply to \"v\" (default %1).")
+            .arg(QLatin1String(SimDefaults::VersionReply)),
+        QStringLiteral("TEXT"), QLatin1String(SimDefaults::VersionReply));
+    const QCommandLineOption scale(QStringLiteral("time-scale"),
+        QStringLiteral("Run every delay F times as long (default 1)."), QStringLiteral("F"),
+        QStringLiteral("1"));
+    parser.addOptions({ link, baud, calibration, fault, version, scale });
+    parser.process(app);
+
+    SimConfig config;
+    bool ok = false;
+    config.Baud = parser.value(baud).toInt(&ok);
+    if (!ok || config.Baud < 0)
+        return fail(QStringLiteral("--baud needs a number of 0 or more"));
+    config.TimeScale = parser.value(scale).toDouble(&ok);
+    if (!ok || config.TimeScale <= 0)
+        return fail(QStringLiteral("--time-scale needs a number above 0"));
+    config.Calibration = parser.value(calibration).toLatin1().toUpper();
+    if (!SimConfig::validCalibration(config.Calibration))
+        return fail(QStringLiteral("--calibration needs four hexadecimal digits"));
+    config.VersionReply = parser.value(version).toLatin1();
+    for (const QString& name : parser.values(fault)) {
+        const auto parsed = SimFaults::parse(name);
+        if (!parsed)
+            return fail(QStringLiteral("unknown fault \"%1\"").arg(name));
+        config.Faults.set(*parsed);
+    }
+
+    // Wait for a signal in this thread; the simulator serves on its own.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGHUP);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    try {
+        Simulator simulator(config);
+        if (parser.isSet(link))
+            simulator.createLink(parser.value(link));
+        std::printf("%s\n", qPrintable(simulator.portPath()));
+        std::fflush(stdout);
+        int signal = 0;
+        sigwait(&stopSignals, &signal);
+    } catch (const VeskorError& error) {
+        return fail(error.message());
+    }
+    return 0;
+}

@@ -1,0 +1,76 @@
+// Messages of the link as posted Qt events: the window messages with their two
+// arguments, the log line handed to the window, and the end of a command.
+#pragma once
+
+#include <QEvent>
+#include <QString>
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+
+// ThreadSanitizer cannot see Qt's hand-off of a posted event to the receiver's thread
+// (Debian's Qt is not instrumented). The link marks each event it posts as handed over;
+// a sink of link events calls takeOver(event) first thing in its event handler.
+namespace LinkEvents {
+void handOver(QEvent* event);
+void takeOver(const QEvent* event);
+} // namespace LinkEvents
+
+// A window message: type() is its number (WM_LINK_SLOT, WM_LINK_EVENT, WM_PID_CHANGED ...).
+class TLinkMessage : public QEvent {
+public:
+    TLinkMessage(int message, uint32_t wParam, int32_t lParam)
+        : QEvent(QEvent::Type(message))
+        , WParam(wParam)
+        , LParam(lParam)
+    {
+    }
+
+    const uint32_t WParam;
+    const int32_t LParam;
+};
+
+// Tells the waiting link thread that the window has taken its log line. The window
+// takes it when the event is handled, or when the event is dropped undelivered.
+class TLogReceipt {
+public:
+    void done();
+    // Waits until done() or cancel(); false when cancelled first.
+    bool wait();
+    void cancel();
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_cond;
+    bool m_done = false;
+    bool m_cancelled = false;
+};
+
+// A log line for the window's log. Destroying the event (after delivery, or with its
+// receiver) releases the link thread that waits for it.
+class TLinkLogEvent : public QEvent {
+public:
+    TLinkLogEvent(QString text, std::shared_ptr<TLogReceipt> receipt);
+    ~TLinkLogEvent() override;
+
+    static QEvent::Type eventType();
+    const QString Text;
+
+private:
+    std::shared_ptr<TLogReceipt> m_receipt;
+};
+
+// Posted after every command that the link thread took from its queue has ended, so
+// headless front ends and tests know when an exchange is over. The window ignores it.
+class TLinkCommandDone : public QEvent {
+public:
+    TLinkCommandDone(uint8_t code)
+        : QEvent(eventType())
+        , Code(code)
+    {
+    }
+
+    static QEvent::Type eventType();
+    const uint8_t Code;
+};

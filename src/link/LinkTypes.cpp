@@ -1,0 +1,33 @@
+#include "LinkTypes.h"
+
+namespace Link {
+
+const char* eventName(int code)
+{
+    switch (code) {
+    case evSearching:
+        return "evSearching";
+    case evConnected:
+        return "evConnected";
+    case evEcuLink:
+        return "evEcuLink";
+    case evFirmware:
+        return "evFirmware";
+    case evFaultTest:
+        return "evFaultTest";
+    case evDumpProgress:
+        return "evDumpProgress";
+    case evOptions:
+        return "evOptions";
+    case evDumpDone:
+        return "evDumpDone";
+    case evDisconnected:
+        return "evDisconnected";
+    case evCalibration:
+        return "evCalibration";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace Link

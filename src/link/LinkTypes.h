@@ -1,0 +1,66 @@
+// Types the link shares with its front ends: message numbers, command codes, event codes
+// and link modes.
+#pragma once
+
+#include <cstdint>
+
+namespace Link {
+
+// Numbers of the messages (QEvent types) between the link, the window and the dashboard.
+enum Message : int {
+    WM_LINK_COMMAND = 1090,
+    WM_LINK_SLOT = 1091,
+    WM_LINK_EVENT = 1092,
+    WM_PID_CHANGED = 1281,
+    WM_SLOTS_CLEARED_PANEL = 1282, // posted to the dashboard panel after the slots are cleared
+    WM_CHECK_REGISTER = 1283,
+};
+
+// Command codes of WM_LINK_COMMAND (low byte of wParam).
+enum Command : uint8_t {
+    cmdConnect = 0,
+    cmdStartData = 1,
+    cmdStopData = 2,
+    cmdDumpToFile = 3,
+    cmdFaultTest = 4,
+    cmdFlashFirmware = 5,
+    cmdResetModule = 6,
+    cmdModuleOptions = 7,
+    cmdDumpRange = 9,
+    cmdDisconnect = 10,
+    cmdReadCalibration = 11,
+    cmdToggleTestSignal = 200,
+};
+
+// Event codes of WM_LINK_EVENT (wParam).
+enum Event : uint8_t {
+    evSearching = 0,
+    evConnected = 1,
+    evEcuLink = 3,
+    evFirmware = 4,
+    evFaultTest = 5,
+    evDumpProgress = 6,
+    evOptions = 7,
+    evDumpDone = 9,
+    evDisconnected = 10,
+    evCalibration = 11,
+};
+
+// What the receive routine does with incoming bytes.
+enum LinkMode : uint8_t {
+    lmIdle = 0,
+    lmConnected = 1,
+    lmCalibration = 2,
+    lmFaultTest = 3,
+    lmLiveData = 4,
+    lmMemoryRead = 5,
+};
+
+// The event's name as front ends print it ("evConnected"); nullptr for a code without one.
+const char* eventName(int code);
+
+// Slots of the calibration code: high byte in 0xB1, low byte in 0xA1.
+inline constexpr uint8_t SlotCalibrationHigh = 0xB1;
+inline constexpr uint8_t SlotCalibrationLow = 0xA1;
+
+} // namespace Link

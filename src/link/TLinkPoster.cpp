@@ -1,0 +1,20 @@
+#include "TLinkPoster.h"
+
+#include "LinkMessage.h"
+
+#include <QCoreApplication>
+
+void TLinkPoster::post(int message, uint32_t wParam, int32_t lParam) const
+{
+    if (m_sink)
+        postRaw(new TLinkMessage(message, wParam, lParam));
+}
+
+void TLinkPoster::postRaw(QEvent* event) const
+{
+    if (m_sink) {
+        LinkEvents::handOver(event);
+        QCoreApplication::postEvent(m_sink, event);
+    } else
+        delete event;
+}

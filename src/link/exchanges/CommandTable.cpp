@@ -1,0 +1,30 @@
+#include "CommandTable.h"
+
+#include "Exchanges.h"
+#include "link/LinkTypes.h"
+
+#include <array>
+#include <utility>
+
+namespace Exchanges {
+
+namespace {
+
+    // One line per command; a code that is not listed does nothing.
+    constexpr std::pair<uint8_t, Procedure> Table[] = {
+        { Link::cmdConnect, runConnect },
+        { Link::cmdDisconnect, runDisconnect },
+        { Link::cmdToggleTestSignal, runToggleTestSignal },
+    };
+
+} // namespace
+
+Procedure commandProcedure(uint8_t code)
+{
+    for (const auto& [tableCode, procedure] : Table)
+        if (tableCode == code)
+            return procedure;
+    return nullptr;
+}
+
+} // namespace Exchanges

@@ -1,0 +1,16 @@
+// The link's command table: which procedure runs for each command code.
+#pragma once
+
+#include <cstdint>
+
+class TCommThread;
+struct TQueuedMessage;
+
+namespace Exchanges {
+
+using Procedure = void (*)(TCommThread& link, const TQueuedMessage& command);
+
+// The procedure of a command code; nullptr for a code that does nothing.
+Procedure commandProcedure(uint8_t code);
+
+} // namespace Exchanges

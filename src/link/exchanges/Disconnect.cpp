@@ -1,0 +1,25 @@
+#include "Exchanges.h"
+#include "link/TCommThread.h"
+
+namespace Exchanges {
+
+void Disconnect(TCommThread& link)
+{
+    link.setCancelConnect(false);
+    TLinkPort& port = link.port();
+    if (port.exists() && port.isOpen()) {
+        port.close();
+        port.release();
+        link.postEvent(Link::evDisconnected, 1);
+    } else {
+        // A closed port object stays for the next exchange.
+        link.postEvent(Link::evDisconnected, 0);
+    }
+}
+
+void runDisconnect(TCommThread& link, const TQueuedMessage&)
+{
+    Disconnect(link);
+}
+
+} // namespace Exchanges

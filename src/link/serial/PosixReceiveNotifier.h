@@ -1,0 +1,29 @@
+// The receive notification thread of a POSIX port: waits for bytes to arrive and calls
+// the handler with the number waiting.
+#pragma once
+
+#include <functional>
+#include <thread>
+
+class PosixReceiveNotifier {
+public:
+    using Callback = std::function<void(size_t waiting)>;
+
+    // Starts watching fd at once. Throws SerialError when the thread cannot be set up.
+    PosixReceiveNotifier(int fd, Callback callback);
+    // Stops and joins the thread; the callback is not running afterwards.
+    ~PosixReceiveNotifier();
+
+    PosixReceiveNotifier(const PosixReceiveNotifier&) = delete;
+    PosixReceiveNotifier& operator=(const PosixReceiveNotifier&) = delete;
+
+private:
+    void run();
+    size_t waiting() const;
+
+    const int m_fd;
+    Callback m_callback;
+    int m_epoll = -1;
+    int m_stop = -1;
+    std::thread m_thread;
+};

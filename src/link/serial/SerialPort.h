@@ -1,0 +1,73 @@
+// The serial port interface of the link: open, close, configure, purge, read and write
+// with timeouts, and receive notifications on a thread of the port.
+#pragma once
+
+#include "common/Errors.h"
+
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class ScaledClock;
+
+// An error of the port or the platform; its message names what failed.
+class SerialError : public VeskorError {
+public:
+    using VeskorError::VeskorError;
+};
+
+// Timeouts in milliseconds of the port's clock. A read of n bytes ends when n bytes have
+// come, when more than ReadInterval passes between two bytes after the first one, or
+// when ReadTotalPerByte * n + ReadTotalConstant has passed.
+struct SerialTimeouts {
+    uint32_t ReadInterval = 1000;
+    uint32_t ReadTotalPerByte = 11;
+    uint32_t ReadTotalConstant = 1000;
+    uint32_t WriteTotalPerByte = 500;
+    uint32_t WriteTotalConstant = 0;
+};
+
+// 8 data bits, no parity, 1 stop bit and no flow control are not configurable.
+struct SerialConfig {
+    QString Name;
+    int Baud = 9600;
+    SerialTimeouts Timeouts;
+    int InputBuffer = 4096;
+    int OutputBuffer = 2048;
+};
+
+class ISerialPort {
+public:
+    // Called on the port's notification thread with the number of bytes waiting.
+    using ReceiveHandler = std::function<void(ISerialPort& port, size_t waiting)>;
+
+    virtual ~ISerialPort() = default;
+
+    // Throws SerialError when the port cannot be opened or configured.
+    virtual void open() = 0;
+    // Stops the notifications, then closes. Closing a closed port does nothing.
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+
+    virtual void setTimeouts(const SerialTimeouts& timeouts) = 0;
+    // Notifications are delivered only by an opening made while they are on.
+    virtual void setEvents(bool on) = 0;
+    virtual bool events() const = 0;
+    virtual void setReceiveHandler(ReceiveHandler handler) = 0;
+
+    // Discards what waits in the input and output buffers.
+    virtual void purge() = 0;
+    // Reads up to n bytes with the read timeouts; may return fewer, also none. Stores a 0
+    // in buffer[0] first. Throws SerialError on an error of the port.
+    virtual size_t read(uint8_t* buffer, size_t n) = 0;
+    // Writes with the write timeout; returns the number of bytes written.
+    virtual size_t write(const uint8_t* data, size_t n) = 0;
+};
+
+using SerialPortFactory
+    = std::function<std::unique_ptr<ISerialPort>(const SerialConfig& config, ScaledClock& clock)>;
+
+// The platform's port (termios on POSIX).
+std::unique_ptr<ISerialPort> createPlatformPort(const SerialConfig& config, ScaledClock& clock);

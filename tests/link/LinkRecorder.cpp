@@ -1,0 +1,72 @@
+#include "LinkRecorder.h"
+
+#include "link/LinkMessage.h"
+#include "link/LinkTypes.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+bool LinkRecorder::waitFor(const std::function<bool()>& ready, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!ready()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+bool LinkRecorder::waitDone(uint8_t code, std::chrono::milliseconds timeout)
+{
+    const qsizetype before = Done.count(code);
+    return waitFor([&] { return Done.count(code) > before; }, timeout);
+}
+
+QList<int32_t> LinkRecorder::eventArgs(uint8_t code) const
+{
+    QList<int32_t> args;
+    for (const RecordedMessage& message : Events)
+        if (message.WParam == code)
+            args.append(message.LParam);
+    return args;
+}
+
+QStringList LinkRecorder::eventNames() const
+{
+    QStringList names;
+    for (const RecordedMessage& message : Events)
+        names << QStringLiteral("%1 %2")
+                     .arg(QLatin1String(Link::eventName(int(message.WParam))))
+                     .arg(message.LParam);
+    return names;
+}
+
+void LinkRecorder::clear()
+{
+    Logs.clear();
+    Events.clear();
+    SlotPosts.clear();
+    Panel.clear();
+    Done.clear();
+}
+
+void LinkRecorder::customEvent(QEvent* event)
+{
+    LinkEvents::takeOver(event);
+    if (event->type() == TLinkLogEvent::eventType()) {
+        Logs.append(static_cast<TLinkLogEvent*>(event)->Text);
+    } else if (event->type() == TLinkCommandDone::eventType()) {
+        Done.append(static_cast<TLinkCommandDone*>(event)->Code);
+    } else if (auto* message = dynamic_cast<TLinkMessage*>(event)) {
+        const RecordedMessage recorded { int(event->type()), message->WParam, message->LParam };
+        if (recorded.Message == Link::WM_LINK_EVENT)
+            Events.append(recorded);
+        else if (recorded.Message == Link::WM_LINK_SLOT)
+            SlotPosts.append(recorded);
+        else
+            Panel.append(recorded);
+    }
+}

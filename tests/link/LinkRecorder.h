@@ -1,0 +1,43 @@
+// Test event sink for the link: records log lines, link events, slot messages, panel
+// messages and finished commands in the order they are delivered.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+
+struct RecordedMessage {
+    int Message;
+    uint32_t WParam;
+    int32_t LParam;
+};
+
+class LinkRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QString> Logs;
+    QList<RecordedMessage> Events; // WM_LINK_EVENT
+    QList<RecordedMessage> SlotPosts; // WM_LINK_SLOT
+    QList<RecordedMessage> Panel; // WM_PID_CHANGED and other panel messages
+    QList<uint8_t> Done; // command codes that have ended
+
+    // Processes posted events until the predicate holds or the real timeout passes.
+    bool waitFor(const std::function<bool()>& ready,
+        std::chrono::milliseconds timeout = std::chrono::seconds(20));
+    bool waitDone(uint8_t code, std::chrono::milliseconds timeout = std::chrono::seconds(20));
+
+    // The lParams of one event code, in order.
+    QList<int32_t> eventArgs(uint8_t code) const;
+    // "evSearching 0" style list of all events.
+    QStringList eventNames() const;
+
+    void clear();
+
+protected:
+    void customEvent(QEvent* event) override;
+};

@@ -1,0 +1,229 @@
+#include "LinkRecorder.h"
+#include "common/ScaledClock.h"
+#include "link/LinkTypes.h"
+#include "link/TLinkPoster.h"
+#include "link/TLinkShared.h"
+#include "link/TRxDecoder.h"
+#include "link/WordPacket.h"
+#include "store/TFordData.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+namespace {
+
+class RxDecoderTest : public ::testing::Test {
+protected:
+    RxDecoderTest()
+        : decoder(*shared, store, poster, clock)
+    {
+    }
+
+    // Feeds bytes and delivers the messages they posted.
+    void feed(std::initializer_list<uint8_t> bytes)
+    {
+        const std::vector<uint8_t> data(bytes);
+        decoder.feed(data.data(), data.size());
+        QCoreApplication::sendPostedEvents(&recorder);
+    }
+
+    // Gets the decoder to "after the word" of some slot, then clears what that recorded.
+    void settle()
+    {
+        feed({ 0xFF, 0x00, 0x00, 0xA0 });
+        recorder.clear();
+        shared->setSlot(0x00, 0);
+    }
+
+    QList<uint32_t> postedSlots() const
+    {
+        QList<uint32_t> posted;
+        for (const RecordedMessage& message : recorder.SlotPosts) {
+            EXPECT_EQ(message.LParam, 1);
+            posted.append(message.WParam);
+        }
+        return posted;
+    }
+
+    LinkRecorder recorder;
+    std::unique_ptr<TLinkShared> shared = std::make_unique<TLinkShared>();
+    TFordData store;
+    TLinkPoster poster { &recorder };
+    ScaledClock clock;
+    TRxDecoder decoder;
+};
+
+} // namespace
+
+TEST(WordPacket, CheckNibbleMatchesTheExamples)
+{
+    EXPECT_EQ(WordPacket::encode(0x000), 0xA000);
+    EXPECT_EQ(WordPacket::encode(0x123), 0xA123);
+    EXPECT_EQ(WordPacket::encode(0xFFF), 0x5FFF);
+    EXPECT_TRUE(WordPacket::isValid(0x504B));
+    EXPECT_TRUE(WordPacket::isValid(0xA0AA));
+    EXPECT_FALSE(WordPacket::isValid(0xA223));
+    EXPECT_FALSE(WordPacket::isValid(0x0000));
+}
+
+TEST_F(RxDecoderTest, ValidPacketIsStoredAndPostedOnce)
+{
+    settle();
+    feed({ 0xFF, 0x21, 0x23, 0xA1 });
+    EXPECT_EQ(shared->slot(0x21), 0xA123);
+    EXPECT_EQ(postedSlots(), QList<uint32_t> { 0x21 });
+}
+
+TEST_F(RxDecoderTest, BadCheckIsStoredSilentlyAndBytesUpToTheNextSyncAreIgnored)
+{
+    settle();
+    feed({ 0xFF, 0x21, 0x23, 0xA2, 0x30, 0x00, 0xA0, 0x07 });
+    EXPECT_EQ(shared->slot(0x21), 0xA223);
+    EXPECT_EQ(shared->slot(0x30), 0);
+    EXPECT_TRUE(postedSlots().isEmpty());
+    feed({ 0xFF, 0x30, 0x00, 0xA0 });
+    EXPECT_EQ(shared->slot(0x30), 0xA000);
+    EXPECT_EQ(postedSlots(), QList<uint32_t> { 0x30 });
+}
+
+TEST_F(RxDecoderTest, SyncByteInsideAPacketIsData)
+{
+    settle();
+    feed({ 0xFF, 0x30, 0xFF, 0x5F });
+    EXPECT_EQ(shared->slot(0x30), 0x5FFF);
+    EXPECT_EQ(postedSlots(), QList<uint32_t> { 0x30 });
+}
+
+TEST_F(RxDecoderTest, RepeatedSyncBytesKeepWaitingForTheSlot)
+{
+    settle();
+    feed({ 0xFF, 0xFF, 0xFF, 0x30, 0x00, 0xA0 });
+    EXPECT_EQ(shared->slot(0x30), 0xA000);
+    EXPECT_EQ(postedSlots(), QList<uint32_t> { 0x30 });
+}
+
+TEST_F(RxDecoderTest, ExtraBytesProcessTheSameWordAgainUntilTheCounterWraps)
+{
+    settle();
+    feed({ 0xFF, 0x21, 0x23, 0xA1, 0x07 });
+    EXPECT_EQ(postedSlots(), (QList<uint32_t> { 0x21, 0x21 }));
+
+    // 252 more extra bytes take the count to 255; the next wraps it to 0, and the two
+    // bytes after that form a new word of the same slot.
+    recorder.clear();
+    for (int i = 0; i < 252; ++i)
+        feed({ 0x07 });
+    EXPECT_EQ(recorder.SlotPosts.size(), 252);
+    feed({ 0x07 });
+    EXPECT_EQ(decoder.rxCount(), 0);
+    recorder.clear();
+    feed({ 0x00, 0xA0 });
+    EXPECT_EQ(shared->slot(0x21), 0xA000);
+    EXPECT_EQ(postedSlots(), QList<uint32_t> { 0x21 });
+}
+
+TEST_F(RxDecoderTest, PacketSplitAcrossCallsIsDecoded)
+{
+    settle();
+    feed({ 0xFF, 0x21 });
+    feed({ 0x23 });
+    EXPECT_TRUE(postedSlots().isEmpty());
+    feed({ 0xA1 });
+    EXPECT_EQ(postedSlots(), QList<uint32_t> { 0x21 });
+}
+
+TEST_F(RxDecoderTest, StartsAtZeroSoTheFirstPacketIsAbsorbed)
+{
+    // All fields start at zero: slot 0 awaits its first data byte, so the first packet
+    // only lands as a word of slot 0 and the decoder finds its step at the next sync.
+    feed({ 0xFF, 0x21, 0x23, 0xA1, 0xFF, 0x22, 0x23, 0xA1 });
+    EXPECT_EQ(shared->slot(0x21), 0);
+    EXPECT_EQ(shared->slot(0x22), 0xA123);
+}
+
+TEST_F(RxDecoderTest, SettingTheCountToTwoWaitsForTheNextSync)
+{
+    settle();
+    feed({ 0xFF, 0x21, 0x23 }); // half a packet when streaming was set up
+    decoder.setRxCount(2);
+    recorder.clear();
+    feed({ 0x99, 0xFF, 0x22, 0x23, 0xA1 });
+    EXPECT_EQ(shared->slot(0x22), 0xA123);
+    EXPECT_EQ(postedSlots(), QList<uint32_t> { 0x22 });
+}
+
+TEST_F(RxDecoderTest, LiveDataRoutesPositionsTwoToFiveThroughThePidMap)
+{
+    settle();
+    store.SelectTable('P');
+    shared->setLinkMode(Link::lmLiveData);
+    for (int pid = 0; pid < 256; ++pid)
+        store.PidLimits(uint8_t(pid)).RecordHistory = true;
+    auto samples = [&] {
+        int blocks = 0;
+        for (int pid = 0; pid < 256; ++pid)
+            blocks += store.BlockCount(uint8_t(pid));
+        return blocks;
+    };
+    for (uint8_t slot : { uint8_t(0x10), uint8_t(0x11), uint8_t(0x16) })
+        feed({ 0xFF, slot, 0x23, 0xA1 });
+    EXPECT_EQ(samples(), 0);
+    EXPECT_EQ(shared->slot(0x16), 0xA123);
+
+    feed({ 0xFF, 0x12, 0x23, 0xA1 }); // frame 1 position 2: the fifth byte of map P, PID 0x0E
+    EXPECT_EQ(samples(), 1);
+    ASSERT_EQ(store.BlockCount(0x0E), 1);
+    EXPECT_EQ(store.Block(0x0E, 0).Values[0], 0xA123);
+}
+
+TEST_F(RxDecoderTest, OtherModesOnlyFillTheSlotTable)
+{
+    settle();
+    store.SelectTable('P');
+    store.PidLimits(0x0E).RecordHistory = true;
+    for (auto mode : { Link::lmCalibration, Link::lmFaultTest }) {
+        shared->setLinkMode(mode);
+        feed({ 0xFF, 0x12, 0x23, 0xA1 });
+    }
+    EXPECT_EQ(store.BlockCount(0x0E), 0);
+    EXPECT_EQ(postedSlots(), (QList<uint32_t> { 0x12, 0x12 }));
+}
+
+TEST_F(RxDecoderTest, MemoryBlockLandsSixteenPastTheAnnouncedAddress)
+{
+    settle();
+    shared->setLinkMode(Link::lmMemoryRead);
+    feed({ 0xFF, 0x91, 0x12, 0x90, 0xFF, 0x81, 0x34, 0xD0 });
+    ASSERT_EQ(shared->slot(0x91), 0x9012);
+    ASSERT_EQ(shared->slot(0x81), 0xD034);
+    for (int frame = 0; frame < 16; ++frame)
+        for (int position = 2; position <= 5; ++position)
+            shared->setSlot(
+                uint8_t(frame * 16 + position), uint16_t(0xA000 | (frame * 4 + position - 2)));
+    const uint16_t last = WordPacket::encode(0x03F);
+    feed({ 0xFF, 0xF5, uint8_t(last & 0xFF), uint8_t(last >> 8) });
+    for (int i = 0; i < 64; ++i) {
+        EXPECT_EQ(shared->MemImage[0x1244 + i].load(), i) << i;
+        EXPECT_EQ(shared->MemMarks[0x1244 + i].load(), 1) << i;
+    }
+    EXPECT_EQ(shared->MemMarks[0x1243].load(), 0);
+    EXPECT_EQ(shared->MemMarks[0x1284].load(), 0);
+}
+
+TEST_F(RxDecoderTest, MemoryBlockWrapsAtTheEndOfTheImage)
+{
+    settle();
+    shared->setLinkMode(Link::lmMemoryRead);
+    shared->setSlot(0x91, WordPacket::encode(0xFF));
+    shared->setSlot(0x81, WordPacket::encode(0xD0)); // 0xFFD0 + 16 = 0xFFE0
+    feed({ 0xFF, 0xF5, 0x00, 0xA0 });
+    EXPECT_EQ(shared->MemMarks[0xFFDF].load(), 0);
+    for (int a = 0xFFE0; a <= 0xFFFF; ++a)
+        EXPECT_EQ(shared->MemMarks[a].load(), 1) << a;
+    for (int a = 0x0000; a <= 0x001F; ++a)
+        EXPECT_EQ(shared->MemMarks[a].load(), 1) << a;
+    EXPECT_EQ(shared->MemMarks[0x0020].load(), 0);
+}

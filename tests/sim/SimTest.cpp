@@ -1,0 +1,146 @@
+#include "link/WordPacket.h"
+#include "sim/SimConfig.h"
+#include "sim/SimDispatcher.h"
+#include "sim/SimModule.h"
+#include "sim/SimStreamer.h"
+#include "sim/SimTransmitter.h"
+
+#include <chrono>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+
+TEST(SimFaults, NamesParseAndDescribe)
+{
+    EXPECT_EQ(SimFaults::parse("silent"), SimFault::Silent);
+    EXPECT_EQ(SimFaults::parse("no-ecu"), SimFault::NoEcu);
+    EXPECT_FALSE(SimFaults::parse("Silent").has_value());
+    EXPECT_EQ(SimFaults::descriptions().size(), 5);
+    SimFaults faults;
+    faults.set(SimFault::Noise);
+    EXPECT_TRUE(faults.has(SimFault::Noise));
+    EXPECT_FALSE(faults.has(SimFault::Silent));
+}
+
+TEST(SimConfig, CalibrationIsFourHexDigits)
+{
+    EXPECT_TRUE(SimConfig::validCalibration(SimDefaults::Calibration));
+    EXPECT_TRUE(SimConfig::validCalibration("00ff"));
+    EXPECT_FALSE(SimConfig::validCalibration("4BA"));
+    EXPECT_FALSE(SimConfig::validCalibration("4BAG"));
+}
+
+TEST(SimDispatcher, ExactCommandsWinAndTheLongestPrefixServesTheRest)
+{
+    SimDispatcher dispatcher;
+    QByteArray seen;
+    auto handler = [&](const char* tag) {
+        return [&seen, tag](SimModule&, const QByteArray& line) { seen = tag + line; };
+    };
+    dispatcher.addPrefix("c", handler("c:"));
+    dispatcher.addExact("cH", handler("cH:"));
+    dispatcher.addPrefix("o0", handler("o0:"));
+    dispatcher.addPrefix("o", handler("o:"));
+    int fds[2];
+    ASSERT_EQ(pipe2(fds, O_NONBLOCK), 0);
+    SimTransmitter transmitter(fds[1], 0, 1.0);
+    SimModule module(SimConfig {}, transmitter);
+    auto call = [&](const QByteArray& line) {
+        seen.clear();
+        if (auto* h = dispatcher.find(line))
+            (*h)(module, line);
+        return seen;
+    };
+    EXPECT_EQ(call("cH"), "cH:cH");
+    EXPECT_EQ(call("cB"), "c:cB");
+    EXPECT_EQ(call("o02"), "o0:o02");
+    EXPECT_EQ(call("ooooooo"), "o:ooooooo");
+    EXPECT_EQ(call("x"), "");
+    ::close(fds[0]);
+    ::close(fds[1]);
+}
+
+namespace {
+
+QList<QByteArray> packets(SimStreamer& streamer, int count)
+{
+    QList<QByteArray> result;
+    for (int i = 0; i < count; ++i)
+        result.append(streamer.next());
+    return result;
+}
+
+bool onlyPositionsUpTo3(uint8_t slot, uint16_t& value)
+{
+    value = slot;
+    return (slot & 0x0F) <= 3;
+}
+
+} // namespace
+
+TEST(SimStreamer, SendsTheSourceSlotsAsCheckedPackets)
+{
+    SimFaults none;
+    SimStreamer streamer(none);
+    EXPECT_TRUE(streamer.next().isEmpty());
+    streamer.start(onlyPositionsUpTo3);
+    const QList<QByteArray> sent = packets(streamer, 64);
+    for (int i = 0; i < 64; ++i) {
+        const QByteArray& p = sent[i];
+        ASSERT_EQ(p.size(), 4);
+        EXPECT_EQ(uint8_t(p[0]), 0xFF);
+        const uint8_t slot = uint8_t(p[1]);
+        EXPECT_EQ(slot, (i / 4) * 16 + i % 4);
+        const uint16_t word = uint16_t(uint8_t(p[2]) | uint8_t(p[3]) << 8);
+        EXPECT_TRUE(WordPacket::isValid(word));
+        EXPECT_EQ(word & 0x0FFF, slot);
+    }
+    EXPECT_EQ(uint8_t(streamer.next()[1]), 0x00); // the frames start over
+}
+
+TEST(SimStreamer, FaultsSpoilTheStream)
+{
+    SimFaults badCheck;
+    badCheck.set(SimFault::BadCheck);
+    SimStreamer bad(badCheck);
+    bad.start(onlyPositionsUpTo3);
+    for (const QByteArray& p : packets(bad, 20))
+        EXPECT_FALSE(WordPacket::isValid(uint16_t(uint8_t(p[2]) | uint8_t(p[3]) << 8)));
+
+    SimFaults noise;
+    noise.set(SimFault::Noise);
+    SimStreamer noisy(noise);
+    noisy.start(onlyPositionsUpTo3);
+    int extra = 0;
+    for (const QByteArray& p : packets(noisy, 400))
+        extra += int(p.size()) - 4;
+    EXPECT_GT(extra, 10);
+    EXPECT_LT(extra, 150);
+}
+
+TEST(SimTransmitter, PacesAtTheBaudRateOnTheTimeScale)
+{
+    int fds[2];
+    ASSERT_EQ(pipe2(fds, O_NONBLOCK), 0);
+    // 9600 baud at the scale 0.1: a byte takes 104 us, 480 bytes about 50 ms.
+    SimTransmitter transmitter(fds[1], 9600, 0.1);
+    transmitter.send(QByteArray(480, 'x'));
+    const auto start = std::chrono::steady_clock::now();
+    while (transmitter.pending() > 0) {
+        transmitter.pump(std::chrono::steady_clock::now());
+        std::this_thread::sleep_for(1ms);
+    }
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(took, 45ms);
+    EXPECT_LT(took, 400ms);
+
+    SimTransmitter unpaced(fds[1], 0, 1.0);
+    unpaced.send(QByteArray(480, 'y'));
+    unpaced.pump(std::chrono::steady_clock::now());
+    EXPECT_EQ(unpaced.pending(), 0);
+    ::close(fds[0]);
+    ::close(fds[1]);
+}
