@@ -5,10 +5,13 @@ namespace {
 
 // One line per command.
 constexpr CliCommand Commands[] = {
-    { "connect",
+    { "connect", "",
         "open the port and perform the handshake (cmdConnect 1); exit 0 when the module "
         "answered",
         CliCommands::connect },
+    { "calib", "CODE",
+        "print the calibration database record of a calibration code (no adapter needed)",
+        CliCommands::calib },
 };
 
 } // namespace

@@ -1,6 +1,5 @@
 // veskor-cli: the headless front end of the link, for scripts, a laptop in the car and tests.
 #include "CliCommand.h"
-#include "CliSession.h"
 #include "common/Errors.h"
 #include "common/ProgramDir.h"
 
@@ -23,9 +22,12 @@ QString description()
         "\"log <text>\" and every link event as \"event <name> <argument>\", one per line as they\n"
         "come; after evCalibration it prints \"calibration XXXX\".\n"
         "The port \"sim\" starts a simulated module inside the program.\n\nCommands:\n");
-    for (const CliCommand& command : cliCommands())
-        text += QStringLiteral("  %1  %2\n")
-                    .arg(QLatin1String(command.Name), QLatin1String(command.Help));
+    for (const CliCommand& command : cliCommands()) {
+        const QString usage = QStringLiteral("%1 %2")
+                                  .arg(QLatin1String(command.Name), QLatin1String(command.Usage))
+                                  .trimmed();
+        text += QStringLiteral("  %1\n      %2\n").arg(usage, QLatin1String(command.Help));
+    }
     text += QStringLiteral("\nExit codes: 0 the exchange succeeded, 1 it failed, 2 bad arguments.");
     return text;
 }
@@ -59,20 +61,22 @@ int main(int argc, char** argv)
                        "fault NAME (see veskor-sim --help)."),
         QStringLiteral("NAME"));
     parser.addOptions({ port, speed, btDelay, home, scale, simFault });
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run."));
+    parser.addPositionalArgument(QStringLiteral("command"),
+        QStringLiteral("The command to run, followed by its own arguments."));
+    // Options after the command's name belong to the command.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     parser.process(app);
 
-    const QStringList arguments = parser.positionalArguments();
-    if (arguments.size() != 1)
-        return fail(QStringLiteral("name one command (see --help)"));
+    QStringList arguments = parser.positionalArguments();
+    if (arguments.isEmpty())
+        return fail(QStringLiteral("name a command (see --help)"));
+    const QString name = arguments.takeFirst();
     const CliCommand* command = nullptr;
     for (const CliCommand& candidate : cliCommands())
-        if (arguments.first() == QLatin1String(candidate.Name))
+        if (name == QLatin1String(candidate.Name))
             command = &candidate;
     if (!command)
-        return fail(QStringLiteral("unknown command \"%1\"").arg(arguments.first()));
-    if (!parser.isSet(port))
-        return fail(QStringLiteral("--port is required"));
+        return fail(QStringLiteral("unknown command \"%1\"").arg(name));
 
     CliOptions options;
     options.Port = parser.value(port);
@@ -92,9 +96,12 @@ int main(int argc, char** argv)
         setProgramDir(parser.value(home));
 
     try {
-        CliSession session(options);
-        return command->Run(session);
-    } catch (const VeskorError& error) {
+        CliContext context(options, arguments);
+        return command->Run(context);
+    } catch (const CliUsageError& error) {
         return fail(error.message());
+    } catch (const VeskorError& error) {
+        std::fprintf(stderr, "veskor-cli: %s\n", qPrintable(error.message()));
+        return 1;
     }
 }

@@ -1,10 +1,11 @@
 // The procedures of veskor-cli's commands, one file each.
 #pragma once
 
-class CliSession;
+class CliContext;
 
 namespace CliCommands {
 
-int connect(CliSession& session); // Connect.cpp
+int connect(CliContext& context); // Connect.cpp
+int calib(CliContext& context);   // Calib.cpp
 
 } // namespace CliCommands

@@ -2,6 +2,8 @@
 // arguments, the log line handed to the window, and the end of a command.
 #pragma once
 
+#include "common/Messages.h"
+
 #include <QEvent>
 #include <QString>
 #include <condition_variable>
@@ -17,19 +19,9 @@ void handOver(QEvent* event);
 void takeOver(const QEvent* event);
 } // namespace LinkEvents
 
-// A window message: type() is its number (WM_LINK_SLOT, WM_LINK_EVENT, WM_PID_CHANGED ...).
-class TLinkMessage : public QEvent {
-public:
-    TLinkMessage(int message, uint32_t wParam, int32_t lParam)
-        : QEvent(QEvent::Type(message))
-        , WParam(wParam)
-        , LParam(lParam)
-    {
-    }
-
-    const uint32_t WParam;
-    const int32_t LParam;
-};
+// A window message: type() is its number (WM_LINK_SLOT, WM_LINK_EVENT, WM_PID_CHANGED ...),
+// the same event class the dashboard panel fans out.
+using TLinkMessage = TMessage;
 
 // Tells the waiting link thread that the window has taken its log line. The window
 // takes it when the event is handled, or when the event is dropped undelivered.

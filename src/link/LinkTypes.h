@@ -2,6 +2,8 @@
 // and link modes.
 #pragma once
 
+#include "common/Messages.h"
+
 #include <cstdint>
 
 namespace Link {
@@ -11,8 +13,8 @@ enum Message : int {
     WM_LINK_COMMAND = 1090,
     WM_LINK_SLOT = 1091,
     WM_LINK_EVENT = 1092,
-    WM_PID_CHANGED = 1281,
-    WM_SLOTS_CLEARED_PANEL = 1282, // posted to the dashboard panel after the slots are cleared
+    WM_PID_CHANGED = Msg::WM_PID_CHANGED,
+    WM_SLOTS_CLEARED_PANEL = Msg::WM_SLOTS_CLEARED, // to the dashboard panel after the slots are cleared
     WM_CHECK_REGISTER = 1283,
 };
 

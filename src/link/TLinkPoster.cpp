@@ -7,7 +7,7 @@
 void TLinkPoster::post(int message, uint32_t wParam, int32_t lParam) const
 {
     if (m_sink)
-        postRaw(new TLinkMessage(message, wParam, lParam));
+        postRaw(new TLinkMessage(QEvent::Type(message), wParam, lParam));
 }
 
 void TLinkPoster::postRaw(QEvent* event) const

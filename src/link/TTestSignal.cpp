@@ -62,5 +62,5 @@ void TTestSignal::TestSignalTick()
         m_testStep = 0;
     if (m_panel)
         QCoreApplication::postEvent(
-            m_panel, new TLinkMessage(Link::WM_PID_CHANGED, TFordData::TestSignalPid, 0));
+            m_panel, new TLinkMessage(Msg::WM_PID_CHANGED, TFordData::TestSignalPid, 0));
 }
