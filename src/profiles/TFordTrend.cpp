@@ -112,20 +112,29 @@ uint32_t TFordTrend::now() const
 void TFordTrend::recomputeGeometry()
 {
     m_geometry = TrendGeometry::compute(*m_options, size(), m_scroll->sizeHint().height());
+    m_geometrySize = size();
 }
 
-void TFordTrend::resizeEvent(QResizeEvent* e)
+// A hidden widget gets its resize event only when shown: a render before that catches up here.
+void TFordTrend::followSize()
 {
     const int barHeight = m_scroll->sizeHint().height();
     m_scroll->setGeometry(0, height() - barHeight, width(), barHeight);
     m_options->setWidth(width());
     m_options->setHeight(height());
     recomputeGeometry();
+}
+
+void TFordTrend::resizeEvent(QResizeEvent* e)
+{
+    followSize();
     TControl::resizeEvent(e);
 }
 
 const QImage& TFordTrend::renderBitmap()
 {
+    if (m_geometrySize != size())
+        followSize();
     if (!m_geometry.bitmapFits) {
         m_problems.report(this,
             Texts::text(Texts::TrendTooLarge)

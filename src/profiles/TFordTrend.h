@@ -79,6 +79,7 @@ private:
     bool hasAxisCurve() const;
     uint32_t now() const;
     void recomputeGeometry();
+    void followSize();
     void paintLegend(QPainter& painter, int height);
 
     QPointer<TFordData> m_store;
@@ -92,6 +93,7 @@ private:
     QScrollBar* m_scroll;
     uint32_t m_startTick;
     TrendGeometry m_geometry;
+    QSize m_geometrySize;
     TrendPainter m_painter;
     QImage m_bitmap;
     std::vector<float> m_newest;
