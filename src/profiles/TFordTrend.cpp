@@ -6,7 +6,6 @@
 #include "common/Texts.h"
 #include "widgets/SmoothBlit.h"
 
-#include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -32,6 +31,14 @@ TFordTrend::TFordTrend(QWidget* parent)
     });
     resize(200, 100);
     recomputeGeometry();
+    fontChanged();
+}
+
+void TFordTrend::fontChanged()
+{
+    m_legendFont = Font()->toQFont();
+    m_legendMetrics = QFontMetrics(m_legendFont);
+    update();
 }
 
 void TFordTrend::setDataManager(TFordData* store)
@@ -192,9 +199,8 @@ void TFordTrend::paintLegend(QPainter& painter, int height)
 {
     const QRect strip(0, 0, LegendWidth, height);
     painter.fillRect(strip, m_options->BackColor().toQColor(Qt::black));
-    const QFont font = Font()->toQFont();
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
+    painter.setFont(m_legendFont);
+    const QFontMetrics& metrics = m_legendMetrics;
     const int lineHeight = metrics.height();
     int y = 4;
     for (int i = 0; i < m_trends->count() && y + 2 * lineHeight <= height; ++i) {

@@ -13,6 +13,8 @@
 #include "widgets/TControl.h"
 #include "widgets/WidgetProblems.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPointer>
 #include <vector>
@@ -74,6 +76,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void fontChanged() override;
 
 private:
     bool hasAxisCurve() const;
@@ -97,5 +100,7 @@ private:
     TrendPainter m_painter;
     QImage m_bitmap;
     std::vector<float> m_newest;
+    QFont m_legendFont;
+    QFontMetrics m_legendMetrics { QFont() };
     TProblemLatch m_problems;
 };

@@ -8,14 +8,31 @@
 #include "widgets/TFordPanel.h"
 #include "widgets/TFordValue.h"
 #include "widgets/TLabel.h"
+#include "widgets/WidgetRegistry.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
 namespace {
+
+// Notes the cursor in force whenever a profile sets its Probe property.
+class TCursorProbe : public TLabel {
+    Q_OBJECT
+    Q_PROPERTY(int Probe READ Probe WRITE setProbe)
+
+public:
+    int Probe() const { return 0; }
+    void setProbe(int)
+    {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        seen.append(cursor ? cursor->shape() : Qt::ArrowCursor);
+    }
+    static inline QList<Qt::CursorShape> seen;
+};
 
 // A window with its dashboard panel, and profiles to build on it.
 class Dashboard : public ::testing::Test {
@@ -250,6 +267,19 @@ TEST_F(Dashboard, HostileFilesAreCutShortQuickly)
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
+TEST_F(Dashboard, BuildingShowsTheHourglassAndRestoresTheCursor)
+{
+    registerWidgetClass<TCursorProbe>("TCursorProbe");
+    TCursorProbe::seen.clear();
+    QGuiApplication::setOverrideCursor(Qt::CrossCursor);
+    TGaugeProfile* p = profile("a.ini", "[Gauges]\nx=TCursorProbe\n[x]\nProbe=1\n");
+    p->Activate();
+    EXPECT_EQ(TCursorProbe::seen, QList<Qt::CursorShape> { Qt::WaitCursor });
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
+    QGuiApplication::restoreOverrideCursor();
+}
+
 TEST_F(Dashboard, NonControlClassesAreConfiguredButNotAttached)
 {
     TGaugeProfile* p = profile(
@@ -280,3 +310,5 @@ TEST_F(Dashboard, ShippedProfilesBuildWithoutAWarning)
         reports.messages.clear();
     }
 }
+
+#include "GaugeProfileTest.moc"
