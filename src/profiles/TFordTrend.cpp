@@ -78,6 +78,7 @@ void TFordTrend::setYAxisIndex(int index)
 {
     const int count = m_trends->count();
     m_axisIndex = index > 0 && index < count ? index : count - 1;
+    update();
 }
 
 void TFordTrend::setCombinedView(bool combined)

@@ -170,7 +170,6 @@ int renderProfilePreview(const ProfilePreviewRequest& request)
             TMessage msg(Msg::WM_PID_CHANGED, pid, Msg::floatToLParam(value));
             panel->message(msg);
         }
-        QCoreApplication::processEvents();
         if (!savePng(panel->grab().toImage(), request.output)) {
             std::fprintf(stderr, "%s\n",
                 qUtf8Printable(Texts::text(Texts::PreviewCannotSave).arg(request.output)));
