@@ -12,3 +12,9 @@ uint32_t ProgramClock::now()
     return static_cast<uint32_t>(
         std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
+
+uint32_t ProgramClock::startTick()
+{
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(g_start.time_since_epoch()).count());
+}

@@ -62,9 +62,37 @@ inline constexpr const char* GaugeTooManyTicks = "слишком много де
 inline constexpr const char* GaugeZeroTickRatio = "TickLabelRatio равен 0: числа шкалы не рисуются";
 inline constexpr const char* GaugeImageTooLarge = "изображение %1 × %2 слишком велико: прибор не рисуется";
 inline constexpr const char* GaugeArrowsNone = "Arrows: пустое значение не принимается";
+inline constexpr const char* ControlOutOfRange = "%1 = %2 вне допустимых пределов (%3 … %4)";
 
 
 // ---- Dashboard profiles and trends ---------------------------------------
+
+// The warning box for a wrong item definition, as profile authors know it.
+inline constexpr const char* DefinitionErrorCaption = "Fatal error";
+inline constexpr const char* DefinitionErrorText = "Invalid item definition: ";
+inline constexpr const char* DefinitionErrorCheck = "Check definition";
+inline constexpr const char* DefinitionErrorFile = " file.";
+
+// Why a definition was refused (shown by the preview renderer; %1 … with QString::arg).
+inline constexpr const char* DefinitionNotColor = "не цвет: ожидается имя цвета или целое число";
+inline constexpr const char* DefinitionNotInteger = "не целое число в пределах 32 бит";
+inline constexpr const char* DefinitionNotName = "нет такого значения";
+inline constexpr const char* DefinitionNotSetElement = "в наборе нет элемента «%1»";
+inline constexpr const char* DefinitionNotNumber = "не число";
+inline constexpr const char* DefinitionOutOfRange = "число вне пределов типа";
+inline constexpr const char* DefinitionUnsupported = "свойство этого типа нельзя задать текстом";
+inline constexpr const char* DefinitionReadOnly = "свойство только для чтения";
+inline constexpr const char* DefinitionNotAccepted = "значение не принято";
+inline constexpr const char* DefinitionBadIndex = "номер элемента должен быть от 0 до %1";
+
+// Limits of a profile build (%1 the file).
+inline constexpr const char* ProfileLinesTooLong = "Профиль %1: пропущено строк длиннее %3 символов: %2";
+inline constexpr const char* ProfileTooManyWidgets = "Профиль %1: больше %2 элементов не создаётся";
+inline constexpr const char* ProfileTooManyDefinitions = "Профиль %1: больше %2 определений не применяется";
+
+// Trend chart problems.
+inline constexpr const char* TrendTrendsNone = "Trends: пустое значение не принимается";
+inline constexpr const char* TrendTooLarge = "график %1 × %2 при SmoothFactor %3 слишком велик: не рисуется";
 
 
 // ---- Vehicles and reference data -----------------------------------------
@@ -125,6 +153,20 @@ inline constexpr const char* RegisterSaveError = "Не удалось сохра
 
 
 // ---- Main window -------------------------------------------------------------
+
+// veskor-reader's command line and its profile preview (%1 with QString::arg).
+inline constexpr const char* ReaderUsage =
+    "Использование: veskor-reader [--home ПАПКА] --render-profile ФАЙЛ.ini [--size ШxВ] "
+    "[--set PID=ЗНАЧЕНИЕ]... -o ФАЙЛ.png\n"
+    "  Строит профиль отображения на панели без окна, передаёт значения PID и сохраняет "
+    "панель в PNG.\n"
+    "  Ошибки определений выводятся в stderr; код возврата 1, если они были.";
+inline constexpr const char* PreviewBadSize = "Неверный размер «%1»: нужно ШxВ, от 1 до 8192";
+inline constexpr const char* PreviewBadSet = "Неверное значение «%1»: нужно PID=ЧИСЛО, PID от 0 до 255";
+inline constexpr const char* PreviewBadArgument = "Неизвестный или неполный параметр «%1»";
+inline constexpr const char* PreviewMissing = "Нужны --render-profile ФАЙЛ и -o ФАЙЛ.png";
+inline constexpr const char* PreviewNoProfile = "Не удаётся прочитать профиль %1";
+inline constexpr const char* PreviewCannotSave = "Не удаётся записать изображение %1";
 
 
 } // namespace Texts

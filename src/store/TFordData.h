@@ -33,6 +33,8 @@ struct TPidLimits {
 
 class TFordData : public QObject {
     Q_OBJECT
+    // The component name, by which a profile line can refer to the store.
+    Q_PROPERTY(QString Name READ objectName WRITE setObjectName)
 
 public:
     using SampleCallback =
@@ -65,11 +67,13 @@ public:
     // A copy of one block's header and values.
     THistoryBlock Block(uint8_t pid, int index) const;
 
-    // Replaces the program clock, for tests.
+    // The program clock this store stamps its samples with; the trend chart reads the
+    // present from it so that its window and the history agree.
+    uint32_t now() const;
+    // Replaces the program clock, for tests and previews.
     void setClock(ClockFunction clock);
 
 private:
-    uint32_t now() const;
 
     std::array<std::atomic<uint8_t>, 64> m_pidMap{};
     std::array<TPidLimits, 256> m_limits;

@@ -2,7 +2,7 @@
 
 #include "CalibrationCode.h"
 #include "CalibrationScramble.h"
-#include "CommaText.h"
+#include "common/CommaText.h"
 #include "common/TextFile.h"
 
 #include <QFile>

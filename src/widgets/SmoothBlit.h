@@ -7,6 +7,16 @@
 class QImage;
 class QPainter;
 
+// Off-screen images beyond these bounds are not drawn at all: a size typed wrong in a
+// profile must not make a widget take gigabytes.
+inline constexpr long long SmoothImageMaxPixels = 64LL * 1024 * 1024;
+inline constexpr int SmoothImageMaxSide = 32767;
+inline bool smoothImageFits(double width, double height)
+{
+    return width <= SmoothImageMaxSide && height <= SmoothImageMaxSide
+        && width * height <= double(SmoothImageMaxPixels);
+}
+
 // Fills target (in the painter's logical pixels) with the whole source image. An image
 // that already has the target's device size is copied as it is.
 void smoothBlit(QPainter& painter, const QRect& target, const QImage& source);

@@ -1,6 +1,9 @@
 // The base dashboard control.
 #include "widgets/TControl.h"
 
+#include "common/Texts.h"
+#include "widgets/WidgetProblems.h"
+
 TControl::TControl(QWidget* parent) : QWidget(parent), m_font(new TFont(this))
 {
     connect(m_font, &TFont::changed, this, [this] {
@@ -12,6 +15,48 @@ TControl::TControl(QWidget* parent) : QWidget(parent), m_font(new TFont(this))
         applyParentFont();
         applyVisibility();
     }
+}
+
+void TControl::setLeft(int left)
+{
+    if (acceptPosition("Left", left))
+        move(left, y());
+}
+
+void TControl::setTop(int top)
+{
+    if (acceptPosition("Top", top))
+        move(x(), top);
+}
+
+void TControl::setWidth(int width)
+{
+    if (acceptExtent("Width", width))
+        resize(width, height());
+}
+
+void TControl::setHeight(int height)
+{
+    if (acceptExtent("Height", height))
+        resize(width(), height);
+}
+
+bool TControl::acceptPosition(const char* name, int value)
+{
+    if (value >= -MaxPosition && value <= MaxPosition)
+        return true;
+    reportWidgetProblem(this, Texts::text(Texts::ControlOutOfRange).arg(QLatin1String(name)).arg(value)
+        .arg(-MaxPosition).arg(MaxPosition));
+    return false;
+}
+
+bool TControl::acceptExtent(const char* name, int value)
+{
+    if (value >= 0 && value <= MaxExtent)
+        return true;
+    reportWidgetProblem(this, Texts::text(Texts::ControlOutOfRange).arg(QLatin1String(name)).arg(value)
+        .arg(0).arg(MaxExtent));
+    return false;
 }
 
 void TControl::setVisibleState(bool visible)

@@ -10,6 +10,8 @@
 
 class TControl : public QWidget {
     Q_OBJECT
+    // The component name: profile warnings name the control by it.
+    Q_PROPERTY(QString Name READ objectName WRITE setObjectName)
     Q_PROPERTY(int Left READ Left WRITE setLeft)
     Q_PROPERTY(int Top READ Top WRITE setTop)
     Q_PROPERTY(int Width READ Width WRITE setWidth)
@@ -24,16 +26,21 @@ class TControl : public QWidget {
     Q_PROPERTY(QString Hint READ Hint WRITE setHint)
 
 public:
+    // Positions and sizes beyond these are refused and reported: a slip of the keyboard in
+    // a profile must not make a control allocate gigabytes for its images.
+    static constexpr int MaxPosition = 32767;
+    static constexpr int MaxExtent = 8192;
+
     explicit TControl(QWidget* parent = nullptr);
 
     int Left() const { return x(); }
-    void setLeft(int left) { move(left, y()); }
+    void setLeft(int left);
     int Top() const { return y(); }
-    void setTop(int top) { move(x(), top); }
+    void setTop(int top);
     int Width() const { return width(); }
-    void setWidth(int width) { resize(width, height()); }
+    void setWidth(int width);
     int Height() const { return height(); }
-    void setHeight(int height) { resize(width(), height); }
+    void setHeight(int height);
     bool Visible() const { return m_visible; }
     void setVisibleState(bool visible);
     TColor Color() const { return m_color; }
@@ -60,6 +67,8 @@ protected:
     TColor m_color = clBtnFace;
 
 private:
+    bool acceptPosition(const char* name, int value);
+    bool acceptExtent(const char* name, int value);
     void applyParentFont();
     void applyVisibility();
 

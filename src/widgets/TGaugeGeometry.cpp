@@ -1,6 +1,8 @@
 // The gauge's geometry.
 #include "widgets/TGaugeGeometry.h"
 
+#include "widgets/SmoothBlit.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -19,7 +21,7 @@ void TGaugeGeometry::compute(const TGaugeSettings& settings, QSize control, doub
     const int extra = int(m_scale / 2);
     const double w = std::round(std::max(0, control.width()) * m_scale) + extra;
     const double h = std::round(std::max(0, control.height()) * m_scale) + extra;
-    m_tooLarge = w > MaxImageSide || h > MaxImageSide || w * h > double(MaxImagePixels);
+    m_tooLarge = !smoothImageFits(w, h);
     m_image = m_tooLarge ? QSize() : QSize(int(w), int(h));
     const double m = std::max(w, h);
     m_cx = m / 2 + settings.GaugeOffsetX * m_scale;

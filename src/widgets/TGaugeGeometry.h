@@ -9,10 +9,6 @@
 
 class TGaugeGeometry {
 public:
-    // Images larger than this (in pixels) are not drawn at all.
-    static constexpr qint64 MaxImagePixels = 64LL * 1024 * 1024;
-    static constexpr int MaxImageSide = 32767;
-
     // control: the widget's size; pixelRatio: the screen's device pixel ratio.
     void compute(const TGaugeSettings& settings, QSize control, double pixelRatio = 1.0);
 

@@ -20,9 +20,9 @@ std::atomic<WidgetProblemHandler> handler{&warnOnLog};
 
 } // namespace
 
-void setWidgetProblemHandler(WidgetProblemHandler newHandler)
+WidgetProblemHandler setWidgetProblemHandler(WidgetProblemHandler newHandler)
 {
-    handler = newHandler ? newHandler : &warnOnLog;
+    return handler.exchange(newHandler ? newHandler : &warnOnLog);
 }
 
 void reportWidgetProblem(const QObject* widget, const QString& problem)

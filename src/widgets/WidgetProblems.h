@@ -10,7 +10,8 @@ class QObject;
 using WidgetProblemHandler = void (*)(const QObject* widget, const QString& problem);
 
 // Directs every later report to handler; nullptr restores the warning on the log.
-void setWidgetProblemHandler(WidgetProblemHandler handler);
+// Returns the handler in force before, so that a caller can put it back.
+WidgetProblemHandler setWidgetProblemHandler(WidgetProblemHandler handler);
 void reportWidgetProblem(const QObject* widget, const QString& problem);
 
 // Lets a widget report each distinct problem once, so that a bad format does not bring

@@ -2,7 +2,6 @@
 
 #include "common/Texts.h"
 #include "vehicles/CalibrationScramble.h"
-#include "vehicles/CommaText.h"
 #include "vehicles/EcuInfo.h"
 
 #include <QFile>
@@ -30,30 +29,6 @@ QString u8(const char* s)
 }
 
 } // namespace
-
-TEST(CommaText, BlanksAndCommasSeparateFields)
-{
-    EXPECT_EQ(splitCommaText(u"  a b,c ,  d\t,e  "), (QStringList { "a", "b", "c", "d", "e" }));
-    EXPECT_EQ(splitCommaText(u"a,,b"), (QStringList { "a", "", "b" }));
-    EXPECT_EQ(splitCommaText(u"a , , b"), (QStringList { "a", "", "b" }));
-    EXPECT_EQ(splitCommaText(u",a"), (QStringList { "", "a" }));
-    // A comma that ends the line adds an empty field; blanks after it don't.
-    EXPECT_EQ(splitCommaText(u"a,b,"), (QStringList { "a", "b", "" }));
-    EXPECT_EQ(splitCommaText(u"a,b, "), (QStringList { "a", "b" }));
-    EXPECT_TRUE(splitCommaText(u"   ").isEmpty());
-}
-
-TEST(CommaText, QuotedFieldsKeepBlanksCommasAndDoubledQuotes)
-{
-    EXPECT_EQ(splitCommaText(u"1,\"Ford Sierra, 2.0\" ,x"),
-        (QStringList { "1", "Ford Sierra, 2.0", "x" }));
-    EXPECT_EQ(splitCommaText(u"\"say \"\"hi\"\"\",\"\""), (QStringList { "say \"hi\"", "" }));
-    EXPECT_EQ(
-        splitCommaText(u"\"open to the end, here"), (QStringList { "open to the end, here" }));
-    EXPECT_EQ(splitCommaText(u"a\"b c"), (QStringList { "a\"b", "c" }));
-    // A NUL ends the line.
-    EXPECT_EQ(splitCommaText(QStringView(u"a,b\0c,d", 7)), (QStringList { "a", "b" }));
-}
 
 TEST(EcuDatabase, CodesAreHexadecimalInEitherCase)
 {

@@ -1,4 +1,5 @@
-#include "CommaText.h"
+// Splitting of comma texts.
+#include "common/CommaText.h"
 
 namespace {
 

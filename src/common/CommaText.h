@@ -1,5 +1,6 @@
-// Splits a line into fields the way the calibration database is written: comma or blank
-// separated, double-quoted fields may hold commas and blanks ("" stands for one quote).
+// Splits a comma text: comma or blank separated fields, double-quoted fields may hold commas
+// and blanks ("" stands for one quote). The calibration database and the dashboard profiles
+// write their lists this way.
 #pragma once
 
 #include <QStringList>

@@ -1,0 +1,103 @@
+// Cost of one trend chart paint: four curves over an hour of 10 Hz history, following the
+// newest data or scrolled back to the middle, against the same chart without history.
+#include "profiles/TFordTrend.h"
+#include "store/TFordData.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QScrollBar>
+#include <benchmark/benchmark.h>
+#include <cmath>
+
+namespace {
+
+constexpr uint32_t Start = 1'000;
+constexpr uint32_t Hour = 3'600'000;
+constexpr uint8_t Pids[] = { 1, 15, 9, 12 };
+
+// Fills an hour of samples every 100 ms for the four PIDs, varying smoothly.
+void fillHour(TFordData& store, uint32_t& clock)
+{
+    for (uint8_t pid : Pids)
+        store.PidLimits(pid).RecordHistory = true;
+    for (clock = Start; clock <= Start + Hour; clock += 100) {
+        const double phase = clock / 7000.0;
+        for (int i = 0; i < 4; ++i) {
+            const int value = 2048 + int(1500 * std::sin(phase + i));
+            store.StoreValue(Pids[i], uint16_t(value));
+        }
+    }
+    clock = Start + Hour;
+}
+
+struct Chart {
+    uint32_t clock = Start;
+    TFordData store;
+    TFordTrend trend;
+    QImage window { 729, 353, QImage::Format_RGB32 };
+
+    explicit Chart(bool history)
+    {
+        store.setClock([this] { return clock; });
+        if (history)
+            fillHour(store, clock);
+        trend.resize(window.size());
+        trend.setDataManager(&store);
+        const TColor colors[] = { clLime, clAqua, clYellow, clFuchsia };
+        for (int i = 0; i < 4; ++i) {
+            TFordTrendItem* item = trend.Trends()->add();
+            item->setPID(Pids[i]);
+            item->setColor(colors[i]);
+            item->setVisible(true);
+        }
+        trend.setYAxisIndex(0);
+        trend.setUpdateEnd(true);
+    }
+    void paint() { trend.render(&window); }
+};
+
+void TrendPaintFollowingHourOfHistory(benchmark::State& state)
+{
+    Chart chart(true);
+    for (auto _ : state)
+        chart.paint();
+}
+BENCHMARK(TrendPaintFollowingHourOfHistory)->Unit(benchmark::kMillisecond);
+
+void TrendPaintScrolledToTheMiddle(benchmark::State& state)
+{
+    Chart chart(true);
+    chart.paint();
+    chart.trend.scrollBar()->setValue(chart.trend.scrollBar()->maximum() / 2);
+    for (auto _ : state)
+        chart.paint();
+}
+BENCHMARK(TrendPaintScrolledToTheMiddle)->Unit(benchmark::kMillisecond);
+
+void TrendPaintWithoutHistory(benchmark::State& state)
+{
+    Chart chart(false);
+    for (auto _ : state)
+        chart.paint();
+}
+BENCHMARK(TrendPaintWithoutHistory)->Unit(benchmark::kMillisecond);
+
+// The bitmap alone (window, grid, curves), without the scaled copy to the window.
+void TrendBitmapFollowingHourOfHistory(benchmark::State& state)
+{
+    Chart chart(true);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(chart.trend.renderBitmap().constBits());
+}
+BENCHMARK(TrendBitmapFollowingHourOfHistory)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

@@ -1,0 +1,5 @@
+// Registers every class that a dashboard profile may create by name: the dashboard widgets,
+// the data store, the trend chart and its view options.
+#pragma once
+
+void registerProfileClasses();

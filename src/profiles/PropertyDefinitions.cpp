@@ -1,0 +1,99 @@
+// Item definitions: path resolution.
+#include "profiles/PropertyDefinitions.h"
+
+#include "common/TCollection.h"
+#include "common/Texts.h"
+#include "profiles/DefinitionErrors.h"
+#include "profiles/DefinitionUtf8.h"
+#include "profiles/PropertyAssignment.h"
+#include "profiles/PublishedProperties.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+#include <optional>
+
+namespace {
+
+// Splits the first step off the path: the text before the first "." (or all of it), both
+// parts trimmed. Views only, so a very long path costs one pass.
+QStringView takeStep(QStringView& rest)
+{
+    const qsizetype dot = rest.indexOf(u'.');
+    QStringView step = dot < 0 ? rest : rest.first(dot);
+    rest = dot < 0 ? QStringView() : rest.sliced(dot + 1).trimmed();
+    return step.trimmed();
+}
+
+// The object that an object property of current holds, or none.
+QObject* objectProperty(QObject* current, QStringView name)
+{
+    const std::optional<QMetaProperty> property = findPublishedProperty(current, name);
+    if (!property || propertyKind(*property) != PropertyKind::Object)
+        return nullptr;
+    return property->read(current).value<QObject*>();
+}
+
+// A decimal index; other text counts as 0, a number too large for an int as "too large".
+std::optional<qint64> collectionIndex(QStringView text)
+{
+    text = text.trimmed();
+    const QStringView digits
+        = text.startsWith(u'-') || text.startsWith(u'+') ? text.sliced(1) : text;
+    if (digits.isEmpty())
+        return 0;
+    for (QChar c : digits)
+        if (!c.isDigit() || c.unicode() > 0x7F)
+            return 0;
+    bool ok = false;
+    const int index = text.toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return index;
+}
+
+} // namespace
+
+bool ApplyDefinition(QObject* owner, QObject* target, QStringView path, QByteArrayView value)
+{
+    QStringView rest = path.trimmed();
+    QStringView step = takeStep(rest);
+    QObject* current = target;
+    QStringList label;
+    if (target && !target->objectName().isEmpty())
+        label.append(target->objectName());
+    while (!rest.isEmpty()) {
+        if (!current)
+            return true;
+        if (step.endsWith(u']')) {
+            const qsizetype open = step.indexOf(u'[');
+            auto* collection = open < 0
+                ? nullptr
+                : qobject_cast<TCollection*>(objectProperty(current, step.first(open).trimmed()));
+            if (!collection)
+                return true;
+            const std::optional<qint64> index
+                = collectionIndex(step.sliced(open + 1, step.size() - open - 2));
+            // Items are numbered from 0 and grow by one per definition: an index beyond the
+            // next free item would only ever make a stray item.
+            if (!index || *index < 0 || *index > collection->count()) {
+                reportDefinitionError(
+                    invalidDefinitionText(label.join(u'.'),
+                        step.toString() + u'.' + rest.toString(), decodeDefinitionUtf8(value)),
+                    Texts::text(Texts::DefinitionBadIndex).arg(collection->count()));
+                return false;
+            }
+            if (*index == collection->count())
+                collection->add();
+            current = collection->item(int(*index));
+        } else {
+            current = objectProperty(current, step);
+        }
+        label.append(step.toString());
+        step = takeStep(rest);
+    }
+    if (!current || value.isEmpty())
+        return true;
+    return AssignProperty(
+        owner, current, step.toString(), decodeDefinitionUtf8(value), label.join(u'.'));
+}

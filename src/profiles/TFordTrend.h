@@ -1,0 +1,106 @@
+// The trend chart: the recent history of one or more PIDs as curves against time, read
+// from an ECU data store at every paint, following the newest data or scrolled back with
+// its own scroll bar. Curves are drawn on a bitmap SmoothFactor times larger and scaled
+// down with averaging; the 100 pixels at the left hold the legend.
+#pragma once
+
+#include "profiles/TFordTrendItems.h"
+#include "profiles/TTrendViewOptions.h"
+#include "profiles/TrendGeometry.h"
+#include "profiles/TrendPainter.h"
+#include "profiles/TrendWindow.h"
+#include "store/TFordData.h"
+#include "widgets/TControl.h"
+#include "widgets/WidgetProblems.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPointer>
+#include <vector>
+
+class QScrollBar;
+
+class TFordTrend : public TControl {
+    Q_OBJECT
+    // The store whose history is drawn.
+    Q_PROPERTY(TFordData* DataManager READ DataManager WRITE setDataManager)
+    // Left and right ends of the time window (program clock); recomputed at every paint.
+    Q_PROPERTY(quint32 DisplayStart READ DisplayStart WRITE setDisplayStart)
+    Q_PROPERTY(quint32 DisplayEnd READ DisplayEnd WRITE setDisplayEnd)
+    // Follow the newest data while the scroll bar is at its right end.
+    Q_PROPERTY(bool UpdateEnd READ UpdateEnd WRITE setUpdateEnd)
+    Q_PROPERTY(TTrendViewOptions* ViewOptions READ ViewOptions CONSTANT)
+    // Assigning copies the curves of the given collection; none is refused (reported).
+    Q_PROPERTY(TFordTrendItems* Trends READ Trends WRITE assignTrends)
+    // The axis curve, whose history bounds the window and the scroll range. A value above 0
+    // and below the number of curves selects that curve; any other, 0 included, the last.
+    Q_PROPERTY(int YAxisIndex READ YAxisIndex WRITE setYAxisIndex)
+    // Stored for profiles that set it; the curves are always drawn on one plot.
+    Q_PROPERTY(bool CombinedView READ CombinedView WRITE setCombinedView)
+
+public:
+    // Width of the strip at the left that holds the legend instead of the plot.
+    static constexpr int LegendWidth = 100;
+
+    explicit TFordTrend(QWidget* parent = nullptr);
+
+    TFordData* DataManager() const { return m_store; }
+    void setDataManager(TFordData* store);
+    quint32 DisplayStart() const { return m_displayStart; }
+    void setDisplayStart(quint32 time);
+    quint32 DisplayEnd() const { return m_displayEnd; }
+    void setDisplayEnd(quint32 time);
+    bool UpdateEnd() const { return m_updateEnd; }
+    void setUpdateEnd(bool follow);
+    TTrendViewOptions* ViewOptions() const { return m_options; }
+    TFordTrendItems* Trends() const { return m_trends; }
+    void assignTrends(TFordTrendItems* trends);
+    int YAxisIndex() const { return m_axisIndex; }
+    void setYAxisIndex(int index);
+    bool CombinedView() const { return m_combinedView; }
+    void setCombinedView(bool combined);
+
+    void message(TMessage& msg) override;
+
+    QScrollBar* scrollBar() const { return m_scroll; }
+    // Draws the bitmap as a paint would (window, scroll range, grid, curves) and returns it;
+    // null when the chart is too large to draw.
+    const QImage& renderBitmap();
+    const TrendGeometry& trendGeometry() const { return m_geometry; }
+    // The newest value drawn of each curve at the last render (NaN: none).
+    const std::vector<float>& newestValues() const { return m_newest; }
+    // The system tick count at program start, which places the grid's whole seconds.
+    void setStartTick(uint32_t tick) { m_startTick = tick; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void fontChanged() override;
+
+private:
+    bool hasAxisCurve() const;
+    uint32_t now() const;
+    void recomputeGeometry();
+    void followSize();
+    void paintLegend(QPainter& painter, int height);
+
+    QPointer<TFordData> m_store;
+    quint32 m_displayStart = 0;
+    quint32 m_displayEnd = 0x7FFFFFFF;
+    bool m_updateEnd = false;
+    TTrendViewOptions* m_options;
+    TFordTrendItems* m_trends;
+    int m_axisIndex = -1;
+    bool m_combinedView = true;
+    QScrollBar* m_scroll;
+    uint32_t m_startTick;
+    TrendGeometry m_geometry;
+    QSize m_geometrySize;
+    TrendPainter m_painter;
+    QImage m_bitmap;
+    std::vector<float> m_newest;
+    QFont m_legendFont;
+    QFontMetrics m_legendMetrics { QFont() };
+    TProblemLatch m_problems;
+};

@@ -1,0 +1,48 @@
+// One curve of a trend chart.
+#include "profiles/TFordTrendItem.h"
+
+#include "profiles/TFordTrendItems.h"
+
+TFordTrendItem::TFordTrendItem(TFordTrendItems* collection)
+    : QObject(collection)
+    , m_collection(collection)
+{
+}
+
+void TFordTrendItem::setPID(quint8 pid)
+{
+    m_pid = pid;
+    m_collection->changed();
+}
+
+void TFordTrendItem::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    m_collection->changed();
+}
+
+void TFordTrendItem::setVisible(bool visible)
+{
+    m_visible = visible;
+    m_collection->switchRecording(m_pid, visible);
+    m_collection->changed();
+}
+
+void TFordTrendItem::setColor(TColor color)
+{
+    m_color = color;
+    m_collection->changed();
+}
+
+QString TFordTrendItem::displayName() const
+{
+    return m_caption.isEmpty() ? QStringLiteral("PID %1").arg(m_pid) : m_caption;
+}
+
+void TFordTrendItem::assign(const TFordTrendItem& other)
+{
+    setPID(other.m_pid);
+    setColor(other.m_color);
+    setCaption(other.m_caption);
+    setVisible(other.m_visible);
+}

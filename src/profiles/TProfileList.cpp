@@ -1,0 +1,56 @@
+// The list of dashboard profiles.
+#include "profiles/TProfileList.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+int TProfileList::load(
+    const QString& folder, TFordPanel* panel, TFordData* store, const QString& current)
+{
+    m_profiles.clear();
+    m_selected = -1;
+    const QDir dir(folder);
+    const QStringList files = dir.entryList(
+        { QStringLiteral("*.ini") }, QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
+    for (const QString& name : files) {
+        auto profile = std::make_unique<TGaugeProfile>(m_owner);
+        profile->setDataManager(store);
+        profile->LoadHeader(dir.filePath(name), panel);
+        m_profiles.push_back(std::move(profile));
+        if (name == current) {
+            m_profiles.back()->Activate();
+            m_selected = count() - 1;
+        }
+    }
+    return count();
+}
+
+void TProfileList::select(int index)
+{
+    for (int i = 0; i < count(); ++i) {
+        if (i == index)
+            m_profiles[size_t(i)]->Activate();
+        else
+            m_profiles[size_t(i)]->Deactivate();
+    }
+    m_selected = index >= 0 && index < count() ? index : -1;
+}
+
+TGaugeProfile* TProfileList::at(int index) const
+{
+    return index >= 0 && index < count() ? m_profiles[size_t(index)].get() : nullptr;
+}
+
+QStringList TProfileList::names() const
+{
+    QStringList all;
+    for (const auto& profile : m_profiles)
+        all.append(profile->ProfileName());
+    return all;
+}
+
+QString TProfileList::selectedFileName() const
+{
+    const TGaugeProfile* profile = selected();
+    return profile ? QFileInfo(profile->FileName()).fileName() : QString();
+}

@@ -1,0 +1,7 @@
+// The trend chart's view options.
+#include "profiles/TTrendViewOptions.h"
+
+TTrendViewOptions::TTrendViewOptions(QObject* parent)
+    : QObject(parent)
+{
+}

@@ -1,0 +1,56 @@
+// The trend chart's scaled geometry.
+#include "profiles/TrendGeometry.h"
+
+#include "profiles/TTrendViewOptions.h"
+#include "widgets/SmoothBlit.h"
+
+#include <QtGlobal>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+int clampToInt(int64_t v)
+{
+    return int(
+        std::clamp<int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+int mulDiv(int64_t a, int64_t b, int64_t c)
+{
+    if (c == 0)
+        return -1;
+    const long double exact = (long double)a * (long double)b / (long double)c;
+    const long double rounded = std::round(exact); // halves away from zero
+    if (rounded >= std::numeric_limits<int>::max())
+        return std::numeric_limits<int>::max();
+    if (rounded <= std::numeric_limits<int>::min())
+        return std::numeric_limits<int>::min();
+    return int(rounded);
+}
+
+TrendGeometry TrendGeometry::compute(
+    const TTrendViewOptions& options, QSize chart, int scrollBarHeight)
+{
+    TrendGeometry g;
+    const int64_t k = options.smoothFactor();
+    g.k = clampToInt(k);
+    g.xLeft = clampToInt(options.XLeft() * k);
+    g.xRight = clampToInt(options.XRight() * k);
+    g.yTop = clampToInt(options.YTop() * k);
+    g.yBottom = clampToInt(options.YBottom() * k);
+    g.gw = clampToInt(chart.width() * k);
+    g.gh = clampToInt(chart.height() * k);
+    g.pw = clampToInt(int64_t(g.gw) - g.xLeft - g.xRight);
+    g.ph = clampToInt(int64_t(g.gh) - g.yTop - g.yBottom);
+    g.xr = clampToInt(int64_t(g.gw) - g.xRight);
+    g.y0 = clampToInt(int64_t(g.gh) - g.yBottom);
+    const double width = double(k) * qMax(0, chart.width()) + double(k / 2);
+    const double height = double(k) * qMax(0, chart.height() - scrollBarHeight) + double(k / 2);
+    g.bitmapFits = smoothImageFits(width, height);
+    g.bitmap = g.bitmapFits ? QSize(int(width), int(height)) : QSize();
+    return g;
+}

@@ -1,0 +1,167 @@
+// The trend chart's bitmap.
+#include "profiles/TrendPainter.h"
+
+#include "profiles/TFordTrendItems.h"
+#include "profiles/TTrendViewOptions.h"
+#include "profiles/TrendScale.h"
+#include "store/TFordData.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Cuts the segment to the rectangle (Liang–Barsky); false when nothing of it lies inside.
+// The coordinates of old samples can lie millions of pixels to the left, which the
+// rasteriser must never see.
+bool clipSegment(QLineF& line, const QRectF& r)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = line.dx(), dy = line.dy();
+    const double p[4] = { -dx, dx, -dy, dy };
+    const double q[4] = { line.x1() - r.left(), r.right() - line.x1(), line.y1() - r.top(),
+        r.bottom() - line.y1() };
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF a = line.p1(), d(dx, dy);
+    line = QLineF(a + d * t0, a + d * t1);
+    return true;
+}
+
+// What one curve's walk through the history needs; the callback captures only a pointer
+// to it, so no allocation is made per paint.
+struct CurveWalk {
+    QPainter* painter = nullptr;
+    QRectF clip;
+    const TrendGeometry* g = nullptr;
+    TrendScale scale;
+    uint32_t displayEnd = 0;
+    int64_t span = 1; // XRatio in milliseconds
+    uint8_t pid = 0;
+    bool started = false;
+    QPointF previous;
+    float newest = std::numeric_limits<float>::quiet_NaN();
+
+    void sample(uint32_t time, uint16_t raw)
+    {
+        const int x = g->xr - mulDiv(int32_t(displayEnd - time), g->pw, span);
+        const float v = TFordData::ConvertValue(pid, raw);
+        const QPointF point(x, scale.rowOf(v, g->y0, g->ph));
+        newest = v;
+        if (!started) {
+            started = true;
+        } else {
+            QLineF line(previous, point);
+            if (clipSegment(line, clip))
+                painter->drawLine(line);
+        }
+        previous = point;
+    }
+};
+
+// The lower time bound for a walk: no earlier than the window's start, and no earlier than
+// the time at the bitmap's left edge, whatever the window's start says.
+int32_t lowerBound(const TrendFrame& frame, const TrendGeometry& g, int64_t span)
+{
+    int64_t lower = int64_t(frame.displayStart) - 500;
+    if (g.pw > 0) {
+        const int64_t leftEdge
+            = int64_t(frame.displayEnd) - (int64_t(g.xr) * span + g.pw - 1) / g.pw;
+        lower = std::max(lower, leftEdge - 500);
+    }
+    return int32_t(std::clamp<int64_t>(
+        lower, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+} // namespace
+
+void TrendPainter::paint(QImage& bitmap, const TrendGeometry& g, const TTrendViewOptions& options,
+    const TrendFrame& frame, const TFordTrendItems& curves, const TFordData* store,
+    std::vector<float>& newest) const
+{
+    bitmap.fill(options.BackColor().toQColor(Qt::black));
+    if (options.DrawGrid())
+        paintGrid(bitmap, g, options, frame);
+
+    newest.assign(size_t(curves.count()), std::numeric_limits<float>::quiet_NaN());
+    if (!store)
+        return;
+    QPainter painter(&bitmap);
+    const int64_t span = int64_t(options.xRatio()) * 1000;
+    const int32_t lower = lowerBound(frame, g, span);
+    const uint32_t upper = uint32_t(std::min<int64_t>(int64_t(frame.displayEnd) + 500, UINT32_MAX));
+    const double margin = 4.0 * g.k;
+    const QRectF clip(-margin, -margin, bitmap.width() + 2 * margin, bitmap.height() + 2 * margin);
+    for (int i = 0; i < curves.count(); ++i) {
+        const TFordTrendItem* curve = curves.at(i);
+        if (!curve->Visible())
+            continue;
+        painter.setPen(QPen(
+            curve->Color().toQColor(Qt::white), g.k, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        CurveWalk walk;
+        walk.painter = &painter;
+        walk.clip = clip;
+        walk.g = &g;
+        walk.scale = trendScale(*store, curve->PID());
+        walk.displayEnd = frame.displayEnd;
+        walk.span = span;
+        walk.pid = curve->PID();
+        CurveWalk* w = &walk;
+        store->ForEachSample(
+            curve->PID(), i,
+            [w](uint32_t time, int32_t, uint16_t value, int, uint8_t) { w->sample(time, value); },
+            upper, lower);
+        newest[size_t(i)] = walk.newest;
+    }
+}
+
+void TrendPainter::paintGrid(QImage& bitmap, const TrendGeometry& g,
+    const TTrendViewOptions& options, const TrendFrame& frame) const
+{
+    QPainter painter(&bitmap);
+    const QColor color = options.GridColor().toQColor(Qt::yellow);
+    const QPen solid(color, 1, Qt::SolidLine, Qt::FlatCap);
+    const QPen dotted(color, 1, Qt::DotLine, Qt::FlatCap);
+
+    // Vertical lines at the whole seconds of the system tick count, solid and dotted in turn.
+    const int xRatio = options.xRatio();
+    const int64_t span = int64_t(xRatio) * 1000;
+    const uint32_t t = frame.startTick + (frame.displayEnd - uint32_t(span));
+    const int b = mulDiv(t % 1000, g.pw, span);
+    // More seconds than pixels would paint the plot solid and take as many steps as
+    // seconds: then every n-th second gets its line.
+    const int step = g.pw > 0 && xRatio > g.pw ? (xRatio + g.pw - 1) / g.pw : 1;
+    for (int64_t k = 0; k <= xRatio; k += step) {
+        const int x = g.xr - b - mulDiv(g.pw, k, xRatio);
+        if (x <= g.xLeft)
+            break;
+        painter.setPen(((t / 1000 + k) & 1) ? solid : dotted);
+        painter.drawLine(x, g.yTop, x, g.y0);
+    }
+
+    // Horizontal lines, always dotted; lines closer than a pixel would all lie on the zero line.
+    const int marks = options.YBigMarks();
+    if (marks <= 0)
+        return;
+    painter.setPen(dotted);
+    const int rowStep = g.ph / marks;
+    const int lines = rowStep > 0 ? marks : 1;
+    for (int j = 0; j < lines; ++j) {
+        const int y = g.y0 - j * rowStep;
+        painter.drawLine(g.xLeft, y, g.xr, y);
+    }
+}

@@ -1,0 +1,32 @@
+// Draws the trend chart's bitmap: background, grid at whole seconds and the curves from
+// the store's history, at SmoothFactor times the chart's size.
+#pragma once
+
+#include "profiles/TrendGeometry.h"
+
+#include <QImage>
+#include <cstdint>
+#include <vector>
+
+class TFordData;
+class TFordTrendItems;
+class TTrendViewOptions;
+
+struct TrendFrame {
+    uint32_t displayStart = 0;
+    uint32_t displayEnd = 0;
+    uint32_t startTick = 0; // the system's tick count at program start
+};
+
+class TrendPainter {
+public:
+    // Draws into bitmap (already of the geometry's bitmap size). newest[i] receives the
+    // engineering value of the newest sample drawn for curve i, NaN when none was.
+    void paint(QImage& bitmap, const TrendGeometry& geometry, const TTrendViewOptions& options,
+        const TrendFrame& frame, const TFordTrendItems& curves, const TFordData* store,
+        std::vector<float>& newest) const;
+
+private:
+    void paintGrid(QImage& bitmap, const TrendGeometry& g, const TTrendViewOptions& options,
+        const TrendFrame& frame) const;
+};

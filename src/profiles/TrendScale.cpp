@@ -1,0 +1,46 @@
+// The vertical range of a trend curve.
+#include "profiles/TrendScale.h"
+
+#include "store/TFordData.h"
+
+#include <QtGlobal>
+#include <array>
+#include <cmath>
+
+namespace {
+
+// The least and greatest engineering value of each PID over all 4096 raw values.
+const std::array<TrendScale, 256>& conversionRanges()
+{
+    static const std::array<TrendScale, 256> ranges = [] {
+        std::array<TrendScale, 256> all;
+        for (int pid = 0; pid < 256; ++pid) {
+            double lo = TFordData::ConvertValue(uint8_t(pid), 0);
+            double hi = lo;
+            for (int raw = 1; raw < 4096; ++raw) {
+                const double v = TFordData::ConvertValue(uint8_t(pid), uint16_t(raw));
+                lo = std::min(lo, v);
+                hi = std::max(hi, v);
+            }
+            all[size_t(pid)] = TrendScale { lo, hi > lo ? hi : lo + 1 };
+        }
+        return all;
+    }();
+    return ranges;
+}
+
+} // namespace
+
+int TrendScale::rowOf(double v, int y0, int ph) const
+{
+    const double y = double(y0) - std::round((v - lo) * ph / (hi - lo));
+    return int(qBound(-1e9, y, 1e9));
+}
+
+TrendScale trendScale(const TFordData& store, uint8_t pid)
+{
+    const TPidLimits& limits = store.PidLimits(pid);
+    if (limits.ScaleMax > limits.ScaleMin)
+        return TrendScale { limits.ScaleMin, limits.ScaleMax };
+    return conversionRanges()[pid];
+}

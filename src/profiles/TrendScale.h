@@ -1,0 +1,18 @@
+// The vertical range of a trend curve in engineering units.
+#pragma once
+
+#include <cstdint>
+
+class TFordData;
+
+struct TrendScale {
+    double lo = 0;
+    double hi = 1;
+    // The bitmap row of value v on a plot of height ph whose zero line is y0.
+    int rowOf(double v, int y0, int ph) const;
+};
+
+// The store's ScaleMin … ScaleMax of the PID; a PID without a usable scale (ScaleMax not
+// above ScaleMin, as for every PID the store gives no limits) spans the whole range its
+// raw 12-bit word converts to.
+TrendScale trendScale(const TFordData& store, uint8_t pid);

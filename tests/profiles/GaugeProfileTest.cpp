@@ -1,0 +1,314 @@
+#include "ProfileTestSupport.h"
+#include "profiles/ProfileClasses.h"
+#include "profiles/TFordTrend.h"
+#include "profiles/TGaugeProfile.h"
+#include "store/TFordData.h"
+#include "support/TempDir.h"
+#include "widgets/TFordGauge.h"
+#include "widgets/TFordPanel.h"
+#include "widgets/TFordValue.h"
+#include "widgets/TLabel.h"
+#include "widgets/WidgetRegistry.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Notes the cursor in force whenever a profile sets its Probe property.
+class TCursorProbe : public TLabel {
+    Q_OBJECT
+    Q_PROPERTY(int Probe READ Probe WRITE setProbe)
+
+public:
+    int Probe() const { return 0; }
+    void setProbe(int)
+    {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        seen.append(cursor ? cursor->shape() : Qt::ArrowCursor);
+    }
+    static inline QList<Qt::CursorShape> seen;
+};
+
+// A window with its dashboard panel, and profiles to build on it.
+class Dashboard : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        registerProfileClasses();
+        window.setObjectName("frmVeskorReader");
+        panel = new TFordPanel(&window);
+        panel->setObjectName("pnBlack");
+        panel->setColor(clBtnFace);
+    }
+
+    TGaugeProfile* profile(const QString& name, const QByteArray& text)
+    {
+        auto* p = new TGaugeProfile(&window);
+        p->setDataManager(&store);
+        p->LoadHeader(dir.write(name, text), panel);
+        return p;
+    }
+
+    // The profile's widgets that sit on the panel and are meant to be seen.
+    QList<QObject*> shown(const TGaugeProfile& p) const
+    {
+        QList<QObject*> result;
+        for (QObject* w : p.Widgets()) {
+            auto* control = qobject_cast<TControl*>(w);
+            if (control && control->parentWidget() == panel && control->Visible())
+                result.append(w);
+        }
+        return result;
+    }
+
+    TempDir dir;
+    QWidget window;
+    TFordPanel* panel = nullptr;
+    TFordData store;
+    DefinitionRecorder reports;
+};
+
+const QByteArray TwoGauges = "[Main]\n"
+                             "Name=Двигатель\n"
+                             "Table=T\n"
+                             "BackgroundColor=clBlack\n"
+                             "[Gauges]\n"
+                             "look, rpm = TFordGauge\n"
+                             "look,\"speed gauge\"=tfordgauge\n"
+                             "look=TFordNothing\n"
+                             "nothing here\n"
+                             "[look]\n"
+                             "Visible=True\n"
+                             "Color=clBlack\n"
+                             "[rpm]\n"
+                             "PID=1\n"
+                             "Max=7000\n"
+                             "[speed gauge]\n"
+                             "PID=24\n";
+
+} // namespace
+
+TEST_F(Dashboard, HeaderGivesNameTableAndColour)
+{
+    TGaugeProfile* p = profile("a.ini", TwoGauges);
+    EXPECT_EQ(p->ProfileName(), "Двигатель");
+    EXPECT_EQ(p->Table(), "T");
+    EXPECT_EQ(p->BackgroundColor(), "clBlack");
+    EXPECT_EQ(p->FileName(), dir.file("a.ini"));
+    EXPECT_TRUE(p->Widgets().isEmpty()); // nothing is built before the first show
+}
+
+TEST_F(Dashboard, ProfileWithoutMainTakesTheDefaults)
+{
+    panel->setColor(clTeal);
+    TGaugeProfile* p = profile("a.ini", "[Gauges]\nx=TLabel\n");
+    EXPECT_EQ(p->ProfileName(), "?????");
+    EXPECT_EQ(p->Table(), "P");
+    EXPECT_EQ(p->BackgroundColor(), "clTeal");
+    TGaugeProfile missing;
+    missing.LoadHeader(dir.file("gone.ini"), panel);
+    EXPECT_EQ(missing.ProfileName(), "?????");
+    // A name that isn't UTF-8 is empty.
+    EXPECT_EQ(
+        profile("b.ini", "[Main]\nName=\xC4\xE2\xE8\xE3\xE0\xF2\xE5\xEB\xFC\n")->ProfileName(), "");
+}
+
+TEST_F(Dashboard, ActivateBuildsEachGaugesLineAndSharedSectionsConfigureAlike)
+{
+    TGaugeProfile* p = profile("a.ini", TwoGauges);
+    p->Activate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panel->Color(), clBlack);
+    const QList<QObject*> widgets = p->Widgets();
+    ASSERT_EQ(widgets.size(), 2); // the unknown class and the line without "=" make nothing
+    auto* rpm = qobject_cast<TFordGauge*>(widgets[0]);
+    auto* speed = qobject_cast<TFordGauge*>(widgets[1]);
+    ASSERT_TRUE(rpm && speed);
+    EXPECT_EQ(rpm->PID(), 1);
+    EXPECT_FLOAT_EQ(rpm->Max(), 7000);
+    EXPECT_EQ(speed->PID(), 24);
+    EXPECT_EQ(rpm->Color(), clBlack);
+    EXPECT_EQ(speed->Color(), clBlack);
+    EXPECT_EQ(shown(*p).size(), 2);
+    // Later widgets lie above earlier ones.
+    EXPECT_EQ(panel->children().indexOf(rpm) < panel->children().indexOf(speed), true);
+    EXPECT_TRUE(reports.messages.isEmpty());
+}
+
+TEST_F(Dashboard, WidgetWithoutVisibleTrueIsBuiltButNeverSeen)
+{
+    TGaugeProfile* p = profile("a.ini",
+        "[Gauges]\nshow=TLabel\nhide=TLabel\nnone=TLabel\n"
+        "[show]\nVisible=True\n[hide]\nCaption=x\n");
+    p->Activate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(p->Widgets().size(), 3);
+    EXPECT_EQ(shown(*p).size(), 1);
+    EXPECT_FALSE(static_cast<QWidget*>(p->Widgets()[1])->isVisible());
+}
+
+TEST_F(Dashboard, SwitchingBackShowsTheSameWidgetsWithoutReadingTheFileAgain)
+{
+    TGaugeProfile* a = profile("a.ini", TwoGauges);
+    TGaugeProfile* b = profile("b.ini",
+        "[Main]\nBackgroundColor=clNavy\n[Gauges]\nv=TFordValue\n[v]\nVisible=True\nPID=5\n");
+    a->Activate();
+    b->Deactivate();
+    const QList<QObject*> first = a->Widgets();
+    auto* rpm = qobject_cast<TFordGauge*>(first[0]);
+    rpm->setValue(3000);
+    dir.write("a.ini", "[Gauges]\nx=TLabel\n"); // not read again
+
+    b->Activate();
+    a->Deactivate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panel->Color(), clNavy);
+    EXPECT_EQ(rpm->parentWidget(), nullptr);
+    EXPECT_EQ(shown(*b).size(), 1);
+
+    a->Activate();
+    b->Deactivate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(a->Widgets(), first);
+    EXPECT_EQ(shown(*a).size(), 2);
+    EXPECT_FLOAT_EQ(rpm->Value(), 3000);
+    // A profile shown again doesn't set the colour again: the panel keeps the last build's.
+    EXPECT_EQ(panel->Color(), clNavy);
+    EXPECT_EQ(b->Widgets()[0]->parent(), nullptr);
+}
+
+TEST_F(Dashboard, BackgroundThatIsNoColourStopsEveryActivation)
+{
+    TGaugeProfile* p = profile(
+        "a.ini", "[Main]\nBackgroundColor=black\n[Gauges]\nx=TLabel\n[x]\nVisible=True\n");
+    for (int i = 0; i < 2; ++i) {
+        p->Activate();
+        EXPECT_TRUE(p->Widgets().isEmpty());
+        EXPECT_EQ(panel->Color(), clBtnFace);
+    }
+    EXPECT_TRUE(reports.messages.isEmpty());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Dashboard, DefaultBackgroundIsThePanelsColourWhenTheHeaderIsRead)
+{
+    TGaugeProfile* a = profile("a.ini", TwoGauges);
+    a->Activate();
+    TGaugeProfile* later = profile("b.ini", "[Main]\nName=x\n");
+    EXPECT_EQ(later->BackgroundColor(), "clBlack");
+}
+
+TEST_F(Dashboard, TrendsGetTheStoreBeforeTheirDefinitions)
+{
+    TGaugeProfile* p = profile("a.ini",
+        "[Gauges]\nt=TFordTrend\n[t]\nTrends[0].PID=1\nTrends[0].Visible=True\n"
+        "Trends[1].PID=17\n");
+    EXPECT_FALSE(store.PidLimits(1).RecordHistory);
+    p->Activate();
+    auto* trend = qobject_cast<TFordTrend*>(p->Widgets().value(0));
+    ASSERT_TRUE(trend);
+    EXPECT_EQ(trend->DataManager(), &store);
+    EXPECT_TRUE(store.PidLimits(1).RecordHistory);
+    EXPECT_FALSE(store.PidLimits(17).RecordHistory); // its Visible was never set
+}
+
+TEST_F(Dashboard, DefinitionErrorsAreReportedAndTheBuildGoesOn)
+{
+    TGaugeProfile* p = profile("a.ini",
+        "[Gauges]\nx=TFordGauge\ny=TFordValue\n"
+        "[x]\nName=Tacho\nPID=abc\nMax=7000\nArrows[5].PID=1\nWidth=99999999\n"
+        "Font.Color=$1FFFFFFFF\nVisible=True\n"
+        "[y]\nVisible=True\nPID=9\n");
+    p->Activate();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reports.messages.size(), 4);
+    EXPECT_EQ(reports.messages.value(0),
+        "Invalid item definition: Tacho.PID = abc\r\rCheck definition file.");
+    EXPECT_EQ(shown(*p).size(), 2);
+    auto* gauge = qobject_cast<TFordGauge*>(p->Widgets()[0]);
+    EXPECT_FLOAT_EQ(gauge->Max(), 7000);
+    EXPECT_EQ(gauge->width(), 160);
+}
+
+TEST_F(Dashboard, HostileFilesAreCutShortQuickly)
+{
+    // Ten thousand widgets, each applying one section ten times over, and a 10 MB line.
+    QByteArray huge = "[Gauges]\n";
+    for (int i = 0; i < 10000; ++i)
+        huge += "a,a,a,a,a,a,a,a,a,a=TLabel\n";
+    huge += "[a]\n";
+    for (int i = 0; i < 2000; ++i)
+        huge += "Tag=1\n";
+    huge += "Caption=" + QByteArray(10 * 1024 * 1024, 'z') + "\n";
+    TGaugeProfile* p = profile("a.ini", huge);
+    QElapsedTimer timer;
+    timer.start();
+    p->Activate();
+    EXPECT_LT(timer.elapsed(), 20000);
+    EXPECT_EQ(p->Widgets().size(), TGaugeProfile::MaxDefinitions / 20000 + 1);
+    ASSERT_EQ(reports.messages.size(), 2); // the long line, then the definitions
+    EXPECT_TRUE(reports.messages[0].contains("a.ini"));
+    EXPECT_TRUE(reports.messages[1].contains(QString::number(TGaugeProfile::MaxDefinitions)));
+
+    // Without definitions the number of widgets is what stops the build.
+    huge = "[Gauges]\n";
+    for (int i = 0; i < 10000; ++i)
+        huge += "a=TLabel\n";
+    reports.messages.clear();
+    TGaugeProfile* many = profile("b.ini", huge);
+    many->Activate();
+    EXPECT_EQ(many->Widgets().size(), TGaugeProfile::MaxWidgets);
+    EXPECT_EQ(reports.messages.size(), 1);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Dashboard, BuildingShowsTheHourglassAndRestoresTheCursor)
+{
+    registerWidgetClass<TCursorProbe>("TCursorProbe");
+    TCursorProbe::seen.clear();
+    QGuiApplication::setOverrideCursor(Qt::CrossCursor);
+    TGaugeProfile* p = profile("a.ini", "[Gauges]\nx=TCursorProbe\n[x]\nProbe=1\n");
+    p->Activate();
+    EXPECT_EQ(TCursorProbe::seen, QList<Qt::CursorShape> { Qt::WaitCursor });
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::CrossCursor);
+    QGuiApplication::restoreOverrideCursor();
+}
+
+TEST_F(Dashboard, NonControlClassesAreConfiguredButNotAttached)
+{
+    TGaugeProfile* p = profile(
+        "a.ini", "[Gauges]\nd=TFordData\no=TTrendViewOptions\n[d]\nName=Extra\n[o]\nXRatio=60\n");
+    p->Activate();
+    ASSERT_EQ(p->Widgets().size(), 2);
+    EXPECT_EQ(p->Widgets()[0]->objectName(), "Extra");
+    EXPECT_EQ(p->Widgets()[0]->parent(), nullptr);
+    EXPECT_EQ(p->Widgets()[1]->property("XRatio").toInt(), 60);
+    p->Deactivate();
+}
+
+TEST_F(Dashboard, ShippedProfilesBuildWithoutAWarning)
+{
+    const QDir profiles(qEnvironmentVariable("VESKOR_DATA") + "/Profiles");
+    const QStringList files = profiles.entryList({ "*.ini" }, QDir::Files);
+    ASSERT_GE(files.size(), 4);
+    for (const QString& name : files) {
+        TGaugeProfile p(&window);
+        p.setDataManager(&store);
+        p.LoadHeader(profiles.filePath(name), panel);
+        EXPECT_NE(p.ProfileName(), "?????") << qPrintable(name);
+        p.Activate();
+        EXPECT_FALSE(p.Widgets().isEmpty()) << qPrintable(name);
+        EXPECT_TRUE(reports.messages.isEmpty())
+            << qPrintable(name + ": " + reports.messages.join("; ") + reports.details.join("; "));
+        p.Deactivate();
+        reports.messages.clear();
+    }
+}
+
+#include "GaugeProfileTest.moc"

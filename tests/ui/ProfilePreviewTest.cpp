@@ -1,0 +1,92 @@
+#include "ui/ProfilePreview.h"
+
+#include "support/TempDir.h"
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ReaderRun {
+    int exitCode = -1;
+    QString errors;
+};
+
+ReaderRun reader(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(qEnvironmentVariable("VESKOR_BIN") + "/veskor-reader", arguments);
+    process.waitForFinished(60000);
+    return ReaderRun { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        QString::fromUtf8(process.readAllStandardError()) };
+}
+
+QString shipped(const QString& name)
+{
+    return qEnvironmentVariable("VESKOR_DATA") + "/Profiles/" + name;
+}
+
+} // namespace
+
+TEST(ProfilePreview, ReadsItsArguments)
+{
+    QString error;
+    const auto request
+        = parsePreviewArguments({ "--render-profile", "a.ini", "--size", "640x480", "--set",
+                                    "1=3000", "--set", "15=-12.5", "-o", "a.png" },
+            error);
+    ASSERT_TRUE(request) << qPrintable(error);
+    EXPECT_EQ(request->profile, "a.ini");
+    EXPECT_EQ(request->output, "a.png");
+    EXPECT_EQ(request->size, QSize(640, 480));
+    ASSERT_EQ(request->values.size(), 2);
+    EXPECT_EQ(request->values[1].first, 15);
+    EXPECT_FLOAT_EQ(request->values[1].second, -12.5f);
+
+    for (const QStringList& wrong : QList<QStringList> { { "--render-profile", "a.ini" },
+             { "--render-profile", "a.ini", "-o", "a.png", "--size", "0x10" },
+             { "--render-profile", "a.ini", "-o", "a.png", "--set", "256=1" },
+             { "--render-profile", "a.ini", "-o", "a.png", "--set", "1=fast" },
+             { "--render-profile", "a.ini", "-o", "a.png", "--colour" } })
+        EXPECT_FALSE(parsePreviewArguments(wrong, error)) << qPrintable(wrong.join(' '));
+}
+
+TEST(ProfilePreview, EveryShippedDashboardRendersWithoutAnError)
+{
+    TempDir dir;
+    const QStringList files
+        = QDir(qEnvironmentVariable("VESKOR_DATA") + "/Profiles").entryList({ "*.ini" });
+    ASSERT_GE(files.size(), 4);
+    for (const QString& name : files) {
+        const QString png = dir.file(name + ".png");
+        const ReaderRun run = reader(
+            { "--render-profile", shipped(name), "--set", "1=3000", "--set", "15=90", "-o", png });
+        EXPECT_EQ(run.exitCode, 0) << qPrintable(name + ": " + run.errors);
+        const QImage image(png);
+        EXPECT_EQ(image.size(), QSize(800, 560)) << qPrintable(name);
+    }
+}
+
+TEST(ProfilePreview, DefinitionErrorsGoToStandardErrorAndTheExitCode)
+{
+    TempDir dir;
+    const QString profile = dir.write("bad.ini",
+        "[Main]\nName=x\n[Gauges]\ng=TFordGauge\n[g]\nName=Tacho\n"
+        "Visible=True\nPID=abc\nArrows[3].PID=1\n");
+    const QString png = dir.file("bad.png");
+    const ReaderRun run = reader({ "--render-profile", profile, "--size", "300x200", "-o", png });
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(
+        run.errors.contains("Invalid item definition: Tacho.PID = abc Check definition file."))
+        << qPrintable(run.errors);
+    EXPECT_TRUE(run.errors.contains("Tacho.Arrows[3].PID = 1"));
+    EXPECT_EQ(QImage(png).size(), QSize(300, 200));
+
+    EXPECT_EQ(reader({ "--render-profile", dir.file("missing.ini"), "-o", png }).exitCode, 2);
+    EXPECT_EQ(reader({ "--render-profile", profile }).exitCode, 2);
+    EXPECT_EQ(
+        reader({ "--render-profile", profile, "-o", dir.file("no/such/dir/x.png") }).exitCode, 2);
+    EXPECT_EQ(reader({}).exitCode, 0); // prints how to call it
+}
