@@ -112,10 +112,12 @@ TEST(LinkMaintenance, OptionsWriteSendsTheChosenOptionsAndReadGetsThemBack)
     EXPECT_EQ(uint8_t(h.link->OptionBytes(0)), 127);
     EXPECT_EQ(uint8_t(h.link->OptionBytes(1)), 127);
 
-    // Speed and format.
+    // Speed and format, 200 ms apart (20 ms at the scale 0.1).
     h.link->setOptionBytes(0, 2);
     h.link->setOptionBytes(1, 0);
+    const auto start = SteadyClock::now();
     ASSERT_TRUE(h.run(Link::cmdModuleOptions, 1));
+    EXPECT_GE(SteadyClock::now() - start, 20ms);
     // Speed only, then neither: the exchange still reports the options written.
     h.link->setOptionBytes(0, 3);
     h.link->setOptionBytes(1, -1);
@@ -179,6 +181,12 @@ TEST(LinkMaintenance, StatusResetAcknowledgedAndThePortClosed)
     EXPECT_EQ(h.sim->receivedLines().last(), "cA");
     ASSERT_TRUE(h.run(Link::cmdDisconnect));
     EXPECT_EQ(h.recorder.eventArgs(Link::evDisconnected), QList<int32_t> { 0 });
+
+    // The Bluetooth pause of 1000 ms before the port is opened again.
+    h.settings.setBluetoothDelay(true);
+    const auto start = SteadyClock::now();
+    ASSERT_TRUE(h.run(Link::cmdReadCalibration));
+    EXPECT_GE(SteadyClock::now() - start, 100ms + 10ms);
 }
 
 TEST(LinkMaintenance, StatusResetPortErrorIsLoggedAndThePortStillClosed)
