@@ -12,17 +12,16 @@ namespace CliCommands {
 namespace {
 
     // "--speed 3" or "--format 1": the option's value, -1 when not given.
-    int8_t optionValue(const QCommandLineParser& parser, const QCommandLineOption& option,
-        int highest)
+    int8_t optionValue(
+        const QCommandLineParser& parser, const QCommandLineOption& option, int highest)
     {
         if (!parser.isSet(option))
             return -1;
         bool ok = false;
         const int value = parser.value(option).toInt(&ok);
         if (!ok || value < 0 || value > highest)
-            throw CliUsageError(QStringLiteral("--%1 takes 0 to %2")
-                                    .arg(option.names().first())
-                                    .arg(highest));
+            throw CliUsageError(
+                QStringLiteral("--%1 takes 0 to %2").arg(option.names().first()).arg(highest));
         return int8_t(value);
     }
 

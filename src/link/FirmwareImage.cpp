@@ -2,8 +2,8 @@
 
 #include "common/Texts.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 
 FirmwareImage::FirmwareImage(QByteArray bytes)
     : m_bytes(std::move(bytes))

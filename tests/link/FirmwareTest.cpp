@@ -1,10 +1,10 @@
 // The firmware image, the update's progress as the bar shows it, and the options' items.
-#include "support/TempDir.h"
 #include "common/Texts.h"
 #include "link/FirmwareImage.h"
 #include "link/FirmwareProgress.h"
 #include "link/LinkTypes.h"
 #include "link/ModuleOption.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The maintenance exchanges against the simulated module over a pty: options, status
 // reset, restart and the firmware update with the boot loader's faults.
 #include "LinkHarness.h"
-#include "support/TempDir.h"
 #include "common/Texts.h"
 #include "link/serial/PosixSerialPort.h"
 #include "sim/SimBootLoader.h"
+#include "support/TempDir.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -51,8 +51,7 @@ Names updateEvents(int steps, int writes, int reads, const Names& afterWriting =
     events << afterWriting;
     for (int i = 0; i < reads; ++i)
         events << firmwareStep(Link::fwVerifying);
-    return events << firmwareStep(Link::fwRestarting) << Handshake
-                  << firmwareStep(Link::fwEnded);
+    return events << firmwareStep(Link::fwRestarting) << Handshake << firmwareStep(Link::fwEnded);
 }
 
 QStringList loaderSession(const QStringList& blocks, int reads)
@@ -61,7 +60,8 @@ QStringList loaderSession(const QStringList& blocks, int reads)
     commands << blocks << "A 0";
     for (int i = 0; i < reads; ++i)
         commands << "g 128";
-    return commands << "L" << "E";
+    return commands << "L"
+                    << "E";
 }
 
 // Writes the file and runs the update on it.
@@ -219,8 +219,8 @@ TEST(LinkMaintenance, ResetRestartsTheModuleAndEndsInAHandshake)
     EXPECT_EQ(h.recorder.eventNames(), Handshake);
     // No line of its own: the port set-up without and then with the handshake.
     EXPECT_EQ(h.recorder.Logs,
-        (QList<QString> { text(Texts::LogPortInit), text(Texts::LogPortInit),
-            text(Texts::LogPortOpening) }));
+        (QList<QString> {
+            text(Texts::LogPortInit), text(Texts::LogPortInit), text(Texts::LogPortOpening) }));
     EXPECT_EQ(h.sim->receivedLines(), (QList<QByteArray> { "r", "z", "v", "m", "cH" }));
     EXPECT_TRUE(h.sim->bootLoaderCommands().isEmpty());
     EXPECT_EQ(h.link->LinkMode(), Link::lmConnected);
@@ -287,7 +287,8 @@ TEST(LinkMaintenance, FirmwareFilesThatCannotBeFirmwareAreRefusedBeforeTheRestar
         h.recorder.clear();
         h.link->setFirmwareFile(c.file);
         ASSERT_TRUE(h.run(Link::cmdFlashFirmware));
-        EXPECT_EQ(h.recorder.eventNames(), Names { firmwareStep(Link::fwEnded) }) << c.file.toStdString();
+        EXPECT_EQ(h.recorder.eventNames(), Names { firmwareStep(Link::fwEnded) })
+            << c.file.toStdString();
         ASSERT_FALSE(h.recorder.Logs.isEmpty());
         EXPECT_TRUE(h.recorder.Logs.last().startsWith(text(c.textStart).section('%', 0, 0)))
             << h.recorder.Logs.last().toStdString();
@@ -297,8 +298,8 @@ TEST(LinkMaintenance, FirmwareFilesThatCannotBeFirmwareAreRefusedBeforeTheRestar
     // The largest firmware the link takes.
     h.recorder.clear();
     ASSERT_TRUE(flasher.run(QByteArray(65536, 'x')));
-    EXPECT_EQ(h.recorder.eventArgs(Link::evFirmware).first(),
-        Link::firmwareEvent(Link::fwLoaded, 1024));
+    EXPECT_EQ(
+        h.recorder.eventArgs(Link::evFirmware).first(), Link::firmwareEvent(Link::fwLoaded, 1024));
 }
 
 TEST(LinkMaintenance, LoaderOfAnotherKindGetsNothingWritten)
@@ -311,7 +312,7 @@ TEST(LinkMaintenance, LoaderOfAnotherKindGetsNothingWritten)
     EXPECT_EQ(h.sim->flash(), before);
     EXPECT_EQ(h.recorder.eventNames(),
         Names { firmwareStep(Link::fwLoaded, 4) } << firmwareStep(Link::fwRestarting) << Handshake
-                                                   << firmwareStep(Link::fwEnded));
+                                                  << firmwareStep(Link::fwEnded));
     EXPECT_FALSE(h.recorder.Logs.contains(text(Texts::LogBootloaderAnswer)));
 }
 
@@ -322,8 +323,8 @@ TEST(LinkMaintenance, RefusedBlockIsReportedAndTheUpdateGoesOn)
     LinkHarness h(config);
     Flasher flasher { h, {} };
     ASSERT_TRUE(flasher.run(firmware(300)));
-    EXPECT_EQ(h.recorder.eventNames(),
-        updateEvents(4, 2, 3, { firmwareStep(Link::fwBlockRefused) }));
+    EXPECT_EQ(
+        h.recorder.eventNames(), updateEvents(4, 2, 3, { firmwareStep(Link::fwBlockRefused) }));
     EXPECT_EQ(h.sim->bootLoaderCommands(), loaderSession({ "B 128", "B 128" }, 3));
     const QStringList logs = h.recorder.Logs;
     const qsizetype error = logs.indexOf(text(Texts::LogFlashError));

@@ -62,17 +62,18 @@ TEST(SimBootLoader, ProgramsWordsWithAutoIncrementAndReadsErasedPastTheEnd)
     EXPECT_EQ(l.feed(bytes({ 'B', 0, 3, 'F', 9, 9, 9, 'B', 0, 2, 'E', 9, 9 })), "??");
     EXPECT_EQ(l.loader.flash().left(7), bytes({ 1, 2, 3, 4, 5, 6, 0xFF }));
     const int lastWord = SimBootLoader::FlashSize / 2 - 1;
-    EXPECT_EQ(l.feed(bytes({ 'A', lastWord >> 8, lastWord & 0xFF, 'B', 0, 4, 'F', 7, 7, 7, 7 })),
-        "\r?");
+    EXPECT_EQ(
+        l.feed(bytes({ 'A', lastWord >> 8, lastWord & 0xFF, 'B', 0, 4, 'F', 7, 7, 7, 7 })), "\r?");
     EXPECT_EQ(l.feed(bytes({ 'g', 0, 4, 'F' })), bytes({ 0xFF, 0xFF, 0xFF, 0xFF }));
 
-    EXPECT_EQ(l.feed(bytes({ 'A', 0, 1, 'g', 0, 2, 'F', 'g', 0, 2, 'F' })), "\r" + bytes({ 3, 4, 5, 6 }));
+    EXPECT_EQ(
+        l.feed(bytes({ 'A', 0, 1, 'g', 0, 2, 'F', 'g', 0, 2, 'F' })), "\r" + bytes({ 3, 4, 5, 6 }));
     EXPECT_EQ(l.feed(bytes({ 'T', 0x75, 'x' })), "??");
     EXPECT_EQ(l.feed("LEz\r"), "\r\r");
     EXPECT_EQ(l.loader.state(), SimBootLoader::State::Left);
     EXPECT_EQ(l.rest, "z\r");
-    EXPECT_EQ(l.loader.commands().mid(0, 7),
-        (QStringList { "S", "a", "T 116", "P", "e", "A 0", "B 4" }));
+    EXPECT_EQ(
+        l.loader.commands().mid(0, 7), (QStringList { "S", "a", "T 116", "P", "e", "A 0", "B 4" }));
 }
 
 TEST(SimBootLoader, AFirstByteThatIsNoCommandGivesThePortBackToTheModule)
@@ -97,7 +98,8 @@ TEST(SimBootLoader, FaultsOfTheLoader)
     refusing.set(SimFault::RefusedBlock);
     Loader refused(refusing, 2);
     refused.feed("Se");
-    EXPECT_EQ(refused.feed(bytes({ 'B', 0, 2, 'F', 1, 1, 'B', 0, 2, 'F', 2, 2, 'B', 0, 2, 'F', 3, 3 })),
+    EXPECT_EQ(
+        refused.feed(bytes({ 'B', 0, 2, 'F', 1, 1, 'B', 0, 2, 'F', 2, 2, 'B', 0, 2, 'F', 3, 3 })),
         "\r\r");
     EXPECT_EQ(refused.loader.flash().left(4), bytes({ 1, 1, 3, 3 }));
 
