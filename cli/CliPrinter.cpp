@@ -24,7 +24,8 @@ void CliPrinter::customEvent(QEvent* event)
 {
     LinkEvents::takeOver(event);
     if (event->type() == TLinkLogEvent::eventType()) {
-        print("log " + static_cast<TLinkLogEvent*>(event)->Text.toUtf8());
+        m_logLines.append(static_cast<TLinkLogEvent*>(event)->Text);
+        print("log " + m_logLines.last().toUtf8());
         return;
     }
     if (event->type() == TLinkCommandDone::eventType()) {
@@ -40,8 +41,17 @@ void CliPrinter::customEvent(QEvent* event)
         return;
     m_events[message->WParam & 0xFF] = message->LParam;
     print(QByteArray("event ") + name + ' ' + QByteArray::number(message->LParam));
-    if (message->WParam == Link::evCalibration && m_link)
-        print("calibration "
-            + calibrationCode(
-                m_link->Slots(Link::SlotCalibrationHigh), m_link->Slots(Link::SlotCalibrationLow)));
+    // The status reset (cmdReadCalibration) also posts evCalibration, with the slots just
+    // cleared: that is no code of the ECU.
+    const uint16_t high = m_link ? m_link->Slots(Link::SlotCalibrationHigh) : 0;
+    const uint16_t low = m_link ? m_link->Slots(Link::SlotCalibrationLow) : 0;
+    if (message->WParam == Link::evCalibration && (high || low))
+        print("calibration " + calibrationCode(high, low));
+    // "progress 3/78 Прошивка...", as the options page's bar shows the update; "progress
+    // end" when the bar is hidden.
+    if (message->WParam == Link::evFirmware && m_firmware.apply(message->LParam))
+        print(m_firmware.visible()
+                ? QByteArray("progress ") + QByteArray::number(m_firmware.position()) + '/'
+                    + QByteArray::number(m_firmware.maximum()) + ' ' + m_firmware.caption().toUtf8()
+                : QByteArray("progress end"));
 }

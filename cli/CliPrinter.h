@@ -2,7 +2,10 @@
 // line, and ends the event loop when the command it waits for is over.
 #pragma once
 
+#include "link/FirmwareProgress.h"
+
 #include <QObject>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -22,6 +25,8 @@ public:
 
     // "calibration 4BAA": the code from the low bytes of slots 0xB1 and 0xA1.
     static QByteArray calibrationCode(uint16_t high, uint16_t low);
+    // Every log line so far, in order.
+    const QStringList& logLines() const { return m_logLines; }
 
 protected:
     void customEvent(QEvent* event) override;
@@ -32,4 +37,6 @@ private:
     const TCommThread* m_link = nullptr;
     std::optional<uint8_t> m_awaited;
     std::array<std::optional<int32_t>, 256> m_events {};
+    QStringList m_logLines;
+    FirmwareProgress m_firmware;
 };

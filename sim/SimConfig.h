@@ -23,6 +23,8 @@ struct SimConfig {
     SimFaults Faults;
     // The module ignores this many "z" commands before it answers one.
     int IgnoredSearches = 0;
+    // Under the refused-block fault, the boot loader's block (counted from 1) without CR.
+    int RefusedBlock = 2;
 
     // True when the text is four hexadecimal digits.
     static bool validCalibration(const QByteArray& code);

@@ -14,6 +14,13 @@ constexpr FaultName Names[] = {
     { SimFault::NoEcu, "no-ecu", "\"m\" answers 'e' (no link to the ECU)" },
     { SimFault::Noise, "noise", "stray bytes between the word packets of a stream" },
     { SimFault::BadCheck, "bad-check", "streamed words carry a wrong check nibble" },
+    { SimFault::NoBootLoader, "no-bootloader",
+        "the boot loader's identifier does not begin with 'A' (not AVR109)" },
+    { SimFault::RefusedBlock, "refused-block",
+        "the boot loader answers no CR to one block (--refused-block, default 2)" },
+    { SimFault::BadReadBack, "bad-readback", "the first block read back has a wrong byte" },
+    { SimFault::NoLeaveAck, "no-leave-ack",
+        "the boot loader answers no CR to 'L' and leaves without a word" },
 };
 
 } // namespace

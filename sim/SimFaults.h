@@ -13,6 +13,10 @@ enum class SimFault : uint8_t {
     NoEcu, // "m" answers 'e': no link to the ECU
     Noise, // stray bytes between the word packets of a stream
     BadCheck, // every streamed word has a wrong check nibble
+    NoBootLoader, // the boot loader's identifier does not begin with 'A'
+    RefusedBlock, // the boot loader gives no CR for one block (SimConfig::RefusedBlock)
+    BadReadBack, // the first block the boot loader reads back has a wrong byte
+    NoLeaveAck, // the boot loader gives no CR after 'L' and leaves without a word
 };
 
 class SimFaults {

@@ -13,23 +13,30 @@ SimModule::SimModule(const SimConfig& config, SimTransmitter& transmitter)
     : m_config(config)
     , m_transmitter(transmitter)
     , m_streamer(m_config.Faults)
+    , m_bootLoader(m_config.Faults, m_config.RefusedBlock)
 {
     SimHandlers::registerHandshake(m_dispatcher);
+    SimHandlers::registerOptions(m_dispatcher);
+    SimHandlers::registerBootLoader(m_dispatcher);
 }
 
 void SimModule::receive(const QByteArray& bytes)
 {
     m_input.append(bytes);
-    if (m_rawInput) {
-        m_rawInput(m_input);
-        return;
-    }
     dispatchLines();
 }
 
 void SimModule::dispatchLines()
 {
     for (;;) {
+        if (m_rawInput) {
+            // A copy: the consumer may end the raw input and hand the rest back as lines.
+            const auto consumer = m_rawInput;
+            consumer(m_input);
+            if (m_rawInput)
+                return;
+            continue;
+        }
         const qsizetype end = m_input.indexOf('\r');
         if (end < 0) {
             if (m_input.size() > MaxLine)
@@ -42,13 +49,9 @@ void SimModule::dispatchLines()
             std::lock_guard lock(m_receivedMutex);
             m_received.append(line);
         }
+        // A handler may switch to raw input; the rest of the buffer is then its.
         if (const SimDispatcher::Handler* handler = m_dispatcher.find(line))
             (*handler)(*this, line);
-        // A handler may switch to raw input; the rest of the buffer is then its.
-        if (m_rawInput) {
-            m_rawInput(m_input);
-            return;
-        }
     }
 }
 

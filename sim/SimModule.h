@@ -3,6 +3,7 @@
 // actions on its own (scaled) clock.
 #pragma once
 
+#include "SimBootLoader.h"
 #include "SimConfig.h"
 #include "SimDispatcher.h"
 #include "SimStreamer.h"
@@ -54,6 +55,9 @@ public:
 
     // Every command line received so far (for tests); safe from any thread.
     QList<QByteArray> receivedLines() const;
+    // The boot loader the module restarts into, with its flash.
+    SimBootLoader& bootLoader() { return m_bootLoader; }
+    const SimBootLoader& bootLoader() const { return m_bootLoader; }
 
 private:
     void dispatchLines();
@@ -68,6 +72,7 @@ private:
     std::multimap<Clock::time_point, std::function<void()>> m_actions;
     bool m_writable = true;
     int m_searchesIgnored = 0;
+    SimBootLoader m_bootLoader;
     mutable std::mutex m_receivedMutex;
     QList<QByteArray> m_received;
 };

@@ -53,6 +53,16 @@ QList<QByteArray> Simulator::receivedLines() const
     return m_module->receivedLines();
 }
 
+QByteArray Simulator::flash() const
+{
+    return m_module->bootLoader().flash();
+}
+
+QStringList Simulator::bootLoaderCommands() const
+{
+    return m_module->bootLoader().commands();
+}
+
 void Simulator::run()
 {
     char buffer[512];

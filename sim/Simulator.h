@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <thread>
 
@@ -28,6 +29,9 @@ public:
     void createLink(const QString& path);
     // Every command line the module received so far, without CR.
     QList<QByteArray> receivedLines() const;
+    // The boot loader's flash, and the commands it took ("S", "B 128", ...).
+    QByteArray flash() const;
+    QStringList bootLoaderCommands() const;
 
 private:
     void run();

@@ -1,5 +1,6 @@
 // veskor-sim: serves a simulated diagnostic module on a pseudo-terminal until killed.
 #include "Simulator.h"
+#include "common/AtomicFile.h"
 #include "common/Errors.h"
 
 #include <QCommandLineParser>
@@ -48,7 +49,13 @@ int main(int argc, char** argv)
     const QCommandLineOption scale(QStringLiteral("time-scale"),
         QStringLiteral("Run every delay F times as long (default 1)."), QStringLiteral("F"),
         QStringLiteral("1"));
-    parser.addOptions({ link, baud, calibration, fault, version, scale });
+    const QCommandLineOption flashOut(QStringLiteral("flash-out"),
+        QStringLiteral("When the simulator ends, write the boot loader's flash to FILE."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption refusedBlock(QStringLiteral("refused-block"),
+        QStringLiteral("Show the refused-block fault on block N, counted from 1."),
+        QStringLiteral("N"));
+    parser.addOptions({ link, baud, calibration, fault, version, scale, flashOut, refusedBlock });
     parser.process(app);
 
     SimConfig config;
@@ -70,6 +77,13 @@ int main(int argc, char** argv)
         config.Faults.set(*parsed);
     }
 
+    if (parser.isSet(refusedBlock)) {
+        config.RefusedBlock = parser.value(refusedBlock).toInt(&ok);
+        if (!ok || config.RefusedBlock < 1)
+            return fail(QStringLiteral("--refused-block needs a number of 1 or more"));
+        config.Faults.set(SimFault::RefusedBlock);
+    }
+
     // Wait for a signal in this thread; the simulator serves on its own.
     sigset_t stopSignals;
     sigemptyset(&stopSignals);
@@ -85,6 +99,8 @@ int main(int argc, char** argv)
         std::fflush(stdout);
         int signal = 0;
         sigwait(&stopSignals, &signal);
+        if (parser.isSet(flashOut))
+            writeFileAtomically(parser.value(flashOut), simulator.flash());
     } catch (const VeskorError& error) {
         return fail(error.message());
     }

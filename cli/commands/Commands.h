@@ -7,5 +7,9 @@ namespace CliCommands {
 
 int connect(CliContext& context); // Connect.cpp
 int calib(CliContext& context);   // Calib.cpp
+int options(CliContext& context); // Options.cpp
+int reset(CliContext& context); // Reset.cpp
+int calibration(CliContext& context); // Calibration.cpp
+int flash(CliContext& context); // Flash.cpp
 
 } // namespace CliCommands

@@ -9,4 +9,9 @@ namespace SimHandlers {
 // "z", "v", "m" and "cH" (Handshake.cpp).
 void registerHandshake(SimDispatcher& dispatcher);
 
+// "ooooooo", "o0"/"o1" + digit and "cA" (Options.cpp).
+void registerOptions(SimDispatcher& dispatcher);
+// "r": the restart into the boot loader (BootLoader.cpp).
+void registerBootLoader(SimDispatcher& dispatcher);
+
 } // namespace SimHandlers

@@ -7,6 +7,9 @@ namespace SimHandlers {
 
 namespace {
 
+    // Three rounds of the two identification frames.
+    constexpr int IdentificationPackets = 3 * 12;
+
     // Some value for every ECU slot that carries nothing of interest.
     uint16_t fillerValue(uint8_t slot)
     {
@@ -32,15 +35,18 @@ void registerHandshake(SimDispatcher& dispatcher)
     });
     // The ECU's identification frames 10 and 11 (positions 0 to 5): the calibration code
     // in the low bytes of slots 0xA1 (low) and 0xB1 (high). Two short frames bring both
-    // halves of the code within a few packets of each other.
+    // halves of the code within a few packets of each other. The module relays them a few
+    // times and falls quiet, so that the replies of later commands come alone.
     dispatcher.addExact("cH", [](SimModule& module, const QByteArray&) {
         module.reply("H");
         const uint16_t high = module.calibrationByte(true);
         const uint16_t low = module.calibrationByte(false);
-        module.startStream([high, low](uint8_t slot, uint16_t& value) {
+        module.startStream([high, low, left = IdentificationPackets](
+                               uint8_t slot, uint16_t& value) mutable {
             const int frame = slot >> 4;
-            if ((frame != 0x0A && frame != 0x0B) || (slot & 0x0F) > 5)
+            if ((frame != 0x0A && frame != 0x0B) || (slot & 0x0F) > 5 || left == 0)
                 return false;
+            --left;
             value = slot == Link::SlotCalibrationHigh ? high
                 : slot == Link::SlotCalibrationLow    ? low
                                                       : fillerValue(slot);

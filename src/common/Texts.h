@@ -44,6 +44,18 @@ inline constexpr const char* LogFirmwareDone = "Обновление проши�
 
 // ---- Adapter link: texts of our own ----------------------------------------
 
+// Module maintenance. These take their arguments with QString::arg (%1, %2).
+inline constexpr const char* FirmwareFileUnreadable = "Не удалось прочитать файл прошивки %1: %2";
+inline constexpr const char* FirmwareFileEmpty = "Файл прошивки %1 пуст: обновление не начато";
+inline constexpr const char* FirmwareFileTooLarge =
+    "Файл прошивки %1 больше 64 КБ (%2 байт): такой прошивки у модуля не бывает, обновление не начато";
+// The module's options and the firmware update's progress, as the options page shows them.
+inline constexpr const char* OptionSpeedLabel = "Скорость порта EEC-IV:";
+inline constexpr const char* OptionFormatLabel = "Формат вывода данных:";
+inline constexpr const char* FirmwareProgressInit = "Инициализация...";
+inline constexpr const char* FirmwareProgressFlashing = "Прошивка...";
+inline constexpr const char* FirmwareProgressVerifying = "Верификация...";
+inline constexpr const char* FirmwareProgressRestart = "Ждём перезапуска модуля...";
 
 // ---- Dashboard widgets -----------------------------------------------------
 // These take their arguments with QString::arg (%1, %2).

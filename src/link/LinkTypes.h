@@ -65,4 +65,20 @@ const char* eventName(int code);
 inline constexpr uint8_t SlotCalibrationHigh = 0xB1;
 inline constexpr uint8_t SlotCalibrationLow = 0xA1;
 
+// Steps of evFirmware (low word of lParam); step 1 carries the number of progress steps
+// in the high word.
+enum FirmwareStep : uint16_t {
+    fwLoaded = 1,
+    fwWriting = 2,
+    fwVerifying = 3,
+    fwEnded = 4,
+    fwRestarting = 5,
+    fwBlockRefused = 6,
+};
+
+inline constexpr int32_t firmwareEvent(FirmwareStep step, uint16_t argument = 0)
+{
+    return int32_t(uint32_t(argument) << 16 | step);
+}
+
 } // namespace Link

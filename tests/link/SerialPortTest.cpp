@@ -205,3 +205,22 @@ TEST_F(SerialPortTest, BytesLeftUnreadDoNotWakeTheNotifierAgainUntilNewOnesCome)
     // The link thread still reads what the receive routine left.
     EXPECT_EQ(read(5), "idlex");
 }
+
+TEST_F(SerialPortTest, PurgeDropsWaitingInputButNotACommandJustWritten)
+{
+    port->open();
+    device("stale");
+    std::this_thread::sleep_for(5ms);
+    port->purge();
+    EXPECT_TRUE(read(5).isEmpty());
+    // A command is followed at once by the next exchange's purge, as when commands are
+    // queued back to back: the device must still get every one.
+    QByteArray expected;
+    for (int i = 0; i < 300; ++i) {
+        const uint8_t command[] = { 'o', uint8_t('0' + i % 10), '\r' };
+        ASSERT_EQ(port->write(command, sizeof command), sizeof command);
+        port->purge();
+        expected.append(reinterpret_cast<const char*>(command), sizeof command);
+    }
+    EXPECT_EQ(deviceReads(size_t(expected.size())), expected);
+}

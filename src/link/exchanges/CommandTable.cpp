@@ -15,6 +15,10 @@ namespace {
         { Link::cmdConnect, runConnect },
         { Link::cmdDisconnect, runDisconnect },
         { Link::cmdToggleTestSignal, runToggleTestSignal },
+        { Link::cmdResetModule, runResetModule },
+        { Link::cmdModuleOptions, runModuleOptions },
+        { Link::cmdReadCalibration, runReadCalibration },
+        { Link::cmdFlashFirmware, runFlashFirmware },
     };
 
 } // namespace

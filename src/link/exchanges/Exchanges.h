@@ -22,4 +22,15 @@ void runDisconnect(TCommThread& link, const TQueuedMessage& command);
 // TestSignal.cpp
 void runToggleTestSignal(TCommThread& link, const TQueuedMessage& command);
 
+// Module maintenance: ResetModule.cpp, ModuleOptions.cpp, ReadCalibration.cpp and
+// FlashFirmware.cpp.
+void ResetModule(TCommThread& link);
+void runResetModule(TCommThread& link, const TQueuedMessage& command);
+void ModuleOptions(TCommThread& link, bool write);
+void runModuleOptions(TCommThread& link, const TQueuedMessage& command);
+void ReadCalibration(TCommThread& link);
+void runReadCalibration(TCommThread& link, const TQueuedMessage& command);
+void FlashFirmware(TCommThread& link);
+void runFlashFirmware(TCommThread& link, const TQueuedMessage& command);
+
 } // namespace Exchanges

@@ -154,7 +154,10 @@ void PosixSerialPort::purge()
 {
     if (!isOpen())
         throw SerialError(QStringLiteral("%1: port not open").arg(m_config.Name));
-    if (tcflush(m_fd, TCIOFLUSH) != 0)
+    // Input only: a write here returns once its bytes are handed to the driver, where a
+    // write on Windows returns once they have gone, so flushing the output as well could
+    // discard a command that was reported written (a pseudo-terminal drops such bytes).
+    if (tcflush(m_fd, TCIFLUSH) != 0)
         fail("tcflush");
 }
 

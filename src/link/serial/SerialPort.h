@@ -57,7 +57,8 @@ public:
     virtual bool events() const = 0;
     virtual void setReceiveHandler(ReceiveHandler handler) = 0;
 
-    // Discards what waits in the input and output buffers.
+    // Discards what waits in the input buffer. What was written still goes out: the link
+    // counts a written command as sent, as a write on Windows returns once it has gone.
     virtual void purge() = 0;
     // Reads up to n bytes with the read timeouts; may return fewer, also none. Stores a 0
     // in buffer[0] first. Throws SerialError on an error of the port.

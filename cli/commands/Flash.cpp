@@ -1,0 +1,33 @@
+#include "Commands.h"
+#include "cli/CliCommand.h"
+#include "common/Texts.h"
+#include "link/LinkTypes.h"
+#include "link/TCommThread.h"
+
+#include <QFileInfo>
+
+namespace CliCommands {
+
+namespace {
+
+    // The update succeeded when the loader let the module go after a passed verification.
+    bool succeeded(const QStringList& log)
+    {
+        const qsizetype passed = log.indexOf(Texts::text(Texts::LogVerifyPassed));
+        const qsizetype done = log.indexOf(Texts::text(Texts::LogFirmwareDone));
+        return passed >= 0 && done > passed;
+    }
+
+} // namespace
+
+int flash(CliContext& context)
+{
+    if (context.arguments().size() != 1)
+        throw CliUsageError(QStringLiteral("flash takes one firmware file"));
+    CliSession& session = context.session();
+    session.link().setFirmwareFile(QFileInfo(context.arguments().first()).absoluteFilePath());
+    session.run(Link::cmdFlashFirmware, 0);
+    return succeeded(session.printer().logLines()) ? 0 : 1;
+}
+
+} // namespace CliCommands

@@ -1,0 +1,29 @@
+// What the firmware update's progress bar shows, driven by the evFirmware steps: shown at
+// the start with its maximum, advanced per block, captioned per stage, hidden at the end.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class FirmwareProgress {
+public:
+    // Applies one evFirmware lParam. False for a step without a reaction.
+    bool apply(int32_t lParam);
+
+    bool visible() const { return m_visible; }
+    int position() const { return m_position; }
+    int maximum() const { return m_maximum; }
+    QString caption() const;
+    // True from the end of an update (step 4) or a refused block (step 6): the update
+    // button may be used again.
+    bool finished() const { return m_finished; }
+
+private:
+    void advance();
+
+    bool m_visible = false;
+    bool m_finished = false;
+    int m_position = 0;
+    int m_maximum = 0;
+    const char* m_caption = nullptr;
+};

@@ -1,0 +1,31 @@
+#include "Exchanges.h"
+#include "link/TCommThread.h"
+
+namespace Exchanges {
+
+namespace {
+    constexpr uint32_t RestartMs = 2000;
+} // namespace
+
+void ResetModule(TCommThread& link)
+{
+    TLinkPort& port = link.port();
+    if (!port.exists())
+        link.Connect(false);
+    if (!port.exists())
+        return;
+    if (!port.isOpen())
+        port.open();
+    port.purge();
+    port.write("r\r");
+    link.sleep(RestartMs);
+    // The handshake's events show the state the module restarted into.
+    link.Connect(true);
+}
+
+void runResetModule(TCommThread& link, const TQueuedMessage&)
+{
+    ResetModule(link);
+}
+
+} // namespace Exchanges

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# End-to-end checks of module maintenance as a user runs them: veskor-sim on a pty link
+# (or the built-in simulator), veskor-cli through it.
+# Usage: maintenance.sh VESKOR_SIM VESKOR_CLI flash|options|bad-readback|reset-calibration
+set -u
+sim=$1 cli=$2 mode=$3
+dir=$(mktemp -d)
+link="$dir/module"
+simpid=
+trap '[ -n "$simpid" ] && kill "$simpid" 2>/dev/null; wait 2>/dev/null; rm -rf "$dir"' EXIT
+
+fail() { echo "FAIL: $*"; echo "--- output:"; cat "$dir/out"; exit 1; }
+has() { grep -qxF "$1" "$dir/out" || fail "missing: $1"; }
+start_sim() {
+  "$sim" --link "$link" "$@" >/dev/null & simpid=$!
+  for _ in $(seq 100); do [ -L "$link" ] && return; sleep 0.05; done
+  fail "veskor-sim made no link"
+}
+# Ends veskor-sim the way a user does; it writes its flash then.
+stop_sim() { kill "$simpid"; wait "$simpid"; simpid=; }
+
+touch "$dir/out"
+head -c 5000 /dev/urandom >"$dir/fw.bin"
+
+case $mode in
+  flash)
+    start_sim --flash-out "$dir/flash.bin"
+    "$cli" --port "$link" flash "$dir/fw.bin" >"$dir/out" 2>&1; rc=$?
+    [ $rc -eq 0 ] || fail "exit code $rc"
+    has "log Верификация пройдена!"
+    has "log Обновление прошивки успешно завершено!"
+    has "progress 0/78 Инициализация..."
+    has "progress end"
+    stop_sim
+    cmp -n 5000 "$dir/fw.bin" "$dir/flash.bin" || fail "the flash does not begin with the firmware"
+    ;;
+  options)
+    start_sim --time-scale 0.1
+    "$cli" --port "$link" --time-scale 0.1 options read >"$dir/out" 2>&1 || fail "first read"
+    has "option 0 0x7F Скорость порта EEC-IV: 9600"
+    has "option 1 0x7F Формат вывода данных: BIN"
+    "$cli" --port "$link" --time-scale 0.1 options write --speed 3 --format 1 >"$dir/out" 2>&1 \
+      || fail "write"
+    has "event evOptions 1"
+    "$cli" --port "$link" --time-scale 0.1 options read >"$dir/out" 2>&1 || fail "second read"
+    has "option 0 3 Скорость порта EEC-IV: 19200"
+    has "option 1 1 Формат вывода данных: HEX"
+    "$cli" --port "$link" options write --speed 4 >"$dir/out" 2>&1; rc=$?
+    [ $rc -eq 2 ] || fail "a speed of 4 gave exit code $rc"
+    ;;
+  bad-readback)
+    # The loader acknowledges leaving, yet the verification failed: not a success.
+    "$cli" --port sim --sim-fault bad-readback --time-scale 0.1 flash "$dir/fw.bin" >"$dir/out" 2>&1; rc=$?
+    [ $rc -eq 1 ] || fail "exit code $rc"
+    has "log Ошибка верификации данных!"
+    has "log Обновление прошивки успешно завершено!"
+    ;;
+  reset-calibration)
+    "$cli" --port sim --time-scale 0.1 reset >"$dir/out" 2>&1 || fail "reset"
+    has "event evConnected 1"
+    "$cli" --port sim --time-scale 0.1 calibration >"$dir/out" 2>&1 || fail "calibration"
+    has "event evCalibration 0"
+    has "log Сброс статуса/чтение кода калибровки..."
+    # The status reset clears the slots: no code of the ECU to print after it.
+    [ "$(grep -c '^calibration ' "$dir/out")" -eq 1 ] || fail "a code printed after the reset"
+    "$cli" --port sim --time-scale 0.1 flash "$dir/none.bin" >"$dir/out" 2>&1; rc=$?
+    [ $rc -eq 1 ] || fail "a missing file gave exit code $rc"
+    grep -q "^log Не удалось прочитать файл прошивки" "$dir/out" || fail "no line on the missing file"
+    ;;
+esac
+echo "ok"

@@ -1,0 +1,107 @@
+// The firmware image, the update's progress as the bar shows it, and the options' items.
+#include "common/Texts.h"
+#include "link/FirmwareImage.h"
+#include "link/FirmwareProgress.h"
+#include "link/LinkTypes.h"
+#include "link/ModuleOption.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+TEST(FirmwareImage, BlocksOfAFileWithAnOddEnd)
+{
+    QByteArray bytes(301, 'x');
+    bytes[300] = 'z';
+    const FirmwareImage image(bytes);
+    EXPECT_EQ(image.progressSteps(), 4);
+    ASSERT_EQ(image.blockCount(), 3);
+    EXPECT_EQ(image.block(0), QByteArray(128, 'x'));
+    EXPECT_EQ(image.block(2), QByteArray(44, 'x') + 'z' + char(0xFF));
+    EXPECT_EQ(image.readBackCount(), 3);
+    // The read-back holds the padding and more; only the file's bytes count.
+    EXPECT_TRUE(image.matches(bytes + char(0xFF) + QByteArray(100, 'q')));
+    EXPECT_FALSE(image.matches(bytes.left(300)));
+    QByteArray changed = bytes;
+    changed[299] = 'y';
+    EXPECT_FALSE(image.matches(changed));
+}
+
+TEST(FirmwareImage, WholeBlocksEndWithAnEmptyOne)
+{
+    const FirmwareImage image(QByteArray(256, 'x'));
+    ASSERT_EQ(image.blockCount(), 3);
+    EXPECT_EQ(image.block(1).size(), 128);
+    EXPECT_TRUE(image.block(2).isEmpty());
+    EXPECT_EQ(image.readBackCount(), 3);
+}
+
+TEST(FirmwareImage, LoadRefusesWhatCannotBeAFirmware)
+{
+    TempDir dir;
+    const FirmwareImage good = FirmwareImage::load(dir.write("a.bin", "abc"));
+    EXPECT_TRUE(good.valid());
+    EXPECT_EQ(good.bytes(), "abc");
+    EXPECT_TRUE(FirmwareImage::load(dir.write("max.bin", QByteArray(65536, 'x'))).valid());
+
+    const FirmwareImage big = FirmwareImage::load(dir.write("big.bin", QByteArray(70000, 'x')));
+    EXPECT_FALSE(big.valid());
+    EXPECT_TRUE(big.bytes().isEmpty());
+    EXPECT_TRUE(big.error().contains("70000")) << big.error().toStdString();
+    EXPECT_TRUE(big.error().contains("big.bin"));
+
+    const FirmwareImage empty = FirmwareImage::load(dir.write("empty.bin", {}));
+    EXPECT_EQ(empty.error(), Texts::text(Texts::FirmwareFileEmpty).arg(dir.file("empty.bin")));
+    const FirmwareImage missing = FirmwareImage::load(dir.file("none.bin"));
+    EXPECT_FALSE(missing.valid());
+    EXPECT_TRUE(missing.error().contains("none.bin"));
+    EXPECT_FALSE(FirmwareImage::load(dir.path()).valid());
+}
+
+TEST(FirmwareProgress, FollowsTheStepsOfAnUpdate)
+{
+    FirmwareProgress bar;
+    EXPECT_FALSE(bar.visible());
+    EXPECT_TRUE(bar.apply(Link::firmwareEvent(Link::fwLoaded, 2)));
+    EXPECT_TRUE(bar.visible());
+    EXPECT_EQ(bar.maximum(), 2);
+    EXPECT_EQ(bar.caption(), Texts::text(Texts::FirmwareProgressInit));
+    bar.apply(Link::firmwareEvent(Link::fwWriting));
+    EXPECT_EQ(bar.position(), 1);
+    EXPECT_EQ(bar.caption(), Texts::text(Texts::FirmwareProgressFlashing));
+    // The link reports two steps more than it announced: the bar stays full.
+    for (int i = 0; i < 3; ++i)
+        bar.apply(Link::firmwareEvent(Link::fwVerifying));
+    EXPECT_EQ(bar.position(), 2);
+    EXPECT_EQ(bar.caption(), Texts::text(Texts::FirmwareProgressVerifying));
+    bar.apply(Link::firmwareEvent(Link::fwRestarting));
+    EXPECT_EQ(bar.caption(), Texts::text(Texts::FirmwareProgressRestart));
+    EXPECT_FALSE(bar.finished());
+    EXPECT_FALSE(bar.apply(7));
+    EXPECT_TRUE(bar.visible());
+    bar.apply(Link::firmwareEvent(Link::fwEnded));
+    EXPECT_FALSE(bar.visible());
+    EXPECT_TRUE(bar.finished());
+
+    FirmwareProgress refused;
+    refused.apply(Link::firmwareEvent(Link::fwLoaded, 4));
+    refused.apply(Link::firmwareEvent(Link::fwBlockRefused));
+    EXPECT_FALSE(refused.visible());
+    EXPECT_TRUE(refused.finished());
+}
+
+TEST(ModuleOption, ReplyBytesSelectItems)
+{
+    using namespace ModuleOption;
+    EXPECT_EQ(items(Speed)[selectedItem(Speed, '3')], "19200");
+    EXPECT_EQ(items(Format)[selectedItem(Format, '1')], "HEX");
+    EXPECT_EQ(items(Speed)[selectedItem(Speed, '2')], "9600");
+    EXPECT_EQ(items(Format)[selectedItem(Format, '0')], "BIN");
+    // Never written: the page shows "9600" and "BIN".
+    EXPECT_EQ(items(Speed)[selectedItem(Speed, Unset)], "9600");
+    EXPECT_EQ(items(Format)[selectedItem(Format, Unset)], "BIN");
+    EXPECT_EQ(selectedItem(Speed, '4'), -1);
+    EXPECT_EQ(selectedItem(Format, '2'), -1);
+    EXPECT_EQ(selectedItem(Speed, 'A'), -1);
+    EXPECT_EQ(selectedItem(Speed, 0), -1);
+    EXPECT_EQ(label(Speed), Texts::text(Texts::OptionSpeedLabel));
+}
