@@ -14,6 +14,13 @@ constexpr FaultName Names[] = {
     { SimFault::NoEcu, "no-ecu", "\"m\" answers 'e' (no link to the ECU)" },
     { SimFault::Noise, "noise", "stray bytes between the word packets of a stream" },
     { SimFault::BadCheck, "bad-check", "streamed words carry a wrong check nibble" },
+    { SimFault::TableRefused, "table-refused", "\"l\" + letter is answered '?' (table refused)" },
+    { SimFault::NoAck, "no-e", "\"cE\" and \"cI\" are answered '?' instead of 'E' and 'I'" },
+    { SimFault::ShortAck, "short-e", "\"cE\" is answered by 'E' alone" },
+    { SimFault::MemoryGap, "memory-gap", "the second 64-byte block of a memory read never comes" },
+    { SimFault::StreamStops, "stream-stops",
+        "every stream falls silent early (after --stream-stop ms, default 2000)" },
+    { SimFault::NoResult, "no-result", "fault tests end with status 0x10 alone (code 999)" },
 };
 
 } // namespace

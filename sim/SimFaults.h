@@ -13,6 +13,12 @@ enum class SimFault : uint8_t {
     NoEcu, // "m" answers 'e': no link to the ECU
     Noise, // stray bytes between the word packets of a stream
     BadCheck, // every streamed word has a wrong check nibble
+    TableRefused, // "l" + letter is answered '?' instead of the letter
+    NoAck, // "cE" and "cI" are answered '?' instead of 'E' and 'I'
+    ShortAck, // "cE" is answered by the single byte 'E'
+    MemoryGap, // the second block of a memory read is never sent
+    StreamStops, // every stream falls silent soon after it starts
+    NoResult, // the self-test ends with status 0x10 alone: no code list (999)
 };
 
 class SimFaults {

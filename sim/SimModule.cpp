@@ -15,6 +15,9 @@ SimModule::SimModule(const SimConfig& config, SimTransmitter& transmitter)
     , m_streamer(m_config.Faults)
 {
     SimHandlers::registerHandshake(m_dispatcher);
+    SimHandlers::registerLiveData(m_dispatcher);
+    SimHandlers::registerFaultTests(m_dispatcher);
+    SimHandlers::registerMemory(m_dispatcher);
 }
 
 void SimModule::receive(const QByteArray& bytes)
@@ -60,8 +63,10 @@ void SimModule::reply(const QByteArray& bytes)
 
 void SimModule::startStream(SimStreamer::Source source)
 {
-    if (!hasFault(SimFault::Silent))
+    if (!hasFault(SimFault::Silent)) {
         m_streamer.start(std::move(source));
+        m_streamStart = Clock::now();
+    }
 }
 
 void SimModule::stopStream()
@@ -112,11 +117,20 @@ void SimModule::service(Clock::time_point now)
 
 void SimModule::feedStream()
 {
+    if (m_streamer.active() && hasFault(SimFault::StreamStops)
+        && Clock::now() - m_streamStart
+            >= std::chrono::duration<double, std::milli>(
+                m_config.StreamStopMs * m_config.TimeScale))
+        m_streamer.stop();
     while (m_streamer.active() && m_transmitter.pending() < StreamBacklog) {
         const QByteArray packet = m_streamer.next();
-        if (packet.isEmpty())
+        // A source that sends no slot any more has ended its stream.
+        if (packet.isEmpty()) {
+            m_streamer.stop();
             break;
+        }
         m_transmitter.send(packet);
+        m_wordsStreamed.fetch_add(1, std::memory_order_relaxed);
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <map>
@@ -54,6 +55,9 @@ public:
 
     // Every command line received so far (for tests); safe from any thread.
     QList<QByteArray> receivedLines() const;
+    // Word packets handed to the line by all streams so far; safe from any thread. A "z"
+    // drops the few that wait in the transmitter.
+    uint64_t wordsStreamed() const { return m_wordsStreamed.load(std::memory_order_relaxed); }
 
 private:
     void dispatchLines();
@@ -68,6 +72,8 @@ private:
     std::multimap<Clock::time_point, std::function<void()>> m_actions;
     bool m_writable = true;
     int m_searchesIgnored = 0;
+    Clock::time_point m_streamStart;
+    std::atomic<uint64_t> m_wordsStreamed { 0 };
     mutable std::mutex m_receivedMutex;
     QList<QByteArray> m_received;
 };

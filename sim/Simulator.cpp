@@ -53,6 +53,11 @@ QList<QByteArray> Simulator::receivedLines() const
     return m_module->receivedLines();
 }
 
+uint64_t Simulator::wordsStreamed() const
+{
+    return m_module->wordsStreamed();
+}
+
 void Simulator::run()
 {
     char buffer[512];

@@ -28,6 +28,8 @@ public:
     void createLink(const QString& path);
     // Every command line the module received so far, without CR.
     QList<QByteArray> receivedLines() const;
+    // Word packets the module's streams have sent so far.
+    uint64_t wordsStreamed() const;
 
 private:
     void run();

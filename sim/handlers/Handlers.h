@@ -9,4 +9,11 @@ namespace SimHandlers {
 // "z", "v", "m" and "cH" (Handshake.cpp).
 void registerHandshake(SimDispatcher& dispatcher);
 
+// "l" + table letter, "cE" and "cG" (LiveData.cpp).
+void registerLiveData(SimDispatcher& dispatcher);
+// "cB", "cC" and "cD" (FaultTests.cpp).
+void registerFaultTests(SimDispatcher& dispatcher);
+// "lD", "cI" and "a" + rows (Memory.cpp).
+void registerMemory(SimDispatcher& dispatcher);
+
 } // namespace SimHandlers

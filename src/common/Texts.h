@@ -44,6 +44,9 @@ inline constexpr const char* LogFirmwareDone = "Обновление проши�
 
 // ---- Adapter link: texts of our own ----------------------------------------
 
+// A dump that could not be saved (%1 the file, %2 the reason); no part of it is left.
+inline constexpr const char* LogDumpSaveError = "Не удалось сохранить данные в файл %1: %2";
+
 
 // ---- Dashboard widgets -----------------------------------------------------
 // These take their arguments with QString::arg (%1, %2).

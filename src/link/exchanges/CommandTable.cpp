@@ -15,6 +15,11 @@ namespace {
         { Link::cmdConnect, runConnect },
         { Link::cmdDisconnect, runDisconnect },
         { Link::cmdToggleTestSignal, runToggleTestSignal },
+        { Link::cmdStartData, runStartData },
+        { Link::cmdStopData, runStopData },
+        { Link::cmdFaultTest, runFaultTest },
+        { Link::cmdDumpToFile, runDumpToFile },
+        { Link::cmdDumpRange, runDumpRange },
     };
 
 } // namespace

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <cstdint>
 
 class TCommThread;
 struct TQueuedMessage;
@@ -21,5 +22,23 @@ void runDisconnect(TCommThread& link, const TQueuedMessage& command);
 
 // TestSignal.cpp
 void runToggleTestSignal(TCommThread& link, const TQueuedMessage& command);
+
+// Live data (LiveData.cpp). StopData returns false when its preparation failed.
+bool StopData(TCommThread& link, bool close);
+void StartData(TCommThread& link);
+void runStartData(TCommThread& link, const TQueuedMessage& command);
+void runStopData(TCommThread& link, const TQueuedMessage& command);
+
+// Fault test with the letter 'B', 'C' or 'D' (FaultTest.cpp).
+void FaultTest(TCommThread& link, char letter);
+void runFaultTest(TCommThread& link, const TQueuedMessage& command);
+
+// Memory read of the 16-byte rows first to end (exclusive), saved to DumpFile when save
+// is set (ReadMemory.cpp). Rows above MaxRow are read as MaxRow.
+using Row = uint16_t;
+inline constexpr Row MaxRow = 0xFFF;
+void ReadMemory(TCommThread& link, Row first, Row end, bool save, uint16_t tag);
+void runDumpToFile(TCommThread& link, const TQueuedMessage& command);
+void runDumpRange(TCommThread& link, const TQueuedMessage& command);
 
 } // namespace Exchanges
