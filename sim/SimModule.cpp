@@ -77,10 +77,15 @@ void SimModule::stopStream()
     m_streamer.stop();
 }
 
+SimModule::Clock::duration SimModule::scaled(uint32_t ms) const
+{
+    return std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double, std::milli>(ms * m_config.TimeScale));
+}
+
 void SimModule::after(uint32_t ms, std::function<void()> action)
 {
-    const auto delay = std::chrono::nanoseconds(int64_t(ms * 1e6 * m_config.TimeScale));
-    m_actions.emplace(Clock::now() + delay, std::move(action));
+    m_actions.emplace(Clock::now() + scaled(ms), std::move(action));
 }
 
 uint16_t SimModule::calibrationByte(bool high) const
@@ -118,9 +123,7 @@ void SimModule::service(Clock::time_point now)
 void SimModule::feedStream()
 {
     if (m_streamer.active() && hasFault(SimFault::StreamStops)
-        && Clock::now() - m_streamStart
-            >= std::chrono::duration<double, std::milli>(
-                m_config.StreamStopMs * m_config.TimeScale))
+        && Clock::now() - m_streamStart >= scaled(m_config.StreamStopMs))
         m_streamer.stop();
     while (m_streamer.active() && m_transmitter.pending() < StreamBacklog) {
         const QByteArray packet = m_streamer.next();

@@ -40,6 +40,8 @@ public:
     void startStream(SimStreamer::Source source);
     void stopStream();
     bool streaming() const { return m_streamer.active(); }
+    // The real duration of ms milliseconds of the module's clock.
+    Clock::duration scaled(uint32_t ms) const;
     // Runs action after ms milliseconds of the module's clock.
     void after(uint32_t ms, std::function<void()> action);
     // While set, every received byte goes to the consumer instead of the line parser; it

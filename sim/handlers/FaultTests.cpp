@@ -31,12 +31,6 @@ namespace {
         }
     };
 
-    Clock::duration scaled(const SimModule& module, uint32_t ms)
-    {
-        return std::chrono::duration_cast<Clock::duration>(
-            std::chrono::duration<double, std::milli>(ms * module.config().TimeScale));
-    }
-
     // The code's decimal digits as the three nibbles of the 12-bit value: 112 is 0x112.
     uint16_t codeValue(int code)
     {
@@ -54,8 +48,8 @@ namespace {
         const uint16_t done = module.hasFault(SimFault::NoResult)
             ? FaultCodeList::StatusNoResult
             : FaultCodeList::StatusCodesReady;
-        const auto doneAt = Clock::now() + scaled(module, testMs);
-        const auto silentAt = doneAt + scaled(module, AnswerMs);
+        const auto doneAt = Clock::now() + module.scaled(testMs);
+        const auto silentAt = doneAt + module.scaled(AnswerMs);
         const bool listCodes = !module.hasFault(SimFault::NoResult);
         module.startStream([=](uint8_t slot, uint16_t& value) {
             const auto now = Clock::now();

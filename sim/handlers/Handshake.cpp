@@ -7,6 +7,10 @@ namespace SimHandlers {
 
 namespace {
 
+    // The identification frames come for this long (module clock), then the line is
+    // quiet again for the next command's reply.
+    constexpr uint32_t IdentificationMs = 250;
+
     // Some value for every ECU slot that carries nothing of interest.
     uint16_t fillerValue(uint8_t slot)
     {
@@ -37,7 +41,10 @@ void registerHandshake(SimDispatcher& dispatcher)
         module.reply("H");
         const uint16_t high = module.calibrationByte(true);
         const uint16_t low = module.calibrationByte(false);
-        module.startStream([high, low](uint8_t slot, uint16_t& value) {
+        const auto quietAt = SimModule::Clock::now() + module.scaled(IdentificationMs);
+        module.startStream([high, low, quietAt](uint8_t slot, uint16_t& value) {
+            if (SimModule::Clock::now() >= quietAt)
+                return false;
             const int frame = slot >> 4;
             if ((frame != 0x0A && frame != 0x0B) || (slot & 0x0F) > 5)
                 return false;

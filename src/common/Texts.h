@@ -74,6 +74,9 @@ inline constexpr const char* GaugeArrowsNone = "Arrows: пустое значе�
 
 inline constexpr const char* FaultCodesMissing = "Не найден файл кодов ошибок codes.txt!";
 inline constexpr const char* FaultCodesReadError = "Ошибка чтения файла кодов ошибок codes.txt: %s";
+// One code of the fault list as the fault codes page copies it: the entry, mode,
+// description and comment.
+inline constexpr const char* FaultCodeText = "Код: %s\r\nРежим: %s\r\nОписание: %s\r\nКомментарий: %s\r\n\r\n";
 
 // ECU information of a vehicle (calibration database record), in the order shown.
 inline constexpr const char* EcuInfoTitle = "Данные по установленному EEC-IV";

@@ -18,11 +18,4 @@ QStringList entries(const SlotReader& slot)
     return list;
 }
 
-int codeNumber(const QString& entry)
-{
-    bool ok = false;
-    const int number = entry.toInt(&ok, 10);
-    return ok ? number : 1;
-}
-
 } // namespace FaultCodeList

@@ -25,7 +25,4 @@ using SlotReader = std::function<uint16_t(uint8_t slot)>;
 // its 12-bit value (the ECU sends the decimal code's digits as nibbles: 0x112 is 112).
 QStringList entries(const SlotReader& slot);
 
-// The code number of an entry: the entry read as a decimal number, 1 when it is not one.
-int codeNumber(const QString& entry);
-
 } // namespace FaultCodeList

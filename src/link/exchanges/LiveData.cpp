@@ -1,5 +1,5 @@
 #include "Exchanges.h"
-#include "LogText.h"
+#include "common/Placeholders.h"
 #include "common/Texts.h"
 #include "link/TCommThread.h"
 
@@ -43,13 +43,13 @@ void StartData(TCommThread& link)
 
     const char table = link.Table();
     const QString letter = QString(QLatin1Char(table));
-    link.LogLine(LogText::fill(Texts::LogDataCommand, { letter }));
+    link.LogLine(fillPlaceholders(Texts::text(Texts::LogDataCommand), { letter }));
     port.write(QByteArray("l") + table + '\r');
     const QByteArray selected = port.read(1);
     if (selected.size() != 1 || selected[0] != table)
         return;
 
-    link.LogLine(LogText::fill(Texts::LogPidMapInit, { letter }));
+    link.LogLine(fillPlaceholders(Texts::text(Texts::LogPidMapInit), { letter }));
     port.write("cE\r");
     const QByteArray prepared = port.read(200);
     // The decoder waits for a sync byte before the stream starts.

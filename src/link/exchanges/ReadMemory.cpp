@@ -1,7 +1,7 @@
 #include "Exchanges.h"
-#include "LogText.h"
 #include "common/AtomicFile.h"
 #include "common/Errors.h"
+#include "common/Placeholders.h"
 #include "common/Texts.h"
 #include "link/TCommThread.h"
 
@@ -44,7 +44,7 @@ namespace {
         for (int a = first * RowBytes; a < end * RowBytes; ++a) {
             if (link.MemMarks(uint16_t(a)) == 0) {
                 ok = false;
-                link.LogLine(LogText::fill(Texts::LogOffsetError, { LogText::hex(unsigned(a), 4) }));
+                link.LogLine(fillPlaceholders(Texts::text(Texts::LogOffsetError), { hexDigits(unsigned(a), 4) }));
             }
         }
         return ok;
@@ -78,8 +78,7 @@ namespace {
         port.purge();
         for (auto& mark : link.shared().MemMarks)
             mark.store(0, Relaxed);
-        link.LogLine(LogText::fill(
-            Texts::LogDumpCommand, { LogText::hex(first, 3), LogText::hex(end, 3) }));
+        link.LogLine(fillPlaceholders(Texts::text(Texts::LogDumpCommand), { hexDigits(first, 3), hexDigits(end, 3) }));
 
         port.write("lD\r");
         const QByteArray selected = port.read(1);
@@ -103,7 +102,7 @@ namespace {
         link.sleepBluetooth(1000, 100);
         port.open();
         link.setLinkMode(Link::lmMemoryRead);
-        port.write(("a" + LogText::hex(first, 3) + LogText::hex(end, 3) + "\r").toLatin1());
+        port.write(("a" + hexDigits(first, 3) + hexDigits(end, 3) + "\r").toLatin1());
         link.shared().LastWordTick.store(link.tick(), Relaxed);
 
         waitForSilence(link);
