@@ -3,8 +3,10 @@
 #include "handlers/Handlers.h"
 
 namespace {
-// The stream is topped up to this many queued bytes, so a "z" is answered soon.
-constexpr qsizetype StreamBacklog = 64;
+// The stream is topped up to this many queued bytes: little while paced, so the stream
+// follows the ECU's clock; more when unpaced, so each wake-up fills the pty.
+constexpr qsizetype PacedBacklog = 64;
+constexpr qsizetype UnpacedBacklog = 4096;
 // A line longer than this without CR is noise; the module drops it.
 constexpr qsizetype MaxLine = 256;
 } // namespace
@@ -45,8 +47,12 @@ void SimModule::dispatchLines()
             std::lock_guard lock(m_receivedMutex);
             m_received.append(line);
         }
-        if (const SimDispatcher::Handler* handler = m_dispatcher.find(line))
+        if (const SimDispatcher::Handler* handler = m_dispatcher.find(line)) {
+            // A command ends the relay of the ECU's frames; what was queued of them is
+            // dropped, so the reply comes next.
+            stopStream();
             (*handler)(*this, line);
+        }
         // A handler may switch to raw input; the rest of the buffer is then its.
         if (m_rawInput) {
             m_rawInput(m_input);
@@ -125,7 +131,8 @@ void SimModule::feedStream()
     if (m_streamer.active() && hasFault(SimFault::StreamStops)
         && Clock::now() - m_streamStart >= scaled(m_config.StreamStopMs))
         m_streamer.stop();
-    while (m_streamer.active() && m_transmitter.pending() < StreamBacklog) {
+    const qsizetype backlog = m_config.Baud > 0 ? PacedBacklog : UnpacedBacklog;
+    while (m_streamer.active() && m_transmitter.pending() < backlog) {
         const QByteArray packet = m_streamer.next();
         // A source that sends no slot any more has ended its stream.
         if (packet.isEmpty()) {

@@ -7,9 +7,10 @@ namespace SimHandlers {
 
 namespace {
 
-    // The identification frames come for this long (module clock), then the line is
-    // quiet again for the next command's reply.
-    constexpr uint32_t IdentificationMs = 250;
+    // The identification frames come for this long (module clock): a few cycles even at
+    // 9600 baud, and over before the handshake that asked for them ends, so the next
+    // command's reply finds a quiet line.
+    constexpr uint32_t IdentificationMs = 150;
 
     // Some value for every ECU slot that carries nothing of interest.
     uint16_t fillerValue(uint8_t slot)
