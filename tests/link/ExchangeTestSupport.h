@@ -46,10 +46,11 @@ inline bool waitForSlot(LinkHarness& h, uint8_t slot)
 
 // Posts a command whose wParam carries more than the code (cmdDumpRange's tag) and waits
 // until the link has done it.
-inline bool runWide(LinkHarness& h, uint8_t code, uint16_t high, int32_t lParam)
+inline bool runWide(LinkHarness& h, uint8_t code, uint16_t high, int32_t lParam,
+    std::chrono::milliseconds timeout = std::chrono::seconds(20))
 {
     h.link->post(code | uint32_t(high) << 16, lParam);
-    return h.recorder.waitDone(code);
+    return h.recorder.waitDone(code, timeout);
 }
 
 inline int validWords(const LinkRecorder& recorder)
