@@ -16,7 +16,7 @@ void onSignal(int)
 CliInterrupt::CliInterrupt()
 {
     interruptRequested.store(false);
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, &m_oldInt);

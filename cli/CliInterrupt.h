@@ -15,6 +15,6 @@ public:
     bool requested() const;
 
 private:
-    struct sigaction m_oldInt {};
-    struct sigaction m_oldTerm {};
+    struct sigaction m_oldInt { };
+    struct sigaction m_oldTerm { };
 };

@@ -42,7 +42,8 @@ void CliSession::run(uint8_t code, int32_t lParam)
     QCoreApplication::exec();
 }
 
-void CliSession::runFor(std::optional<std::chrono::milliseconds> duration, std::function<bool()> stop)
+void CliSession::runFor(
+    std::optional<std::chrono::milliseconds> duration, std::function<bool()> stop)
 {
     QEventLoop loop;
     QTimer poll;

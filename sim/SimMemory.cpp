@@ -21,7 +21,8 @@ namespace {
             for (int column = 0; column < 10; ++column) {
                 const double factor = 1.0 + 0.02 * (row - 3) - 0.01 * (column - 4)
                     + 0.015 * std::sin(row * 1.7 + column);
-                image[AdaptiveAddress + row * 10 + column] = char(std::lround((factor - 0.5) * 256));
+                image[AdaptiveAddress + row * 10 + column]
+                    = char(std::lround((factor - 0.5) * 256));
             }
         const uint8_t idle[6] = { 131, 135, 126, 129, 128, 128 };
         for (int i = 0; i < 6; ++i)

@@ -69,8 +69,8 @@ int main(int argc, char** argv)
         QStringLiteral("MS"), QString::number(SimDefaults::StreamStopMs));
     const QCommandLineOption imageOut(QStringLiteral("image-out"),
         QStringLiteral("Write the ECU's 64 KiB memory image to FILE."), QStringLiteral("FILE"));
-    parser.addOptions({ link, baud, calibration, fault, version, scale, codes, testCodes,
-        selfTest, engineOff, streamStop, imageOut });
+    parser.addOptions({ link, baud, calibration, fault, version, scale, codes, testCodes, selfTest,
+        engineOff, streamStop, imageOut });
     parser.process(app);
 
     SimConfig config;

@@ -69,7 +69,8 @@ int dump(CliContext& context)
     CliSession& session = context.session();
     TCommThread& link = session.link();
     link.setDumpFile(request.File);
-    session.run(Link::cmdDumpToFile, int32_t(uint32_t(request.First) | uint32_t(request.End) << 16));
+    session.run(
+        Link::cmdDumpToFile, int32_t(uint32_t(request.First) | uint32_t(request.End) << 16));
     if (!session.printer().lastEvent(Link::evDumpDone)) {
         std::fprintf(stderr, "veskor-cli: the memory was not read whole\n");
         return 1;

@@ -45,9 +45,8 @@ namespace {
         std::array<uint16_t, 256> words {};
         for (int i = 0; i < std::min<int>(codes.size(), MaxCodes); ++i)
             words[size_t((i % 16) * 16 + 14 - i / 16)] = codeValue(codes[i]);
-        const uint16_t done = module.hasFault(SimFault::NoResult)
-            ? FaultCodeList::StatusNoResult
-            : FaultCodeList::StatusCodesReady;
+        const uint16_t done = module.hasFault(SimFault::NoResult) ? FaultCodeList::StatusNoResult
+                                                                  : FaultCodeList::StatusCodesReady;
         const auto doneAt = Clock::now() + module.scaled(testMs);
         const auto silentAt = doneAt + module.scaled(AnswerMs);
         const bool listCodes = !module.hasFault(SimFault::NoResult);

@@ -51,8 +51,7 @@ namespace {
         const SimEngine engine(module.config().EngineRunning);
         const double scale = module.config().TimeScale;
         const auto poweredOn = state.PoweredOn;
-        return [=, now = SimEngineState {}, seconds = 0.0](
-                   uint8_t slot, uint16_t& value) mutable {
+        return [=, now = SimEngineState {}, seconds = 0.0](uint8_t slot, uint16_t& value) mutable {
             const int frame = slot >> 4;
             const int position = slot & 0x0F;
             if (position > 5)

@@ -76,7 +76,8 @@ TEST(LinkFaultTest, ReadListsTheStoredCodesInPageOrder)
     LinkHarness h(withCodes(stored));
     ASSERT_TRUE(h.run(Link::cmdFaultTest, 'B'));
     EXPECT_EQ(h.recorder.eventNames(), (QStringList { "evFaultTest 0", "evFaultTest 1" }));
-    EXPECT_EQ(h.recorder.Logs, (QList<QString> { logLine(Texts::LogPortInit), logLine(Texts::LogPortOpen) }));
+    EXPECT_EQ(h.recorder.Logs,
+        (QList<QString> { logLine(Texts::LogPortInit), logLine(Texts::LogPortOpen) }));
     EXPECT_EQ(h.sim->receivedLines(), commandLines({ "cB" }));
     QStringList expected;
     for (int code : stored)

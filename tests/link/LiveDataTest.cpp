@@ -93,16 +93,18 @@ TEST(LinkLiveData, RefusedTableOrPreparationEndsTheStartQuietly)
         const char* lastLine;
         QString lastLog;
     };
-    for (const Case& c : { Case { SimFault::TableRefused, "lP", logLine(Texts::LogDataCommand, { "P" }) },
-             Case { SimFault::NoAck, "cE", logLine(Texts::LogPidMapInit, { "P" }) },
-             // 'E' alone is not enough: the module must send one more byte.
-             Case { SimFault::ShortAck, "cE", logLine(Texts::LogPidMapInit, { "P" }) } }) {
+    for (const Case& c :
+        { Case { SimFault::TableRefused, "lP", logLine(Texts::LogDataCommand, { "P" }) },
+            Case { SimFault::NoAck, "cE", logLine(Texts::LogPidMapInit, { "P" }) },
+            // 'E' alone is not enough: the module must send one more byte.
+            Case { SimFault::ShortAck, "cE", logLine(Texts::LogPidMapInit, { "P" }) } }) {
         LinkHarness h(simWith({ c.fault }));
         ASSERT_TRUE(h.run(Link::cmdStartData));
         EXPECT_EQ(h.sim->receivedLines().last(), c.lastLine);
         EXPECT_EQ(h.recorder.Logs.last(), c.lastLog);
         EXPECT_EQ(h.link->LinkMode(), Link::lmConnected);
-        EXPECT_TRUE(h.recorder.Events.size() == 4) << h.recorder.eventNames().join(", ").toStdString();
+        EXPECT_TRUE(h.recorder.Events.size() == 4)
+            << h.recorder.eventNames().join(", ").toStdString();
     }
 }
 
@@ -199,7 +201,10 @@ TEST(LinkLiveData, RealSpeedStreamLosesNoWord)
     ASSERT_EQ(h.link->LinkMode(), Link::lmLiveData);
     // The stream ends by itself; then every word it sent has been decoded.
     ASSERT_TRUE(h.recorder.waitFor(
-        [&] { return h.sim->wordsStreamed() > 0 && uint64_t(validWords(h.recorder)) == h.sim->wordsStreamed(); },
+        [&] {
+            return h.sim->wordsStreamed() > 0
+                && uint64_t(validWords(h.recorder)) == h.sim->wordsStreamed();
+        },
         10s))
         << h.sim->wordsStreamed() << " sent, " << validWords(h.recorder) << " decoded";
     EXPECT_GT(h.sim->wordsStreamed(), 4000u); // about 2,880 a second

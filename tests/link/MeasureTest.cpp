@@ -38,7 +38,8 @@ TEST(LinkMeasure, StreamOfAMinuteLosesNoWord)
     ASSERT_TRUE(h.run(Link::cmdStartData));
     ASSERT_EQ(h.link->LinkMode(), Link::lmLiveData);
     h.recorder.waitFor([] { return false; }, 61s);
-    h.recorder.waitFor([&] { return uint64_t(validWords(h.recorder)) >= h.sim->wordsStreamed(); }, 5s);
+    h.recorder.waitFor(
+        [&] { return uint64_t(validWords(h.recorder)) >= h.sim->wordsStreamed(); }, 5s);
     const uint64_t sent = h.sim->wordsStreamed();
     const uint64_t decoded = uint64_t(validWords(h.recorder));
     std::printf("stream at %d baud for 60 s: %llu words sent, %llu valid words decoded "

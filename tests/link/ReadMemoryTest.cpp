@@ -57,9 +57,10 @@ TEST(LinkMemoryRead, AdaptiveTablesRangeWithTag)
     EXPECT_EQ(h.sim->receivedLines(), commandLines({ "lD", "cI", "a0B00BC" }));
     // No port object yet: a fresh one without a handshake.
     EXPECT_EQ(h.recorder.Logs,
-        (QList<QString> { logLine(Texts::LogPortInit), logLine(Texts::LogDumpCommand, { "0B0", "0BC" }),
-            logLine(Texts::LogOffsetMapInit), logLine(Texts::LogDataStart),
-            logLine(Texts::LogDataCheck), logLine(Texts::LogDataOk) }));
+        (QList<QString> { logLine(Texts::LogPortInit),
+            logLine(Texts::LogDumpCommand, { "0B0", "0BC" }), logLine(Texts::LogOffsetMapInit),
+            logLine(Texts::LogDataStart), logLine(Texts::LogDataCheck),
+            logLine(Texts::LogDataOk) }));
     EXPECT_EQ(h.recorder.eventArgs(Link::evDumpDone), QList<int32_t> { 65536 });
     EXPECT_EQ(image(*h.link, 0x0B00, 0x0BC0), simImage(0x0B00, 0x0BC0));
     // The stored checksum of the tables lies inside the range and matches their sum.
@@ -142,8 +143,9 @@ TEST(LinkMemoryRead, UnacknowledgedSetUpEndsWithTheClosingStep)
         QList<QByteArray> lines;
         const char* lastLog;
     };
-    for (const Case& c : { Case { SimFault::TableRefused, commandLines({ "lD" }), Texts::LogDumpCommand },
-             Case { SimFault::NoAck, commandLines({ "lD", "cI" }), Texts::LogOffsetMapInit } }) {
+    for (const Case& c :
+        { Case { SimFault::TableRefused, commandLines({ "lD" }), Texts::LogDumpCommand },
+            Case { SimFault::NoAck, commandLines({ "lD", "cI" }), Texts::LogOffsetMapInit } }) {
         LinkHarness h(simWith({ c.fault }));
         TempDir dir;
         h.link->setDumpFile(dir.file("none.bin"));
@@ -152,7 +154,8 @@ TEST(LinkMemoryRead, UnacknowledgedSetUpEndsWithTheClosingStep)
         ASSERT_TRUE(h.run(Link::cmdDumpToFile, range(0, 4)));
         EXPECT_EQ(h.sim->receivedLines().mid(4), c.lines);
         EXPECT_TRUE(h.recorder.Logs.last().startsWith(QString(Texts::text(c.lastLog)).left(10)));
-        EXPECT_TRUE(h.recorder.Events.isEmpty()) << h.recorder.eventNames().join(", ").toStdString();
+        EXPECT_TRUE(h.recorder.Events.isEmpty())
+            << h.recorder.eventNames().join(", ").toStdString();
         EXPECT_EQ(h.link->LinkMode(), Link::lmIdle);
         EXPECT_FALSE(QFileInfo::exists(dir.file("none.bin")));
         // The port was closed: the next exchange begins with a handshake.

@@ -31,7 +31,8 @@ TEST(SimEngine, CranksThenIdlesAndRevsNowAndThen)
         ASSERT_NEAR(s.BatteryV, 14, 0.3) << t;
         ASSERT_EQ(s.SpeedKmh, 0) << t;
     }
-    const double revPeak = SimEngine::RevPeriodS * 3 + SimEngine::RevStartS + SimEngine::RevLengthS / 2;
+    const double revPeak
+        = SimEngine::RevPeriodS * 3 + SimEngine::RevStartS + SimEngine::RevLengthS / 2;
     EXPECT_NEAR(engine.at(revPeak).Rpm, SimEngine::RevPeakRpm, 50);
 }
 
@@ -90,7 +91,8 @@ TEST(SimMemory, AdaptiveTablesCarryTheirChecksum)
     const int stored = uint8_t(image[SimMemory::AdaptiveChecksumAddress])
         | uint8_t(image[SimMemory::AdaptiveChecksumAddress + 1]) << 8;
     EXPECT_EQ(stored, sum);
-    EXPECT_EQ(SimMemory::AdaptiveChecksumAddress, SimMemory::AdaptiveAddress + SimMemory::AdaptiveSize);
+    EXPECT_EQ(
+        SimMemory::AdaptiveChecksumAddress, SimMemory::AdaptiveAddress + SimMemory::AdaptiveSize);
     // ROM is not blank.
     EXPECT_NE(image.mid(0x8000, 64), QByteArray(64, '\0'));
 }

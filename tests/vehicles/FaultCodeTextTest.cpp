@@ -23,7 +23,8 @@ TEST(FaultCodeText, EntriesThatAreNoDecimalNumberStandForCode1)
     FaultCodeDictionary codes;
     codes.parse({ "1", "mode of 1" });
     // The entry is shown as listed; the texts are code 1's.
-    EXPECT_TRUE(faultCodeText("0A3", codes, false).startsWith(QString::fromUtf8("Код: 0A3\r\nРежим: mode of 1\r\n")));
+    EXPECT_TRUE(faultCodeText("0A3", codes, false)
+                    .startsWith(QString::fromUtf8("Код: 0A3\r\nРежим: mode of 1\r\n")));
 }
 
 TEST(FaultCodeText, ShippedDictionaryDescribesTheSimulatorsCodes)

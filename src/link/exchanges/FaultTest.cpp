@@ -16,7 +16,8 @@ namespace {
     // The status word ends the wait once either bit is set.
     bool testDone(uint16_t status)
     {
-        return (status & FaultCodeList::StatusCodesReady) || (status & FaultCodeList::StatusNoResult);
+        return (status & FaultCodeList::StatusCodesReady)
+            || (status & FaultCodeList::StatusNoResult);
     }
 
     // Steps 4 to 11: the slots are cleared and the ECU's answer is awaited.
@@ -33,9 +34,8 @@ namespace {
         port.purge();
         link.LogLine(Texts::text(Texts::LogPortOpen));
 
-        const uint32_t limit = letter == 'D'
-            ? uint32_t(std::max(0, link.MaxTestTime())) * 1000u
-            : ReadWaitMs;
+        const uint32_t limit
+            = letter == 'D' ? uint32_t(std::max(0, link.MaxTestTime())) * 1000u : ReadWaitMs;
         port.write(QByteArray("c") + letter + '\r');
         const QByteArray ack = port.read(1);
         const uint32_t t0 = link.tick();

@@ -44,7 +44,8 @@ namespace {
         for (int a = first * RowBytes; a < end * RowBytes; ++a) {
             if (link.MemMarks(uint16_t(a)) == 0) {
                 ok = false;
-                link.LogLine(fillPlaceholders(Texts::text(Texts::LogOffsetError), { hexDigits(unsigned(a), 4) }));
+                link.LogLine(fillPlaceholders(
+                    Texts::text(Texts::LogOffsetError), { hexDigits(unsigned(a), 4) }));
             }
         }
         return ok;
@@ -62,8 +63,7 @@ namespace {
             writeFileAtomically(file, image);
         } catch (const VeskorError& error) {
             // Nothing of a half-written file is left; the log says why there is none.
-            link.LogLine(
-                Texts::text(Texts::LogDumpSaveError).arg(file, error.message()));
+            link.LogLine(Texts::text(Texts::LogDumpSaveError).arg(file, error.message()));
         }
     }
 
@@ -78,7 +78,8 @@ namespace {
         port.purge();
         for (auto& mark : link.shared().MemMarks)
             mark.store(0, Relaxed);
-        link.LogLine(fillPlaceholders(Texts::text(Texts::LogDumpCommand), { hexDigits(first, 3), hexDigits(end, 3) }));
+        link.LogLine(fillPlaceholders(
+            Texts::text(Texts::LogDumpCommand), { hexDigits(first, 3), hexDigits(end, 3) }));
 
         port.write("lD\r");
         const QByteArray selected = port.read(1);
@@ -164,7 +165,8 @@ void runDumpToFile(TCommThread& link, const TQueuedMessage& command)
 void runDumpRange(TCommThread& link, const TQueuedMessage& command)
 {
     const uint32_t range = uint32_t(command.LParam);
-    ReadMemory(link, rowOf(range & 0xFFFF), rowOf(range >> 16), false, uint16_t(command.WParam >> 16));
+    ReadMemory(
+        link, rowOf(range & 0xFFFF), rowOf(range >> 16), false, uint16_t(command.WParam >> 16));
 }
 
 } // namespace Exchanges
