@@ -7,10 +7,10 @@ namespace SimHandlers {
 
 namespace {
 
-    // The identification frames come for this long (module clock): a few cycles even at
-    // 9600 baud, and over before the handshake that asked for them ends, so the next
+    // The identification frames come three times (12 words each), then the ECU is quiet:
+    // the burst is over long before the handshake that asked for it ends, so the next
     // command's reply finds a quiet line.
-    constexpr uint32_t IdentificationMs = 150;
+    constexpr int IdentificationWords = 3 * 12;
 
     // Some value for every ECU slot that carries nothing of interest.
     uint16_t fillerValue(uint8_t slot)
@@ -42,13 +42,12 @@ void registerHandshake(SimDispatcher& dispatcher)
         module.reply("H");
         const uint16_t high = module.calibrationByte(true);
         const uint16_t low = module.calibrationByte(false);
-        const auto quietAt = SimModule::Clock::now() + module.scaled(IdentificationMs);
-        module.startStream([high, low, quietAt](uint8_t slot, uint16_t& value) {
-            if (SimModule::Clock::now() >= quietAt)
-                return false;
+        module.startStream([high, low, sent = 0](uint8_t slot, uint16_t& value) mutable {
             const int frame = slot >> 4;
-            if ((frame != 0x0A && frame != 0x0B) || (slot & 0x0F) > 5)
+            if (sent >= IdentificationWords || (frame != 0x0A && frame != 0x0B)
+                || (slot & 0x0F) > 5)
                 return false;
+            ++sent;
             value = slot == Link::SlotCalibrationHigh ? high
                 : slot == Link::SlotCalibrationLow    ? low
                                                       : fillerValue(slot);

@@ -4,6 +4,8 @@
 // line; clean-up steps that must always run belong in the exchange itself.
 #pragma once
 
+#include "link/LinkTypes.h"
+
 #include <QByteArray>
 #include <cstdint>
 
@@ -22,6 +24,13 @@ void runDisconnect(TCommThread& link, const TQueuedMessage& command);
 
 // TestSignal.cpp
 void runToggleTestSignal(TCommThread& link, const TQueuedMessage& command);
+
+// The steps that live data and memory reads share (Streaming.cpp). prepareStream sends
+// the module's set-up command ("cE", "cI") and returns its reply; the decoder then waits
+// for a sync byte. openForStream logs the start and opens the port again with events on,
+// so that the receive routine runs in the mode.
+QByteArray prepareStream(TCommThread& link, const QByteArray& command);
+void openForStream(TCommThread& link, Link::LinkMode mode);
 
 // Live data (LiveData.cpp). StopData returns false when its preparation failed.
 bool StopData(TCommThread& link, bool close);

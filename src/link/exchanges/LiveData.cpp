@@ -50,23 +50,10 @@ void StartData(TCommThread& link)
         return;
 
     link.LogLine(fillPlaceholders(Texts::text(Texts::LogPidMapInit), { letter }));
-    port.write("cE\r");
-    const QByteArray prepared = port.read(200);
-    // The decoder waits for a sync byte before the stream starts.
-    link.decoder().setRxCount(2);
-    link.sleep(100);
+    const QByteArray prepared = prepareStream(link, "cE");
     if (prepared.size() < 2 || prepared[0] != 'E')
         return;
-
-    link.LogLine(Texts::text(Texts::LogDataStart));
-    link.sleep(300);
-    port.purge();
-    // Only an opening with events on starts the receive routine.
-    port.setEvents(true);
-    port.close();
-    link.sleepBluetooth(1000, 100);
-    port.open();
-    link.setLinkMode(Link::lmLiveData);
+    openForStream(link, Link::lmLiveData);
     // The stream runs on without the link thread until the next command's Connect.
     port.write("cG\r");
 }

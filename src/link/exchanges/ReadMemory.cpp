@@ -86,23 +86,10 @@ namespace {
         if (selected.size() != 1 || selected[0] != 'D')
             return;
         link.LogLine(Texts::text(Texts::LogOffsetMapInit));
-        port.write("cI\r");
-        const QByteArray prepared = port.read(200);
-        // The decoder waits for a sync byte before the stream starts.
-        link.decoder().setRxCount(2);
-        link.sleep(100);
+        const QByteArray prepared = prepareStream(link, "cI");
         if (prepared.isEmpty() || prepared[0] != 'I')
             return;
-
-        link.LogLine(Texts::text(Texts::LogDataStart));
-        link.sleep(300);
-        port.purge();
-        // Only an opening with events on starts the receive routine.
-        port.setEvents(true);
-        port.close();
-        link.sleepBluetooth(1000, 100);
-        port.open();
-        link.setLinkMode(Link::lmMemoryRead);
+        openForStream(link, Link::lmMemoryRead);
         port.write(("a" + hexDigits(first, 3) + hexDigits(end, 3) + "\r").toLatin1());
         link.shared().LastWordTick.store(link.tick(), Relaxed);
 
