@@ -9,6 +9,18 @@
 #include <QString>
 #include <initializer_list>
 
+// The exchanges wait on many replies with timeouts of about a second: at this scale the
+// simulator and the link keep their timing on a busy two-core machine too.
+inline constexpr double ExchangeScale = 0.2;
+
+struct ExchangeHarness : LinkHarness {
+    explicit ExchangeHarness(
+        SimConfig config = {}, double scale = ExchangeScale, SerialPortFactory factory = {})
+        : LinkHarness(std::move(config), scale, std::move(factory))
+    {
+    }
+};
+
 inline SimConfig simWith(std::initializer_list<SimFault> faults, SimConfig config = {})
 {
     for (SimFault fault : faults)
@@ -51,6 +63,13 @@ inline bool runWide(LinkHarness& h, uint8_t code, uint16_t high, int32_t lParam,
 {
     h.link->post(code | uint32_t(high) << 16, lParam);
     return h.recorder.waitDone(code, timeout);
+}
+
+// Waits until the simulator has taken the line count times: an exchange that ends with a
+// write ("cG") is over before the module has read it.
+inline bool waitReceived(LinkHarness& h, const QByteArray& line, int count = 1)
+{
+    return h.recorder.waitFor([&] { return h.sim->receivedLines().count(line) >= count; });
 }
 
 inline int validWords(const LinkRecorder& recorder)

@@ -28,7 +28,7 @@ bool sameMap(TFordData& store, char table)
 
 TEST(LinkLiveData, StartStreamsTheTableAndStopClearsTheSlots)
 {
-    LinkHarness h;
+    ExchangeHarness h;
     h.link->DataManager().PidLimits(1).RecordHistory = true;
     ASSERT_TRUE(h.run(Link::cmdStartData));
     EXPECT_EQ(h.link->LinkMode(), Link::lmLiveData);
@@ -37,6 +37,7 @@ TEST(LinkLiveData, StartStreamsTheTableAndStopClearsTheSlots)
         QList<QString>({ logLine(Texts::LogPortInit), logLine(Texts::LogPortInit),
             logLine(Texts::LogPortOpening), logLine(Texts::LogDataStop) })
             + StartLogs("P"));
+    ASSERT_TRUE(waitReceived(h, "cG"));
     EXPECT_EQ(h.sim->receivedLines(), HandshakeLines + commandLines({ "z", "lP", "cE", "cG" }));
     ASSERT_TRUE(waitForSlot(h, 0xF5));
     ASSERT_TRUE(h.recorder.waitFor([&] { return h.link->DataManager().BlockCount(1) > 0; }));
@@ -66,7 +67,7 @@ TEST(LinkLiveData, StartStreamsTheTableAndStopClearsTheSlots)
 
 TEST(LinkLiveData, TableLetterGoesToTheModuleAndToTheStore)
 {
-    LinkHarness h;
+    ExchangeHarness h;
     h.link->SetTable('T');
     EXPECT_TRUE(sameMap(h.link->DataManager(), 'T'));
     ASSERT_TRUE(h.run(Link::cmdStartData));
@@ -98,7 +99,7 @@ TEST(LinkLiveData, RefusedTableOrPreparationEndsTheStartQuietly)
             Case { SimFault::NoAck, "cE", logLine(Texts::LogPidMapInit, { "P" }) },
             // 'E' alone is not enough: the module must send one more byte.
             Case { SimFault::ShortAck, "cE", logLine(Texts::LogPidMapInit, { "P" }) } }) {
-        LinkHarness h(simWith({ c.fault }));
+        ExchangeHarness h(simWith({ c.fault }));
         ASSERT_TRUE(h.run(Link::cmdStartData));
         EXPECT_EQ(h.sim->receivedLines().last(), c.lastLine);
         EXPECT_EQ(h.recorder.Logs.last(), c.lastLog);
@@ -110,7 +111,7 @@ TEST(LinkLiveData, RefusedTableOrPreparationEndsTheStartQuietly)
 
 TEST(LinkLiveData, EveryStartHasExactlyOneHandshake)
 {
-    LinkHarness h;
+    ExchangeHarness h;
     // An open port (after a handshake): the start makes a fresh one and the stop step
     // performs the handshake.
     ASSERT_TRUE(h.run(Link::cmdConnect, 1));
@@ -119,6 +120,7 @@ TEST(LinkLiveData, EveryStartHasExactlyOneHandshake)
     // Twice in a row: the second tears the stream down, stops it and streams again.
     ASSERT_TRUE(waitForSlot(h, 0x12));
     ASSERT_TRUE(h.run(Link::cmdStartData));
+    ASSERT_TRUE(waitReceived(h, "cG", 2));
     EXPECT_EQ(h.sim->receivedLines().count("v"), 3);
     EXPECT_EQ(h.sim->receivedLines().mid(h.sim->receivedLines().lastIndexOf("v") - 1),
         commandLines({ "z", "v", "m", "cH", "z", "lP", "cE", "cG" }));
@@ -131,8 +133,8 @@ TEST(LinkLiveData, EveryStartHasExactlyOneHandshake)
 
 TEST(LinkLiveData, WithoutAModuleTheTableIsStillAsked)
 {
-    // Eleven searches that time out: faster than usual, as nothing else is timed here.
-    LinkHarness h(simWith({ SimFault::Silent }), 0.03);
+    // Eleven searches that time out: faster than the other exchange tests.
+    ExchangeHarness h(simWith({ SimFault::Silent }), LinkHarness::FastScale);
     ASSERT_TRUE(h.run(Link::cmdStartData));
     EXPECT_TRUE(h.recorder.eventNames().contains("evConnected 0"));
     EXPECT_EQ(h.recorder.Logs.last(), logLine(Texts::LogDataCommand, { "P" }));
@@ -142,7 +144,7 @@ TEST(LinkLiveData, WithoutAModuleTheTableIsStillAsked)
 
 TEST(LinkLiveData, AbortedHandshakeInTheStopStepDoesNotEndTheStart)
 {
-    LinkHarness h(simWith({ SimFault::Silent }));
+    ExchangeHarness h(simWith({ SimFault::Silent }));
     // No port object: the start's own preparation needs no handshake, so the abort hits
     // the stop step's handshake after its first attempt.
     h.link->setCancelConnect(true);
@@ -158,7 +160,7 @@ TEST(LinkLiveData, AbortedHandshakeInTheStopStepDoesNotEndTheStart)
 
 TEST(LinkLiveData, PortErrorInTheStopStepEndsTheStart)
 {
-    LinkHarness h;
+    ExchangeHarness h;
     h.settings.setPortName("/dev/veskor-no-such-port");
     ASSERT_TRUE(h.run(Link::cmdConnect, 0));
     h.recorder.clear();
@@ -177,7 +179,7 @@ TEST(LinkLiveData, StreamThatStopsEarlyLeavesTheLinkStreaming)
 {
     SimConfig config = simWith({ SimFault::StreamStops });
     config.StreamStopMs = 300;
-    LinkHarness h(config);
+    ExchangeHarness h(config);
     ASSERT_TRUE(h.run(Link::cmdStartData));
     ASSERT_TRUE(waitForSlot(h, 0xF5));
     // Ten times the stream's life later it has long ended; then nothing more comes.
@@ -196,7 +198,7 @@ TEST(LinkLiveData, RealSpeedStreamLosesNoWord)
     SimConfig config = simWith({ SimFault::NoEcu, SimFault::StreamStops });
     config.Baud = 115200;
     config.StreamStopMs = 2000;
-    LinkHarness h(config, 1.0);
+    ExchangeHarness h(config, 1.0);
     ASSERT_TRUE(h.run(Link::cmdStartData));
     ASSERT_EQ(h.link->LinkMode(), Link::lmLiveData);
     // The stream ends by itself; then every word it sent has been decoded.

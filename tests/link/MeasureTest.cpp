@@ -34,7 +34,7 @@ TEST(LinkMeasure, StreamOfAMinuteLosesNoWord)
     SimConfig config = simWith({ SimFault::NoEcu, SimFault::StreamStops });
     config.Baud = Baud;
     config.StreamStopMs = 60000;
-    LinkHarness h(config, 1.0);
+    ExchangeHarness h(config, 1.0);
     ASSERT_TRUE(h.run(Link::cmdStartData));
     ASSERT_EQ(h.link->LinkMode(), Link::lmLiveData);
     h.recorder.waitFor([] { return false; }, 61s);
@@ -57,7 +57,7 @@ TEST(LinkMeasure, FullDumpTakesAtMostATenthMoreThanTheLine)
         GTEST_SKIP() << "set VESKOR_MEASURE=1 to measure";
     SimConfig config;
     config.Baud = Baud;
-    LinkHarness h(config, 1.0);
+    ExchangeHarness h(config, 1.0);
     const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(runWide(h, Link::cmdDumpRange, 0, int32_t(4095u << 16), 120s));
     const Seconds exchange = std::chrono::steady_clock::now() - start;

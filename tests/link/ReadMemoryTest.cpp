@@ -49,7 +49,7 @@ QList<QString> offsetErrors(int from, int to)
 
 TEST(LinkMemoryRead, AdaptiveTablesRangeWithTag)
 {
-    LinkHarness h;
+    ExchangeHarness h;
     TempDir dir;
     h.link->setDumpFile(dir.file("never.bin"));
     // The memory page asks for the 12 rows from the car profile's address 0x0B00.
@@ -80,7 +80,7 @@ TEST(LinkMemoryRead, AdaptiveTablesRangeWithTag)
 
 TEST(LinkMemoryRead, SavedDumpIsTheWholeImageWithEarlierReadsKept)
 {
-    LinkHarness h;
+    ExchangeHarness h;
     TempDir dir;
     ASSERT_TRUE(readRange(h, 1, range(0x0B0, 0x0BC)));
     h.link->setDumpFile(dir.file("dump.bin"));
@@ -99,7 +99,7 @@ TEST(LinkMemoryRead, FullDumpUnpaced)
 {
     SimConfig config;
     config.Baud = 0;
-    LinkHarness h(config);
+    ExchangeHarness h(config);
     TempDir dir;
     h.link->setDumpFile(dir.file("full.bin"));
     ASSERT_TRUE(h.run(Link::cmdDumpToFile, range(0, 4095)));
@@ -111,7 +111,7 @@ TEST(LinkMemoryRead, FullDumpUnpaced)
 
 TEST(LinkMemoryRead, MissingBlockIsReportedByteByByte)
 {
-    LinkHarness h(simWith({ SimFault::MemoryGap }));
+    ExchangeHarness h(simWith({ SimFault::MemoryGap }));
     TempDir dir;
     h.link->setDumpFile(dir.file("gap.bin"));
     ASSERT_TRUE(h.run(Link::cmdDumpToFile, range(0x0A0, 0x0AC)));
@@ -128,7 +128,7 @@ TEST(LinkMemoryRead, StreamThatNeverStartsMissesEveryByte)
 {
     SimConfig config = simWith({ SimFault::StreamStops });
     config.StreamStopMs = 0;
-    LinkHarness h(config);
+    ExchangeHarness h(config);
     ASSERT_TRUE(readRange(h, 1, range(0x0A0, 0x0A2)));
     const QList<QString> errors = offsetErrors(0x0A00, 0x0A20);
     EXPECT_EQ(h.recorder.Logs.mid(h.recorder.Logs.size() - 33, 32), errors);
@@ -146,7 +146,7 @@ TEST(LinkMemoryRead, UnacknowledgedSetUpEndsWithTheClosingStep)
     for (const Case& c :
         { Case { SimFault::TableRefused, commandLines({ "lD" }), Texts::LogDumpCommand },
             Case { SimFault::NoAck, commandLines({ "lD", "cI" }), Texts::LogOffsetMapInit } }) {
-        LinkHarness h(simWith({ c.fault }));
+        ExchangeHarness h(simWith({ c.fault }));
         TempDir dir;
         h.link->setDumpFile(dir.file("none.bin"));
         ASSERT_TRUE(h.run(Link::cmdConnect, 1));
@@ -166,7 +166,7 @@ TEST(LinkMemoryRead, UnacknowledgedSetUpEndsWithTheClosingStep)
 
 TEST(LinkMemoryRead, EmptyRangeChecksNothingAndSaves)
 {
-    LinkHarness h;
+    ExchangeHarness h;
     TempDir dir;
     h.link->setDumpFile(dir.file("empty.bin"));
     ASSERT_TRUE(h.run(Link::cmdDumpToFile, range(5, 5)));
@@ -177,7 +177,7 @@ TEST(LinkMemoryRead, EmptyRangeChecksNothingAndSaves)
 
 TEST(LinkMemoryRead, FailedSaveLeavesNoFileAndSaysWhy)
 {
-    LinkHarness h;
+    ExchangeHarness h;
     TempDir dir;
     const QString target = dir.file("missing-folder/dump.bin");
     h.link->setDumpFile(target);
@@ -198,7 +198,7 @@ TEST(LinkMemoryRead, FailedSaveLeavesNoFileAndSaysWhy)
 
 TEST(LinkMemoryRead, RowsBeyondThreeDigitsAreTheLastRow)
 {
-    LinkHarness h;
+    ExchangeHarness h;
     ASSERT_TRUE(readRange(h, 2, range(0xFFFF, 0xFFFF)));
     EXPECT_EQ(h.sim->receivedLines().last(), "aFFFFFF");
     EXPECT_EQ(h.recorder.eventArgs(Link::evDumpDone), QList<int32_t> { 2 << 16 });
@@ -206,7 +206,7 @@ TEST(LinkMemoryRead, RowsBeyondThreeDigitsAreTheLastRow)
 
 TEST(LinkMemoryRead, RealSpeedAdaptiveTables)
 {
-    LinkHarness h({}, 1.0);
+    ExchangeHarness h({}, 1.0);
     ASSERT_TRUE(readRange(h, 1, range(0x0B0, 0x0BC)));
     EXPECT_EQ(h.recorder.eventArgs(Link::evDumpDone), QList<int32_t> { 65536 });
     EXPECT_EQ(image(*h.link, 0x0B00, 0x0BC0), simImage(0x0B00, 0x0BC0));
