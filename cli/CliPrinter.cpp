@@ -33,6 +33,12 @@ void CliPrinter::customEvent(QEvent* event)
             QCoreApplication::exit(0);
         return;
     }
+    if (event->type() == QEvent::Type(Link::WM_LINK_SLOT)) {
+        const auto* slot = static_cast<TLinkMessage*>(event);
+        if (slot->LParam == 1 && m_slotListener)
+            m_slotListener(uint8_t(slot->WParam));
+        return;
+    }
     if (event->type() != QEvent::Type(Link::WM_LINK_EVENT))
         return;
     const auto* message = static_cast<TLinkMessage*>(event);

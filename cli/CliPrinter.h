@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class TCommThread;
@@ -19,6 +20,12 @@ public:
     void setLink(const TCommThread* link) { m_link = link; }
     // The event loop ends when this command is done.
     void awaitCommand(uint8_t code) { m_awaited = code; }
+
+    // Called for every valid word the link signals (WM_LINK_SLOT with lParam 1).
+    void setSlotListener(std::function<void(uint8_t slot)> listener)
+    {
+        m_slotListener = std::move(listener);
+    }
 
     // The last lParam of an event code, if the event came.
     std::optional<int32_t> lastEvent(uint8_t code) const { return m_events[code]; }
@@ -36,6 +43,7 @@ private:
 
     const TCommThread* m_link = nullptr;
     std::optional<uint8_t> m_awaited;
+    std::function<void(uint8_t)> m_slotListener;
     std::array<std::optional<int32_t>, 256> m_events {};
     QStringList m_logLines;
     FirmwareProgress m_firmware;

@@ -4,6 +4,8 @@
 #include "sim/Simulator.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 CliSession::CliSession(const CliOptions& options)
 {
@@ -38,4 +40,22 @@ void CliSession::run(uint8_t code, int32_t lParam)
     m_printer.awaitCommand(code);
     m_link->post(code, lParam);
     QCoreApplication::exec();
+}
+
+void CliSession::runFor(
+    std::optional<std::chrono::milliseconds> duration, std::function<bool()> stop)
+{
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (stop && stop())
+            loop.quit();
+    });
+    poll.start(50);
+    QTimer end;
+    end.setSingleShot(true);
+    QObject::connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
+    if (duration)
+        end.start(*duration);
+    loop.exec();
 }

@@ -7,7 +7,10 @@
 #include "sim/SimConfig.h"
 
 #include <QString>
+#include <chrono>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class Simulator;
 class TCommThread;
@@ -28,8 +31,12 @@ public:
 
     // Posts the command and runs the event loop until the link has done it.
     void run(uint8_t code, int32_t lParam);
+    // Runs the event loop for the time given (none: without end) or until stop() says so;
+    // stop() is asked every 50 ms.
+    void runFor(std::optional<std::chrono::milliseconds> duration, std::function<bool()> stop);
 
     const CliPrinter& printer() const { return m_printer; }
+    CliPrinter& printer() { return m_printer; }
     TCommThread& link() { return *m_link; }
 
 private:

@@ -11,3 +11,16 @@ bool SimConfig::validCalibration(const QByteArray& code)
             return false;
     return true;
 }
+
+std::optional<QList<int>> SimConfig::parseCodes(const QString& text)
+{
+    QList<int> codes;
+    for (const QString& part : text.split(u',', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int code = part.trimmed().toInt(&ok, 10);
+        if (!ok || code < 1 || code > 999)
+            return std::nullopt;
+        codes.append(code);
+    }
+    return codes;
+}

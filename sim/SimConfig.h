@@ -4,12 +4,19 @@
 #include "SimFaults.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QString>
+#include <cstdint>
+#include <optional>
 
 namespace SimDefaults {
 // The calibration code the simulated ECU reports; the sample calibration database has it.
 inline constexpr const char* Calibration = "4BAA";
 inline constexpr const char* VersionReply = "V123SIM01";
 inline constexpr int Baud = 38400;
+inline constexpr uint32_t SelfTestMs = 10000;
+inline constexpr uint32_t StreamStopMs = 2000;
+inline constexpr int PassCode = 111;
 } // namespace SimDefaults
 
 struct SimConfig {
@@ -26,6 +33,21 @@ struct SimConfig {
     // Under the refused-block fault, the boot loader's block (counted from 1) without CR.
     int RefusedBlock = 2;
 
+    // Fault codes the ECU keeps in its memory (decimal, 1 to 999): "cB" reads them, "cC"
+    // clears them.
+    QList<int> StoredCodes;
+    // The codes the self-test ("cD") finds; with the engine off (KOEO) the stored codes
+    // follow them.
+    QList<int> TestCodes = { SimDefaults::PassCode };
+    // How long the self-test runs, on the module's clock.
+    uint32_t SelfTestMs = SimDefaults::SelfTestMs;
+    // The engine starts when the module powers up; off, it stays at rest (KOEO).
+    bool EngineRunning = true;
+    // Under the stream-stops fault every stream falls silent this long after it starts.
+    uint32_t StreamStopMs = SimDefaults::StreamStopMs;
+
     // True when the text is four hexadecimal digits.
     static bool validCalibration(const QByteArray& code);
+    // "112,335": decimal codes from 1 to 999, comma-separated; nothing for bad text.
+    static std::optional<QList<int>> parseCodes(const QString& text);
 };

@@ -21,6 +21,13 @@ constexpr FaultName Names[] = {
     { SimFault::BadReadBack, "bad-readback", "the first block read back has a wrong byte" },
     { SimFault::NoLeaveAck, "no-leave-ack",
         "the boot loader answers no CR to 'L' and leaves without a word" },
+    { SimFault::TableRefused, "table-refused", "\"l\" + letter is answered '?' (table refused)" },
+    { SimFault::NoAck, "no-e", "\"cE\" and \"cI\" are answered '?' instead of 'E' and 'I'" },
+    { SimFault::ShortAck, "short-e", "\"cE\" is answered by 'E' alone" },
+    { SimFault::MemoryGap, "memory-gap", "the second 64-byte block of a memory read never comes" },
+    { SimFault::StreamStops, "stream-stops",
+        "every stream falls silent early (after --stream-stop ms, default 2000)" },
+    { SimFault::NoResult, "no-result", "fault tests end with status 0x10 alone (code 999)" },
 };
 
 } // namespace

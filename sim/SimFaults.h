@@ -17,6 +17,12 @@ enum class SimFault : uint8_t {
     RefusedBlock, // the boot loader gives no CR for one block (SimConfig::RefusedBlock)
     BadReadBack, // the first block the boot loader reads back has a wrong byte
     NoLeaveAck, // the boot loader gives no CR after 'L' and leaves without a word
+    TableRefused, // "l" + letter is answered '?' instead of the letter
+    NoAck, // "cE" and "cI" are answered '?' instead of 'E' and 'I'
+    ShortAck, // "cE" is answered by the single byte 'E'
+    MemoryGap, // the second block of a memory read is never sent
+    StreamStops, // every stream falls silent soon after it starts
+    NoResult, // the self-test ends with status 0x10 alone: no code list (999)
 };
 
 class SimFaults {

@@ -3,8 +3,10 @@
 #include "handlers/Handlers.h"
 
 namespace {
-// The stream is topped up to this many queued bytes, so a "z" is answered soon.
-constexpr qsizetype StreamBacklog = 64;
+// The stream is topped up to this many queued bytes: little while paced, so the stream
+// follows the ECU's clock; more when unpaced, so each wake-up fills the pty.
+constexpr qsizetype PacedBacklog = 64;
+constexpr qsizetype UnpacedBacklog = 4096;
 // A line longer than this without CR is noise; the module drops it.
 constexpr qsizetype MaxLine = 256;
 } // namespace
@@ -18,6 +20,9 @@ SimModule::SimModule(const SimConfig& config, SimTransmitter& transmitter)
     SimHandlers::registerHandshake(m_dispatcher);
     SimHandlers::registerOptions(m_dispatcher);
     SimHandlers::registerBootLoader(m_dispatcher);
+    SimHandlers::registerLiveData(m_dispatcher);
+    SimHandlers::registerFaultTests(m_dispatcher);
+    SimHandlers::registerMemory(m_dispatcher);
 }
 
 void SimModule::receive(const QByteArray& bytes)
@@ -49,9 +54,13 @@ void SimModule::dispatchLines()
             std::lock_guard lock(m_receivedMutex);
             m_received.append(line);
         }
-        // A handler may switch to raw input; the rest of the buffer is then its.
-        if (const SimDispatcher::Handler* handler = m_dispatcher.find(line))
+        if (const SimDispatcher::Handler* handler = m_dispatcher.find(line)) {
+            // A command ends the relay of the ECU's frames; what was queued of them is
+            // dropped, so the reply comes next. A handler may switch to raw input: the
+            // top of the loop hands it the rest of the buffer.
+            stopStream();
             (*handler)(*this, line);
+        }
     }
 }
 
@@ -63,8 +72,10 @@ void SimModule::reply(const QByteArray& bytes)
 
 void SimModule::startStream(SimStreamer::Source source)
 {
-    if (!hasFault(SimFault::Silent))
+    if (!hasFault(SimFault::Silent)) {
         m_streamer.start(std::move(source));
+        m_streamStart = Clock::now();
+    }
 }
 
 void SimModule::stopStream()
@@ -75,10 +86,15 @@ void SimModule::stopStream()
     m_streamer.stop();
 }
 
+SimModule::Clock::duration SimModule::scaled(uint32_t ms) const
+{
+    return std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double, std::milli>(ms * m_config.TimeScale));
+}
+
 void SimModule::after(uint32_t ms, std::function<void()> action)
 {
-    const auto delay = std::chrono::nanoseconds(int64_t(ms * 1e6 * m_config.TimeScale));
-    m_actions.emplace(Clock::now() + delay, std::move(action));
+    m_actions.emplace(Clock::now() + scaled(ms), std::move(action));
 }
 
 uint16_t SimModule::calibrationByte(bool high) const
@@ -115,11 +131,19 @@ void SimModule::service(Clock::time_point now)
 
 void SimModule::feedStream()
 {
-    while (m_streamer.active() && m_transmitter.pending() < StreamBacklog) {
+    if (m_streamer.active() && hasFault(SimFault::StreamStops)
+        && Clock::now() - m_streamStart >= scaled(m_config.StreamStopMs))
+        m_streamer.stop();
+    const qsizetype backlog = m_config.Baud > 0 ? PacedBacklog : UnpacedBacklog;
+    while (m_streamer.active() && m_transmitter.pending() < backlog) {
         const QByteArray packet = m_streamer.next();
-        if (packet.isEmpty())
+        // A source that sends no slot any more has ended its stream.
+        if (packet.isEmpty()) {
+            m_streamer.stop();
             break;
+        }
         m_transmitter.send(packet);
+        m_wordsStreamed.fetch_add(1, std::memory_order_relaxed);
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <map>
@@ -40,6 +41,8 @@ public:
     void startStream(SimStreamer::Source source);
     void stopStream();
     bool streaming() const { return m_streamer.active(); }
+    // The real duration of ms milliseconds of the module's clock.
+    Clock::duration scaled(uint32_t ms) const;
     // Runs action after ms milliseconds of the module's clock.
     void after(uint32_t ms, std::function<void()> action);
     // While set, every received byte goes to the consumer instead of the line parser; it
@@ -58,6 +61,9 @@ public:
     // The boot loader the module restarts into, with its flash.
     SimBootLoader& bootLoader() { return m_bootLoader; }
     const SimBootLoader& bootLoader() const { return m_bootLoader; }
+    // Word packets handed to the line by all streams so far; safe from any thread. A "z"
+    // drops the few that wait in the transmitter.
+    uint64_t wordsStreamed() const { return m_wordsStreamed.load(std::memory_order_relaxed); }
 
 private:
     void dispatchLines();
@@ -73,6 +79,8 @@ private:
     bool m_writable = true;
     int m_searchesIgnored = 0;
     SimBootLoader m_bootLoader;
+    Clock::time_point m_streamStart;
+    std::atomic<uint64_t> m_wordsStreamed { 0 };
     mutable std::mutex m_receivedMutex;
     QList<QByteArray> m_received;
 };

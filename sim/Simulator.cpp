@@ -63,6 +63,11 @@ QStringList Simulator::bootLoaderCommands() const
     return m_module->bootLoader().commands();
 }
 
+uint64_t Simulator::wordsStreamed() const
+{
+    return m_module->wordsStreamed();
+}
+
 void Simulator::run()
 {
     char buffer[512];

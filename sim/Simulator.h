@@ -32,6 +32,8 @@ public:
     // The boot loader's flash, and the commands it took ("S", "B 128", ...).
     QByteArray flash() const;
     QStringList bootLoaderCommands() const;
+    // Word packets the module's streams have sent so far.
+    uint64_t wordsStreamed() const;
 
 private:
     void run();

@@ -1,4 +1,5 @@
 // veskor-sim: serves a simulated diagnostic module on a pseudo-terminal until killed.
+#include "SimMemory.h"
 #include "Simulator.h"
 #include "common/AtomicFile.h"
 #include "common/Errors.h"
@@ -55,7 +56,27 @@ int main(int argc, char** argv)
     const QCommandLineOption refusedBlock(QStringLiteral("refused-block"),
         QStringLiteral("Show the refused-block fault on block N, counted from 1."),
         QStringLiteral("N"));
-    parser.addOptions({ link, baud, calibration, fault, version, scale, flashOut, refusedBlock });
+    const QCommandLineOption codes(QStringLiteral("codes"),
+        QStringLiteral("The fault codes the ECU keeps, e.g. 112,335 (default none)."),
+        QStringLiteral("LIST"));
+    const QCommandLineOption testCodes(QStringLiteral("test-codes"),
+        QStringLiteral("The codes the self-test finds (default %1).").arg(SimDefaults::PassCode),
+        QStringLiteral("LIST"), QString::number(SimDefaults::PassCode));
+    const QCommandLineOption selfTest(QStringLiteral("self-test-time"),
+        QStringLiteral("The self-test takes S seconds (default %1).")
+            .arg(SimDefaults::SelfTestMs / 1000),
+        QStringLiteral("S"), QString::number(SimDefaults::SelfTestMs / 1000));
+    const QCommandLineOption engineOff(QStringLiteral("engine-off"),
+        QStringLiteral("Key on, engine off: no engine speed, and the self-test is KOEO."));
+    const QCommandLineOption streamStop(QStringLiteral("stream-stop"),
+        QStringLiteral("Under the fault stream-stops, streams fall silent after MS "
+                       "milliseconds (default %1).")
+            .arg(SimDefaults::StreamStopMs),
+        QStringLiteral("MS"), QString::number(SimDefaults::StreamStopMs));
+    const QCommandLineOption imageOut(QStringLiteral("image-out"),
+        QStringLiteral("Write the ECU's 64 KiB memory image to FILE."), QStringLiteral("FILE"));
+    parser.addOptions({ link, baud, calibration, fault, version, scale, flashOut, refusedBlock,
+        codes, testCodes, selfTest, engineOff, streamStop, imageOut });
     parser.process(app);
 
     SimConfig config;
@@ -70,6 +91,21 @@ int main(int argc, char** argv)
     if (!SimConfig::validCalibration(config.Calibration))
         return fail(QStringLiteral("--calibration needs four hexadecimal digits"));
     config.VersionReply = parser.value(version).toLatin1();
+    const auto stored = SimConfig::parseCodes(parser.value(codes));
+    const auto tested = SimConfig::parseCodes(parser.value(testCodes));
+    if (!stored || !tested)
+        return fail(QStringLiteral("fault codes are decimal numbers from 1 to 999, "
+                                   "separated by commas"));
+    config.StoredCodes = *stored;
+    config.TestCodes = *tested;
+    const double testSeconds = parser.value(selfTest).toDouble(&ok);
+    if (!ok || testSeconds < 0 || testSeconds > 3600)
+        return fail(QStringLiteral("--self-test-time needs seconds from 0 to 3600"));
+    config.SelfTestMs = uint32_t(testSeconds * 1000);
+    config.EngineRunning = !parser.isSet(engineOff);
+    config.StreamStopMs = parser.value(streamStop).toUInt(&ok);
+    if (!ok)
+        return fail(QStringLiteral("--stream-stop needs milliseconds"));
     for (const QString& name : parser.values(fault)) {
         const auto parsed = SimFaults::parse(name);
         if (!parsed)
@@ -92,6 +128,8 @@ int main(int argc, char** argv)
     sigaddset(&stopSignals, SIGHUP);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
     try {
+        if (parser.isSet(imageOut))
+            writeFileAtomically(parser.value(imageOut), SimMemory::image());
         Simulator simulator(config);
         if (parser.isSet(link))
             simulator.createLink(parser.value(link));

@@ -11,5 +11,8 @@ int options(CliContext& context); // Options.cpp
 int reset(CliContext& context); // Reset.cpp
 int calibration(CliContext& context); // Calibration.cpp
 int flash(CliContext& context); // Flash.cpp
+int live(CliContext& context);    // Live.cpp
+int faults(CliContext& context);  // Faults.cpp
+int dump(CliContext& context);    // Dump.cpp
 
 } // namespace CliCommands

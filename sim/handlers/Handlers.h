@@ -13,5 +13,11 @@ void registerHandshake(SimDispatcher& dispatcher);
 void registerOptions(SimDispatcher& dispatcher);
 // "r": the restart into the boot loader (BootLoader.cpp).
 void registerBootLoader(SimDispatcher& dispatcher);
+// "l" + table letter, "cE" and "cG" (LiveData.cpp).
+void registerLiveData(SimDispatcher& dispatcher);
+// "cB", "cC" and "cD" (FaultTests.cpp).
+void registerFaultTests(SimDispatcher& dispatcher);
+// "lD", "cI" and "a" + rows (Memory.cpp).
+void registerMemory(SimDispatcher& dispatcher);
 
 } // namespace SimHandlers

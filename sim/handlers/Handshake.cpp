@@ -7,8 +7,10 @@ namespace SimHandlers {
 
 namespace {
 
-    // Three rounds of the two identification frames.
-    constexpr int IdentificationPackets = 3 * 12;
+    // The identification frames come three times (12 words each), then the ECU is quiet:
+    // the burst is over long before the handshake that asked for it ends, so the next
+    // command's reply finds a quiet line.
+    constexpr int IdentificationWords = 3 * 12;
 
     // Some value for every ECU slot that carries nothing of interest.
     uint16_t fillerValue(uint8_t slot)
@@ -41,12 +43,12 @@ void registerHandshake(SimDispatcher& dispatcher)
         module.reply("H");
         const uint16_t high = module.calibrationByte(true);
         const uint16_t low = module.calibrationByte(false);
-        module.startStream([high, low, left = IdentificationPackets](
-                               uint8_t slot, uint16_t& value) mutable {
+        module.startStream([high, low, sent = 0](uint8_t slot, uint16_t& value) mutable {
             const int frame = slot >> 4;
-            if ((frame != 0x0A && frame != 0x0B) || (slot & 0x0F) > 5 || left == 0)
+            if (sent >= IdentificationWords || (frame != 0x0A && frame != 0x0B)
+                || (slot & 0x0F) > 5)
                 return false;
-            --left;
+            ++sent;
             value = slot == Link::SlotCalibrationHigh ? high
                 : slot == Link::SlotCalibrationLow    ? low
                                                       : fillerValue(slot);

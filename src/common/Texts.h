@@ -56,6 +56,9 @@ inline constexpr const char* FirmwareProgressInit = "Инициализация.
 inline constexpr const char* FirmwareProgressFlashing = "Прошивка...";
 inline constexpr const char* FirmwareProgressVerifying = "Верификация...";
 inline constexpr const char* FirmwareProgressRestart = "Ждём перезапуска модуля...";
+// A dump that could not be saved (%1 the file, %2 the reason); no part of it is left.
+inline constexpr const char* LogDumpSaveError = "Не удалось сохранить данные в файл %1: %2";
+
 
 // ---- Dashboard widgets -----------------------------------------------------
 // These take their arguments with QString::arg (%1, %2).
@@ -111,6 +114,9 @@ inline constexpr const char* TrendTooLarge = "график %1 × %2 при Smoot
 
 inline constexpr const char* FaultCodesMissing = "Не найден файл кодов ошибок codes.txt!";
 inline constexpr const char* FaultCodesReadError = "Ошибка чтения файла кодов ошибок codes.txt: %s";
+// One code of the fault list as the fault codes page copies it: the entry, mode,
+// description and comment.
+inline constexpr const char* FaultCodeText = "Код: %s\r\nРежим: %s\r\nОписание: %s\r\nКомментарий: %s\r\n\r\n";
 
 // ECU information of a vehicle (calibration database record), in the order shown.
 inline constexpr const char* EcuInfoTitle = "Данные по установленному EEC-IV";

@@ -61,7 +61,8 @@ void LinkRecorder::customEvent(QEvent* event)
     } else if (event->type() == TLinkCommandDone::eventType()) {
         Done.append(static_cast<TLinkCommandDone*>(event)->Code);
     } else if (auto* message = dynamic_cast<TLinkMessage*>(event)) {
-        const RecordedMessage recorded { int(event->type()), uint32_t(message->WParam), int32_t(message->LParam) };
+        const RecordedMessage recorded { int(event->type()), uint32_t(message->WParam),
+            int32_t(message->LParam), std::chrono::steady_clock::now() };
         if (recorded.Message == Link::WM_LINK_EVENT)
             Events.append(recorded);
         else if (recorded.Message == Link::WM_LINK_SLOT)

@@ -14,6 +14,8 @@ struct RecordedMessage {
     int Message;
     uint32_t WParam;
     int32_t LParam;
+    // When the recorder took it (within a few milliseconds of its posting).
+    std::chrono::steady_clock::time_point Taken {};
 };
 
 class LinkRecorder : public QObject {

@@ -19,6 +19,11 @@ namespace {
         { Link::cmdModuleOptions, runModuleOptions },
         { Link::cmdReadCalibration, runReadCalibration },
         { Link::cmdFlashFirmware, runFlashFirmware },
+        { Link::cmdStartData, runStartData },
+        { Link::cmdStopData, runStopData },
+        { Link::cmdFaultTest, runFaultTest },
+        { Link::cmdDumpToFile, runDumpToFile },
+        { Link::cmdDumpRange, runDumpRange },
     };
 
 } // namespace

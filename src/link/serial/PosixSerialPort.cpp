@@ -17,6 +17,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// The port whose receive notification runs on this thread, if any.
+thread_local const PosixSerialPort* notifyingPort = nullptr;
+
 speed_t speedConstant(int baud)
 {
     switch (baud) {
@@ -93,8 +96,11 @@ void PosixSerialPort::open()
     try {
         configure();
         if (m_events && m_handler)
-            m_notifier = std::make_unique<PosixReceiveNotifier>(
-                m_fd, [this](size_t waiting) { m_handler(*this, waiting); });
+            m_notifier = std::make_unique<PosixReceiveNotifier>(m_fd, [this](size_t waiting) {
+                notifyingPort = this;
+                m_handler(*this, waiting);
+                notifyingPort = nullptr;
+            });
     } catch (...) {
         ::close(m_fd);
         m_fd = -1;
@@ -185,6 +191,27 @@ short PosixSerialPort::waitReady(short events, Clock::time_point deadline)
     }
 }
 
+void PosixSerialPort::beginOwnRead()
+{
+    std::lock_guard lock(m_ownReadsMutex);
+    ++m_ownReads;
+}
+
+void PosixSerialPort::endOwnRead()
+{
+    {
+        std::lock_guard lock(m_ownReadsMutex);
+        --m_ownReads;
+    }
+    m_ownReadsDone.notify_all();
+}
+
+void PosixSerialPort::awaitOwnReads(Clock::time_point deadline)
+{
+    std::unique_lock lock(m_ownReadsMutex);
+    m_ownReadsDone.wait_until(lock, deadline, [this] { return m_ownReads == 0; });
+}
+
 size_t PosixSerialPort::read(uint8_t* buffer, size_t n)
 {
     if (!isOpen())
@@ -196,6 +223,19 @@ size_t PosixSerialPort::read(uint8_t* buffer, size_t n)
     const auto start = Clock::now();
     const auto total
         = start + m_clock.toReal(uint32_t(t.ReadTotalPerByte * n + t.ReadTotalConstant));
+    const bool ownRead = notifyingPort != this;
+    if (ownRead)
+        beginOwnRead();
+    else
+        awaitOwnReads(total);
+    struct OwnReadEnd {
+        PosixSerialPort* port;
+        ~OwnReadEnd()
+        {
+            if (port)
+                port->endOwnRead();
+        }
+    } ownReadEnd { ownRead ? this : nullptr };
     const auto interval = m_clock.toReal(t.ReadInterval);
     size_t got = 0;
     Clock::time_point lastByte;

@@ -4,6 +4,7 @@
 
 #include "SerialPort.h"
 
+#include <condition_variable>
 #include <memory>
 #include <mutex>
 
@@ -37,6 +38,11 @@ private:
     // interrupted; the poll events of fd, 0 when it is not ready.
     short waitReady(short events, std::chrono::steady_clock::time_point deadline);
     [[noreturn]] void fail(const char* what) const;
+    // A read of the link thread takes arriving bytes before the receive routine does, as a
+    // pending read does on Windows: the routine's read waits until no such read is pending.
+    void beginOwnRead();
+    void endOwnRead();
+    void awaitOwnReads(std::chrono::steady_clock::time_point deadline);
 
     const SerialConfig m_config;
     ScaledClock& m_clock;
@@ -49,4 +55,7 @@ private:
     mutable std::mutex m_timeoutsMutex;
     SerialTimeouts m_timeouts;
     std::unique_ptr<PosixReceiveNotifier> m_notifier;
+    std::mutex m_ownReadsMutex;
+    std::condition_variable m_ownReadsDone;
+    int m_ownReads = 0;
 };

@@ -1,0 +1,42 @@
+#include "CliArguments.h"
+
+#include "CliCommand.h"
+
+CliArguments::CliArguments(
+    const QStringList& arguments, const QStringList& valueOptions, const QStringList& flags)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (valueOptions.contains(argument)) {
+            if (i + 1 >= arguments.size())
+                throw CliUsageError(QStringLiteral("%1 needs a value").arg(argument));
+            m_values.insert(argument, arguments[++i]);
+        } else if (flags.contains(argument)) {
+            m_values.insert(argument, QString());
+        } else if (argument.startsWith(u'-') && argument.size() > 1) {
+            throw CliUsageError(QStringLiteral("unknown option %1").arg(argument));
+        } else {
+            m_words << argument;
+        }
+    }
+}
+
+std::optional<QString> CliArguments::value(const QString& option) const
+{
+    const auto found = m_values.constFind(option);
+    if (found == m_values.constEnd())
+        return std::nullopt;
+    return *found;
+}
+
+int CliArguments::number(const QString& option, const QString& text, int min, int max)
+{
+    bool ok = false;
+    const int value = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+        ? text.mid(2).toInt(&ok, 16)
+        : text.toInt(&ok, 10);
+    if (!ok || value < min || value > max)
+        throw CliUsageError(
+            QStringLiteral("%1 needs a number from %2 to %3").arg(option).arg(min).arg(max));
+    return value;
+}

@@ -1,0 +1,28 @@
+// A command's own arguments: options with a value (--table P), flags (--full) and words
+// (read), checked against what the command accepts.
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class CliArguments {
+public:
+    // valueOptions take the next argument ("--table", "-o"); flags stand alone. Raises
+    // CliUsageError for an unknown option or a missing value.
+    CliArguments(const QStringList& arguments, const QStringList& valueOptions,
+        const QStringList& flags = {});
+
+    bool isSet(const QString& option) const { return m_values.contains(option); }
+    std::optional<QString> value(const QString& option) const;
+    // The arguments that are no option, in order.
+    const QStringList& words() const { return m_words; }
+
+    // A whole number from min to max, decimal or with 0x; raises CliUsageError otherwise.
+    static int number(const QString& option, const QString& text, int min, int max);
+
+private:
+    QMap<QString, QString> m_values;
+    QStringList m_words;
+};

@@ -1,0 +1,86 @@
+#include "Commands.h"
+#include "cli/CliArguments.h"
+#include "cli/CliCommand.h"
+#include "link/LinkTypes.h"
+#include "link/TCommThread.h"
+#include "link/TLinkShared.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace CliCommands {
+
+namespace {
+
+    // The memory page's ranges: RAM+ROM and RAM.
+    constexpr int FullEndRow = 4095;
+    constexpr int RamEndRow = 511;
+
+    struct DumpRequest {
+        int First = 0;
+        int End = 0;
+        QString File;
+    };
+
+    DumpRequest parseDump(const QStringList& arguments)
+    {
+        const CliArguments args(arguments, { "--first", "--end", "-o" }, { "--full", "--ram" });
+        const int choices = int(args.isSet("--full")) + int(args.isSet("--ram"))
+            + int(args.isSet("--first") || args.isSet("--end"));
+        if (choices != 1 || !args.words().isEmpty() || !args.isSet("-o"))
+            throw CliUsageError(QStringLiteral("dump takes --full, --ram or --first R --end R, "
+                                               "and -o FILE"));
+        DumpRequest request;
+        request.File = QFileInfo(*args.value("-o")).absoluteFilePath();
+        if (args.isSet("--full")) {
+            request.End = FullEndRow;
+        } else if (args.isSet("--ram")) {
+            request.End = RamEndRow;
+        } else {
+            if (!args.isSet("--first") || !args.isSet("--end"))
+                throw CliUsageError(QStringLiteral("--first and --end go together"));
+            request.First = CliArguments::number("--first", *args.value("--first"), 0, 4095);
+            request.End = CliArguments::number("--end", *args.value("--end"), 0, 4095);
+        }
+        return request;
+    }
+
+    // The dump is good when the file holds the link's image as it stands now.
+    bool fileHoldsImage(const QString& path, const TCommThread& link)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray data = file.readAll();
+        if (data.size() != TLinkShared::MemorySize)
+            return false;
+        for (int a = 0; a < TLinkShared::MemorySize; ++a)
+            if (uint8_t(data[a]) != link.MemImage(uint16_t(a)))
+                return false;
+        return true;
+    }
+
+} // namespace
+
+int dump(CliContext& context)
+{
+    const DumpRequest request = parseDump(context.arguments());
+    CliSession& session = context.session();
+    TCommThread& link = session.link();
+    link.setDumpFile(request.File);
+    session.run(
+        Link::cmdDumpToFile, int32_t(uint32_t(request.First) | uint32_t(request.End) << 16));
+    if (!session.printer().lastEvent(Link::evDumpDone)) {
+        std::fprintf(stderr, "veskor-cli: the memory was not read whole\n");
+        return 1;
+    }
+    // The event says the bytes came; a save that failed has said why in the log.
+    if (!fileHoldsImage(request.File, link)) {
+        std::fprintf(stderr, "veskor-cli: %s does not hold the dump\n", qPrintable(request.File));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace CliCommands

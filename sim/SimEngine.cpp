@@ -1,0 +1,65 @@
+#include "SimEngine.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double WarmC = 90;
+constexpr double WarmUpS = 240; // time constant of the coolant's warm-up
+constexpr double IdleRpm = 800;
+constexpr double FastIdleExtraRpm = 400; // the cold engine idles this much higher
+constexpr double FlareS = 0.8; // from cranking up to the fast idle
+
+double smoothStep(double x)
+{
+    x = std::clamp(x, 0.0, 1.0);
+    return x * x * (3 - 2 * x);
+}
+
+} // namespace
+
+double SimEngine::rpm(double t) const
+{
+    constexpr double Pi = std::numbers::pi;
+    if (t < CrankingS)
+        return 200 + 40 * std::sin(2 * Pi * 4 * t);
+    const double warmth = std::exp(-(t - CrankingS) / (WarmUpS / 4));
+    const double idle = IdleRpm + FastIdleExtraRpm * warmth + 12 * std::sin(2 * Pi * 0.7 * t);
+    if (t < CrankingS + FlareS)
+        return 200 + (idle - 200) * smoothStep((t - CrankingS) / FlareS);
+    const double intoPeriod = std::fmod(t, RevPeriodS) - RevStartS;
+    if (intoPeriod >= 0 && intoPeriod < RevLengthS) {
+        const double bump = std::sin(Pi * intoPeriod / RevLengthS);
+        return idle + (RevPeakRpm - idle) * bump * bump;
+    }
+    return idle;
+}
+
+SimEngineState SimEngine::at(double t) const
+{
+    SimEngineState s;
+    t = std::max(0.0, t);
+    s.AirC = AmbientC + 5 * (1 - std::exp(-t / (2 * WarmUpS)));
+    s.SpeedKmh = 0;
+    s.Lambda = 1.0;
+    if (!m_running) {
+        s.CoolantC = AmbientC;
+        s.BatteryV = 12.4;
+        s.ThrottleV = 0.8;
+        return s;
+    }
+    s.Rpm = rpm(t);
+    s.CoolantC = AmbientC + (WarmC - AmbientC) * (1 - std::exp(-t / WarmUpS));
+    // The starter pulls the battery down; then the alternator charges it.
+    s.BatteryV = t < CrankingS ? 10.4 : 14.1 + 0.08 * std::sin(t / 3);
+    const double revs = std::clamp((s.Rpm - IdleRpm) / (RevPeakRpm - IdleRpm), 0.0, 1.0);
+    s.ThrottleV = 0.8 + 1.4 * revs;
+    s.SparkDeg = t < CrankingS ? 10 : 12 + 18 * revs;
+    s.AirflowKgH = s.Rpm * 0.012 * (1 + 2 * revs);
+    s.Lambda = 1.0 + 0.03 * std::sin(2 * std::numbers::pi * 1.1 * t);
+    s.InjectionMs = t < CrankingS ? 6.0 : 2.4 + 0.8 * revs + (WarmC - s.CoolantC) / 70;
+    s.IdleValvePct = 25 + 15 * (WarmC - s.CoolantC) / (WarmC - AmbientC);
+    return s;
+}

@@ -1,0 +1,42 @@
+// A small model of the engine behind the simulated ECU: cranking, a fast idle that settles
+// near 800 rpm as the coolant warms up from ambient, a rev now and then, the charging
+// battery, and a car standing still.
+#pragma once
+
+// What the ECU's sensors see at one moment, in engineering units.
+struct SimEngineState {
+    double Rpm = 0;
+    double CoolantC = 0;
+    double AirC = 0;
+    double BatteryV = 0;
+    double SpeedKmh = 0;
+    double SparkDeg = 0; // spark advance before top dead centre
+    double ThrottleV = 0; // throttle position sensor voltage
+    double AirflowKgH = 0; // intake air mass flow
+    double Lambda = 1; // air-fuel ratio over stoichiometric
+    double InjectionMs = 0; // injector pulse width
+    double IdleValvePct = 0; // idle air valve duty
+};
+
+class SimEngine {
+public:
+    static constexpr double AmbientC = 20;
+    static constexpr double CrankingS = 1.2; // the starter turns the engine this long
+    static constexpr double RevPeriodS = 20; // a rev starts this often
+    static constexpr double RevStartS = 10; // into each period
+    static constexpr double RevLengthS = 1.5;
+    static constexpr double RevPeakRpm = 3000;
+
+    explicit SimEngine(bool running)
+        : m_running(running)
+    {
+    }
+
+    // The state seconds after the module powered up (and, when running, the engine started).
+    SimEngineState at(double seconds) const;
+
+private:
+    double rpm(double seconds) const;
+
+    const bool m_running;
+};

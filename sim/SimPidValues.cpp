@@ -1,0 +1,68 @@
+#include "SimPidValues.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+uint16_t raw(double value)
+{
+    return uint16_t(std::clamp(std::lround(value), 0L, 0xFFFL));
+}
+
+// Temperatures travel as half the Fahrenheit reading.
+uint16_t temperature(double celsius)
+{
+    return raw((celsius * 9 / 5 + 32) / 2);
+}
+
+} // namespace
+
+namespace SimPidValues {
+
+uint16_t value(uint8_t pid, const SimEngineState& s, double seconds)
+{
+    switch (pid) {
+    case 1: // engine speed, rpm
+        return raw(s.Rpm / 4);
+    case 4: // spark advance, degrees
+    case 43:
+        return raw(s.SparkDeg / 0.25);
+    case 9: // throttle position, A/D counts of 5 V
+        return raw(s.ThrottleV / 5 * 4095);
+    case 12: // battery, volts
+        return raw(s.BatteryV * 8.6666667);
+    case 13: // lambda
+        return raw(2048 / s.Lambda);
+    case 15: // intake air, degrees Celsius
+        return temperature(s.AirC);
+    case 16: // coolant, degrees Celsius
+        return temperature(s.CoolantC);
+    case 17: // air mass flow, kg/h over 4
+    case 40:
+        return raw(s.AirflowKgH / 4 / 0.0625);
+    case 23: // idle air valve, percent
+    case 54:
+        return raw(s.IdleValvePct / 0.5);
+    case 24: // vehicle speed, km/h
+        return raw(s.SpeedKmh / (0.03125 * 1.609344));
+    case 38: // injector pulse width, microseconds
+        return raw(s.InjectionMs * 1000 / 2);
+    case 39: // throttle sensor, volts
+        return raw(s.ThrottleV / 0.0488);
+    case 42: // engine speed in steps of 16 rpm
+        return raw(s.Rpm / 16);
+    case 48: // a 5 V sensor near mid-range
+        return raw(2.5 / 0.0488);
+    case 53: // base spark, degrees
+        return raw(10 / 0.25);
+    default:
+        break;
+    }
+    // Counters and flags of the ECU that the model does not follow: a steady value of
+    // their own with a slight wander.
+    const double base = 64 + (pid * 53) % 1900;
+    return raw(base + 8 * std::sin(seconds / 4 + pid));
+}
+
+} // namespace SimPidValues

@@ -1,0 +1,84 @@
+#include "Exchanges.h"
+#include "common/Texts.h"
+#include "link/FaultCodeList.h"
+#include "link/TCommThread.h"
+
+#include <algorithm>
+
+namespace Exchanges {
+
+namespace {
+
+    constexpr uint32_t ReadWaitMs = 1000;
+    constexpr uint32_t PollMs = 100;
+    constexpr uint32_t SettleMs = 500;
+
+    // The status word ends the wait once either bit is set.
+    bool testDone(uint16_t status)
+    {
+        return (status & FaultCodeList::StatusCodesReady)
+            || (status & FaultCodeList::StatusNoResult);
+    }
+
+    // Steps 4 to 11: the slots are cleared and the ECU's answer is awaited.
+    void awaitAnswer(TCommThread& link, char letter)
+    {
+        TLinkPort& port = link.port();
+        port.close();
+        port.setEvents(true);
+        link.ClearSlots();
+        if (link.bluetoothDelay())
+            link.sleep(1000);
+        // The receive routine runs from this opening on.
+        port.open();
+        port.purge();
+        link.LogLine(Texts::text(Texts::LogPortOpen));
+
+        const uint32_t limit
+            = letter == 'D' ? uint32_t(std::max(0, link.MaxTestTime())) * 1000u : ReadWaitMs;
+        port.write(QByteArray("c") + letter + '\r');
+        const QByteArray ack = port.read(1);
+        const uint32_t t0 = link.tick();
+        if (ack.size() == 1 && ack[0] == letter) {
+            while (link.sleep(PollMs)) {
+                if (link.tick() - t0 > limit)
+                    break;
+                if (testDone(link.Slots(FaultCodeList::StatusSlot)))
+                    break;
+            }
+        }
+        // Words that come meanwhile still land in the slot table.
+        link.sleep(SettleMs);
+    }
+
+    // Steps 12 and 13, which run whatever happened: the page must never keep its
+    // "processing" panel up.
+    void finish(TCommThread& link)
+    {
+        link.postEvent(Link::evFaultTest, 1);
+        link.setLinkMode(Link::lmConnected);
+    }
+
+} // namespace
+
+void FaultTest(TCommThread& link, char letter)
+{
+    if (!link.prepareExchange())
+        return;
+    link.postEvent(Link::evFaultTest, 0);
+    link.setLinkMode(Link::lmFaultTest);
+    try {
+        awaitAnswer(link, letter);
+    } catch (...) {
+        finish(link);
+        throw;
+    }
+    finish(link);
+}
+
+void runFaultTest(TCommThread& link, const TQueuedMessage& command)
+{
+    FaultTest(link, char(command.LParam & 0xFF));
+}
+
+} // namespace Exchanges

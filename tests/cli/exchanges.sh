@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# The exchanges as a user runs them: veskor-sim on a pty link (or the built-in simulator)
+# and veskor-cli's live, faults and dump commands.
+# Usage: exchanges.sh VESKOR_SIM VESKOR_CLI CHECK
+set -u
+sim=$1 cli=$2 check=$3
+dir=$(mktemp -d)
+link="$dir/module"
+simpid=
+trap '[ -n "$simpid" ] && { kill "$simpid" 2>/dev/null; wait "$simpid" 2>/dev/null; }; rm -rf "$dir"' EXIT
+codes="$(dirname "$cli")/codes.txt"
+
+fail() { echo "FAIL: $*"; echo "--- output:"; cat "$dir/out" 2>/dev/null; exit 1; }
+
+start_sim() {
+  "$sim" --link "$link" "$@" >/dev/null &
+  simpid=$!
+  for _ in $(seq 100); do [ -L "$link" ] && return; sleep 0.05; done
+  fail "veskor-sim made no link"
+}
+
+# The four lines of a code's entry in codes.txt: mode, English, Russian, comment.
+entry() { tr -d '\r' <"$codes" | sed 's/^\xEF\xBB\xBF//' | awk -v code="$1" '
+  $0 == code { take = 4; next }
+  take > 0 && $0 != "" && $0 !~ /^;/ { print; take-- }'; }
+
+expect_code() { # expect_code CODE LANG(3=ru, 2=en): the block of the code with its texts
+  local mode desc comment
+  mode=$(entry "$1" | sed -n 1p); desc=$(entry "$1" | sed -n "$2p"); comment=$(entry "$1" | sed -n 4p)
+  grep -A3 -x "Код: $1" "$dir/out" >"$dir/block" || fail "code $1 not listed"
+  [ "$(sed -n 2p "$dir/block")" = "Режим: $mode" ] || fail "mode of $1"
+  [ "$(sed -n 3p "$dir/block")" = "Описание: $desc" ] || fail "description of $1"
+  [ "$(sed -n 4p "$dir/block")" = "Комментарий: $comment" ] || fail "comment of $1"
+}
+
+case $check in
+  live-csv)
+    "$cli" --port sim live --table P --seconds 5 --csv "$dir/out.csv" >"$dir/out" 2>&1 || fail "exit code $?"
+    rows=$(($(wc -l <"$dir/out.csv") - 1))
+    [ "$rows" -ge 30 ] || fail "only $rows rows"
+    awk -F, 'NR == 1 { for (i = 1; i <= NF; i++) if ($i == "1") c = i; if (!c) exit 1; next }
+             $c < 500 || $c > 7000 { print "engine speed " $c " in row " NR; bad = 1 }
+             END { exit bad }' "$dir/out.csv" >>"$dir/out" || fail "engine speed out of range"
+    ;;
+  live-interrupt)
+    "$cli" --port sim --time-scale 0.1 live >"$dir/out" 2>&1 &
+    clipid=$!
+    for _ in $(seq 200); do grep -q '^pid 1 ' "$dir/out" && break; sleep 0.05; done
+    grep -q '^pid 1 ' "$dir/out" || fail "no engine speed came"
+    kill -INT "$clipid"
+    wait "$clipid" || fail "exit code $? after Ctrl-C"
+    [ "$(tail -n 1 "$dir/out")" = "log Останавливаем прием данных..." ] || fail "the stream was not stopped"
+    ;;
+  faults-read)
+    start_sim --codes 112,335 --time-scale 0.1
+    "$cli" --port "$link" --time-scale 0.1 faults read >"$dir/out" 2>&1 || fail "exit code $?"
+    [ "$(grep '^Код: ' "$dir/out" | tr '\n' ' ')" = "Код: 112 Код: 335 " ] || fail "codes or their order"
+    expect_code 112 3
+    expect_code 335 3
+    "$cli" --port "$link" --time-scale 0.1 faults read --lang en >"$dir/out" 2>&1 || fail "exit code $?"
+    expect_code 112 2
+    "$cli" --port "$link" --time-scale 0.1 faults clear >"$dir/out" 2>&1 || fail "exit code $? of clear"
+    "$cli" --port "$link" --time-scale 0.1 faults read >"$dir/out" 2>&1 || fail "exit code $?"
+    ! grep -q '^Код: ' "$dir/out" || fail "codes after clearing"
+    ;;
+  faults-test)
+    start_sim --codes 112 --engine-off --self-test-time 3 --time-scale 0.1
+    "$cli" --port "$link" --time-scale 0.1 faults test >"$dir/out" 2>&1 || fail "exit code $?"
+    [ "$(grep '^Код: ' "$dir/out" | tr '\n' ' ')" = "Код: 111 Код: 112 " ] || fail "KOEO codes"
+    kill "$simpid"; wait "$simpid" 2>/dev/null
+    start_sim --codes 112 --fault no-result --time-scale 0.1
+    "$cli" --port "$link" --time-scale 0.1 faults read >"$dir/out" 2>&1 || fail "exit code $?"
+    [ "$(grep '^Код: ' "$dir/out")" = "Код: 999" ] || fail "no 999"
+    kill "$simpid"; wait "$simpid" 2>/dev/null
+    start_sim --fault silent --time-scale 0.1
+    "$cli" --port "$link" --time-scale 0.1 faults read >"$dir/out" 2>&1 && fail "success without an ECU"
+    ;;
+  dump-full)
+    start_sim --baud 0 --image-out "$dir/img.bin"
+    "$cli" --port "$link" dump --full -o "$dir/d.bin" >"$dir/out" 2>&1 || fail "exit code $?"
+    grep -qx "event evDumpDone 0" "$dir/out" || fail "no evDumpDone"
+    [ "$(stat -c %s "$dir/d.bin")" -eq 65536 ] || fail "dump is not 65,536 bytes"
+    cmp -n 65520 "$dir/d.bin" "$dir/img.bin" || fail "dump differs from the image"
+    ;;
+  dump-gap)
+    start_sim --baud 0 --fault memory-gap --time-scale 0.1
+    "$cli" --port "$link" --time-scale 0.1 dump --first 0 --end 0x10 -o "$dir/d.bin" >"$dir/out" 2>&1 && fail "success with a gap"
+    grep -qx "log Ошибка по смещению 0040!" "$dir/out" || fail "the gap is not logged"
+    [ ! -e "$dir/d.bin" ] || fail "a dump file was written"
+    ;;
+  usage)
+    for args in "faults" "faults frob" "faults read --lang de" "dump --full --ram -o x" "dump --full" \
+                "dump --first 1 -o x" "live --table X" "live --seconds 0" "live extra"; do
+      # shellcheck disable=SC2086
+      "$cli" --port sim $args >"$dir/out" 2>&1
+      rc=$?
+      [ $rc -eq 2 ] || fail "\"$args\" gave exit code $rc, not 2"
+    done
+    ;;
+esac
+echo "ok"

@@ -1,0 +1,213 @@
+#include "ExchangeTestSupport.h"
+#include "sim/SimMemory.h"
+#include "support/TempDir.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int32_t range(int first, int end)
+{
+    return int32_t(uint32_t(first) | uint32_t(end) << 16);
+}
+
+// cmdDumpRange carries its tag in the high word of wParam.
+bool readRange(LinkHarness& h, uint16_t tag, int32_t rows)
+{
+    return runWide(h, Link::cmdDumpRange, tag, rows);
+}
+
+QByteArray image(const TCommThread& link, int from, int to)
+{
+    QByteArray bytes;
+    for (int a = from; a < to; ++a)
+        bytes.append(char(link.MemImage(uint16_t(a))));
+    return bytes;
+}
+
+QByteArray simImage(int from, int to)
+{
+    return SimMemory::image().mid(from, to - from);
+}
+
+QList<int32_t> progress(const LinkRecorder& recorder)
+{
+    return recorder.eventArgs(Link::evDumpProgress);
+}
+
+QList<QString> offsetErrors(int from, int to)
+{
+    QList<QString> lines;
+    for (int a = from; a < to; ++a)
+        lines << logLine(Texts::LogOffsetError, { hexDigits(unsigned(a), 4) });
+    return lines;
+}
+
+} // namespace
+
+TEST(LinkMemoryRead, AdaptiveTablesRangeWithTag)
+{
+    ExchangeHarness h;
+    TempDir dir;
+    h.link->setDumpFile(dir.file("never.bin"));
+    // The memory page asks for the 12 rows from the car profile's address 0x0B00.
+    ASSERT_TRUE(readRange(h, 1, range(0x0B0, 0x0BC)));
+    EXPECT_EQ(h.sim->receivedLines(), commandLines({ "lD", "cI", "a0B00BC" }));
+    // No port object yet: a fresh one without a handshake.
+    EXPECT_EQ(h.recorder.Logs,
+        (QList<QString> { logLine(Texts::LogPortInit),
+            logLine(Texts::LogDumpCommand, { "0B0", "0BC" }), logLine(Texts::LogOffsetMapInit),
+            logLine(Texts::LogDataStart), logLine(Texts::LogDataCheck),
+            logLine(Texts::LogDataOk) }));
+    EXPECT_EQ(h.recorder.eventArgs(Link::evDumpDone), QList<int32_t> { 65536 });
+    EXPECT_EQ(image(*h.link, 0x0B00, 0x0BC0), simImage(0x0B00, 0x0BC0));
+    // The stored checksum of the tables lies inside the range and matches their sum.
+    EXPECT_EQ(h.link->MemImage(0x0BAC) | h.link->MemImage(0x0BAD) << 8,
+        SimMemory::adaptiveChecksum(SimMemory::image()));
+    for (int a = 0x0B00; a < 0x0BC0; ++a)
+        ASSERT_EQ(h.link->MemMarks(uint16_t(a)), 1) << a;
+    EXPECT_EQ(h.link->MemMarks(0x0AFF), 0);
+    EXPECT_FALSE(QFileInfo::exists(dir.file("never.bin")));
+    EXPECT_EQ(h.link->LinkMode(), Link::lmIdle);
+    const QList<int32_t> steps = progress(h.recorder);
+    ASSERT_FALSE(steps.isEmpty());
+    EXPECT_EQ(steps.last(), 0x0BC0);
+    // Each step names the block last announced: the last block starts at 0x0B80.
+    EXPECT_TRUE(steps.contains(0x0B80));
+}
+
+TEST(LinkMemoryRead, SavedDumpIsTheWholeImageWithEarlierReadsKept)
+{
+    ExchangeHarness h;
+    TempDir dir;
+    ASSERT_TRUE(readRange(h, 1, range(0x0B0, 0x0BC)));
+    h.link->setDumpFile(dir.file("dump.bin"));
+    ASSERT_TRUE(h.run(Link::cmdDumpToFile, range(0x010, 0x020)));
+    EXPECT_EQ(h.sim->receivedLines().last(), "a010020");
+    EXPECT_EQ(h.recorder.eventArgs(Link::evDumpDone), (QList<int32_t> { 65536, 0 }));
+    EXPECT_EQ(h.recorder.Logs.last(), logLine(Texts::LogDataSaving));
+    const QByteArray file = dir.read("dump.bin");
+    ASSERT_EQ(file.size(), 65536);
+    EXPECT_EQ(file.mid(0x100, 0x100), simImage(0x100, 0x200));
+    EXPECT_EQ(file.mid(0x0B00, 0xC0), simImage(0x0B00, 0x0BC0));
+    EXPECT_EQ(file.mid(0x0200, 0x100), QByteArray(0x100, '\0'));
+}
+
+TEST(LinkMemoryRead, FullDumpUnpaced)
+{
+    SimConfig config;
+    config.Baud = 0;
+    ExchangeHarness h(config);
+    TempDir dir;
+    h.link->setDumpFile(dir.file("full.bin"));
+    ASSERT_TRUE(h.run(Link::cmdDumpToFile, range(0, 4095)));
+    EXPECT_EQ(h.sim->receivedLines().last(), "a000FFF");
+    ASSERT_EQ(h.recorder.eventArgs(Link::evDumpDone), QList<int32_t> { 0 });
+    EXPECT_EQ(progress(h.recorder).last(), 65520);
+    EXPECT_EQ(dir.read("full.bin"), SimMemory::image());
+}
+
+TEST(LinkMemoryRead, MissingBlockIsReportedByteByByte)
+{
+    ExchangeHarness h(simWith({ SimFault::MemoryGap }));
+    TempDir dir;
+    h.link->setDumpFile(dir.file("gap.bin"));
+    ASSERT_TRUE(h.run(Link::cmdDumpToFile, range(0x0A0, 0x0AC)));
+    const QList<QString> expected = QList<QString> { logLine(Texts::LogDataCheck) }
+        + offsetErrors(0x0A40, 0x0A80) + QList<QString> { logLine(Texts::LogDataErrors) };
+    EXPECT_EQ(h.recorder.Logs.mid(h.recorder.Logs.indexOf(logLine(Texts::LogDataCheck))), expected);
+    EXPECT_TRUE(h.recorder.eventArgs(Link::evDumpDone).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dir.file("gap.bin")));
+    EXPECT_EQ(image(*h.link, 0x0A80, 0x0AC0), simImage(0x0A80, 0x0AC0));
+    EXPECT_EQ(h.link->LinkMode(), Link::lmIdle);
+}
+
+TEST(LinkMemoryRead, StreamThatNeverStartsMissesEveryByte)
+{
+    SimConfig config = simWith({ SimFault::StreamStops });
+    config.StreamStopMs = 0;
+    ExchangeHarness h(config);
+    ASSERT_TRUE(readRange(h, 1, range(0x0A0, 0x0A2)));
+    const QList<QString> errors = offsetErrors(0x0A00, 0x0A20);
+    EXPECT_EQ(h.recorder.Logs.mid(h.recorder.Logs.size() - 33, 32), errors);
+    EXPECT_EQ(h.recorder.Logs.last(), logLine(Texts::LogDataErrors));
+    EXPECT_TRUE(h.recorder.eventArgs(Link::evDumpDone).isEmpty());
+}
+
+TEST(LinkMemoryRead, UnacknowledgedSetUpEndsWithTheClosingStep)
+{
+    struct Case {
+        SimFault fault;
+        QList<QByteArray> lines;
+        const char* lastLog;
+    };
+    for (const Case& c :
+        { Case { SimFault::TableRefused, commandLines({ "lD" }), Texts::LogDumpCommand },
+            Case { SimFault::NoAck, commandLines({ "lD", "cI" }), Texts::LogOffsetMapInit } }) {
+        ExchangeHarness h(simWith({ c.fault }));
+        TempDir dir;
+        h.link->setDumpFile(dir.file("none.bin"));
+        ASSERT_TRUE(h.run(Link::cmdConnect, 1));
+        h.recorder.clear();
+        ASSERT_TRUE(h.run(Link::cmdDumpToFile, range(0, 4)));
+        EXPECT_EQ(h.sim->receivedLines().mid(4), c.lines);
+        EXPECT_TRUE(h.recorder.Logs.last().startsWith(QString(Texts::text(c.lastLog)).left(10)));
+        EXPECT_TRUE(h.recorder.Events.isEmpty())
+            << h.recorder.eventNames().join(", ").toStdString();
+        EXPECT_EQ(h.link->LinkMode(), Link::lmIdle);
+        EXPECT_FALSE(QFileInfo::exists(dir.file("none.bin")));
+        // The port was closed: the next exchange begins with a handshake.
+        ASSERT_TRUE(h.run(Link::cmdFaultTest, 'B'));
+        EXPECT_EQ(h.sim->receivedLines().count("v"), 2);
+    }
+}
+
+TEST(LinkMemoryRead, EmptyRangeChecksNothingAndSaves)
+{
+    ExchangeHarness h;
+    TempDir dir;
+    h.link->setDumpFile(dir.file("empty.bin"));
+    ASSERT_TRUE(h.run(Link::cmdDumpToFile, range(5, 5)));
+    EXPECT_EQ(h.sim->receivedLines().last(), "a005005");
+    EXPECT_EQ(h.recorder.eventArgs(Link::evDumpDone), QList<int32_t> { 0 });
+    EXPECT_EQ(dir.read("empty.bin"), QByteArray(65536, '\0'));
+}
+
+TEST(LinkMemoryRead, FailedSaveLeavesNoFileAndSaysWhy)
+{
+    ExchangeHarness h;
+    TempDir dir;
+    const QString target = dir.file("missing-folder/dump.bin");
+    h.link->setDumpFile(target);
+    ASSERT_TRUE(h.run(Link::cmdDumpToFile, range(0, 4)));
+    ASSERT_GE(h.recorder.Logs.size(), 2);
+    EXPECT_EQ(h.recorder.Logs[h.recorder.Logs.size() - 2], logLine(Texts::LogDataSaving));
+    EXPECT_TRUE(h.recorder.Logs.last().startsWith(
+        Texts::text(Texts::LogDumpSaveError).arg(target, QString())));
+    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_EQ(h.link->LinkMode(), Link::lmIdle);
+    // A file that exists is replaced whole or not at all.
+    dir.write("old.bin", "old");
+    h.link->setDumpFile(dir.file("old.bin"));
+    ASSERT_TRUE(h.run(Link::cmdDumpToFile, range(0, 4)));
+    EXPECT_EQ(dir.read("old.bin").size(), 65536);
+}
+
+TEST(LinkMemoryRead, RowsBeyondThreeDigitsAreTheLastRow)
+{
+    ExchangeHarness h;
+    ASSERT_TRUE(readRange(h, 2, range(0xFFFF, 0xFFFF)));
+    EXPECT_EQ(h.sim->receivedLines().last(), "aFFFFFF");
+    EXPECT_EQ(h.recorder.eventArgs(Link::evDumpDone), QList<int32_t> { 2 << 16 });
+}
+
+TEST(LinkMemoryRead, RealSpeedAdaptiveTables)
+{
+    ExchangeHarness h({}, 1.0);
+    ASSERT_TRUE(readRange(h, 1, range(0x0B0, 0x0BC)));
+    EXPECT_EQ(h.recorder.eventArgs(Link::evDumpDone), QList<int32_t> { 65536 });
+    EXPECT_EQ(image(*h.link, 0x0B00, 0x0BC0), simImage(0x0B00, 0x0BC0));
+}

@@ -1,0 +1,108 @@
+#include "sim/SimConfig.h"
+#include "sim/SimEngine.h"
+#include "sim/SimMemory.h"
+#include "sim/SimPidValues.h"
+#include "store/TFordData.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// What the program reads for the PID from the value the simulated ECU sends.
+float reading(uint8_t pid, const SimEngineState& state)
+{
+    return TFordData::ConvertValue(pid, SimPidValues::value(pid, state, 0));
+}
+
+} // namespace
+
+TEST(SimEngine, CranksThenIdlesAndRevsNowAndThen)
+{
+    const SimEngine engine(true);
+    EXPECT_LT(engine.at(0.5).Rpm, 300);
+    EXPECT_LT(engine.at(0.5).BatteryV, 11);
+    // Cold, it idles fast; warm, near 800 rpm.
+    EXPECT_GT(engine.at(3).Rpm, 1000);
+    EXPECT_NEAR(engine.at(600 + 2).Rpm, 800, 30);
+    for (double t = 2; t < 120; t += 0.25) {
+        const SimEngineState s = engine.at(t);
+        ASSERT_GT(s.Rpm, 700) << t;
+        ASSERT_LT(s.Rpm, 3100) << t;
+        ASSERT_NEAR(s.BatteryV, 14, 0.3) << t;
+        ASSERT_EQ(s.SpeedKmh, 0) << t;
+    }
+    const double revPeak
+        = SimEngine::RevPeriodS * 3 + SimEngine::RevStartS + SimEngine::RevLengthS / 2;
+    EXPECT_NEAR(engine.at(revPeak).Rpm, SimEngine::RevPeakRpm, 50);
+}
+
+TEST(SimEngine, CoolantWarmsUpFromAmbient)
+{
+    const SimEngine engine(true);
+    EXPECT_NEAR(engine.at(0).CoolantC, SimEngine::AmbientC, 0.1);
+    EXPECT_GT(engine.at(300).CoolantC, 60);
+    EXPECT_NEAR(engine.at(3000).CoolantC, 90, 1);
+    const SimEngine off(false);
+    EXPECT_EQ(off.at(300).Rpm, 0);
+    EXPECT_EQ(off.at(300).CoolantC, SimEngine::AmbientC);
+}
+
+TEST(SimPidValues, TheProgramReadsTheEngineInEachPidsUnits)
+{
+    const SimEngineState s = SimEngine(true).at(120);
+    EXPECT_NEAR(reading(1, s), s.Rpm, 4);
+    EXPECT_NEAR(reading(12, s), s.BatteryV, 0.1);
+    EXPECT_NEAR(reading(13, s), s.Lambda, 0.01);
+    EXPECT_NEAR(reading(15, s), s.AirC, 1.2);
+    EXPECT_NEAR(reading(16, s), s.CoolantC, 1.2);
+    EXPECT_NEAR(reading(4, s), s.SparkDeg, 0.25);
+    EXPECT_EQ(reading(24, s), 0);
+    // Every value of both tables fits the 12 bits and lies within the display limits
+    // where the store has some.
+    TFordData store;
+    for (char table : { 'P', 'T' }) {
+        store.SelectTable(table);
+        for (int i = 0; i < 64; ++i) {
+            const uint8_t pid = store.PidMap(i);
+            const uint16_t value = SimPidValues::value(pid, s, 120);
+            ASSERT_LE(value, 0x0FFF) << int(pid);
+            const TPidLimits& limits = store.PidLimits(pid);
+            if (limits.ScaleMax > limits.ScaleMin) {
+                const float shown = TFordData::ConvertValue(pid, value);
+                EXPECT_GE(shown, limits.ScaleMin) << int(pid);
+                EXPECT_LE(shown, limits.ScaleMax) << int(pid);
+            }
+        }
+    }
+}
+
+TEST(SimMemory, AdaptiveTablesCarryTheirChecksum)
+{
+    const QByteArray& image = SimMemory::image();
+    ASSERT_EQ(image.size(), 65536);
+    int sum = 0;
+    for (int i = 0; i < SimMemory::AdaptiveSize; ++i) {
+        const uint8_t byte = uint8_t(image[SimMemory::AdaptiveAddress + i]);
+        sum += byte;
+        // Corrections stay near 1.0 (the byte 128).
+        ASSERT_GT(byte, 90) << i;
+        ASSERT_LT(byte, 166) << i;
+    }
+    const int stored = uint8_t(image[SimMemory::AdaptiveChecksumAddress])
+        | uint8_t(image[SimMemory::AdaptiveChecksumAddress + 1]) << 8;
+    EXPECT_EQ(stored, sum);
+    EXPECT_EQ(
+        SimMemory::AdaptiveChecksumAddress, SimMemory::AdaptiveAddress + SimMemory::AdaptiveSize);
+    // ROM is not blank.
+    EXPECT_NE(image.mid(0x8000, 64), QByteArray(64, '\0'));
+}
+
+TEST(SimConfig, FaultCodeListsAreDecimalCodes)
+{
+    EXPECT_EQ(SimConfig::parseCodes("112,335"), (QList<int> { 112, 335 }));
+    EXPECT_EQ(SimConfig::parseCodes(" 112 , 999 "), (QList<int> { 112, 999 }));
+    EXPECT_EQ(SimConfig::parseCodes(""), QList<int> {});
+    EXPECT_FALSE(SimConfig::parseCodes("112,1000").has_value());
+    EXPECT_FALSE(SimConfig::parseCodes("0").has_value());
+    EXPECT_FALSE(SimConfig::parseCodes("11a").has_value());
+}

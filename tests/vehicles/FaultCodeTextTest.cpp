@@ -1,0 +1,39 @@
+#include "vehicles/FaultCodeText.h"
+
+#include <gtest/gtest.h>
+
+TEST(FaultCodeText, EntryWithItsDictionaryTextsAsThePageCopiesIt)
+{
+    FaultCodeDictionary codes;
+    codes.parse({ "112", "KOEO", "Air temperature low", "Температура воздуха", "Проверьте %s" });
+    EXPECT_EQ(faultCodeText("112", codes, false),
+        QString::fromUtf8("Код: 112\r\nРежим: KOEO\r\nОписание: Температура воздуха\r\n"
+                          "Комментарий: Проверьте %s\r\n\r\n"));
+    EXPECT_TRUE(faultCodeText("112", codes, true).contains("Описание: Air temperature low\r\n"));
+    // A code the file leaves out prints with empty texts.
+    EXPECT_EQ(faultCodeText("335", codes, false),
+        QString::fromUtf8("Код: 335\r\nРежим: \r\nОписание: \r\nКомментарий: \r\n\r\n"));
+}
+
+TEST(FaultCodeText, EntriesThatAreNoDecimalNumberStandForCode1)
+{
+    EXPECT_EQ(faultCodeNumber("112"), 112);
+    EXPECT_EQ(faultCodeNumber("999"), 999);
+    EXPECT_EQ(faultCodeNumber("0A3"), 1);
+    FaultCodeDictionary codes;
+    codes.parse({ "1", "mode of 1" });
+    // The entry is shown as listed; the texts are code 1's.
+    EXPECT_TRUE(faultCodeText("0A3", codes, false)
+                    .startsWith(QString::fromUtf8("Код: 0A3\r\nРежим: mode of 1\r\n")));
+}
+
+TEST(FaultCodeText, ShippedDictionaryDescribesTheSimulatorsCodes)
+{
+    FaultCodeDictionary codes;
+    codes.load(QStringLiteral(VESKOR_DATA_SOURCE_DIR "/codes.txt"));
+    for (int code : { 111, 112, 335 }) {
+        EXPECT_FALSE(codes[code].Mode.isEmpty()) << code;
+        EXPECT_FALSE(codes[code].DescEn.isEmpty()) << code;
+        EXPECT_FALSE(codes[code].DescRu.isEmpty()) << code;
+    }
+}
