@@ -16,6 +16,10 @@ struct SimEngineState {
     double Lambda = 1; // air-fuel ratio over stoichiometric
     double InjectionMs = 0; // injector pulse width
     double IdleValvePct = 0; // idle air valve duty
+    double IdleTargetRpm = 0; // the idle speed the ECU aims at
+    // What the ECU is doing: 0 cranking (or stopped), 1 warm-up, 2 idle, 3 part load.
+    int Mode = 0;
+    bool ClosedLoop = false; // lambda control on the oxygen sensor
 };
 
 class SimEngine {

@@ -5,6 +5,9 @@
 
 namespace {
 
+// The coolant temperature from which the status word reports a warm engine.
+constexpr double WarmEnoughC = 70;
+
 uint16_t raw(double value)
 {
     return uint16_t(std::clamp(std::lround(value), 0L, 0xFFFL));
@@ -34,12 +37,13 @@ uint16_t value(uint8_t pid, const SimEngineState& s, double seconds)
         return raw(s.BatteryV * 8.6666667);
     case 13: // lambda
         return raw(2048 / s.Lambda);
-    case 15: // intake air, degrees Celsius
-        return temperature(s.AirC);
-    case 16: // coolant, degrees Celsius
+    case 15: // coolant, degrees Celsius
         return temperature(s.CoolantC);
-    case 17: // air mass flow, kg/h over 4
-    case 40:
+    case 16: // intake air, degrees Celsius
+        return temperature(s.AirC);
+    case 17: // injector pulse width, milliseconds
+        return raw(s.InjectionMs / 0.0625);
+    case 40: // intake air mass flow, kg/h over 4
         return raw(s.AirflowKgH / 4 / 0.0625);
     case 23: // idle air valve, percent
     case 54:
@@ -50,8 +54,20 @@ uint16_t value(uint8_t pid, const SimEngineState& s, double seconds)
         return raw(s.InjectionMs * 1000 / 2);
     case 39: // throttle sensor, volts
         return raw(s.ThrottleV / 0.0488);
-    case 42: // engine speed in steps of 16 rpm
-        return raw(s.Rpm / 16);
+    case 42: // idle speed target, steps of 16 rpm
+        return raw(s.IdleTargetRpm / 16);
+    case 45: // status word: running, idle, warm, closed loop, revving
+        return raw((s.Rpm > 400 ? 0x01 : 0) | (s.ThrottleV < 1.0 ? 0x02 : 0)
+            | (s.CoolantC >= WarmEnoughC ? 0x04 : 0) | (s.ClosedLoop ? 0x08 : 0)
+            | (s.Rpm > 2000 ? 0x10 : 0));
+    case 46: // status word: configuration bits that never change
+        return 0x005;
+    case 47: // status word: no warnings
+        return 0;
+    case 55: // operating mode: cranking, warm-up, idle, part load
+        return uint16_t(s.Mode);
+    case 56: // lambda control: open or closed loop
+        return s.ClosedLoop ? 1 : 0;
     case 48: // a 5 V sensor near mid-range
         return raw(2.5 / 0.0488);
     case 53: // base spark, degrees

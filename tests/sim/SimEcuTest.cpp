@@ -53,8 +53,10 @@ TEST(SimPidValues, TheProgramReadsTheEngineInEachPidsUnits)
     EXPECT_NEAR(reading(1, s), s.Rpm, 4);
     EXPECT_NEAR(reading(12, s), s.BatteryV, 0.1);
     EXPECT_NEAR(reading(13, s), s.Lambda, 0.01);
-    EXPECT_NEAR(reading(15, s), s.AirC, 1.2);
-    EXPECT_NEAR(reading(16, s), s.CoolantC, 1.2);
+    EXPECT_NEAR(reading(15, s), s.CoolantC, 1.2);
+    EXPECT_NEAR(reading(16, s), s.AirC, 1.2);
+    EXPECT_NEAR(reading(17, s), s.InjectionMs, 0.0625);
+    EXPECT_NEAR(reading(42, s), s.IdleTargetRpm, 16);
     EXPECT_NEAR(reading(4, s), s.SparkDeg, 0.25);
     EXPECT_EQ(reading(24, s), 0);
     // Every value of both tables fits the 12 bits and lies within the display limits
@@ -74,6 +76,22 @@ TEST(SimPidValues, TheProgramReadsTheEngineInEachPidsUnits)
             }
         }
     }
+}
+
+TEST(SimPidValues, StatusWordsAndModesFollowTheEngine)
+{
+    const SimEngine engine(true);
+    const SimEngineState cranking = engine.at(0.5);
+    const SimEngineState cold = engine.at(5);
+    const SimEngineState warm = engine.at(3000);
+    EXPECT_EQ(reading(55, cranking), 0);
+    EXPECT_EQ(reading(55, cold), 1);
+    EXPECT_EQ(reading(55, warm), 2);
+    EXPECT_EQ(reading(55, engine.at(3000 - 3000 % 20 + 10.75)), 3); // in the middle of a rev
+    EXPECT_EQ(reading(56, cold), 0);
+    EXPECT_EQ(reading(56, warm), 1);
+    EXPECT_EQ(int(reading(45, cold)) & 0x0F, 0x03); // running, idle
+    EXPECT_EQ(int(reading(45, warm)) & 0x0F, 0x0F); // and warm, closed loop
 }
 
 TEST(SimMemory, AdaptiveTablesCarryTheirChecksum)
