@@ -2,6 +2,7 @@
 
 #include "AnsiCodec.h"
 #include "AtomicFile.h"
+#include "IntegerText.h"
 
 #include <QFile>
 
@@ -166,7 +167,7 @@ int IniFile::readInteger(const QString& section, const QString& key, int default
     const auto raw = readRaw(section, key);
     if (!raw)
         return defaultValue;
-    return parseIniInteger(stripQuotes(*raw)).value_or(defaultValue);
+    return parseInteger(stripQuotes(*raw)).value_or(defaultValue);
 }
 
 bool IniFile::readBool(const QString& section, const QString& key, bool defaultValue) const
@@ -200,34 +201,4 @@ void IniFile::writeBool(const QString& section, const QString& key, bool value)
 void IniFile::eraseSection(const QString& section)
 {
     d->ini.Delete(key8(section).c_str(), nullptr, true);
-}
-
-std::optional<int> parseIniInteger(const QByteArray& raw)
-{
-    QByteArray text = raw.trimmed();
-    bool negative = false;
-    if (text.startsWith('-') || text.startsWith('+')) {
-        negative = text.startsWith('-');
-        text = text.mid(1);
-    }
-    int base = 10;
-    if (text.startsWith('$')) {
-        base = 16;
-        text = text.mid(1);
-    } else if (text.startsWith("0x") || text.startsWith("0X")) {
-        base = 16;
-        text = text.mid(2);
-    }
-    if (text.isEmpty() || text.startsWith('-') || text.startsWith('+'))
-        return std::nullopt;
-    bool ok = false;
-    const qlonglong value = text.toLongLong(&ok, base);
-    if (!ok)
-        return std::nullopt;
-    // Hexadecimal may spell the full 32-bit pattern ($FFFFFFFF is -1); decimal may not.
-    const qlonglong limit = base == 16 ? 0xFFFFFFFFLL : 0x7FFFFFFFLL + (negative ? 1 : 0);
-    if (value > limit)
-        return std::nullopt;
-    const qlonglong signedValue = negative ? -value : value;
-    return static_cast<int>(static_cast<int32_t>(static_cast<uint32_t>(signedValue)));
 }

@@ -55,7 +55,3 @@ private:
     struct Impl;
     std::unique_ptr<Impl> d;
 };
-
-// Parses a whole number the way the INI access does: decimal, "$hex" or "0xhex",
-// optionally signed. Returns nothing for text that is not such a number or overflows.
-std::optional<int> parseIniInteger(const QByteArray& text);

@@ -1,7 +1,7 @@
 // Colour identifiers, text forms and resolution of system colours through the palette.
 #include "common/TColor.h"
 
-#include "common/IniFile.h"
+#include "common/IntegerText.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -113,7 +113,7 @@ std::optional<TColor> TColor::fromText(const QString& text)
     for (const ColorName& entry : colorNames)
         if (text.compare(QLatin1String(entry.name), Qt::CaseInsensitive) == 0)
             return entry.color;
-    if (const std::optional<int> number = parseIniInteger(text.toLatin1()))
+    if (const std::optional<int> number = parseInteger(text.toLatin1()))
         return TColor(*number);
     return std::nullopt;
 }

@@ -56,3 +56,14 @@ QStringList readTextFile(const QString& path)
         throw VeskorError(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
     return decodeTextLines(file.readAll());
 }
+
+QString trimBlanks(const QString& line)
+{
+    qsizetype begin = 0;
+    qsizetype end = line.size();
+    while (begin < end && line.at(begin).unicode() <= 0x20)
+        ++begin;
+    while (end > begin && line.at(end - 1).unicode() <= 0x20)
+        --end;
+    return line.mid(begin, end - begin);
+}

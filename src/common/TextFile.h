@@ -10,5 +10,8 @@
 // a terminator at the very end adds no empty line; a NUL character ends the text.
 QStringList decodeTextLines(const QByteArray& bytes);
 
+// The line without the characters at or below U+0020 at both ends (other Unicode spaces stay).
+QString trimBlanks(const QString& line);
+
 // Reads a file by the rule above. Throws VeskorError when it cannot be read.
 QStringList readTextFile(const QString& path);

@@ -3,6 +3,7 @@
 #include "LinkMessage.h"
 #include "TLinkSettings.h"
 #include "TTestSignal.h"
+#include "common/Placeholders.h"
 #include "common/Texts.h"
 #include "exchanges/CommandTable.h"
 #include "exchanges/Exchanges.h"
@@ -154,9 +155,7 @@ void TCommThread::logPortError(const std::exception& error)
 {
     const auto* own = dynamic_cast<const VeskorError*>(&error);
     const QString message = own ? own->message() : QString::fromUtf8(error.what());
-    QString line = Texts::text(Texts::LogPortInitError);
-    line.replace(QLatin1String("%s"), message);
-    LogLine(line);
+    LogLine(fillPlaceholders(Texts::text(Texts::LogPortInitError), { message }));
 }
 
 void TCommThread::toggleTestSignal()

@@ -2,7 +2,7 @@
 #include "profiles/PropertyAssignment.h"
 
 #include "common/CommaText.h"
-#include "common/IniFile.h"
+#include "common/IntegerText.h"
 #include "common/TColor.h"
 #include "common/Texts.h"
 #include "profiles/DefinitionErrors.h"
@@ -101,7 +101,7 @@ Converted toColor(const QString& value)
 
 Converted toInteger(const QMetaProperty& property, const QString& value)
 {
-    const std::optional<int> number = parseIniInteger(value.toLatin1());
+    const std::optional<int> number = parseInteger(value.toLatin1());
     if (!number || value.contains(QChar(0)))
         return failed(Texts::text(Texts::DefinitionNotInteger));
     // Stored in the property's own width: higher bits are dropped.

@@ -1,28 +1,13 @@
 #include "FaultCodes.h"
 
 #include "common/Errors.h"
-#include "common/IniFile.h"
+#include "common/IntegerText.h"
+#include "common/Placeholders.h"
 #include "common/ProgramDir.h"
 #include "common/TextFile.h"
 #include "common/Texts.h"
 
 #include <QFileInfo>
-
-namespace {
-
-// Blanks are every character at or below U+0020, as the file's authors' tools saw them.
-QString trimmed(const QString& line)
-{
-    qsizetype begin = 0;
-    qsizetype end = line.size();
-    while (begin < end && line.at(begin).unicode() <= 0x20)
-        ++begin;
-    while (end > begin && line.at(end - 1).unicode() <= 0x20)
-        --end;
-    return line.mid(begin, end - begin);
-}
-
-} // namespace
 
 const TFaultCode& FaultCodeDictionary::operator[](int code) const
 {
@@ -40,10 +25,10 @@ void FaultCodeDictionary::parse(const QStringList& lines)
     int code = 0;
     int field = 10; // past the last field: text lines are skipped until a number line
     for (const QString& raw : lines) {
-        const QString line = trimmed(raw);
+        const QString line = trimBlanks(raw);
         if (line.isEmpty() || line.startsWith(u';'))
             continue;
-        const auto number = parseIniInteger(line.toUtf8());
+        const auto number = parseInteger(line);
         if (number && *number < 1000) {
             code = *number;
             field = 0;
@@ -71,7 +56,7 @@ void FaultCodeDictionary::load(const QString& path)
     try {
         lines = readTextFile(path);
     } catch (const VeskorError& error) {
-        throw VeskorError(Texts::text(Texts::FaultCodesReadError).replace("%s", error.message()));
+        throw VeskorError(fillPlaceholders(Texts::text(Texts::FaultCodesReadError), { error.message() }));
     }
     parse(lines);
 }

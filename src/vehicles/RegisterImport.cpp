@@ -1,27 +1,15 @@
 #include "RegisterImport.h"
 
-#include "common/IniFile.h"
+#include "common/IntegerText.h"
 #include "common/TextFile.h"
 
 #include <QFileInfo>
 
 namespace {
 
-// Lines lose characters at or below U+0020 at both ends (not other Unicode spaces).
-QString trimBlanks(const QString& line)
-{
-    qsizetype start = 0;
-    qsizetype end = line.size();
-    while (start < end && line[start].unicode() <= 0x20)
-        ++start;
-    while (end > start && line[end - 1].unicode() <= 0x20)
-        --end;
-    return line.mid(start, end - start);
-}
-
 std::optional<int> wholeNumber(const QString& text)
 {
-    return parseIniInteger(text.toUtf8());
+    return parseInteger(text);
 }
 
 // The text lines of a vehicle, in order: the name, then the six display texts; the
