@@ -35,7 +35,7 @@ void CliPrinter::customEvent(QEvent* event)
     }
     if (event->type() == QEvent::Type(Link::WM_LINK_SLOT)) {
         const auto* slot = static_cast<TLinkMessage*>(event);
-        if (slot->LParam == 1 && m_slotListener)
+        if (Link::slotHasWord(slot->LParam) && m_slotListener)
             m_slotListener(uint8_t(slot->WParam));
         return;
     }

@@ -21,7 +21,7 @@ public:
     // The event loop ends when this command is done.
     void awaitCommand(uint8_t code) { m_awaited = code; }
 
-    // Called for every valid word the link signals (WM_LINK_SLOT with lParam 1).
+    // Called for every valid word the link signals (WM_LINK_SLOT carrying the word).
     void setSlotListener(std::function<void(uint8_t slot)> listener)
     {
         m_slotListener = std::move(listener);

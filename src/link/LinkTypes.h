@@ -18,6 +18,13 @@ enum Message : int {
     WM_CHECK_REGISTER = 1283,
 };
 
+// WM_LINK_SLOT's lParam for a word that passed its check: bit 16 set and the word in the
+// low 16 bits, so that a reader never has to look at the slot table, which may already
+// hold a later word or a rejected one. (0, 0) is the clearing of the slots.
+constexpr int32_t slotLParam(uint16_t word) { return int32_t(0x10000u | word); }
+constexpr bool slotHasWord(int32_t lParam) { return (lParam & 0x10000) != 0; }
+constexpr uint16_t slotWord(int32_t lParam) { return uint16_t(lParam & 0xFFFF); }
+
 // Command codes of WM_LINK_COMMAND (low byte of wParam).
 enum Command : uint8_t {
     cmdConnect = 0,

@@ -69,7 +69,7 @@ void TRxDecoder::processWord(uint8_t slot, uint16_t word)
     if (!m_feedTick)
         m_feedTick = m_clock.tickMs();
     m_shared.LastWordTick.store(*m_feedTick, Relaxed);
-    m_poster.postSlot(slot, 1);
+    m_poster.postSlot(slot, Link::slotLParam(word));
     switch (m_shared.linkMode()) {
     case Link::lmLiveData: {
         const int position = slot & 0x0F;

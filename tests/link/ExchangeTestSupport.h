@@ -50,7 +50,7 @@ inline bool waitForSlot(LinkHarness& h, uint8_t slot)
 {
     return h.recorder.waitFor([&] {
         for (const RecordedMessage& m : h.recorder.SlotPosts)
-            if (m.WParam == slot && m.LParam == 1)
+            if (m.WParam == slot && Link::slotHasWord(m.LParam))
                 return true;
         return false;
     });
@@ -76,6 +76,6 @@ inline int validWords(const LinkRecorder& recorder)
 {
     int count = 0;
     for (const RecordedMessage& m : recorder.SlotPosts)
-        count += m.LParam == 1;
+        count += Link::slotHasWord(m.LParam);
     return count;
 }
