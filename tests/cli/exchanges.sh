@@ -88,14 +88,104 @@ case $check in
     grep -qx "log Ошибка по смещению 0040!" "$dir/out" || fail "the gap is not logged"
     [ ! -e "$dir/d.bin" ] || fail "a dump file was written"
     ;;
+  live-killed)
+    # kill -9 after some seconds of capture: the file keeps its header and every row up to
+    # the last second before the kill.
+    "$cli" --port sim --time-scale 0.1 live --csv "$dir/out.csv" >"$dir/out" 2>&1 &
+    clipid=$!
+    for _ in $(seq 200); do grep -q '^log Начало приёма данных' "$dir/out" && break; sleep 0.05; done
+    started=$(date +%s%N)
+    sleep "${CAPTURE_SECONDS:-4}"
+    kill -9 "$clipid"
+    killed=$(date +%s%N)
+    wait "$clipid" 2>/dev/null
+    [ "$(head -n 1 "$dir/out.csv" | cut -d, -f1-3)" = "time_ms,1,17" ] || fail "no header"
+    last=$(tail -n 1 "$dir/out.csv" | cut -d, -f1)
+    streamed=$(((killed - started) / 1000000))
+    rows=$(($(wc -l <"$dir/out.csv") - 1))
+    echo "captured ${streamed} ms, last row at ${last} ms, ${rows} rows" >>"$dir/out"
+    [ "$last" -ge $((streamed - 1000)) ] || fail "rows of more than the last second lost"
+    # Whole rows only, their times in order.
+    awk -F, -v n="$(head -n 1 "$dir/out.csv" | awk -F, '{ print NF }')" '
+      NR > 1 && (NF != n || $1 + 0 < t) { print "row " NR " broken"; bad = 1 } NR > 1 { t = $1 + 0 }
+      END { exit bad }' "$dir/out.csv" >>"$dir/out" || fail "a broken row"
+    ;;
+  live-sim-killed)
+    # The module gone mid-capture: exit 1 within the silence limit (5 s times 0.1) and the
+    # stream's stop, one sentence on stderr, the rows kept.
+    start_sim --time-scale 0.1
+    "$cli" --port "$link" --time-scale 0.1 live --csv "$dir/out.csv" >"$dir/out" 2>"$dir/err" &
+    clipid=$!
+    for _ in $(seq 200); do [ "$(wc -l <"$dir/out.csv" 2>/dev/null || echo 0)" -gt 20 ] && break; sleep 0.05; done
+    kill -9 "$simpid"; wait "$simpid" 2>/dev/null; simpid=
+    killed=$(date +%s%N)
+    wait "$clipid"; rc=$?
+    took=$((($(date +%s%N) - killed) / 1000000))
+    cat "$dir/err" >>"$dir/out"
+    echo "exit $rc after $took ms" >>"$dir/out"
+    [ $rc -eq 1 ] || fail "exit code $rc"
+    [ "$took" -le 2500 ] || fail "took $took ms"
+    [ "$(wc -l <"$dir/err")" -eq 1 ] || fail "not one sentence on stderr"
+    grep -q "^veskor-cli: no valid word came from $link for 0.5 s" "$dir/err" || fail "the sentence"
+    [ "$(wc -l <"$dir/out.csv")" -gt 20 ] || fail "rows lost"
+    ;;
+  lookup)
+    "$cli" lookup 4baa >"$dir/out" 2>&1 || fail "a known code gave exit code $?"
+    grep -q "^Модель: ." "$dir/out" || fail "no record"
+    "$cli" lookup 0001 >"$dir/out" 2>&1; rc=$?
+    [ $rc -eq 1 ] || fail "an unknown code gave exit code $rc"
+    [ "$(cat "$dir/out")" = "нет данных" ] || fail "an unknown code is not told"
+    ;;
   usage)
-    for args in "faults" "faults frob" "faults read --lang de" "dump --full --ram -o x" "dump --full" \
-                "dump --first 1 -o x" "live --table X" "live --seconds 0" "live extra"; do
+    # Each bad argument: exit 2, the reason on stderr, the adapter untouched.
+    while IFS='|' read -r args reason; do
       # shellcheck disable=SC2086
-      "$cli" --port sim $args >"$dir/out" 2>&1
+      "$cli" --port sim $args >"$dir/out" 2>"$dir/err"
       rc=$?
       [ $rc -eq 2 ] || fail "\"$args\" gave exit code $rc, not 2"
-    done
+      grep -qF -- "$reason" "$dir/err" || fail "\"$args\": no reason \"$reason\" in: $(cat "$dir/err")"
+      ! grep -q '^log ' "$dir/out" || fail "\"$args\" used the adapter"
+    done <<CASES
+faults|faults takes read
+faults frob|faults takes read
+faults read --lang de|--lang is ru or en
+faults read --lang|--lang needs a value
+faults read --colour red|unknown option --colour
+dump --full --ram -o x|dump takes
+dump --full|dump takes
+dump --first 1 -o x|--first and --end go together
+dump --first 10 --end 5 -o x|--end (excluded) must lie above --first
+dump --full -o $dir|is a folder
+dump --full -o $dir/none/d.bin|which is no folder
+live --table X|--table is P or T
+live --seconds 0|--seconds needs a number
+live extra|live takes only
+live --csv|--csv needs a value
+live --csv $dir/none/x.csv|cannot write
+options|options takes
+options write|needs --ecu-speed or --format
+options write --ecu-speed 4|--ecu-speed needs a number from 0 to 3
+options write --speed 2|--ecu-speed
+lookup|lookup takes one
+lookup 12345|no calibration code
+lookup XYZ|no calibration code
+lookup 0|no calibration code
+CASES
+    # Options of veskor-cli itself.
+    while IFS='|' read -r args reason; do
+      # shellcheck disable=SC2086
+      "$cli" $args >"$dir/out" 2>"$dir/err"
+      rc=$?
+      [ $rc -eq 2 ] || fail "\"$args\" gave exit code $rc, not 2"
+      grep -qF -- "$reason" "$dir/err" || fail "\"$args\": no reason \"$reason\" in: $(cat "$dir/err")"
+    done <<CASES
+--port sim --speed 12345 connect|--speed is one of
+--port sim --frobnicate connect|frobnicate
+--port|port
+--port sim|name a command
+--port sim frobnicate|unknown command
+connect|--port is required
+CASES
     ;;
 esac
 echo "ok"
