@@ -50,6 +50,9 @@ case $check in
     kill -INT "$clipid"
     wait "$clipid" || fail "exit code $? after Ctrl-C"
     [ "$(tail -n 1 "$dir/out")" = "log Останавливаем прием данных..." ] || fail "the stream was not stopped"
+    # The handshake's calibration words are no live data.
+    [ "$(grep -m 1 -e '^pid ' -e '^log Начало приёма данных' "$dir/out")" = "log Начало приёма данных..." ] \
+      || fail "a value printed before the stream started"
     ;;
   faults-read)
     start_sim --codes 112,335 --time-scale 0.1
@@ -128,6 +131,22 @@ case $check in
     [ "$(wc -l <"$dir/err")" -eq 1 ] || fail "not one sentence on stderr"
     grep -q "^veskor-cli: no valid word came from $link for 0.5 s" "$dir/err" || fail "the sentence"
     [ "$(wc -l <"$dir/out.csv")" -gt 20 ] || fail "rows lost"
+    ;;
+  live-memory)
+    # An unpaced stream for a few seconds: the capture keeps rows, not a history per PID.
+    start_sim --baud 0
+    "$cli" --port "$link" live --seconds 4 --csv "$dir/out.csv" >"$dir/out" 2>&1 &
+    clipid=$!
+    peak=0
+    while kill -0 "$clipid" 2>/dev/null; do
+      kb=$(awk '/^VmHWM/ { print $2 }' "/proc/$clipid/status" 2>/dev/null)
+      [ -n "$kb" ] && [ "$kb" -gt "$peak" ] && peak=$kb
+      sleep 0.2
+    done
+    wait "$clipid" || fail "exit code $?"
+    echo "peak $((peak / 1024)) MB, $(wc -l <"$dir/out.csv") lines" >>"$dir/out"
+    [ "$peak" -lt 204800 ] || fail "peak of $((peak / 1024)) MB"
+    grep "^peak" "$dir/out"
     ;;
   lookup)
     "$cli" lookup 4baa >"$dir/out" 2>&1 || fail "a known code gave exit code $?"
