@@ -75,7 +75,7 @@ int main(int argc, char** argv)
     // Wrong arguments are exit code 2, with the reason.
     if (!parser.parse(app.arguments()))
         return fail(parser.errorText());
-    if (parser.isSet(QStringLiteral("help")))
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
         parser.showHelp(0);
 
     QStringList arguments = parser.positionalArguments();

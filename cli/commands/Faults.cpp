@@ -102,7 +102,7 @@ int faults(CliContext& context)
     const uint16_t status = printer.validWord(FaultCodeList::StatusSlot);
     if (!ended || *ended == 0
         || !(status & (FaultCodeList::StatusCodesReady | FaultCodeList::StatusNoResult)))
-        throw VeskorError(QStringLiteral("the ECU gave no answer"));
+        throw VeskorError(QStringLiteral("the ECU gave no answer on %1").arg(session.devicePath()));
     const QStringList entries
         = FaultCodeList::entries([&printer](uint8_t slot) { return printer.validWord(slot); });
     if (entries.isEmpty())

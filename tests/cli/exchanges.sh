@@ -63,20 +63,31 @@ case $check in
     "$cli" --port "$link" --time-scale 0.1 faults read --lang en >"$dir/out" 2>&1 || fail "exit code $?"
     expect_code 112 2
     "$cli" --port "$link" --time-scale 0.1 faults clear >"$dir/out" 2>&1 || fail "exit code $? of clear"
+    grep -qx "no fault codes: the ECU's memory is clear" "$dir/out" || fail "clear does not say so"
     "$cli" --port "$link" --time-scale 0.1 faults read >"$dir/out" 2>&1 || fail "exit code $?"
     ! grep -q '^Код: ' "$dir/out" || fail "codes after clearing"
+    grep -qx "no fault codes" "$dir/out" || fail "an empty list is not told"
     ;;
   faults-test)
     start_sim --codes 112 --engine-off --self-test-time 3 --time-scale 0.1
     "$cli" --port "$link" --time-scale 0.1 faults test >"$dir/out" 2>&1 || fail "exit code $?"
     [ "$(grep '^Код: ' "$dir/out" | tr '\n' ' ')" = "Код: 111 Код: 112 " ] || fail "KOEO codes"
+    # The 3 s self-test shows its seconds as they pass.
+    grep -qx "progress 0/60 s" "$dir/out" || fail "no progress at the start"
+    grep -qx "progress 2/60 s" "$dir/out" || fail "no progress during the test"
     kill "$simpid"; wait "$simpid" 2>/dev/null
     start_sim --codes 112 --fault no-result --time-scale 0.1
     "$cli" --port "$link" --time-scale 0.1 faults read >"$dir/out" 2>&1 || fail "exit code $?"
     [ "$(grep '^Код: ' "$dir/out")" = "Код: 999" ] || fail "no 999"
     kill "$simpid"; wait "$simpid" 2>/dev/null
     start_sim --fault silent --time-scale 0.1
-    "$cli" --port "$link" --time-scale 0.1 faults read >"$dir/out" 2>&1 && fail "success without an ECU"
+    "$cli" --port "$link" --time-scale 0.1 faults read >"$dir/out" 2>"$dir/err" && fail "success without an ECU"
+    grep -qx "veskor-cli: the ECU gave no answer on $link" "$dir/err" || fail "the sentence: $(cat "$dir/err")"
+    # A port name without a slash is a device in /dev: the sentence names the path tried.
+    "$cli" --port ttyVeskorNone --time-scale 0.1 connect >"$dir/out" 2>"$dir/err"; rc=$?
+    [ $rc -eq 1 ] || fail "a missing port gave exit code $rc"
+    grep -q "^veskor-cli: the port /dev/ttyVeskorNone failed: " "$dir/err" || fail "the sentence: $(cat "$dir/err")"
+    [ "$(wc -l <"$dir/err")" -eq 1 ] || fail "not one sentence"
     ;;
   dump-full)
     start_sim --baud 0 --image-out "$dir/img.bin"
