@@ -129,8 +129,8 @@ std::optional<QString> CliSession::failure() const
 
 QString CliSession::silenceSentence() const
 {
-    return QStringLiteral("no valid word came from %1 for %2 s: the module or its cable has "
-                          "gone")
+    return QStringLiteral("no valid word came from %1 for %2 s: the module has gone or its line "
+                          "is broken")
         .arg(devicePath())
         .arg(double(silenceLimit().count()) / 1000.0);
 }

@@ -124,7 +124,9 @@ int live(CliContext& context)
     if (outcome == CliOutcome::Silent)
         throw VeskorError(session.silenceSentence());
     if (!streaming || words == 0)
-        throw VeskorError(session.failure().value_or(QStringLiteral("no live data came")));
+        throw VeskorError(session.failure().value_or(
+            QStringLiteral("no live data came from %1: the stream did not start")
+                .arg(session.devicePath())));
     return 0;
 }
 

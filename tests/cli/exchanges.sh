@@ -143,6 +143,22 @@ case $check in
     grep -q "^veskor-cli: no valid word came from $link for 0.5 s" "$dir/err" || fail "the sentence"
     [ "$(wc -l <"$dir/out.csv")" -gt 20 ] || fail "rows lost"
     ;;
+  live-bad-words)
+    # Words that fail their check are no values: no pid line, no row, and a stream of
+    # nothing else has fallen silent.
+    "$cli" --port sim --sim-fault bad-check --time-scale 0.1 live --seconds 3 >"$dir/out" 2>"$dir/err"
+    rc=$?
+    [ $rc -eq 1 ] || fail "exit code $rc"
+    ! grep -q '^pid ' "$dir/out" || fail "a rejected word printed"
+    grep -q "^veskor-cli: no valid word came from" "$dir/err" || fail "the sentence: $(cat "$dir/err")"
+    "$cli" --port sim --sim-fault bad-check --time-scale 0.1 live --seconds 3 --csv "$dir/out.csv" >"$dir/out" 2>&1
+    [ "$(wc -l <"$dir/out.csv")" -eq 1 ] || fail "a row of rejected words"
+    # A table the module refuses: no stream, one sentence.
+    "$cli" --port sim --sim-fault table-refused --time-scale 0.1 live >"$dir/out" 2>"$dir/err"
+    rc=$?
+    [ $rc -eq 1 ] || fail "exit code $rc with a refused table"
+    grep -q "^veskor-cli: no live data came from .*: the stream did not start$" "$dir/err" || fail "the sentence: $(cat "$dir/err")"
+    ;;
   live-memory)
     # An unpaced stream for a few seconds: the capture keeps rows, not a history per PID.
     start_sim --baud 0
