@@ -40,8 +40,9 @@ namespace {
         session.runChecked(Link::cmdModuleOptions, 1);
         if (session.printer().lastEvent(Link::evOptions) != 1)
             throw VeskorError(QStringLiteral("the options could not be written"));
-        CliPrinter::print("note the module applies the options after a restart: veskor-cli "
-                          "--port PORT reset");
+        const QByteArray port = context.options().Port.toUtf8();
+        CliPrinter::print("note the module applies the options after a restart: veskor-cli --port "
+            + port + " reset");
         return 0;
     }
 
