@@ -109,9 +109,11 @@ int live(CliContext& context)
 
     CliOutcome outcome = session.run(Link::cmdStartData, 0);
     const bool streaming = link.LinkMode() == Link::lmLiveData;
-    if (streaming && outcome == CliOutcome::Done && !interrupt.requested())
-        outcome = session.runFor(
-            request.Duration, [&] { return interrupt.requested() || writeError.has_value(); });
+    // A port error that the link reports meanwhile ends the capture as well.
+    const auto ended
+        = [&] { return interrupt.requested() || writeError || session.printer().portError(); };
+    if (streaming && outcome == CliOutcome::Done && !ended())
+        outcome = session.runFor(request.Duration, ended);
     session.printer().setWordListener(nullptr);
     // The stream is stopped also after a silence: the module may still be there.
     session.run(Link::cmdStopData, 0);
@@ -123,10 +125,11 @@ int live(CliContext& context)
         throw VeskorError(*writeError);
     if (outcome == CliOutcome::Silent)
         throw VeskorError(session.silenceSentence());
+    if (const auto reason = session.failure())
+        throw VeskorError(*reason);
     if (!streaming || words == 0)
-        throw VeskorError(session.failure().value_or(
-            QStringLiteral("no live data came from %1: the stream did not start")
-                .arg(session.devicePath())));
+        throw VeskorError(QStringLiteral("no live data came from %1: the stream did not start")
+                              .arg(session.devicePath()));
     return 0;
 }
 
