@@ -183,47 +183,15 @@ case $check in
     [ "$(cat "$dir/out")" = "нет данных" ] || fail "an unknown code is not told"
     ;;
   usage)
-    # Each bad argument: exit 2, the reason on stderr, the adapter untouched.
-    while IFS='|' read -r args reason; do
-      # shellcheck disable=SC2086
-      "$cli" --port sim $args >"$dir/out" 2>"$dir/err"
-      rc=$?
-      [ $rc -eq 2 ] || fail "\"$args\" gave exit code $rc, not 2"
-      grep -qF -- "$reason" "$dir/err" || fail "\"$args\": no reason \"$reason\" in: $(cat "$dir/err")"
-      ! grep -q '^log ' "$dir/out" || fail "\"$args\" used the adapter"
-    done <<CASES
-faults|faults takes read
-faults frob|faults takes read
-faults read --lang de|--lang is ru or en
-faults read --lang|--lang needs a value
-faults read --colour red|unknown option --colour
-dump --full --ram -o x|dump takes
-dump --full|dump takes
-dump --first 1 -o x|--first and --end go together
-dump --first 10 --end 5 -o x|--end (excluded) must lie above --first
-dump --full -o $dir|is a folder
-dump --full -o $dir/none/d.bin|which is no folder
-live --table X|--table is P or T
-live --seconds 0|--seconds needs a number
-live extra|live takes only
-live --csv|--csv needs a value
-live --csv $dir/none/x.csv|cannot write
-options|options takes
-options write|needs --ecu-speed or --format
-options write --ecu-speed 4|--ecu-speed needs a number from 0 to 3
-options write --speed 2|--ecu-speed
-lookup|lookup takes one
-lookup 12345|no calibration code
-lookup XYZ|no calibration code
-lookup 0|no calibration code
-CASES
-    # Options of veskor-cli itself.
+    # Each bad argument: exit 2, the reason on stderr, the adapter untouched. The lines
+    # are "ARGUMENTS|REASON", the arguments of veskor-cli itself first.
     while IFS='|' read -r args reason; do
       # shellcheck disable=SC2086
       "$cli" $args >"$dir/out" 2>"$dir/err"
       rc=$?
       [ $rc -eq 2 ] || fail "\"$args\" gave exit code $rc, not 2"
       grep -qF -- "$reason" "$dir/err" || fail "\"$args\": no reason \"$reason\" in: $(cat "$dir/err")"
+      ! grep -q '^log ' "$dir/out" || fail "\"$args\" used the adapter"
     done <<CASES
 --port sim --speed 12345 connect|--speed is one of
 --port sim --frobnicate connect|frobnicate
@@ -231,6 +199,30 @@ CASES
 --port sim|name a command
 --port sim frobnicate|unknown command
 connect|--port is required
+--port sim faults|faults takes read
+--port sim faults frob|faults takes read
+--port sim faults read --lang de|--lang is ru or en
+--port sim faults read --lang|--lang needs a value
+--port sim faults read --colour red|unknown option --colour
+--port sim dump --full --ram -o x|dump takes
+--port sim dump --full|dump takes
+--port sim dump --first 1 -o x|--first and --end go together
+--port sim dump --first 10 --end 5 -o x|--end (excluded) must lie above --first
+--port sim dump --full -o $dir|is a folder
+--port sim dump --full -o $dir/none/d.bin|which is no folder
+--port sim live --table X|--table is P or T
+--port sim live --seconds 0|--seconds needs a number
+--port sim live extra|live takes only
+--port sim live --csv|--csv needs a value
+--port sim live --csv $dir/none/x.csv|cannot write
+--port sim options|options takes
+--port sim options write|needs --ecu-speed or --format
+--port sim options write --ecu-speed 4|--ecu-speed needs a number from 0 to 3
+--port sim options write --speed 2|--ecu-speed
+lookup|lookup takes one
+lookup 12345|no calibration code
+lookup XYZ|no calibration code
+lookup 0|no calibration code
 CASES
     ;;
 esac
