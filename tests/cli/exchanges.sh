@@ -130,7 +130,7 @@ case $check in
     start_sim --time-scale 0.1
     "$cli" --port "$link" --time-scale 0.1 live --csv "$dir/out.csv" >"$dir/out" 2>"$dir/err" &
     clipid=$!
-    for _ in $(seq 200); do [ "$(wc -l <"$dir/out.csv" 2>/dev/null || echo 0)" -gt 20 ] && break; sleep 0.05; done
+    for _ in $(seq 200); do [ "$(cat "$dir/out.csv" 2>/dev/null | wc -l)" -gt 20 ] && break; sleep 0.05; done
     kill -9 "$simpid"; wait "$simpid" 2>/dev/null; simpid=
     killed=$(date +%s%N)
     wait "$clipid"; rc=$?
