@@ -2,6 +2,8 @@
 
 #include "CliCommand.h"
 
+#include <QFileInfo>
+
 CliArguments::CliArguments(
     const QStringList& arguments, const QStringList& valueOptions, const QStringList& flags)
 {
@@ -39,4 +41,24 @@ int CliArguments::number(const QString& option, const QString& text, int min, in
         throw CliUsageError(
             QStringLiteral("%1 needs a number from %2 to %3").arg(option).arg(min).arg(max));
     return value;
+}
+
+QString CliArguments::outputFile(const QString& option, const QString& path)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    QString reason;
+    if (path.isEmpty())
+        reason = QStringLiteral("is empty");
+    else if (!folder.isDir())
+        reason = QStringLiteral("lies in %1, which is no folder").arg(folder.filePath());
+    else if (!folder.isWritable())
+        reason = QStringLiteral("lies in %1, which takes no new files").arg(folder.filePath());
+    else if (file.isDir())
+        reason = QStringLiteral("is a folder");
+    else if (file.exists() && !file.isWritable())
+        reason = QStringLiteral("cannot be overwritten");
+    if (!reason.isEmpty())
+        throw CliUsageError(QStringLiteral("%1 %2 %3").arg(option, path, reason));
+    return file.absoluteFilePath();
 }

@@ -22,6 +22,11 @@ public:
     // A whole number from min to max, decimal or with 0x; raises CliUsageError otherwise.
     static int number(const QString& option, const QString& text, int min, int max);
 
+    // The absolute path of a file the command will write, checked before any long read:
+    // its folder exists and takes files, and no folder or read-only file stands in its
+    // place. Raises CliUsageError otherwise.
+    static QString outputFile(const QString& option, const QString& path);
+
 private:
     QMap<QString, QString> m_values;
     QStringList m_words;

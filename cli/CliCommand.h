@@ -10,7 +10,7 @@
 
 // What a command gets: the global options, its own arguments (everything after its
 // name), and the link session, started on first use so that commands that need no
-// adapter (calib) need no --port.
+// adapter (lookup) need no --port.
 class CliContext {
 public:
     CliContext(const CliOptions& options, QStringList arguments);

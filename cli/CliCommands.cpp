@@ -7,24 +7,25 @@ namespace {
 constexpr CliCommand Commands[] = {
     { "connect", "",
         "open the port and perform the handshake (cmdConnect 1); exit 0 when the module "
-        "answered",
+        "answered, 1 with \"no module answered on PORT\" when it did not",
         CliCommands::connect },
-    { "calib", "CODE",
-        "print the calibration database record of a calibration code (no adapter needed)",
-        CliCommands::calib },
-    { "options", "read | write [--speed 0..3] [--format 0..1]",
+    { "lookup", "CODE",
+        "print the calibration database record of a calibration code, 1 to 4 hexadecimal "
+        "digits (no adapter needed); exit 0 when the code has a record, 1 when it has none, 2 "
+        "when CODE is no calibration code",
+        CliCommands::lookup },
+    { "options", "read | write [--ecu-speed 0..3] [--format 0..1]",
         "read the module's two options and print them with their meaning (cmdModuleOptions "
-        "0), or write those given (cmdModuleOptions 1); exit 0 when the module answered the "
-        "read, or when the write was sent",
+        "0), or write those given (cmdModuleOptions 1): --ecu-speed is the module's speed to "
+        "the ECU (0..3), not the port's --speed; the module applies written options after a "
+        "reset",
         CliCommands::options },
     { "reset", "",
         "restart the module (cmdResetModule) and perform the handshake; exit 0 when the "
         "module answered",
         CliCommands::reset },
-    { "calibration", "",
-        "reset the module's status and read the calibration code (cmdReadCalibration); exit "
-        "0 on evCalibration",
-        CliCommands::calibration },
+    { "reset-status", "", "reset the module's status (cmdReadCalibration); exit 0 on evCalibration",
+        CliCommands::resetStatus },
     { "flash", "FILE",
         "replace the module's firmware with FILE through its boot loader (cmdFlashFirmware); "
         "prints \"progress N/M stage\" lines; exit 0 when the update completed after a "
@@ -32,12 +33,14 @@ constexpr CliCommand Commands[] = {
         CliCommands::flash },
     { "live", "[--table P|T] [--seconds N] [--csv FILE]",
         "stream live data of PID table P (default) or T: a line \"pid N VALUE\" for each "
-        "changed value, or with --csv a row of every PID per cycle of 16 frames; ends after N "
-        "seconds or on Ctrl-C with cmdStopData",
+        "changed value, or with --csv a row of every PID per cycle of 16 frames (an empty cell "
+        "until a PID has come), written to FILE as it comes and flushed twice a second; ends "
+        "after N seconds or on Ctrl-C with cmdStopData",
         CliCommands::live },
     { "faults", "read|clear|test [--lang ru|en] [--max-test-time S]",
         "read or clear the stored fault codes, or run the engine self-test (cmdFaultTest B, C "
-        "or D), and print each code with its mode, description and comment from codes.txt",
+        "or D, printing \"progress N/S s\" each second), and print each code with its mode, "
+        "description and comment from codes.txt, or \"no fault codes\"",
         CliCommands::faults },
     { "dump", "(--full | --ram | --first R --end R) -o FILE",
         "read ECU memory rows R (16 bytes each, end excluded) into the 65,536-byte dump FILE "

@@ -1,5 +1,4 @@
 #include "CliCommand.h"
-
 #include "common/Errors.h"
 
 CliContext::CliContext(const CliOptions& options, QStringList arguments)

@@ -1,16 +1,46 @@
 #include "CliPrinter.h"
 
+#include "common/Texts.h"
 #include "link/LinkMessage.h"
 #include "link/LinkTypes.h"
-#include "link/TCommThread.h"
 
-#include <QCoreApplication>
 #include <cstdio>
+
+namespace {
+
+QByteArray hexByte(uint16_t word)
+{
+    return QByteArray::number(word & 0xFF, 16).rightJustified(2, '0').toUpper();
+}
+
+// "Ошибка инициализации порта: " without its placeholder: what every port error line
+// of the link begins with.
+QString portErrorPrefix()
+{
+    QString text = Texts::text(Texts::LogPortInitError);
+    return text.left(text.indexOf(QLatin1String("%s")));
+}
+
+} // namespace
+
+CliPrinter::CliPrinter()
+{
+    m_lastWord.start();
+}
 
 QByteArray CliPrinter::calibrationCode(uint16_t high, uint16_t low)
 {
-    return QByteArray::number(high & 0xFF, 16).rightJustified(2, '0').toUpper()
-        + QByteArray::number(low & 0xFF, 16).rightJustified(2, '0').toUpper();
+    return hexByte(high) + hexByte(low);
+}
+
+QByteArray CliPrinter::eventLine(uint8_t code, int32_t lParam)
+{
+    const char* name = Link::eventName(code);
+    QByteArray line = QByteArray("event ") + (name ? name : "?") + ' ';
+    if (code == Link::evFirmware)
+        return line + QByteArray::number(lParam & 0xFFFF) + ' '
+            + QByteArray::number(uint32_t(lParam) >> 16);
+    return line + QByteArray::number(lParam);
 }
 
 void CliPrinter::print(const QByteArray& line)
@@ -24,38 +54,58 @@ void CliPrinter::customEvent(QEvent* event)
 {
     LinkEvents::takeOver(event);
     if (event->type() == TLinkLogEvent::eventType()) {
-        m_logLines.append(static_cast<TLinkLogEvent*>(event)->Text);
-        print("log " + m_logLines.last().toUtf8());
+        onLog(static_cast<TLinkLogEvent*>(event)->Text);
+    } else if (event->type() == TLinkCommandDone::eventType()) {
+        if (m_awaited && static_cast<TLinkCommandDone*>(event)->Code == *m_awaited) {
+            m_awaited.reset();
+            emit commandDone();
+        }
+    } else if (event->type() == QEvent::Type(Link::WM_LINK_SLOT)) {
+        const auto* message = static_cast<TLinkMessage*>(event);
+        onWord(uint8_t(message->WParam), message->LParam);
+    } else if (event->type() == QEvent::Type(Link::WM_LINK_EVENT)) {
+        const auto* message = static_cast<TLinkMessage*>(event);
+        onEvent(uint8_t(message->WParam), message->LParam);
+    }
+}
+
+void CliPrinter::onLog(const QString& text)
+{
+    m_logLines.append(text);
+    static const QString prefix = portErrorPrefix();
+    if (text.startsWith(prefix))
+        m_portError = text.mid(prefix.size());
+    print("log " + text.toUtf8());
+}
+
+void CliPrinter::onWord(uint8_t slot, int32_t lParam)
+{
+    if (!Link::slotHasWord(lParam)) {
+        // The slots were cleared: a code seen before is no longer the ECU's answer.
+        m_words.fill(std::nullopt);
         return;
     }
-    if (event->type() == TLinkCommandDone::eventType()) {
-        if (m_awaited && static_cast<TLinkCommandDone*>(event)->Code == *m_awaited)
-            QCoreApplication::exit(0);
+    m_lastWord.restart();
+    const uint16_t word = Link::slotWord(lParam);
+    m_words[slot] = word;
+    if (m_wordListener)
+        m_wordListener(slot, word);
+}
+
+void CliPrinter::onEvent(uint8_t code, int32_t lParam)
+{
+    if (!Link::eventName(code))
         return;
-    }
-    if (event->type() == QEvent::Type(Link::WM_LINK_SLOT)) {
-        const auto* slot = static_cast<TLinkMessage*>(event);
-        if (Link::slotHasWord(slot->LParam) && m_slotListener)
-            m_slotListener(uint8_t(slot->WParam));
-        return;
-    }
-    if (event->type() != QEvent::Type(Link::WM_LINK_EVENT))
-        return;
-    const auto* message = static_cast<TLinkMessage*>(event);
-    const char* name = Link::eventName(int(message->WParam));
-    if (!name)
-        return;
-    m_events[message->WParam & 0xFF] = message->LParam;
-    print(QByteArray("event ") + name + ' ' + QByteArray::number(message->LParam));
-    // The status reset (cmdReadCalibration) also posts evCalibration, with the slots just
-    // cleared: that is no code of the ECU.
-    const uint16_t high = m_link ? m_link->Slots(Link::SlotCalibrationHigh) : 0;
-    const uint16_t low = m_link ? m_link->Slots(Link::SlotCalibrationLow) : 0;
-    if (message->WParam == Link::evCalibration && (high || low))
-        print("calibration " + calibrationCode(high, low));
+    m_events[code] = lParam;
+    print(eventLine(code, lParam));
+    // Only both words make a code; the status reset posts evCalibration with none.
+    const auto& high = m_words[Link::SlotCalibrationHigh];
+    const auto& low = m_words[Link::SlotCalibrationLow];
+    if (code == Link::evCalibration && high && low)
+        print("calibration " + calibrationCode(*high, *low));
     // "progress 3/78 Прошивка...", as the options page's bar shows the update; "progress
     // end" when the bar is hidden.
-    if (message->WParam == Link::evFirmware && m_firmware.apply(message->LParam))
+    if (code == Link::evFirmware && m_firmware.apply(lParam))
         print(m_firmware.visible()
                 ? QByteArray("progress ") + QByteArray::number(m_firmware.position()) + '/'
                     + QByteArray::number(m_firmware.maximum()) + ' ' + m_firmware.caption().toUtf8()

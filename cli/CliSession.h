@@ -23,23 +23,51 @@ struct CliOptions {
     SimFaults SimulatorFaults;
 };
 
+// How a wait for the link ended.
+enum class CliOutcome {
+    Done, // the command is over, or the time given has passed, or stop() said so
+    Silent, // a stream brought no valid word for silenceLimit()
+};
+
 class CliSession {
 public:
+    // A stream (live data, fault test, memory read) that brings no valid word this long
+    // (times --time-scale) has lost its module: a pulled cable, a dead adapter.
+    static constexpr std::chrono::milliseconds SilenceLimit { 5000 };
+
     // Throws VeskorError when the simulator cannot start.
     explicit CliSession(const CliOptions& options);
     ~CliSession();
 
-    // Posts the command and runs the event loop until the link has done it.
-    void run(uint8_t code, int32_t lParam);
-    // Runs the event loop for the time given (none: without end) or until stop() says so;
-    // stop() is asked every 50 ms.
-    void runFor(std::optional<std::chrono::milliseconds> duration, std::function<bool()> stop);
+    // Posts the command and runs the event loop until the link has done it, or until a
+    // stream has fallen silent. tick() is called every 50 ms meanwhile.
+    CliOutcome run(uint8_t code, int32_t lParam, std::function<void()> tick = {});
+    // Like run(), and raises VeskorError with the reason when the link reported a
+    // failure (failure()) or the stream fell silent.
+    void runChecked(uint8_t code, int32_t lParam, std::function<void()> tick = {});
+    // Runs the event loop for the time given (none: without end), until stop() says so
+    // (asked every 50 ms) or until a stream falls silent.
+    CliOutcome runFor(
+        std::optional<std::chrono::milliseconds> duration, std::function<bool()> stop);
+
+    // What the link reported as a failure so far: a port error, or no module answering
+    // the handshake. One sentence.
+    std::optional<QString> failure() const;
+    // The sentence for a stream that fell silent.
+    QString silenceSentence() const;
+    std::chrono::milliseconds silenceLimit() const;
+    // The device the link opens: /dev/ttyUSB0 for ttyUSB0, the pty of the port "sim".
+    QString devicePath() const;
 
     const CliPrinter& printer() const { return m_printer; }
     CliPrinter& printer() { return m_printer; }
     TCommThread& link() { return *m_link; }
 
 private:
+    CliOutcome wait(std::optional<std::chrono::milliseconds> duration,
+        const std::function<bool()>& stop, const std::function<void()>& tick);
+
+    double m_timeScale = 1.0;
     CliPrinter m_printer;
     TLinkSettings m_settings;
     std::unique_ptr<Simulator> m_simulator;

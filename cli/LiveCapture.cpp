@@ -2,8 +2,6 @@
 
 #include "store/TFordData.h"
 
-#include <QString>
-
 namespace {
 
 // The last slot of a cycle that carries a PID: frame 15, position 5.
@@ -16,55 +14,60 @@ QByteArray number(float value)
 
 } // namespace
 
-LiveCapture::LiveCapture(const PidMap& map, SlotReader reader)
+LiveCapture::LiveCapture(const PidMap& map)
     : m_map(map)
-    , m_slots(std::move(reader))
 {
     for (uint8_t pid : m_map)
         if (!m_pids.contains(pid))
             m_pids << pid;
 }
 
-std::optional<QByteArray> LiveCapture::onSlot(uint8_t slot, uint32_t timeMs)
+LiveCapture::Update LiveCapture::onWord(uint8_t slot, uint16_t word, uint32_t timeMs)
 {
+    Update update;
+    const int frame = slot >> 4;
+    // A frame number that goes back starts a new cycle: the last one ended without its
+    // closing word.
+    if (frame < m_lastFrame && m_rowOpen) {
+        update.Row = row();
+        m_rowOpen = false;
+    }
+    m_lastFrame = frame;
+    m_lastTime = timeMs;
+    m_rowOpen = true;
+
     const int position = slot & 0x0F;
-    if (position < 2 || position > 5)
-        return std::nullopt;
-    const uint8_t pid = m_map[size_t((slot >> 4) * 4 + position - 2)];
-    m_lastSlot[pid] = slot;
-    // The slot may already hold a newer word than the one signalled: show the newer.
-    const float value = TFordData::ConvertValue(pid, m_slots(slot));
-    std::optional<QByteArray> line;
-    if (m_shown[pid] != value) {
-        m_shown[pid] = value;
-        line = "pid " + QByteArray::number(pid) + ' ' + number(value);
+    if (position >= 2 && position <= 5) {
+        const uint8_t pid = m_map[size_t(frame * 4 + position - 2)];
+        const float value = TFordData::ConvertValue(pid, word);
+        m_values[pid] = value;
+        if (m_shown[pid] != value) {
+            m_shown[pid] = value;
+            update.Line = "pid " + QByteArray::number(pid) + ' ' + number(value);
+        }
     }
     if (slot == CycleEndSlot) {
-        const QByteArray cells = row(timeMs);
-        if (!cells.isEmpty())
-            m_rows << cells;
+        update.Row = row();
+        m_rowOpen = false;
     }
-    return line;
+    return update;
 }
 
-QByteArray LiveCapture::row(uint32_t timeMs) const
+QByteArray LiveCapture::row() const
 {
-    QByteArray cells = QByteArray::number(timeMs);
+    QByteArray cells = QByteArray::number(m_lastTime);
     for (uint8_t pid : m_pids) {
-        if (m_lastSlot[pid] == 0)
-            return {};
-        cells += ',' + number(TFordData::ConvertValue(pid, m_slots(m_lastSlot[pid])));
+        cells += ',';
+        if (m_values[pid])
+            cells += number(*m_values[pid]);
     }
     return cells;
 }
 
-QByteArray LiveCapture::csv() const
+QByteArray LiveCapture::header() const
 {
     QByteArray text = "time_ms";
     for (uint8_t pid : m_pids)
         text += ',' + QByteArray::number(pid);
-    text += '\n';
-    for (const QByteArray& cells : m_rows)
-        text += cells + '\n';
     return text;
 }

@@ -9,6 +9,8 @@
 
 namespace {
 
+const QStringList BaudRates = { "9600", "19200", "38400", "57600", "115200" };
+
 int fail(const QString& message)
 {
     std::fprintf(stderr, "veskor-cli: %s\n", qPrintable(message));
@@ -28,7 +30,12 @@ QString description()
                                   .trimmed();
         text += QStringLiteral("  %1\n      %2\n").arg(usage, QLatin1String(command.Help));
     }
-    text += QStringLiteral("\nExit codes: 0 the exchange succeeded, 1 it failed, 2 bad arguments.");
+    text += QStringLiteral(
+        "\nExit codes: 0 the exchange succeeded; 1 it failed, with one sentence on stderr (no\n"
+        "module answered, a port error, the end of the device, or a stream that brought no\n"
+        "valid word for %1 s times --time-scale); 2 bad arguments, with the reason (also an\n"
+        "output file that cannot be written, told before the adapter is used).")
+                .arg(CliSession::SilenceLimit.count() / 1000);
     return text;
 }
 
@@ -44,8 +51,8 @@ int main(int argc, char** argv)
         QStringLiteral("The serial port (/dev/ttyUSB0, ttyUSB0, a pty link, or sim)."),
         QStringLiteral("PORT"));
     const QCommandLineOption speed(QStringLiteral("speed"),
-        QStringLiteral("Baud rate: 9600, 19200, 38400, 57600 or 115200; "
-                       "anything else means 9600 (default %1).")
+        QStringLiteral("The port's baud rate: 9600, 19200, 38400, 57600 or 115200 "
+                       "(default %1).")
             .arg(SimDefaults::Baud),
         QStringLiteral("N"), QString::number(SimDefaults::Baud));
     const QCommandLineOption btDelay(QStringLiteral("bt-delay"),
@@ -65,7 +72,11 @@ int main(int argc, char** argv)
         QStringLiteral("The command to run, followed by its own arguments."));
     // Options after the command's name belong to the command.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    parser.process(app);
+    // Wrong arguments are exit code 2, with the reason.
+    if (!parser.parse(app.arguments()))
+        return fail(parser.errorText());
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        parser.showHelp(0);
 
     QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty())
@@ -81,6 +92,8 @@ int main(int argc, char** argv)
     CliOptions options;
     options.Port = parser.value(port);
     options.Speed = parser.value(speed);
+    if (!BaudRates.contains(options.Speed))
+        return fail(QStringLiteral("--speed is one of 9600, 19200, 38400, 57600, 115200"));
     options.BluetoothDelay = parser.isSet(btDelay);
     bool ok = false;
     options.TimeScale = parser.value(scale).toDouble(&ok);

@@ -6,13 +6,13 @@ class CliContext;
 namespace CliCommands {
 
 int connect(CliContext& context); // Connect.cpp
-int calib(CliContext& context);   // Calib.cpp
+int lookup(CliContext& context); // Lookup.cpp
 int options(CliContext& context); // Options.cpp
 int reset(CliContext& context); // Reset.cpp
-int calibration(CliContext& context); // Calibration.cpp
+int resetStatus(CliContext& context); // ResetStatus.cpp
 int flash(CliContext& context); // Flash.cpp
-int live(CliContext& context);    // Live.cpp
-int faults(CliContext& context);  // Faults.cpp
-int dump(CliContext& context);    // Dump.cpp
+int live(CliContext& context); // Live.cpp
+int faults(CliContext& context); // Faults.cpp
+int dump(CliContext& context); // Dump.cpp
 
 } // namespace CliCommands

@@ -9,9 +9,10 @@ int connect(CliContext& context)
     if (!context.arguments().isEmpty())
         throw CliUsageError(QStringLiteral("connect takes no arguments"));
     CliSession& session = context.session();
-    session.run(Link::cmdConnect, 1);
-    const auto connected = session.printer().lastEvent(Link::evConnected);
-    return connected && *connected >= 1 ? 0 : 1;
+    session.runChecked(Link::cmdConnect, 1);
+    if (session.printer().lastEvent(Link::evConnected) != 1)
+        throw VeskorError(QStringLiteral("no module answered on %1").arg(session.devicePath()));
+    return 0;
 }
 
 } // namespace CliCommands

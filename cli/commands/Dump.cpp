@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <cstdio>
 
 namespace CliCommands {
 
@@ -32,7 +31,7 @@ namespace {
             throw CliUsageError(QStringLiteral("dump takes --full, --ram or --first R --end R, "
                                                "and -o FILE"));
         DumpRequest request;
-        request.File = QFileInfo(*args.value("-o")).absoluteFilePath();
+        request.File = CliArguments::outputFile("-o", *args.value("-o"));
         if (args.isSet("--full")) {
             request.End = FullEndRow;
         } else if (args.isSet("--ram")) {
@@ -42,6 +41,8 @@ namespace {
                 throw CliUsageError(QStringLiteral("--first and --end go together"));
             request.First = CliArguments::number("--first", *args.value("--first"), 0, 4095);
             request.End = CliArguments::number("--end", *args.value("--end"), 0, 4095);
+            if (request.End <= request.First)
+                throw CliUsageError(QStringLiteral("--end (excluded) must lie above --first"));
         }
         return request;
     }
@@ -69,17 +70,13 @@ int dump(CliContext& context)
     CliSession& session = context.session();
     TCommThread& link = session.link();
     link.setDumpFile(request.File);
-    session.run(
+    session.runChecked(
         Link::cmdDumpToFile, int32_t(uint32_t(request.First) | uint32_t(request.End) << 16));
-    if (!session.printer().lastEvent(Link::evDumpDone)) {
-        std::fprintf(stderr, "veskor-cli: the memory was not read whole\n");
-        return 1;
-    }
+    if (!session.printer().lastEvent(Link::evDumpDone))
+        throw VeskorError(QStringLiteral("the memory was not read whole"));
     // The event says the bytes came; a save that failed has said why in the log.
-    if (!fileHoldsImage(request.File, link)) {
-        std::fprintf(stderr, "veskor-cli: %s does not hold the dump\n", qPrintable(request.File));
-        return 1;
-    }
+    if (!fileHoldsImage(request.File, link))
+        throw VeskorError(QStringLiteral("%1 does not hold the dump").arg(request.File));
     return 0;
 }
 

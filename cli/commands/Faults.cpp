@@ -6,6 +6,7 @@
 #include "link/TCommThread.h"
 #include "vehicles/FaultCodeText.h"
 
+#include <QElapsedTimer>
 #include <cstdio>
 
 namespace CliCommands {
@@ -39,6 +40,38 @@ namespace {
         return codes;
     }
 
+    // "progress 3/60 s" once a second of the self-test, in the link's seconds.
+    class TestProgress {
+    public:
+        TestProgress(const TCommThread& link, int maxSeconds, double timeScale)
+            : m_link(link)
+            , m_maxSeconds(maxSeconds)
+            , m_timeScale(timeScale)
+        {
+        }
+
+        void tick()
+        {
+            if (m_link.LinkMode() != Link::lmFaultTest)
+                return;
+            if (!m_clock.isValid())
+                m_clock.start();
+            const int seconds = int(double(m_clock.elapsed()) / 1000.0 / m_timeScale);
+            if (seconds == m_shown)
+                return;
+            m_shown = seconds;
+            CliPrinter::print("progress " + QByteArray::number(seconds) + '/'
+                + QByteArray::number(m_maxSeconds) + " s");
+        }
+
+    private:
+        const TCommThread& m_link;
+        const int m_maxSeconds;
+        const double m_timeScale;
+        QElapsedTimer m_clock;
+        int m_shown = -1;
+    };
+
 } // namespace
 
 int faults(CliContext& context)
@@ -56,17 +89,25 @@ int faults(CliContext& context)
     CliSession& session = context.session();
     TCommThread& link = session.link();
     link.setMaxTestTime(maxTestTime);
-    session.run(Link::cmdFaultTest, letter);
+    if (letter == 'D') {
+        TestProgress progress(link, maxTestTime, context.options().TimeScale);
+        session.runChecked(Link::cmdFaultTest, letter, [&progress] { progress.tick(); });
+    } else {
+        session.runChecked(Link::cmdFaultTest, letter);
+    }
 
     const auto ended = session.printer().lastEvent(Link::evFaultTest);
-    const uint16_t status = link.Slots(FaultCodeList::StatusSlot);
+    // The words that passed their check, never a rejected one left in the slot table.
+    const CliPrinter& printer = session.printer();
+    const uint16_t status = printer.validWord(FaultCodeList::StatusSlot);
     if (!ended || *ended == 0
-        || !(status & (FaultCodeList::StatusCodesReady | FaultCodeList::StatusNoResult))) {
-        std::fprintf(stderr, "veskor-cli: the ECU gave no answer\n");
-        return 1;
-    }
+        || !(status & (FaultCodeList::StatusCodesReady | FaultCodeList::StatusNoResult)))
+        throw VeskorError(QStringLiteral("the ECU gave no answer on %1").arg(session.devicePath()));
     const QStringList entries
-        = FaultCodeList::entries([&link](uint8_t slot) { return link.Slots(slot); });
+        = FaultCodeList::entries([&printer](uint8_t slot) { return printer.validWord(slot); });
+    if (entries.isEmpty())
+        CliPrinter::print(
+            letter == 'C' ? "no fault codes: the ECU's memory is clear" : "no fault codes");
     for (const QString& entry : entries) {
         QString text = faultCodeText(entry, codes, lang == "en");
         text.replace(QLatin1String("\r\n"), QLatin1String("\n"));

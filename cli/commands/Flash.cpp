@@ -26,8 +26,13 @@ int flash(CliContext& context)
         throw CliUsageError(QStringLiteral("flash takes one firmware file"));
     CliSession& session = context.session();
     session.link().setFirmwareFile(QFileInfo(context.arguments().first()).absoluteFilePath());
-    session.run(Link::cmdFlashFirmware, 0);
-    return succeeded(session.printer().logLines()) ? 0 : 1;
+    session.runChecked(Link::cmdFlashFirmware, 0);
+    const QStringList& log = session.printer().logLines();
+    if (!succeeded(log))
+        throw VeskorError(
+            QStringLiteral("the firmware update failed: %1")
+                .arg(log.isEmpty() ? QStringLiteral("the link logged nothing") : log.last()));
+    return 0;
 }
 
 } // namespace CliCommands

@@ -1,19 +1,24 @@
 #include "Commands.h"
+#include "cli/CaptureFile.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
 #include "cli/CliInterrupt.h"
 #include "cli/LiveCapture.h"
-#include "common/AtomicFile.h"
 #include "link/LinkTypes.h"
 #include "link/TCommThread.h"
 #include "store/TFordData.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 #include <cstdio>
+#include <memory>
 
 namespace CliCommands {
 
 namespace {
+
+    // The CSV goes to the disk this often: a killed capture loses at most this much.
+    constexpr std::chrono::milliseconds FlushInterval { 500 };
 
     struct LiveRequest {
         char Table = 'P';
@@ -39,10 +44,12 @@ namespace {
         return request;
     }
 
-    void printLine(const QByteArray& line)
+    LiveCapture::PidMap pidMap(TFordData& store)
     {
-        std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
-        std::fputc('\n', stdout);
+        LiveCapture::PidMap map;
+        for (size_t i = 0; i < map.size(); ++i)
+            map[i] = store.PidMap(int(i));
+        return map;
     }
 
 } // namespace
@@ -50,48 +57,79 @@ namespace {
 int live(CliContext& context)
 {
     const LiveRequest request = parseLive(context.arguments());
+    // The file is made before the adapter is touched: a wrong path costs no capture.
+    std::unique_ptr<CaptureFile> csv;
+    if (request.Csv) {
+        try {
+            csv = std::make_unique<CaptureFile>(*request.Csv);
+        } catch (const VeskorError& error) {
+            throw CliUsageError(error.message());
+        }
+    }
     // Ctrl-C from here on stops the stream with cmdStopData instead of killing the link.
     const CliInterrupt interrupt;
     CliSession& session = context.session();
     TCommThread& link = session.link();
     link.SetTable(request.Table);
-    TFordData& store = link.DataManager();
-    LiveCapture::PidMap map;
-    for (size_t i = 0; i < map.size(); ++i)
-        map[i] = store.PidMap(int(i));
-    LiveCapture capture(map, [&link](uint8_t slot) { return link.Slots(slot); });
-    for (uint8_t pid : capture.pids())
-        store.PidLimits(pid).RecordHistory = true;
+    // Nothing here reads the store's history: it records none.
+    LiveCapture capture(pidMap(link.DataManager()));
+    if (csv) {
+        csv->append(capture.header());
+        csv->flush();
+    }
 
     QElapsedTimer clock;
     uint64_t words = 0;
-    session.printer().setSlotListener([&](uint8_t slot) {
+    // Words of the handshake before the stream are no live data.
+    session.printer().setWordListener([&](uint8_t slot, uint16_t word) {
+        if (link.LinkMode() != Link::lmLiveData)
+            return;
+        if (!clock.isValid())
+            clock.start();
         ++words;
-        const auto line = capture.onSlot(slot, uint32_t(clock.elapsed()));
-        if (line && !request.Csv)
-            printLine(*line);
+        const LiveCapture::Update update = capture.onWord(slot, word, uint32_t(clock.elapsed()));
+        if (csv && update.Row)
+            csv->append(*update.Row);
+        if (!csv && update.Line)
+            CliPrinter::print(*update.Line);
     });
-    session.run(Link::cmdStartData, 0);
-    const bool streaming = link.LinkMode() == Link::lmLiveData;
-    clock.start();
-    if (streaming && !interrupt.requested())
-        session.runFor(request.Duration, [&] { return interrupt.requested(); });
-    session.run(Link::cmdStopData, 0);
-    session.printer().setSlotListener(nullptr);
-    std::fflush(stdout);
+    // A file that can no longer be written ends the capture.
+    std::optional<QString> writeError;
+    QTimer flusher;
+    if (csv) {
+        QObject::connect(&flusher, &QTimer::timeout, [&] {
+            try {
+                csv->flush();
+            } catch (const VeskorError& error) {
+                writeError = error.message();
+            }
+        });
+        flusher.start(FlushInterval);
+    }
 
-    if (request.Csv) {
-        try {
-            writeFileAtomically(*request.Csv, capture.csv());
-        } catch (const VeskorError& error) {
-            std::fprintf(stderr, "veskor-cli: %s\n", qPrintable(error.message()));
-            return 1;
-        }
-    }
-    if (!streaming || words == 0) {
-        std::fprintf(stderr, "veskor-cli: no live data came\n");
-        return 1;
-    }
+    CliOutcome outcome = session.run(Link::cmdStartData, 0);
+    const bool streaming = link.LinkMode() == Link::lmLiveData;
+    // A port error that the link reports meanwhile ends the capture as well.
+    const auto ended
+        = [&] { return interrupt.requested() || writeError || session.printer().portError(); };
+    if (streaming && outcome == CliOutcome::Done && !ended())
+        outcome = session.runFor(request.Duration, ended);
+    session.printer().setWordListener(nullptr);
+    // The stream is stopped also after a silence: the module may still be there.
+    session.run(Link::cmdStopData, 0);
+    flusher.stop();
+    if (csv && !writeError)
+        csv->flush();
+
+    if (writeError)
+        throw VeskorError(*writeError);
+    if (outcome == CliOutcome::Silent)
+        throw VeskorError(session.silenceSentence());
+    if (const auto reason = session.failure())
+        throw VeskorError(*reason);
+    if (!streaming || words == 0)
+        throw VeskorError(QStringLiteral("no live data came from %1: the stream did not start")
+                              .arg(session.devicePath()));
     return 0;
 }
 

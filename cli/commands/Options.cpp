@@ -1,47 +1,49 @@
 #include "Commands.h"
+#include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
 #include "link/LinkTypes.h"
 #include "link/ModuleOption.h"
 #include "link/TCommThread.h"
 
-#include <QCommandLineParser>
 #include <cstdio>
 
 namespace CliCommands {
 
 namespace {
 
-    // "--speed 3" or "--format 1": the option's value, -1 when not given.
-    int8_t optionValue(
-        const QCommandLineParser& parser, const QCommandLineOption& option, int highest)
+    const QString Usage = QStringLiteral("options takes read, or write [--ecu-speed 0..3] "
+                                         "[--format 0..1]");
+
+    // "--ecu-speed 3" or "--format 1": the option's value, -1 when not given.
+    int8_t optionValue(const CliArguments& args, const QString& option, int highest)
     {
-        if (!parser.isSet(option))
-            return -1;
-        bool ok = false;
-        const int value = parser.value(option).toInt(&ok);
-        if (!ok || value < 0 || value > highest)
-            throw CliUsageError(
-                QStringLiteral("--%1 takes 0 to %2").arg(option.names().first()).arg(highest));
-        return int8_t(value);
+        const auto text = args.value(option);
+        return text ? int8_t(CliArguments::number(option, *text, 0, highest)) : int8_t(-1);
     }
 
     int write(CliContext& context, const QStringList& arguments)
     {
-        QCommandLineParser parser;
-        const QCommandLineOption speed(QStringLiteral("speed"), {}, QStringLiteral("0..3"));
-        const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("0..1"));
-        parser.addOptions({ speed, format });
-        if (!parser.parse(QStringList { QStringLiteral("options write") } + arguments)
-            || !parser.positionalArguments().isEmpty())
-            throw CliUsageError(
-                QStringLiteral("options write takes [--speed 0..3] [--format 0..1]"));
-        const int8_t speedValue = optionValue(parser, speed, 3);
-        const int8_t formatValue = optionValue(parser, format, 1);
+        if (arguments.contains(QStringLiteral("--speed")))
+            throw CliUsageError(QStringLiteral("the module's ECU speed is --ecu-speed 0..3 after "
+                                               "\"options write\"; --speed before the command "
+                                               "is the port's baud rate"));
+        const CliArguments args(arguments, { "--ecu-speed", "--format" });
+        if (!args.words().isEmpty())
+            throw CliUsageError(Usage);
+        const int8_t speedValue = optionValue(args, "--ecu-speed", 3);
+        const int8_t formatValue = optionValue(args, "--format", 1);
+        if (speedValue < 0 && formatValue < 0)
+            throw CliUsageError(QStringLiteral("options write needs --ecu-speed or --format"));
         CliSession& session = context.session();
         session.link().setOptionBytes(ModuleOption::Speed, speedValue);
         session.link().setOptionBytes(ModuleOption::Format, formatValue);
-        session.run(Link::cmdModuleOptions, 1);
-        return session.printer().lastEvent(Link::evOptions) == 1 ? 0 : 1;
+        session.runChecked(Link::cmdModuleOptions, 1);
+        if (session.printer().lastEvent(Link::evOptions) != 1)
+            throw VeskorError(QStringLiteral("the options could not be written"));
+        const QByteArray port = context.options().Port.toUtf8();
+        CliPrinter::print("note the module applies the options after a restart: veskor-cli --port "
+            + port + " reset");
+        return 0;
     }
 
     // "option 0 3 Скорость порта EEC-IV: 19200": the option, its byte (a digit's value, or
@@ -60,15 +62,11 @@ namespace {
     int read(CliContext& context)
     {
         CliSession& session = context.session();
-        session.run(Link::cmdModuleOptions, 0);
+        session.runChecked(Link::cmdModuleOptions, 0);
         if (session.printer().lastEvent(Link::evOptions) != 0)
-            return 1;
-        for (int option = 0; option < ModuleOption::Count; ++option) {
-            const QByteArray line
-                = optionLine(option, uint8_t(session.link().OptionBytes(option))) + '\n';
-            std::fputs(line.constData(), stdout);
-        }
-        std::fflush(stdout);
+            throw VeskorError(QStringLiteral("the module did not send its options"));
+        for (int option = 0; option < ModuleOption::Count; ++option)
+            CliPrinter::print(optionLine(option, uint8_t(session.link().OptionBytes(option))));
         return 0;
     }
 
@@ -82,8 +80,7 @@ int options(CliContext& context)
         return read(context);
     if (action == QLatin1String("write"))
         return write(context, arguments);
-    throw CliUsageError(
-        QStringLiteral("options takes read, or write [--speed 0..3] [--format 0..1]"));
+    throw CliUsageError(Usage);
 }
 
 } // namespace CliCommands

@@ -9,10 +9,12 @@ int reset(CliContext& context)
     if (!context.arguments().isEmpty())
         throw CliUsageError(QStringLiteral("reset takes no arguments"));
     CliSession& session = context.session();
-    session.run(Link::cmdResetModule, 0);
+    session.runChecked(Link::cmdResetModule, 0);
     // The handshake after the restart tells whether the module came back.
-    const auto connected = session.printer().lastEvent(Link::evConnected);
-    return connected && *connected >= 1 ? 0 : 1;
+    if (session.printer().lastEvent(Link::evConnected) != 1)
+        throw VeskorError(
+            QStringLiteral("no module answered on %1 after the restart").arg(session.devicePath()));
+    return 0;
 }
 
 } // namespace CliCommands

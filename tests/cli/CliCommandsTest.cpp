@@ -1,9 +1,18 @@
+#include "cli/CaptureFile.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
+#include "cli/CliPrinter.h"
 #include "cli/LiveCapture.h"
+#include "link/LinkMessage.h"
+#include "link/LinkTypes.h"
 #include "link/WordPacket.h"
 #include "store/TFordData.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <array>
 #include <gtest/gtest.h>
 
@@ -19,9 +28,31 @@ LiveCapture::PidMap tableP()
     return map;
 }
 
+// Feeds the words of frames first..last (positions 0 to 5) with the value frame + position,
+// returning the rows the capture closed.
+QList<QByteArray> feedFrames(LiveCapture& capture, int first, int last, uint32_t timeMs)
+{
+    QList<QByteArray> rows;
+    for (int frame = first; frame <= last; ++frame)
+        for (int position = 0; position <= 5; ++position) {
+            const uint8_t slot = uint8_t(frame * 16 + position);
+            const auto update
+                = capture.onWord(slot, WordPacket::encode(uint16_t(frame + position)), timeMs);
+            if (update.Row)
+                rows << *update.Row;
+        }
+    return rows;
+}
+
+void sendSlot(CliPrinter& printer, uint8_t slot, int32_t lParam)
+{
+    TLinkMessage message(QEvent::Type(Link::WM_LINK_SLOT), slot, lParam);
+    QCoreApplication::sendEvent(&printer, &message);
+}
+
 } // namespace
 
-TEST(CliArguments, OptionsFlagsAndWords)
+TEST(CliArguments, OptionsFlagsWordsAndOutputFiles)
 {
     const CliArguments args({ "read", "--lang", "en", "--full" }, { "--lang" }, { "--full" });
     EXPECT_EQ(args.words(), QStringList { "read" });
@@ -34,39 +65,119 @@ TEST(CliArguments, OptionsFlagsAndWords)
     EXPECT_EQ(CliArguments::number("--end", "511", 0, 4095), 511);
     EXPECT_THROW(CliArguments::number("--end", "4096", 0, 4095), CliUsageError);
     EXPECT_THROW(CliArguments::number("--end", "12x", 0, 4095), CliUsageError);
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath("d.bin");
+    EXPECT_EQ(CliArguments::outputFile("-o", file), file);
+    EXPECT_THROW(CliArguments::outputFile("-o", dir.path()), CliUsageError) << "a folder";
+    EXPECT_THROW(CliArguments::outputFile("-o", dir.filePath("none/d.bin")), CliUsageError);
+    EXPECT_THROW(CliArguments::outputFile("-o", ""), CliUsageError);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("ro"));
+    QFile::setPermissions(dir.filePath("ro"), QFile::ReadOwner | QFile::ExeOwner);
+    if (!QFileInfo(dir.filePath("ro")).isWritable()) { // root writes anywhere
+        EXPECT_THROW(CliArguments::outputFile("-o", dir.filePath("ro/d.bin")), CliUsageError);
+    }
 }
 
-TEST(CliLiveCapture, ChangedValuesAndOneRowPerCompleteCycle)
+TEST(CliLiveCapture, ChangedValuesAndOneRowPerCycle)
 {
-    std::array<uint16_t, 256> slotWords {};
-    LiveCapture capture(tableP(), [&](uint8_t slot) { return slotWords[slot]; });
+    LiveCapture capture(tableP());
     // Table P lists PID 1 first and again in frame 8; each PID is one column.
     EXPECT_EQ(capture.pids().first(), 1);
     EXPECT_EQ(capture.pids().count(1), 1);
-    EXPECT_EQ(capture.csv().left(12), "time_ms,1,17");
+    EXPECT_EQ(capture.header().left(12), "time_ms,1,17");
 
-    slotWords[0x02] = WordPacket::encode(200);
-    EXPECT_EQ(capture.onSlot(0x02, 10), "pid 1 800");
-    EXPECT_FALSE(capture.onSlot(0x02, 11).has_value()) << "unchanged values print nothing";
-    EXPECT_FALSE(capture.onSlot(0x01, 12).has_value()) << "position 1 carries no PID";
-    // The end of a cycle before every PID has a value makes no row.
-    slotWords[0xF5] = WordPacket::encode(7);
-    capture.onSlot(0xF5, 20);
-    EXPECT_EQ(capture.rows(), 0);
+    EXPECT_EQ(capture.onWord(0x02, WordPacket::encode(200), 10).Line, "pid 1 800");
+    EXPECT_FALSE(capture.onWord(0x02, WordPacket::encode(200), 11).Line.has_value())
+        << "unchanged values print nothing";
+    EXPECT_FALSE(capture.onWord(0x01, WordPacket::encode(3), 12).Line.has_value())
+        << "position 1 carries no PID";
 
-    for (int frame = 0; frame < 16; ++frame)
-        for (int position = 2; position <= 5; ++position) {
-            const uint8_t slot = uint8_t(frame * 16 + position);
-            if (slot != 0x02)
-                slotWords[slot] = WordPacket::encode(uint16_t(frame + position));
-            capture.onSlot(slot, 30);
-        }
-    ASSERT_EQ(capture.rows(), 1);
-    const QList<QByteArray> lines = capture.csv().split('\n');
-    ASSERT_EQ(lines.size(), 3); // header, row, and the empty text after the last newline
-    const QList<QByteArray> cells = lines[1].split(',');
-    EXPECT_EQ(cells.size(), capture.pids().size() + 1);
+    // The cycle's end makes a row also before every PID has come: empty cells.
+    const auto end = capture.onWord(0xF5, WordPacket::encode(7), 20);
+    ASSERT_TRUE(end.Row.has_value());
+    QList<QByteArray> cells = end.Row->split(',');
+    ASSERT_EQ(cells.size(), capture.pids().size() + 1);
+    EXPECT_EQ(cells[0], "20");
+    EXPECT_EQ(cells[1], "800");
+    EXPECT_EQ(cells[2], "") << "PID 17 has not come";
+
+    // A whole cycle: one row, at its closing word, with every cell filled.
+    const QList<QByteArray> rows = feedFrames(capture, 0, 15, 30);
+    ASSERT_EQ(rows.size(), 1);
+    cells = rows[0].split(',');
     EXPECT_EQ(cells[0], "30");
     // PID 1 was last brought by frame 8, position 2: the value 10 reads 40 rpm.
     EXPECT_EQ(cells[1], "40");
+    EXPECT_FALSE(cells.contains("")) << rows[0].constData();
+}
+
+TEST(CliLiveCapture, LostFrameFifteenStillClosesTheCycle)
+{
+    LiveCapture capture(tableP());
+    EXPECT_TRUE(feedFrames(capture, 0, 14, 10).isEmpty());
+    // Frame 15 never came; frame 0 of the next cycle closes the row at the last word's time.
+    const QList<QByteArray> rows = feedFrames(capture, 0, 15, 50);
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_TRUE(rows[0].startsWith("10,")) << rows[0].constData();
+    EXPECT_TRUE(rows[1].startsWith("50,")) << rows[1].constData();
+    // A cycle closed by its own last word is not closed again by the next frame 0.
+    EXPECT_TRUE(feedFrames(capture, 0, 3, 60).isEmpty());
+}
+
+TEST(CliPrinter, TakesOnlyCheckedWordsFromTheEvents)
+{
+    CliPrinter printer;
+    QList<QPair<uint8_t, uint16_t>> heard;
+    printer.setWordListener([&](uint8_t slot, uint16_t word) { heard.append({ slot, word }); });
+
+    const uint16_t word = WordPacket::encode(0x4B);
+    sendSlot(printer, Link::SlotCalibrationHigh, Link::slotLParam(word));
+    // An event without a word (the slots cleared) reaches no listener and forgets the word.
+    EXPECT_EQ(printer.validWord(Link::SlotCalibrationHigh), word);
+    sendSlot(printer, 0, 0);
+    EXPECT_EQ(printer.validWord(Link::SlotCalibrationHigh), 0);
+    ASSERT_EQ(heard.size(), 1);
+    EXPECT_EQ(heard[0].first, Link::SlotCalibrationHigh);
+    EXPECT_EQ(heard[0].second, word);
+    EXPECT_LT(printer.sinceLastWord(), 5000);
+
+    EXPECT_EQ(
+        CliPrinter::calibrationCode(WordPacket::encode(0x4B), WordPacket::encode(0xAA)), "4BAA");
+    EXPECT_EQ(CliPrinter::eventLine(Link::evFirmware, Link::firmwareEvent(Link::fwLoaded, 78)),
+        "event evFirmware 1 78");
+    EXPECT_EQ(CliPrinter::eventLine(Link::evConnected, 1), "event evConnected 1");
+
+    TLinkLogEvent error(QString::fromUtf8("Ошибка инициализации порта: /dev/x: gone"), nullptr);
+    QCoreApplication::sendEvent(&printer, &error);
+    EXPECT_EQ(printer.portError(), QStringLiteral("/dev/x: gone"));
+}
+
+TEST(CliCaptureFile, KeepsWhatWasFlushedAndRefusesUnusablePaths)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("live.csv");
+    QFile::remove(path);
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("an older capture\n");
+    }
+    CaptureFile file(path);
+    const auto onDisk = [&] {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("?");
+    };
+    EXPECT_EQ(onDisk(), "") << "the file is made empty at once";
+    file.append("time_ms,1");
+    EXPECT_EQ(onDisk(), "") << "lines wait for the flush";
+    file.flush();
+    file.append("10,800");
+    file.flush();
+    EXPECT_EQ(onDisk(), "time_ms,1\n10,800\n");
+
+    EXPECT_THROW(CaptureFile(dir.filePath("none/live.csv")), VeskorError);
+    EXPECT_THROW(CaptureFile(dir.path()), VeskorError);
 }

@@ -16,8 +16,9 @@ esac
 for _ in $(seq 100); do [ -L "$link" ] && break; sleep 0.05; done
 [ -L "$link" ] || fail "veskor-sim made no link"
 
-"$cli" --port "$link" --time-scale "$scale" connect >"$dir/out" 2>&1
+"$cli" --port "$link" --time-scale "$scale" connect >"$dir/out" 2>"$dir/err"
 rc=$?
+cat "$dir/err" >>"$dir/out"
 
 case $mode in
   normal)
@@ -28,6 +29,7 @@ case $mode in
   silent)
     [ $rc -eq 1 ] || fail "exit code $rc"
     [ "$(grep -c '^event evSearching ' "$dir/out")" -eq 11 ] || fail "not eleven evSearching"
-    grep -qx "event evConnected 0" "$dir/out" || fail "missing: event evConnected 0" ;;
+    grep -qx "event evConnected 0" "$dir/out" || fail "missing: event evConnected 0"
+    [ "$(cat "$dir/err")" = "veskor-cli: no module answered on $link" ] || fail "the sentence" ;;
 esac
 echo "ok"

@@ -50,6 +50,9 @@ case $check in
     kill -INT "$clipid"
     wait "$clipid" || fail "exit code $? after Ctrl-C"
     [ "$(tail -n 1 "$dir/out")" = "log Останавливаем прием данных..." ] || fail "the stream was not stopped"
+    # The handshake's calibration words are no live data.
+    [ "$(grep -m 1 -e '^pid ' -e '^log Начало приёма данных' "$dir/out")" = "log Начало приёма данных..." ] \
+      || fail "a value printed before the stream started"
     ;;
   faults-read)
     start_sim --codes 112,335 --time-scale 0.1
@@ -60,20 +63,31 @@ case $check in
     "$cli" --port "$link" --time-scale 0.1 faults read --lang en >"$dir/out" 2>&1 || fail "exit code $?"
     expect_code 112 2
     "$cli" --port "$link" --time-scale 0.1 faults clear >"$dir/out" 2>&1 || fail "exit code $? of clear"
+    grep -qx "no fault codes: the ECU's memory is clear" "$dir/out" || fail "clear does not say so"
     "$cli" --port "$link" --time-scale 0.1 faults read >"$dir/out" 2>&1 || fail "exit code $?"
     ! grep -q '^Код: ' "$dir/out" || fail "codes after clearing"
+    grep -qx "no fault codes" "$dir/out" || fail "an empty list is not told"
     ;;
   faults-test)
     start_sim --codes 112 --engine-off --self-test-time 3 --time-scale 0.1
     "$cli" --port "$link" --time-scale 0.1 faults test >"$dir/out" 2>&1 || fail "exit code $?"
     [ "$(grep '^Код: ' "$dir/out" | tr '\n' ' ')" = "Код: 111 Код: 112 " ] || fail "KOEO codes"
+    # The 3 s self-test shows its seconds as they pass.
+    grep -qx "progress 0/60 s" "$dir/out" || fail "no progress at the start"
+    grep -qx "progress 2/60 s" "$dir/out" || fail "no progress during the test"
     kill "$simpid"; wait "$simpid" 2>/dev/null
     start_sim --codes 112 --fault no-result --time-scale 0.1
     "$cli" --port "$link" --time-scale 0.1 faults read >"$dir/out" 2>&1 || fail "exit code $?"
     [ "$(grep '^Код: ' "$dir/out")" = "Код: 999" ] || fail "no 999"
     kill "$simpid"; wait "$simpid" 2>/dev/null
     start_sim --fault silent --time-scale 0.1
-    "$cli" --port "$link" --time-scale 0.1 faults read >"$dir/out" 2>&1 && fail "success without an ECU"
+    "$cli" --port "$link" --time-scale 0.1 faults read >"$dir/out" 2>"$dir/err" && fail "success without an ECU"
+    grep -qx "veskor-cli: the ECU gave no answer on $link" "$dir/err" || fail "the sentence: $(cat "$dir/err")"
+    # A port name without a slash is a device in /dev: the sentence names the path tried.
+    "$cli" --port ttyVeskorNone --time-scale 0.1 connect >"$dir/out" 2>"$dir/err"; rc=$?
+    [ $rc -eq 1 ] || fail "a missing port gave exit code $rc"
+    grep -q "^veskor-cli: the port /dev/ttyVeskorNone failed: " "$dir/err" || fail "the sentence: $(cat "$dir/err")"
+    [ "$(wc -l <"$dir/err")" -eq 1 ] || fail "not one sentence"
     ;;
   dump-full)
     start_sim --baud 0 --image-out "$dir/img.bin"
@@ -88,14 +102,128 @@ case $check in
     grep -qx "log Ошибка по смещению 0040!" "$dir/out" || fail "the gap is not logged"
     [ ! -e "$dir/d.bin" ] || fail "a dump file was written"
     ;;
+  live-killed)
+    # kill -9 after some seconds of capture: the file keeps its header and every row up to
+    # the last second before the kill.
+    "$cli" --port sim --time-scale 0.1 live --csv "$dir/out.csv" >"$dir/out" 2>&1 &
+    clipid=$!
+    for _ in $(seq 200); do grep -q '^log Начало приёма данных' "$dir/out" && break; sleep 0.05; done
+    started=$(date +%s%N)
+    sleep "${CAPTURE_SECONDS:-4}"
+    kill -9 "$clipid"
+    killed=$(date +%s%N)
+    wait "$clipid" 2>/dev/null
+    [ "$(head -n 1 "$dir/out.csv" | cut -d, -f1-3)" = "time_ms,1,17" ] || fail "no header"
+    last=$(tail -n 1 "$dir/out.csv" | cut -d, -f1)
+    streamed=$(((killed - started) / 1000000))
+    rows=$(($(wc -l <"$dir/out.csv") - 1))
+    echo "captured ${streamed} ms, last row at ${last} ms, ${rows} rows" >>"$dir/out"
+    [ "$last" -ge $((streamed - 1000)) ] || fail "rows of more than the last second lost"
+    # Whole rows only, their times in order.
+    awk -F, -v n="$(head -n 1 "$dir/out.csv" | awk -F, '{ print NF }')" '
+      NR > 1 && (NF != n || $1 + 0 < t) { print "row " NR " broken"; bad = 1 } NR > 1 { t = $1 + 0 }
+      END { exit bad }' "$dir/out.csv" >>"$dir/out" || fail "a broken row"
+    ;;
+  live-sim-killed)
+    # The module gone mid-capture: exit 1 within the silence limit (5 s times 0.1) and the
+    # stream's stop, one sentence on stderr, the rows kept.
+    start_sim --time-scale 0.1
+    "$cli" --port "$link" --time-scale 0.1 live --csv "$dir/out.csv" >"$dir/out" 2>"$dir/err" &
+    clipid=$!
+    for _ in $(seq 200); do [ "$(cat "$dir/out.csv" 2>/dev/null | wc -l)" -gt 20 ] && break; sleep 0.05; done
+    kill -9 "$simpid"; wait "$simpid" 2>/dev/null; simpid=
+    killed=$(date +%s%N)
+    wait "$clipid"; rc=$?
+    took=$((($(date +%s%N) - killed) / 1000000))
+    cat "$dir/err" >>"$dir/out"
+    echo "exit $rc after $took ms" >>"$dir/out"
+    [ $rc -eq 1 ] || fail "exit code $rc"
+    [ "$took" -le 2500 ] || fail "took $took ms"
+    [ "$(wc -l <"$dir/err")" -eq 1 ] || fail "not one sentence on stderr"
+    grep -q "^veskor-cli: no valid word came from $link for 0.5 s" "$dir/err" || fail "the sentence"
+    [ "$(wc -l <"$dir/out.csv")" -gt 20 ] || fail "rows lost"
+    ;;
+  live-bad-words)
+    # Words that fail their check are no values: no pid line, no row, and a stream of
+    # nothing else has fallen silent.
+    "$cli" --port sim --sim-fault bad-check --time-scale 0.1 live --seconds 3 >"$dir/out" 2>"$dir/err"
+    rc=$?
+    [ $rc -eq 1 ] || fail "exit code $rc"
+    ! grep -q '^pid ' "$dir/out" || fail "a rejected word printed"
+    grep -q "^veskor-cli: no valid word came from" "$dir/err" || fail "the sentence: $(cat "$dir/err")"
+    "$cli" --port sim --sim-fault bad-check --time-scale 0.1 live --seconds 3 --csv "$dir/out.csv" >"$dir/out" 2>&1
+    [ "$(wc -l <"$dir/out.csv")" -eq 1 ] || fail "a row of rejected words"
+    # A table the module refuses: no stream, one sentence.
+    "$cli" --port sim --sim-fault table-refused --time-scale 0.1 live >"$dir/out" 2>"$dir/err"
+    rc=$?
+    [ $rc -eq 1 ] || fail "exit code $rc with a refused table"
+    grep -q "^veskor-cli: no live data came from .*: the stream did not start$" "$dir/err" || fail "the sentence: $(cat "$dir/err")"
+    ;;
+  live-memory)
+    # An unpaced stream for a few seconds: the capture keeps rows, not a history per PID.
+    start_sim --baud 0
+    "$cli" --port "$link" live --seconds 4 --csv "$dir/out.csv" >"$dir/out" 2>&1 &
+    clipid=$!
+    peak=0
+    while kill -0 "$clipid" 2>/dev/null; do
+      kb=$(awk '/^VmHWM/ { print $2 }' "/proc/$clipid/status" 2>/dev/null)
+      [ -n "$kb" ] && [ "$kb" -gt "$peak" ] && peak=$kb
+      sleep 0.2
+    done
+    wait "$clipid" || fail "exit code $?"
+    echo "peak $((peak / 1024)) MB, $(wc -l <"$dir/out.csv") lines" >>"$dir/out"
+    [ "$peak" -lt 204800 ] || fail "peak of $((peak / 1024)) MB"
+    grep "^peak" "$dir/out"
+    ;;
+  lookup)
+    "$cli" lookup 4baa >"$dir/out" 2>&1 || fail "a known code gave exit code $?"
+    grep -q "^Модель: ." "$dir/out" || fail "no record"
+    "$cli" lookup 0001 >"$dir/out" 2>&1; rc=$?
+    [ $rc -eq 1 ] || fail "an unknown code gave exit code $rc"
+    [ "$(cat "$dir/out")" = "нет данных" ] || fail "an unknown code is not told"
+    ;;
   usage)
-    for args in "faults" "faults frob" "faults read --lang de" "dump --full --ram -o x" "dump --full" \
-                "dump --first 1 -o x" "live --table X" "live --seconds 0" "live extra"; do
+    # Each bad argument: exit 2, the reason on stderr, the adapter untouched. The lines
+    # are "ARGUMENTS|REASON", the arguments of veskor-cli itself first.
+    while IFS='|' read -r args reason; do
       # shellcheck disable=SC2086
-      "$cli" --port sim $args >"$dir/out" 2>&1
+      "$cli" $args >"$dir/out" 2>"$dir/err"
       rc=$?
       [ $rc -eq 2 ] || fail "\"$args\" gave exit code $rc, not 2"
-    done
+      grep -qF -- "$reason" "$dir/err" || fail "\"$args\": no reason \"$reason\" in: $(cat "$dir/err")"
+      ! grep -q '^log ' "$dir/out" || fail "\"$args\" used the adapter"
+    done <<CASES
+--port sim --speed 12345 connect|--speed is one of
+--port sim --frobnicate connect|frobnicate
+--port|port
+--port sim|name a command
+--port sim frobnicate|unknown command
+connect|--port is required
+--port sim faults|faults takes read
+--port sim faults frob|faults takes read
+--port sim faults read --lang de|--lang is ru or en
+--port sim faults read --lang|--lang needs a value
+--port sim faults read --colour red|unknown option --colour
+--port sim dump --full --ram -o x|dump takes
+--port sim dump --full|dump takes
+--port sim dump --first 1 -o x|--first and --end go together
+--port sim dump --first 10 --end 5 -o x|--end (excluded) must lie above --first
+--port sim dump --full -o $dir|is a folder
+--port sim dump --full -o $dir/none/d.bin|which is no folder
+--port sim live --table X|--table is P or T
+--port sim live --seconds 0|--seconds needs a number
+--port sim live extra|live takes only
+--port sim live --csv|--csv needs a value
+--port sim live --csv $dir/none/x.csv|cannot write
+--port sim options|options takes
+--port sim options write|needs --ecu-speed or --format
+--port sim options write --ecu-speed 4|--ecu-speed needs a number from 0 to 3
+--port sim options write --speed 2|--ecu-speed
+lookup|lookup takes one
+lookup 12345|no calibration code
+lookup XYZ|no calibration code
+lookup 0|no calibration code
+CASES
     ;;
 esac
 echo "ok"

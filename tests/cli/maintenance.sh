@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end checks of module maintenance as a user runs them: veskor-sim on a pty link
 # (or the built-in simulator), veskor-cli through it.
-# Usage: maintenance.sh VESKOR_SIM VESKOR_CLI flash|options|bad-readback|reset-calibration
+# Usage: maintenance.sh VESKOR_SIM VESKOR_CLI flash|options|bad-readback|reset-status
 set -u
 sim=$1 cli=$2 mode=$3
 dir=$(mktemp -d)
@@ -30,6 +30,7 @@ case $mode in
     has "log Верификация пройдена!"
     has "log Обновление прошивки успешно завершено!"
     has "progress 0/78 Инициализация..."
+    has "event evFirmware 1 78"
     has "progress end"
     stop_sim
     cmp -n 5000 "$dir/fw.bin" "$dir/flash.bin" || fail "the flash does not begin with the firmware"
@@ -39,14 +40,21 @@ case $mode in
     "$cli" --port "$link" --time-scale 0.1 options read >"$dir/out" 2>&1 || fail "first read"
     has "option 0 0x7F Скорость порта EEC-IV: 9600"
     has "option 1 0x7F Формат вывода данных: BIN"
-    "$cli" --port "$link" --time-scale 0.1 options write --speed 3 --format 1 >"$dir/out" 2>&1 \
+    "$cli" --port "$link" --time-scale 0.1 options write --ecu-speed 3 --format 1 >"$dir/out" 2>&1 \
       || fail "write"
     has "event evOptions 1"
+    grep -q "^note .*after a restart" "$dir/out" || fail "no word that a reset applies the options"
     "$cli" --port "$link" --time-scale 0.1 options read >"$dir/out" 2>&1 || fail "second read"
     has "option 0 3 Скорость порта EEC-IV: 19200"
     has "option 1 1 Формат вывода данных: HEX"
-    "$cli" --port "$link" options write --speed 4 >"$dir/out" 2>&1; rc=$?
-    [ $rc -eq 2 ] || fail "a speed of 4 gave exit code $rc"
+    "$cli" --port "$link" options write --ecu-speed 4 >"$dir/out" 2>&1; rc=$?
+    [ $rc -eq 2 ] || fail "an ECU speed of 4 gave exit code $rc"
+    kill "$simpid"; wait "$simpid" 2>/dev/null
+    # No module: no write counts as done.
+    start_sim --fault silent --time-scale 0.1
+    "$cli" --port "$link" --time-scale 0.1 options write --format 0 >"$dir/out" 2>"$dir/err"; rc=$?
+    [ $rc -eq 1 ] || fail "options write without a module gave exit code $rc"
+    grep -qx "veskor-cli: no module answered on $link" "$dir/err" || fail "the sentence: $(cat "$dir/err")"
     ;;
   bad-readback)
     # The loader acknowledges leaving, yet the verification failed: not a success.
@@ -55,10 +63,10 @@ case $mode in
     has "log Ошибка верификации данных!"
     has "log Обновление прошивки успешно завершено!"
     ;;
-  reset-calibration)
+  reset-status)
     "$cli" --port sim --time-scale 0.1 reset >"$dir/out" 2>&1 || fail "reset"
     has "event evConnected 1"
-    "$cli" --port sim --time-scale 0.1 calibration >"$dir/out" 2>&1 || fail "calibration"
+    "$cli" --port sim --time-scale 0.1 reset-status >"$dir/out" 2>&1 || fail "reset-status"
     has "event evCalibration 0"
     has "log Сброс статуса/чтение кода калибровки..."
     # The status reset clears the slots: no code of the ECU to print after it.

@@ -1,0 +1,18 @@
+#include "Commands.h"
+#include "cli/CliCommand.h"
+#include "link/LinkTypes.h"
+
+namespace CliCommands {
+
+int resetStatus(CliContext& context)
+{
+    if (!context.arguments().isEmpty())
+        throw CliUsageError(QStringLiteral("reset-status takes no arguments"));
+    CliSession& session = context.session();
+    session.runChecked(Link::cmdReadCalibration, 0);
+    if (!session.printer().lastEvent(Link::evCalibration))
+        throw VeskorError(QStringLiteral("the module did not reset its status"));
+    return 0;
+}
+
+} // namespace CliCommands
