@@ -1,13 +1,16 @@
 // The firmware image, the device code chosen for the boot loader, the update's progress as
 // the bar shows it, and the options' items.
+#include "common/ScaledClock.h"
 #include "common/Texts.h"
 #include "link/FirmwareImage.h"
 #include "link/FirmwareProgress.h"
 #include "link/LinkTypes.h"
 #include "link/ModuleOption.h"
 #include "link/TBootLoader.h"
+#include "link/TLinkPort.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 TEST(FirmwareImage, BlocksOfAFileWithAnOddEnd)
@@ -42,6 +45,79 @@ TEST(FirmwareImage, WholeBlocksEndWithTheLastFullOneNeverAnEmptyOne)
     EXPECT_EQ(one.block(0), QByteArray("x") + char(0xFF));
     // The largest image still counts its steps in the event's 16 bits.
     EXPECT_EQ(FirmwareImage(QByteArray(FirmwareImage::MaxSize, 'x')).progressSteps(), 1024);
+}
+
+namespace {
+
+// A port whose input is a script: what the loader "sent" waits until it is read or purged.
+class ScriptedPort : public ISerialPort {
+public:
+    QByteArray input;
+    int purges = 0;
+
+    void open() override { }
+    void close() override { }
+    bool isOpen() const override { return true; }
+    void setTimeouts(const SerialTimeouts&) override { }
+    void setEvents(bool) override { }
+    bool events() const override { return false; }
+    void setReceiveHandler(ReceiveHandler) override { }
+    void purge() override
+    {
+        input.clear();
+        ++purges;
+    }
+    size_t read(uint8_t* buffer, size_t n) override
+    {
+        const size_t got = std::min(n, size_t(input.size()));
+        std::copy_n(input.constData(), got, buffer);
+        input.remove(0, qsizetype(got));
+        return got;
+    }
+    size_t write(const uint8_t*, size_t n) override { return n; }
+};
+
+struct ScriptedLoader {
+    ScaledClock clock;
+    ScriptedPort* port = nullptr;
+    TLinkPort link { [this](const SerialConfig&, ScaledClock&) {
+                        auto owned = std::make_unique<ScriptedPort>();
+                        port = owned.get();
+                        return owned;
+                    },
+        clock, {} };
+
+    // The codes the link makes of the loader's answer to 't'.
+    QByteArray codes(const QByteArray& answer)
+    {
+        link.recreate({});
+        port->input = answer;
+        return TBootLoader(link).deviceCodes();
+    }
+};
+
+} // namespace
+
+TEST(TBootLoader, ReadsTheDeviceListUpToItsEndAndNothingElse)
+{
+    ScriptedLoader l;
+    EXPECT_EQ(l.codes(QByteArray("\x74\0", 2)), "\x74");
+    // The next reply stays for the next command.
+    EXPECT_EQ(l.codes(QByteArray("\x75\x76\0\r", 4)), "\x75\x76");
+    EXPECT_EQ(l.port->input, "\r");
+    EXPECT_EQ(l.port->purges, 0);
+    // A loader without 't' answers '?': no list, and nothing more to wait for.
+    EXPECT_TRUE(l.codes("?").isEmpty());
+    EXPECT_EQ(l.port->purges, 0);
+    // Silence, a list without its end and an endless one are no list; what may still come
+    // is purged.
+    EXPECT_TRUE(l.codes({}).isEmpty());
+    EXPECT_EQ(l.port->purges, 1);
+    EXPECT_TRUE(l.codes("\x75").isEmpty());
+    EXPECT_EQ(l.port->purges, 1);
+    EXPECT_TRUE(l.codes(QByteArray(100, '\x75')).isEmpty());
+    EXPECT_EQ(l.port->purges, 1);
+    EXPECT_TRUE(l.port->input.isEmpty());
 }
 
 TEST(TBootLoader, DeviceCodeIsTheModulesWhenListedOrGivenNoListElseTheFirstListed)
