@@ -4,12 +4,14 @@ namespace {
 
 constexpr char Cr = '\r';
 constexpr char Unknown = '?';
-constexpr char DeviceType = 0x74;
+// The device codes the loader answers to 't'.
+constexpr char OwnDevice = 0x74;
+constexpr char OtherDevice = 0x75;
 constexpr char Erased = char(0xFF);
 
 bool isCommand(char c)
 {
-    return QByteArray("SaTPeABgLE").contains(c);
+    return QByteArray("SatTPeABgLE").contains(c);
 }
 
 // What the flash held before any update: some firmware of the module's own.
@@ -41,6 +43,7 @@ void SimBootLoader::restart()
     m_address = 0;
     m_blocksLoaded = 0;
     m_blocksRead = 0;
+    m_device = 0;
     ++m_activity;
 }
 
@@ -85,12 +88,19 @@ bool SimBootLoader::takeCommand(QByteArray& input, QByteArray& reply)
         record(QStringLiteral("a"));
         reply += 'Y';
         break;
+    case 't':
+        record(QStringLiteral("t"));
+        if (!m_faults.has(SimFault::NoDeviceList))
+            reply += supportedDevices() + '\0';
+        break;
     case 'T':
         if (input.size() < 2)
             return false;
         used = 2;
         record(QStringLiteral("T %1").arg(uint8_t(input[1])));
-        reply += input[1] == DeviceType ? Cr : Unknown;
+        // Any code is taken; one the loader does not support makes it erase and write nothing.
+        m_device = input[1];
+        reply += Cr;
         break;
     case 'P':
         record(QStringLiteral("P"));
@@ -98,7 +108,7 @@ bool SimBootLoader::takeCommand(QByteArray& input, QByteArray& reply)
         break;
     case 'e':
         record(QStringLiteral("e"));
-        {
+        if (deviceSelected()) {
             std::lock_guard lock(m_mutex);
             m_flash.fill(Erased);
         }
@@ -164,7 +174,7 @@ void SimBootLoader::blockLoad(char memory, int size, const QByteArray& data, QBy
         return;
     const qsizetype at = qsizetype(m_address) * 2;
     // Flash is written in words: an odd size cannot be taken.
-    if (memory != 'F' || size % 2 || at + size > FlashSize) {
+    if (!deviceSelected() || memory != 'F' || size % 2 || at + size > FlashSize) {
         reply += Unknown;
         return;
     }
@@ -194,6 +204,16 @@ void SimBootLoader::blockRead(char memory, int size, QByteArray& reply)
         block[0] = char(~block[0]);
     m_address += uint32_t((size + 1) / 2);
     reply += block;
+}
+
+QByteArray SimBootLoader::supportedDevices() const
+{
+    return QByteArray(1, m_faults.has(SimFault::OnlyDevice75) ? OtherDevice : OwnDevice);
+}
+
+bool SimBootLoader::deviceSelected() const
+{
+    return m_device != 0 && supportedDevices().contains(m_device);
 }
 
 void SimBootLoader::record(const QString& command)

@@ -43,7 +43,7 @@ public:
 
     // Safe from any thread.
     QByteArray flash() const;
-    // The commands taken since construction, as "S", "T 116", "B 128", "g 128" ...
+    // The commands taken since construction, as "S", "t", "T 116", "B 128", "g 128" ...
     QStringList commands() const;
 
 private:
@@ -52,6 +52,10 @@ private:
     void blockLoad(char memory, int size, const QByteArray& data, QByteArray& reply);
     void blockRead(char memory, int size, QByteArray& reply);
     void record(const QString& command);
+    // The codes listed in answer to 't'.
+    QByteArray supportedDevices() const;
+    // True after 'T' with a supported code: only then does the loader erase and write.
+    bool deviceSelected() const;
 
     const SimFaults& m_faults;
     const int m_refusedBlock;
@@ -61,6 +65,8 @@ private:
     uint32_t m_address = 0;
     int m_blocksLoaded = 0;
     int m_blocksRead = 0;
+    // The device code of the last 'T'; 0 before one.
+    char m_device = 0;
 
     mutable std::mutex m_mutex;
     QByteArray m_flash;

@@ -28,6 +28,9 @@ constexpr FaultName Names[] = {
     { SimFault::StreamStops, "stream-stops",
         "every stream falls silent early (after --stream-stop ms, default 2000)" },
     { SimFault::NoResult, "no-result", "fault tests end with status 0x10 alone (code 999)" },
+    { SimFault::OnlyDevice75, "device-75",
+        "the boot loader lists only the device code 0x75 and writes nothing for another" },
+    { SimFault::NoDeviceList, "no-device-list", "the boot loader does not answer 't'" },
 };
 
 } // namespace

@@ -23,6 +23,8 @@ enum class SimFault : uint8_t {
     MemoryGap, // the second block of a memory read is never sent
     StreamStops, // every stream falls silent soon after it starts
     NoResult, // the self-test ends with status 0x10 alone: no code list (999)
+    OnlyDevice75, // the boot loader lists and takes only the device code 0x75
+    NoDeviceList, // the boot loader does not answer 't' (its device codes)
 };
 
 class SimFaults {

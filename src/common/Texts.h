@@ -49,6 +49,23 @@ inline constexpr const char* FirmwareFileUnreadable = "Не удалось пр�
 inline constexpr const char* FirmwareFileEmpty = "Файл прошивки %1 пуст: обновление не начато";
 inline constexpr const char* FirmwareFileTooLarge =
     "Файл прошивки %1 больше 64 КБ (%2 байт): такой прошивки у модуля не бывает, обновление не начато";
+// The device code selected for the boot loader (%1, as 0x74), from its list or by default.
+inline constexpr const char* LogDeviceCode = "Код устройства для загрузчика: %1";
+inline constexpr const char* LogDeviceCodeDefault
+    = "Загрузчик не сообщил коды устройств, используется код %1";
+// The last line of a failed update: the stage that failed first.
+inline constexpr const char* LogFirmwareFailedFile
+    = "Обновление прошивки не выполнено: файл прошивки не загружен!";
+inline constexpr const char* LogFirmwareFailedLoader
+    = "Обновление прошивки не выполнено: нет связи с загрузчиком!";
+inline constexpr const char* LogFirmwareFailedPrepare
+    = "Обновление прошивки не выполнено: загрузчик не принял подготовку к записи!";
+inline constexpr const char* LogFirmwareFailedWriting
+    = "Обновление прошивки не выполнено: загрузчик отклонил блок!";
+inline constexpr const char* LogFirmwareFailedVerify
+    = "Обновление прошивки не выполнено: верификация не пройдена!";
+inline constexpr const char* LogFirmwareFailedLeave
+    = "Обновление прошивки не завершено: загрузчик не подтвердил выход!";
 // The module's options and the firmware update's progress, as the options page shows them.
 inline constexpr const char* OptionSpeedLabel = "Скорость порта EEC-IV:";
 inline constexpr const char* OptionFormatLabel = "Формат вывода данных:";

@@ -36,7 +36,7 @@ FirmwareImage FirmwareImage::load(const QString& path)
 QByteArray FirmwareImage::block(int index) const
 {
     const qsizetype start = qsizetype(index) * BlockSize;
-    if (index < 0 || start > size())
+    if (index < 0 || start >= size())
         return {};
     QByteArray block = m_bytes.mid(start, BlockSize);
     if (block.size() % 2)

@@ -24,16 +24,16 @@ public:
     const QByteArray& bytes() const { return m_bytes; }
     qsizetype size() const { return m_bytes.size(); }
 
-    // The argument of evFirmware step 1: 2 × (size div 128).
-    int progressSteps() const { return int(2 * (size() / BlockSize)); }
-    // Blocks written: size div 128 + 1, so a size that is a multiple of 128 ends with an
-    // empty block, as the boot loader's programmers expect.
-    int blockCount() const { return int(size() / BlockSize + 1); }
+    // Blocks written, and read back by the verification: 128 bytes each, the last one what
+    // is left. A boot loader takes a block of size 0 as one of 65,536 bytes, so a file of
+    // whole blocks ends with its last full block.
+    int blockCount() const { return int((size() + BlockSize - 1) / BlockSize); }
+    // The argument of evFirmware step 1: one step per block written and one per block read
+    // back, so the progress bar is full at the last block read.
+    int progressSteps() const { return 2 * blockCount(); }
     // The block of the given index: 128 bytes or what is left. Word-oriented boot loaders
     // take only even sizes, so an odd last block gets one erased byte more.
     QByteArray block(int index) const;
-    // Blocks of 128 bytes read back: enough to pass the file's end.
-    int readBackCount() const { return int(size() / BlockSize + 1); }
     // True when the read-back holds the file's bytes first; the padding is not compared.
     bool matches(const QByteArray& readBack) const;
 

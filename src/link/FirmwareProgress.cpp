@@ -14,6 +14,7 @@ bool FirmwareProgress::apply(int32_t lParam)
         m_finished = false;
         m_position = 0;
         m_maximum = int(bits >> 16);
+        m_failure = Link::fsNone;
         m_caption = Texts::FirmwareProgressInit;
         return true;
     case Link::fwWriting:
@@ -28,6 +29,8 @@ bool FirmwareProgress::apply(int32_t lParam)
         m_caption = Texts::FirmwareProgressRestart;
         return true;
     case Link::fwEnded:
+        m_failure = Link::FirmwareStage(bits >> 16);
+        [[fallthrough]];
     case Link::fwBlockRefused:
         m_visible = false;
         m_finished = true;
@@ -39,8 +42,8 @@ bool FirmwareProgress::apply(int32_t lParam)
 
 void FirmwareProgress::advance()
 {
-    // The link announces two steps fewer than it reports; like a progress bar, the
-    // position stays at the maximum.
+    // The link announces every step it reports; like a progress bar, the position never
+    // passes the maximum all the same.
     m_position = std::min(m_position + 1, m_maximum);
 }
 

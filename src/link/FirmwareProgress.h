@@ -2,6 +2,8 @@
 // the start with its maximum, advanced per block, captioned per stage, hidden at the end.
 #pragma once
 
+#include "LinkTypes.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -17,6 +19,8 @@ public:
     // True from the end of an update (step 4) or a refused block (step 6): the update
     // button may be used again.
     bool finished() const { return m_finished; }
+    // After step 4: fsNone when the update succeeded, otherwise the stage that failed.
+    Link::FirmwareStage failure() const { return m_failure; }
 
 private:
     void advance();
@@ -25,5 +29,6 @@ private:
     bool m_finished = false;
     int m_position = 0;
     int m_maximum = 0;
+    Link::FirmwareStage m_failure = Link::fsNone;
     const char* m_caption = nullptr;
 };

@@ -73,7 +73,7 @@ inline constexpr uint8_t SlotCalibrationHigh = 0xB1;
 inline constexpr uint8_t SlotCalibrationLow = 0xA1;
 
 // Steps of evFirmware (low word of lParam); step 1 carries the number of progress steps
-// in the high word.
+// in the high word, step 4 the outcome (FirmwareStage).
 enum FirmwareStep : uint16_t {
     fwLoaded = 1,
     fwWriting = 2,
@@ -81,6 +81,18 @@ enum FirmwareStep : uint16_t {
     fwEnded = 4,
     fwRestarting = 5,
     fwBlockRefused = 6,
+};
+
+// The outcome of a firmware update, in the high word of evFirmware step 4: fsNone when it
+// succeeded, otherwise the stage that failed first.
+enum FirmwareStage : uint16_t {
+    fsNone = 0,
+    fsFile = 1, // the firmware file could not be loaded
+    fsBootLoader = 2, // no AVR109 boot loader answered after the restart
+    fsPrepare = 3, // a command before the first block ('a', 'T', 'P', 'e', 'A') failed
+    fsWriting = 4, // the boot loader refused a block
+    fsVerifying = 5, // no read-back ('A' unanswered) or one that differs from the file
+    fsLeaving = 6, // 'L' or 'E' was not acknowledged
 };
 
 inline constexpr int32_t firmwareEvent(FirmwareStep step, uint16_t argument = 0)

@@ -6,8 +6,9 @@
 namespace {
 
 constexpr char Cr = '\r';
-constexpr char DeviceType = 0x74;
 constexpr qsizetype IdentifierSize = 7;
+// AVR109 loaders list a handful of codes; more is no list.
+constexpr qsizetype MaxDeviceCodes = 32;
 
 QByteArray bytes(std::initializer_list<char> list)
 {
@@ -41,13 +42,42 @@ bool TBootLoader::identify()
     return id.size() == IdentifierSize && id[0] == 'A';
 }
 
-bool TBootLoader::prepare()
+bool TBootLoader::checkAutoIncrement()
 {
-    if (!command("a", 'Y'))
-        return false;
+    return command("a", 'Y');
+}
+
+QByteArray TBootLoader::deviceCodes()
+{
+    m_port.write("t");
+    QByteArray codes;
+    while (codes.size() < MaxDeviceCodes) {
+        const QByteArray next = m_port.read(1);
+        if (next.isEmpty())
+            break;
+        if (next[0] == 0)
+            return codes;
+        if (codes.isEmpty() && next[0] == '?')
+            return {};
+        codes += next;
+    }
+    // A list cut short or without end: what may still come is no reply to the next command.
+    m_port.purge();
+    return {};
+}
+
+uint8_t TBootLoader::selectDeviceCode(const QByteArray& codes)
+{
+    if (codes.isEmpty() || codes.contains(char(DefaultDeviceCode)))
+        return DefaultDeviceCode;
+    return uint8_t(codes[0]);
+}
+
+bool TBootLoader::prepare(uint8_t deviceCode)
+{
     // The type command and its byte go out as two writes.
     m_port.write("T");
-    return command(bytes({ DeviceType }), Cr) && command("P", Cr) && command("e", Cr)
+    return command(bytes({ char(deviceCode) }), Cr) && command("P", Cr) && command("e", Cr)
         && setAddressZero();
 }
 

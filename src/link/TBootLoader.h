@@ -5,11 +5,15 @@
 #include "serial/SerialPort.h"
 
 #include <QByteArray>
+#include <cstdint>
 
 class TLinkPort;
 
 class TBootLoader {
 public:
+    // The device code of the module's own boot loader.
+    static constexpr uint8_t DefaultDeviceCode = 0x74;
+
     explicit TBootLoader(TLinkPort& port)
         : m_port(port)
     {
@@ -21,9 +25,17 @@ public:
 
     // 'S': true when 7 bytes came and the first is 'A' (an AVR109 loader).
     bool identify();
-    // Auto-increment check ('a'), device type 0x74 ('T'), programming mode ('P'), chip
-    // erase ('e') and address 0 ('A'), in order; false at the first wrong or missing reply.
-    bool prepare();
+    // 'a': true when the loader answers 'Y' (it counts the address on by itself).
+    bool checkAutoIncrement();
+    // 't': the device codes the loader supports, without the 0 that ends its list. Empty
+    // when no complete list came (a loader without 't' answers '?' or nothing).
+    QByteArray deviceCodes();
+    // The code to select from such a list: DefaultDeviceCode when it is listed or the list
+    // is empty, otherwise the first one listed.
+    static uint8_t selectDeviceCode(const QByteArray& codes);
+    // Device type ('T' and the code), programming mode ('P'), chip erase ('e') and address
+    // 0 ('A'), in order; false at the first wrong or missing reply.
+    bool prepare(uint8_t deviceCode);
     // 'A', 0x00, 0x00: the next block goes to (or comes from) flash address 0.
     bool setAddressZero();
     // 'B', size, 'F' and the block in one write; true when the loader answers CR.

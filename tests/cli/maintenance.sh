@@ -29,8 +29,11 @@ case $mode in
     [ $rc -eq 0 ] || fail "exit code $rc"
     has "log Верификация пройдена!"
     has "log Обновление прошивки успешно завершено!"
-    has "progress 0/78 Инициализация..."
-    has "event evFirmware 1 78"
+    has "log Код устройства для загрузчика: 0x74"
+    # 40 blocks written and 40 read back: the bar is full at the last one.
+    has "progress 0/80 Инициализация..."
+    has "event evFirmware 1 80"
+    has "progress 80/80 Верификация..."
     has "progress end"
     stop_sim
     cmp -n 5000 "$dir/fw.bin" "$dir/flash.bin" || fail "the flash does not begin with the firmware"
@@ -61,7 +64,8 @@ case $mode in
     "$cli" --port sim --sim-fault bad-readback --time-scale 0.1 flash "$dir/fw.bin" >"$dir/out" 2>&1; rc=$?
     [ $rc -eq 1 ] || fail "exit code $rc"
     has "log Ошибка верификации данных!"
-    has "log Обновление прошивки успешно завершено!"
+    has "log Обновление прошивки не выполнено: верификация не пройдена!"
+    grep -q "успешно" "$dir/out" && fail "a failed verification reported as a success"
     ;;
   reset-status)
     "$cli" --port sim --time-scale 0.1 reset >"$dir/out" 2>&1 || fail "reset"

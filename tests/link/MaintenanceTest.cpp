@@ -2,6 +2,7 @@
 // reset, restart and the firmware update with the boot loader's faults.
 #include "LinkHarness.h"
 #include "common/Texts.h"
+#include "link/FirmwareProgress.h"
 #include "link/serial/PosixSerialPort.h"
 #include "sim/SimBootLoader.h"
 #include "support/TempDir.h"
@@ -43,7 +44,8 @@ QString firmwareStep(Link::FirmwareStep step, uint16_t argument = 0)
 const Names Handshake = { "evSearching 0", "evConnected 1", "evEcuLink 99", "evCalibration 0" };
 
 // The events of an update that writes and reads back the given numbers of blocks.
-Names updateEvents(int steps, int writes, int reads, const Names& afterWriting = {})
+Names updateEvents(int steps, int writes, int reads, const Names& afterWriting = {},
+    Link::FirmwareStage outcome = Link::fsNone)
 {
     Names events { firmwareStep(Link::fwLoaded, uint16_t(steps)) };
     for (int i = 0; i < writes; ++i)
@@ -51,12 +53,13 @@ Names updateEvents(int steps, int writes, int reads, const Names& afterWriting =
     events << afterWriting;
     for (int i = 0; i < reads; ++i)
         events << firmwareStep(Link::fwVerifying);
-    return events << firmwareStep(Link::fwRestarting) << Handshake << firmwareStep(Link::fwEnded);
+    return events << firmwareStep(Link::fwRestarting) << Handshake
+                  << firmwareStep(Link::fwEnded, outcome);
 }
 
-QStringList loaderSession(const QStringList& blocks, int reads)
+QStringList loaderSession(const QStringList& blocks, int reads, const QString& device = "T 116")
 {
-    QStringList commands { "S", "a", "T 116", "P", "e", "A 0" };
+    QStringList commands { "S", "a", "t", device, "P", "e", "A 0" };
     commands << blocks << "A 0";
     for (int i = 0; i < reads; ++i)
         commands << "g 128";
@@ -75,6 +78,28 @@ struct Flasher {
         return h.run(Link::cmdFlashFirmware);
     }
 };
+
+// The bar driven by the update's events is full exactly at its last step.
+void expectBarFullAtTheLastStep(const QList<int32_t>& firmwareEvents)
+{
+    FirmwareProgress bar;
+    int lastStep = -1;
+    for (int i = 0; i < firmwareEvents.size(); ++i) {
+        const int step = firmwareEvents[i] & 0xFFFF;
+        if (step == Link::fwWriting || step == Link::fwVerifying)
+            lastStep = i;
+    }
+    ASSERT_GE(lastStep, 0);
+    for (int i = 0; i <= lastStep; ++i) {
+        bar.apply(firmwareEvents[i]);
+        EXPECT_EQ(bar.position() == bar.maximum(), i == lastStep) << "event " << i;
+    }
+}
+
+QString deviceLine(const char* text, const char* code)
+{
+    return Texts::text(text).arg(code);
+}
 
 // A real port that fails to write a command beginning with the given bytes.
 class FailingWritePort : public PosixSerialPort {
@@ -102,6 +127,27 @@ SerialPortFactory failingWrite(const QByteArray& failOn)
         return std::make_unique<FailingWritePort>(config, clock, failOn);
     };
 }
+
+// A real port that loses the second write of the given bytes on its way to the module.
+class LosingWritePort : public PosixSerialPort {
+public:
+    LosingWritePort(const SerialConfig& config, ScaledClock& clock, QByteArray lost)
+        : PosixSerialPort(config, clock)
+        , m_lost(std::move(lost))
+    {
+    }
+    size_t write(const uint8_t* data, size_t n) override
+    {
+        if (QByteArray(reinterpret_cast<const char*>(data), qsizetype(n)) == m_lost
+            && ++m_seen == 2)
+            return n;
+        return PosixSerialPort::write(data, n);
+    }
+
+private:
+    const QByteArray m_lost;
+    int m_seen = 0;
+};
 
 } // namespace
 
@@ -232,13 +278,15 @@ TEST(LinkMaintenance, FirmwareOf300BytesIsWrittenAndVerified)
     Flasher flasher { h, {} };
     const QByteArray file = firmware(300);
     ASSERT_TRUE(flasher.run(file));
-    EXPECT_EQ(h.recorder.eventNames(), updateEvents(4, 3, 3));
+    EXPECT_EQ(h.recorder.eventNames(), updateEvents(6, 3, 3));
+    expectBarFullAtTheLastStep(h.recorder.eventArgs(Link::evFirmware));
     EXPECT_EQ(h.sim->bootLoaderCommands(), loaderSession({ "B 128", "B 128", "B 44" }, 3));
+    // The outcome is the last line, after the closing handshake.
     EXPECT_EQ(h.recorder.Logs,
         (QList<QString> { text(Texts::LogPortInit), text(Texts::LogPortOpen),
-            text(Texts::LogBootloaderAnswer), text(Texts::LogFlashing), text(Texts::LogVerifying),
-            text(Texts::LogVerifyPassed), text(Texts::LogFirmwareDone), text(Texts::LogPortInit),
-            text(Texts::LogPortOpening) }));
+            text(Texts::LogBootloaderAnswer), deviceLine(Texts::LogDeviceCode, "0x74"),
+            text(Texts::LogFlashing), text(Texts::LogVerifying), text(Texts::LogVerifyPassed),
+            text(Texts::LogPortInit), text(Texts::LogPortOpening), text(Texts::LogFirmwareDone) }));
     const QByteArray flash = h.sim->flash();
     EXPECT_EQ(flash.left(300), file);
     // The chip erase left the rest of the flash erased.
@@ -246,13 +294,16 @@ TEST(LinkMaintenance, FirmwareOf300BytesIsWrittenAndVerified)
     EXPECT_EQ(h.link->LinkMode(), Link::lmConnected);
 }
 
-TEST(LinkMaintenance, FirmwareOfWholeBlocksEndsWithAnEmptyBlock)
+TEST(LinkMaintenance, FirmwareOfWholeBlocksEndsWithTheLastFullBlock)
 {
     LinkHarness h;
     Flasher flasher { h, {} };
     ASSERT_TRUE(flasher.run(firmware(256)));
-    EXPECT_EQ(h.sim->bootLoaderCommands(), loaderSession({ "B 128", "B 128", "B 0" }, 3));
-    EXPECT_TRUE(h.recorder.Logs.contains(text(Texts::LogVerifyPassed)));
+    // No block of size 0: a boot loader would take it as 65,536 bytes to come.
+    EXPECT_EQ(h.sim->bootLoaderCommands(), loaderSession({ "B 128", "B 128" }, 2));
+    EXPECT_EQ(h.recorder.eventNames(), updateEvents(4, 2, 2));
+    expectBarFullAtTheLastStep(h.recorder.eventArgs(Link::evFirmware));
+    EXPECT_EQ(h.recorder.Logs.last(), text(Texts::LogFirmwareDone));
     EXPECT_EQ(h.sim->flash().left(256), firmware(256));
 }
 
@@ -287,11 +338,13 @@ TEST(LinkMaintenance, FirmwareFilesThatCannotBeFirmwareAreRefusedBeforeTheRestar
         h.recorder.clear();
         h.link->setFirmwareFile(c.file);
         ASSERT_TRUE(h.run(Link::cmdFlashFirmware));
-        EXPECT_EQ(h.recorder.eventNames(), Names { firmwareStep(Link::fwEnded) })
+        EXPECT_EQ(h.recorder.eventNames(), Names { firmwareStep(Link::fwEnded, Link::fsFile) })
             << c.file.toStdString();
-        ASSERT_FALSE(h.recorder.Logs.isEmpty());
-        EXPECT_TRUE(h.recorder.Logs.last().startsWith(text(c.textStart).section('%', 0, 0)))
-            << h.recorder.Logs.last().toStdString();
+        const QStringList logs = h.recorder.Logs;
+        ASSERT_GE(logs.size(), 2);
+        EXPECT_TRUE(logs[logs.size() - 2].startsWith(text(c.textStart).section('%', 0, 0)))
+            << logs[logs.size() - 2].toStdString();
+        EXPECT_EQ(logs.last(), text(Texts::LogFirmwareFailedFile));
     }
     EXPECT_TRUE(h.sim->receivedLines().isEmpty());
     EXPECT_TRUE(h.sim->bootLoaderCommands().isEmpty());
@@ -300,6 +353,29 @@ TEST(LinkMaintenance, FirmwareFilesThatCannotBeFirmwareAreRefusedBeforeTheRestar
     ASSERT_TRUE(flasher.run(QByteArray(65536, 'x')));
     EXPECT_EQ(
         h.recorder.eventArgs(Link::evFirmware).first(), Link::firmwareEvent(Link::fwLoaded, 1024));
+}
+
+TEST(LinkMaintenance, DeviceCodeComesFromTheLoadersList)
+{
+    // A loader of another device code: selected, so the chip is erased and written.
+    LinkHarness other(withFault(SimFault::OnlyDevice75));
+    Flasher otherFlasher { other, {} };
+    ASSERT_TRUE(otherFlasher.run(firmware(300)));
+    EXPECT_EQ(
+        other.sim->bootLoaderCommands(), loaderSession({ "B 128", "B 128", "B 44" }, 3, "T 117"));
+    EXPECT_TRUE(other.recorder.Logs.contains(deviceLine(Texts::LogDeviceCode, "0x75")));
+    EXPECT_EQ(other.recorder.Logs.last(), text(Texts::LogFirmwareDone));
+    EXPECT_EQ(other.sim->flash().left(300), firmware(300));
+    EXPECT_EQ(other.sim->flash().mid(300), QByteArray(SimBootLoader::FlashSize - 300, char(0xFF)));
+
+    // A loader that gives no list gets the module's own code after its silence.
+    LinkHarness silent(withFault(SimFault::NoDeviceList));
+    Flasher silentFlasher { silent, {} };
+    ASSERT_TRUE(silentFlasher.run(firmware(300)));
+    EXPECT_EQ(silent.sim->bootLoaderCommands(), loaderSession({ "B 128", "B 128", "B 44" }, 3));
+    EXPECT_TRUE(silent.recorder.Logs.contains(deviceLine(Texts::LogDeviceCodeDefault, "0x74")));
+    EXPECT_EQ(silent.recorder.Logs.last(), text(Texts::LogFirmwareDone));
+    EXPECT_EQ(silent.sim->flash().left(300), firmware(300));
 }
 
 TEST(LinkMaintenance, LoaderOfAnotherKindGetsNothingWritten)
@@ -311,38 +387,55 @@ TEST(LinkMaintenance, LoaderOfAnotherKindGetsNothingWritten)
     EXPECT_EQ(h.sim->bootLoaderCommands(), QStringList { "S" });
     EXPECT_EQ(h.sim->flash(), before);
     EXPECT_EQ(h.recorder.eventNames(),
-        Names { firmwareStep(Link::fwLoaded, 4) } << firmwareStep(Link::fwRestarting) << Handshake
-                                                  << firmwareStep(Link::fwEnded));
+        Names { firmwareStep(Link::fwLoaded, 6) } << firmwareStep(
+            Link::fwRestarting) << Handshake << firmwareStep(Link::fwEnded, Link::fsBootLoader));
     EXPECT_FALSE(h.recorder.Logs.contains(text(Texts::LogBootloaderAnswer)));
+    EXPECT_EQ(h.recorder.Logs.last(), text(Texts::LogFirmwareFailedLoader));
 }
 
-TEST(LinkMaintenance, RefusedBlockIsReportedAndTheUpdateGoesOn)
+TEST(LinkMaintenance, FailuresAfterTheFirstBlockEndAsFailuresOfTheirStage)
 {
+    // A refused block: reported, then read back and the loader left all the same.
     SimConfig config = withFault(SimFault::RefusedBlock);
     config.RefusedBlock = 2;
     LinkHarness h(config);
     Flasher flasher { h, {} };
     ASSERT_TRUE(flasher.run(firmware(300)));
-    EXPECT_EQ(
-        h.recorder.eventNames(), updateEvents(4, 2, 3, { firmwareStep(Link::fwBlockRefused) }));
+    EXPECT_EQ(h.recorder.eventNames(),
+        updateEvents(6, 2, 3, { firmwareStep(Link::fwBlockRefused) }, Link::fsWriting));
     EXPECT_EQ(h.sim->bootLoaderCommands(), loaderSession({ "B 128", "B 128" }, 3));
     const QStringList logs = h.recorder.Logs;
     const qsizetype error = logs.indexOf(text(Texts::LogFlashError));
     ASSERT_GE(error, 0);
     EXPECT_GT(logs.indexOf(text(Texts::LogVerifyFailed)), error);
-    EXPECT_GT(logs.indexOf(text(Texts::LogFirmwareDone)), error);
+    EXPECT_FALSE(logs.contains(text(Texts::LogFirmwareDone)));
+    EXPECT_EQ(logs.last(), text(Texts::LogFirmwareFailedWriting));
     EXPECT_EQ(h.recorder.eventArgs(Link::evConnected), QList<int32_t> { 1 });
-}
 
-TEST(LinkMaintenance, BadReadBackFailsTheVerification)
-{
-    LinkHarness h(withFault(SimFault::BadReadBack));
-    Flasher flasher { h, {} };
-    ASSERT_TRUE(flasher.run(firmware(300)));
-    EXPECT_TRUE(h.recorder.Logs.contains(text(Texts::LogVerifyFailed)));
-    EXPECT_FALSE(h.recorder.Logs.contains(text(Texts::LogVerifyPassed)));
-    EXPECT_TRUE(h.recorder.Logs.contains(text(Texts::LogFirmwareDone)));
-    EXPECT_EQ(h.sim->flash().left(300), firmware(300));
+    // A read-back that differs.
+    LinkHarness bad(withFault(SimFault::BadReadBack));
+    Flasher badFlasher { bad, {} };
+    ASSERT_TRUE(badFlasher.run(firmware(300)));
+    EXPECT_TRUE(bad.recorder.Logs.contains(text(Texts::LogVerifyFailed)));
+    EXPECT_FALSE(bad.recorder.Logs.contains(text(Texts::LogVerifyPassed)));
+    EXPECT_FALSE(bad.recorder.Logs.contains(text(Texts::LogFirmwareDone)));
+    EXPECT_EQ(bad.recorder.Logs.last(), text(Texts::LogFirmwareFailedVerify));
+    EXPECT_EQ(bad.recorder.eventNames().last(), firmwareStep(Link::fwEnded, Link::fsVerifying));
+    EXPECT_EQ(bad.sim->flash().left(300), firmware(300));
+
+    // The address for the read-back is not acknowledged: no verification at all.
+    LinkHarness lost({}, LinkHarness::FastScale, [](const SerialConfig& c, ScaledClock& clock) {
+        return std::make_unique<LosingWritePort>(c, clock, QByteArray("A\0\0", 3));
+    });
+    Flasher lostFlasher { lost, {} };
+    ASSERT_TRUE(lostFlasher.run(firmware(300)));
+    EXPECT_EQ(lost.recorder.eventNames(), updateEvents(6, 3, 0, {}, Link::fsVerifying));
+    EXPECT_FALSE(lost.recorder.Logs.contains(text(Texts::LogVerifying)));
+    EXPECT_FALSE(lost.recorder.Logs.contains(text(Texts::LogFirmwareDone)));
+    EXPECT_EQ(lost.recorder.Logs.last(), text(Texts::LogFirmwareFailedVerify));
+    EXPECT_EQ(lost.sim->bootLoaderCommands(),
+        (QStringList {
+            "S", "a", "t", "T 116", "P", "e", "A 0", "B 128", "B 128", "B 44", "L", "E" }));
 }
 
 TEST(LinkMaintenance, NoAnswerToLeavingWaitsTheLoaderTimeoutAndSkipsTheEnd)
@@ -357,8 +450,10 @@ TEST(LinkMaintenance, NoAnswerToLeavingWaitsTheLoaderTimeoutAndSkipsTheEnd)
     EXPECT_EQ(h.sim->bootLoaderCommands().last(), "L");
     EXPECT_TRUE(h.recorder.Logs.contains(text(Texts::LogVerifyPassed)));
     EXPECT_FALSE(h.recorder.Logs.contains(text(Texts::LogFirmwareDone)));
+    EXPECT_EQ(h.recorder.Logs.last(), text(Texts::LogFirmwareFailedLeave));
     EXPECT_EQ(h.recorder.eventNames().mid(h.recorder.eventNames().size() - 6),
-        Names { firmwareStep(Link::fwRestarting) } << Handshake << firmwareStep(Link::fwEnded));
+        Names { firmwareStep(Link::fwRestarting) } << Handshake
+                                                   << firmwareStep(Link::fwEnded, Link::fsLeaving));
 }
 
 TEST(LinkMaintenance, PortErrorDuringTheUpdateStillEndsIt)
@@ -367,9 +462,11 @@ TEST(LinkMaintenance, PortErrorDuringTheUpdateStillEndsIt)
     Flasher flasher { h, {} };
     ASSERT_TRUE(flasher.run(firmware(300)));
     EXPECT_EQ(h.recorder.eventNames(),
-        (Names { firmwareStep(Link::fwLoaded, 4), firmwareStep(Link::fwEnded) }));
-    EXPECT_EQ(h.recorder.Logs.last(),
-        QString(text(Texts::LogPortInitError)).replace("%s", "write failed"));
+        (Names {
+            firmwareStep(Link::fwLoaded, 6), firmwareStep(Link::fwEnded, Link::fsBootLoader) }));
+    EXPECT_EQ(h.recorder.Logs.mid(h.recorder.Logs.size() - 2),
+        (QList<QString> { QString(text(Texts::LogPortInitError)).replace("%s", "write failed"),
+            text(Texts::LogFirmwareFailedLoader) }));
 }
 
 TEST(LinkMaintenance, WithoutAModuleTheUpdateEndsInAHandshakeThatFindsNone)
@@ -378,10 +475,11 @@ TEST(LinkMaintenance, WithoutAModuleTheUpdateEndsInAHandshakeThatFindsNone)
     Flasher flasher { h, {} };
     ASSERT_TRUE(flasher.run(firmware(300)));
     const Names events = h.recorder.eventNames();
-    EXPECT_EQ(events.first(), firmwareStep(Link::fwLoaded, 4));
+    EXPECT_EQ(events.first(), firmwareStep(Link::fwLoaded, 6));
     EXPECT_EQ(events[1], firmwareStep(Link::fwRestarting));
     EXPECT_EQ(events.count("evConnected 0"), 1);
-    EXPECT_EQ(events.last(), firmwareStep(Link::fwEnded));
+    EXPECT_EQ(events.last(), firmwareStep(Link::fwEnded, Link::fsBootLoader));
+    EXPECT_EQ(h.recorder.Logs.last(), text(Texts::LogFirmwareFailedLoader));
     const SimFaults none;
     EXPECT_EQ(h.sim->flash(), SimBootLoader(none, 0).flash());
 }
@@ -417,7 +515,7 @@ TEST(LinkMaintenance, FirmwareUpdateAtRealTiming)
     LinkHarness h({}, 1.0);
     Flasher flasher { h, {} };
     ASSERT_TRUE(flasher.run(firmware(1000)));
-    EXPECT_EQ(h.recorder.eventNames(), updateEvents(14, 8, 8));
+    EXPECT_EQ(h.recorder.eventNames(), updateEvents(16, 8, 8));
     EXPECT_TRUE(h.recorder.Logs.contains(text(Texts::LogVerifyPassed)));
     EXPECT_TRUE(h.recorder.Logs.contains(text(Texts::LogFirmwareDone)));
     EXPECT_EQ(h.sim->flash().left(1000), firmware(1000));

@@ -51,7 +51,7 @@ struct Loader {
 TEST(SimBootLoader, ProgramsWordsWithAutoIncrementAndReadsErasedPastTheEnd)
 {
     Loader l;
-    EXPECT_EQ(l.feed("Sa"), QByteArray(SimBootLoader::Identifier) + 'Y');
+    EXPECT_EQ(l.feed("Sat"), QByteArray(SimBootLoader::Identifier) + 'Y' + bytes({ 0x74, 0 }));
     EXPECT_EQ(l.feed(bytes({ 'T', 0x74, 'P', 'e', 'A', 0, 0 })), "\r\r\r\r");
     EXPECT_EQ(l.loader.flash(), QByteArray(SimBootLoader::FlashSize, char(0xFF)));
     // A block split over two arrivals waits for its rest.
@@ -68,12 +68,48 @@ TEST(SimBootLoader, ProgramsWordsWithAutoIncrementAndReadsErasedPastTheEnd)
 
     EXPECT_EQ(
         l.feed(bytes({ 'A', 0, 1, 'g', 0, 2, 'F', 'g', 0, 2, 'F' })), "\r" + bytes({ 3, 4, 5, 6 }));
-    EXPECT_EQ(l.feed(bytes({ 'T', 0x75, 'x' })), "??");
+    EXPECT_EQ(l.feed("x"), "?");
     EXPECT_EQ(l.feed("LEz\r"), "\r\r");
     EXPECT_EQ(l.loader.state(), SimBootLoader::State::Left);
     EXPECT_EQ(l.rest, "z\r");
-    EXPECT_EQ(
-        l.loader.commands().mid(0, 7), (QStringList { "S", "a", "T 116", "P", "e", "A 0", "B 4" }));
+    EXPECT_EQ(l.loader.commands().mid(0, 8),
+        (QStringList { "S", "a", "t", "T 116", "P", "e", "A 0", "B 4" }));
+}
+
+TEST(SimBootLoader, OnlyASupportedDeviceCodeLetsItEraseAndWrite)
+{
+    const QByteArray factory = Loader().loader.flash();
+    // No 'T' yet, or one of a code it does not list: 'T' and 'e' are acknowledged, yet
+    // nothing is erased and blocks are refused, as the reference loader does.
+    Loader l;
+    EXPECT_EQ(l.feed(bytes({ 'S', 'e', 'B', 0, 2, 'F', 1, 1 })),
+        QByteArray(SimBootLoader::Identifier) + "\r?");
+    EXPECT_EQ(l.feed(bytes({ 'T', 0x75, 'e', 'A', 0, 0, 'B', 0, 2, 'F', 1, 1 })), "\r\r\r?");
+    EXPECT_EQ(l.loader.flash(), factory);
+    EXPECT_EQ(l.feed(bytes({ 'T', 0x74, 'e', 'B', 0, 2, 'F', 1, 1 })), "\r\r\r");
+    EXPECT_EQ(l.loader.flash().left(3), bytes({ 1, 1, 0xFF }));
+    // A restart forgets the code.
+    l.loader.restart();
+    EXPECT_EQ(l.feed(bytes({ 'S', 'A', 0, 0, 'B', 0, 2, 'F', 2, 2 })),
+        QByteArray(SimBootLoader::Identifier) + "\r?");
+
+    // Under the fault it lists 0x75 alone, and only 0x75 writes.
+    SimFaults only75;
+    only75.set(SimFault::OnlyDevice75);
+    Loader other(only75);
+    EXPECT_EQ(other.feed("t"), bytes({ 0x75, 0 }));
+    EXPECT_EQ(other.feed(bytes({ 'T', 0x74, 'e', 'B', 0, 2, 'F', 3, 3 })), "\r\r?");
+    EXPECT_EQ(other.loader.flash(), factory);
+    EXPECT_EQ(other.feed(bytes({ 'T', 0x75, 'e', 'B', 0, 2, 'F', 3, 3 })), "\r\r\r");
+    EXPECT_EQ(other.loader.flash().left(3), bytes({ 3, 3, 0xFF }));
+
+    // Under the other it takes 't' without a word and goes on with the next command.
+    SimFaults noList;
+    noList.set(SimFault::NoDeviceList);
+    Loader silent(noList);
+    EXPECT_EQ(silent.feed("St"), SimBootLoader::Identifier);
+    EXPECT_EQ(silent.feed("a"), "Y");
+    EXPECT_EQ(silent.loader.commands(), (QStringList { "S", "t", "a" }));
 }
 
 TEST(SimBootLoader, AFirstByteThatIsNoCommandGivesThePortBackToTheModule)
@@ -97,7 +133,7 @@ TEST(SimBootLoader, FaultsOfTheLoader)
     SimFaults refusing;
     refusing.set(SimFault::RefusedBlock);
     Loader refused(refusing, 2);
-    refused.feed("Se");
+    refused.feed(bytes({ 'S', 'T', 0x74, 'e' }));
     EXPECT_EQ(
         refused.feed(bytes({ 'B', 0, 2, 'F', 1, 1, 'B', 0, 2, 'F', 2, 2, 'B', 0, 2, 'F', 3, 3 })),
         "\r\r");
@@ -106,7 +142,7 @@ TEST(SimBootLoader, FaultsOfTheLoader)
     SimFaults badRead;
     badRead.set(SimFault::BadReadBack);
     Loader bad(badRead);
-    bad.feed(bytes({ 'S', 'e', 'B', 0, 2, 'F', 0x12, 0x34, 'A', 0, 0 }));
+    bad.feed(bytes({ 'S', 'T', 0x74, 'e', 'B', 0, 2, 'F', 0x12, 0x34, 'A', 0, 0 }));
     EXPECT_EQ(bad.feed(bytes({ 'g', 0, 2, 'F', 'A', 0, 0, 'g', 0, 2, 'F' })),
         bytes({ 0xED, 0x34, '\r', 0x12, 0x34 }));
     EXPECT_EQ(bad.loader.flash().left(2), bytes({ 0x12, 0x34 }));

@@ -18,7 +18,7 @@ TEST(SimFaults, NamesParseAndDescribe)
     EXPECT_EQ(SimFaults::parse("silent"), SimFault::Silent);
     EXPECT_EQ(SimFaults::parse("no-ecu"), SimFault::NoEcu);
     EXPECT_FALSE(SimFaults::parse("Silent").has_value());
-    EXPECT_EQ(SimFaults::descriptions().size(), 15);
+    EXPECT_EQ(SimFaults::descriptions().size(), 17);
     SimFaults faults;
     faults.set(SimFault::Noise);
     EXPECT_TRUE(faults.has(SimFault::Noise));

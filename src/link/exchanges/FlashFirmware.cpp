@@ -12,6 +12,26 @@ namespace {
     constexpr uint32_t BeforeVerifyMs = 500;
     constexpr uint32_t RestartMs = 2500;
 
+    // Where the update is, and the first stage that failed: the outcome the update ends with.
+    struct Outcome {
+        // fsNone once the update's own work is over: the closing handshake fails nothing.
+        Link::FirmwareStage stage = Link::fsFile;
+        Link::FirmwareStage failed = Link::fsNone;
+
+        void fail()
+        {
+            if (failed == Link::fsNone)
+                failed = stage;
+        }
+        // Records the result of the current stage; the update goes on either way.
+        bool check(bool passed)
+        {
+            if (!passed)
+                fail();
+            return passed;
+        }
+    };
+
     void postStep(TCommThread& link, Link::FirmwareStep step, uint16_t argument = 0)
     {
         link.postEvent(Link::evFirmware, Link::firmwareEvent(step, argument));
@@ -22,8 +42,24 @@ namespace {
         link.LogLine(Texts::text(text));
     }
 
+    QString hexCode(uint8_t code)
+    {
+        return QStringLiteral("0x%1").arg(code, 2, 16, QLatin1Char('0'));
+    }
+
+    // The loader's own list decides; a loader that gives none gets the module's code.
+    uint8_t selectDevice(TCommThread& link, TBootLoader& loader)
+    {
+        const QByteArray codes = loader.deviceCodes();
+        const uint8_t code = TBootLoader::selectDeviceCode(codes);
+        link.LogLine(
+            Texts::text(codes.isEmpty() ? Texts::LogDeviceCodeDefault : Texts::LogDeviceCode)
+                .arg(hexCode(code)));
+        return code;
+    }
+
     // Writes the blocks; a refused block ends the writing, not the update.
-    void program(TCommThread& link, TBootLoader& loader, const FirmwareImage& image)
+    bool program(TCommThread& link, TBootLoader& loader, const FirmwareImage& image)
     {
         log(link, Texts::LogFlashing);
         for (int i = 0; i < image.blockCount(); ++i) {
@@ -31,44 +67,53 @@ namespace {
             if (!loader.writeBlock(image.block(i))) {
                 log(link, Texts::LogFlashError);
                 postStep(link, Link::fwBlockRefused);
-                return;
+                return false;
             }
         }
+        return true;
     }
 
-    void verify(TCommThread& link, TBootLoader& loader, const FirmwareImage& image)
+    // Reads back the blocks written; false also when the loader did not set the address.
+    bool verify(TCommThread& link, TBootLoader& loader, const FirmwareImage& image)
     {
         link.sleep(BeforeVerifyMs);
         if (!loader.setAddressZero())
-            return;
+            return false;
         log(link, Texts::LogVerifying);
         QByteArray readBack;
-        for (int i = 0; i < image.readBackCount(); ++i) {
+        for (int i = 0; i < image.blockCount(); ++i) {
             postStep(link, Link::fwVerifying);
             readBack += loader.readBlock();
         }
-        log(link, image.matches(readBack) ? Texts::LogVerifyPassed : Texts::LogVerifyFailed);
+        const bool passed = image.matches(readBack);
+        log(link, passed ? Texts::LogVerifyPassed : Texts::LogVerifyFailed);
+        return passed;
     }
 
     // With the module restarted into its boot loader. A loader that is not AVR109 gets
-    // nothing written; a wrong reply before programming ends the session without a word.
-    void update(TCommThread& link, const FirmwareImage& image)
+    // nothing written, nor does one that fails a command before the first block. Once
+    // writing began, the loader is always read back and asked to let the module go.
+    void update(TCommThread& link, const FirmwareImage& image, Outcome& outcome)
     {
         TBootLoader loader(link.port());
-        if (!loader.identify())
+        if (!outcome.check(loader.identify()))
             return;
         log(link, Texts::LogBootloaderAnswer);
-        if (!loader.prepare())
+        outcome.stage = Link::fsPrepare;
+        if (!outcome.check(loader.checkAutoIncrement())
+            || !outcome.check(loader.prepare(selectDevice(link, loader))))
             return;
-        program(link, loader, image);
-        verify(link, loader, image);
-        // Success means the loader let the module go, whatever the verification showed.
-        if (loader.leave())
-            log(link, Texts::LogFirmwareDone);
+        outcome.stage = Link::fsWriting;
+        outcome.check(program(link, loader, image));
+        outcome.stage = Link::fsVerifying;
+        outcome.check(verify(link, loader, image));
+        outcome.stage = Link::fsLeaving;
+        outcome.check(loader.leave());
     }
 
-    // Steps 3 to 16; a firmware that cannot be right is refused before the module restarts.
-    void flash(TCommThread& link)
+    // The update from the boot loader's timeouts to the closing handshake; a firmware that
+    // cannot be right is refused before the module restarts.
+    void flash(TCommThread& link, Outcome& outcome)
     {
         TLinkPort& port = link.port();
         // They stay on this port object until the next Connect replaces it.
@@ -80,19 +125,43 @@ namespace {
         const FirmwareImage image = FirmwareImage::load(link.FirmwareFile());
         if (!image.valid()) {
             link.LogLine(image.error());
+            outcome.fail();
             return;
         }
         log(link, Texts::LogPortOpen);
         postStep(link, Link::fwLoaded, uint16_t(image.progressSteps()));
 
+        outcome.stage = Link::fsBootLoader;
         port.write("r\r");
         link.sleep(EnterLoaderMs);
         port.purge();
-        update(link, image);
+        update(link, image, outcome);
+        outcome.stage = Link::fsNone;
 
         postStep(link, Link::fwRestarting);
         link.sleep(RestartMs);
         link.Connect(true);
+    }
+
+    const char* outcomeLine(Link::FirmwareStage stage)
+    {
+        switch (stage) {
+        case Link::fsFile:
+            return Texts::LogFirmwareFailedFile;
+        case Link::fsBootLoader:
+            return Texts::LogFirmwareFailedLoader;
+        case Link::fsPrepare:
+            return Texts::LogFirmwareFailedPrepare;
+        case Link::fsWriting:
+            return Texts::LogFirmwareFailedWriting;
+        case Link::fsVerifying:
+            return Texts::LogFirmwareFailedVerify;
+        case Link::fsLeaving:
+            return Texts::LogFirmwareFailedLeave;
+        case Link::fsNone:
+            break;
+        }
+        return Texts::LogFirmwareDone;
     }
 
 } // namespace
@@ -102,13 +171,17 @@ void FlashFirmware(TCommThread& link)
     if (!link.port().exists() && !link.Connect(false))
         return;
     // From here the update ends with step 4 whatever happens, so the window gets its
-    // button back; a port error is logged first, as every exchange logs it.
+    // button back; a port error is logged first, as every exchange logs it. The outcome
+    // is the last line of the log, after the closing handshake, and the argument of step 4.
+    Outcome outcome;
     try {
-        flash(link);
+        flash(link, outcome);
     } catch (const std::exception& error) {
         link.logPortError(error);
+        outcome.fail();
     }
-    postStep(link, Link::fwEnded);
+    log(link, outcomeLine(outcome.failed));
+    postStep(link, Link::fwEnded, outcome.failed);
 }
 
 void runFlashFirmware(TCommThread& link, const TQueuedMessage&)
