@@ -207,3 +207,25 @@ TEST(FaultCodes, TheShippedFileDescribesEveryCodeFully)
     EXPECT_GE(described, 50);
     EXPECT_EQ(codes[111].DescEn, "System pass");
 }
+
+TEST(FaultCodes, TheShippedFileCoversTwoAndThreeDigitCodesWithTheirPublicModes)
+{
+    FaultCodeDictionary codes;
+    EXPECT_TRUE(codes.load(QStringLiteral(VESKOR_DATA_SOURCE_DIR "/codes.txt")).isEmpty());
+    int twoDigit = 0;
+    int threeDigit = 0;
+    for (int n = 1; n <= FaultCodeDictionary::MaxCode; ++n) {
+        if (!codes[n].Mode.isEmpty())
+            ++(n < 100 ? twoDigit : threeDigit);
+    }
+    EXPECT_GE(twoDigit, 45);
+    EXPECT_GE(threeDigit, 100);
+    for (int n : { 11, 12, 13, 15, 19, 21, 22, 23, 24, 25, 29, 31, 33, 35, 41, 42, 98 })
+        EXPECT_FALSE(codes[n].DescRu.isEmpty()) << n;
+    // Continuous memory only, and KOEO with continuous memory.
+    EXPECT_EQ(codes[157].Mode, u8("память"));
+    EXPECT_EQ(codes[158].Mode, u8("KOEO, память"));
+    EXPECT_EQ(codes[11].Mode, u8("KOEO, KOER, память"));
+    EXPECT_EQ(codes[12].Mode, "KOER");
+    EXPECT_EQ(codes[111].DescEn, "System pass");
+}
