@@ -40,7 +40,7 @@ int FaultCodeDictionary::parse(const QStringList& lines)
         }
         if (code <= 0)
             continue;
-        if (field == 0 && code <= MaxCode)
+        if (field == 0)
             ++entries;
         TFaultCode& entry = m_codes[size_t(code)];
         switch (field) {
