@@ -178,6 +178,8 @@ inline constexpr const char* RegisterNotOverwritten =
 inline constexpr const char* RegisterNotLoaded = "он не загрузился при запуске";
 inline constexpr const char* RegisterMovedAside =
     "Список автомобилей %1 не был прочитан: прежний файл сохранён как %2";
+inline constexpr const char* RegisterNotMovedAside =
+    "Список автомобилей %1 не был прочитан и не переименовывается в %2: новый список не записан";
 inline constexpr const char* FileLinkLoop = "цикл символических ссылок";
 inline constexpr const char* FileLinkDangling = "символическая ссылка ведёт к несуществующему файлу %1";
 inline constexpr const char* FaultCodesNone = "В файле кодов ошибок codes.txt нет ни одного кода: %1";

@@ -122,7 +122,7 @@ QString keepUnreadableFile(const VehicleRegister& vehicles, const QString& path)
         throw VeskorError(Texts::text(Texts::RegisterNotOverwritten).arg(path, reason));
     const QString aside = freeAsideName(path);
     if (!QFile::rename(path, aside))
-        throw VeskorError(Texts::text(Texts::RegisterSaveError).arg(path, aside));
+        throw VeskorError(Texts::text(Texts::RegisterNotMovedAside).arg(path, aside));
     return Texts::text(Texts::RegisterMovedAside).arg(path, aside);
 }
 
