@@ -4,7 +4,9 @@
 #include "support/TempDir.h"
 #include "vehicles/RegisterFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
 #include <QStringEncoder>
 #include <gtest/gtest.h>
 
@@ -366,4 +368,55 @@ TEST(Register, LineBreaksInTextsCannotStartKeysOfTheirOwn)
     ASSERT_EQ(back.size(), 1);
     EXPECT_EQ(back.at(0).Record.Name, "Name [9] Name=Injected");
     EXPECT_EQ(back.at(0).Record.Comment, "a  b");
+}
+
+// Run by the test below in a child process whose system locale its environment sets:
+// saves or loads autos.ini with the system's formats, as the program does.
+TEST(RegisterUnderSystemLocale, SaveOrLoad)
+{
+    const QString path = qEnvironmentVariable("VESKOR_REGISTER_FILE");
+    if (path.isEmpty())
+        GTEST_SKIP() << "run by SystemLocaleChangeKeepsTheDates";
+    const double lastRead = DateTimeText::fromDateTime(QDate(2023, 3, 15), QTime(12, 0, 5));
+    if (qEnvironmentVariable("VESKOR_REGISTER_STEP") == "save") {
+        VehicleRegister r;
+        TAuto a;
+        a.Name = "Sierra";
+        a.LastRead = lastRead;
+        r.append(VehicleEntry::fromRecord(a, DateTimeText()));
+        SaveRegister(r, path);
+    } else {
+        VehicleRegister r;
+        ASSERT_TRUE(LoadRegister(r, path));
+        ASSERT_EQ(r.size(), 1);
+        EXPECT_DOUBLE_EQ(r.at(0).Record.LastRead, lastRead);
+    }
+}
+
+TEST(Register, SystemLocaleChangeKeepsTheDates)
+{
+    const auto run = [](const QString& path, const char* step, const char* locale) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("VESKOR_REGISTER_FILE", path);
+        env.insert("VESKOR_REGISTER_STEP", step);
+        env.insert("LC_ALL", locale);
+        env.insert("LANG", locale);
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+            { "--gtest_filter=RegisterUnderSystemLocale.SaveOrLoad" });
+        EXPECT_TRUE(child.waitForFinished(30000));
+        EXPECT_EQ(child.exitCode(), 0) << step << " under " << locale << ":\n"
+                                       << child.readAllStandardOutput().toStdString();
+    };
+    const char* const pairs[][2]
+        = { { "ru_RU.UTF-8", "C" }, { "C", "ru_RU.UTF-8" }, { "en_US.UTF-8", "de_DE.UTF-8" } };
+    for (const auto& pair : pairs) {
+        TempDir dir;
+        run(dir.file("autos.ini"), "save", pair[0]);
+        run(dir.file("autos.ini"), "load", pair[1]);
+    }
+    TempDir dir;
+    run(dir.file("autos.ini"), "save", "ru_RU.UTF-8");
+    EXPECT_TRUE(dir.read("autos.ini").contains("LastRead=15.03.2023 12:00:05\n"));
 }
