@@ -186,6 +186,32 @@ inline constexpr const char* ModelsFileMissing = "Не найден файл м�
 inline constexpr const char* RegisterReadError = "Не удалось прочитать список автомобилей %1: %2";
 inline constexpr const char* RegisterSaveError = "Не удалось сохранить список автомобилей в %1: %2";
 
+// Texts of our own: unusable reference files and the register kept whole (%1 … with QString::arg).
+inline constexpr const char* IniUtf16 = "файл в кодировке UTF-16, а нужен 8-битный текст";
+inline constexpr const char* IniNul = "символ NUL в строке %1: дальше файл не читается";
+inline constexpr const char* IniNoSection = "в файле нет ни одного раздела [...]";
+inline constexpr const char* RegisterNotOverwritten =
+    "Список автомобилей %1 не был прочитан (%2): он оставлен как есть и не заменён пустым";
+inline constexpr const char* RegisterNotLoaded = "он не загрузился при запуске";
+inline constexpr const char* RegisterMovedAside =
+    "Список автомобилей %1 не был прочитан: прежний файл сохранён как %2";
+inline constexpr const char* RegisterNotMovedAside =
+    "Список автомобилей %1 не был прочитан и не переименовывается в %2: новый список не записан";
+inline constexpr const char* FileLinkLoop = "цикл символических ссылок";
+inline constexpr const char* FileLinkDangling = "символическая ссылка ведёт к несуществующему файлу %1";
+inline constexpr const char* FaultCodesNone = "В файле кодов ошибок codes.txt нет ни одного кода: %1";
+inline constexpr const char* FaultCodesEmpty = "файл пуст";
+inline constexpr const char* FaultCodesNoNumber = "ни одна из %1 строк не номер кода с текстами";
+inline constexpr const char* FaultCodesStopped =
+    "Файл кодов ошибок codes.txt прочитан не до конца: символ NUL в строке %1, не прочитано строк: %2";
+inline constexpr const char* NoDescription = "нет описания";
+inline constexpr const char* CarProfilesProblem = "Файл профилей автомобилей %1: %2";
+inline constexpr const char* CarProfilesUnreadable = "не удаётся прочитать (%1)";
+inline constexpr const char* CarProfilesNone = "ни одного профиля";
+inline constexpr const char* CarProfileNotChosen = "Профиль автомобиля не выбран: адреса адаптивных таблиц равны 0";
+inline constexpr const char* CarProfileBeyondList =
+    "Профиль автомобиля № %1 вне списка профилей (их %2): адреса адаптивных таблиц равны 0";
+
 
 // ---- Main window -------------------------------------------------------------
 

@@ -1,7 +1,11 @@
 #include "CarProfiles.h"
 
+#include "FileLink.h"
+#include "IniContent.h"
 #include "common/IniFile.h"
+#include "common/Texts.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 bool CarProfiles::append(const TCarProfile& profile)
@@ -31,6 +35,15 @@ uint16_t CarProfiles::addrAdaptiveChecksum(int position) const
     return p ? p->AddrAdaptiveChecksum : 0;
 }
 
+CarProfiles::Addresses CarProfiles::addresses(int position) const
+{
+    if (const TCarProfile* p = at(position))
+        return { p->AddrAdaptive, p->AddrAdaptiveChecksum, {} };
+    if (position == -1)
+        return { 0, 0, Texts::text(Texts::CarProfileNotChosen) };
+    return { 0, 0, Texts::text(Texts::CarProfileBeyondList).arg(position).arg(count()) };
+}
+
 QStringList CarProfiles::names() const
 {
     QStringList result;
@@ -54,14 +67,33 @@ void loadCarProfiles(CarProfiles& profiles, const IniFile& ini)
     }
 }
 
-bool LoadCarProfiles(CarProfiles& profiles, const QString& path)
+bool LoadCarProfiles(CarProfiles& profiles, const QString& path, QString* problem)
 {
     profiles.clear();
-    if (!QFileInfo::exists(path))
+    const auto fail = [&](const QString& reason) {
+        if (problem)
+            *problem = reason.isEmpty() ? QString()
+                                        : Texts::text(Texts::CarProfilesProblem).arg(path, reason);
         return false;
+    };
+    const QString link = brokenLinkReason(path);
+    if (!link.isEmpty())
+        return fail(Texts::text(Texts::CarProfilesUnreadable).arg(link));
+    QFile file(path);
+    if (!file.exists())
+        return fail({});
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(Texts::text(Texts::CarProfilesUnreadable).arg(file.errorString()));
+    const QByteArray data = file.readAll();
     IniFile ini;
-    if (!ini.load(path))
-        return false;
+    ini.loadData(data);
     loadCarProfiles(profiles, ini);
+
+    const QString content = iniContentProblem(data);
+    if (profiles.count() == 0)
+        return fail(content.isEmpty() ? Texts::text(Texts::CarProfilesNone) : content);
+    if (problem)
+        *problem = content.isEmpty() ? QString()
+                                     : Texts::text(Texts::CarProfilesProblem).arg(path, content);
     return true;
 }

@@ -27,6 +27,16 @@ public:
     // The names in position order, for the vehicle dialog's list (index = position).
     QStringList names() const;
 
+    // The adaptive-table addresses of a vehicle's position where they are used, with the
+    // reason when the position names no profile (none chosen, or beyond the list): the
+    // addresses are then 0 and problem says so for the log.
+    struct Addresses {
+        uint16_t AddrAdaptive = 0;
+        uint16_t AddrAdaptiveChecksum = 0;
+        QString problem;
+    };
+    Addresses addresses(int position) const;
+
 private:
     std::vector<TCarProfile> m_profiles;
 };
@@ -34,8 +44,11 @@ private:
 inline constexpr const char* CarProfilesFile = "CarProfiles.ini";
 inline constexpr const char* UnknownCarProfileName = "Unknown Ford Model";
 
-// Empties the table and reads the file. A missing file, or one without sections, gives
-// no car profiles; returns false when the file is missing or cannot be read.
-bool LoadCarProfiles(CarProfiles& profiles, const QString& path);
+// Empties the table and reads the file. Returns false when it yields no car profile: the
+// file is missing, cannot be read, is UTF-16, has a NUL character before its sections or
+// has no section. problem (when given) then tells why, for the log; it also tells of a NUL
+// after some sections, which ends the file early (the profiles before it are kept, true).
+// A missing file leaves problem empty: running without car profiles is allowed.
+bool LoadCarProfiles(CarProfiles& profiles, const QString& path, QString* problem = nullptr);
 // The same from an INI already read.
 void loadCarProfiles(CarProfiles& profiles, const IniFile& ini);

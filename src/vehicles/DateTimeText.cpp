@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -34,11 +35,23 @@ QString withoutZone(QString format)
 
 } // namespace
 
+DateTimeText::Forms::Forms(const QLocale& locale)
+    : Forms(locale, locale.dateFormat(QLocale::ShortFormat), locale.timeFormat(QLocale::LongFormat))
+{
+    shortTime = withoutZone(locale.timeFormat(QLocale::ShortFormat));
+}
+
+DateTimeText::Forms::Forms(const QLocale& locale, const QString& date, const QString& time)
+    : locale(locale)
+    , date(withLongYear(date))
+    , shortYearDate(withShortYear(this->date))
+    , longTime(withoutZone(time))
+    , shortTime(this->longTime)
+{
+}
+
 DateTimeText::DateTimeText(const QLocale& locale)
-    : m_locale(locale)
-    , m_dateFormat(withLongYear(locale.dateFormat(QLocale::ShortFormat)))
-    , m_shortYearDateFormat(withShortYear(m_dateFormat))
-    , m_timeFormat(withoutZone(locale.timeFormat(QLocale::LongFormat)))
+    : m_forms(locale)
 {
 }
 
@@ -86,10 +99,10 @@ double DateTimeText::now()
 
 QString DateTimeText::format(double dateTime) const
 {
-    QString text = m_locale.toString(datePart(dateTime), m_dateFormat);
+    QString text = m_forms.locale.toString(datePart(dateTime), m_forms.date);
     const QTime time = timePart(dateTime);
     if (time.msecsSinceStartOfDay() != 0)
-        text += u' ' + m_locale.toString(time, m_timeFormat);
+        text += u' ' + m_forms.locale.toString(time, m_forms.longTime);
     return text;
 }
 
@@ -106,24 +119,57 @@ QDate inCenturyWindow(QDate date)
 
 } // namespace
 
+namespace {
+
+// Forms that registers written on other systems use, tried after the system's own.
+const std::vector<DateTimeText::Forms>& fixedForms()
+{
+    static const std::vector<DateTimeText::Forms> forms = [] {
+        std::vector<DateTimeText::Forms> list;
+        for (const QLocale& locale : { QLocale::c(), QLocale(QLocale::Russian, QLocale::Russia),
+                 QLocale(QLocale::English, QLocale::UnitedStates),
+                 QLocale(QLocale::English, QLocale::UnitedKingdom),
+                 QLocale(QLocale::German, QLocale::Germany) })
+            list.emplace_back(locale);
+        list.emplace_back(QLocale::c(), QStringLiteral("yyyy-MM-dd"), QStringLiteral("HH:mm:ss"));
+        return list;
+    }();
+    return forms;
+}
+
+} // namespace
+
+std::optional<double> DateTimeText::Forms::parse(const QString& text) const
+{
+    for (const QString& dateFormat : { date, shortYearDate }) {
+        const bool shortYear = dateFormat != date;
+        QDate day = locale.toDate(text, dateFormat);
+        QTime time(0, 0);
+        for (const QString& timeFormat : { longTime, shortTime }) {
+            if (day.isValid())
+                break;
+            const QDateTime dt = locale.toDateTime(text, dateFormat + u' ' + timeFormat);
+            day = dt.date();
+            time = dt.time();
+        }
+        if (day.isValid())
+            return fromDateTime(shortYear ? inCenturyWindow(day) : day, time);
+    }
+    return std::nullopt;
+}
+
 std::optional<double> DateTimeText::parse(const QString& input) const
 {
-    const QString text = input.simplified();
+    // "T" joins date and time in ISO 8601; no other form uses it between digits.
+    static const QRegularExpression isoJoin(QStringLiteral("(?<=\\d)T(?=\\d)"));
+    const QString text = input.simplified().replace(isoJoin, QStringLiteral(" "));
     if (text.isEmpty())
         return std::nullopt;
-    for (const QString& dateFormat : { m_dateFormat, m_shortYearDateFormat }) {
-        const bool shortYear = dateFormat != m_dateFormat;
-        QDate date;
-        QTime time(0, 0);
-        const QDateTime dt = m_locale.toDateTime(text, dateFormat + u' ' + m_timeFormat);
-        if (dt.isValid()) {
-            date = dt.date();
-            time = dt.time();
-        } else {
-            date = m_locale.toDate(text, dateFormat);
-        }
-        if (date.isValid())
-            return fromDateTime(shortYear ? inCenturyWindow(date) : date, time);
+    if (const auto value = m_forms.parse(text))
+        return value;
+    for (const Forms& forms : fixedForms()) {
+        if (const auto value = forms.parse(text))
+            return value;
     }
     return std::nullopt;
 }

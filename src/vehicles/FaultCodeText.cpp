@@ -14,5 +14,5 @@ QString faultCodeText(const QString& entry, const FaultCodeDictionary& codes, bo
 {
     const TFaultCode& code = codes[faultCodeNumber(entry)];
     return fillPlaceholders(Texts::text(Texts::FaultCodeText),
-        { entry, code.Mode, english ? code.DescEn : code.DescRu, code.Comment });
+        { entry, code.Mode, faultCodeDescription(code, english), code.Comment });
 }

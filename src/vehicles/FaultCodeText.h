@@ -11,5 +11,5 @@ int faultCodeNumber(const QString& entry);
 
 // entry is the list's text of the code ("112", "0A3", "999"); the dictionary is looked
 // up by the entry read as a decimal number (1 when it is not one). english chooses DescEn
-// over DescRu.
+// over DescRu; a code without a description shows "нет описания" (faultCodeDescription).
 QString faultCodeText(const QString& entry, const FaultCodeDictionary& codes, bool english);

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <array>
 
 struct TFaultCode {
@@ -22,12 +21,16 @@ public:
     const TFaultCode& operator[](int code) const;
 
     // Fills the entries from the lines of codes.txt (already decoded by the text-file rule).
-    void parse(const QStringList& lines);
+    // Returns how many entries (number lines of a code from 1 to 999 followed by text)
+    // it found.
+    int parse(const QStringList& lines);
 
     // Loads codes.txt from path. A missing file raises VeskorError with the text
-    // "Не найден файл кодов ошибок codes.txt!", an unreadable one with
-    // "Ошибка чтения файла кодов ошибок codes.txt: <reason>"; the entries stay as they were.
-    void load(const QString& path);
+    // "Не найден файл кодов ошибок codes.txt!", an unreadable one (a symbolic link loop
+    // included) with "Ошибка чтения файла кодов ошибок codes.txt: <reason>"; the entries
+    // stay as they were. Returns the problems for the log: a file that yields no code,
+    // and one whose text a NUL character ends early (the lines after it aren't read).
+    QStringList load(const QString& path);
 
     void clear();
 
@@ -35,5 +38,9 @@ private:
     std::array<TFaultCode, MaxCode + 1> m_codes; // index 0 stays empty
 };
 
-// Loads "codes.txt" from the program directory into codes.
-void LoadFaultCodes(FaultCodeDictionary& codes);
+// The description of a code to show: the chosen language's, else the other language's,
+// else "нет описания", so that a code the dictionary doesn't describe is told so.
+QString faultCodeDescription(const TFaultCode& code, bool english);
+
+// Loads "codes.txt" from the program directory into codes; returns load()'s problems.
+QStringList LoadFaultCodes(FaultCodeDictionary& codes);

@@ -1,61 +1,184 @@
 #include "RegisterFile.h"
 
+#include "FileLink.h"
+#include "IniContent.h"
 #include "common/AnsiCodec.h"
+#include "common/AtomicFile.h"
 #include "common/Errors.h"
 #include "common/IniFile.h"
 #include "common/Texts.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+namespace {
+
+const char* const KnownKeys[]
+    = { "Name", "Model", "Year", "VIN", "Plate", "LastRead", "Comment", "CarProfile", "CalID" };
+
+bool isKnownKey(const QByteArray& key)
+{
+    for (const char* known : KnownKeys) {
+        if (key.compare(known, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+// The lines of autos.ini that the program doesn't read: those above the first section,
+// and per section (named in lower case, as the INI reader merges sections of the same
+// name regardless of case) every line but the known keys and blank lines.
+struct UnknownLines {
+    QByteArrayList preamble;
+    QHash<QByteArray, QByteArrayList> sections;
+};
+
+UnknownLines unknownLines(const QByteArray& data)
+{
+    UnknownLines result;
+    QByteArrayList* current = &result.preamble;
+    for (const QByteArray& line : iniLines(data)) {
+        const QByteArray trimmed = line.trimmed();
+        if (const auto section = iniSectionName(trimmed)) {
+            current = &result.sections[section->toLower()];
+            continue;
+        }
+        if (trimmed.isEmpty() || isKnownKey(iniKeyName(trimmed)))
+            continue;
+        current->append(line);
+    }
+    return result;
+}
+
+// The reason the register's file can't be read, or an empty text when it can (or when
+// it doesn't exist).
+QString unreadableReason(const QString& path, QByteArray* data = nullptr)
+{
+    const QString link = brokenLinkReason(path);
+    if (!link.isEmpty())
+        return link;
+    QFile file(path);
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    if (data)
+        *data = bytes;
+    return iniContentProblem(bytes);
+}
+
+TAuto readVehicle(
+    const IniFile& ini, const QString& section, const DateTimeText& dates, double loadTime)
+{
+    TAuto a;
+    a.Name = ini.readUtf8(section, "Name");
+    a.Model = ini.readUtf8(section, "Model");
+    a.Year = ini.readInteger(section, "Year", 0);
+    a.VIN = ini.readUtf8(section, "VIN");
+    a.Plate = ini.readUtf8(section, "Plate");
+    const QString lastRead = ini.readAnsi(section, "LastRead");
+    if (const auto date = dates.parse(lastRead))
+        a.LastRead = *date;
+    else if (lastRead.trimmed().isEmpty())
+        a.LastRead = loadTime; // no date at all: the time of loading, as ever
+    else
+        a.LastReadKept = ini.readRaw(section, "LastRead").value_or(QByteArray()); // as written
+    a.Comment = ini.readUtf8(section, "Comment");
+    a.CarProfile = ini.readInteger(section, "CarProfile", 0);
+    a.CalID = ini.readAnsi(section, "CalID");
+    return a;
+}
+
+QByteArray joinedLines(const QByteArrayList& lines)
+{
+    QByteArray text;
+    for (const QByteArray& line : lines)
+        text += line + '\n';
+    return text;
+}
+
+QString freeAsideName(const QString& path)
+{
+    QString aside = path + QStringLiteral(".unreadable");
+    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+        aside = path + QStringLiteral(".unreadable") + QString::number(n);
+    return aside;
+}
+
+// Keeps a register file that was never read from being replaced; returns the log message.
+QString keepUnreadableFile(const VehicleRegister& vehicles, const QString& path)
+{
+    QString reason = unreadableReason(path);
+    const bool present = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+    if (!present || (reason.isEmpty() && !vehicles.fileUnreadable()))
+        return {};
+    if (reason.isEmpty())
+        reason = Texts::text(Texts::RegisterNotLoaded);
+    if (vehicles.isEmpty())
+        throw VeskorError(Texts::text(Texts::RegisterNotOverwritten).arg(path, reason));
+    const QString aside = freeAsideName(path);
+    if (!QFile::rename(path, aside))
+        throw VeskorError(Texts::text(Texts::RegisterNotMovedAside).arg(path, aside));
+    return Texts::text(Texts::RegisterMovedAside).arg(path, aside);
+}
+
+} // namespace
 
 bool LoadRegister(VehicleRegister& vehicles, const QString& path, const DateTimeText& dates)
 {
-    QFile file(path);
-    if (!file.exists())
+    QByteArray data;
+    const QString reason = unreadableReason(path, &data);
+    if (!reason.isEmpty()) {
+        vehicles.setFileUnreadable(true);
+        throw VeskorError(Texts::text(Texts::RegisterReadError).arg(path, reason));
+    }
+    if (!QFileInfo::exists(path))
         return false;
-    if (!file.open(QIODevice::ReadOnly))
-        throw VeskorError(Texts::text(Texts::RegisterReadError).arg(path, file.errorString()));
-    IniFile ini;
-    ini.loadData(file.readAll());
 
+    IniFile ini;
+    ini.loadData(data);
+    const UnknownLines unknown = unknownLines(data);
+    vehicles.setPreamble(unknown.preamble);
     const double loadTime = DateTimeText::now();
     for (const QString& section : ini.sections()) {
-        TAuto a;
-        a.Name = ini.readUtf8(section, "Name");
-        a.Model = ini.readUtf8(section, "Model");
-        a.Year = ini.readInteger(section, "Year", 0);
-        a.VIN = ini.readUtf8(section, "VIN");
-        a.Plate = ini.readUtf8(section, "Plate");
-        a.LastRead = dates.parse(ini.readAnsi(section, "LastRead")).value_or(loadTime);
-        a.Comment = ini.readUtf8(section, "Comment");
-        a.CarProfile = ini.readInteger(section, "CarProfile", 0);
-        a.CalID = ini.readAnsi(section, "CalID");
+        TAuto a = readVehicle(ini, section, dates, loadTime);
+        a.KeptLines = unknown.sections.value(section.toUtf8().toLower());
         vehicles.append(VehicleEntry::fromRecord(a, dates));
     }
     return true;
 }
 
-void SaveRegister(const VehicleRegister& vehicles, const QString& path, const DateTimeText& dates)
+QString SaveRegister(
+    const VehicleRegister& vehicles, const QString& path, const DateTimeText& dates)
 {
+    const QString message = keepUnreadableFile(vehicles, path);
     // A fresh file rather than the old one edited: it then holds exactly the vehicles of
     // the list, its sections in list order, so the next load gives the same order back.
-    IniFile ini;
+    QByteArray text = joinedLines(vehicles.preamble());
     int index = 0;
     for (const VehicleEntry& entry : vehicles) {
         const TAuto& a = entry.Record;
         const QString section = QString::number(index++);
+        IniFile ini;
         ini.writeUtf8(section, "Name", a.Name);
         ini.writeUtf8(section, "Model", a.Model);
         ini.writeInteger(section, "Year", a.Year);
         ini.writeUtf8(section, "VIN", a.VIN);
         ini.writeUtf8(section, "Plate", a.Plate);
-        ini.writeBytes(section, "LastRead", toAnsi(dates.format(a.LastRead)));
+        ini.writeBytes(section, "LastRead", lastReadBytes(a, dates));
         ini.writeUtf8(section, "Comment", a.Comment);
         ini.writeInteger(section, "CarProfile", a.CarProfile);
         ini.writeBytes(section, "CalID", toAnsi(a.CalID));
+        text += ini.data() + joinedLines(a.KeptLines);
     }
     try {
-        ini.save(path);
+        writeFileAtomically(path, text);
     } catch (const VeskorError& e) {
         throw VeskorError(Texts::text(Texts::RegisterSaveError).arg(path, e.message()));
     }
+    return message;
 }

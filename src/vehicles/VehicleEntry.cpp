@@ -1,6 +1,7 @@
 #include "VehicleEntry.h"
 
 #include "DateTimeText.h"
+#include "common/AnsiCodec.h"
 
 VehicleEntry VehicleEntry::fromRecord(const TAuto& record, const DateTimeText& dates)
 {
@@ -11,7 +12,19 @@ VehicleEntry VehicleEntry::fromRecord(const TAuto& record, const DateTimeText& d
     entry.SubItems[Year] = QString::number(record.Year);
     entry.SubItems[VIN] = record.VIN;
     entry.SubItems[Plate] = record.Plate;
-    entry.SubItems[LastRead] = dates.format(record.LastRead);
+    entry.SubItems[LastRead] = lastReadText(record, dates);
     entry.SubItems[Comment] = record.Comment;
     return entry;
+}
+
+QByteArray lastReadBytes(const TAuto& record, const DateTimeText& dates)
+{
+    if (record.LastRead == 0 && !record.LastReadKept.isEmpty())
+        return record.LastReadKept;
+    return toAnsi(dates.format(record.LastRead));
+}
+
+QString lastReadText(const TAuto& record, const DateTimeText& dates)
+{
+    return fromAnsi(lastReadBytes(record, dates));
 }

@@ -23,3 +23,9 @@ struct VehicleEntry {
     // year as decimal text and the date in the system's formats.
     static VehicleEntry fromRecord(const TAuto& record, const DateTimeText& dates);
 };
+
+// The record's date of the last diagnosis as autos.ini holds it: LastReadKept while the
+// record keeps it (a date as found in the file that could not be read), else LastRead in
+// the formats, in the ANSI code page. lastReadText() is the same as text to show.
+QByteArray lastReadBytes(const TAuto& record, const DateTimeText& dates);
+QString lastReadText(const TAuto& record, const DateTimeText& dates);

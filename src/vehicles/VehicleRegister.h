@@ -3,6 +3,7 @@
 
 #include "VehicleEntry.h"
 
+#include <QByteArrayList>
 #include <QStringList>
 #include <vector>
 
@@ -20,9 +21,19 @@ public:
     // The captions in list order, for the current-vehicle list.
     QStringList captions() const;
 
+    // True when the register's file existed but could not be read; SaveRegister then
+    // keeps that file rather than replacing it with this register.
+    bool fileUnreadable() const { return m_fileUnreadable; }
+    void setFileUnreadable(bool unreadable) { m_fileUnreadable = unreadable; }
+    // The lines of autos.ini above its first section (comments), written back first.
+    const QByteArrayList& preamble() const { return m_preamble; }
+    void setPreamble(QByteArrayList lines) { m_preamble = std::move(lines); }
+
     auto begin() const { return m_entries.begin(); }
     auto end() const { return m_entries.end(); }
 
 private:
     std::vector<VehicleEntry> m_entries;
+    QByteArrayList m_preamble;
+    bool m_fileUnreadable = false;
 };

@@ -4,6 +4,8 @@
 #include "support/TempDir.h"
 
 #include <QDir>
+#include <QFile>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 namespace {
@@ -80,9 +82,75 @@ TEST(CarProfiles, AMissingFileGivesNoProfiles)
     EXPECT_FALSE(LoadCarProfiles(profiles, dir.file("CarProfiles.ini")));
     EXPECT_EQ(profiles.count(), 0);
 
-    dir.write("CarProfiles.ini", "; only a comment\n");
-    EXPECT_TRUE(LoadCarProfiles(profiles, dir.file("CarProfiles.ini")));
-    EXPECT_EQ(profiles.count(), 0);
+    QString problem = "unset";
+    EXPECT_FALSE(LoadCarProfiles(profiles, dir.file("CarProfiles.ini"), &problem));
+    EXPECT_TRUE(problem.isEmpty()) << problem.toStdString(); // running without them is allowed
+}
+
+TEST(CarProfiles, AFileThatYieldsNoProfileIsAFailureWithItsReason)
+{
+    TempDir dir;
+    const QByteArray good = "[Sierra]\nName=Sierra\nAddrAdaptive=$B00\n";
+    QStringEncoder utf16(QStringEncoder::Utf16LE);
+    const struct {
+        QByteArray bytes;
+        const char* reason;
+    } cases[] = {
+        { QByteArray("\xFF\xFE") + QByteArray(utf16(QString::fromLatin1(good))), "UTF-16" },
+        { QByteArray("; header\n") + '\0' + good, "NUL в строке 2" },
+        { "; only a comment\n", "ни одного профиля" },
+        { "Name=Sierra\nAddrAdaptive=1\n", "нет ни одного раздела" },
+        { QByteArray(), "ни одного профиля" },
+    };
+    for (const auto& c : cases) {
+        CarProfiles profiles;
+        profiles.append({ "old", 1, 2 });
+        QString problem;
+        EXPECT_FALSE(LoadCarProfiles(profiles, dir.write("CarProfiles.ini", c.bytes), &problem));
+        EXPECT_EQ(profiles.count(), 0);
+        EXPECT_TRUE(problem.contains(QString::fromUtf8(c.reason))) << problem.toStdString();
+        EXPECT_TRUE(problem.contains(dir.file("CarProfiles.ini"))) << problem.toStdString();
+    }
+
+    // A NUL after some sections keeps the profiles before it, and is told.
+    CarProfiles profiles;
+    QString problem;
+    EXPECT_TRUE(LoadCarProfiles(profiles,
+        dir.write("CarProfiles.ini", good + "[Escort]\n" + '\0' + "[Lost]\nName=Lost\n"),
+        &problem));
+    EXPECT_EQ(profiles.names(), (QStringList { "Sierra", "Unknown Ford Model" }));
+    EXPECT_TRUE(problem.contains(QString::fromUtf8("NUL в строке 5"))) << problem.toStdString();
+
+    EXPECT_TRUE(LoadCarProfiles(profiles, dir.write("CarProfiles.ini", good), &problem));
+    EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
+
+    const QString loop = dir.file("loop.ini");
+    QFile::link(loop, loop);
+    EXPECT_FALSE(LoadCarProfiles(profiles, loop, &problem));
+    EXPECT_TRUE(problem.contains(QString::fromUtf8("цикл символических ссылок")))
+        << problem.toStdString();
+}
+
+TEST(CarProfiles, APositionBeyondTheListIsToldWhereTheAddressesAreUsed)
+{
+    const CarProfiles profiles
+        = fromText("[a]\nAddrAdaptive=$B00\nAddrAdaptiveChecksum=$BAC\n[b]\n");
+    const CarProfiles::Addresses first = profiles.addresses(0);
+    EXPECT_EQ(first.AddrAdaptive, 0xB00);
+    EXPECT_EQ(first.AddrAdaptiveChecksum, 0xBAC);
+    EXPECT_TRUE(first.problem.isEmpty());
+    EXPECT_TRUE(profiles.addresses(1).problem.isEmpty());
+
+    const CarProfiles::Addresses beyond = profiles.addresses(2);
+    EXPECT_EQ(beyond.AddrAdaptive, 0);
+    EXPECT_EQ(beyond.AddrAdaptiveChecksum, 0);
+    EXPECT_EQ(beyond.problem,
+        QString::fromUtf8(
+            "Профиль автомобиля № 2 вне списка профилей (их 2): адреса адаптивных таблиц равны 0"));
+    EXPECT_TRUE(profiles.addresses(-7).problem.contains(QString::fromUtf8("№ -7 вне списка")));
+    const CarProfiles::Addresses none = profiles.addresses(-1);
+    EXPECT_EQ(none.AddrAdaptive, 0);
+    EXPECT_TRUE(none.problem.contains(QString::fromUtf8("не выбран")));
 }
 
 TEST(CarProfiles, TheShippedSampleHasTheSimulatorsAddresses)

@@ -10,9 +10,23 @@ TEST(FaultCodeText, EntryWithItsDictionaryTextsAsThePageCopiesIt)
         QString::fromUtf8("Код: 112\r\nРежим: KOEO\r\nОписание: Температура воздуха\r\n"
                           "Комментарий: Проверьте %s\r\n\r\n"));
     EXPECT_TRUE(faultCodeText("112", codes, true).contains("Описание: Air temperature low\r\n"));
-    // A code the file leaves out prints with empty texts.
+    // A code the file leaves out is told to have no description rather than left blank.
     EXPECT_EQ(faultCodeText("335", codes, false),
-        QString::fromUtf8("Код: 335\r\nРежим: \r\nОписание: \r\nКомментарий: \r\n\r\n"));
+        QString::fromUtf8(
+            "Код: 335\r\nРежим: \r\nОписание: нет описания\r\nКомментарий: \r\n\r\n"));
+}
+
+TEST(FaultCodeText, ADescriptionMissingInOneLanguageComesFromTheOther)
+{
+    FaultCodeDictionary codes;
+    codes.parse({ "21", "KOEO", "ECT out of range", "22", "KOER", "; no English", "" });
+    codes.parse({ "23", "m", "en", "ru" });
+    EXPECT_EQ(faultCodeDescription(codes[21], false), "ECT out of range");
+    EXPECT_EQ(faultCodeDescription(codes[21], true), "ECT out of range");
+    EXPECT_EQ(faultCodeDescription(codes[22], false), QString::fromUtf8("нет описания"));
+    EXPECT_EQ(faultCodeDescription(codes[22], true), QString::fromUtf8("нет описания"));
+    EXPECT_EQ(faultCodeDescription(codes[23], false), "ru");
+    EXPECT_EQ(faultCodeDescription(codes[23], true), "en");
 }
 
 TEST(FaultCodeText, EntriesThatAreNoDecimalNumberStandForCode1)
