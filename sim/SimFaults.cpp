@@ -28,6 +28,10 @@ constexpr FaultName Names[] = {
     { SimFault::StreamStops, "stream-stops",
         "every stream falls silent early (after --stream-stop ms, default 2000)" },
     { SimFault::NoResult, "no-result", "fault tests end with status 0x10 alone (code 999)" },
+    { SimFault::FlipBits, "flip-bits",
+        "one bit of the data word flipped in one packet in --corrupt-rate (default 8)" },
+    { SimFault::DropBytes, "drop-bytes",
+        "one byte left out of one packet in --corrupt-rate (default 8)" },
 };
 
 } // namespace
