@@ -43,6 +43,11 @@ struct SimConfig {
     uint32_t SelfTestMs = SimDefaults::SelfTestMs;
     // The engine starts when the module powers up; off, it stays at rest (KOEO).
     bool EngineRunning = true;
+    // Above 0, the running engine turns at exactly this speed from the start (rpm).
+    double HeldRpm = 0;
+    // How often the module relays the two calibration words right after its 'H'. A module
+    // relays them once; more repeats make a forgiving peer.
+    int CalibrationRepeats = 1;
     // Under the stream-stops fault every stream falls silent this long after it starts.
     uint32_t StreamStopMs = SimDefaults::StreamStopMs;
 

@@ -30,6 +30,8 @@ double idleTarget(double t)
 double SimEngine::rpm(double t) const
 {
     constexpr double Pi = std::numbers::pi;
+    if (m_heldRpm > 0)
+        return m_heldRpm;
     if (t < CrankingS)
         return 200 + 40 * std::sin(2 * Pi * 4 * t);
     const double idle = idleTarget(t) + 12 * std::sin(2 * Pi * 0.7 * t);

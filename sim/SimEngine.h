@@ -31,8 +31,10 @@ public:
     static constexpr double RevLengthS = 1.5;
     static constexpr double RevPeakRpm = 3000;
 
-    explicit SimEngine(bool running)
+    // heldRpm above 0 holds the running engine at that speed from the start.
+    explicit SimEngine(bool running, double heldRpm = 0)
         : m_running(running)
+        , m_heldRpm(heldRpm)
     {
     }
 
@@ -43,4 +45,5 @@ private:
     double rpm(double seconds) const;
 
     const bool m_running;
+    const double m_heldRpm;
 };

@@ -31,6 +31,10 @@ constexpr FaultName Names[] = {
     { SimFault::OnlyDevice75, "device-75",
         "the boot loader lists only the device code 0x75 and writes nothing for another" },
     { SimFault::NoDeviceList, "no-device-list", "the boot loader does not answer 't'" },
+    { SimFault::FlipBits, "flip-bits",
+        "one bit of the data word flipped in one packet in --corrupt-rate (default 8)" },
+    { SimFault::DropBytes, "drop-bytes",
+        "one byte left out of one packet in --corrupt-rate (default 8)" },
 };
 
 } // namespace

@@ -25,6 +25,9 @@ enum class SimFault : uint8_t {
     NoResult, // the self-test ends with status 0x10 alone: no code list (999)
     OnlyDevice75, // the boot loader lists and takes only the device code 0x75
     NoDeviceList, // the boot loader does not answer 't' (its device codes)
+    // Corrupted packets, one in SimFaults::corruptRate() of every stream:
+    FlipBits, // one bit of the packet's data word flipped
+    DropBytes, // one of the packet's four bytes left out
 };
 
 class SimFaults {
@@ -33,6 +36,12 @@ public:
     bool has(SimFault fault) const { return m_bits & bit(fault); }
     bool empty() const { return m_bits == 0; }
 
+    // ---- Corrupted packets (flip-bits, drop-bytes) ----
+    static constexpr int DefaultCorruptRate = 8;
+    // One packet in rate is corrupted; 1 hits every packet.
+    void setCorruptRate(int rate) { m_corruptRate = rate < 1 ? 1 : rate; }
+    int corruptRate() const { return m_corruptRate; }
+
     static std::optional<SimFault> parse(const QString& name);
     // "name: description" for each fault, for --help.
     static QStringList descriptions();
@@ -40,4 +49,5 @@ public:
 private:
     static uint32_t bit(SimFault fault) { return 1u << unsigned(fault); }
     uint32_t m_bits = 0;
+    int m_corruptRate = DefaultCorruptRate;
 };

@@ -38,6 +38,8 @@ public:
     bool hasFault(SimFault fault) const { return m_config.Faults.has(fault); }
     // Sends a reply (nothing under the silent fault).
     void reply(const QByteArray& bytes);
+    // The packet of one word with the stream faults applied, for replies that carry words.
+    QByteArray packet(uint8_t slot, uint16_t value) { return m_streamer.packet(slot, value); }
     void startStream(SimStreamer::Source source);
     void stopStream();
     bool streaming() const { return m_streamer.active(); }
@@ -64,6 +66,8 @@ public:
     // Word packets handed to the line by all streams so far; safe from any thread. A "z"
     // drops the few that wait in the transmitter.
     uint64_t wordsStreamed() const { return m_wordsStreamed.load(std::memory_order_relaxed); }
+    // Packets spoilt by the flip-bits and drop-bytes faults so far; safe from any thread.
+    uint64_t packetsCorrupted() const { return m_streamer.corrupted(); }
 
 private:
     void dispatchLines();

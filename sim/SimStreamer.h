@@ -5,6 +5,7 @@
 #include "SimFaults.h"
 
 #include <QByteArray>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <random>
@@ -25,10 +26,19 @@ public:
 
     // The next packet of the stream (with noise bytes before it under that fault).
     QByteArray next();
+    // The packet of one word as the faults leave it: wrong check, corrupted, noise before.
+    QByteArray packet(uint8_t slot, uint16_t value);
+
+    // Packets corrupted by flip-bits or drop-bytes so far; safe from any thread.
+    uint64_t corrupted() const { return m_corrupted.load(std::memory_order_relaxed); }
 
 private:
+    // True for one call in the fault's rate.
+    bool hits();
+
     const SimFaults& m_faults;
     Source m_source;
     int m_slot = 0;
     std::minstd_rand m_random { 1234 };
+    std::atomic<uint64_t> m_corrupted { 0 };
 };

@@ -68,6 +68,11 @@ uint64_t Simulator::wordsStreamed() const
     return m_module->wordsStreamed();
 }
 
+uint64_t Simulator::packetsCorrupted() const
+{
+    return m_module->packetsCorrupted();
+}
+
 void Simulator::run()
 {
     char buffer[512];

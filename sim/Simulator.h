@@ -34,6 +34,8 @@ public:
     QStringList bootLoaderCommands() const;
     // Word packets the module's streams have sent so far.
     uint64_t wordsStreamed() const;
+    // Packets spoilt by the flip-bits and drop-bytes faults so far.
+    uint64_t packetsCorrupted() const;
 
 private:
     void run();

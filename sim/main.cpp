@@ -73,10 +73,17 @@ int main(int argc, char** argv)
                        "milliseconds (default %1).")
             .arg(SimDefaults::StreamStopMs),
         QStringLiteral("MS"), QString::number(SimDefaults::StreamStopMs));
+    const QCommandLineOption holdRpm(QStringLiteral("hold-rpm"),
+        QStringLiteral("Hold the running engine at exactly N rpm."), QStringLiteral("N"));
+    const QCommandLineOption corruptRate(QStringLiteral("corrupt-rate"),
+        QStringLiteral("Under the faults flip-bits and drop-bytes, corrupt one packet in N "
+                       "(default %1).")
+            .arg(SimFaults::DefaultCorruptRate),
+        QStringLiteral("N"), QString::number(SimFaults::DefaultCorruptRate));
     const QCommandLineOption imageOut(QStringLiteral("image-out"),
         QStringLiteral("Write the ECU's 64 KiB memory image to FILE."), QStringLiteral("FILE"));
     parser.addOptions({ link, baud, calibration, fault, version, scale, flashOut, refusedBlock,
-        codes, testCodes, selfTest, engineOff, streamStop, imageOut });
+        codes, testCodes, selfTest, engineOff, streamStop, holdRpm, corruptRate, imageOut });
     parser.process(app);
 
     SimConfig config;
@@ -103,6 +110,15 @@ int main(int argc, char** argv)
         return fail(QStringLiteral("--self-test-time needs seconds from 0 to 3600"));
     config.SelfTestMs = uint32_t(testSeconds * 1000);
     config.EngineRunning = !parser.isSet(engineOff);
+    if (parser.isSet(holdRpm)) {
+        config.HeldRpm = parser.value(holdRpm).toDouble(&ok);
+        if (!ok || config.HeldRpm <= 0 || config.HeldRpm > 16380)
+            return fail(QStringLiteral("--hold-rpm needs a speed above 0 and up to 16380"));
+    }
+    const int rate = parser.value(corruptRate).toInt(&ok);
+    if (!ok || rate < 1)
+        return fail(QStringLiteral("--corrupt-rate needs a number of 1 or more"));
+    config.Faults.setCorruptRate(rate);
     config.StreamStopMs = parser.value(streamStop).toUInt(&ok);
     if (!ok)
         return fail(QStringLiteral("--stream-stop needs milliseconds"));

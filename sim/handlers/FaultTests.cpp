@@ -1,6 +1,6 @@
 #include "Handlers.h"
-#include "link/FaultCodeList.h"
 #include "sim/SimDispatcher.h"
+#include "sim/SimFrames.h"
 #include "sim/SimModule.h"
 
 #include <array>
@@ -45,8 +45,8 @@ namespace {
         std::array<uint16_t, 256> words {};
         for (int i = 0; i < std::min<int>(codes.size(), MaxCodes); ++i)
             words[size_t((i % 16) * 16 + 14 - i / 16)] = codeValue(codes[i]);
-        const uint16_t done = module.hasFault(SimFault::NoResult) ? FaultCodeList::StatusNoResult
-                                                                  : FaultCodeList::StatusCodesReady;
+        const uint16_t done = module.hasFault(SimFault::NoResult) ? SimFrames::TestDoneNoResult
+                                                                  : SimFrames::TestDoneWithCodes;
         const auto doneAt = Clock::now() + module.scaled(testMs);
         const auto silentAt = doneAt + module.scaled(AnswerMs);
         const bool listCodes = !module.hasFault(SimFault::NoResult);
@@ -60,7 +60,7 @@ namespace {
                 return true;
             }
             if (position == 1) {
-                value = slot == FaultCodeList::StatusSlot && now >= doneAt ? done : StatusBusy;
+                value = slot == SimFrames::TestStatusSlot && now >= doneAt ? done : StatusBusy;
                 return true;
             }
             if (position > 14 || now < doneAt || !listCodes || words[slot] == 0)

@@ -1,10 +1,10 @@
 #include "Handlers.h"
-#include "link/LinkTypes.h"
 #include "sim/SimDispatcher.h"
 #include "sim/SimEngine.h"
+#include "sim/SimFrames.h"
 #include "sim/SimModule.h"
+#include "sim/SimPidTables.h"
 #include "sim/SimPidValues.h"
-#include "store/TFordData.h"
 
 #include <array>
 #include <chrono>
@@ -14,23 +14,10 @@ namespace SimHandlers {
 
 namespace {
 
-    using PidMap = std::array<uint8_t, 64>;
-
     struct LiveState {
         SimModule::Clock::time_point PoweredOn = SimModule::Clock::now();
         char Table = 'P';
     };
-
-    // The module knows the same tables as the program's store.
-    bool pidMap(char table, PidMap& map)
-    {
-        TFordData store;
-        if (!store.SelectTable(table))
-            return false;
-        for (size_t i = 0; i < map.size(); ++i)
-            map[i] = store.PidMap(int(i));
-        return true;
-    }
 
     // Seconds of the module's clock since it powered up.
     double secondsSince(SimModule::Clock::time_point start, double timeScale)
@@ -44,17 +31,17 @@ namespace {
     // the table. The engine is sampled once a cycle of 16 frames.
     SimStreamer::Source liveFrames(const SimModule& module, const LiveState& state)
     {
-        PidMap map {};
-        pidMap(state.Table, map);
+        const SimPidTables::Table map
+            = SimPidTables::table(state.Table).value_or(SimPidTables::Table {});
         const uint16_t high = module.calibrationByte(true);
         const uint16_t low = module.calibrationByte(false);
-        const SimEngine engine(module.config().EngineRunning);
+        const SimEngine engine(module.config().EngineRunning, module.config().HeldRpm);
         const double scale = module.config().TimeScale;
         const auto poweredOn = state.PoweredOn;
         return [=, now = SimEngineState {}, seconds = 0.0](uint8_t slot, uint16_t& value) mutable {
             const int frame = slot >> 4;
             const int position = slot & 0x0F;
-            if (position > 5)
+            if (position > SimFrames::LastDataPosition)
                 return false;
             if (slot == 0) {
                 seconds = secondsSince(poweredOn, scale);
@@ -63,11 +50,12 @@ namespace {
             if (position == 0)
                 value = uint16_t(frame);
             else if (position == 1)
-                value = slot == Link::SlotCalibrationHigh ? high
-                    : slot == Link::SlotCalibrationLow    ? low
-                                                          : 0;
+                value = slot == SimFrames::CalibrationHighSlot ? high
+                    : slot == SimFrames::CalibrationLowSlot    ? low
+                                                               : 0;
             else
-                value = SimPidValues::value(map[size_t(frame * 4 + position - 2)], now, seconds);
+                value = SimPidValues::value(
+                    map[size_t(frame * 4 + position - SimFrames::FirstDataPosition)], now, seconds);
             return true;
         };
     }
@@ -79,8 +67,8 @@ void registerLiveData(SimDispatcher& dispatcher)
     auto state = std::make_shared<LiveState>();
     // "l" + letter selects a PID table; the memory read's "lD" has a handler of its own.
     dispatcher.addPrefix("l", [state](SimModule& module, const QByteArray& line) {
-        PidMap map;
-        if (line.size() != 2 || module.hasFault(SimFault::TableRefused) || !pidMap(line[1], map)) {
+        if (line.size() != 2 || module.hasFault(SimFault::TableRefused)
+            || !SimPidTables::table(line[1])) {
             module.reply("?");
             return;
         }

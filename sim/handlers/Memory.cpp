@@ -1,5 +1,6 @@
 #include "Handlers.h"
 #include "sim/SimDispatcher.h"
+#include "sim/SimFrames.h"
 #include "sim/SimMemory.h"
 #include "sim/SimModule.h"
 
@@ -47,16 +48,19 @@ namespace {
                 ++index;
             const int frame = slot >> 4;
             const int position = slot & 0x0F;
-            if (index < 0 || index >= int(starts.size()) || position > 5)
+            if (index < 0 || index >= int(starts.size()) || position > SimFrames::LastDataPosition)
                 return false;
             const int start = starts[size_t(index)];
             const uint16_t announced = uint16_t(start - 16);
             if (position == 0)
                 value = uint16_t(frame);
             else if (position == 1)
-                value = frame == 8 ? announced & 0xFF : frame == 9 ? announced >> 8 : 0;
+                value = frame == SimFrames::BlockAddressLowFrame ? announced & 0xFF
+                    : frame == SimFrames::BlockAddressHighFrame  ? announced >> 8
+                                                                 : 0;
             else
-                value = uint8_t(image[(start + frame * 4 + position - 2) & 0xFFFF]);
+                value = uint8_t(
+                    image[(start + frame * 4 + position - SimFrames::FirstDataPosition) & 0xFFFF]);
             return true;
         };
     }

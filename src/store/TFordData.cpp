@@ -3,6 +3,7 @@
 #include "common/AtomicFile.h"
 #include "common/ProgramClock.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <new>
@@ -12,6 +13,7 @@ namespace {
 using PidTable = std::array<uint8_t, 64>;
 
 // Row f: the PIDs of positions 2, 3, 4 and 5 of frame f.
+// clang-format off
 constexpr PidTable TableP = {
     0x01, 0x11, 0x09, 0x0D, 0x0E, 0x06, 0x10, 0x05, 0x0F, 0x15, 0x26, 0x07, 0x0C, 0x04, 0x08, 0x0B,
     0x17, 0x1A, 0x1B, 0x16, 0x02, 0x03, 0x12, 0x0A, 0x13, 0x18, 0x19, 0x1C, 0x27, 0x28, 0x2A, 0x2B,
@@ -25,6 +27,7 @@ constexpr PidTable TableT = {
     0x4B, 0x4C, 0x4D, 0x4E, 0x4F, 0x50, 0x51, 0x52, 0x53, 0x54, 0x55, 0x56, 0x57, 0x58, 0x59, 0x5A,
     0x5B, 0x5C, 0x5D, 0x5E, 0x5F, 0x60, 0x61, 0x62, 0x63, 0x64, 0x65, 0x66, 0x67, 0x68, 0x69, 0x6A,
 };
+// clang-format on
 
 struct DefaultLimit {
     uint8_t pid;
@@ -33,25 +36,47 @@ struct DefaultLimit {
 };
 
 constexpr DefaultLimit DefaultLimits[] = {
-    {1, 0, 6500},  {4, -10, 50},  {9, 0, 4095},   {12, 0, 20},   {13, 0, 2},
-    {15, -20, 100}, {16, -20, 130}, {17, 0, 16},  {23, 0, 180},  {24, 0, 200},
-    {38, 0, 2000}, {42, 0, 2500}, {254, 0, 6500}, {255, 0, 2500},
+    { 1, 0, 6500 },
+    { 4, -10, 50 },
+    { 9, 0, 4095 },
+    { 12, 0, 20 },
+    { 13, 0, 2 },
+    { 15, -20, 100 },
+    { 16, -20, 130 },
+    { 17, 0, 16 },
+    { 23, 0, 180 },
+    { 24, 0, 200 },
+    { 38, 0, 2000 },
+    { 42, 0, 2500 },
+    { 254, 0, 6500 },
+    { 255, 0, 2500 },
 };
 
-// A block goes on while the pause since its last sample is at most ten gaps.
+// Serial adapters deliver bytes in bursts, so two samples often share a millisecond and
+// the last gap is 0. Without a floor the next burst would open a new block of ~20 KB each
+// time, and memory would grow with the bursts instead of the samples.
+constexpr uint32_t MinContinuationMs = 500;
+
+// A block goes on while the pause since its last sample is at most ten gaps, and never
+// ends on a pause shorter than the floor.
 bool continues(const THistoryBlock& block, uint32_t now)
 {
     if (block.Idx > THistoryBlock::Capacity - 1)
         return false;
-    const int64_t limit = int64_t(block.Interval) * 10;
-    if (limit > std::numeric_limits<int32_t>::max() || limit < std::numeric_limits<int32_t>::min())
+    const int64_t tenGaps = int64_t(block.Interval) * 10;
+    if (tenGaps > std::numeric_limits<int32_t>::max()
+        || tenGaps < std::numeric_limits<int32_t>::min())
         return true;
-    return uint32_t(now - block.TSLast) <= uint32_t(int32_t(limit));
+    // Compared unsigned: a negative product stands for a huge limit.
+    const uint32_t limit = std::max(uint32_t(int32_t(tenGaps)), MinContinuationMs);
+    return uint32_t(now - block.TSLast) <= limit;
 }
 
 } // namespace
 
-TFordData::TFordData(QObject* owner) : QObject(owner), m_clock(ProgramClock::now)
+TFordData::TFordData(QObject* owner)
+    : QObject(owner)
+    , m_clock(ProgramClock::now)
 {
     SetDefaultLimits();
 }
@@ -163,8 +188,8 @@ uint32_t TFordData::LastSampleTime(uint8_t pid) const
     return blocks.empty() ? now() : blocks.back()->TSLast;
 }
 
-bool TFordData::ForEachSample(uint8_t pid, int item, const SampleCallback& callback,
-                              uint32_t upper, int32_t lower) const
+bool TFordData::ForEachSample(
+    uint8_t pid, int item, const SampleCallback& callback, uint32_t upper, int32_t lower) const
 {
     for (size_t index = 0;; ++index) {
         // Take the block's header under the lock; its values below Idx never change again,
@@ -208,9 +233,8 @@ void TFordData::SaveHistory(uint8_t pid, const QString& fileName) const
         const auto& blocks = m_history[pid];
         for (size_t i = 0; i < blocks.size(); ++i) {
             const THistoryBlock& b = *blocks[i];
-            text += QByteArray("i: ") + QByteArray::number(qulonglong(i))
-                + ", TSBegin: " + QByteArray::number(b.TSBegin)
-                + ", TSLast: " + QByteArray::number(b.TSLast)
+            text += QByteArray("i: ") + QByteArray::number(qulonglong(i)) + ", TSBegin: "
+                + QByteArray::number(b.TSBegin) + ", TSLast: " + QByteArray::number(b.TSLast)
                 + ", interval: " + QByteArray::number(b.Interval)
                 + ", idx: " + QByteArray::number(b.Idx) + "\r\n";
             const double median = b.Idx >= 2 ? double(b.TSLast - b.TSBegin) / b.Idx : 1.0;

@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -17,16 +16,16 @@
 struct THistoryBlock {
     static constexpr int Capacity = 10001;
 
-    uint32_t TSBegin = 0;  // program clock at the first sample
-    uint32_t TSLast = 0;   // program clock at the last sample
-    int32_t Interval = 0;  // gap between the last two samples (the clock itself for one sample)
-    std::array<uint16_t, Capacity> Values{}; // raw words, check nibble included
-    uint16_t Idx = 0;      // number of values stored
+    uint32_t TSBegin = 0; // program clock at the first sample
+    uint32_t TSLast = 0; // program clock at the last sample
+    int32_t Interval = 0; // gap between the last two samples (the clock itself for one sample)
+    std::array<uint16_t, Capacity> Values {}; // raw words, check nibble included
+    uint16_t Idx = 0; // number of values stored
 };
 
 struct TPidLimits {
     // Written on the GUI thread, read on the receive thread by StoreValue.
-    std::atomic<bool> RecordHistory{false};
+    std::atomic<bool> RecordHistory { false };
     float ScaleMin = 0;
     float ScaleMax = 0;
 };
@@ -37,8 +36,8 @@ class TFordData : public QObject {
     Q_PROPERTY(QString Name READ objectName WRITE setObjectName)
 
 public:
-    using SampleCallback =
-        std::function<void(uint32_t time, int32_t interval, uint16_t value, int item, uint8_t pid)>;
+    using SampleCallback = std::function<void(
+        uint32_t time, int32_t interval, uint16_t value, int item, uint8_t pid)>;
     using ClockFunction = std::function<uint32_t()>;
 
     static constexpr uint8_t TestSignalPid = 255;
@@ -51,8 +50,8 @@ public:
     static float ConvertValue(uint8_t pid, uint16_t word);
     uint32_t FirstSampleTime(uint8_t pid) const;
     uint32_t LastSampleTime(uint8_t pid) const;
-    bool ForEachSample(uint8_t pid, int item, const SampleCallback& callback, uint32_t upper,
-                       int32_t lower) const;
+    bool ForEachSample(
+        uint8_t pid, int item, const SampleCallback& callback, uint32_t upper, int32_t lower) const;
     // Writes the PID's history as text (atomically). Throws VeskorError on failure.
     void SaveHistory(uint8_t pid, const QString& fileName) const;
     void SetDefaultLimits();
@@ -74,8 +73,7 @@ public:
     void setClock(ClockFunction clock);
 
 private:
-
-    std::array<std::atomic<uint8_t>, 64> m_pidMap{};
+    std::array<std::atomic<uint8_t>, 64> m_pidMap {};
     std::array<TPidLimits, 256> m_limits;
     std::array<std::vector<std::unique_ptr<THistoryBlock>>, 256> m_history;
     // Guards m_history: held for each append and for each block of a walk.

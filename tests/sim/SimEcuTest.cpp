@@ -2,19 +2,8 @@
 #include "sim/SimEngine.h"
 #include "sim/SimMemory.h"
 #include "sim/SimPidValues.h"
-#include "store/TFordData.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-// What the program reads for the PID from the value the simulated ECU sends.
-float reading(uint8_t pid, const SimEngineState& state)
-{
-    return TFordData::ConvertValue(pid, SimPidValues::value(pid, state, 0));
-}
-
-} // namespace
 
 TEST(SimEngine, CranksThenIdlesAndRevsNowAndThen)
 {
@@ -34,6 +23,10 @@ TEST(SimEngine, CranksThenIdlesAndRevsNowAndThen)
     const double revPeak
         = SimEngine::RevPeriodS * 3 + SimEngine::RevStartS + SimEngine::RevLengthS / 2;
     EXPECT_NEAR(engine.at(revPeak).Rpm, SimEngine::RevPeakRpm, 50);
+    // Held, it turns at that speed from the first moment, revs included.
+    const SimEngine held(true, 1024);
+    for (double t : { 0.0, 0.5, 5.0, revPeak })
+        EXPECT_EQ(held.at(t).Rpm, 1024) << t;
 }
 
 TEST(SimEngine, CoolantWarmsUpFromAmbient)
@@ -47,51 +40,21 @@ TEST(SimEngine, CoolantWarmsUpFromAmbient)
     EXPECT_EQ(off.at(300).CoolantC, SimEngine::AmbientC);
 }
 
-TEST(SimPidValues, TheProgramReadsTheEngineInEachPidsUnits)
-{
-    const SimEngineState s = SimEngine(true).at(120);
-    EXPECT_NEAR(reading(1, s), s.Rpm, 4);
-    EXPECT_NEAR(reading(12, s), s.BatteryV, 0.1);
-    EXPECT_NEAR(reading(13, s), s.Lambda, 0.01);
-    EXPECT_NEAR(reading(15, s), s.CoolantC, 1.2);
-    EXPECT_NEAR(reading(16, s), s.AirC, 1.2);
-    EXPECT_NEAR(reading(17, s), s.InjectionMs, 0.0625);
-    EXPECT_NEAR(reading(42, s), s.IdleTargetRpm, 16);
-    EXPECT_NEAR(reading(4, s), s.SparkDeg, 0.25);
-    EXPECT_EQ(reading(24, s), 0);
-    // Every value of both tables fits the 12 bits and lies within the display limits
-    // where the store has some.
-    TFordData store;
-    for (char table : { 'P', 'T' }) {
-        store.SelectTable(table);
-        for (int i = 0; i < 64; ++i) {
-            const uint8_t pid = store.PidMap(i);
-            const uint16_t value = SimPidValues::value(pid, s, 120);
-            ASSERT_LE(value, 0x0FFF) << int(pid);
-            const TPidLimits& limits = store.PidLimits(pid);
-            if (limits.ScaleMax > limits.ScaleMin) {
-                const float shown = TFordData::ConvertValue(pid, value);
-                EXPECT_GE(shown, limits.ScaleMin) << int(pid);
-                EXPECT_LE(shown, limits.ScaleMax) << int(pid);
-            }
-        }
-    }
-}
-
 TEST(SimPidValues, StatusWordsAndModesFollowTheEngine)
 {
     const SimEngine engine(true);
     const SimEngineState cranking = engine.at(0.5);
     const SimEngineState cold = engine.at(5);
     const SimEngineState warm = engine.at(3000);
-    EXPECT_EQ(reading(55, cranking), 0);
-    EXPECT_EQ(reading(55, cold), 1);
-    EXPECT_EQ(reading(55, warm), 2);
-    EXPECT_EQ(reading(55, engine.at(3000 - 3000 % 20 + 10.75)), 3); // in the middle of a rev
-    EXPECT_EQ(reading(56, cold), 0);
-    EXPECT_EQ(reading(56, warm), 1);
-    EXPECT_EQ(int(reading(45, cold)) & 0x0F, 0x03); // running, idle
-    EXPECT_EQ(int(reading(45, warm)) & 0x0F, 0x0F); // and warm, closed loop
+    EXPECT_EQ(SimPidValues::value(55, cranking, 0), 0);
+    EXPECT_EQ(SimPidValues::value(55, cold, 0), 1);
+    EXPECT_EQ(SimPidValues::value(55, warm, 0), 2);
+    EXPECT_EQ(SimPidValues::value(55, engine.at(3000 - 3000 % 20 + 10.75), 0),
+        3); // in the middle of a rev
+    EXPECT_EQ(SimPidValues::value(56, cold, 0), 0);
+    EXPECT_EQ(SimPidValues::value(56, warm, 0), 1);
+    EXPECT_EQ(int(SimPidValues::value(45, cold, 0)) & 0x0F, 0x03); // running, idle
+    EXPECT_EQ(int(SimPidValues::value(45, warm, 0)) & 0x0F, 0x0F); // and warm, closed loop
 }
 
 TEST(SimMemory, AdaptiveTablesCarryTheirChecksum)

@@ -1,13 +1,15 @@
-#include "link/WordPacket.h"
 #include "sim/SimConfig.h"
 #include "sim/SimDispatcher.h"
 #include "sim/SimModule.h"
 #include "sim/SimStreamer.h"
 #include "sim/SimTransmitter.h"
+#include "sim/SimWord.h"
 
+#include <bit>
 #include <chrono>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <memory>
 #include <thread>
 #include <unistd.h>
 
@@ -18,7 +20,9 @@ TEST(SimFaults, NamesParseAndDescribe)
     EXPECT_EQ(SimFaults::parse("silent"), SimFault::Silent);
     EXPECT_EQ(SimFaults::parse("no-ecu"), SimFault::NoEcu);
     EXPECT_FALSE(SimFaults::parse("Silent").has_value());
-    EXPECT_EQ(SimFaults::descriptions().size(), 17);
+    EXPECT_EQ(SimFaults::descriptions().size(), 19);
+    EXPECT_EQ(SimFaults::parse("flip-bits"), SimFault::FlipBits);
+    EXPECT_EQ(SimFaults::parse("drop-bytes"), SimFault::DropBytes);
     SimFaults faults;
     faults.set(SimFault::Noise);
     EXPECT_TRUE(faults.has(SimFault::Noise));
@@ -79,6 +83,43 @@ bool onlyPositionsUpTo3(uint8_t slot, uint16_t& value)
     return (slot & 0x0F) <= 3;
 }
 
+uint16_t wordOf(const QByteArray& packet)
+{
+    return uint16_t(uint8_t(packet[2]) | uint8_t(packet[3]) << 8);
+}
+
+bool validWord(uint16_t word)
+{
+    return word >> 12 == SimWord::check(word & 0x0FFF);
+}
+
+// A module that writes into a pipe, unpaced; read() takes what it has sent.
+struct PipedModule {
+    int fds[2] = { -1, -1 };
+    std::unique_ptr<SimTransmitter> transmitter;
+    std::unique_ptr<SimModule> module;
+
+    explicit PipedModule(const SimConfig& config)
+    {
+        EXPECT_EQ(pipe2(fds, O_NONBLOCK), 0);
+        transmitter = std::make_unique<SimTransmitter>(fds[1], 0, 1.0);
+        module = std::make_unique<SimModule>(config, *transmitter);
+    }
+    ~PipedModule()
+    {
+        module.reset();
+        ::close(fds[0]);
+        ::close(fds[1]);
+    }
+    QByteArray read()
+    {
+        module->service(std::chrono::steady_clock::now());
+        char buffer[4096];
+        const ssize_t got = ::read(fds[0], buffer, sizeof buffer);
+        return got > 0 ? QByteArray(buffer, got) : QByteArray();
+    }
+};
+
 } // namespace
 
 TEST(SimStreamer, SendsTheSourceSlotsAsCheckedPackets)
@@ -94,8 +135,8 @@ TEST(SimStreamer, SendsTheSourceSlotsAsCheckedPackets)
         EXPECT_EQ(uint8_t(p[0]), 0xFF);
         const uint8_t slot = uint8_t(p[1]);
         EXPECT_EQ(slot, (i / 4) * 16 + i % 4);
-        const uint16_t word = uint16_t(uint8_t(p[2]) | uint8_t(p[3]) << 8);
-        EXPECT_TRUE(WordPacket::isValid(word));
+        const uint16_t word = wordOf(p);
+        EXPECT_TRUE(validWord(word));
         EXPECT_EQ(word & 0x0FFF, slot);
     }
     EXPECT_EQ(uint8_t(streamer.next()[1]), 0x00); // the frames start over
@@ -108,7 +149,7 @@ TEST(SimStreamer, FaultsSpoilTheStream)
     SimStreamer bad(badCheck);
     bad.start(onlyPositionsUpTo3);
     for (const QByteArray& p : packets(bad, 20))
-        EXPECT_FALSE(WordPacket::isValid(uint16_t(uint8_t(p[2]) | uint8_t(p[3]) << 8)));
+        EXPECT_FALSE(validWord(wordOf(p)));
 
     SimFaults noise;
     noise.set(SimFault::Noise);
@@ -143,4 +184,65 @@ TEST(SimTransmitter, PacesAtTheBaudRateOnTheTimeScale)
     EXPECT_EQ(unpaced.pending(), 0);
     ::close(fds[0]);
     ::close(fds[1]);
+}
+
+TEST(SimStreamer, CorruptsOnePacketInTheRate)
+{
+    // flip-bits: one bit of the word, so the check always fails, and nothing else changes.
+    SimFaults flip;
+    flip.set(SimFault::FlipBits);
+    SimStreamer flipped(flip);
+    flipped.start(onlyPositionsUpTo3);
+    SimFaults none;
+    SimStreamer clean(none);
+    clean.start(onlyPositionsUpTo3);
+    int spoilt = 0;
+    for (int i = 0; i < 800; ++i) {
+        const QByteArray p = flipped.next();
+        const QByteArray truth = clean.next();
+        ASSERT_EQ(p.size(), 4);
+        ASSERT_EQ(p.left(2), truth.left(2));
+        const uint16_t difference = wordOf(p) ^ wordOf(truth);
+        if (difference == 0)
+            continue;
+        ++spoilt;
+        EXPECT_EQ(std::popcount(difference), 1);
+        EXPECT_FALSE(validWord(wordOf(p)));
+    }
+    EXPECT_GT(spoilt, 60); // about 100
+    EXPECT_LT(spoilt, 140);
+    EXPECT_EQ(flipped.corrupted(), uint64_t(spoilt));
+
+    // drop-bytes at the rate 4: a packet of three bytes, about 200 of 800.
+    SimFaults drop;
+    drop.set(SimFault::DropBytes);
+    drop.setCorruptRate(4);
+    SimStreamer dropped(drop);
+    dropped.start(onlyPositionsUpTo3);
+    int shorter = 0;
+    for (const QByteArray& p : packets(dropped, 800)) {
+        ASSERT_GE(p.size(), 3);
+        shorter += p.size() == 3;
+    }
+    EXPECT_GT(shorter, 140);
+    EXPECT_LT(shorter, 260);
+    EXPECT_EQ(dropped.corrupted(), uint64_t(shorter));
+}
+
+TEST(SimModule, AnswersTheCalibrationRequestOnceInOneWrite)
+{
+    SimConfig config;
+    config.Calibration = "1234";
+    PipedModule once(config);
+    once.module->receive("cH\r");
+    const QByteArray code = QByteArray("H") + SimWord::packet(0xB1, SimWord::word(0x12))
+        + SimWord::packet(0xA1, SimWord::word(0x34));
+    EXPECT_EQ(once.read().toHex(' '), code.toHex(' '));
+    std::this_thread::sleep_for(20ms);
+    EXPECT_EQ(once.read(), QByteArray()); // and then the line is quiet
+
+    config.CalibrationRepeats = 3;
+    PipedModule thrice(config);
+    thrice.module->receive("cH\r");
+    EXPECT_EQ(thrice.read(), "H" + code.mid(1).repeated(3));
 }

@@ -1,8 +1,9 @@
 #include "store/TFordData.h"
+
 #include "support/TempDir.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
-
 #include <thread>
 #include <vector>
 
@@ -12,7 +13,10 @@ namespace {
 struct ClockedStore {
     uint32_t time = 0;
     TFordData store;
-    ClockedStore() { store.setClock([this] { return time; }); }
+    ClockedStore()
+    {
+        store.setClock([this] { return time; });
+    }
     void storeAt(uint32_t t, uint8_t pid, uint16_t word)
     {
         time = t;
@@ -30,11 +34,14 @@ struct Sample {
 std::vector<Sample> walk(const TFordData& store, uint8_t pid, uint32_t upper, int32_t lower)
 {
     std::vector<Sample> out;
-    store.ForEachSample(pid, 7, [&](uint32_t t, int32_t i, uint16_t v, int item, uint8_t p) {
-        EXPECT_EQ(item, 7);
-        EXPECT_EQ(p, pid);
-        out.push_back({t, i, v});
-    }, upper, lower);
+    store.ForEachSample(
+        pid, 7,
+        [&](uint32_t t, int32_t i, uint16_t v, int item, uint8_t p) {
+            EXPECT_EQ(item, 7);
+            EXPECT_EQ(p, pid);
+            out.push_back({ t, i, v });
+        },
+        upper, lower);
     return out;
 }
 
@@ -69,9 +76,9 @@ TEST(FordData, SelectTableCopiesTheMapOrKeepsIt)
     TFordData store;
     EXPECT_EQ(store.PidMap(0), 0);
     ASSERT_TRUE(store.SelectTable('P'));
-    EXPECT_EQ(store.PidMap(4), 0x0E);   // frame 1, position 2
-    EXPECT_EQ(store.PidMap(9), 0x15);   // frame 2, position 3
-    EXPECT_EQ(store.PidMap(59), 0x25);  // frame 14, position 5
+    EXPECT_EQ(store.PidMap(4), 0x0E); // frame 1, position 2
+    EXPECT_EQ(store.PidMap(9), 0x15); // frame 2, position 3
+    EXPECT_EQ(store.PidMap(59), 0x25); // frame 14, position 5
     EXPECT_FALSE(store.SelectTable('X'));
     EXPECT_EQ(store.PidMap(4), 0x0E);
     ASSERT_TRUE(store.SelectTable('T'));
@@ -102,7 +109,7 @@ TEST(FordData, ConvertValue)
 TEST(FordData, APauseOfMoreThanTenGapsStartsABlock)
 {
     ClockedStore s;
-    for (uint32_t t : {1000u, 1100u, 1200u, 2300u})
+    for (uint32_t t : { 1000u, 1100u, 1200u, 2300u })
         s.storeAt(t, 255, 0xA001);
     ASSERT_EQ(s.store.BlockCount(255), 2);
     EXPECT_EQ(s.store.Block(255, 0).Idx, 3);
@@ -113,7 +120,7 @@ TEST(FordData, APauseOfMoreThanTenGapsStartsABlock)
 TEST(FordData, APauseOfTenGapsContinuesTheBlock)
 {
     ClockedStore s;
-    for (uint32_t t : {1000u, 1100u, 2000u})
+    for (uint32_t t : { 1000u, 1100u, 2000u })
         s.storeAt(t, 255, 0xA001);
     ASSERT_EQ(s.store.BlockCount(255), 1);
     const THistoryBlock b = s.store.Block(255, 0);
@@ -121,6 +128,65 @@ TEST(FordData, APauseOfTenGapsContinuesTheBlock)
     EXPECT_EQ(b.TSBegin, 1000u);
     EXPECT_EQ(b.TSLast, 2000u);
     EXPECT_EQ(b.Interval, 900);
+}
+
+TEST(FordData, BurstsWithinOneMillisecondContinueTheBlock)
+{
+    // 10,000 samples in bursts of 50 that share a millisecond, a burst every 20 ms: the
+    // gap inside a burst is 0, and the next burst must not open a new block.
+    ClockedStore s;
+    for (int i = 0; i < 10000; ++i)
+        s.storeAt(1000 + uint32_t(i / 50) * 20, 255, 0xA001);
+    EXPECT_LE(s.store.BlockCount(255), 2);
+    EXPECT_EQ(s.store.Block(255, 0).Idx, 10000);
+
+    // After a zero gap, a pause up to the floor continues, a longer one breaks the block.
+    ClockedStore p;
+    for (uint32_t t : { 1000u, 1000u, 1500u, 1500u, 2001u })
+        p.storeAt(t, 255, 0xA001);
+    ASSERT_EQ(p.store.BlockCount(255), 2);
+    EXPECT_EQ(p.store.Block(255, 0).Idx, 4);
+    EXPECT_EQ(p.store.Block(255, 1).TSBegin, 2001u);
+}
+
+TEST(FordData, AnHourOfTablePAt115200BaudGrowsWithTheSamplesOnly)
+{
+    // 115,200 baud is 2,880 four-byte packets a second; each frame has six words, of
+    // which positions 2 to 5 carry PIDs. A Bluetooth adapter hands them over every 50 ms,
+    // so the samples of a burst share a millisecond. Every PID of the table records.
+    ClockedStore s;
+    s.store.SelectTable('P');
+    for (int i = 0; i < 64; ++i)
+        s.store.PidLimits(s.store.PidMap(i)).RecordHistory = true;
+    constexpr int64_t PacketsPerSecond = 115200 / 10 / 4;
+    constexpr int64_t Packets = PacketsPerSecond * 3600;
+    const auto blocks = [&] {
+        int count = 0;
+        for (int pid = 0; pid < 256; ++pid)
+            count += s.store.BlockCount(uint8_t(pid));
+        return count;
+    };
+    // Full blocks only, but for the last one of each PID (43 in table P). Checked as it
+    // goes, so a broken store fails before it takes the machine's memory.
+    const auto bound = [](int64_t samples) { return samples / THistoryBlock::Capacity + 43; };
+    int64_t samples = 0;
+    for (int64_t n = 0; n < Packets; ++n) {
+        const int frame = int(n / 6 % 16);
+        const int position = int(n % 6);
+        if (position < 2)
+            continue;
+        s.time = uint32_t(n * 1000 / PacketsPerSecond / 50 * 50);
+        ASSERT_TRUE(s.store.StoreValue(s.store.PidMap(frame * 4 + position - 2), 0xA001));
+        if (++samples % 65536 == 0) {
+            ASSERT_LE(blocks(), bound(samples)) << samples;
+        }
+    }
+    EXPECT_LE(blocks(), bound(samples));
+    const double megabytes = double(blocks()) * sizeof(THistoryBlock) / 1e6;
+    std::printf("an hour of table P: %lld samples in %d blocks, %.1f MB; engine speed alone "
+                "%d blocks\n",
+        (long long)samples, blocks(), megabytes, s.store.BlockCount(1));
+    EXPECT_LT(megabytes, 16);
 }
 
 TEST(FordData, The10002ndSampleStartsABlock)
@@ -146,11 +212,13 @@ TEST(FordData, AHugeIntervalAlwaysContinues)
 TEST(FordData, ForEachSampleSpreadsSamplesAndHonoursTheUpperTime)
 {
     ClockedStore s;
-    for (uint32_t t : {1000u, 1100u, 1200u, 1300u})
+    for (uint32_t t : { 1000u, 1100u, 1200u, 1300u })
         s.storeAt(t, 255, uint16_t(0xA000 | t / 100));
     EXPECT_EQ(walk(s.store, 255, 5000, -1),
-              (std::vector<Sample>{{1000, 100, 10}, {1100, 100, 11}, {1200, 100, 12}, {1300, 100, 13}}));
-    EXPECT_EQ(walk(s.store, 255, 1250, -1), (std::vector<Sample>{{1000, 100, 10}, {1100, 100, 11}}));
+        (std::vector<Sample> {
+            { 1000, 100, 10 }, { 1100, 100, 11 }, { 1200, 100, 12 }, { 1300, 100, 13 } }));
+    EXPECT_EQ(walk(s.store, 255, 1250, -1),
+        (std::vector<Sample> { { 1000, 100, 10 }, { 1100, 100, 11 } }));
 }
 
 TEST(FordData, ForEachSampleSkipsOldBlocksAndZeroWords)
@@ -191,12 +259,12 @@ TEST(FordData, SaveHistoryWritesThreeLinesPerBlock)
     s.storeAt(50000, 255, 0xA001);
     s.store.SaveHistory(255, dir.file("dumpdata.txt"));
     EXPECT_EQ(dir.read("dumpdata.txt"),
-              "i: 0, TSBegin: 1000, TSLast: 1100, interval: 100, idx: 2\r\n"
-              "median interval: 50.00\r\n"
-              "100,106,\r\n"
-              "i: 1, TSBegin: 50000, TSLast: 50000, interval: 50000, idx: 1\r\n"
-              "median interval: 1.00\r\n"
-              "1,\r\n");
+        "i: 0, TSBegin: 1000, TSLast: 1100, interval: 100, idx: 2\r\n"
+        "median interval: 50.00\r\n"
+        "100,106,\r\n"
+        "i: 1, TSBegin: 50000, TSLast: 50000, interval: 50000, idx: 1\r\n"
+        "median interval: 1.00\r\n"
+        "1,\r\n");
 
     s.store.SaveHistory(1, dir.file("empty.txt"));
     EXPECT_TRUE(QFile::exists(dir.file("empty.txt")));
@@ -206,7 +274,7 @@ TEST(FordData, SaveHistoryWritesThreeLinesPerBlock)
 TEST(FordData, AppendAndWalkMayRunOnTwoThreads)
 {
     TFordData store;
-    std::atomic<bool> done{false};
+    std::atomic<bool> done { false };
     std::thread writer([&] {
         for (int i = 0; i < 50000; ++i)
             store.StoreValue(255, uint16_t(0xA000 | (i & 0xFFF)));
@@ -214,8 +282,8 @@ TEST(FordData, AppendAndWalkMayRunOnTwoThreads)
     });
     size_t walked = 0;
     while (!done)
-        store.ForEachSample(255, 0, [&](uint32_t, int32_t, uint16_t, int, uint8_t) { ++walked; },
-                            0xFFFFFFFFu, -1);
+        store.ForEachSample(
+            255, 0, [&](uint32_t, int32_t, uint16_t, int, uint8_t) { ++walked; }, 0xFFFFFFFFu, -1);
     writer.join();
     size_t total = 0;
     for (int b = 0; b < store.BlockCount(255); ++b)
