@@ -60,7 +60,10 @@ struct CurveWalk {
     {
         const int x = g->xr - mulDiv(int32_t(displayEnd - time), g->pw, span);
         const float v = TFordData::ConvertValue(pid, raw);
-        const QPointF point(x, scale.rowOf(v, g->y0, g->ph));
+        // A value beyond the scale is drawn on the plot's edge: an overheating engine must
+        // not vanish from the chart.
+        const QPointF point(
+            x, scale.rowOf(std::clamp<double>(v, scale.lo, scale.hi), g->y0, g->ph));
         newest = v;
         if (!started) {
             started = true;
