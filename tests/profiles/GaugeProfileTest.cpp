@@ -1,4 +1,5 @@
 #include "ProfileTestSupport.h"
+#include "common/FloatFormat.h"
 #include "profiles/ProfileClasses.h"
 #include "profiles/TFordTrend.h"
 #include "profiles/TGaugeProfile.h"
@@ -15,6 +16,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -319,6 +322,24 @@ TEST_F(Dashboard, ShippedProfilesBuildWithoutAWarning)
         p.Activate();
         EXPECT_FALSE(p.Widgets().isEmpty()) << qPrintable(name);
         EXPECT_TRUE(reports.reports.isEmpty()) << qPrintable(reports.lines().join("; "));
+        for (QObject* widget : p.Widgets()) {
+            auto* gauge = qobject_cast<TFordGauge*>(widget);
+            if (!gauge)
+                continue;
+            const QString who = name + " " + gauge->Caption();
+            // Needles end short of the numerals, so that they never cross one.
+            EXPECT_LT(gauge->ArrowRadius(), gauge->GaugeRadius() - 1.8 * gauge->TickSizeBig())
+                << qPrintable(who);
+            // Every big tick is labelled with its exact number: no label skips one.
+            const int big = gauge->TickCountBig();
+            const double step
+                = (double(gauge->Max()) - gauge->Min()) / (big * gauge->TickLabelRatio());
+            for (int j = 0; j <= big; ++j) {
+                const double n = gauge->Min() + j * step;
+                const double shown = formatFloat(gauge->TickLabelFormat(), n).toDouble();
+                EXPECT_NEAR(shown, n, 1e-6 * std::max(1.0, std::fabs(n))) << qPrintable(who) << j;
+            }
+        }
         p.Deactivate();
         reports.reports.clear();
     }
