@@ -177,6 +177,10 @@ bool TGaugeProfile::buildInto(TProfileReport& report)
         return false;
     }
     m_panel->setColor(*background);
+    // The name was read with the header; its warning comes with the load's report.
+    const TProfileLine* name = file.line(MainSection, QStringLiteral("Name"));
+    if (name && !name->value.isEmpty() && decodeDefinitionUtf8(name->value).isEmpty())
+        report.add(name->number, QStringLiteral("Main.Name"), Texts::text(Texts::ProfileNotUtf8));
     if (file.overlongLines() > 0)
         report.add(file.firstOverlongLine(), {},
             Texts::text(Texts::ProfileLinesTooLong)

@@ -424,23 +424,27 @@ TEST_F(Dashboard, ImagesOfADashboardStayWithinItsBudget)
 TEST_F(Dashboard, TextThatIsNotUtf8AndBadFormatsAreReportedWithTheirLines)
 {
     TGaugeProfile* p = profile("a.ini",
+        "[Main]\nName=\xC4\xE2\xE8\n"
         "[Gauges]\ng=TFordGauge\n[g]\nVisible=True\n"
         "Caption=\xC4\xE2\xE8\xE3\xE0\xF2\xE5\xEB\xFC\n"
         "ValueLabelFormat=%d rpm\nTickLabelFormat=%s\nArrows[0].ValueLabelFormat=%.0f %\n"
         "Min=\xB0\n");
     p->Activate();
     ASSERT_EQ(reports.reports.size(), 1);
-    const QList<TProfileProblem>& problems = reports.reports[0].problems();
-    ASSERT_EQ(problems.size(), 5) << qPrintable(reports.lines().join('\n'));
-    EXPECT_EQ(problems[0].line, 5);
+    QList<TProfileProblem> problems = reports.reports[0].problems();
+    ASSERT_EQ(problems.size(), 6) << qPrintable(reports.lines().join('\n'));
+    EXPECT_EQ(problems[0].line, 2);
+    EXPECT_EQ(problems[0].property, "Main.Name");
+    problems.removeFirst();
+    EXPECT_EQ(problems[0].line, 7);
     EXPECT_EQ(problems[0].property, "g.Caption");
     EXPECT_TRUE(problems[0].reason.contains("UTF-8"));
-    EXPECT_EQ(problems[1].line, 6);
+    EXPECT_EQ(problems[1].line, 8);
     EXPECT_TRUE(problems[1].reason.contains("%d rpm"));
-    EXPECT_EQ(problems[2].line, 7);
+    EXPECT_EQ(problems[2].line, 9);
     EXPECT_EQ(problems[3].property, "g.Arrows[0].ValueLabelFormat");
     // A number that is not UTF-8 is wrong twice over, in one problem.
-    EXPECT_EQ(problems[4].line, 9);
+    EXPECT_EQ(problems[4].line, 11);
     EXPECT_TRUE(problems[4].reason.contains("UTF-8"));
 }
 
