@@ -2,6 +2,7 @@
 // widgets built on a panel, with every definition applied. Nothing may crash or hang.
 #include "profiles/DefinitionErrors.h"
 #include "profiles/ProfileClasses.h"
+#include "profiles/ProfileReport.h"
 #include "profiles/TGaugeProfile.h"
 #include "store/TFordData.h"
 #include "widgets/TFordPanel.h"
@@ -31,6 +32,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     static QApplication app(*argc, *argv);
     registerProfileClasses();
     setDefinitionErrorReporter([](const QString&, const QString&) {});
+    setProfileReportHandler([](const TProfileReport&) {});
     setWidgetProblemHandler([](const QObject*, const QString&) {});
     return 0;
 }

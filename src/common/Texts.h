@@ -127,6 +127,23 @@ inline constexpr const char* TrendTrendsNone = "Trends: пустое значе�
 inline constexpr const char* TrendTooLarge = "график %1 × %2 при SmoothFactor %3 слишком велик: не рисуется";
 
 
+// Reports of a profile load, shown once as a list (file:line: property: reason).
+inline constexpr const char* ProfileReportSummary = "Профиль %1: найдено ошибок: %2. Список — в подробностях.";
+inline constexpr const char* ProfileReportUnusable = "Профиль %1 не может быть показан. Причина — в подробностях.";
+inline constexpr const char* ProfileReportMore = "… и ещё ошибок: %1";
+inline constexpr const char* ProfileUnreadable = "файл не читается";
+inline constexpr const char* ProfileIsDirectory = "это папка, а не файл профиля";
+inline constexpr const char* ProfileTooLarge = "файл больше %1 МБ";
+inline constexpr const char* ProfileBadBackground = "«%1» — не цвет: ожидается имя цвета (clBlack) или число ($BBGGRR)";
+inline constexpr const char* ProfileEmpty = "файл пуст: не создано ни одного элемента";
+inline constexpr const char* ProfileUtf16 = "файл в UTF-16 (или не текст): не создано ни одного элемента; сохраните его как UTF-8";
+inline constexpr const char* ProfileNoGauges = "нет раздела [Gauges]: не создано ни одного элемента";
+inline constexpr const char* ProfileNoWidgets = "в разделе [Gauges] нет ни одного известного класса: не создано ни одного элемента";
+inline constexpr const char* ProfileNotUtf8 = "значение не в UTF-8 (похоже на Windows-1251) и взято пустым; сохраните файл как UTF-8";
+inline constexpr const char* ProfileImageMemory = "изображения элемента заняли бы %1 МБ, а всем элементам панели отведено %2 МБ (занято %3 МБ): элемент не создан";
+inline constexpr const char* DefinitionDecimalPoint = "десятичный разделитель — точка: %1";
+
+
 // ---- Vehicles and reference data -----------------------------------------
 
 inline constexpr const char* FaultCodesMissing = "Не найден файл кодов ошибок codes.txt!";

@@ -4,6 +4,7 @@
 #include "common/AnsiCodec.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -35,7 +36,7 @@ bool TProfileFile::load(const QString& path)
     m_first.clear();
     m_overlong = 0;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
         return false;
     const QByteArray bytes = file.read(MaxFileSize + 1);
     if (bytes.size() > MaxFileSize || file.error() != QFileDevice::NoError)
@@ -49,17 +50,29 @@ void TProfileFile::parse(const QByteArray& bytes)
     m_sections.clear();
     m_first.clear();
     m_overlong = 0;
+    m_firstOverlong = 0;
+    m_size = bytes.size();
+    m_utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    m_hasNul = bytes.contains('\0');
     TProfileSection* current = nullptr;
     const QByteArrayView all(bytes);
     qsizetype start = 0;
+    int number = 0;
     while (start <= all.size()) {
         qsizetype end = start;
         while (end < all.size() && all[end] != '\n' && all[end] != '\r')
             ++end;
         const QByteArrayView raw = all.sliced(start, end - start);
+        // CR LF ends one line, not two.
+        const bool lfOfCrLf = start > 0 && all[start - 1] == '\r' && end == start
+            && end < all.size() && all[end] == '\n';
         start = end + 1;
+        if (lfOfCrLf)
+            continue;
+        ++number;
         if (raw.size() > MaxLineLength) {
-            ++m_overlong;
+            if (m_overlong++ == 0)
+                m_firstOverlong = number;
             continue;
         }
         const QByteArrayView line = trimmed(raw);
@@ -77,6 +90,7 @@ void TProfileFile::parse(const QByteArray& bytes)
         if (!current)
             continue;
         TProfileLine entry;
+        entry.number = number;
         const qsizetype equals = line.indexOf('=');
         if (equals < 0) {
             entry.key = line.toByteArray();
@@ -100,12 +114,18 @@ const TProfileSection* TProfileFile::section(const QString& name) const
 
 std::optional<QByteArray> TProfileFile::value(const QString& sectionName, const QString& key) const
 {
+    const TProfileLine* found = line(sectionName, key);
+    return found ? std::optional<QByteArray>(found->value) : std::nullopt;
+}
+
+const TProfileLine* TProfileFile::line(const QString& sectionName, const QString& key) const
+{
     const TProfileSection* found = section(sectionName);
     if (!found)
-        return std::nullopt;
+        return nullptr;
     const QString wanted = folded(key);
     for (const TProfileLine& line : found->lines)
         if (line.hasEquals && folded(fromAnsi(line.key)) == wanted)
-            return line.value;
-    return std::nullopt;
+            return &line;
+    return nullptr;
 }

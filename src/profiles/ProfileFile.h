@@ -14,6 +14,7 @@ struct TProfileLine {
     QByteArray key; // the text before the first "="
     QByteArray value; // the text after it
     bool hasEquals = false; // a line without "=" stays in its section but sets nothing
+    int number = 0; // the line's number in the file, from 1
 };
 
 struct TProfileSection {
@@ -37,11 +38,23 @@ public:
     const TProfileSection* section(const QString& name) const;
     // The value of the first line with that key in the section.
     std::optional<QByteArray> value(const QString& section, const QString& key) const;
-    // Number of lines left out for their length.
+    // That line itself; nullptr when there is none.
+    const TProfileLine* line(const QString& section, const QString& key) const;
+    // Number of lines left out for their length, and the first of them.
     int overlongLines() const { return m_overlong; }
+    int firstOverlongLine() const { return m_firstOverlong; }
+    // What the bytes were, to tell why a file yields nothing: no bytes at all, a UTF-16
+    // byte order mark, NUL bytes (UTF-16 without a mark, or not text at all).
+    bool empty() const { return m_size == 0; }
+    bool utf16() const { return m_utf16; }
+    bool hasNul() const { return m_hasNul; }
 
 private:
     QList<TProfileSection> m_sections;
     QHash<QString, qsizetype> m_first; // case-folded name → index of its first section
     int m_overlong = 0;
+    int m_firstOverlong = 0;
+    qsizetype m_size = 0;
+    bool m_utf16 = false;
+    bool m_hasNul = false;
 };

@@ -179,16 +179,21 @@ Converted toSet(const QMetaProperty& property, const QString& value)
     return Converted { integerVariant(property, bits), {} };
 }
 
+// The point is the decimal separator on every machine, as the window makes it for the whole
+// program: a profile must read the same under every locale.
 Converted toFloat(const QMetaProperty& property, const QString& value)
 {
-    QString text = value;
-    const QString separator = QLocale::system().decimalPoint();
-    if (separator != QLatin1String("."))
-        text.replace(separator, QLatin1String("."));
     QLocale c = QLocale::c();
     c.setNumberOptions(QLocale::RejectGroupSeparator);
+    const QString text = value.trimmed();
     bool ok = false;
-    const double number = c.toDouble(text.trimmed(), &ok);
+    const double number = c.toDouble(text, &ok);
+    if (!ok && text.contains(u',')) {
+        const QString pointed = QString(text).replace(u',', u'.');
+        c.toDouble(pointed, &ok);
+        if (ok)
+            return failed(Texts::text(Texts::DefinitionDecimalPoint).arg(pointed));
+    }
     if (!ok || !std::isfinite(number))
         return failed(Texts::text(Texts::DefinitionNotNumber));
     if (property.metaType().id() == QMetaType::Float) {

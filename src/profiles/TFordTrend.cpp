@@ -4,12 +4,23 @@
 #include "common/FloatFormat.h"
 #include "common/ProgramClock.h"
 #include "common/Texts.h"
+#include "profiles/TrendScale.h"
 #include "widgets/SmoothBlit.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <cmath>
+
+namespace {
+
+// A scale end as short as it can be told: whole numbers from 100 on, else three digits.
+QString scaleNumber(double v)
+{
+    return std::fabs(v) >= 100 ? QString::number(v, 'f', 0) : QString::number(v, 'g', 3);
+}
+
+} // namespace
 
 TFordTrend::TFordTrend(QWidget* parent)
     : TControl(parent)
@@ -27,11 +38,46 @@ TFordTrend::TFordTrend(QWidget* parent)
     connect(m_scroll, &QScrollBar::actionTriggered, this, [this] { update(); });
     connect(m_options, &TTrendViewOptions::changed, this, [this] {
         recomputeGeometry();
+        followBackColor();
         update();
     });
     resize(200, 100);
     recomputeGeometry();
+    followBackColor();
     fontChanged();
+}
+
+// A light scroll bar glares under a black plot: on a dark background it is drawn dark.
+void TFordTrend::followBackColor()
+{
+    const QColor back = m_options->BackColor().toQColor(Qt::black);
+    if (back == m_scrollBack)
+        return;
+    m_scrollBack = back;
+    if (back.lightness() >= 128) {
+        m_scroll->setPalette(QPalette());
+        return;
+    }
+    const auto mix = [&](int grey, double share) {
+        return QColor::fromRgbF(float(back.redF() * (1 - share) + grey / 255.0 * share),
+            float(back.greenF() * (1 - share) + grey / 255.0 * share),
+            float(back.blueF() * (1 - share) + grey / 255.0 * share));
+    };
+    QPalette palette = m_scroll->palette();
+    for (const QPalette::ColorGroup group :
+        { QPalette::Active, QPalette::Inactive, QPalette::Disabled }) {
+        palette.setColor(group, QPalette::Window, mix(128, 0.15));
+        palette.setColor(group, QPalette::Base, mix(128, 0.1));
+        palette.setColor(group, QPalette::Button, mix(160, 0.35));
+        palette.setColor(group, QPalette::Light, mix(200, 0.45));
+        palette.setColor(group, QPalette::Midlight, mix(180, 0.4));
+        palette.setColor(group, QPalette::Mid, mix(128, 0.3));
+        palette.setColor(group, QPalette::Dark, mix(96, 0.25));
+        palette.setColor(group, QPalette::Shadow, back);
+        palette.setColor(group, QPalette::ButtonText, mix(220, 0.7));
+        palette.setColor(group, QPalette::WindowText, mix(220, 0.7));
+    }
+    m_scroll->setPalette(palette);
 }
 
 void TFordTrend::fontChanged()
@@ -105,6 +151,13 @@ void TFordTrend::message(TMessage& msg)
                 m_store->PidLimits(curve->PID()).RecordHistory = true;
         }
     }
+}
+
+qint64 TFordTrend::imageBytes() const
+{
+    const QSize bitmap
+        = TrendGeometry::compute(*m_options, size(), m_scroll->sizeHint().height()).bitmap;
+    return qint64(bitmap.width()) * bitmap.height() * 4;
 }
 
 bool TFordTrend::hasAxisCurve() const
@@ -216,7 +269,18 @@ void TFordTrend::paintLegend(QPainter& painter, int height)
         const QString text = std::isnan(value)
             ? QStringLiteral("---")
             : formatFloat(QLatin1String(std::fabs(value) < 100 ? "%.1f" : "%.0f"), value);
-        painter.drawText(line.translated(0, lineHeight), Qt::AlignRight | Qt::AlignVCenter, text);
+        const QRect second = line.translated(0, lineHeight);
+        painter.drawText(second, Qt::AlignRight | Qt::AlignVCenter, text);
+        // The curve's scale beside its value, so that a line can be read off the plot.
+        if (m_store) {
+            const TrendScale scale = trendScale(*m_store, curve->PID());
+            const QString range = scaleNumber(scale.lo) + QChar(0x2026) + scaleNumber(scale.hi);
+            const int room = second.width() - metrics.horizontalAdvance(text) - 4;
+            if (room > 0)
+                painter.drawText(QRect(second.topLeft(), QSize(room, lineHeight)),
+                    Qt::AlignLeft | Qt::AlignVCenter,
+                    metrics.elidedText(range, Qt::ElideRight, room));
+        }
         y += 2 * lineHeight + 4;
     }
 }

@@ -62,6 +62,8 @@ public:
     void setCombinedView(bool combined);
 
     void message(TMessage& msg) override;
+    // The drawing bitmap at the present size.
+    qint64 imageBytes() const override;
 
     QScrollBar* scrollBar() const { return m_scroll; }
     // Draws the bitmap as a paint would (window, scroll range, grid, curves) and returns it;
@@ -84,6 +86,7 @@ private:
     void recomputeGeometry();
     void followSize();
     void paintLegend(QPainter& painter, int height);
+    void followBackColor();
 
     QPointer<TFordData> m_store;
     quint32 m_displayStart = 0;
@@ -100,6 +103,7 @@ private:
     TrendPainter m_painter;
     QImage m_bitmap;
     std::vector<float> m_newest;
+    QColor m_scrollBack;
     QFont m_legendFont;
     QFontMetrics m_legendMetrics { QFont() };
     TProblemLatch m_problems;

@@ -9,12 +9,14 @@
 #include "profiles/DefinitionErrors.h"
 #include "profiles/DefinitionUtf8.h"
 #include "profiles/ProfileFile.h"
+#include "profiles/ProfileReport.h"
 #include "profiles/PropertyDefinitions.h"
 #include "profiles/TFordTrend.h"
 #include "store/TFordData.h"
 #include "widgets/TFordPanel.h"
 #include "widgets/WidgetRegistry.h"
 
+#include <QFileInfo>
 #include <exception>
 
 namespace {
@@ -78,64 +80,185 @@ void TGaugeProfile::Deactivate()
             widget->setParent(nullptr);
 }
 
+namespace {
+
+// Definition errors raised while one line is applied land in the load's report with that
+// line's number and path, instead of one box each.
+class DefinitionCollector {
+public:
+    explicit DefinitionCollector(TProfileReport& report)
+        : m_previous(
+            setDefinitionErrorReporter([this](const QString& message, const QString& detail) {
+                m_report.add(m_line, m_property, detail.isEmpty() ? message : detail);
+            }))
+        , m_report(report)
+    {
+    }
+    ~DefinitionCollector() { setDefinitionErrorReporter(m_previous); }
+    DefinitionCollector(const DefinitionCollector&) = delete;
+    DefinitionCollector& operator=(const DefinitionCollector&) = delete;
+
+    void at(int line, const QString& property)
+    {
+        m_line = line;
+        m_property = property;
+    }
+
+private:
+    DefinitionErrorReporter m_previous;
+    TProfileReport& m_report;
+    int m_line = 0;
+    QString m_property;
+};
+
+// Why a file from which no widget was built gave none.
+QString whyNothingWasBuilt(const TProfileFile& file)
+{
+    if (file.empty())
+        return Texts::text(Texts::ProfileEmpty);
+    if (file.utf16() || file.hasNul())
+        return Texts::text(Texts::ProfileUtf16);
+    if (!file.section(GaugesSection))
+        return Texts::text(Texts::ProfileNoGauges);
+    return Texts::text(Texts::ProfileNoWidgets);
+}
+
+QString unreadableReason(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return Texts::text(Texts::ProfileIsDirectory);
+    if (info.exists() && info.size() > TProfileFile::MaxFileSize)
+        return Texts::text(Texts::ProfileTooLarge).arg(TProfileFile::MaxFileSize / (1024 * 1024));
+    return Texts::text(Texts::ProfileUnreadable);
+}
+
+QString mebibytes(qint64 bytes)
+{
+    return QString::number(double(bytes) / (1024 * 1024), 'f', 0);
+}
+
+} // namespace
+
 bool TGaugeProfile::build()
 {
     BusyCursor busy;
+    TProfileReport report(m_fileName);
+    bool built = false;
     try {
-        TProfileFile file;
-        if (!m_panel || !file.load(m_fileName))
-            return false;
-        const std::optional<TColor> background = TColor::fromText(m_background);
-        if (!background)
-            return false;
-        m_panel->setColor(*background);
-        if (file.overlongLines() > 0)
-            reportDefinitionError(Texts::text(Texts::ProfileLinesTooLong)
-                                      .arg(m_fileName)
-                                      .arg(file.overlongLines())
-                                      .arg(TProfileFile::MaxLineLength));
-        const TProfileSection* gauges = file.section(GaugesSection);
-        if (!gauges)
-            return true;
-        QObject* owner = parent();
-        int definitions = 0;
-        for (const TProfileLine& line : gauges->lines) {
-            if (!line.hasEquals)
+        built = buildInto(report);
+    } catch (const std::exception& e) {
+        // What was made so far stays and is attached next time.
+        report.add(0, {}, QString::fromLocal8Bit(e.what()));
+    }
+    // A profile that cannot be built is tried again at each activation, but told once.
+    if (!m_reportDelivered) {
+        m_reportDelivered = true;
+        m_report = report;
+        deliverProfileReport(report);
+    }
+    return built;
+}
+
+bool TGaugeProfile::buildInto(TProfileReport& report)
+{
+    TProfileFile file;
+    if (!m_panel)
+        return false;
+    if (!file.load(m_fileName)) {
+        report.markUnusable(0, {}, unreadableReason(m_fileName));
+        return false;
+    }
+    const std::optional<TColor> background = TColor::fromText(m_background);
+    if (!background) {
+        const TProfileLine* line = file.line(MainSection, QStringLiteral("BackgroundColor"));
+        report.markUnusable(line ? line->number : 0, QStringLiteral("BackgroundColor"),
+            Texts::text(Texts::ProfileBadBackground).arg(m_background));
+        return false;
+    }
+    m_panel->setColor(*background);
+    // The name was read with the header; its warning comes with the load's report.
+    const TProfileLine* name = file.line(MainSection, QStringLiteral("Name"));
+    if (name && !name->value.isEmpty() && decodeDefinitionUtf8(name->value).isEmpty())
+        report.add(name->number, QStringLiteral("Main.Name"), Texts::text(Texts::ProfileNotUtf8));
+    if (file.overlongLines() > 0)
+        report.add(file.firstOverlongLine(), {},
+            Texts::text(Texts::ProfileLinesTooLong)
+                .arg(m_fileName)
+                .arg(file.overlongLines())
+                .arg(TProfileFile::MaxLineLength));
+    const TProfileSection* gauges = file.section(GaugesSection);
+    if (gauges)
+        buildWidgets(file, *gauges, report);
+    if (m_widgets.isEmpty())
+        report.markUnusable(
+            gauges ? gauges->lines.first().number : 0, {}, whyNothingWasBuilt(file));
+    return true;
+}
+
+void TGaugeProfile::buildWidgets(
+    const TProfileFile& file, const TProfileSection& gauges, TProfileReport& report)
+{
+    DefinitionCollector collector(report);
+    QObject* owner = parent();
+    int definitions = 0;
+    qint64 imageBytes = 0;
+    for (const TProfileLine& line : gauges.lines) {
+        if (!line.hasEquals)
+            continue;
+        std::unique_ptr<QObject> created = createWidget(fromAnsi(line.value));
+        if (!created)
+            continue;
+        if (m_widgets.size() >= MaxWidgets) {
+            report.add(line.number, {},
+                Texts::text(Texts::ProfileTooManyWidgets).arg(m_fileName).arg(MaxWidgets));
+            return;
+        }
+        auto* control = qobject_cast<TControl*>(created.get());
+        if (control)
+            control->setVisibleState(false);
+        if (auto* trend = qobject_cast<TFordTrend*>(created.get()))
+            trend->setDataManager(m_store);
+        for (const QString& sectionName : splitCommaText(fromAnsi(line.key))) {
+            const TProfileSection* section = file.section(sectionName);
+            if (!section)
                 continue;
-            std::unique_ptr<QObject> created = createWidget(fromAnsi(line.value));
-            if (!created)
-                continue;
-            if (m_widgets.size() >= MaxWidgets) {
-                reportDefinitionError(
-                    Texts::text(Texts::ProfileTooManyWidgets).arg(m_fileName).arg(MaxWidgets));
-                return true;
-            }
-            QObject* widget = created.release();
-            if (auto* control = qobject_cast<TControl*>(widget))
-                control->setVisibleState(false);
-            m_widgets.append(widget);
-            if (auto* trend = qobject_cast<TFordTrend*>(widget))
-                trend->setDataManager(m_store);
-            for (const QString& sectionName : splitCommaText(fromAnsi(line.key))) {
-                const TProfileSection* section = file.section(sectionName);
-                if (!section)
+            for (const TProfileLine& definition : section->lines) {
+                if (!definition.hasEquals)
                     continue;
-                for (const TProfileLine& definition : section->lines) {
-                    if (!definition.hasEquals)
-                        continue;
-                    if (++definitions > MaxDefinitions) {
-                        reportDefinitionError(Texts::text(Texts::ProfileTooManyDefinitions)
-                                                  .arg(m_fileName)
-                                                  .arg(MaxDefinitions));
-                        return true;
-                    }
-                    ApplyDefinition(owner, widget, fromAnsi(definition.key), definition.value);
+                if (++definitions > MaxDefinitions) {
+                    report.add(definition.number, {},
+                        Texts::text(Texts::ProfileTooManyDefinitions)
+                            .arg(m_fileName)
+                            .arg(MaxDefinitions));
+                    m_widgets.append(created.release());
+                    return;
+                }
+                const QString path = fromAnsi(definition.key);
+                collector.at(definition.number, section->name + QLatin1Char('.') + path);
+                const int before = report.count();
+                ApplyDefinition(owner, created.get(), path, definition.value);
+                if (!definition.value.isEmpty()
+                    && decodeDefinitionUtf8(definition.value).isEmpty()) {
+                    const QString hint = Texts::text(Texts::ProfileNotUtf8);
+                    if (report.count() > before)
+                        report.amendLast(hint);
+                    else
+                        report.add(
+                            definition.number, section->name + QLatin1Char('.') + path, hint);
                 }
             }
         }
-        return true;
-    } catch (const std::exception&) {
-        // The build ends quietly; what was made so far stays and is attached next time.
-        return false;
+        // The images are made when the widget is first drawn: one past the dashboard's
+        // budget is never made at all.
+        const qint64 bytes = control ? control->imageBytes() : 0;
+        if (imageBytes + bytes > MaxImageBytes) {
+            report.add(line.number, fromAnsi(line.key),
+                Texts::text(Texts::ProfileImageMemory)
+                    .arg(mebibytes(bytes), mebibytes(MaxImageBytes), mebibytes(imageBytes)));
+            continue;
+        }
+        imageBytes += bytes;
+        m_widgets.append(created.release());
     }
 }

@@ -4,6 +4,8 @@
 // only attaches them to the panel and detaches them again.
 #pragma once
 
+#include "profiles/ProfileFile.h"
+#include "profiles/ProfileReport.h"
 #include "store/TFordData.h"
 #include "widgets/TFordPanel.h"
 
@@ -20,6 +22,8 @@ public:
     // that many: a broken or hostile file must not take the program's memory or time.
     static constexpr int MaxWidgets = 256;
     static constexpr int MaxDefinitions = 100'000;
+    // The images of one dashboard's widgets together: widgets past it are not built.
+    static constexpr qint64 MaxImageBytes = 256LL * 1024 * 1024;
 
     // owner: the main window, among whose components definitions find references.
     explicit TGaugeProfile(QObject* owner = nullptr);
@@ -45,9 +49,16 @@ public:
     void setDataManager(TFordData* store) { m_store = store; }
     TFordData* dataManager() const { return m_store; }
 
+    // The problems of the build, as they were handed to the report handler once; empty
+    // before the first build and after a build without problems.
+    const TProfileReport& report() const { return m_report; }
+
 private:
     // False when the build ended early; the widgets made so far stay.
     bool build();
+    bool buildInto(TProfileReport& report);
+    void buildWidgets(
+        const TProfileFile& file, const TProfileSection& gauges, TProfileReport& report);
 
     QString m_fileName;
     QPointer<TFordPanel> m_panel;
@@ -56,4 +67,6 @@ private:
     QString m_background;
     QList<QPointer<QObject>> m_widgets;
     QPointer<TFordData> m_store;
+    TProfileReport m_report;
+    bool m_reportDelivered = false;
 };

@@ -10,9 +10,12 @@ int TProfileList::load(
     m_profiles.clear();
     m_selected = -1;
     const QDir dir(folder);
-    const QStringList files = dir.entryList(
-        { QStringLiteral("*.ini") }, QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
+    // "*.ini" whatever its case: a profile saved as ENGINE.INI is a profile all the same.
+    const QStringList files
+        = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
     for (const QString& name : files) {
+        if (!name.endsWith(QLatin1String(".ini"), Qt::CaseInsensitive))
+            continue;
         auto profile = std::make_unique<TGaugeProfile>(m_owner);
         profile->setDataManager(store);
         profile->LoadHeader(dir.filePath(name), panel);

@@ -43,7 +43,9 @@ TrendGeometry TrendGeometry::compute(
     g.yTop = clampToInt(options.YTop() * k);
     g.yBottom = clampToInt(options.YBottom() * k);
     g.gw = clampToInt(chart.width() * k);
-    g.gh = clampToInt(chart.height() * k);
+    // The scroll bar lies below the plot, not over it: the plot's zero line must lie
+    // inside the bitmap, or the bottom of every curve is cut off.
+    g.gh = clampToInt(int64_t(qMax(0, chart.height() - scrollBarHeight)) * k);
     g.pw = clampToInt(int64_t(g.gw) - g.xLeft - g.xRight);
     g.ph = clampToInt(int64_t(g.gh) - g.yTop - g.yBottom);
     g.xr = clampToInt(int64_t(g.gw) - g.xRight);

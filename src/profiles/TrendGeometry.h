@@ -13,7 +13,7 @@ int mulDiv(int64_t a, int64_t b, int64_t c);
 struct TrendGeometry {
     int k = 1; // the smoothing factor in force
     int xLeft = 0, xRight = 0, yTop = 0, yBottom = 0; // margins times k
-    int gw = 0, gh = 0; // the chart's size times k
+    int gw = 0, gh = 0; // the chart's size less the scroll bar, times k
     int pw = 0, ph = 0; // plot width and height
     int xr = 0; // the plot's right edge
     int y0 = 0; // the plot's zero line

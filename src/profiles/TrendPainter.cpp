@@ -55,19 +55,48 @@ struct CurveWalk {
     bool started = false;
     QPointF previous;
     float newest = std::numeric_limits<float>::quiet_NaN();
+    // The connected stretch drawn so far, as one polyline: one call per stretch, not one
+    // per sample, and a flat run (a steady value, or a value held on the plot's edge)
+    // kept as its two ends.
+    QPolygonF* run = nullptr;
+
+    void flush()
+    {
+        if (run->size() >= 2)
+            painter->drawPolyline(*run);
+        run->clear();
+    }
+
+    void extend(const QLineF& line)
+    {
+        if (run->isEmpty() || run->last() != line.p1()) {
+            flush();
+            run->append(line.p1());
+        }
+        const qsizetype n = run->size();
+        if (n >= 2 && (*run)[n - 1].y() == line.y2() && (*run)[n - 2].y() == line.y2())
+            (*run)[n - 1] = line.p2();
+        else
+            run->append(line.p2());
+    }
 
     void sample(uint32_t time, uint16_t raw)
     {
         const int x = g->xr - mulDiv(int32_t(displayEnd - time), g->pw, span);
         const float v = TFordData::ConvertValue(pid, raw);
-        const QPointF point(x, scale.rowOf(v, g->y0, g->ph));
+        // A value beyond the scale is drawn on the plot's edge: an overheating engine must
+        // not vanish from the chart.
+        const QPointF point(
+            x, scale.rowOf(std::clamp<double>(v, scale.lo, scale.hi), g->y0, g->ph));
         newest = v;
         if (!started) {
             started = true;
         } else {
             QLineF line(previous, point);
             if (clipSegment(line, clip))
-                painter->drawLine(line);
+                extend(line);
+            else
+                flush();
         }
         previous = point;
     }
@@ -120,11 +149,13 @@ void TrendPainter::paint(QImage& bitmap, const TrendGeometry& g, const TTrendVie
         walk.displayEnd = frame.displayEnd;
         walk.span = span;
         walk.pid = curve->PID();
+        walk.run = &m_run;
         CurveWalk* w = &walk;
         store->ForEachSample(
             curve->PID(), i,
             [w](uint32_t time, int32_t, uint16_t value, int, uint8_t) { w->sample(time, value); },
             upper, lower);
+        walk.flush();
         newest[size_t(i)] = walk.newest;
     }
 }

@@ -5,6 +5,7 @@
 #include "profiles/TrendGeometry.h"
 
 #include <QImage>
+#include <QPolygonF>
 #include <cstdint>
 #include <vector>
 
@@ -29,4 +30,8 @@ public:
 private:
     void paintGrid(QImage& bitmap, const TrendGeometry& g, const TTrendViewOptions& options,
         const TrendFrame& frame) const;
+
+    // The points of the stretch of curve being drawn; kept between paints so that a paint
+    // allocates nothing once it has grown.
+    mutable QPolygonF m_run;
 };

@@ -7,6 +7,7 @@
 #include "common/Texts.h"
 #include "profiles/DefinitionErrors.h"
 #include "profiles/ProfileClasses.h"
+#include "profiles/ProfileReport.h"
 #include "profiles/TFordTrend.h"
 #include "profiles/TGaugeProfile.h"
 #include "store/TFordData.h"
@@ -135,7 +136,7 @@ std::optional<ProfilePreviewRequest> parsePreviewArguments(
 
 int renderProfilePreview(const ProfilePreviewRequest& request)
 {
-    if (!QFileInfo(request.profile).isReadable()) {
+    if (!QFileInfo::exists(request.profile)) {
         std::fprintf(stderr, "%s\n",
             qUtf8Printable(Texts::text(Texts::PreviewNoProfile).arg(request.profile)));
         return 2;
@@ -147,6 +148,13 @@ int renderProfilePreview(const ProfilePreviewRequest& request)
             printError(detail.isEmpty() ? message : message + QStringLiteral(" (") + detail + u')');
         });
     const WidgetProblemHandler previousHandler = setWidgetProblemHandler(&printWidgetProblem);
+    bool unusable = false;
+    const ProfileReportHandler previousReport
+        = setProfileReportHandler([&unusable](const TProfileReport& report) {
+              for (const QString& line : report.lines())
+                  printError(line);
+              unusable = unusable || report.unusable();
+          });
 
     int exitCode = 0;
     {
@@ -163,6 +171,11 @@ int renderProfilePreview(const ProfilePreviewRequest& request)
         profile.setDataManager(&linkStore);
         profile.LoadHeader(request.profile, panel);
         profile.Activate();
+        // Laid out as the window shows it, without a window on the screen: every widget has
+        // its final size before the first value, so no later rebuild moves a needle.
+        window.setAttribute(Qt::WA_DontShowOnScreen);
+        window.resize(request.size);
+        window.show();
         QCoreApplication::processEvents();
 
         recordHistory(linkStore, request.values);
@@ -177,8 +190,11 @@ int renderProfilePreview(const ProfilePreviewRequest& request)
         }
         profile.Deactivate();
     }
+    setProfileReportHandler(previousReport);
     setWidgetProblemHandler(previousHandler);
     setDefinitionErrorReporter(previousReporter);
+    if (unusable)
+        exitCode = 2;
     if (exitCode == 0 && g_errors > 0)
         exitCode = 1;
     return exitCode;

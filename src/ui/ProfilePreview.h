@@ -21,6 +21,7 @@ struct ProfilePreviewRequest {
 std::optional<ProfilePreviewRequest> parsePreviewArguments(
     const QStringList& arguments, QString& error);
 
-// Renders the request; definition errors and widget problems go to stderr. Returns the exit
-// code: 0 done, 1 done but errors were reported, 2 the profile or the image couldn't be used.
+// Renders the request; the load's problems (file:line: property: reason) and widget problems
+// go to stderr. Returns the exit code: 0 done, 1 done but problems were reported, 2 the
+// profile (nothing could be built from it) or the image couldn't be used.
 int renderProfilePreview(const ProfilePreviewRequest& request);

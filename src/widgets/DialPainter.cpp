@@ -7,7 +7,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 
@@ -32,9 +31,9 @@ int towards(int c, int target)
 void dialArc(QPainter& p, const TGaugeGeometry& g, double radius, double fromPhi, double toPhi)
 {
     if (g.dir() > 0)
-        Canvas::arc(p, {g.cx(), g.cy()}, radius, -toPhi, -fromPhi);
+        Canvas::arc(p, { g.cx(), g.cy() }, radius, -toPhi, -fromPhi);
     else
-        Canvas::arc(p, {g.cx(), g.cy()}, radius, fromPhi, toPhi);
+        Canvas::arc(p, { g.cx(), g.cy() }, radius, fromPhi, toPhi);
 }
 
 } // namespace
@@ -51,7 +50,7 @@ QRgb TDialPainter::glowColor(QRgb glow, QRgb background, qint64 ring)
 }
 
 void TDialPainter::draw(QImage& image, const TGaugeSettings& s, const TGaugeGeometry& g,
-                        const TDialStyle& style, QStringList& problems)
+    const TDialStyle& style, QStringList& problems)
 {
     image.fill(style.background);
     QPainter p(&image);
@@ -90,8 +89,8 @@ void TDialPainter::draw(QImage& image, const TGaugeSettings& s, const TGaugeGeom
     drawCaption(p, s, g);
 }
 
-void TDialPainter::drawGlow(QPainter& p, const TGaugeSettings& s, const TGaugeGeometry& g,
-                            const TDialStyle& style)
+void TDialPainter::drawGlow(
+    QPainter& p, const TGaugeSettings& s, const TGaugeGeometry& g, const TDialStyle& style)
 {
     const double K = g.scale();
     const double sDeg = 0.1 * g.k();
@@ -103,7 +102,7 @@ void TDialPainter::drawGlow(QPainter& p, const TGaugeSettings& s, const TGaugeGe
     const double nearX = std::clamp(g.cx(), 0.0, w), nearY = std::clamp(g.cy(), 0.0, h);
     const double nearest = std::hypot(g.cx() - nearX, g.cy() - nearY);
     const double farthest = std::hypot(std::max(std::fabs(g.cx()), std::fabs(w - g.cx())),
-                                       std::max(std::fabs(g.cy()), std::fabs(h - g.cy())));
+        std::max(std::fabs(g.cy()), std::fabs(h - g.cy())));
     if (!std::isfinite(nearest) || !std::isfinite(farthest))
         return;
     const double pen = 2.5 * K;
@@ -113,8 +112,9 @@ void TDialPainter::drawGlow(QPainter& p, const TGaugeSettings& s, const TGaugeGe
     QRgb color = glowColor(s.GlowColor.toQColor(Qt::yellow).rgb(), background, first);
     for (qint64 i = first; i <= last; ++i) {
         if (i > first)
-            color = qRgb(towards(qRed(color), qRed(background)), towards(qGreen(color), qGreen(background)),
-                         towards(qBlue(color), qBlue(background)));
+            color = qRgb(towards(qRed(color), qRed(background)),
+                towards(qGreen(color), qGreen(background)),
+                towards(qBlue(color), qBlue(background)));
         p.setPen(roundPen(QColor(color), 5 * K));
         const double radius = double(gr - i) * K;
         if (s.GaugePosition == Gauge::fgpTop)
@@ -124,8 +124,8 @@ void TDialPainter::drawGlow(QPainter& p, const TGaugeSettings& s, const TGaugeGe
     }
 }
 
-void TDialPainter::drawTicks(QPainter& p, const TGaugeSettings& s, const TGaugeGeometry& g,
-                             QStringList& problems)
+void TDialPainter::drawTicks(
+    QPainter& p, const TGaugeSettings& s, const TGaugeGeometry& g, QStringList& problems)
 {
     const qint64 big = s.TickCountBig;
     if (big < 0)
@@ -156,12 +156,15 @@ void TDialPainter::drawTicks(QPainter& p, const TGaugeSettings& s, const TGaugeG
         const double a = dp * double(j) * sweep / double(big) + al;
         p.setPen(bigPen);
         const double phiBig = g.dir() * a;
-        Canvas::line(p, g.at(phiBig, (s.GaugeRadius - double(s.TickSizeBig)) * K), g.at(phiBig, outer));
+        Canvas::line(
+            p, g.at(phiBig, (s.GaugeRadius - double(s.TickSizeBig)) * K), g.at(phiBig, outer));
         if (j < big) {
             p.setPen(smallPen);
             for (qint64 m = 0; m < small; ++m) {
-                const double phi = g.dir() * (a + dp * double(m) * sweep / (double(big) * double(small)));
-                Canvas::line(p, g.at(phi, (s.GaugeRadius - double(s.TickSizeSmall)) * K), g.at(phi, outer));
+                const double phi
+                    = g.dir() * (a + dp * double(m) * sweep / (double(big) * double(small)));
+                Canvas::line(
+                    p, g.at(phi, (s.GaugeRadius - double(s.TickSizeSmall)) * K), g.at(phi, outer));
             }
         }
         if (!numbersValid || formatFailed)
@@ -179,8 +182,10 @@ void TDialPainter::drawTicks(QPainter& p, const TGaugeSettings& s, const TGaugeG
         const double tw = metrics.horizontalAdvance(text), th = metrics.height();
         const double rad = degToRad(g.dir() * a);
         p.setPen(textColor);
-        Canvas::textOut(p, {g.cx() + std::sin(rad) * rho - tw / 2, g.cy() + std::cos(degToRad(a)) * rho - th / 2},
-                        text, metrics.ascent());
+        Canvas::textOut(p,
+            { g.cx() + std::sin(rad) * rho - tw / 2,
+                g.cy() + std::cos(degToRad(a)) * rho - th / 2 },
+            text, metrics.ascent());
     }
 }
 
@@ -188,10 +193,8 @@ void TDialPainter::drawCaption(QPainter& p, const TGaugeSettings& s, const TGaug
 {
     if (s.Caption.isEmpty())
         return;
-    const double m = std::max(g.imageSize().width(), g.imageSize().height());
-    const double capX = m / 2 + (g.cx() - m / 2) / 4;
-    const double capY = m / 2 + (g.cy() - m / 2) / 1.5;
     const QFontMetrics metrics(p.font());
     const double tw = metrics.horizontalAdvance(s.Caption), th = metrics.height();
-    Canvas::textOut(p, {capX - tw / 2, capY - th * g.k()}, s.Caption, metrics.ascent());
+    const QPointF centre = g.captionCentre(QSizeF(tw, th));
+    Canvas::textOut(p, { centre.x() - tw / 2, centre.y() - th / 2 }, s.Caption, metrics.ascent());
 }

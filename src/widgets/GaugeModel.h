@@ -7,7 +7,6 @@
 
 #include <QSize>
 #include <QString>
-
 #include <limits>
 
 struct TGaugeSettings {
@@ -48,6 +47,8 @@ struct TNeedle {
     int ValueLabelX = 80;
     int ValueLabelY = 140;
     QString ValueLabelFormat = QStringLiteral("%.0f mV");
+    // A value came (the label shows "---" until then, not a reading that never came).
+    bool received = false;
 
     // Where the needle points: its scale angle and the tip's offset from the centre, in
     // image pixels. A needle whose angle cannot be computed is not drawn.

@@ -24,8 +24,15 @@ class TControl : public QWidget {
     // True until the font is changed: the control then takes its parent's font when attached.
     Q_PROPERTY(bool ParentFont READ ParentFont WRITE setParentFont)
     Q_PROPERTY(QString Hint READ Hint WRITE setHint)
+    // The edges the control keeps its distance to; stored for the profiles that set it, the
+    // dashboard panel does not resize its widgets.
+    Q_PROPERTY(TAnchors Anchors READ Anchors WRITE setAnchors)
 
 public:
+    enum TAnchorKind { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+    Q_DECLARE_FLAGS(TAnchors, TAnchorKind)
+    Q_FLAG(TAnchors)
+
     // Positions and sizes beyond these are refused and reported: a slip of the keyboard in
     // a profile must not make a control allocate gigabytes for its images.
     static constexpr int MaxPosition = 32767;
@@ -52,9 +59,14 @@ public:
     void setParentFont(bool parentFont);
     QString Hint() const { return toolTip(); }
     void setHint(const QString& hint) { setToolTip(hint); }
+    TAnchors Anchors() const { return m_anchors; }
+    void setAnchors(TAnchors anchors) { m_anchors = anchors; }
 
     // A window message delivered directly (the panel's fan-out) or as an event.
     virtual void message(TMessage& msg);
+    // The bytes of the off-screen images the control keeps at its present size and
+    // settings (on a screen of pixel ratio 1), made or not yet: what a dashboard budgets.
+    virtual qint64 imageBytes() const { return 0; }
 
 protected:
     bool event(QEvent* e) override;
@@ -76,4 +88,5 @@ private:
     bool m_visible = true;
     bool m_parentFont = true;
     bool m_takingParentFont = false;
+    TAnchors m_anchors = TAnchors(akLeft | akTop);
 };

@@ -5,6 +5,7 @@
 #include "common/Texts.h"
 #include "widgets/DialPainter.h"
 #include "widgets/NeedlePainter.h"
+#include "widgets/NoValueText.h"
 #include "widgets/SmoothBlit.h"
 #include "widgets/TFordGaugeItem.h"
 
@@ -12,7 +13,9 @@
 #include <QPainter>
 
 TFordGauge::TFordGauge(QWidget* parent)
-    : TControl(parent), m_valueFont(new TFont(this)), m_items(new TFordGaugeItems(this))
+    : TControl(parent)
+    , m_valueFont(new TFont(this))
+    , m_items(new TFordGaugeItems(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(160, 160);
@@ -38,8 +41,13 @@ void TFordGauge::assignArrows(TFordGaugeItems* items)
     rebuild();
 }
 
-void TFordGauge::updateNeedle(TNeedle& needle, float value)
+void TFordGauge::updateNeedle(TNeedle& needle, float value, bool reading)
 {
+    if (reading && !needle.received) {
+        needle.received = true;
+        needle.labelValid = false;
+        update();
+    }
     if (m_geometry.updateValue(needle, value))
         update();
 }
@@ -55,7 +63,7 @@ void TFordGauge::message(TMessage& msg)
             if (item->PID() == msg.WParam)
                 updateNeedle(item->needle(), Msg::lParamToFloat(msg.LParam));
             if (msg.WParam == 0)
-                updateNeedle(item->needle(), m_settings.Min);
+                updateNeedle(item->needle(), m_settings.Min, false);
         }
     } else if (msg.WParam == m_pid) {
         updateNeedle(m_own, Msg::lParamToFloat(msg.LParam));
@@ -65,13 +73,12 @@ void TFordGauge::message(TMessage& msg)
 void TFordGauge::rebuild()
 {
     m_geometry.compute(m_settings, size(), devicePixelRatioF());
-    if (m_geometry.imageTooLarge()) {
+    if (m_geometry.imageTooLarge())
         m_problems.report(this, Texts::text(Texts::GaugeImageTooLarge).arg(width()).arg(height()));
+    // The images are made when the dial is first drawn, so that a gauge configured but
+    // never shown, or refused by its dashboard's budget, takes no memory.
+    if (m_dial.size() != m_geometry.imageSize())
         m_dial = m_frame = QImage();
-    } else if (m_dial.size() != m_geometry.imageSize()) {
-        m_dial = QImage(m_geometry.imageSize(), QImage::Format_RGB32);
-        m_frame = QImage(m_geometry.imageSize(), QImage::Format_RGB32);
-    }
     if (m_items->count() > 0) {
         for (int i = m_items->count() - 1; i >= 0; --i)
             m_geometry.place(m_items->at(i)->needle());
@@ -110,7 +117,8 @@ void TFordGauge::report(const QStringList& problems)
 // A size set while hidden, or a move to a screen of another pixel ratio, needs new images.
 void TFordGauge::rebuildIfResized()
 {
-    if (m_geometry.controlSize() != size() || !qFuzzyCompare(m_geometry.pixelRatio(), devicePixelRatioF()))
+    if (m_geometry.controlSize() != size()
+        || !qFuzzyCompare(m_geometry.pixelRatio(), devicePixelRatioF()))
         rebuild();
 }
 
@@ -120,14 +128,41 @@ const TGaugeGeometry& TFordGauge::geometry()
     return m_geometry;
 }
 
+qint64 TFordGauge::imageBytes() const
+{
+    TGaugeGeometry geometry;
+    geometry.compute(m_settings, size(), 1.0);
+    const QSize image = geometry.imageSize();
+    return 2 * qint64(image.width()) * image.height() * 4;
+}
+
+void TFordGauge::makeImages()
+{
+    if (!m_dial.isNull() || m_geometry.imageSize().isEmpty())
+        return;
+    m_dial = QImage(m_geometry.imageSize(), QImage::Format_RGB32);
+    m_frame = QImage(m_geometry.imageSize(), QImage::Format_RGB32);
+    m_dialDue = true;
+}
+
+void TFordGauge::checkFormat(const QString& format)
+{
+    try {
+        formatFloat(format, 0.0L);
+    } catch (const FormatError& e) {
+        m_problems.report(this, e.message());
+    }
+}
+
 void TFordGauge::drawDialIfDue()
 {
     rebuildIfResized();
+    makeImages();
     if (!m_dialDue || m_dial.isNull())
         return;
     m_dialDue = false;
-    const TDialStyle style{background(), Font()->toQFont(m_geometry.scale()),
-                           Font()->Color().toQColor(palette().color(QPalette::Text))};
+    const TDialStyle style { background(), Font()->toQFont(m_geometry.scale()),
+        Font()->Color().toQColor(palette().color(QPalette::Text)) };
     QStringList problems;
     TDialPainter::draw(m_dial, m_settings, m_geometry, style, problems);
     if (!m_geometry.scaleValid())
@@ -154,7 +189,8 @@ void TFordGauge::prepareLabel(TNeedle& needle, const TFont& font)
         return;
     needle.labelValid = true;
     try {
-        needle.labelText = formatFloat(needle.ValueLabelFormat, needle.Value);
+        needle.labelText = needle.received ? formatFloat(needle.ValueLabelFormat, needle.Value)
+                                           : noValueText(needle.ValueLabelFormat);
     } catch (const FormatError& e) {
         m_problems.report(this, e.message());
         needle.labelText.clear();
@@ -184,7 +220,7 @@ void TFordGauge::composeFrame()
             return;
         prepareLabel(needle, font);
         TNeedlePainter::drawLabel(p, m_geometry, needle, font.toQFont(m_geometry.scale()),
-                                  font.Color().toQColor(palette().color(QPalette::Text)), fill);
+            font.Color().toQColor(palette().color(QPalette::Text)), fill);
         penWidth = m_geometry.pixelRatio();
     };
     if (m_items->count() > 0) {
@@ -196,8 +232,8 @@ void TFordGauge::composeFrame()
         drawOne(m_own, *m_valueFont);
     }
     TNeedlePainter::drawCap(p, m_geometry, m_settings.ArrowCenterRadius,
-                            m_settings.ArrowCenterColor.toQColor(Qt::black),
-                            m_settings.ArrowCenterBack.toQColor(Qt::black), penWidth);
+        m_settings.ArrowCenterColor.toQColor(Qt::black),
+        m_settings.ArrowCenterBack.toQColor(Qt::black), penWidth);
 }
 
 void TFordGauge::paintEvent(QPaintEvent*)

@@ -109,7 +109,11 @@ public:
     int TickSizeSmall() const { return m_settings.TickSizeSmall; }
     void setTickSizeSmall(int v) { rebuildWith(m_settings.TickSizeSmall, v); }
     QString TickLabelFormat() const { return m_settings.TickLabelFormat; }
-    void setTickLabelFormat(const QString& v) { rebuildWith(m_settings.TickLabelFormat, v); }
+    void setTickLabelFormat(const QString& v)
+    {
+        checkFormat(v);
+        rebuildWith(m_settings.TickLabelFormat, v);
+    }
     float TickLabelRatio() const { return m_settings.TickLabelRatio; }
     void setTickLabelRatio(float v) { rebuildWith(m_settings.TickLabelRatio, v); }
     QString Caption() const { return m_settings.Caption; }
@@ -137,7 +141,11 @@ public:
     int ValueLabelY() const { return m_own.ValueLabelY; }
     void setValueLabelY(int v) { rebuildWith(m_own.ValueLabelY, v); }
     QString ValueLabelFormat() const { return m_own.ValueLabelFormat; }
-    void setValueLabelFormat(const QString& v) { rebuildWith(m_own.ValueLabelFormat, v); }
+    void setValueLabelFormat(const QString& v)
+    {
+        checkFormat(v);
+        rebuildWith(m_own.ValueLabelFormat, v);
+    }
     int SmoothFactor() const { return m_settings.SmoothFactor; }
     void setSmoothFactor(int k);
     TFordGaugeItems* Arrows() const { return m_items; }
@@ -147,9 +155,12 @@ public:
     void setMaxMinResetDelay(int v) { m_maxMinResetDelay = v; }
 
     void message(TMessage& msg) override;
+    // The dial and frame images.
+    qint64 imageBytes() const override;
 
-    // The value update of one needle (own or item): the acceptance window and a repaint.
-    void updateNeedle(TNeedle& needle, float value);
+    // The value update of one needle (own or item): placed, on an end stop when beyond the
+    // scale, and repainted. A refresh request moves the needle but brings no reading.
+    void updateNeedle(TNeedle& needle, float value, bool reading = true);
     const TNeedle& ownNeedle() const { return m_own; }
     // Brought up to date with the size first: a hidden widget gets no resize events.
     const TGaugeGeometry& geometry();
@@ -165,14 +176,12 @@ protected:
     void fontChanged() override;
 
 private:
-    template <typename T, typename V>
-    void rebuildWith(T& field, const V& value)
+    template <typename T, typename V> void rebuildWith(T& field, const V& value)
     {
         field = value;
         rebuild();
     }
-    template <typename T, typename V>
-    void repaintWith(T& field, const V& value)
+    template <typename T, typename V> void repaintWith(T& field, const V& value)
     {
         field = value;
         update();
@@ -187,7 +196,13 @@ private:
     void prepareLabel(TNeedle& needle, const TFont& font);
     QColor background() const;
     void report(const QStringList& problems);
+    void makeImages();
 
+public:
+    // Reports a format that cannot show one number, when it is set rather than when drawn.
+    void checkFormat(const QString& format);
+
+private:
     quint8 m_pid = 0;
     TGaugeSettings m_settings;
     TNeedle m_own;

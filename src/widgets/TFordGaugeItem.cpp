@@ -4,7 +4,9 @@
 #include "widgets/TFordGauge.h"
 
 TFordGaugeItem::TFordGaugeItem(TFordGauge* gauge, QObject* parent)
-    : QObject(parent), m_gauge(gauge), m_valueFont(new TFont(this))
+    : QObject(parent)
+    , m_gauge(gauge)
+    , m_valueFont(new TFont(this))
 {
     const TNeedle& own = gauge->ownNeedle();
     m_needle.ArrowRadius = own.ArrowRadius;
@@ -27,6 +29,7 @@ void TFordGaugeItem::setValue(float value)
 
 void TFordGaugeItem::setValueLabelFormat(const QString& format)
 {
+    m_gauge->checkFormat(format);
     m_needle.ValueLabelFormat = format;
     m_needle.labelValid = false;
 }

@@ -3,8 +3,12 @@
 
 #include "common/FloatFormat.h"
 #include "common/Texts.h"
+#include "widgets/NoValueText.h"
 
-TFordValue::TFordValue(QWidget* parent) : TLabel(parent) {}
+TFordValue::TFordValue(QWidget* parent)
+    : TLabel(parent)
+{
+}
 
 void TFordValue::setLabelFormat(const QString& format)
 {
@@ -22,10 +26,14 @@ void TFordValue::setLabelRatio(float ratio)
 void TFordValue::sendSelfUpdate()
 {
     TMessage msg(Msg::WM_PID_CHANGED, m_pid, Msg::floatToLParam(m_last));
+    m_selfUpdate = true;
     message(msg);
+    m_selfUpdate = false;
 }
 
-// A value that cannot be shown (bad format, zero ratio) leaves the previous caption.
+// A value that cannot be shown (bad format, zero ratio) leaves the previous caption. Before
+// the first value "---" stands for the number: "0.0 В" would be a reading that never came. The
+// format is tried all the same, so that a bad one is reported when it is set.
 void TFordValue::showValue(float value)
 {
     if (m_ratio == 0.0f) {
@@ -33,7 +41,8 @@ void TFordValue::showValue(float value)
         return;
     }
     try {
-        setCaption(formatFloat(m_format, static_cast<long double>(value) / m_ratio));
+        const QString text = formatFloat(m_format, static_cast<long double>(value) / m_ratio);
+        setCaption(m_received ? text : noValueText(m_format));
     } catch (const FormatError& e) {
         m_problems.report(this, e.message());
     }
@@ -45,6 +54,7 @@ void TFordValue::message(TMessage& msg)
         return;
     if (msg.WParam == m_pid) {
         const float v = Msg::lParamToFloat(msg.LParam);
+        m_received = m_received || !m_selfUpdate;
         showValue(v);
         if (v != m_last && m_counter < m_dynCount) {
             // A fall takes LabelDynColorUp and a rise LabelDynColorDown.

@@ -56,5 +56,7 @@ private:
     int m_dynCount = 10;
     float m_last = 0.0f;
     int m_counter = 10;
+    bool m_received = false; // a value came (not only the label's own update)
+    bool m_selfUpdate = false;
     TProblemLatch m_problems;
 };

@@ -3,6 +3,7 @@
 
 #include "widgets/SmoothBlit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -38,15 +39,18 @@ double TGaugeGeometry::scaleAngle(double value) const
         + m_settings.AngleLeft;
 }
 
-bool TGaugeGeometry::accepts(double value) const
+double TGaugeGeometry::needleValue(double value) const
 {
-    const double span = double(m_settings.Max) - m_settings.Min;
-    return m_settings.Min - 0.05 * span <= value && value <= m_settings.Max + 0.05 * span;
+    const double lo = std::min(m_settings.Min, m_settings.Max);
+    const double hi = std::max(m_settings.Min, m_settings.Max);
+    // A needle left where it was, or thrown into the gap past the scale, hides the reading
+    // that matters most; on the end stop it says "at least this much".
+    return value < lo ? lo : value > hi ? hi : value;
 }
 
 void TGaugeGeometry::place(TNeedle& needle) const
 {
-    needle.angle = scaleAngle(needle.Value);
+    needle.angle = scaleAngle(needleValue(needle.Value));
     const double phi = degToRad(m_dir * needle.angle);
     const double length = needle.ArrowRadius * m_scale;
     needle.tipX = length * std::sin(phi);
@@ -59,8 +63,7 @@ bool TGaugeGeometry::updateValue(TNeedle& needle, float value) const
         return false;
     needle.Value = value;
     needle.labelValid = false;
-    if (accepts(value))
-        place(needle);
+    place(needle);
     return true;
 }
 
@@ -68,4 +71,61 @@ QPointF TGaugeGeometry::at(double phi, double radius) const
 {
     const double r = degToRad(phi);
     return QPointF(m_cx + radius * std::sin(r), m_cy + radius * std::cos(r));
+}
+
+namespace {
+
+// φ − ψ in (−180, 180].
+double angleBetween(double phi, double psi)
+{
+    double d = std::fmod(phi - psi, 360.0);
+    if (d <= -180)
+        d += 360;
+    if (d > 180)
+        d -= 360;
+    return d;
+}
+
+} // namespace
+
+QPointF TGaugeGeometry::captionCentre(QSizeF text) const
+{
+    // The gap lies opposite the middle of the scale; needles stay within the scale.
+    const double middle = m_dir * (m_settings.AngleLeft + m_dp * m_sweep / 2);
+    const double gapDirection = middle + 180;
+    const double halfGap = std::clamp((360 - std::fabs(m_sweep)) / 2, 0.0, 180.0);
+    // A margin for the needle's width, and the cap and needle tails to keep clear of.
+    const double margin = 3 * m_scale;
+    const double allowed = halfGap - 4;
+    const double w = text.width() / 2 + margin, h = text.height() / 2 + margin / 2;
+    const double clear
+        = std::max(double(m_settings.ArrowCenterRadius), 0.1 * m_settings.GaugeRadius) * m_scale
+        + margin;
+    const double radius = std::max(1, m_settings.GaugeRadius) * m_scale;
+    const double r = degToRad(gapDirection);
+    const double ux = std::sin(r), uy = std::cos(r);
+    const auto fits = [&](double d) {
+        const double x = ux * d, y = uy * d;
+        // The box's nearest point to the centre.
+        if (std::hypot(std::max(std::fabs(x) - w, 0.0), std::max(std::fabs(y) - h, 0.0)) < clear)
+            return false;
+        for (const double cxs : { -1.0, 1.0 })
+            for (const double cys : { -1.0, 1.0 }) {
+                const double px = x + cxs * w, py = y + cys * h;
+                if (std::fabs(
+                        angleBetween(std::atan2(px, py) * 180 / std::numbers::pi, gapDirection))
+                    >= allowed)
+                    return false;
+            }
+        return true;
+    };
+    double d = 0;
+    // At most a few hundred trials, whatever the radius.
+    const double step = std::max({ 1.0, m_scale / 2, radius / 512 });
+    while (d <= radius && !fits(d))
+        d += step;
+    // A gap too narrow for the caption: keep it at mid-radius in the gap, the best there is.
+    if (d > radius)
+        d = radius / 2;
+    return QPointF(m_cx + ux * d, m_cy + uy * d);
 }

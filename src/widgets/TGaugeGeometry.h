@@ -1,11 +1,12 @@
 // The gauge's geometry: image size, dial centre, sweep, the scale angle of a value and
-// the placing of needles, with the acceptance window for arriving values.
+// the placing of needles, which stop at the ends of the scale.
 #pragma once
 
 #include "widgets/GaugeModel.h"
 
 #include <QPointF>
 #include <QSize>
+#include <QSizeF>
 
 class TGaugeGeometry {
 public:
@@ -28,13 +29,20 @@ public:
 
     // a(v): degrees from the scale's start; not finite when Max = Min.
     double scaleAngle(double value) const;
-    // Whether an arriving value moves the needle: within 5 % of the span beyond either end.
-    bool accepts(double value) const;
-    // Puts the needle at its value, without the acceptance window.
+    // The value a needle points at: the value itself within the scale, the nearer end of
+    // the scale beyond it (the end stop), whichever of Min and Max is the larger.
+    double needleValue(double value) const;
+    // Puts the needle at its value, on the end stop when the value lies beyond the scale.
     void place(TNeedle& needle) const;
     // A value arriving for the needle; false when it is within 1e-8 of the present one
     // (nothing changes and nothing needs painting).
     bool updateValue(TNeedle& needle, float value) const;
+
+    // Where the caption's centre goes, in image pixels, for a caption of that size (image
+    // pixels): in the gap of the dial that no needle enters, clear of the centre cap and
+    // of the needles' tails, so that no needle ever crosses it. The place is the same in
+    // control pixels whatever SmoothFactor is.
+    QPointF captionCentre(QSizeF text) const;
 
     // The point at direction φ (degrees; 0 down, 90 right) and radius from the centre.
     QPointF at(double phi, double radius) const;

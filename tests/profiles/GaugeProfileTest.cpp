@@ -1,4 +1,5 @@
 #include "ProfileTestSupport.h"
+#include "common/FloatFormat.h"
 #include "profiles/ProfileClasses.h"
 #include "profiles/TFordTrend.h"
 #include "profiles/TGaugeProfile.h"
@@ -15,6 +16,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,7 +73,7 @@ protected:
     QWidget window;
     TFordPanel* panel = nullptr;
     TFordData store;
-    DefinitionRecorder reports;
+    ReportRecorder reports;
 };
 
 const QByteArray TwoGauges = "[Main]\n"
@@ -137,7 +140,7 @@ TEST_F(Dashboard, ActivateBuildsEachGaugesLineAndSharedSectionsConfigureAlike)
     EXPECT_EQ(shown(*p).size(), 2);
     // Later widgets lie above earlier ones.
     EXPECT_EQ(panel->children().indexOf(rpm) < panel->children().indexOf(speed), true);
-    EXPECT_TRUE(reports.messages.isEmpty());
+    EXPECT_TRUE(reports.reports.isEmpty());
 }
 
 TEST_F(Dashboard, WidgetWithoutVisibleTrueIsBuiltButNeverSeen)
@@ -191,7 +194,12 @@ TEST_F(Dashboard, BackgroundThatIsNoColourStopsEveryActivation)
         EXPECT_TRUE(p->Widgets().isEmpty());
         EXPECT_EQ(panel->Color(), clBtnFace);
     }
-    EXPECT_TRUE(reports.messages.isEmpty());
+    // Told once, with the line and the reason, not left as a silent grey panel.
+    ASSERT_EQ(reports.reports.size(), 1);
+    EXPECT_TRUE(reports.reports[0].unusable());
+    EXPECT_TRUE(
+        reports.lines().value(0).startsWith(dir.file("a.ini") + ":2: BackgroundColor: «black»"))
+        << qPrintable(reports.lines().join('\n'));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
@@ -226,9 +234,18 @@ TEST_F(Dashboard, DefinitionErrorsAreReportedAndTheBuildGoesOn)
         "[y]\nVisible=True\nPID=9\n");
     p->Activate();
     QCoreApplication::processEvents();
-    EXPECT_EQ(reports.messages.size(), 4);
-    EXPECT_EQ(reports.messages.value(0),
-        "Invalid item definition: Tacho.PID = abc\r\rCheck definition file.");
+    // One report for the load, each problem with its line, property and reason.
+    ASSERT_EQ(reports.reports.size(), 1);
+    EXPECT_FALSE(reports.reports[0].unusable());
+    const QList<TProfileProblem>& problems = reports.reports[0].problems();
+    ASSERT_EQ(problems.size(), 4);
+    EXPECT_EQ(problems[0].file, dir.file("a.ini"));
+    EXPECT_EQ(problems[0].line, 6);
+    EXPECT_EQ(problems[0].property, "x.PID");
+    EXPECT_EQ(problems[0].reason, "не целое число в пределах 32 бит");
+    EXPECT_EQ(problems[1].property, "x.Arrows[5].PID");
+    EXPECT_EQ(problems[2].line, 9);
+    EXPECT_EQ(p->report().count(), 4);
     EXPECT_EQ(shown(*p).size(), 2);
     auto* gauge = qobject_cast<TFordGauge*>(p->Widgets()[0]);
     EXPECT_FLOAT_EQ(gauge->Max(), 7000);
@@ -251,19 +268,19 @@ TEST_F(Dashboard, HostileFilesAreCutShortQuickly)
     p->Activate();
     EXPECT_LT(timer.elapsed(), 20000);
     EXPECT_EQ(p->Widgets().size(), TGaugeProfile::MaxDefinitions / 20000 + 1);
-    ASSERT_EQ(reports.messages.size(), 2); // the long line, then the definitions
-    EXPECT_TRUE(reports.messages[0].contains("a.ini"));
-    EXPECT_TRUE(reports.messages[1].contains(QString::number(TGaugeProfile::MaxDefinitions)));
+    ASSERT_EQ(reports.lines().size(), 2); // the long line, then the definitions
+    EXPECT_TRUE(reports.lines()[0].contains("a.ini"));
+    EXPECT_TRUE(reports.lines()[1].contains(QString::number(TGaugeProfile::MaxDefinitions)));
 
     // Without definitions the number of widgets is what stops the build.
     huge = "[Gauges]\n";
     for (int i = 0; i < 10000; ++i)
         huge += "a=TLabel\n";
-    reports.messages.clear();
+    reports.reports.clear();
     TGaugeProfile* many = profile("b.ini", huge);
     many->Activate();
     EXPECT_EQ(many->Widgets().size(), TGaugeProfile::MaxWidgets);
-    EXPECT_EQ(reports.messages.size(), 1);
+    EXPECT_EQ(reports.lines().size(), 1);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
@@ -304,11 +321,131 @@ TEST_F(Dashboard, ShippedProfilesBuildWithoutAWarning)
         EXPECT_NE(p.ProfileName(), "?????") << qPrintable(name);
         p.Activate();
         EXPECT_FALSE(p.Widgets().isEmpty()) << qPrintable(name);
-        EXPECT_TRUE(reports.messages.isEmpty())
-            << qPrintable(name + ": " + reports.messages.join("; ") + reports.details.join("; "));
+        EXPECT_TRUE(reports.reports.isEmpty()) << qPrintable(reports.lines().join("; "));
+        for (QObject* widget : p.Widgets()) {
+            auto* gauge = qobject_cast<TFordGauge*>(widget);
+            if (!gauge)
+                continue;
+            const QString who = name + " " + gauge->Caption();
+            // Needles end short of the numerals, so that they never cross one.
+            EXPECT_LT(gauge->ArrowRadius(), gauge->GaugeRadius() - 1.8 * gauge->TickSizeBig())
+                << qPrintable(who);
+            // Every big tick is labelled with its exact number: no label skips one.
+            const int big = gauge->TickCountBig();
+            const double step
+                = (double(gauge->Max()) - gauge->Min()) / (big * gauge->TickLabelRatio());
+            for (int j = 0; j <= big; ++j) {
+                const double n = gauge->Min() + j * step;
+                const double shown = formatFloat(gauge->TickLabelFormat(), n).toDouble();
+                EXPECT_NEAR(shown, n, 1e-6 * std::max(1.0, std::fabs(n))) << qPrintable(who) << j;
+            }
+        }
         p.Deactivate();
-        reports.messages.clear();
+        reports.reports.clear();
     }
+}
+
+TEST_F(Dashboard, ManyErrorsMakeOneReportOfTheLoad)
+{
+    QByteArray text = "[Gauges]\ng=TFordGauge\n[g]\nVisible=True\n";
+    for (int i = 0; i < 1414; ++i)
+        text += "Max=fast\n";
+    TGaugeProfile* p = profile("a.ini", text);
+    p->Activate();
+    p->Deactivate();
+    p->Activate();
+    ASSERT_EQ(reports.reports.size(), 1);
+    const TProfileReport& report = reports.reports[0];
+    EXPECT_EQ(report.count(), 1414);
+    EXPECT_EQ(report.problems().size(), TProfileReport::MaxKept);
+    EXPECT_EQ(report.problems().last().line, 4 + TProfileReport::MaxKept);
+    EXPECT_TRUE(report.lines().last().contains(QString::number(1414 - TProfileReport::MaxKept)));
+    EXPECT_EQ(shown(*p).size(), 1);
+}
+
+TEST_F(Dashboard, ProfileThatYieldsNoWidgetSaysWhy)
+{
+    QDir(dir.path()).mkdir("folder.ini");
+    QByteArray utf16("\xFF\xFE");
+    for (char c : QByteArray("[Gauges]\nx=TLabel\n[x]\nVisible=True\n"))
+        utf16 += QByteArray(1, c) + '\0';
+    QByteArray noise;
+    for (int i = 0; i < 4096; ++i)
+        noise += char((i * 7919 + 13) % 251);
+    const QList<QPair<QString, QString>> cases {
+        { dir.path() + "/folder.ini", "папка" },
+        { dir.write("empty.ini", ""), "пуст" },
+        { dir.write("utf16.ini", utf16), "UTF-16" },
+        { dir.write("noise.ini", noise), "UTF-16 (или не текст)" },
+        { dir.write("plain.ini", "[Main]\nName=x\n"), "[Gauges]" },
+        { dir.write("unknown.ini", "[Gauges]\nx=TNothing\n"), "класса" },
+    };
+    for (const auto& [file, why] : cases) {
+        reports.reports.clear();
+        TGaugeProfile p(&window);
+        p.LoadHeader(file, panel);
+        p.Activate();
+        EXPECT_TRUE(p.Widgets().isEmpty()) << qPrintable(file);
+        ASSERT_EQ(reports.reports.size(), 1) << qPrintable(file);
+        EXPECT_TRUE(reports.reports[0].unusable()) << qPrintable(file);
+        EXPECT_TRUE(reports.lines().join(' ').contains(why))
+            << qPrintable(reports.lines().join(' '));
+    }
+}
+
+TEST_F(Dashboard, ImagesOfADashboardStayWithinItsBudget)
+{
+    // A gauge of 4000 × 4000 at SmoothFactor 2 would hold 2 images of 8000 × 8000.
+    TGaugeProfile* p = profile("a.ini",
+        "[Gauges]\nsmall=TFordGauge\nhuge=TFordGauge\nhuge=TFordGauge\nchart=TFordTrend\n"
+        "small=TFordGauge\n"
+        "[small]\nVisible=True\n[huge]\nWidth=4000\nHeight=4000\nVisible=True\n"
+        "[chart]\nWidth=8000\nHeight=1500\nViewOptions.SmoothFactor=2\nVisible=True\n");
+    p->Activate();
+    QCoreApplication::processEvents();
+    const QList<QObject*> widgets = p->Widgets();
+    ASSERT_EQ(widgets.size(), 3); // the two small gauges and the chart
+    qint64 total = 0;
+    for (QObject* w : widgets)
+        total += qobject_cast<TControl*>(w)->imageBytes();
+    EXPECT_LE(total, TGaugeProfile::MaxImageBytes);
+    EXPECT_GT(total, TGaugeProfile::MaxImageBytes / 2);
+    const QStringList lines = reports.lines();
+    ASSERT_EQ(lines.size(), 2) << qPrintable(lines.join('\n'));
+    EXPECT_TRUE(lines[0].startsWith(dir.file("a.ini") + ":3: huge:"));
+    EXPECT_TRUE(lines[0].contains("не создан"));
+
+    // A hidden gauge makes no images until it is drawn.
+    TFordGauge gauge;
+    gauge.resize(4000, 4000);
+    EXPECT_GT(gauge.imageBytes(), 400LL * 1024 * 1024);
+}
+
+TEST_F(Dashboard, TextThatIsNotUtf8AndBadFormatsAreReportedWithTheirLines)
+{
+    TGaugeProfile* p = profile("a.ini",
+        "[Main]\nName=\xC4\xE2\xE8\n"
+        "[Gauges]\ng=TFordGauge\n[g]\nVisible=True\n"
+        "Caption=\xC4\xE2\xE8\xE3\xE0\xF2\xE5\xEB\xFC\n"
+        "ValueLabelFormat=%d rpm\nTickLabelFormat=%s\nArrows[0].ValueLabelFormat=%.0f %\n"
+        "Min=\xB0\n");
+    p->Activate();
+    ASSERT_EQ(reports.reports.size(), 1);
+    QList<TProfileProblem> problems = reports.reports[0].problems();
+    ASSERT_EQ(problems.size(), 6) << qPrintable(reports.lines().join('\n'));
+    EXPECT_EQ(problems[0].line, 2);
+    EXPECT_EQ(problems[0].property, "Main.Name");
+    problems.removeFirst();
+    EXPECT_EQ(problems[0].line, 7);
+    EXPECT_EQ(problems[0].property, "g.Caption");
+    EXPECT_TRUE(problems[0].reason.contains("UTF-8"));
+    EXPECT_EQ(problems[1].line, 8);
+    EXPECT_TRUE(problems[1].reason.contains("%d rpm"));
+    EXPECT_EQ(problems[2].line, 9);
+    EXPECT_EQ(problems[3].property, "g.Arrows[0].ValueLabelFormat");
+    // A number that is not UTF-8 is wrong twice over, in one problem.
+    EXPECT_EQ(problems[4].line, 11);
+    EXPECT_TRUE(problems[4].reason.contains("UTF-8"));
 }
 
 #include "GaugeProfileTest.moc"

@@ -21,7 +21,8 @@ struct Folder {
         dir.write("Engine.ini",
             "[Main]\nName=Двигатель\nBackgroundColor=clBlack\n[Gauges]\nx=TLabel\n[x]\nVisible="
             "True\n");
-        dir.write("Flags.ini",
+        // Found whatever the case of ".ini".
+        dir.write("Flags.INI",
             "[Main]\nName=Флаги\nBackgroundColor=clNavy\n[Gauges]\ny=TLabel\n[y]\nVisible=True\n");
         dir.write("notes.txt", "[Main]\nName=not a profile\n");
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "profiles/DefinitionErrors.h"
+#include "profiles/ProfileReport.h"
 #include "profiles/PropertyDefinitions.h"
 
 #include <QObject>
@@ -35,3 +36,30 @@ inline bool define(
 {
     return ApplyDefinition(owner, target, QString::fromUtf8(path), value);
 }
+
+// Collects the reports of profile loads handed out while it lives.
+class ReportRecorder {
+public:
+    ReportRecorder()
+    {
+        m_previous = setProfileReportHandler(
+            [this](const TProfileReport& report) { reports.append(report); });
+    }
+    ~ReportRecorder() { setProfileReportHandler(m_previous); }
+    ReportRecorder(const ReportRecorder&) = delete;
+    ReportRecorder& operator=(const ReportRecorder&) = delete;
+
+    // All problems of all reports, one "file:line: property: reason" line each.
+    QStringList lines() const
+    {
+        QStringList all;
+        for (const TProfileReport& report : reports)
+            all += report.lines();
+        return all;
+    }
+
+    QList<TProfileReport> reports;
+
+private:
+    ProfileReportHandler m_previous;
+};

@@ -7,9 +7,11 @@
 #include "widgets/TFordGaugeItem.h"
 #include "widgets/TFordLabel.h"
 #include "widgets/TFordTextList.h"
+#include "widgets/TFordValue.h"
 #include "widgets/TLabel.h"
 
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -112,6 +114,12 @@ TEST(PropertyDefinitions, EnumerationsAndSetsByName)
     EXPECT_TRUE(define(&gauge, "Font.Style", "[]"));
     EXPECT_EQ(gauge.Font()->Style(), TFont::TFontStyles());
 
+    EXPECT_TRUE(define(&gauge, "Anchors", "[akLeft,akBottom]"));
+    EXPECT_EQ(gauge.Anchors(), TControl::akLeft | TControl::akBottom);
+    EXPECT_FALSE(define(&gauge, "Anchors", "[akLeft,akMiddle]"));
+    EXPECT_EQ(gauge.Anchors(), TControl::akLeft | TControl::akBottom);
+    reports.messages.clear();
+
     gauge.Font()->setStyle(TFont::fsBold);
     EXPECT_FALSE(define(&gauge, "Font.Style", "[fsBold,fsHeavy]"));
     EXPECT_EQ(gauge.Font()->Style(), TFont::fsBold);
@@ -120,6 +128,26 @@ TEST(PropertyDefinitions, EnumerationsAndSetsByName)
     ASSERT_EQ(reports.messages.size(), 2);
     EXPECT_EQ(reports.messages[0],
         "Invalid item definition: Font.Style = [fsBold,fsHeavy]\r\rCheck definition file.");
+}
+
+TEST(PropertyDefinitions, NumbersReadTheSameUnderEveryLocaleWithAPoint)
+{
+    // The separator of the machine's locale must not decide whether a profile works.
+    DefinitionRecorder reports;
+    const QLocale before;
+    for (const char* name : { "C", "ru_RU" }) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        TFordValue value;
+        EXPECT_TRUE(define(&value, "LabelRatio", "0.5")) << name;
+        EXPECT_FLOAT_EQ(value.LabelRatio(), 0.5f) << name;
+        EXPECT_FALSE(define(&value, "LabelRatio", "0,25")) << name;
+        EXPECT_FLOAT_EQ(value.LabelRatio(), 0.5f) << name;
+        ASSERT_FALSE(reports.details.isEmpty());
+        EXPECT_TRUE(reports.details.last().contains("точка: 0.25"))
+            << qPrintable(reports.details.last());
+    }
+    QLocale::setDefault(before);
+    EXPECT_EQ(reports.messages.size(), 2);
 }
 
 TEST(PropertyDefinitions, IntegersKeepTheirPropertysWidth)
@@ -172,7 +200,6 @@ TEST(PropertyDefinitions, EmptyValueAndUnknownNamesAreSkippedSilently)
     gauge.setCaption("keep");
     EXPECT_TRUE(define(&gauge, "Caption", ""));
     EXPECT_EQ(gauge.Caption(), "keep");
-    EXPECT_TRUE(define(&gauge, "Anchors", "[akLeft,akTop]"));
     EXPECT_TRUE(define(&gauge, "Nothing.Color", "clRed"));
     EXPECT_TRUE(define(&gauge, "PID.Color", "clRed"));
     EXPECT_TRUE(define(&gauge, "Font[0].Color", "clRed"));

@@ -236,7 +236,8 @@ TEST(Trend, NewChartShowsAYellowGridOnBlackAlternatingSolidAndDotted)
     EXPECT_EQ(g.pw, 1200 - 120);
 
     // Vertical lines 54 pixels apart (a second of 20 on 1080), solid and dotted in turn.
-    const int row = (g.yTop + g.y0) / 2 + 1;
+    // A row halfway between two horizontal lines.
+    const int row = g.y0 - 7 * (g.ph / 16) - g.ph / 32;
     QList<int> lines;
     for (int x = 0; x < bitmap.width(); ++x)
         if (isYellow(bitmap.pixel(x, row)) || isYellow(bitmap.pixel(x, row + 1))
@@ -384,6 +385,48 @@ TEST(Trend, OptionsBelowOneCountAsOneAndAbsurdOnesNeitherHangNorCrash)
     EXPECT_TRUE(trend.renderBitmap().isNull());
     EXPECT_EQ(problems.size(), 1);
     setWidgetProblemHandler(previous);
+}
+
+TEST(Trend, SamplesBeyondTheScaleAreDrawnOnThePlotsEdgesAndNoneIsLost)
+{
+    // Engine speed on its 0 … 6500 scale: 3000, then 8000 (beyond the top), then 0 (the
+    // bottom edge, a standing engine), ten seconds each, with the shipped profiles' margins.
+    History h;
+    TFordTrend trend;
+    trend.resize(600, 300);
+    trend.ViewOptions()->setYBottom(6);
+    trend.ViewOptions()->setYTop(6);
+    trend.setDataManager(&h.store);
+    addCurve(trend, 1, clLime);
+    trend.setYAxisIndex(0);
+    trend.setUpdateEnd(true);
+    h.record(1, 750, 100'000, 110'000);
+    h.record(1, 2000, 110'100, 120'000);
+    h.record(1, 0xA000, 120'100, 130'000); // value 0 with its check nibble
+    const QImage& bitmap = trend.renderBitmap();
+    const TrendGeometry& g = trend.trendGeometry();
+    ASSERT_LT(g.y0, bitmap.height()); // the zero line lies inside the bitmap
+    const auto rowsAt = [&](uint32_t time) {
+        return rowsOf(bitmap, g.xr - mulDiv(130'000 - time, g.pw, 20'000), qRgb(0, 255, 0));
+    };
+    // Every stretch is drawn: beyond the scale on the top edge, zero on the bottom edge.
+    const QList<int> high = rowsAt(115'000), zero = rowsAt(125'000);
+    ASSERT_FALSE(high.isEmpty());
+    ASSERT_FALSE(zero.isEmpty());
+    EXPECT_NEAR((high.first() + high.last()) / 2.0, g.y0 - g.ph, 1);
+    EXPECT_NEAR((zero.first() + zero.last()) / 2.0, g.y0, 1);
+    EXPECT_FLOAT_EQ(trend.newestValues()[0], 0);
+    for (uint32_t t = 111'000; t < 130'000; t += 500)
+        EXPECT_FALSE(rowsAt(t).isEmpty()) << t;
+}
+
+TEST(Trend, ScrollBarOnADarkChartIsDark)
+{
+    TFordTrend trend;
+    EXPECT_LT(trend.scrollBar()->palette().color(QPalette::Window).lightness(), 64);
+    EXPECT_LT(trend.scrollBar()->palette().color(QPalette::Button).lightness(), 100);
+    trend.ViewOptions()->setBackColor(clWhite);
+    EXPECT_GT(trend.scrollBar()->palette().color(QPalette::Button).lightness(), 100);
 }
 
 TEST(TrendScale, StoreLimitsOrTheWholeConvertedRange)

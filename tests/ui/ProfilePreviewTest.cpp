@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,9 +15,15 @@ struct ReaderRun {
     QString errors;
 };
 
-ReaderRun reader(const QStringList& arguments)
+ReaderRun reader(const QStringList& arguments, const QString& locale = QString())
 {
     QProcess process;
+    if (!locale.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LC_ALL", locale);
+        environment.insert("LANG", locale);
+        process.setProcessEnvironment(environment);
+    }
     process.start(qEnvironmentVariable("VESKOR_BIN") + "/veskor-reader", arguments);
     process.waitForFinished(60000);
     return ReaderRun { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -78,10 +85,9 @@ TEST(ProfilePreview, DefinitionErrorsGoToStandardErrorAndTheExitCode)
     const QString png = dir.file("bad.png");
     const ReaderRun run = reader({ "--render-profile", profile, "--size", "300x200", "-o", png });
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(
-        run.errors.contains("Invalid item definition: Tacho.PID = abc Check definition file."))
+    EXPECT_TRUE(run.errors.contains(profile + ":8: g.PID: не целое число"))
         << qPrintable(run.errors);
-    EXPECT_TRUE(run.errors.contains("Tacho.Arrows[3].PID = 1"));
+    EXPECT_TRUE(run.errors.contains(profile + ":9: g.Arrows[3].PID: "));
     EXPECT_EQ(QImage(png).size(), QSize(300, 200));
 
     EXPECT_EQ(reader({ "--render-profile", dir.file("missing.ini"), "-o", png }).exitCode, 2);
@@ -89,4 +95,45 @@ TEST(ProfilePreview, DefinitionErrorsGoToStandardErrorAndTheExitCode)
     EXPECT_EQ(
         reader({ "--render-profile", profile, "-o", dir.file("no/such/dir/x.png") }).exitCode, 2);
     EXPECT_EQ(reader({}).exitCode, 0); // prints how to call it
+}
+
+TEST(ProfilePreview, ProfileFromWhichNothingCanBeBuiltExitsTwoWithItsReason)
+{
+    TempDir dir;
+    QDir(dir.path()).mkdir("folder.ini");
+    QByteArray utf16("\xFF\xFE");
+    for (char c : QByteArray("[Gauges]\nx=TLabel\n[x]\nVisible=True\n"))
+        utf16 += QByteArray(1, c) + '\0';
+    QByteArray noise;
+    for (int i = 0; i < 2048; ++i)
+        noise += char((i * 7919 + 13) % 251);
+    const QStringList profiles { dir.path() + "/folder.ini", dir.write("empty.ini", ""),
+        dir.write("utf16.ini", utf16), dir.write("noise.ini", noise),
+        dir.write(
+            "grey.ini", "[Main]\nBackgroundColor=black\n[Gauges]\nx=TLabel\n[x]\nVisible=True\n") };
+    for (const QString& profile : profiles) {
+        const ReaderRun run = reader({ "--render-profile", profile, "-o", dir.file("x.png") });
+        EXPECT_EQ(run.exitCode, 2) << qPrintable(profile + ": " + run.errors);
+        EXPECT_TRUE(run.errors.contains(profile + ":")) << qPrintable(run.errors);
+    }
+}
+
+TEST(ProfilePreview, NumbersReadTheSameUnderTheCAndRussianLocales)
+{
+    TempDir dir;
+    const QString point = dir.write("point.ini",
+        "[Gauges]\nv=TFordValue\n[v]\nVisible=True\nLabelFormat=%.1f\nLabelRatio=0.5\n");
+    const QString comma = dir.write("comma.ini",
+        "[Gauges]\nv=TFordValue\n[v]\nVisible=True\nLabelFormat=%.1f\nLabelRatio=0,5\n");
+    for (const char* locale : { "C.UTF-8", "ru_RU.UTF-8" }) {
+        const ReaderRun good
+            = reader({ "--render-profile", point, "-o", dir.file("p.png") }, locale);
+        EXPECT_EQ(good.exitCode, 0) << locale << qPrintable(good.errors);
+        const ReaderRun bad
+            = reader({ "--render-profile", comma, "-o", dir.file("c.png") }, locale);
+        EXPECT_EQ(bad.exitCode, 1) << locale;
+        EXPECT_TRUE(
+            bad.errors.contains(comma + ":6: v.LabelRatio: десятичный разделитель — точка: 0.5"))
+            << locale << qPrintable(bad.errors);
+    }
 }

@@ -1,15 +1,12 @@
 #include "WidgetTestSupport.h"
-
 #include "widgets/TFordGauge.h"
 #include "widgets/TFordGaugeItem.h"
 #include "widgets/TGaugeGeometry.h"
 
 #include <QCoreApplication>
 #include <QMetaProperty>
-
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -104,19 +101,126 @@ TEST(GaugeGeometry, ValuesPointAlongTheScale)
     EXPECT_NEAR(ownPhi(gauge), 0, 1e-9); // through the bottom
 }
 
-TEST(GaugeGeometry, AcceptanceWindowHoldsTheNeedleOutsideFivePercent)
+TEST(GaugeGeometry, ValuesBeyondTheScaleRestOnTheEndStopsAndComeBack)
+{
+    // A −20 … 120 coolant gauge: 90, then an overheating 130, then 95 again.
+    TFordGauge gauge;
+    gauge.setMin(-20);
+    gauge.setMax(120);
+    gauge.setValue(90);
+    const double at90 = ownPhi(gauge);
+    gauge.setValue(130);
+    EXPECT_NEAR(ownPhi(gauge), 60, 1e-6); // on the upper end stop, not at 90
+    EXPECT_FLOAT_EQ(gauge.Value(), 130);
+    gauge.frameImage();
+    EXPECT_EQ(gauge.ownNeedle().labelText, "130 mV"); // the label tells the true value
+    gauge.setCaption("x"); // a rebuild keeps it on the stop, never in the gap
+    EXPECT_NEAR(ownPhi(gauge), 60, 1e-6);
+    gauge.setValue(90);
+    EXPECT_NEAR(ownPhi(gauge), at90, 1e-6);
+    gauge.setValue(-40);
+    EXPECT_NEAR(ownPhi(gauge), -60, 1e-6);
+    gauge.setValue(std::numeric_limits<float>::infinity());
+    EXPECT_NEAR(ownPhi(gauge), 60, 1e-6);
+    gauge.setValue(-20.5f);
+    EXPECT_NEAR(ownPhi(gauge), -60, 1e-6);
+
+    // Arrow items stop at the ends too.
+    TFordGaugeItem* item = gauge.Arrows()->add();
+    item->setPID(15);
+    sendPid(gauge, 15, 500);
+    EXPECT_NEAR(needlePhi(gauge.geometry(), item->needle()), 60, 1e-6);
+    sendPid(gauge, 15, 50);
+    EXPECT_NEAR(needlePhi(gauge.geometry(), item->needle()), 360 - (60 + 240.0 * 70 / 140), 1e-4);
+}
+
+TEST(GaugeGeometry, GaugeWithMinAboveMaxFollowsItsValues)
+{
+    // A falling scale: 100 at the left end, 0 at the right.
+    TFordGauge gauge;
+    gauge.setMin(100);
+    gauge.setMax(0);
+    gauge.setValue(100);
+    EXPECT_NEAR(ownPhi(gauge), -60, 1e-6);
+    gauge.setValue(50);
+    EXPECT_NEAR(std::fabs(ownPhi(gauge)), 180, 1e-6);
+    gauge.setValue(0);
+    EXPECT_NEAR(ownPhi(gauge), 60, 1e-6);
+    gauge.setValue(-30);
+    EXPECT_NEAR(ownPhi(gauge), 60, 1e-6);
+    gauge.setValue(130);
+    EXPECT_NEAR(ownPhi(gauge), -60, 1e-6);
+}
+
+TEST(GaugeGeometry, CaptionLiesWhereNoNeedleGoesWhateverTheSmoothFactor)
+{
+    // A caption of about 80 × 15 control pixels on a 180 × 180 gauge of radius 82.
+    const auto captionRect = [](TFordGauge& gauge) {
+        const TGaugeGeometry& g = gauge.geometry();
+        const QSizeF text(80 * g.scale(), 15 * g.scale());
+        const QPointF c = g.captionCentre(text);
+        return QRectF(
+            c.x() - text.width() / 2, c.y() - text.height() / 2, text.width(), text.height());
+    };
+    const auto needleCrosses = [](TFordGauge& gauge, const QRectF& caption) {
+        for (float v = gauge.Min(); v <= gauge.Max(); v += (gauge.Max() - gauge.Min()) / 100) {
+            gauge.setValue(v);
+            const TGaugeGeometry& g = gauge.geometry();
+            const TNeedle& n = gauge.ownNeedle();
+            for (int i = 0; i <= 200; ++i)
+                if (caption.contains(QPointF(g.cx() + n.tipX * i / 200, g.cy() + n.tipY * i / 200)))
+                    return true;
+        }
+        return false;
+    };
+    QRectF first;
+    for (int k = 1; k <= 7; ++k) {
+        TFordGauge gauge;
+        gauge.resize(180, 180);
+        gauge.setGaugeRadius(82);
+        gauge.setArrowRadius(74);
+        gauge.setSmoothFactor(k);
+        const QRectF caption = captionRect(gauge);
+        const double s = gauge.geometry().scale();
+        const QRectF control(caption.topLeft() / s, caption.size() / s);
+        if (k == 1)
+            first = control;
+        EXPECT_NEAR(control.center().y(), first.center().y(), 1) << k;
+        EXPECT_NEAR(control.center().x(), first.center().x(), 1) << k;
+        EXPECT_GT(control.top(), 90) << k; // below the centre, in the gap at the bottom
+        EXPECT_LT(control.bottom(), 90 + 82) << k; // on the dial
+        EXPECT_FALSE(needleCrosses(gauge, caption)) << k;
+    }
+    // A dial along the lower arc has its gap, and its caption, at the top.
+    TFordGauge bottom;
+    bottom.resize(180, 180);
+    bottom.setGaugePosition(Gauge::fgpBottom);
+    const QRectF caption = captionRect(bottom);
+    EXPECT_LT(caption.bottom(), bottom.geometry().cy());
+    EXPECT_FALSE(needleCrosses(bottom, caption));
+}
+
+TEST(GaugeGeometry, LabelShowsDashesUntilTheFirstValueCame)
 {
     TFordGauge gauge;
-    gauge.setValue(104);
-    const double at104 = ownPhi(gauge);
-    EXPECT_NEAR(at104, 60 - 0.04 * 240, 1e-6); // beyond the end of the scale
-    gauge.setValue(106);
-    EXPECT_FLOAT_EQ(gauge.Value(), 106);
-    EXPECT_EQ(ownPhi(gauge), at104);
-    EXPECT_TRUE(gauge.frameImage().width() > 0);
-    EXPECT_EQ(gauge.ownNeedle().labelText, "106 mV");
-    gauge.setMin(0); // any rebuild places it for the stored value
-    EXPECT_NEAR(ownPhi(gauge), 60 - 0.06 * 240, 1e-6);
+    gauge.setPID(15);
+    gauge.setValueLabelFormat("%.0f °C");
+    gauge.frameImage();
+    EXPECT_EQ(gauge.ownNeedle().labelText, "--- °C");
+    sendPid(gauge, 15, 0);
+    gauge.frameImage();
+    EXPECT_EQ(gauge.ownNeedle().labelText, "0 °C");
+
+    // The refresh sends items to Min but is no reading.
+    TFordGauge items;
+    TFordGaugeItem* item = items.Arrows()->add();
+    item->setPID(3);
+    sendPid(items, 0, 0);
+    items.frameImage();
+    EXPECT_EQ(item->needle().labelText, "--- mV");
+    sendPid(items, 3, 7);
+    items.frameImage();
+    EXPECT_EQ(item->needle().labelText, "7 mV");
 }
 
 TEST(GaugeGeometry, UnchangedValueCausesNoRepaint)
@@ -223,16 +327,18 @@ TEST(GaugeProperties, PublishedWithTheirKinds)
 {
     TFordGauge gauge;
     const QMetaObject* meta = gauge.metaObject();
-    const auto type = [&](const char* name) { return meta->property(meta->indexOfProperty(name)).metaType(); };
+    const auto type
+        = [&](const char* name) { return meta->property(meta->indexOfProperty(name)).metaType(); };
     EXPECT_EQ(type("PID"), QMetaType::fromType<quint8>());
     EXPECT_EQ(type("Min"), QMetaType::fromType<float>());
     EXPECT_EQ(type("GaugeColor"), QMetaType::fromType<TColor>());
     EXPECT_EQ(type("Color"), QMetaType::fromType<TColor>());
     EXPECT_EQ(type("TickLabelFormat"), QMetaType::fromType<QString>());
     EXPECT_TRUE(meta->property(meta->indexOfProperty("GaugePosition")).isEnumType());
-    EXPECT_TRUE(meta->property(meta->indexOfProperty("Arrows")).metaType().flags() & QMetaType::PointerToQObject);
-    for (const char* name : {"Left", "Top", "Width", "Height", "Visible", "Font", "ValueFont", "SmoothFactor",
-                             "MaxMinResetDelay", "ArrowCenterBack", "TickLabelRatio"})
+    EXPECT_TRUE(meta->property(meta->indexOfProperty("Arrows")).metaType().flags()
+        & QMetaType::PointerToQObject);
+    for (const char* name : { "Left", "Top", "Width", "Height", "Visible", "Font", "ValueFont",
+             "SmoothFactor", "MaxMinResetDelay", "ArrowCenterBack", "TickLabelRatio" })
         EXPECT_GE(meta->indexOfProperty(name), 0) << name;
 
     EXPECT_TRUE(gauge.setProperty("GaugePosition", QVariant::fromValue(Gauge::fgpBottom)));
@@ -249,7 +355,7 @@ TEST(GaugeProperties, NoValueCrashesAndEachProblemIsReportedOnce)
     ProblemRecorder problems;
     TFordGauge gauge;
     gauge.show();
-    gauge.setMax(0);                 // Max = Min
+    gauge.setMax(0); // Max = Min
     gauge.setTickCountBig(0);
     gauge.setTickLabelRatio(0);
     gauge.setValueLabelFormat("%s");

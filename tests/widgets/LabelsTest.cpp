@@ -1,5 +1,5 @@
 #include "WidgetTestSupport.h"
-
+#include "widgets/NoValueText.h"
 #include "widgets/TFordLabel.h"
 #include "widgets/TFordPanel.h"
 #include "widgets/TFordTextList.h"
@@ -7,9 +7,7 @@
 
 #include <QApplication>
 #include <QLocale>
-
 #include <gtest/gtest.h>
-
 #include <limits>
 
 namespace {
@@ -63,9 +61,9 @@ TEST(FordValue, ColoursTellRiseFallAndSteady)
         return fresh.Font()->Color();
     };
     EXPECT_EQ(feed(5), clLime);
-    EXPECT_EQ(feed(5), clLime);        // unchanged: counter 1
-    EXPECT_EQ(feed(6), clMaroon);      // rose: LabelDynColorDown
-    EXPECT_EQ(feed(4), clSilver);      // fell: LabelDynColorUp
+    EXPECT_EQ(feed(5), clLime); // unchanged: counter 1
+    EXPECT_EQ(feed(6), clMaroon); // rose: LabelDynColorDown
+    EXPECT_EQ(feed(4), clSilver); // fell: LabelDynColorUp
 }
 
 TEST(FordValue, ElevenUnchangedReadingsRestoreTheSteadyColour)
@@ -80,6 +78,24 @@ TEST(FordValue, ElevenUnchangedReadingsRestoreTheSteadyColour)
         sendPid(label, 3, 6);
         EXPECT_EQ(label.Font()->Color(), i < 11 ? clMaroon : clLime) << i;
     }
+}
+
+TEST(FordValue, ShowsDashesUntilTheFirstValueCame)
+{
+    // "0.0 В" before the engine was ever read would be a reading that never came.
+    ValueLabel v("%.1f В");
+    EXPECT_EQ(v.label.Caption(), "--- В");
+    v.label.setLabelRatio(2);
+    sendPid(v.label, 0, 0); // a refresh brings no value
+    EXPECT_EQ(v.label.Caption(), "--- В");
+    // "---" stands where the number goes, in its width; the rest of the text stays.
+    EXPECT_EQ(noValueText("0Fh %7.1f"), "0Fh     ---");
+    EXPECT_EQ(noValueText("%-6.0f|%% %0:5f"), "---   |%   ---");
+    EXPECT_EQ(noValueText("%"), "---");
+    v.feed(0);
+    EXPECT_EQ(v.label.Caption(), "0.0 В");
+    v.label.setLabelFormat("%.2f");
+    EXPECT_EQ(v.label.Caption(), "0.00");
 }
 
 TEST(FordValue, RefreshFormatsAgainAndKeepsColourAndCounter)
@@ -184,7 +200,7 @@ TEST(FordTextList, ValueSelectsTheLine)
 {
     TFordTextList list;
     list.setPID(8);
-    list.setLabelTextList({"zero", "one", "two"});
+    list.setLabelTextList({ "zero", "one", "two" });
     EXPECT_EQ(list.Caption(), "zero");
     const auto show = [&](float value) {
         sendPid(list, 8, value);
@@ -204,7 +220,7 @@ TEST(FordTextList, ValueSelectsTheLine)
     EXPECT_EQ(list.Caption(), "two");
     sendPid(list, 0, 0); // refresh keeps the index
     EXPECT_EQ(list.Caption(), "two");
-    list.setLabelTextList({"a"});
+    list.setLabelTextList({ "a" });
     EXPECT_EQ(list.Caption(), "---");
     TFordTextList empty;
     EXPECT_EQ(empty.Caption(), "");

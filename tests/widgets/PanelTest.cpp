@@ -1,5 +1,4 @@
 #include "WidgetTestSupport.h"
-
 #include "widgets/TFordGauge.h"
 #include "widgets/TFordPanel.h"
 #include "widgets/TFordValue.h"
@@ -7,7 +6,6 @@
 #include "widgets/WidgetRegistry.h"
 
 #include <QCoreApplication>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,13 +49,13 @@ TEST(Panel, HandsTheValueToEveryDirectChildBoundToThePid)
     sendPid(panel, 5, 12.5f);
     EXPECT_EQ(a->Caption(), "12.5");
     EXPECT_EQ(b->Caption(), "12.5");
-    EXPECT_EQ(other->Caption(), "0.0");
-    EXPECT_EQ(nested->Caption(), "0.0");
-    EXPECT_EQ(detached.Caption(), "0.0");
+    EXPECT_EQ(other->Caption(), "---");
+    EXPECT_EQ(nested->Caption(), "---");
+    EXPECT_EQ(detached.Caption(), "---");
 
     sendPid(panel, 77, 3.0f); // bound to nothing
     EXPECT_EQ(a->Caption(), "12.5");
-    EXPECT_EQ(other->Caption(), "0.0");
+    EXPECT_EQ(other->Caption(), "---");
 }
 
 TEST(Panel, WidgetBoundToPidZeroTakesTheRefreshAsAValue)
@@ -89,8 +87,8 @@ TEST(Panel, PostedMessagesArriveThroughTheEventQueueInChildOrder)
     QCoreApplication::postEvent(&panel, new TMessage(Msg::WM_PID_CHANGED, 1, 0));
     QCoreApplication::postEvent(&panel, new TMessage(Msg::WM_SLOTS_CLEARED, 0, 0));
     QCoreApplication::processEvents();
-    EXPECT_EQ(first->received, QList<int>{Msg::WM_PID_CHANGED});
-    EXPECT_EQ(second->received, QList<int>{Msg::WM_PID_CHANGED});
+    EXPECT_EQ(first->received, QList<int> { Msg::WM_PID_CHANGED });
+    EXPECT_EQ(second->received, QList<int> { Msg::WM_PID_CHANGED });
 
     // A non-zero result stops the round.
     first->answer = 1;
@@ -146,7 +144,8 @@ TEST(Panel, ChildTakesThePanelsFontUntilItsOwnIsSet)
 TEST(Registry, CreatesEveryRegisteredClassByNameInAnyCase)
 {
     registerDashboardWidgets();
-    for (const char* name : {"TFordPanel", "TFordGauge", "TFordLabel", "TFordValue", "TFordTextList", "TLabel"}) {
+    for (const char* name :
+        { "TFordPanel", "TFordGauge", "TFordLabel", "TFordValue", "TFordTextList", "TLabel" }) {
         const std::unique_ptr<QObject> object = createWidget(QString(name).toUpper());
         ASSERT_TRUE(object) << name;
         EXPECT_STREQ(object->metaObject()->className(), name);
