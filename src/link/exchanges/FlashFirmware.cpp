@@ -2,7 +2,7 @@
 #include "common/Texts.h"
 #include "link/FirmwareImage.h"
 #include "link/TBootLoader.h"
-#include "link/TCommThread.h"
+#include "link/TLinkContext.h"
 
 namespace Exchanges {
 
@@ -12,18 +12,18 @@ namespace {
     constexpr uint32_t BeforeVerifyMs = 500;
     constexpr uint32_t RestartMs = 2500;
 
-    void postStep(TCommThread& link, Link::FirmwareStep step, uint16_t argument = 0)
+    void postStep(TLinkContext& link, Link::FirmwareStep step, uint16_t argument = 0)
     {
         link.postEvent(Link::evFirmware, Link::firmwareEvent(step, argument));
     }
 
-    void log(TCommThread& link, const char* text)
+    void log(TLinkContext& link, const char* text)
     {
         link.LogLine(Texts::text(text));
     }
 
     // Writes the blocks; a refused block ends the writing, not the update.
-    void program(TCommThread& link, TBootLoader& loader, const FirmwareImage& image)
+    void program(TLinkContext& link, TBootLoader& loader, const FirmwareImage& image)
     {
         log(link, Texts::LogFlashing);
         for (int i = 0; i < image.blockCount(); ++i) {
@@ -36,7 +36,7 @@ namespace {
         }
     }
 
-    void verify(TCommThread& link, TBootLoader& loader, const FirmwareImage& image)
+    void verify(TLinkContext& link, TBootLoader& loader, const FirmwareImage& image)
     {
         link.sleep(BeforeVerifyMs);
         if (!loader.setAddressZero())
@@ -52,7 +52,7 @@ namespace {
 
     // With the module restarted into its boot loader. A loader that is not AVR109 gets
     // nothing written; a wrong reply before programming ends the session without a word.
-    void update(TCommThread& link, const FirmwareImage& image)
+    void update(TLinkContext& link, const FirmwareImage& image)
     {
         TBootLoader loader(link.port());
         if (!loader.identify())
@@ -68,7 +68,7 @@ namespace {
     }
 
     // Steps 3 to 16; a firmware that cannot be right is refused before the module restarts.
-    void flash(TCommThread& link)
+    void flash(TLinkContext& link)
     {
         TLinkPort& port = link.port();
         // They stay on this port object until the next Connect replaces it.
@@ -97,7 +97,7 @@ namespace {
 
 } // namespace
 
-void FlashFirmware(TCommThread& link)
+void FlashFirmware(TLinkContext& link)
 {
     if (!link.port().exists() && !link.Connect(false))
         return;
@@ -111,7 +111,7 @@ void FlashFirmware(TCommThread& link)
     postStep(link, Link::fwEnded);
 }
 
-void runFlashFirmware(TCommThread& link, const TQueuedMessage&)
+void runFlashFirmware(TLinkContext& link, const TQueuedMessage&)
 {
     FlashFirmware(link);
 }
