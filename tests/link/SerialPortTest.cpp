@@ -1,5 +1,5 @@
-#include "common/ScaledClock.h"
 #include "ScriptedPeer.h"
+#include "common/ScaledClock.h"
 #include "link/serial/PosixSerialPort.h"
 #include "sim/SimPty.h"
 
@@ -237,9 +237,9 @@ TEST_F(SerialPortTest, ReceiveRoutineNeverTakesTheReplyOfAnOwnReadAndNeverWaits)
         uint8_t buffer[2000];
         const auto start = SteadyClock::now();
         const size_t got = p.readWaiting(buffer, sizeof buffer);
-        const int took = int(std::chrono::duration_cast<std::chrono::milliseconds>(
-            SteadyClock::now() - start)
-                                 .count());
+        const int took
+            = int(std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - start)
+                      .count());
         slowest = std::max(slowest.load(), took);
         std::lock_guard lock(mutex);
         routine.append(reinterpret_cast<const char*>(buffer), qsizetype(got));

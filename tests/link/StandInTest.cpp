@@ -156,6 +156,24 @@ TEST(LinkStandIn, FaultsReadWithoutHandshakeListsEveryCodeAndNoRejectedOne)
         QStringList { "444" });
 }
 
+TEST(LinkStandIn, SelfTestWaitEndsOnCancelConnect)
+{
+    // An ECU that never ends its self-test.
+    StandIn s([](ScriptedPeer& peer, const QByteArray& line) {
+        if (line == "cD")
+            peer.send("D");
+    });
+    s.link->setMaxTestTime(60);
+    s.link->post(Link::cmdFaultTest, 'D');
+    ASSERT_TRUE(s.recorder.waitFor([&] { return s.peer.lines().contains("cD"); }, 5s));
+    s.link->setCancelConnect(true);
+    s.link->post(Link::cmdDisconnect);
+    const auto cancelled = Clock::now();
+    ASSERT_TRUE(s.recorder.waitDone(Link::cmdFaultTest, 20s));
+    EXPECT_LT(Clock::now() - cancelled, real(2000));
+    EXPECT_EQ(s.recorder.eventArgs(Link::evFaultTest), (QList<int32_t> { 0, 1 }));
+}
+
 TEST(LinkStandIn, OnlyCheckedWordsOfTheRunningStreamBecomeValues)
 {
     // The handshake's frames carry a word in a PID position (frame 1, position 2: PID
@@ -176,7 +194,14 @@ TEST(LinkStandIn, OnlyCheckedWordsOfTheRunningStreamBecomeValues)
     s.link->DataManager().PidLimits(0x0E).RecordHistory = true;
     ASSERT_TRUE(s.run(Link::cmdStartData));
     ASSERT_EQ(s.link->LinkMode(), Link::lmLiveData);
-    ASSERT_TRUE(s.recorder.waitFor([&] { return s.link->Slots(0x12) == 0xD124; }, 5s));
+    ASSERT_TRUE(s.recorder.waitFor(
+        [&] {
+            for (const RecordedMessage& m : s.recorder.SlotPosts)
+                if (m.WParam == 0x12 && Link::slotWord(m.LParam) == 0xD124)
+                    return true;
+            return false;
+        },
+        5s));
 
     QList<uint16_t> live;
     QList<uint16_t> other;

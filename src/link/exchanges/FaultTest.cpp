@@ -48,6 +48,9 @@ namespace {
                     break;
                 if (testDone(link.Slots(FaultCodeList::StatusSlot)))
                     break;
+                // A self-test may wait a minute: Disconnect must not stay behind it.
+                if (link.CancelConnect())
+                    break;
                 link.throwIfPortLost();
             }
         }
