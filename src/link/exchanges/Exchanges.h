@@ -1,7 +1,8 @@
 // The exchanges of the link with the module, one source file each. The run* procedures
-// are the entries of the command table (CommandTable.cpp) and run on the link thread.
-// A port error (SerialError) that an exchange lets escape ends it with Connect's error
-// line; clean-up steps that must always run belong in the exchange itself.
+// are the entries of the command table (CommandTable.cpp) and run on the link thread
+// with its TLinkContext. A port error (SerialError) that an exchange lets escape ends it
+// with the line "Ошибка порта: ..." and evPortError (command code); clean-up steps that
+// must always run belong in the exchange itself.
 #pragma once
 
 #include "link/LinkTypes.h"
