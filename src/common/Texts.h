@@ -75,6 +75,16 @@ inline constexpr const char* FirmwareProgressVerifying = "Верификация
 inline constexpr const char* FirmwareProgressRestart = "Ждём перезапуска модуля...";
 // A dump that could not be saved (%1 the file, %2 the reason); no part of it is left.
 inline constexpr const char* LogDumpSaveError = "Не удалось сохранить данные в файл %1: %2";
+// A run of missing bytes of a memory read, first and last address, in one line.
+inline constexpr const char* LogOffsetRangeError = "Ошибка по смещению %.4x–%.4x!";
+// A memory read ended by the user (Disconnect, "Стоп чтения").
+inline constexpr const char* LogMemoryReadCancelled = "Чтение памяти прервано.";
+// A memory read whose stream went on past its bound (%1: the bound in seconds).
+inline constexpr const char* LogMemoryReadOverrun
+    = "Модуль передаёт данные дольше расчётного времени (%1 с): чтение остановлено.";
+// A port error or a vanished device that ended an exchange or the stream.
+inline constexpr const char* LogPortError = "Ошибка порта: %s";
+inline constexpr const char* PortLost = "поток данных прервался, устройство недоступно";
 
 
 // ---- Dashboard widgets -----------------------------------------------------

@@ -25,6 +25,8 @@ const char* eventName(int code)
         return "evDisconnected";
     case evCalibration:
         return "evCalibration";
+    case evPortError:
+        return "evPortError";
     default:
         return nullptr;
     }

@@ -14,16 +14,31 @@ enum Message : int {
     WM_LINK_SLOT = 1091,
     WM_LINK_EVENT = 1092,
     WM_PID_CHANGED = Msg::WM_PID_CHANGED,
-    WM_SLOTS_CLEARED_PANEL = Msg::WM_SLOTS_CLEARED, // to the dashboard panel after the slots are cleared
+    WM_SLOTS_CLEARED_PANEL
+    = Msg::WM_SLOTS_CLEARED, // to the dashboard panel after the slots are cleared
     WM_CHECK_REGISTER = 1283,
 };
 
-// WM_LINK_SLOT's lParam for a word that passed its check: bit 16 set and the word in the
-// low 16 bits, so that a reader never has to look at the slot table, which may already
-// hold a later word or a rejected one. (0, 0) is the clearing of the slots.
-constexpr int32_t slotLParam(uint16_t word) { return int32_t(0x10000u | word); }
-constexpr bool slotHasWord(int32_t lParam) { return (lParam & 0x10000) != 0; }
-constexpr uint16_t slotWord(int32_t lParam) { return uint16_t(lParam & 0xFFFF); }
+// WM_LINK_SLOT's lParam for a word that passed its check: bit 16 set, the word in the
+// low 16 bits and the link mode it arrived in at bits 20 to 23, so that a reader never
+// has to look at the slot table, which may already hold a later word. (0, 0) is the
+// clearing of the slots.
+constexpr int32_t slotLParam(uint16_t word, uint8_t mode = 0)
+{
+    return int32_t(0x10000u | uint32_t(mode & 0x0F) << 20 | word);
+}
+constexpr bool slotHasWord(int32_t lParam)
+{
+    return (lParam & 0x10000) != 0;
+}
+constexpr uint16_t slotWord(int32_t lParam)
+{
+    return uint16_t(lParam & 0xFFFF);
+}
+constexpr uint8_t slotMode(int32_t lParam)
+{
+    return uint8_t((uint32_t(lParam) >> 20) & 0x0F);
+}
 
 // Command codes of WM_LINK_COMMAND (low byte of wParam).
 enum Command : uint8_t {
@@ -53,7 +68,11 @@ enum Event : uint8_t {
     evDumpDone = 9,
     evDisconnected = 10,
     evCalibration = 11,
+    // A port error or the end of the device ended an exchange or the running stream:
+    // lParam is the command code, or PortErrorStream when the receive routine met it.
+    evPortError = 12,
 };
+inline constexpr int32_t PortErrorStream = 0xFF;
 
 // What the receive routine does with incoming bytes.
 enum LinkMode : uint8_t {
@@ -64,6 +83,13 @@ enum LinkMode : uint8_t {
     lmLiveData = 4,
     lmMemoryRead = 5,
 };
+
+// A word of the running live data stream, not of a handshake's or a fault test's frames:
+// only these are PID values.
+constexpr bool slotIsLiveData(int32_t lParam)
+{
+    return slotHasWord(lParam) && slotMode(lParam) == lmLiveData;
+}
 
 // The event's name as front ends print it ("evConnected"); nullptr for a code without one.
 const char* eventName(int code);

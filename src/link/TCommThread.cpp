@@ -1,12 +1,13 @@
 #include "TCommThread.h"
 
 #include "LinkMessage.h"
+#include "TLinkContext.h"
+#include "TLinkLog.h"
 #include "TLinkSettings.h"
+#include "TLinkTexts.h"
+#include "TRxDecoder.h"
 #include "TTestSignal.h"
-#include "common/Placeholders.h"
-#include "common/Texts.h"
 #include "exchanges/CommandTable.h"
-#include "exchanges/Exchanges.h"
 #include "store/TFordData.h"
 
 #include <algorithm>
@@ -22,18 +23,23 @@ TCommThread::TCommThread(QObject* eventSink, const TLinkSettings& settings)
 }
 
 TCommThread::TCommThread(QObject* eventSink, const TLinkSettings& settings, Options options)
-    : m_settings(settings)
-    , m_clock(options.TimeScale)
+    : m_clock(options.TimeScale)
     , m_poster(eventSink)
     , m_dataManager(std::make_unique<TFordData>())
     , m_shared(std::make_unique<TLinkShared>())
+    , m_texts(std::make_unique<TLinkTexts>())
+    , m_log(std::make_unique<TLinkLog>(m_poster, *m_shared))
 {
     m_decoder = std::make_unique<TRxDecoder>(*m_shared, *m_dataManager, m_poster, m_clock);
-    m_port = std::make_unique<TLinkPort>(std::move(options.PortFactory), m_clock,
-        [this](ISerialPort& port, size_t count) { OnReceive(port, count); });
     const int interval
         = int(std::max<int64_t>(1, m_clock.toReal(TestTimerInterval).count() / 1000));
     m_testSignal = std::make_unique<TTestSignal>(*m_dataManager, interval);
+    m_context = std::make_unique<TLinkContext>(
+        TLinkContext::Parts {
+            settings, m_clock, m_poster, *m_shared, *m_texts, *m_log, *m_decoder, *m_testSignal },
+        std::move(options.PortFactory),
+        [decoder = m_decoder.get()](
+            ISerialPort& port, size_t count) { decoder->OnReceive(port, count); });
     SetTable('P');
     m_thread = std::thread([this] { run(); });
 }
@@ -56,12 +62,7 @@ void TCommThread::postMessage(int message, uint32_t wParam, int32_t lParam)
 
 void TCommThread::terminate()
 {
-    {
-        std::lock_guard lock(m_textMutex);
-        m_terminating.store(true, Relaxed);
-        if (m_pendingLog)
-            m_pendingLog->cancel();
-    }
+    m_log->terminate();
     m_clock.interrupt();
     m_queue.quit();
 }
@@ -76,7 +77,7 @@ void TCommThread::run()
             continue;
         dispatch(*message);
     }
-    m_port->release();
+    m_context->port().release();
 }
 
 void TCommThread::dispatch(const TQueuedMessage& message)
@@ -85,82 +86,13 @@ void TCommThread::dispatch(const TQueuedMessage& message)
     const auto procedure = Exchanges::commandProcedure(code);
     if (procedure) {
         try {
-            procedure(*this, message);
+            procedure(*m_context, message);
         } catch (const std::exception& error) {
             // A port error ends the exchange; the thread goes on taking commands.
-            logPortError(error);
+            m_context->reportExchangeError(code, error);
         }
     }
     m_poster.postRaw(new TLinkCommandDone(code));
-}
-
-void TCommThread::OnReceive(ISerialPort& port, size_t count)
-{
-    const Link::LinkMode mode = m_shared->linkMode();
-    if (mode == Link::lmIdle || mode == Link::lmConnected || terminating())
-        return;
-    uint8_t buffer[2000];
-    size_t got = 0;
-    try {
-        got = port.read(buffer, std::min(count, sizeof buffer));
-    } catch (const SerialError&) {
-        return;
-    }
-    m_decoder->feed(buffer, got);
-}
-
-bool TCommThread::Connect(bool open)
-{
-    return Exchanges::Connect(*this, open);
-}
-
-bool TCommThread::prepareExchange()
-{
-    return Connect(m_port->exists() && !m_port->isOpen());
-}
-
-void TCommThread::Disconnect()
-{
-    Exchanges::Disconnect(*this);
-}
-
-void TCommThread::ClearSlots()
-{
-    for (auto& slot : m_shared->Slots)
-        slot.store(0, Relaxed);
-    m_poster.postSlot(0, 0);
-}
-
-void TCommThread::LogLine(const QString& text)
-{
-    auto receipt = std::make_shared<TLogReceipt>();
-    {
-        std::lock_guard lock(m_textMutex);
-        if (terminating() || !m_poster.sink())
-            return;
-        m_pendingLog = receipt;
-    }
-    m_poster.postRaw(new TLinkLogEvent(text, receipt));
-    receipt->wait();
-    std::lock_guard lock(m_textMutex);
-    m_pendingLog.reset();
-}
-
-void TCommThread::postEvent(Link::Event code, int32_t lParam)
-{
-    m_poster.postEvent(code, lParam);
-}
-
-void TCommThread::logPortError(const std::exception& error)
-{
-    const auto* own = dynamic_cast<const VeskorError*>(&error);
-    const QString message = own ? own->message() : QString::fromUtf8(error.what());
-    LogLine(fillPlaceholders(Texts::text(Texts::LogPortInitError), { message }));
-}
-
-void TCommThread::toggleTestSignal()
-{
-    m_testSignal->postToggle();
 }
 
 void TCommThread::setTestSignalPanel(QObject* panel)
@@ -175,21 +107,8 @@ bool TCommThread::testSignalActive() const
 
 void TCommThread::SetTable(char letter)
 {
-    m_table.store(letter, Relaxed);
+    m_shared->Table.store(letter, Relaxed);
     m_dataManager->SelectTable(letter);
-}
-
-SerialConfig TCommThread::portConfig() const
-{
-    SerialConfig config;
-    config.Name = m_settings.portName();
-    config.Baud = m_settings.baud();
-    return config;
-}
-
-bool TCommThread::bluetoothDelay() const
-{
-    return m_settings.bluetoothDelay();
 }
 
 uint8_t TCommThread::MemImage(uint16_t address) const
@@ -207,39 +126,27 @@ uint32_t TCommThread::LastWordTick() const
     return m_shared->LastWordTick.load(Relaxed);
 }
 
-void TCommThread::setVersion(float version, const QByteArray& moduleId)
-{
-    m_firmwareVersion.store(version, Relaxed);
-    std::lock_guard lock(m_textMutex);
-    m_moduleId = moduleId;
-}
-
 QByteArray TCommThread::ModuleId() const
 {
-    std::lock_guard lock(m_textMutex);
-    return m_moduleId;
+    return m_texts->moduleId();
 }
 
 QString TCommThread::FirmwareFile() const
 {
-    std::lock_guard lock(m_textMutex);
-    return m_firmwareFile;
+    return m_texts->firmwareFile();
 }
 
 void TCommThread::setFirmwareFile(const QString& file)
 {
-    std::lock_guard lock(m_textMutex);
-    m_firmwareFile = file;
+    m_texts->setFirmwareFile(file);
 }
 
 QString TCommThread::DumpFile() const
 {
-    std::lock_guard lock(m_textMutex);
-    return m_dumpFile;
+    return m_texts->dumpFile();
 }
 
 void TCommThread::setDumpFile(const QString& file)
 {
-    std::lock_guard lock(m_textMutex);
-    m_dumpFile = file;
+    m_texts->setDumpFile(file);
 }

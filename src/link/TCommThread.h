@@ -1,29 +1,31 @@
 // The link thread: owns the serial port and the data store, takes the window's commands
 // from its queue one at a time, and reports through log lines and posted link events.
+//
+// This class is the window's face of the link: posting commands, the settings the
+// commands read, cancelling, and read-only views of what the link received. None of it
+// blocks. The exchanges run on the link thread with a TLinkContext of their own, which
+// the window never sees.
 #pragma once
 
 #include "LinkTypes.h"
 #include "TCommandQueue.h"
-#include "TLinkPort.h"
 #include "TLinkPoster.h"
 #include "TLinkShared.h"
-#include "TRxDecoder.h"
 #include "common/ScaledClock.h"
 #include "serial/SerialPort.h"
 
 #include <QByteArray>
 #include <QString>
-#include <array>
-#include <atomic>
-#include <exception>
 #include <memory>
-#include <mutex>
 #include <thread>
 
 class QObject;
 class TFordData;
+class TLinkContext;
+class TLinkLog;
 class TLinkSettings;
-class TLogReceipt;
+class TLinkTexts;
+class TRxDecoder;
 class TTestSignal;
 
 class TCommThread {
@@ -40,13 +42,12 @@ public:
     TCommThread(QObject* eventSink, const TLinkSettings& settings, Options options);
     TCommThread(QObject* eventSink, const TLinkSettings& settings);
     // Asks the thread to end and joins it. Safe on the GUI thread: once termination is
-    // asked, the thread no longer waits for its log lines to be taken.
+    // asked, the thread no longer waits for its log lines to be taken, and every wait of
+    // an exchange ends.
     ~TCommThread();
 
     TCommThread(const TCommThread&) = delete;
     TCommThread& operator=(const TCommThread&) = delete;
-
-    // ---- Called from the window -------------------------------------------------------
 
     // WM_LINK_COMMAND: command code in the low byte of wParam.
     void post(uint32_t wParam, int32_t lParam = 0);
@@ -54,32 +55,44 @@ public:
     void postMessage(int message, uint32_t wParam, int32_t lParam);
     // Asks the thread to end without waiting for it.
     void terminate();
-    bool terminating() const { return m_terminating.load(std::memory_order_relaxed); }
+    bool terminating() const { return m_shared->terminating(); }
 
     void SetTable(char letter);
-    char Table() const { return m_table.load(std::memory_order_relaxed); }
+    char Table() const { return m_shared->Table.load(std::memory_order_relaxed); }
     // The dashboard panel that receives the test signal's WM_PID_CHANGED.
     void setTestSignalPanel(QObject* panel);
     bool testSignalActive() const;
 
     Link::LinkMode LinkMode() const { return m_shared->linkMode(); }
+    // The last word of the slot that passed its check nibble (0 when none has since the
+    // slots were cleared): the only slot value a front end should show or record.
     uint16_t Slots(uint8_t slot) const { return m_shared->slot(slot); }
+    // The last word of the slot as received, also one that failed its check.
+    uint16_t RawSlots(uint8_t slot) const { return m_shared->rawSlot(slot); }
     uint8_t MemImage(uint16_t address) const;
     uint8_t MemMarks(uint16_t address) const;
     uint32_t LastWordTick() const;
-    float FirmwareVersion() const { return m_firmwareVersion.load(std::memory_order_relaxed); }
+    float FirmwareVersion() const
+    {
+        return m_shared->FirmwareVersion.load(std::memory_order_relaxed);
+    }
     QByteArray ModuleId() const;
+    // Set by Disconnect (and the memory page's stop) to end a handshake or a memory read
+    // in progress; cmdDisconnect clears it.
     void setCancelConnect(bool on) { m_shared->CancelConnect.store(on, std::memory_order_relaxed); }
     bool CancelConnect() const { return m_shared->CancelConnect.load(std::memory_order_relaxed); }
-    void setMaxTestTime(int seconds) { m_maxTestTime.store(seconds, std::memory_order_relaxed); }
-    int MaxTestTime() const { return m_maxTestTime.load(std::memory_order_relaxed); }
+    void setMaxTestTime(int seconds)
+    {
+        m_shared->MaxTestTime.store(seconds, std::memory_order_relaxed);
+    }
+    int MaxTestTime() const { return m_shared->MaxTestTime.load(std::memory_order_relaxed); }
     int8_t OptionBytes(int index) const
     {
-        return m_optionBytes[index].load(std::memory_order_relaxed);
+        return m_shared->OptionBytes[index].load(std::memory_order_relaxed);
     }
     void setOptionBytes(int index, int8_t value)
     {
-        m_optionBytes[index].store(value, std::memory_order_relaxed);
+        m_shared->OptionBytes[index].store(value, std::memory_order_relaxed);
     }
     QString FirmwareFile() const;
     void setFirmwareFile(const QString& file);
@@ -88,66 +101,19 @@ public:
 
     TFordData& DataManager() { return *m_dataManager; }
 
-    // ---- For the exchanges, on the link thread ---------------------------------------
-
-    // The port set-up with the handshake when open is true.
-    bool Connect(bool open);
-    // The preparation rule of the exchanges that stream: Connect with a handshake when a
-    // closed port object exists, else only a fresh closed port object.
-    bool prepareExchange();
-    void Disconnect();
-    void ClearSlots();
-    // Hands a line to the window's log and waits until the window has taken it.
-    void LogLine(const QString& text);
-    void postEvent(Link::Event code, int32_t lParam);
-    // The log line of a port error, with the error's message.
-    void logPortError(const std::exception& error);
-    void toggleTestSignal();
-
-    TLinkPort& port() { return *m_port; }
-    SerialConfig portConfig() const;
-    bool bluetoothDelay() const;
-    // Sleeps on the link's clock; false when termination cut it short.
-    bool sleep(uint32_t ms) { return m_clock.sleepMs(ms); }
-    // The fixed pauses that the Bluetooth setting lengthens.
-    bool sleepBluetooth(uint32_t ticked, uint32_t unticked)
-    {
-        return sleep(bluetoothDelay() ? ticked : unticked);
-    }
-    uint32_t tick() const { return m_clock.tickMs(); }
-    void setLinkMode(Link::LinkMode mode) { m_shared->setLinkMode(mode); }
-    TRxDecoder& decoder() { return *m_decoder; }
-    TLinkShared& shared() { return *m_shared; }
-    const TLinkPoster& poster() const { return m_poster; }
-    void setVersion(float version, const QByteArray& moduleId);
-
 private:
     void run();
     void dispatch(const TQueuedMessage& message);
-    void OnReceive(ISerialPort& port, size_t count);
 
-    const TLinkSettings& m_settings;
     ScaledClock m_clock;
     TLinkPoster m_poster;
     std::unique_ptr<TFordData> m_dataManager;
     std::unique_ptr<TLinkShared> m_shared;
+    std::unique_ptr<TLinkTexts> m_texts;
+    std::unique_ptr<TLinkLog> m_log;
     std::unique_ptr<TRxDecoder> m_decoder;
-    std::unique_ptr<TLinkPort> m_port;
     std::unique_ptr<TTestSignal> m_testSignal;
+    std::unique_ptr<TLinkContext> m_context;
     TCommandQueue m_queue;
-
-    std::atomic<char> m_table { 'P' };
-    std::atomic<bool> m_terminating { false };
-    std::atomic<float> m_firmwareVersion { 0 };
-    std::atomic<int> m_maxTestTime { 0 };
-    std::array<std::atomic<int8_t>, 20> m_optionBytes {};
-
-    // Guards the texts that the window and the link hand each other, and the log wait.
-    mutable std::mutex m_textMutex;
-    QByteArray m_moduleId;
-    QString m_firmwareFile;
-    QString m_dumpFile;
-    std::shared_ptr<TLogReceipt> m_pendingLog;
-
     std::thread m_thread;
 };

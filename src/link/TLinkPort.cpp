@@ -69,3 +69,15 @@ QByteArray TLinkPort::read(size_t n)
     buffer.truncate(qsizetype(got));
     return buffer;
 }
+
+QByteArray TLinkPort::request(const QByteArray& command, size_t n)
+{
+    ISerialPort& p = port();
+    p.beginOwnRead();
+    struct End {
+        ISerialPort& port;
+        ~End() { port.endOwnRead(); }
+    } end { p };
+    write(command);
+    return read(n);
+}

@@ -33,6 +33,9 @@ public:
     size_t write(const QByteArray& bytes);
     // Reads up to n bytes with the read timeouts.
     QByteArray read(size_t n);
+    // Writes the command and reads up to n bytes of its reply; the receive routine takes
+    // none of them, however quickly they come.
+    QByteArray request(const QByteArray& command, size_t n);
 
     ISerialPort& port();
 

@@ -1,6 +1,7 @@
 // The link's fields that several threads read and write without a lock: the link mode,
-// the slot table, the memory image and the time of the last good word. Each value is an
-// atomic with relaxed order: it is written whole, and readers see the old or the new one.
+// the slot tables, the memory image, the time of the last good word and the settings the
+// window hands the link. Each value is an atomic with relaxed order: it is written whole,
+// and readers see the old or the new one.
 #pragma once
 
 #include "LinkTypes.h"
@@ -12,19 +13,45 @@
 struct TLinkShared {
     static constexpr int SlotCount = 256;
     static constexpr int MemorySize = 65536;
+    static constexpr int OptionCount = 20;
 
     Link::LinkMode linkMode() const
     {
         return Link::LinkMode(LinkMode.load(std::memory_order_relaxed));
     }
     void setLinkMode(Link::LinkMode mode) { LinkMode.store(mode, std::memory_order_relaxed); }
-    uint16_t slot(uint8_t s) const { return Slots[s].load(std::memory_order_relaxed); }
-    void setSlot(uint8_t s, uint16_t word) { Slots[s].store(word, std::memory_order_relaxed); }
+    // The last word that passed its check: what every reader of a value uses.
+    uint16_t slot(uint8_t s) const { return ValidSlots[s].load(std::memory_order_relaxed); }
+    // The last word as received, also one that failed its check.
+    uint16_t rawSlot(uint8_t s) const { return Slots[s].load(std::memory_order_relaxed); }
+    void setRawSlot(uint8_t s, uint16_t word) { Slots[s].store(word, std::memory_order_relaxed); }
+    // A word that passed its check goes into both tables.
+    void setSlot(uint8_t s, uint16_t word)
+    {
+        Slots[s].store(word, std::memory_order_relaxed);
+        ValidSlots[s].store(word, std::memory_order_relaxed);
+    }
+    void clearSlot(uint8_t s) { setSlot(s, 0); }
+    bool terminating() const { return Terminating.load(std::memory_order_relaxed); }
 
     std::atomic<uint8_t> LinkMode { Link::lmIdle };
     std::atomic<bool> CancelConnect { false };
+    std::atomic<bool> Terminating { false };
+    // Set by the receive routine when the port failed or the device went away; cleared
+    // when Connect makes a new port object. The link thread's waits end on it.
+    std::atomic<bool> PortLost { false };
+    // The wire's slot table: the last word of each slot, checked or not.
     std::array<std::atomic<uint16_t>, SlotCount> Slots {};
+    // The last word of each slot that passed its check; 0 when none since the clearing.
+    std::array<std::atomic<uint16_t>, SlotCount> ValidSlots {};
     std::atomic<uint32_t> LastWordTick { 0 };
     std::array<std::atomic<uint8_t>, MemorySize> MemImage {};
     std::array<std::atomic<uint8_t>, MemorySize> MemMarks {};
+
+    // Written by the window before it posts the command that uses them, or by the link
+    // from a module's reply.
+    std::atomic<char> Table { 'P' };
+    std::atomic<int> MaxTestTime { 0 };
+    std::array<std::atomic<int8_t>, OptionCount> OptionBytes {};
+    std::atomic<float> FirmwareVersion { 0 };
 };

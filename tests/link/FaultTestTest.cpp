@@ -207,8 +207,9 @@ TEST(LinkFaultTest, PortErrorStillEndsWithTheClosingEvent)
     RefusingPort::refuse = true;
     ASSERT_TRUE(h.run(Link::cmdFaultTest, 'B'));
     RefusingPort::refuse = false;
-    EXPECT_EQ(h.recorder.eventNames(), (QStringList { "evFaultTest 0", "evFaultTest 1" }));
-    EXPECT_EQ(h.recorder.Logs.last(), logLine(Texts::LogPortInitError, { "open refused" }));
+    EXPECT_EQ(h.recorder.eventNames(),
+        (QStringList { "evFaultTest 0", "evFaultTest 1", "evPortError 4" }));
+    EXPECT_EQ(h.recorder.Logs.last(), logLine(Texts::LogPortError, { "open refused" }));
     EXPECT_EQ(h.link->LinkMode(), Link::lmConnected);
 }
 

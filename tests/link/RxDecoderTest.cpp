@@ -30,6 +30,33 @@ protected:
         QCoreApplication::sendPostedEvents(&recorder);
     }
 
+    // One word packet of the value with its check nibble.
+    void feedWord(uint8_t slot, uint16_t value)
+    {
+        const auto packet = WordPacket::packet(slot, WordPacket::encode(value));
+        feed({ packet[0], packet[1], packet[2], packet[3] });
+    }
+
+    // A whole memory block: its address words, then frames 0 to 15 with the bytes
+    // 0 to 63 (plus offset) in positions 2 to 5; skip names a slot whose word is rejected.
+    void feedBlock(uint16_t address, int offset = 0, int skip = -1)
+    {
+        for (int frame = 0; frame < 16; ++frame) {
+            if (frame == 8)
+                feedWord(0x81, address & 0xFF);
+            if (frame == 9)
+                feedWord(0x91, address >> 8);
+            for (int position = 2; position <= 5; ++position) {
+                const uint8_t slot = uint8_t(frame * 16 + position);
+                const uint16_t value = uint16_t((frame * 4 + position - 2 + offset) & 0xFF);
+                if (slot == skip)
+                    feed({ 0xFF, slot, uint8_t(value), 0x00 }); // check nibble 0: rejected
+                else
+                    feedWord(slot, value);
+            }
+        }
+    }
+
     // Gets the decoder to "after the word" of some slot, then clears what that recorded.
     void settle()
     {
@@ -78,16 +105,29 @@ TEST_F(RxDecoderTest, ValidPacketIsStoredAndPostedOnce)
     EXPECT_EQ(postedSlots(), QList<uint32_t> { 0x21 });
 }
 
-TEST_F(RxDecoderTest, BadCheckIsStoredSilentlyAndBytesUpToTheNextSyncAreIgnored)
+TEST_F(RxDecoderTest, RejectedWordReachesNoReaderOfValues)
 {
     settle();
-    feed({ 0xFF, 0x21, 0x23, 0xA2, 0x30, 0x00, 0xA0, 0x07 });
-    EXPECT_EQ(shared->slot(0x21), 0xA223);
+    store.SelectTable('P');
+    store.PidLimits(0x0E).RecordHistory = true;
+    shared->setLinkMode(Link::lmLiveData);
+    feed({ 0xFF, 0x12, 0x23, 0xA1 }); // frame 1 position 2: PID 0x0E
+    recorder.clear();
+    feed({ 0xFF, 0x12, 0x23, 0xA2, 0x30, 0x00, 0xA0, 0x07 });
+    // The wire's table keeps what came; the checked table, the store and the window
+    // keep the last word that passed.
+    EXPECT_EQ(shared->rawSlot(0x12), 0xA223);
+    EXPECT_EQ(shared->slot(0x12), 0xA123);
+    EXPECT_EQ(store.BlockCount(0x0E), 1);
+    EXPECT_EQ(store.Block(0x0E, 0).Idx, 1);
     EXPECT_EQ(shared->slot(0x30), 0);
     EXPECT_TRUE(postedSlots().isEmpty());
     feed({ 0xFF, 0x30, 0x00, 0xA0 });
     EXPECT_EQ(shared->slot(0x30), 0xA000);
     EXPECT_EQ(postedSlots(), QList<uint32_t> { 0x30 });
+    // The post carries the word and the mode it came in: a live data word.
+    EXPECT_EQ(Link::slotWord(recorder.SlotPosts.last().LParam), 0xA000);
+    EXPECT_TRUE(Link::slotIsLiveData(recorder.SlotPosts.last().LParam));
 }
 
 TEST_F(RxDecoderTest, SyncByteInsideAPacketIsData)
@@ -136,24 +176,35 @@ TEST_F(RxDecoderTest, PacketSplitAcrossCallsIsDecoded)
     EXPECT_EQ(postedSlots(), QList<uint32_t> { 0x21 });
 }
 
-TEST_F(RxDecoderTest, StartsAtZeroSoTheFirstPacketIsAbsorbed)
+TEST_F(RxDecoderTest, StartsWaitingForASyncSoTheFirstPacketCounts)
 {
-    // All fields start at zero: slot 0 awaits its first data byte, so the first packet
-    // only lands as a word of slot 0 and the decoder finds its step at the next sync.
-    feed({ 0xFF, 0x21, 0x23, 0xA1, 0xFF, 0x22, 0x23, 0xA1 });
-    EXPECT_EQ(shared->slot(0x21), 0);
-    EXPECT_EQ(shared->slot(0x22), 0xA123);
+    // The module's 'H' and the calibration code in one write: the 'H' is no packet, and
+    // the first packet is a word like any other.
+    shared->setLinkMode(Link::lmCalibration);
+    feed({ 'H', 0xFF, 0xB1, 0x4B, 0x50, 0xFF, 0xA1, 0xAA, 0xA0 });
+    EXPECT_EQ(shared->slot(0xB1), 0x504B);
+    EXPECT_EQ(shared->slot(0xA1), 0xA0AA);
+    EXPECT_EQ(postedSlots(), (QList<uint32_t> { 0xB1, 0xA1 }));
+    EXPECT_FALSE(Link::slotIsLiveData(recorder.SlotPosts.first().LParam));
 }
 
-TEST_F(RxDecoderTest, SettingTheCountToTwoWaitsForTheNextSync)
+TEST_F(RxDecoderTest, AwaitingSyncDropsEverythingUpToTheNextSync)
 {
     settle();
     feed({ 0xFF, 0x21, 0x23 }); // half a packet when streaming was set up
-    decoder.setRxCount(2);
+    decoder.awaitSync();
     recorder.clear();
     feed({ 0x99, 0xFF, 0x22, 0x23, 0xA1 });
     EXPECT_EQ(shared->slot(0x22), 0xA123);
     EXPECT_EQ(postedSlots(), QList<uint32_t> { 0x22 });
+
+    // After a whole word, stray bytes no longer repeat it: the next exchange's answer
+    // must not find an earlier word posted again.
+    decoder.awaitSync();
+    recorder.clear();
+    feed({ 'B', 0x07, 0x07 });
+    EXPECT_TRUE(postedSlots().isEmpty());
+    EXPECT_TRUE(decoder.awaitingSync());
 }
 
 TEST_F(RxDecoderTest, LiveDataRoutesPositionsTwoToFiveThroughThePidMap)
@@ -197,34 +248,46 @@ TEST_F(RxDecoderTest, MemoryBlockLandsSixteenPastTheAnnouncedAddress)
 {
     settle();
     shared->setLinkMode(Link::lmMemoryRead);
-    feed({ 0xFF, 0x91, 0x12, 0x90, 0xFF, 0x81, 0x34, 0xD0 });
-    ASSERT_EQ(shared->slot(0x91), 0x9012);
-    ASSERT_EQ(shared->slot(0x81), 0xD034);
-    for (int frame = 0; frame < 16; ++frame)
-        for (int position = 2; position <= 5; ++position)
-            shared->setSlot(
-                uint8_t(frame * 16 + position), uint16_t(0xA000 | (frame * 4 + position - 2)));
-    const uint16_t last = WordPacket::encode(0x03F);
-    feed({ 0xFF, 0xF5, uint8_t(last & 0xFF), uint8_t(last >> 8) });
+    feedBlock(0x1234);
     for (int i = 0; i < 64; ++i) {
         EXPECT_EQ(shared->MemImage[0x1244 + i].load(), i) << i;
         EXPECT_EQ(shared->MemMarks[0x1244 + i].load(), 1) << i;
     }
     EXPECT_EQ(shared->MemMarks[0x1243].load(), 0);
     EXPECT_EQ(shared->MemMarks[0x1284].load(), 0);
-}
 
-TEST_F(RxDecoderTest, MemoryBlockWrapsAtTheEndOfTheImage)
-{
-    settle();
-    shared->setLinkMode(Link::lmMemoryRead);
-    shared->setSlot(0x91, WordPacket::encode(0xFF));
-    shared->setSlot(0x81, WordPacket::encode(0xD0)); // 0xFFD0 + 16 = 0xFFE0
-    feed({ 0xFF, 0xF5, 0x00, 0xA0 });
+    // The wrap at the end of the image.
+    feedBlock(0xFFD0); // 0xFFD0 + 16 = 0xFFE0
     EXPECT_EQ(shared->MemMarks[0xFFDF].load(), 0);
     for (int a = 0xFFE0; a <= 0xFFFF; ++a)
         EXPECT_EQ(shared->MemMarks[a].load(), 1) << a;
     for (int a = 0x0000; a <= 0x001F; ++a)
         EXPECT_EQ(shared->MemMarks[a].load(), 1) << a;
     EXPECT_EQ(shared->MemMarks[0x0020].load(), 0);
+}
+
+TEST_F(RxDecoderTest, MemoryBlockTakesOnlyWordsThatPassedTheirCheckInThatBlock)
+{
+    settle();
+    shared->setLinkMode(Link::lmMemoryRead);
+    // A rejected word of byte 5 (frame 1, position 3): the byte stays unmarked rather
+    // than taking the value of the word before it.
+    feedBlock(0x0100, 0);
+    feedBlock(0x0140, 0x40, 0x13);
+    EXPECT_EQ(shared->MemMarks[0x0110 + 5].load(), 1);
+    EXPECT_EQ(shared->MemMarks[0x0150 + 5].load(), 0);
+    EXPECT_EQ(shared->MemImage[0x0150 + 4].load(), 0x44);
+    EXPECT_EQ(shared->MemImage[0x0150 + 6].load(), 0x46);
+
+    // A block whose address word was rejected has no place: nothing is marked, not even
+    // at the address of the block before.
+    for (auto& mark : shared->MemMarks)
+        mark.store(0);
+    feedWord(0x81, 0x80);
+    feed({ 0xFF, 0x91, 0x02, 0x00 });
+    for (int frame = 0; frame < 16; ++frame)
+        for (int position = 2; position <= 5; ++position)
+            feedWord(uint8_t(frame * 16 + position), 0x55);
+    for (int a = 0; a < TLinkShared::MemorySize; ++a)
+        ASSERT_EQ(shared->MemMarks[a].load(), 0) << a;
 }

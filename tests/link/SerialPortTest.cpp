@@ -1,3 +1,4 @@
+#include "ScriptedPeer.h"
 #include "common/ScaledClock.h"
 #include "link/serial/PosixSerialPort.h"
 #include "sim/SimPty.h"
@@ -163,7 +164,7 @@ TEST_F(SerialPortTest, NotificationsComeOnlyWhenSwitchedOnBeforeOpening)
     port->setReceiveHandler([&](ISerialPort& p, size_t waiting) {
         lastCount = waiting;
         uint8_t buffer[64];
-        p.read(buffer, std::min(waiting, sizeof buffer));
+        p.readWaiting(buffer, std::min(waiting, sizeof buffer));
         ++calls;
     });
     port->open();
@@ -223,4 +224,80 @@ TEST_F(SerialPortTest, PurgeDropsWaitingInputButNotACommandJustWritten)
         expected.append(reinterpret_cast<const char*>(command), sizeof command);
     }
     EXPECT_EQ(deviceReads(size_t(expected.size())), expected);
+}
+
+TEST_F(SerialPortTest, ReceiveRoutineNeverTakesTheReplyOfAnOwnReadAndNeverWaits)
+{
+    // The receive routine asks for far more than waits, as after a purge or a read of the
+    // link thread made its count stale.
+    std::mutex mutex;
+    QByteArray routine;
+    std::atomic<int> slowest { 0 };
+    port->setReceiveHandler([&](ISerialPort& p, size_t) {
+        uint8_t buffer[2000];
+        const auto start = SteadyClock::now();
+        const size_t got = p.readWaiting(buffer, sizeof buffer);
+        const int took
+            = int(std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - start)
+                      .count());
+        slowest = std::max(slowest.load(), took);
+        std::lock_guard lock(mutex);
+        routine.append(reinterpret_cast<const char*>(buffer), qsizetype(got));
+    });
+    port->setEvents(true);
+    port->open();
+    auto taken = [&] {
+        std::lock_guard lock(mutex);
+        return routine;
+    };
+    auto waitTaken = [&](const QByteArray& expected) {
+        const auto deadline = SteadyClock::now() + 2s;
+        while (taken() != expected && SteadyClock::now() < deadline)
+            std::this_thread::sleep_for(1ms);
+        return taken();
+    };
+
+    device("ab");
+    EXPECT_EQ(waitTaken("ab"), "ab");
+
+    // A reply in the same write as the data after it: the own read gets its byte, the
+    // routine the rest once the read is over, with no new arrival to wake it.
+    port->beginOwnRead();
+    device("Hcode");
+    std::this_thread::sleep_for(30ms);
+    EXPECT_EQ(taken(), "ab");
+    EXPECT_EQ(read(1), "H");
+    port->endOwnRead();
+    EXPECT_EQ(waitTaken("abcode"), "abcode");
+    EXPECT_LT(slowest.load(), 20);
+
+    // Closing is not held up by the routine.
+    const auto start = SteadyClock::now();
+    port->close();
+    EXPECT_LT(SteadyClock::now() - start, 100ms);
+}
+
+TEST(SerialPort, HungUpDeviceIsAnErrorOfTheReceiveRoutine)
+{
+    ScriptedPeer peer(nullptr);
+    ScaledClock clock(0.05);
+    SerialConfig config;
+    config.Name = peer.portPath();
+    auto port = std::make_unique<PosixSerialPort>(config, clock);
+    std::atomic<bool> failed { false };
+    port->setReceiveHandler([&](ISerialPort& p, size_t) {
+        uint8_t buffer[16];
+        try {
+            p.readWaiting(buffer, sizeof buffer);
+        } catch (const SerialError&) {
+            failed = true;
+        }
+    });
+    port->setEvents(true);
+    port->open();
+    peer.hangUp();
+    const auto deadline = SteadyClock::now() + 2s;
+    while (!failed && SteadyClock::now() < deadline)
+        std::this_thread::sleep_for(1ms);
+    EXPECT_TRUE(failed.load());
 }

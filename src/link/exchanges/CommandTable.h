@@ -3,12 +3,12 @@
 
 #include <cstdint>
 
-class TCommThread;
+class TLinkContext;
 struct TQueuedMessage;
 
 namespace Exchanges {
 
-using Procedure = void (*)(TCommThread& link, const TQueuedMessage& command);
+using Procedure = void (*)(TLinkContext& link, const TQueuedMessage& command);
 
 // The procedure of a command code; nullptr for a code that does nothing.
 Procedure commandProcedure(uint8_t code);

@@ -1,7 +1,7 @@
 #include "Exchanges.h"
 #include "VersionReply.h"
 #include "common/Texts.h"
-#include "link/TCommThread.h"
+#include "link/TLinkContext.h"
 
 namespace Exchanges {
 
@@ -10,8 +10,43 @@ namespace {
     constexpr int SearchAttempts = 11;
     constexpr uint32_t CalibrationWaitMs = 1000;
 
-    // Steps 7 to 18 of the handshake on the opened port; false when aborted.
-    bool handshake(TCommThread& link)
+    bool calibrationCodeArrived(const TLinkContext& link)
+    {
+        // A valid word is never 0: both halves have come since the slots were cleared.
+        return link.Slots(Link::SlotCalibrationHigh) != 0
+            && link.Slots(Link::SlotCalibrationLow) != 0;
+    }
+
+    // Asks the ECU for its identification frames and waits for the two words of the
+    // calibration code. The module may send them in the same write as its 'H' or some
+    // time later; evCalibration is posted only when both came in answer to this "cH".
+    void awaitCalibrationCode(TLinkContext& link)
+    {
+        TLinkPort& port = link.port();
+        // A code left by an earlier connection, perhaps to another car, must not end the
+        // wait, and the first packet must not be taken for the tail of an earlier one.
+        link.clearSlots({ Link::SlotCalibrationHigh, Link::SlotCalibrationLow });
+        link.decoder().awaitSync();
+        // From here the receive routine decodes the stream into the slot tables.
+        link.setLinkMode(Link::lmCalibration);
+        const QByteArray ack = port.request("cH\r", 1);
+        const uint32_t t0 = link.tick();
+        if (ack.size() == 1 && ack[0] == 'H') {
+            while (!calibrationCodeArrived(link) && link.tick() - t0 <= CalibrationWaitMs) {
+                if (!link.sleep(100))
+                    break;
+                link.throwIfPortLost();
+            }
+        }
+        // Words still on their way land meanwhile.
+        link.sleep(100);
+        if (calibrationCodeArrived(link))
+            link.postEvent(Link::evCalibration, 0);
+    }
+
+    // The search for the module, its version and its link to the ECU on the opened port;
+    // false when aborted.
+    bool handshake(TLinkContext& link)
     {
         TLinkPort& port = link.port();
         bool found = false;
@@ -53,39 +88,21 @@ namespace {
         if (state.isEmpty() || state[0] != 'c')
             return true;
 
-        // From here the receive routine decodes the stream into the slot table.
-        link.setLinkMode(Link::lmCalibration);
-        const TLinkShared& shared = link.shared();
-        port.write("cH\r");
-        const uint32_t t0 = link.tick();
-        // The receive routine may take the 'H' first; then the read times out empty and the
-        // code is looked for only once, below.
-        const QByteArray ack = port.read(1);
-        if (ack.size() == 1 && ack[0] == 'H') {
-            do {
-                if (!link.sleep(100))
-                    break;
-            } while (!(link.tick() - t0 > CalibrationWaitMs)
-                && shared.slot(Link::SlotCalibrationHigh) == 0
-                && shared.slot(Link::SlotCalibrationLow) == 0);
-        }
-        link.sleep(100);
-        if (shared.slot(Link::SlotCalibrationHigh) != 0
-            || shared.slot(Link::SlotCalibrationLow) != 0)
-            link.postEvent(Link::evCalibration, 0);
+        awaitCalibrationCode(link);
         link.setLinkMode(Link::lmConnected);
         return true;
     }
 
 } // namespace
 
-bool Connect(TCommThread& link, bool open)
+bool Connect(TLinkContext& link, bool open)
 {
     link.LogLine(Texts::text(Texts::LogPortInit));
     link.setLinkMode(Link::lmIdle);
     link.port().release();
     try {
         link.port().recreate(link.portConfig());
+        link.shared().PortLost.store(false, std::memory_order_relaxed);
         link.sleepBluetooth(1000, 100);
         if (!open)
             return true;
@@ -93,6 +110,7 @@ bool Connect(TCommThread& link, bool open)
         link.port().open();
         return handshake(link);
     } catch (const std::exception& error) {
+        link.setLinkMode(Link::lmIdle);
         link.postEvent(Link::evConnected, 0);
         link.logPortError(error);
         // The failed port object is not used again: the next exchange makes a fresh one.
@@ -101,7 +119,7 @@ bool Connect(TCommThread& link, bool open)
     }
 }
 
-void runConnect(TCommThread& link, const TQueuedMessage& command)
+void runConnect(TLinkContext& link, const TQueuedMessage& command)
 {
     Connect(link, command.LParam > 0);
 }

@@ -1,9 +1,9 @@
 #include "Exchanges.h"
-#include "link/TCommThread.h"
+#include "link/TLinkContext.h"
 
 namespace Exchanges {
 
-void Disconnect(TCommThread& link)
+void Disconnect(TLinkContext& link)
 {
     link.setCancelConnect(false);
     TLinkPort& port = link.port();
@@ -17,7 +17,7 @@ void Disconnect(TCommThread& link)
     }
 }
 
-void runDisconnect(TCommThread& link, const TQueuedMessage&)
+void runDisconnect(TLinkContext& link, const TQueuedMessage&)
 {
     Disconnect(link);
 }

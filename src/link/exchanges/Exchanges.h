@@ -1,7 +1,8 @@
 // The exchanges of the link with the module, one source file each. The run* procedures
-// are the entries of the command table (CommandTable.cpp) and run on the link thread.
-// A port error (SerialError) that an exchange lets escape ends it with Connect's error
-// line; clean-up steps that must always run belong in the exchange itself.
+// are the entries of the command table (CommandTable.cpp) and run on the link thread
+// with its TLinkContext. A port error (SerialError) that an exchange lets escape ends it
+// with the line "Ошибка порта: ..." and evPortError (command code); clean-up steps that
+// must always run belong in the exchange itself.
 #pragma once
 
 #include "link/LinkTypes.h"
@@ -9,56 +10,60 @@
 #include <QByteArray>
 #include <cstdint>
 
-class TCommThread;
+class TLinkContext;
 struct TQueuedMessage;
 
 namespace Exchanges {
 
 // Port set-up and handshake (Connect.cpp). False when aborted or the port failed.
-bool Connect(TCommThread& link, bool open);
-void runConnect(TCommThread& link, const TQueuedMessage& command);
+bool Connect(TLinkContext& link, bool open);
+void runConnect(TLinkContext& link, const TQueuedMessage& command);
 
 // Disconnect.cpp
-void Disconnect(TCommThread& link);
-void runDisconnect(TCommThread& link, const TQueuedMessage& command);
+void Disconnect(TLinkContext& link);
+void runDisconnect(TLinkContext& link, const TQueuedMessage& command);
 
 // TestSignal.cpp
-void runToggleTestSignal(TCommThread& link, const TQueuedMessage& command);
+void runToggleTestSignal(TLinkContext& link, const TQueuedMessage& command);
 
 // Module maintenance: ResetModule.cpp, ModuleOptions.cpp, ReadCalibration.cpp and
 // FlashFirmware.cpp.
-void ResetModule(TCommThread& link);
-void runResetModule(TCommThread& link, const TQueuedMessage& command);
-void ModuleOptions(TCommThread& link, bool write);
-void runModuleOptions(TCommThread& link, const TQueuedMessage& command);
-void ReadCalibration(TCommThread& link);
-void runReadCalibration(TCommThread& link, const TQueuedMessage& command);
-void FlashFirmware(TCommThread& link);
-void runFlashFirmware(TCommThread& link, const TQueuedMessage& command);
+void ResetModule(TLinkContext& link);
+void runResetModule(TLinkContext& link, const TQueuedMessage& command);
+void ModuleOptions(TLinkContext& link, bool write);
+void runModuleOptions(TLinkContext& link, const TQueuedMessage& command);
+void ReadCalibration(TLinkContext& link);
+void runReadCalibration(TLinkContext& link, const TQueuedMessage& command);
+void FlashFirmware(TLinkContext& link);
+void runFlashFirmware(TLinkContext& link, const TQueuedMessage& command);
 
 // The steps that live data and memory reads share (Streaming.cpp). prepareStream sends
 // the module's set-up command ("cE", "cI") and returns its reply; the decoder then waits
 // for a sync byte. openForStream logs the start and opens the port again with events on,
 // so that the receive routine runs in the mode.
-QByteArray prepareStream(TCommThread& link, const QByteArray& command);
-void openForStream(TCommThread& link, Link::LinkMode mode);
+QByteArray prepareStream(TLinkContext& link, const QByteArray& command);
+void openForStream(TLinkContext& link, Link::LinkMode mode);
 
 // Live data (LiveData.cpp). StopData returns false when its preparation failed.
-bool StopData(TCommThread& link, bool close);
-void StartData(TCommThread& link);
-void runStartData(TCommThread& link, const TQueuedMessage& command);
-void runStopData(TCommThread& link, const TQueuedMessage& command);
+bool StopData(TLinkContext& link, bool close);
+void StartData(TLinkContext& link);
+void runStartData(TLinkContext& link, const TQueuedMessage& command);
+void runStopData(TLinkContext& link, const TQueuedMessage& command);
 
 // Fault test with the letter 'B', 'C' or 'D' (FaultTest.cpp).
-void FaultTest(TCommThread& link, char letter);
-void runFaultTest(TCommThread& link, const TQueuedMessage& command);
+void FaultTest(TLinkContext& link, char letter);
+void runFaultTest(TLinkContext& link, const TQueuedMessage& command);
 
 // Memory read of the 16-byte rows first to end (exclusive), saved to DumpFile when save
 // is set (ReadMemory.cpp). Rows above MaxRow are read as MaxRow.
 using Row = uint16_t;
 inline constexpr Row MaxRow = 0xFFF;
-void ReadMemory(TCommThread& link, Row first, Row end, bool save, uint16_t tag);
-void runDumpToFile(TCommThread& link, const TQueuedMessage& command);
-void runDumpRange(TCommThread& link, const TQueuedMessage& command);
+void ReadMemory(TLinkContext& link, Row first, Row end, bool save, uint16_t tag);
+// The longest the stream of a memory read may run: its line time at the port's baud rate
+// with every frame full, half as long again, and 5 s for the ECU to begin. The read also
+// ends on CancelConnect, on a lost port and after 2 s of silence.
+uint32_t memoryReadBoundMs(Row first, Row end, int baud);
+void runDumpToFile(TLinkContext& link, const TQueuedMessage& command);
+void runDumpRange(TLinkContext& link, const TQueuedMessage& command);
 
 } // namespace Exchanges

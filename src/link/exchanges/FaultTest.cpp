@@ -1,7 +1,7 @@
 #include "Exchanges.h"
 #include "common/Texts.h"
 #include "link/FaultCodeList.h"
-#include "link/TCommThread.h"
+#include "link/TLinkContext.h"
 
 #include <algorithm>
 
@@ -20,13 +20,17 @@ namespace {
             || (status & FaultCodeList::StatusNoResult);
     }
 
-    // Steps 4 to 11: the slots are cleared and the ECU's answer is awaited.
-    void awaitAnswer(TCommThread& link, char letter)
+    // The slots are cleared and the ECU's answer is awaited: the status word and the
+    // codes land in the slot tables.
+    void awaitAnswer(TLinkContext& link, char letter)
     {
         TLinkPort& port = link.port();
         port.close();
         port.setEvents(true);
         link.ClearSlots();
+        // With the port closed the receive routine is not running: the first packet of
+        // the answer starts at its sync byte, whatever an earlier exchange left.
+        link.decoder().awaitSync();
         if (link.bluetoothDelay())
             link.sleep(1000);
         // The receive routine runs from this opening on.
@@ -36,8 +40,7 @@ namespace {
 
         const uint32_t limit
             = letter == 'D' ? uint32_t(std::max(0, link.MaxTestTime())) * 1000u : ReadWaitMs;
-        port.write(QByteArray("c") + letter + '\r');
-        const QByteArray ack = port.read(1);
+        const QByteArray ack = port.request(QByteArray("c") + letter + '\r', 1);
         const uint32_t t0 = link.tick();
         if (ack.size() == 1 && ack[0] == letter) {
             while (link.sleep(PollMs)) {
@@ -45,15 +48,18 @@ namespace {
                     break;
                 if (testDone(link.Slots(FaultCodeList::StatusSlot)))
                     break;
+                // A self-test may wait a minute: Disconnect must not stay behind it.
+                if (link.CancelConnect())
+                    break;
+                link.throwIfPortLost();
             }
         }
         // Words that come meanwhile still land in the slot table.
         link.sleep(SettleMs);
     }
 
-    // Steps 12 and 13, which run whatever happened: the page must never keep its
-    // "processing" panel up.
-    void finish(TCommThread& link)
+    // Runs whatever happened: the page must never keep its "processing" panel up.
+    void finish(TLinkContext& link)
     {
         link.postEvent(Link::evFaultTest, 1);
         link.setLinkMode(Link::lmConnected);
@@ -61,7 +67,7 @@ namespace {
 
 } // namespace
 
-void FaultTest(TCommThread& link, char letter)
+void FaultTest(TLinkContext& link, char letter)
 {
     if (!link.prepareExchange())
         return;
@@ -76,7 +82,7 @@ void FaultTest(TCommThread& link, char letter)
     finish(link);
 }
 
-void runFaultTest(TCommThread& link, const TQueuedMessage& command)
+void runFaultTest(TLinkContext& link, const TQueuedMessage& command)
 {
     FaultTest(link, char(command.LParam & 0xFF));
 }

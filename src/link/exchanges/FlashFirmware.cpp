@@ -2,7 +2,7 @@
 #include "common/Texts.h"
 #include "link/FirmwareImage.h"
 #include "link/TBootLoader.h"
-#include "link/TCommThread.h"
+#include "link/TLinkContext.h"
 
 namespace Exchanges {
 
@@ -32,12 +32,12 @@ namespace {
         }
     };
 
-    void postStep(TCommThread& link, Link::FirmwareStep step, uint16_t argument = 0)
+    void postStep(TLinkContext& link, Link::FirmwareStep step, uint16_t argument = 0)
     {
         link.postEvent(Link::evFirmware, Link::firmwareEvent(step, argument));
     }
 
-    void log(TCommThread& link, const char* text)
+    void log(TLinkContext& link, const char* text)
     {
         link.LogLine(Texts::text(text));
     }
@@ -48,7 +48,7 @@ namespace {
     }
 
     // The loader's own list decides; a loader that gives none gets the module's code.
-    uint8_t selectDevice(TCommThread& link, TBootLoader& loader)
+    uint8_t selectDevice(TLinkContext& link, TBootLoader& loader)
     {
         const QByteArray codes = loader.deviceCodes();
         const uint8_t code = TBootLoader::selectDeviceCode(codes);
@@ -59,7 +59,7 @@ namespace {
     }
 
     // Writes the blocks; a refused block ends the writing, not the update.
-    bool program(TCommThread& link, TBootLoader& loader, const FirmwareImage& image)
+    bool program(TLinkContext& link, TBootLoader& loader, const FirmwareImage& image)
     {
         log(link, Texts::LogFlashing);
         for (int i = 0; i < image.blockCount(); ++i) {
@@ -74,7 +74,7 @@ namespace {
     }
 
     // Reads back the blocks written; false also when the loader did not set the address.
-    bool verify(TCommThread& link, TBootLoader& loader, const FirmwareImage& image)
+    bool verify(TLinkContext& link, TBootLoader& loader, const FirmwareImage& image)
     {
         link.sleep(BeforeVerifyMs);
         if (!loader.setAddressZero())
@@ -93,7 +93,7 @@ namespace {
     // With the module restarted into its boot loader. A loader that is not AVR109 gets
     // nothing written, nor does one that fails a command before the first block. Once
     // writing began, the loader is always read back and asked to let the module go.
-    void update(TCommThread& link, const FirmwareImage& image, Outcome& outcome)
+    void update(TLinkContext& link, const FirmwareImage& image, Outcome& outcome)
     {
         TBootLoader loader(link.port());
         if (!outcome.check(loader.identify()))
@@ -113,7 +113,7 @@ namespace {
 
     // The update from the boot loader's timeouts to the closing handshake; a firmware that
     // cannot be right is refused before the module restarts.
-    void flash(TCommThread& link, Outcome& outcome)
+    void flash(TLinkContext& link, Outcome& outcome)
     {
         TLinkPort& port = link.port();
         // They stay on this port object until the next Connect replaces it.
@@ -166,7 +166,7 @@ namespace {
 
 } // namespace
 
-void FlashFirmware(TCommThread& link)
+void FlashFirmware(TLinkContext& link)
 {
     if (!link.port().exists() && !link.Connect(false))
         return;
@@ -177,14 +177,14 @@ void FlashFirmware(TCommThread& link)
     try {
         flash(link, outcome);
     } catch (const std::exception& error) {
-        link.logPortError(error);
+        link.reportExchangeError(Link::cmdFlashFirmware, error);
         outcome.fail();
     }
     log(link, outcomeLine(outcome.failed));
     postStep(link, Link::fwEnded, outcome.failed);
 }
 
-void runFlashFirmware(TCommThread& link, const TQueuedMessage&)
+void runFlashFirmware(TLinkContext& link, const TQueuedMessage&)
 {
     FlashFirmware(link);
 }

@@ -1,11 +1,11 @@
 #include "Exchanges.h"
 #include "common/Placeholders.h"
 #include "common/Texts.h"
-#include "link/TCommThread.h"
+#include "link/TLinkContext.h"
 
 namespace Exchanges {
 
-bool StopData(TCommThread& link, bool close)
+bool StopData(TLinkContext& link, bool close)
 {
     if (!link.prepareExchange())
         return false;
@@ -26,7 +26,7 @@ bool StopData(TCommThread& link, bool close)
     return true;
 }
 
-void StartData(TCommThread& link)
+void StartData(TLinkContext& link)
 {
     if (!link.prepareExchange())
         return;
@@ -58,12 +58,12 @@ void StartData(TCommThread& link)
     port.write("cG\r");
 }
 
-void runStartData(TCommThread& link, const TQueuedMessage&)
+void runStartData(TLinkContext& link, const TQueuedMessage&)
 {
     StartData(link);
 }
 
-void runStopData(TCommThread& link, const TQueuedMessage&)
+void runStopData(TLinkContext& link, const TQueuedMessage&)
 {
     StopData(link, true);
 }

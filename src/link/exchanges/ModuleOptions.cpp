@@ -1,6 +1,6 @@
 #include "Exchanges.h"
 #include "common/Texts.h"
-#include "link/TCommThread.h"
+#include "link/TLinkContext.h"
 
 namespace Exchanges {
 
@@ -9,7 +9,7 @@ namespace {
     constexpr uint32_t BetweenOptionsMs = 200;
     constexpr size_t MaxReply = 20;
 
-    void writeOption(TCommThread& link, int option)
+    void writeOption(TLinkContext& link, int option)
     {
         const int8_t value = link.OptionBytes(option);
         // A negative value means the option is not to be written.
@@ -19,7 +19,7 @@ namespace {
 
 } // namespace
 
-void ModuleOptions(TCommThread& link, bool write)
+void ModuleOptions(TLinkContext& link, bool write)
 {
     TLinkPort& port = link.port();
     if (!port.exists() && !link.Connect(true))
@@ -47,10 +47,11 @@ void ModuleOptions(TCommThread& link, bool write)
     } catch (const std::exception&) {
         // The port stays as the error left it.
         link.LogLine(Texts::text(Texts::LogOptionsError));
+        link.postEvent(Link::evPortError, Link::cmdModuleOptions);
     }
 }
 
-void runModuleOptions(TCommThread& link, const TQueuedMessage& command)
+void runModuleOptions(TLinkContext& link, const TQueuedMessage& command)
 {
     ModuleOptions(link, command.LParam != 0);
 }

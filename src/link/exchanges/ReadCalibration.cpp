@@ -1,6 +1,6 @@
 #include "Exchanges.h"
 #include "common/Texts.h"
-#include "link/TCommThread.h"
+#include "link/TLinkContext.h"
 
 namespace Exchanges {
 
@@ -8,8 +8,8 @@ namespace {
 
     constexpr uint32_t ReplyWaitMs = 100;
 
-    // Steps 2 to 6: the module resets its status and answers one byte.
-    void resetStatus(TCommThread& link)
+    // The module resets its status and answers one byte.
+    void resetStatus(TLinkContext& link)
     {
         TLinkPort& port = link.port();
         port.close();
@@ -31,7 +31,7 @@ namespace {
 
 } // namespace
 
-void ReadCalibration(TCommThread& link)
+void ReadCalibration(TLinkContext& link)
 {
     TLinkPort& port = link.port();
     if (!port.exists() && !link.Connect(true))
@@ -41,6 +41,7 @@ void ReadCalibration(TCommThread& link)
         resetStatus(link);
     } catch (const std::exception&) {
         link.LogLine(Texts::text(Texts::LogCalibrationError));
+        link.postEvent(Link::evPortError, Link::cmdReadCalibration);
         logged = true;
     }
     // The port is closed whatever happened.
@@ -48,12 +49,14 @@ void ReadCalibration(TCommThread& link)
         port.close();
         port.setEvents(false);
     } catch (const std::exception&) {
-        if (!logged)
+        if (!logged) {
             link.LogLine(Texts::text(Texts::LogCalibrationError));
+            link.postEvent(Link::evPortError, Link::cmdReadCalibration);
+        }
     }
 }
 
-void runReadCalibration(TCommThread& link, const TQueuedMessage&)
+void runReadCalibration(TLinkContext& link, const TQueuedMessage&)
 {
     ReadCalibration(link);
 }

@@ -3,7 +3,7 @@
 #include "common/Errors.h"
 #include "common/Placeholders.h"
 #include "common/Texts.h"
-#include "link/TCommThread.h"
+#include "link/TLinkContext.h"
 
 #include <algorithm>
 
@@ -17,42 +17,71 @@ namespace {
     constexpr uint32_t SilenceMs = 2000;
     constexpr uint32_t SettleMs = 500;
     constexpr int RowBytes = 16;
+    // On the wire a block of four rows takes at most 16 frames of 16 word packets of
+    // four bytes, ten bits a byte.
+    constexpr uint64_t WireBitsPerRow = 16 * 16 * 4 * 10 / 4;
+    // The ECU's time to begin sending, and the margin over the line time.
+    constexpr uint32_t StartAllowanceMs = 5000;
+    constexpr uint64_t MarginPercent = 150;
 
     // The image address of the block the stream announced last.
-    uint16_t announcedAddress(const TCommThread& link)
+    uint16_t announcedAddress(const TLinkContext& link)
     {
         return uint16_t((((link.Slots(0x91) & 0xFF) << 8) | (link.Slots(0x81) & 0xFF)) + 16);
     }
 
-    void waitForSilence(TCommThread& link)
+    // How the wait for the stream ended.
+    enum class StreamEnd { Silent, Bound, Cancelled, PortLost, Terminating };
+
+    StreamEnd waitForSilence(TLinkContext& link, uint32_t boundMs)
     {
         TLinkShared& shared = link.shared();
+        const uint32_t start = link.tick();
         while (link.sleep(PollMs)) {
             link.postEvent(Link::evDumpProgress, announcedAddress(link));
+            if (link.CancelConnect())
+                return StreamEnd::Cancelled;
+            if (link.portLost())
+                return StreamEnd::PortLost;
             // The last word's time first: the receive routine only ever moves it forward.
             const uint32_t last = shared.LastWordTick.load(Relaxed);
-            if (link.tick() - last > SilenceMs)
-                break;
+            const uint32_t now = link.tick();
+            if (now - last > SilenceMs)
+                return StreamEnd::Silent;
+            // A module that keeps relaying words after the rows must not hold the link.
+            if (now - start > boundMs)
+                return StreamEnd::Bound;
         }
+        return StreamEnd::Terminating;
     }
 
-    // Logs every address of the range that did not arrive; true when none is missing.
-    bool verify(TCommThread& link, Row first, Row end)
+    // Logs every run of addresses of the range that did not arrive, one line per run;
+    // true when none is missing.
+    bool verify(TLinkContext& link, Row first, Row end)
     {
         link.LogLine(Texts::text(Texts::LogDataCheck));
         bool ok = true;
-        for (int a = first * RowBytes; a < end * RowBytes; ++a) {
-            if (link.MemMarks(uint16_t(a)) == 0) {
-                ok = false;
+        const int stop = end * RowBytes;
+        for (int a = first * RowBytes; a < stop; ++a) {
+            if (link.MemMarks(uint16_t(a)) != 0)
+                continue;
+            ok = false;
+            int last = a;
+            while (last + 1 < stop && link.MemMarks(uint16_t(last + 1)) == 0)
+                ++last;
+            if (last == a)
                 link.LogLine(fillPlaceholders(
                     Texts::text(Texts::LogOffsetError), { hexDigits(unsigned(a), 4) }));
-            }
+            else
+                link.LogLine(fillPlaceholders(Texts::text(Texts::LogOffsetRangeError),
+                    { hexDigits(unsigned(a), 4), hexDigits(unsigned(last), 4) }));
+            a = last;
         }
         return ok;
     }
 
     // The whole image at this moment, also the bytes outside the range read.
-    void saveImage(TCommThread& link)
+    void saveImage(TLinkContext& link)
     {
         link.LogLine(Texts::text(Texts::LogDataSaving));
         QByteArray image(TLinkShared::MemorySize, '\0');
@@ -67,8 +96,20 @@ namespace {
         }
     }
 
-    // Steps 2 to 16 on the port that the preparation left.
-    void readRange(TCommThread& link, Row first, Row end, bool save, uint16_t tag)
+} // namespace
+
+uint32_t memoryReadBoundMs(Row first, Row end, int baud)
+{
+    const uint64_t rows = end > first ? uint64_t(end - first) : 0;
+    const uint64_t lineMs = rows * WireBitsPerRow * 1000 / uint64_t(std::max(baud, 1));
+    return uint32_t(lineMs * MarginPercent / 100 + StartAllowanceMs);
+}
+
+namespace {
+
+    // Selects the memory read, starts the stream of the rows, waits until it ends and
+    // checks what came, on the port that the preparation left.
+    void readRange(TLinkContext& link, Row first, Row end, bool save, uint16_t tag)
     {
         TLinkPort& port = link.port();
         if (link.bluetoothDelay())
@@ -81,8 +122,7 @@ namespace {
         link.LogLine(fillPlaceholders(
             Texts::text(Texts::LogDumpCommand), { hexDigits(first, 3), hexDigits(end, 3) }));
 
-        port.write("lD\r");
-        const QByteArray selected = port.read(1);
+        const QByteArray selected = port.request("lD\r", 1);
         if (selected.size() != 1 || selected[0] != 'D')
             return;
         link.LogLine(Texts::text(Texts::LogOffsetMapInit));
@@ -93,10 +133,24 @@ namespace {
         port.write(("a" + hexDigits(first, 3) + hexDigits(end, 3) + "\r").toLatin1());
         link.shared().LastWordTick.store(link.tick(), Relaxed);
 
-        waitForSilence(link);
-        link.sleep(SettleMs);
+        const uint32_t boundMs = memoryReadBoundMs(first, end, link.portConfig().Baud);
+        const StreamEnd how = waitForSilence(link, boundMs);
+        if (how == StreamEnd::Terminating)
+            return;
+        if (how == StreamEnd::Cancelled) {
+            link.LogLine(Texts::text(Texts::LogMemoryReadCancelled));
+            return;
+        }
+        if (how == StreamEnd::Bound)
+            link.LogLine(Texts::text(Texts::LogMemoryReadOverrun).arg((boundMs + 999) / 1000));
+        if (how != StreamEnd::PortLost)
+            link.sleep(SettleMs);
         link.postEvent(Link::evDumpProgress, int32_t(end) * RowBytes);
-        if (!verify(link, first, end)) {
+        const bool complete = verify(link, first, end);
+        // A read cut short by the port ends as a port error, after the log has named
+        // what is missing.
+        link.throwIfPortLost();
+        if (!complete) {
             link.LogLine(Texts::text(Texts::LogDataErrors));
             return;
         }
@@ -106,8 +160,8 @@ namespace {
             saveImage(link);
     }
 
-    // Step 17, whatever happened before.
-    void finish(TCommThread& link)
+    // The port ends closed, so the next exchange performs a full handshake.
+    void finish(TLinkContext& link)
     {
         TLinkPort& port = link.port();
         if (port.exists()) {
@@ -125,7 +179,7 @@ namespace {
 
 } // namespace
 
-void ReadMemory(TCommThread& link, Row first, Row end, bool save, uint16_t tag)
+void ReadMemory(TLinkContext& link, Row first, Row end, bool save, uint16_t tag)
 {
     if (!link.prepareExchange())
         return;
@@ -143,13 +197,13 @@ void ReadMemory(TCommThread& link, Row first, Row end, bool save, uint16_t tag)
     finish(link);
 }
 
-void runDumpToFile(TCommThread& link, const TQueuedMessage& command)
+void runDumpToFile(TLinkContext& link, const TQueuedMessage& command)
 {
     const uint32_t range = uint32_t(command.LParam);
     ReadMemory(link, rowOf(range & 0xFFFF), rowOf(range >> 16), true, 0);
 }
 
-void runDumpRange(TCommThread& link, const TQueuedMessage& command)
+void runDumpRange(TLinkContext& link, const TQueuedMessage& command)
 {
     const uint32_t range = uint32_t(command.LParam);
     ReadMemory(

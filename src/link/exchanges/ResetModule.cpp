@@ -1,5 +1,5 @@
 #include "Exchanges.h"
-#include "link/TCommThread.h"
+#include "link/TLinkContext.h"
 
 namespace Exchanges {
 
@@ -7,7 +7,7 @@ namespace {
     constexpr uint32_t RestartMs = 2000;
 } // namespace
 
-void ResetModule(TCommThread& link)
+void ResetModule(TLinkContext& link)
 {
     TLinkPort& port = link.port();
     if (!port.exists())
@@ -23,7 +23,7 @@ void ResetModule(TCommThread& link)
     link.Connect(true);
 }
 
-void runResetModule(TCommThread& link, const TQueuedMessage&)
+void runResetModule(TLinkContext& link, const TQueuedMessage&)
 {
     ResetModule(link);
 }

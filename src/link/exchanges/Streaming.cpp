@@ -1,21 +1,21 @@
 #include "Exchanges.h"
 #include "common/Texts.h"
-#include "link/TCommThread.h"
+#include "link/TLinkContext.h"
 
 namespace Exchanges {
 
-QByteArray prepareStream(TCommThread& link, const QByteArray& command)
+QByteArray prepareStream(TLinkContext& link, const QByteArray& command)
 {
     TLinkPort& port = link.port();
     port.write(command + '\r');
     const QByteArray reply = port.read(200);
     // The decoder waits for a sync byte before the stream starts.
-    link.decoder().setRxCount(2);
+    link.decoder().awaitSync();
     link.sleep(100);
     return reply;
 }
 
-void openForStream(TCommThread& link, Link::LinkMode mode)
+void openForStream(TLinkContext& link, Link::LinkMode mode)
 {
     TLinkPort& port = link.port();
     link.LogLine(Texts::text(Texts::LogDataStart));

@@ -1,9 +1,9 @@
 #include "Exchanges.h"
-#include "link/TCommThread.h"
+#include "link/TLinkContext.h"
 
 namespace Exchanges {
 
-void runToggleTestSignal(TCommThread& link, const TQueuedMessage&)
+void runToggleTestSignal(TLinkContext& link, const TQueuedMessage&)
 {
     link.toggleTestSignal();
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-enum : uint64_t { PortKey = 1, StopKey = 2 };
+enum : uint64_t { PortKey = 1, StopKey = 2, RescanKey = 3 };
 
 } // namespace
 
@@ -21,6 +21,7 @@ PosixReceiveNotifier::PosixReceiveNotifier(int fd, Callback callback)
 {
     m_epoll = epoll_create1(EPOLL_CLOEXEC);
     m_stop = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    m_rescan = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     // Edge-triggered: a wake-up means new bytes, so bytes that the receive routine leaves
     // unread do not wake the thread again and again.
     epoll_event portEvent {};
@@ -29,13 +30,17 @@ PosixReceiveNotifier::PosixReceiveNotifier(int fd, Callback callback)
     epoll_event stopEvent {};
     stopEvent.events = EPOLLIN;
     stopEvent.data.u64 = StopKey;
-    if (m_epoll < 0 || m_stop < 0 || epoll_ctl(m_epoll, EPOLL_CTL_ADD, m_fd, &portEvent) != 0
-        || epoll_ctl(m_epoll, EPOLL_CTL_ADD, m_stop, &stopEvent) != 0) {
+    epoll_event rescanEvent {};
+    rescanEvent.events = EPOLLIN;
+    rescanEvent.data.u64 = RescanKey;
+    if (m_epoll < 0 || m_stop < 0 || m_rescan < 0
+        || epoll_ctl(m_epoll, EPOLL_CTL_ADD, m_fd, &portEvent) != 0
+        || epoll_ctl(m_epoll, EPOLL_CTL_ADD, m_stop, &stopEvent) != 0
+        || epoll_ctl(m_epoll, EPOLL_CTL_ADD, m_rescan, &rescanEvent) != 0) {
         const QString error = QString::fromLocal8Bit(strerror(errno));
-        if (m_epoll >= 0)
-            ::close(m_epoll);
-        if (m_stop >= 0)
-            ::close(m_stop);
+        for (int fd : { m_epoll, m_stop, m_rescan })
+            if (fd >= 0)
+                ::close(fd);
         throw SerialError(error);
     }
     m_thread = std::thread([this] { run(); });
@@ -48,6 +53,13 @@ PosixReceiveNotifier::~PosixReceiveNotifier()
     m_thread.join();
     ::close(m_epoll);
     ::close(m_stop);
+    ::close(m_rescan);
+}
+
+void PosixReceiveNotifier::rescan()
+{
+    const uint64_t one = 1;
+    [[maybe_unused]] const auto written = ::write(m_rescan, &one, sizeof one);
 }
 
 size_t PosixReceiveNotifier::waiting() const
@@ -61,8 +73,8 @@ size_t PosixReceiveNotifier::waiting() const
 void PosixReceiveNotifier::run()
 {
     for (;;) {
-        epoll_event events[2];
-        const int n = epoll_wait(m_epoll, events, 2, -1);
+        epoll_event events[3];
+        const int n = epoll_wait(m_epoll, events, 3, -1);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -74,7 +86,12 @@ void PosixReceiveNotifier::run()
             if (events[i].data.u64 == StopKey)
                 return;
             portReady = true;
-            portGone = events[i].events & (EPOLLERR | EPOLLHUP);
+            if (events[i].data.u64 == RescanKey) {
+                uint64_t count = 0;
+                [[maybe_unused]] const auto got = ::read(m_rescan, &count, sizeof count);
+            } else {
+                portGone = events[i].events & (EPOLLERR | EPOLLHUP);
+            }
         }
         if (!portReady)
             continue;
@@ -88,8 +105,11 @@ void PosixReceiveNotifier::run()
                 break;
             count = after;
         }
-        // A hung-up port reports nothing more; the link's next read raises the error.
-        if (portGone && waiting() == 0)
+        // A hung-up port reports nothing more: one last call lets the handler meet the
+        // error, so that a stream nobody reads from is still known to have ended.
+        if (portGone && waiting() == 0) {
+            m_callback(0);
             return;
+        }
     }
 }

@@ -14,6 +14,10 @@ public:
     // Stops and joins the thread; the callback is not running afterwards.
     ~PosixReceiveNotifier();
 
+    // Calls the handler again for the bytes waiting now, from any thread: after a read of
+    // the link thread, which the handler had to leave its bytes to.
+    void rescan();
+
     PosixReceiveNotifier(const PosixReceiveNotifier&) = delete;
     PosixReceiveNotifier& operator=(const PosixReceiveNotifier&) = delete;
 
@@ -25,5 +29,6 @@ private:
     Callback m_callback;
     int m_epoll = -1;
     int m_stop = -1;
+    int m_rescan = -1;
     std::thread m_thread;
 };

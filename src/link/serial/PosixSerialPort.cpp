@@ -17,9 +17,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The port whose receive notification runs on this thread, if any.
-thread_local const PosixSerialPort* notifyingPort = nullptr;
-
 speed_t speedConstant(int baud)
 {
     switch (baud) {
@@ -96,11 +93,8 @@ void PosixSerialPort::open()
     try {
         configure();
         if (m_events && m_handler)
-            m_notifier = std::make_unique<PosixReceiveNotifier>(m_fd, [this](size_t waiting) {
-                notifyingPort = this;
-                m_handler(*this, waiting);
-                notifyingPort = nullptr;
-            });
+            m_notifier = std::make_unique<PosixReceiveNotifier>(
+                m_fd, [this](size_t waiting) { m_handler(*this, waiting); });
     } catch (...) {
         ::close(m_fd);
         m_fd = -1;
@@ -199,17 +193,38 @@ void PosixSerialPort::beginOwnRead()
 
 void PosixSerialPort::endOwnRead()
 {
+    bool last = false;
     {
         std::lock_guard lock(m_ownReadsMutex);
-        --m_ownReads;
+        last = --m_ownReads == 0;
     }
-    m_ownReadsDone.notify_all();
+    // The receive routine left what arrived meanwhile: let it look again.
+    if (last && m_notifier)
+        m_notifier->rescan();
 }
 
-void PosixSerialPort::awaitOwnReads(Clock::time_point deadline)
+size_t PosixSerialPort::readWaiting(uint8_t* buffer, size_t n)
 {
-    std::unique_lock lock(m_ownReadsMutex);
-    m_ownReadsDone.wait_until(lock, deadline, [this] { return m_ownReads == 0; });
+    if (!isOpen())
+        throw SerialError(QStringLiteral("%1: port not open").arg(m_config.Name));
+    std::lock_guard lock(m_ownReadsMutex);
+    if (m_ownReads > 0 || n == 0)
+        return 0;
+    pollfd state { m_fd, POLLIN, 0 };
+    if (::poll(&state, 1, 0) < 0 && errno != EINTR)
+        fail("poll");
+    // The descriptor is non-blocking: this takes what is there and returns.
+    const ssize_t r = ::read(m_fd, buffer, n);
+    if (r > 0)
+        return size_t(r);
+    if (r < 0 && errno != EAGAIN && errno != EINTR)
+        fail("read");
+    if (state.revents & (POLLHUP | POLLERR | POLLNVAL)) {
+        // Nothing to read from a hung-up device: it has gone.
+        errno = EIO;
+        fail("read");
+    }
+    return 0;
 }
 
 size_t PosixSerialPort::read(uint8_t* buffer, size_t n)
@@ -223,19 +238,11 @@ size_t PosixSerialPort::read(uint8_t* buffer, size_t n)
     const auto start = Clock::now();
     const auto total
         = start + m_clock.toReal(uint32_t(t.ReadTotalPerByte * n + t.ReadTotalConstant));
-    const bool ownRead = notifyingPort != this;
-    if (ownRead)
-        beginOwnRead();
-    else
-        awaitOwnReads(total);
+    beginOwnRead();
     struct OwnReadEnd {
         PosixSerialPort* port;
-        ~OwnReadEnd()
-        {
-            if (port)
-                port->endOwnRead();
-        }
-    } ownReadEnd { ownRead ? this : nullptr };
+        ~OwnReadEnd() { port->endOwnRead(); }
+    } ownReadEnd { this };
     const auto interval = m_clock.toReal(t.ReadInterval);
     size_t got = 0;
     Clock::time_point lastByte;

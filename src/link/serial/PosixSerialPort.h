@@ -4,7 +4,6 @@
 
 #include "SerialPort.h"
 
-#include <condition_variable>
 #include <memory>
 #include <mutex>
 
@@ -26,6 +25,9 @@ public:
 
     void purge() override;
     size_t read(uint8_t* buffer, size_t n) override;
+    size_t readWaiting(uint8_t* buffer, size_t n) override;
+    void beginOwnRead() override;
+    void endOwnRead() override;
     size_t write(const uint8_t* data, size_t n) override;
 
     // "ttyUSB0" means /dev/ttyUSB0; a name with a slash is used as it stands.
@@ -38,11 +40,6 @@ private:
     // interrupted; the poll events of fd, 0 when it is not ready.
     short waitReady(short events, std::chrono::steady_clock::time_point deadline);
     [[noreturn]] void fail(const char* what) const;
-    // A read of the link thread takes arriving bytes before the receive routine does, as a
-    // pending read does on Windows: the routine's read waits until no such read is pending.
-    void beginOwnRead();
-    void endOwnRead();
-    void awaitOwnReads(std::chrono::steady_clock::time_point deadline);
 
     const SerialConfig m_config;
     ScaledClock& m_clock;
@@ -55,7 +52,9 @@ private:
     mutable std::mutex m_timeoutsMutex;
     SerialTimeouts m_timeouts;
     std::unique_ptr<PosixReceiveNotifier> m_notifier;
+    // A read of the link thread takes arriving bytes before the receive routine does, as a
+    // pending read does on Windows. The mutex is held by the receive routine's read and by
+    // the start of an own read, so that the two never take the same arrival.
     std::mutex m_ownReadsMutex;
-    std::condition_variable m_ownReadsDone;
     int m_ownReads = 0;
 };

@@ -63,6 +63,17 @@ public:
     // Reads up to n bytes with the read timeouts; may return fewer, also none. Stores a 0
     // in buffer[0] first. Throws SerialError on an error of the port.
     virtual size_t read(uint8_t* buffer, size_t n) = 0;
+    // For the receive routine: takes up to n of the bytes waiting now and never waits, so
+    // a stale count (after a purge or a read of the link thread) costs nothing and close()
+    // is never held up. Takes none while a read of the link thread is pending: its reply
+    // is the link thread's. When that read ends, the notification comes again for what it
+    // left. Throws SerialError on an error of the port.
+    virtual size_t readWaiting(uint8_t* buffer, size_t n) = 0;
+    // A read of the link thread is pending from beginOwnRead() to endOwnRead(), counted:
+    // read() marks itself, and the link marks a command and the read of its reply as one,
+    // so that the receive routine cannot take a quick reply before the read starts.
+    virtual void beginOwnRead() = 0;
+    virtual void endOwnRead() = 0;
     // Writes with the write timeout; returns the number of bytes written.
     virtual size_t write(const uint8_t* data, size_t n) = 0;
 };
