@@ -13,12 +13,12 @@ QByteArray hexByte(uint16_t word)
     return QByteArray::number(word & 0xFF, 16).rightJustified(2, '0').toUpper();
 }
 
-// "Ошибка инициализации порта: " without its placeholder: what every port error line
-// of the link begins with.
-QString portErrorPrefix()
+// A port text without its placeholder: what the link's port error lines begin with,
+// "Ошибка инициализации порта: " at the set-up and "Ошибка порта: " within an exchange.
+QString prefixOf(const char* text)
 {
-    QString text = Texts::text(Texts::LogPortInitError);
-    return text.left(text.indexOf(QLatin1String("%s")));
+    const QString whole = Texts::text(text);
+    return whole.left(whole.indexOf(QLatin1String("%s")));
 }
 
 } // namespace
@@ -72,9 +72,11 @@ void CliPrinter::customEvent(QEvent* event)
 void CliPrinter::onLog(const QString& text)
 {
     m_logLines.append(text);
-    static const QString prefix = portErrorPrefix();
-    if (text.startsWith(prefix))
-        m_portError = text.mid(prefix.size());
+    for (const char* line : { Texts::LogPortInitError, Texts::LogPortError }) {
+        const QString prefix = prefixOf(line);
+        if (text.startsWith(prefix))
+            m_portError = text.mid(prefix.size());
+    }
     print("log " + text.toUtf8());
 }
 
@@ -89,7 +91,7 @@ void CliPrinter::onWord(uint8_t slot, int32_t lParam)
     const uint16_t word = Link::slotWord(lParam);
     m_words[slot] = word;
     if (m_wordListener)
-        m_wordListener(slot, word);
+        m_wordListener(slot, word, Link::slotIsLiveData(lParam));
 }
 
 void CliPrinter::onEvent(uint8_t code, int32_t lParam)
@@ -98,6 +100,9 @@ void CliPrinter::onEvent(uint8_t code, int32_t lParam)
         return;
     m_events[code] = lParam;
     print(eventLine(code, lParam));
+    // The log line names the error; the event is the link's word that an exchange failed.
+    if (code == Link::evPortError && !m_portError)
+        m_portError = Texts::text(Texts::PortLost);
     // Only both words make a code; the status reset posts evCalibration with none.
     const auto& high = m_words[Link::SlotCalibrationHigh];
     const auto& low = m_words[Link::SlotCalibrationLow];

@@ -22,9 +22,10 @@ public:
     // commandDone() is emitted when this command is over.
     void awaitCommand(uint8_t code) { m_awaited = code; }
 
-    // Called for every valid word the link signals, with the word the event carries: the
-    // slot table may already hold a later word, or a rejected one.
-    void setWordListener(std::function<void(uint8_t slot, uint16_t word)> listener)
+    // Called for every valid word the link signals, with the word the event carries (the
+    // slot table may already hold a later word, or a rejected one) and whether it came in
+    // the live data stream rather than a handshake.
+    void setWordListener(std::function<void(uint8_t slot, uint16_t word, bool live)> listener)
     {
         m_wordListener = std::move(listener);
     }
@@ -61,7 +62,7 @@ private:
     void onEvent(uint8_t code, int32_t lParam);
 
     std::optional<uint8_t> m_awaited;
-    std::function<void(uint8_t, uint16_t)> m_wordListener;
+    std::function<void(uint8_t, uint16_t, bool)> m_wordListener;
     std::array<std::optional<int32_t>, 256> m_events {};
     QElapsedTimer m_lastWord;
     std::optional<QString> m_portError;

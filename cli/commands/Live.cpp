@@ -81,8 +81,8 @@ int live(CliContext& context)
     QElapsedTimer clock;
     uint64_t words = 0;
     // Words of the handshake before the stream are no live data.
-    session.printer().setWordListener([&](uint8_t slot, uint16_t word) {
-        if (link.LinkMode() != Link::lmLiveData)
+    session.printer().setWordListener([&](uint8_t slot, uint16_t word, bool live) {
+        if (!live)
             return;
         if (!clock.isValid())
             clock.start();
