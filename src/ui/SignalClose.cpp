@@ -1,5 +1,6 @@
 #include "SignalClose.h"
 
+#include <QApplication>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QWidget>
@@ -32,6 +33,12 @@ void install(QWidget* window)
         char byte;
         [[maybe_unused]] const ssize_t n = ::read(g_pipe[1], &byte, 1);
         notifier->setEnabled(false);
+        // A box or dialog still open would keep the program running after the window.
+        while (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+            if (QApplication::activeModalWidget() == modal)
+                break;
+        }
         if (target)
             target->close();
     });
