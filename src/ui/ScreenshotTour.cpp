@@ -57,7 +57,8 @@ void ScreenshotTour::step()
     case WaitShown:
         if (!m_window.isVisible())
             return;
-        say("shown " + QByteArray::number(m_started.elapsed()) + " ms");
+        say("shown " + QByteArray::number(m_started.elapsed()) + " ms (epoch ms "
+            + QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + ")");
         m_state = WaitConnected;
         m_stage.start();
         return;
@@ -66,8 +67,9 @@ void ScreenshotTour::step()
                 || mode->text() != Texts::text(Texts::ModeExchange))
             && m_stage.elapsed() < ConnectTimeoutMs)
             return;
-        say("connected " + QByteArray::number(m_started.elapsed())
-            + " ms: " + module->text().toUtf8() + ", " + mode->text().toUtf8());
+        say("connected " + QByteArray::number(m_started.elapsed()) + " ms (epoch ms "
+            + QByteArray::number(QDateTime::currentMSecsSinceEpoch())
+            + "): " + module->text().toUtf8() + ", " + mode->text().toUtf8());
         m_window.findChild<QAction*>(QStringLiteral("acReadFaults"))->trigger();
         m_state = WaitFaults;
         m_stage.start();

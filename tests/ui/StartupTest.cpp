@@ -193,3 +193,18 @@ TEST(Startup, SigtermClosesInOrder)
     EXPECT_EQ(ini.readInteger("Autos", "Current", -2), 0);
     EXPECT_TRUE(h.readFile("autos.ini").contains("CalID=4BAA"));
 }
+
+TEST(Startup, DefinitionErrorsOfALoadComeAsOneList)
+{
+    WindowHarness h;
+    h.writeFile("Profiles/broken.ini",
+        "[Main]\nName=Broken\n[Gauges]\nG=TFordGauge\n[G]\nMax=abc\nPID=xyz\nVisible=True\n");
+    h.writeFile("reader.ini", "[Main]\nAutoConnect=0\nCurrentProfile=broken.ini\n");
+    h.writeFile("autos.ini", registerText({ { "First", "" } }));
+    h.open();
+    ASSERT_EQ(h.Prompts.Warnings.size(), 1) << qPrintable(h.Prompts.Warnings.join("\n"));
+    EXPECT_TRUE(h.Prompts.Warnings.first().contains("Max"))
+        << qPrintable(h.Prompts.Warnings.first());
+    EXPECT_TRUE(h.Prompts.Warnings.first().contains("PID"))
+        << qPrintable(h.Prompts.Warnings.first());
+}

@@ -6,6 +6,7 @@
 #include "profiles/DefinitionErrors.h"
 #include "store/TFordData.h"
 #include "ui/LinkController.h"
+#include "ui/Prompts.h"
 #include "ui/ReaderContext.h"
 #include "widgets/TFordPanel.h"
 
@@ -50,23 +51,40 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
 
     connect(start, &QAction::triggered, this, &LiveDataPage::startData);
     connect(stop, &QAction::triggered, this, [this] { m_context.Link->post(Link::cmdStopData); });
-    connect(
-        cbProfile, &QComboBox::activated, this, [this](int index) { m_profiles.select(index); });
+    connect(cbProfile, &QComboBox::activated, this, &LiveDataPage::selectProfile);
 }
 
-int LiveDataPage::loadProfiles(const QString& folder, const QString& current, QStringList& errors)
+QStringList LiveDataPage::collectErrors(const std::function<void()>& work)
 {
+    QStringList errors;
     const DefinitionErrorReporter before
         = setDefinitionErrorReporter([&errors](const QString& message, const QString& detail) {
               errors.append(detail.isEmpty() ? message : message + QStringLiteral(" — ") + detail);
           });
-    const int count
-        = m_profiles.load(folder, pnBlack, &m_context.Link->link().DataManager(), current);
+    work();
     setDefinitionErrorReporter(before);
+    return errors;
+}
+
+int LiveDataPage::loadProfiles(const QString& folder, const QString& current, QStringList& errors)
+{
+    int count = 0;
+    errors = collectErrors([&] {
+        count = m_profiles.load(folder, pnBlack, &m_context.Link->link().DataManager(), current);
+    });
     cbProfile->clear();
     cbProfile->addItems(m_profiles.names());
     cbProfile->setCurrentIndex(m_profiles.selectedIndex());
     return count;
+}
+
+void LiveDataPage::selectProfile(int index)
+{
+    const QStringList errors = collectErrors([&] { m_profiles.select(index); });
+    if (!errors.isEmpty())
+        m_context.Ask->warning(window(), Texts::text(Texts::CaptionError),
+            Texts::text(Texts::ProfileErrorsTitle) + QLatin1Char('\n')
+                + errors.join(QLatin1Char('\n')));
 }
 
 void LiveDataPage::startData()

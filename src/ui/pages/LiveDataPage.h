@@ -5,6 +5,7 @@
 #include "profiles/TProfileList.h"
 
 #include <QWidget>
+#include <functional>
 
 class QComboBox;
 class TFordPanel;
@@ -27,6 +28,10 @@ public:
 
 private:
     void startData();
+    // Shows the profile; its definition errors come as one list.
+    void selectProfile(int index);
+    // Runs work with the definition errors collected rather than shown one by one.
+    static QStringList collectErrors(const std::function<void()>& work);
 
     ReaderContext& m_context;
     TProfileList m_profiles;
