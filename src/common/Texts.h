@@ -212,8 +212,8 @@ inline constexpr const char* PanelLog = "Журнал";
 inline constexpr const char* CleanLog = "Очистить";
 inline constexpr const char* HintCleanLog = "Очистить окно системного журнала";
 inline constexpr const char* LogConnecting = "Подключение...";
-inline constexpr const char* NoProfiles =
-    "Не найдено профилей отображения данных!\rПроверьте наличие файлов в папке %s";
+inline constexpr const char* NoProfiles
+    = "Не найдено профилей отображения данных!\rПроверьте наличие файлов в папке %s";
 inline constexpr const char* PlaceholderPage = "Страница «%1» появится в следующей версии.";
 
 // Status bar: captions and the texts the link events write.
@@ -237,9 +237,9 @@ inline constexpr const char* ActDeleteAuto = "Удалить автомобил�
 inline constexpr const char* DeleteAutoQuestion = "Удалить автомобиль из списка?";
 inline constexpr const char* NoDiagnosis = "---";
 // Texts of our own: a register that could not be read is left as it is.
-inline constexpr const char* RegisterKept =
-    "%1\nСписок автомобилей не будет перезаписан, пока программа работает: исправьте "
-    "или переименуйте файл и перезапустите программу.";
+inline constexpr const char* RegisterKept
+    = "%1\nСписок автомобилей не будет перезаписан, пока программа работает: исправьте "
+      "или переименуйте файл и перезапустите программу.";
 
 // Fault codes page.
 inline constexpr const char* ActReadFaults = "Читать коды";
@@ -251,8 +251,8 @@ inline constexpr const char* HintInvokeTest = "Запустить тест KOEO/
 inline constexpr const char* ActCopy = "Копировать";
 inline constexpr const char* HintCopy = "Копировать текст отчёта в буфер обмена";
 inline constexpr const char* ActSaveReport = "Сохранить отчёт";
-inline constexpr const char* HintSaveReport =
-    "Сохранить в HTML-файле отчёт по результатам чтения ошибок/теста двигателя";
+inline constexpr const char* HintSaveReport
+    = "Сохранить в HTML-файле отчёт по результатам чтения ошибок/теста двигателя";
 inline constexpr const char* ReadingFaults = "Обработка команды...";
 inline constexpr const char* FaultCode = "Код:";
 inline constexpr const char* FaultMode = "Режим:";
@@ -265,13 +265,14 @@ inline constexpr const char* HeaderModel = "Модель:";
 inline constexpr const char* HeaderYear = "Год:";
 inline constexpr const char* HeaderVIN = "VIN:";
 inline constexpr const char* HeaderNotes = "Примечания:";
-inline constexpr const char* CopyVehicleBlock = "Название: %s\r\nДата отчёта: %s\r\nГос.номер: %s\r\n"
-                                                "Модель: %s\r\nГод выпуска: %s\r\nVIN: %s\r\n"
-                                                "Примечания: %s \r\n\r\n";
+inline constexpr const char* CopyVehicleBlock
+    = "Название: %s\r\nДата отчёта: %s\r\nГос.номер: %s\r\n"
+      "Модель: %s\r\nГод выпуска: %s\r\nVIN: %s\r\n"
+      "Примечания: %s \r\n\r\n";
 inline constexpr const char* ReportTitle = "Коды ошибок";
 // Text of our own: a template without its repeated block.
-inline constexpr const char* ReportNoBlock =
-    "В шаблоне отчёта %1 нет блока %BEGIN% … %END%: отчёт не сохранён.";
+inline constexpr const char* ReportNoBlock
+    = "В шаблоне отчёта %1 нет блока %BEGIN% … %END%: отчёт не сохранён.";
 
 // Options page (the port, interface and module groups).
 inline constexpr const char* GroupPort = " Настройки порта обмена ";
@@ -280,7 +281,8 @@ inline constexpr const char* OptSpeed = "Скорость обмена:";
 inline constexpr const char* HintSpeed = "Если не знаете какую ставить - ставьте 38400 бит/с";
 inline constexpr const char* OptAutoConnect = "Подключать при запуске";
 inline constexpr const char* OptBluetooth = "Доп. задержки для Bluetooth";
-inline constexpr const char* HintBluetooth = "Используйте для корректной работы через адаптер Bluetooth";
+inline constexpr const char* HintBluetooth
+    = "Используйте для корректной работы через адаптер Bluetooth";
 inline constexpr const char* GroupInterface = " Интерфейс ";
 inline constexpr const char* OptDescLang = "Описание ошибок:";
 inline constexpr const char* LangRussian = "по-русски";
@@ -316,20 +318,20 @@ inline constexpr const char* ProfileErrorsTitle = "Ошибки в профил�
 inline constexpr const char* HelpTitle = "Диагностика EEC-IV";
 inline constexpr const char* HelpGuide = "Руководство пользователя";
 inline constexpr const char* HintHelpGuide = "Нажмите, чтобы открыть руководство пользователя";
-inline constexpr const char* HelpAbout =
-    "VeskorReader 0.99 — диагностика автомобилей Ford с блоком управления EEC-IV "
-    "через диагностический модуль на последовательном порту.";
+inline constexpr const char* HelpAbout
+    = "VeskorReader 0.99 — диагностика автомобилей Ford с блоком управления EEC-IV "
+      "через диагностический модуль на последовательном порту.";
 
 // Command line of the window (texts of our own).
-inline constexpr const char* NoDisplay =
-    "veskor-reader: нет дисплея (не задан DISPLAY или WAYLAND_DISPLAY). Запустите окно под "
-    "виртуальным дисплеем: xvfb-run build/bin/veskor-reader --simulator, или работайте без "
-    "окна через veskor-cli (veskor-cli --help).";
-inline constexpr const char* WindowUsage =
-    "Использование: veskor-reader [--home ПАПКА] [--simulator] [--screenshots ПАПКА]\n"
-    "  --home ПАПКА        папка программы (reader.ini, autos.ini, Profiles, Reports)\n"
-    "  --simulator         подключиться к встроенному симулятору (порт «sim»)\n"
-    "  --screenshots ПАПКА подключиться, прочитать коды, сохранить снимки страниц и выйти";
+inline constexpr const char* NoDisplay
+    = "veskor-reader: нет дисплея (не задан DISPLAY или WAYLAND_DISPLAY). Запустите окно под "
+      "виртуальным дисплеем: xvfb-run build/bin/veskor-reader --simulator, или работайте без "
+      "окна через veskor-cli (veskor-cli --help).";
+inline constexpr const char* WindowUsage
+    = "Использование: veskor-reader [--home ПАПКА] [--simulator] [--screenshots ПАПКА]\n"
+      "  --home ПАПКА        папка программы (reader.ini, autos.ini, Profiles, Reports)\n"
+      "  --simulator         подключиться к встроенному симулятору (порт «sim»)\n"
+      "  --screenshots ПАПКА подключиться, прочитать коды, сохранить снимки страниц и выйти";
 inline constexpr const char* ScreenshotsSaved = "Снимки страниц сохранены в %1";
 
 } // namespace Texts
