@@ -257,4 +257,151 @@ inline constexpr const char* PreviewNoProfile = "Не удаётся прочи�
 inline constexpr const char* PreviewCannotSave = "Не удаётся записать изображение %1";
 
 
+// ---- Main window: frame, status bar, vehicles and fault codes pages -----------------
+// (%1, %2 with QString::arg; texts with %s are filled with fillPlaceholders.)
+
+inline constexpr const char* AppTitle = "VeskorReader";
+inline constexpr const char* MainCaption = "VeskorReader 0.99 (Ford EEC-IV)";
+inline constexpr const char* SelectedVehicle = "Выбранный автомобиль:";
+inline constexpr const char* ActConnect = "Подключить";
+inline constexpr const char* ActResetModule = "Сброс модуля";
+inline constexpr const char* HintResetModule = "Сброс и перезагрузка диагностического модуля";
+inline constexpr const char* ActDisconnect = "Отключить";
+inline constexpr const char* HintDisconnect = "Отключение от адаптера и освобождение COM-порта";
+inline constexpr const char* MenuSkin = "Скин";
+inline constexpr const char* SkinDark = "Тёмная";
+inline constexpr const char* PageVehicles = "Автомобили";
+inline constexpr const char* PageFaults = "Коды ошибок";
+inline constexpr const char* PageLiveData = "Данные";
+inline constexpr const char* PageTrends = "Тренды";
+inline constexpr const char* PageDump = "Память";
+inline constexpr const char* PageOptions = "Настройки";
+inline constexpr const char* PageHelp = "Справка";
+inline constexpr const char* PanelMatrix = "Матрица";
+inline constexpr const char* PanelLog = "Журнал";
+inline constexpr const char* CleanLog = "Очистить";
+inline constexpr const char* HintCleanLog = "Очистить окно системного журнала";
+inline constexpr const char* LogConnecting = "Подключение...";
+inline constexpr const char* NoProfiles
+    = "Не найдено профилей отображения данных!\rПроверьте наличие файлов в папке %s";
+inline constexpr const char* PlaceholderPage = "Страница «%1» появится в следующей версии.";
+
+// Status bar: captions and the texts the link events write.
+inline constexpr const char* StatusModule = "Модуль:";
+inline constexpr const char* StatusVersion = "Версия:";
+inline constexpr const char* StatusMode = "Режим:";
+inline constexpr const char* ModuleDisconnected = "отключен";
+inline constexpr const char* ModuleSearching = "поиск.";
+inline constexpr const char* ModuleConnected = "подключен";
+inline constexpr const char* ModuleUnavailable = "недоступен";
+inline constexpr const char* VersionNone = "0.00";
+inline constexpr const char* ModeNoLink = "Нет связи";
+inline constexpr const char* ModeNoEec = "нет связи с EEC";
+inline constexpr const char* ModeExchange = "Обмен с EEC-IV";
+inline constexpr const char* ModeNoEecIv = "Нет связи с EEC-IV";
+
+// Vehicles page.
+inline constexpr const char* ActAddAuto = "Добавить автомобиль";
+inline constexpr const char* ActEditAuto = "Редактировать автомобиль";
+inline constexpr const char* ActDeleteAuto = "Удалить автомобиль";
+inline constexpr const char* DeleteAutoQuestion = "Удалить автомобиль из списка?";
+inline constexpr const char* NoDiagnosis = "---";
+// Texts of our own: a register that could not be read is left as it is.
+inline constexpr const char* RegisterKept
+    = "%1\nСписок автомобилей не будет перезаписан, пока программа работает: исправьте "
+      "или переименуйте файл и перезапустите программу.";
+
+// Fault codes page.
+inline constexpr const char* ActReadFaults = "Читать коды";
+inline constexpr const char* HintReadFaults = "Считать сохранённые коды ошибок";
+inline constexpr const char* ActClearFaults = "Стереть коды";
+inline constexpr const char* HintClearFaults = "Стереть сохранённые коды ошибок";
+inline constexpr const char* ActInvokeTest = "Запустить тест";
+inline constexpr const char* HintInvokeTest = "Запустить тест KOEO/KOER";
+inline constexpr const char* ActCopy = "Копировать";
+inline constexpr const char* HintCopy = "Копировать текст отчёта в буфер обмена";
+inline constexpr const char* ActSaveReport = "Сохранить отчёт";
+inline constexpr const char* HintSaveReport
+    = "Сохранить в HTML-файле отчёт по результатам чтения ошибок/теста двигателя";
+inline constexpr const char* ReadingFaults = "Обработка команды...";
+inline constexpr const char* FaultCode = "Код:";
+inline constexpr const char* FaultMode = "Режим:";
+inline constexpr const char* FaultDescription = "Описание:";
+inline constexpr const char* FaultComment = "Комментарий:";
+inline constexpr const char* HeaderName = "Название:";
+inline constexpr const char* HeaderDate = "Дата отчёта:";
+inline constexpr const char* HeaderPlate = "Гос.номер:";
+inline constexpr const char* HeaderModel = "Модель:";
+inline constexpr const char* HeaderYear = "Год:";
+inline constexpr const char* HeaderVIN = "VIN:";
+inline constexpr const char* HeaderNotes = "Примечания:";
+inline constexpr const char* CopyVehicleBlock
+    = "Название: %s\r\nДата отчёта: %s\r\nГос.номер: %s\r\n"
+      "Модель: %s\r\nГод выпуска: %s\r\nVIN: %s\r\n"
+      "Примечания: %s \r\n\r\n";
+inline constexpr const char* ReportTitle = "Коды ошибок";
+// Text of our own: a template without its repeated block.
+inline constexpr const char* ReportNoBlock
+    = "В шаблоне отчёта %1 нет блока %BEGIN% … %END%: отчёт не сохранён.";
+
+// Options page (the port, interface and module groups).
+inline constexpr const char* GroupPort = " Настройки порта обмена ";
+inline constexpr const char* OptPort = "Порт:";
+inline constexpr const char* OptSpeed = "Скорость обмена:";
+inline constexpr const char* HintSpeed = "Если не знаете какую ставить - ставьте 38400 бит/с";
+inline constexpr const char* OptAutoConnect = "Подключать при запуске";
+inline constexpr const char* OptBluetooth = "Доп. задержки для Bluetooth";
+inline constexpr const char* HintBluetooth
+    = "Используйте для корректной работы через адаптер Bluetooth";
+inline constexpr const char* GroupInterface = " Интерфейс ";
+inline constexpr const char* OptDescLang = "Описание ошибок:";
+inline constexpr const char* LangRussian = "по-русски";
+inline constexpr const char* LangEnglish = "по-английски";
+inline constexpr const char* OptContrast = "Контраст таблиц:";
+inline constexpr const char* GroupModule = " Опции модуля ";
+inline constexpr const char* HintEECSpeed = "У большинства модулей - 9600";
+inline constexpr const char* HintDataFormat = "Тут всегда ставьте BIN!";
+inline constexpr const char* ActReadOptions = "Прочитать";
+inline constexpr const char* HintReadOptions = "Прочитать опции модуля";
+inline constexpr const char* ActApplyOptions = "Сохранить";
+inline constexpr const char* HintApplyOptions = "Записать настройки в памяти модуля";
+inline constexpr const char* RestartQuestion = "Перезапустить модуль после сохранения настроек?";
+inline constexpr const char* GroupFirmware = " Обновление прошивки модуля ";
+inline constexpr const char* FlashFirmware = "Обновить прошивку";
+inline constexpr const char* FirmwareNote = "Прошивка находится в файле с расширением .bin";
+inline constexpr const char* FirmwareDialogTitle = "Укажите файл прошивки";
+inline constexpr const char* FirmwareFilter = "Файлы прошивки (*.bin);;Все файлы (*)";
+// Text of our own: the built-in simulator in the port list.
+inline constexpr const char* PortSimulator = "sim";
+
+// Live data page and the matrix panel.
+inline constexpr const char* ActStartData = "Старт чтения";
+inline constexpr const char* ActStopData = "Стоп чтения";
+inline constexpr const char* LiveProfile = "Профиль:";
+inline constexpr const char* MatrixUpdate = "Обновлять";
+inline constexpr const char* HintUpdateFreq = "Частота обновления параметров";
+inline constexpr const char* HintCount = "Макс. глубина буфера приёма данных";
+// Texts of our own: profile definition errors of one load, shown together.
+inline constexpr const char* ProfileErrorsTitle = "Ошибки в профилях отображения:";
+
+// Help page.
+inline constexpr const char* HelpTitle = "Диагностика EEC-IV";
+inline constexpr const char* HelpGuide = "Руководство пользователя";
+inline constexpr const char* HintHelpGuide = "Нажмите, чтобы открыть руководство пользователя";
+inline constexpr const char* HelpAbout
+    = "VeskorReader 0.99 — диагностика автомобилей Ford с блоком управления EEC-IV "
+      "через диагностический модуль на последовательном порту.";
+
+// Command line of the window (texts of our own).
+inline constexpr const char* NoDisplay
+    = "veskor-reader: нет дисплея (не задан DISPLAY или WAYLAND_DISPLAY). Запустите окно под "
+      "виртуальным дисплеем: xvfb-run build/bin/veskor-reader --simulator, или работайте без "
+      "окна через veskor-cli (veskor-cli --help).";
+inline constexpr const char* WindowUsage
+    = "Использование: veskor-reader [--home ПАПКА] [--simulator] [--screenshots ПАПКА]\n"
+      "  --home ПАПКА        папка программы (reader.ini, autos.ini, Profiles, Reports)\n"
+      "  --simulator         подключиться к встроенному симулятору (порт «sim»)\n"
+      "  --screenshots ПАПКА подключиться, прочитать коды, сохранить снимки страниц и выйти";
+inline constexpr const char* ScreenshotsSaved = "Снимки страниц сохранены в %1";
+
 } // namespace Texts

@@ -1,37 +1,102 @@
-// The program entry of veskor-reader. For now it offers the profile preview; without it the
-// program prints how to call it.
+// The program entry of veskor-reader: the main window, or with --render-profile the
+// profile preview, which needs no display.
 #include "common/ProgramDir.h"
 #include "common/Texts.h"
+#include "ui/BatchPrompts.h"
 #include "ui/ProfilePreview.h"
+#include "ui/ScreenshotTour.h"
+#include "ui/SignalClose.h"
+#include "ui/TfrmVeskorReader.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <cstdio>
+
+namespace {
+
+// Takes "--name VALUE" out of the arguments; false when the value is missing.
+bool takeValue(QStringList& arguments, const char* name, QString& value)
+{
+    const qsizetype at = arguments.indexOf(QLatin1String(name));
+    if (at < 0)
+        return true;
+    if (at + 1 >= arguments.size())
+        return false;
+    value = arguments.at(at + 1);
+    arguments.remove(at, 2);
+    return true;
+}
+
+bool hasDisplay()
+{
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+int runWindow(QStringList arguments, QElapsedTimer started)
+{
+    const bool simulator = arguments.removeAll(QStringLiteral("--simulator")) > 0;
+    QString screenshots;
+    if (!takeValue(arguments, "--screenshots", screenshots) || !arguments.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(Texts::text(Texts::WindowUsage)));
+        return 2;
+    }
+    BatchPrompts batch;
+    TfrmVeskorReader::Options options;
+    options.Simulator = simulator || !screenshots.isEmpty();
+    // The built-in simulator's ECU keeps two codes, so that reading them shows something.
+    options.Link.Simulator.StoredCodes = { 112, 335 };
+    if (!screenshots.isEmpty())
+        options.Ask = &batch;
+    TfrmVeskorReader window(options);
+    SignalClose::install(&window);
+    if (!screenshots.isEmpty())
+        (new ScreenshotTour(window, screenshots, started))->start();
+    window.show();
+    return QApplication::exec();
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    QElapsedTimer started;
+    started.start();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const bool preview = arguments.contains(QLatin1String("--render-profile"));
+    if (arguments.contains(QLatin1String("--help"))) {
+        std::printf("%s\n%s\n", qUtf8Printable(Texts::text(Texts::WindowUsage)),
+            qUtf8Printable(Texts::text(Texts::ReaderUsage)));
+        return 0;
+    }
     // The preview shows no window: it needs no display.
     if (preview && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!preview && !hasDisplay()) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(Texts::text(Texts::NoDisplay)));
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeskorReader"));
 
     const qsizetype home = arguments.indexOf(QLatin1String("--home"));
     if (home >= 0) {
         if (home + 1 >= arguments.size()) {
-            std::fprintf(stderr, "%s\n", qUtf8Printable(Texts::text(Texts::ReaderUsage)));
+            std::fprintf(stderr, "%s\n", qUtf8Printable(Texts::text(Texts::WindowUsage)));
             return 2;
         }
         setProgramDir(arguments.at(home + 1));
         arguments.remove(home, 2);
     }
-    if (!preview) {
-        std::printf("%s\n", qUtf8Printable(Texts::text(Texts::ReaderUsage)));
-        return 0;
-    }
+    if (!preview)
+        return runWindow(arguments, started);
     QString error;
     const std::optional<ProfilePreviewRequest> request = parsePreviewArguments(arguments, error);
     if (!request) {

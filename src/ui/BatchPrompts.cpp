@@ -1,0 +1,25 @@
+#include "BatchPrompts.h"
+
+#include <QUrl>
+#include <cstdio>
+
+void BatchPrompts::warning(QWidget*, const QString& caption, const QString& text)
+{
+    std::fprintf(stderr, "%s %s\n", qUtf8Printable(caption), qUtf8Printable(text));
+}
+
+bool BatchPrompts::confirm(QWidget*, const QString&, const QString&)
+{
+    return false;
+}
+bool BatchPrompts::runDialog(QDialog&)
+{
+    return false;
+}
+QString BatchPrompts::openFile(QWidget*, const QString&, const QString&)
+{
+    return {};
+}
+void BatchPrompts::openExternally(const QUrl&)
+{
+}

@@ -1,0 +1,33 @@
+// What the pages share: the reference data, the vehicles list, the current-vehicle box,
+// the link and the prompts. The window owns all of it and outlives the pages.
+#pragma once
+
+#include "vehicles/CarProfiles.h"
+#include "vehicles/EcuProfiles.h"
+#include "vehicles/FaultCodes.h"
+
+#include <functional>
+
+class LinkController;
+class Prompts;
+class QComboBox;
+class VehicleListModel;
+
+struct ReaderContext {
+    FaultCodeDictionary FaultCodes;
+    EcuProfiles Ecu;
+    CarProfiles Cars;
+    VehicleListModel* Vehicles = nullptr;
+    // cbCurrentAuto: its selected index is the current vehicle.
+    QComboBox* CurrentAuto = nullptr;
+    LinkController* Link = nullptr;
+    Prompts* Ask = nullptr;
+    // True when fault descriptions are to be shown in English (cbDescLang).
+    std::function<bool()> English = [] { return false; };
+    // Called after every change of the register, which is then saved.
+    std::function<void()> RegisterChanged = [] {};
+    // Shows an error that an action did not handle (the general error display).
+    std::function<void(const QString&)> ShowError = [](const QString&) {};
+
+    int currentVehicle() const;
+};

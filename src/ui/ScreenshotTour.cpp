@@ -1,0 +1,103 @@
+#include "ScreenshotTour.h"
+
+#include "GlowLabel.h"
+#include "TfrmVeskorReader.h"
+#include "common/Texts.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+enum State { WaitShown, WaitConnected, WaitFaults, Done };
+constexpr int ConnectTimeoutMs = 15000;
+constexpr int FaultsTimeoutMs = 60000;
+// The file names of the pages, in tab order.
+constexpr const char* PageFiles[]
+    = { "1-vehicles", "2-faults", "3-live-data", "4-trends", "5-memory", "6-options", "7-help" };
+
+void say(const QByteArray& line)
+{
+    std::fprintf(stdout, "%s\n", line.constData());
+    std::fflush(stdout);
+}
+
+} // namespace
+
+ScreenshotTour::ScreenshotTour(TfrmVeskorReader& window, QString folder, QElapsedTimer started)
+    : QObject(&window)
+    , m_window(window)
+    , m_folder(std::move(folder))
+    , m_started(started)
+{
+}
+
+void ScreenshotTour::start()
+{
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &ScreenshotTour::step);
+    timer->start(20);
+}
+
+void ScreenshotTour::step()
+{
+    auto* module = m_window.findChild<GlowLabel*>(QStringLiteral("laModule"));
+    auto* mode = m_window.findChild<GlowLabel*>(QStringLiteral("laWorkmode"));
+    auto* faults = m_window.findChild<QListWidget*>(QStringLiteral("lbFaults"));
+    auto* overlay = m_window.findChild<QLabel*>(QStringLiteral("pnReadingFaults"));
+    switch (m_state) {
+    case WaitShown:
+        if (!m_window.isVisible())
+            return;
+        say("shown " + QByteArray::number(m_started.elapsed()) + " ms (epoch ms "
+            + QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + ")");
+        m_state = WaitConnected;
+        m_stage.start();
+        return;
+    case WaitConnected:
+        if ((module->text() != Texts::text(Texts::ModuleConnected)
+                || mode->text() != Texts::text(Texts::ModeExchange))
+            && m_stage.elapsed() < ConnectTimeoutMs)
+            return;
+        say("connected " + QByteArray::number(m_started.elapsed()) + " ms (epoch ms "
+            + QByteArray::number(QDateTime::currentMSecsSinceEpoch())
+            + "): " + module->text().toUtf8() + ", " + mode->text().toUtf8());
+        m_window.findChild<QAction*>(QStringLiteral("acReadFaults"))->trigger();
+        m_state = WaitFaults;
+        m_stage.start();
+        return;
+    case WaitFaults:
+        if ((faults->count() == 0 || overlay->isVisible()) && m_stage.elapsed() < FaultsTimeoutMs)
+            return;
+        say("faults " + QByteArray::number(std::max(0, faults->count() - 1)) + " codes");
+        m_state = Done;
+        shoot();
+        return;
+    default:
+        return;
+    }
+}
+
+void ScreenshotTour::shoot()
+{
+    QDir().mkpath(m_folder);
+    QTabWidget* pages = m_window.pages();
+    for (int i = 0; i < pages->count() && i < int(std::size(PageFiles)); ++i) {
+        pages->setCurrentIndex(i);
+        QCoreApplication::processEvents();
+        const QString file
+            = QDir(m_folder).filePath(QLatin1String(PageFiles[i]) + QStringLiteral(".png"));
+        m_window.grab().save(file);
+    }
+    pages->setCurrentIndex(1);
+    say(Texts::text(Texts::ScreenshotsSaved).arg(QDir(m_folder).absolutePath()).toUtf8());
+    m_window.close();
+}

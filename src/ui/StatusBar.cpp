@@ -1,0 +1,41 @@
+#include "StatusBar.h"
+
+#include "GlowLabel.h"
+#include "common/Texts.h"
+#include "ui/model/LinkStatus.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+StatusBar::StatusBar(QWidget* parent)
+    : QStatusBar(parent)
+{
+    setSizeGripEnabled(true);
+    laModule = addField(Texts::StatusModule, "laModule");
+    laVersion = addField(Texts::StatusVersion, "laVersion");
+    laWorkmode = addField(Texts::StatusMode, "laWorkmode");
+    show(LinkStatus());
+}
+
+GlowLabel* StatusBar::addField(const char* caption, const char* name)
+{
+    auto* field = new QWidget(this);
+    auto* layout = new QHBoxLayout(field);
+    layout->setContentsMargins(6, 0, 6, 0);
+    layout->setSpacing(2);
+    auto* label = new QLabel(Texts::text(caption), field);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* value = new GlowLabel(field);
+    value->setObjectName(QLatin1String(name));
+    layout->addWidget(label);
+    layout->addWidget(value);
+    addWidget(field);
+    return value;
+}
+
+void StatusBar::show(const LinkStatus& status)
+{
+    laModule->setStatus(status.module());
+    laVersion->setStatus(status.version());
+    laWorkmode->setStatus(status.workmode());
+}

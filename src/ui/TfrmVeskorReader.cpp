@@ -1,0 +1,521 @@
+#include "TfrmVeskorReader.h"
+
+#include "Prompts.h"
+#include "StatusBar.h"
+#include "common/Errors.h"
+#include "common/IniFile.h"
+#include "common/Messages.h"
+#include "common/Placeholders.h"
+#include "common/ProgramDir.h"
+#include "common/Texts.h"
+#include "dock/LogPanel.h"
+#include "dock/MatrixPanel.h"
+#include "link/TCommThread.h"
+#include "pages/FaultsPage.h"
+#include "pages/HelpPage.h"
+#include "pages/LiveDataPage.h"
+#include "pages/OptionsPage.h"
+#include "pages/PlaceholderPage.h"
+#include "pages/VehiclesPage.h"
+#include "profiles/ProfileClasses.h"
+#include "vehicles/EcuDatabase.h"
+#include "vehicles/RegisterFile.h"
+#include "vehicles/RegisterImport.h"
+#include "vehicles/VehicleListModel.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QSpinBox>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+QString iniPath()
+{
+    return programFile(QLatin1String(ReaderIniFile));
+}
+
+QPalette darkPalette()
+{
+    QPalette p;
+    const QColor window(45, 47, 52), base(30, 31, 35), text(225, 228, 232);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::ToolTipBase, window);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, Qt::red);
+    p.setColor(QPalette::Link, QColor(110, 170, 255));
+    p.setColor(QPalette::Highlight, QColor(60, 110, 190));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Mid, QColor(90, 92, 98));
+    for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
+        p.setColor(QPalette::Disabled, role, QColor(120, 122, 128));
+    return p;
+}
+
+} // namespace
+
+TfrmVeskorReader::TfrmVeskorReader(const Options& options)
+    : m_options(options)
+{
+    if (!m_options.Ask) {
+        m_ownPrompts = std::make_unique<DialogPrompts>();
+        m_options.Ask = m_ownPrompts.get();
+    }
+    setObjectName(QStringLiteral("frmVeskorReader"));
+    setWindowTitle(Texts::text(Texts::MainCaption));
+    resize(InitialWidth, InitialHeight);
+    setMinimumSize(MinWidth, MinHeight);
+    m_vehicleList = new VehicleListModel(this);
+    m_context.Vehicles = m_vehicleList;
+    m_context.Ask = m_options.Ask;
+    m_context.ShowError
+        = [this](const QString& text) { warn(Texts::text(Texts::CaptionError), text); };
+    m_context.RegisterChanged = [this] { saveRegister(); };
+    buildFrame();
+    FormCreate();
+}
+
+TfrmVeskorReader::~TfrmVeskorReader()
+{
+    // The pages hold the link in their context: they go before it.
+    delete m_pages;
+    m_pages = nullptr;
+}
+
+void TfrmVeskorReader::warn(const QString& caption, const QString& text)
+{
+    m_context.Ask->warning(this, caption, text);
+}
+
+// ---- The frame ---------------------------------------------------------------------------
+
+void TfrmVeskorReader::buildFrame()
+{
+    acConnect = new QAction(Texts::text(Texts::ActConnect), this);
+    acConnect->setObjectName(QStringLiteral("acConnect"));
+    acResetModule = new QAction(Texts::text(Texts::ActResetModule), this);
+    acResetModule->setObjectName(QStringLiteral("acResetModule"));
+    acResetModule->setToolTip(Texts::text(Texts::HintResetModule));
+    acDisconnect = new QAction(Texts::text(Texts::ActDisconnect), this);
+    acDisconnect->setObjectName(QStringLiteral("acDisconnect"));
+    acDisconnect->setToolTip(Texts::text(Texts::HintDisconnect));
+    connect(acConnect, &QAction::triggered, this, [this] {
+        AddToLog(Texts::text(Texts::LogConnecting));
+        acConnect->setEnabled(false);
+        updatePortSettings();
+        m_link->post(Link::cmdConnect, 1);
+    });
+    connect(acDisconnect, &QAction::triggered, this, [this] {
+        acDisconnect->setEnabled(false);
+        m_link->link().setCancelConnect(true);
+        m_link->post(Link::cmdDisconnect, 1);
+    });
+    connect(acResetModule, &QAction::triggered, this,
+        [this] { m_link->post(Link::cmdResetModule, 0); });
+    buildToolbar();
+
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("pcMain"));
+    m_vehicles = new VehiclesPage(m_context, m_pages);
+    m_faults = new FaultsPage(m_context, m_pages);
+    m_live = new LiveDataPage(m_context, this, m_pages);
+    m_trends
+        = new PlaceholderPage(QStringLiteral("tabTrends"), Texts::text(Texts::PageTrends), m_pages);
+    m_memory
+        = new PlaceholderPage(QStringLiteral("tabDump"), Texts::text(Texts::PageDump), m_pages);
+    m_optionsPage = new OptionsPage(m_context, acConnect, m_pages);
+    m_help = new HelpPage(m_context, m_pages);
+    m_pages->addTab(m_vehicles, Texts::text(Texts::PageVehicles));
+    m_pages->addTab(m_faults, Texts::text(Texts::PageFaults));
+    m_pages->addTab(m_live, Texts::text(Texts::PageLiveData));
+    m_pages->addTab(m_trends, Texts::text(Texts::PageTrends));
+    m_pages->addTab(m_memory, Texts::text(Texts::PageDump));
+    m_pages->addTab(m_optionsPage, Texts::text(Texts::PageOptions));
+    m_pages->addTab(m_help, Texts::text(Texts::PageHelp));
+    setCentralWidget(m_pages);
+    m_context.English = [this] { return m_optionsPage->english(); };
+    connect(m_faults, &FaultsPage::faultActionStarted, this,
+        [this] { m_pages->setCurrentWidget(m_faults); });
+    connect(m_optionsPage, &OptionsPage::portSettingsChanged, this, [this] {
+        if (m_link)
+            updatePortSettings();
+    });
+    buildPageActions();
+    buildDock();
+    m_statusBar = new StatusBar(this);
+    setStatusBar(m_statusBar);
+}
+
+QWidget* TfrmVeskorReader::buildToolbar()
+{
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("tbMain"));
+    bar->setWindowTitle(Texts::text(Texts::AppTitle));
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto* caption = new QLabel(Texts::text(Texts::SelectedVehicle) + QLatin1Char(' '), bar);
+    caption->setContentsMargins(6, 0, 0, 0);
+    bar->addWidget(caption);
+    cbCurrentAuto = new QComboBox(bar);
+    cbCurrentAuto->setObjectName(QStringLiteral("cbCurrentAuto"));
+    cbCurrentAuto->setMinimumWidth(220);
+    cbCurrentAuto->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_context.CurrentAuto = cbCurrentAuto;
+    bar->addWidget(cbCurrentAuto);
+    bar->addSeparator();
+    bar->addAction(acConnect);
+    bar->addAction(acResetModule);
+    bar->addAction(acDisconnect);
+    bar->addSeparator();
+    m_skinMenu = new QMenu(Texts::text(Texts::MenuSkin), this);
+    m_skinMenu->setObjectName(QStringLiteral("mnSkin"));
+    m_skinGroup = new QActionGroup(this);
+    for (const QString& name : skins()) {
+        QAction* a = m_skinMenu->addAction(
+            name == QLatin1String(DarkSkin) ? Texts::text(Texts::SkinDark) : name);
+        a->setData(name);
+        a->setCheckable(true);
+        m_skinGroup->addAction(a);
+        connect(a, &QAction::triggered, this, [this, name] { applySkin(name); });
+    }
+    auto* skin = new QToolButton(bar);
+    skin->setObjectName(QStringLiteral("tbSkin"));
+    skin->setText(Texts::text(Texts::MenuSkin));
+    skin->setMenu(m_skinMenu);
+    skin->setPopupMode(QToolButton::InstantPopup);
+    bar->addWidget(skin);
+    addToolBar(Qt::TopToolBarArea, bar);
+    return bar;
+}
+
+void TfrmVeskorReader::buildPageActions()
+{
+    struct PageAction {
+        const char* name;
+        const char* text;
+        QWidget* page;
+        QKeySequence key;
+    };
+    const PageAction actions[] = {
+        { "acPageFaults", Texts::PageFaults, m_faults, QKeySequence(Qt::Key_F2) },
+        { "acPageLiveData", Texts::PageLiveData, m_live, QKeySequence(Qt::Key_F3) },
+        { "acPageTrends", Texts::PageTrends, m_trends, QKeySequence(Qt::Key_F4) },
+        { "acPageDump", Texts::PageDump, m_memory, QKeySequence() },
+        { "acPageOptions", Texts::PageOptions, m_optionsPage, QKeySequence() },
+    };
+    for (const PageAction& p : actions) {
+        auto* a = new QAction(Texts::text(p.text), this);
+        a->setObjectName(QLatin1String(p.name));
+        a->setShortcut(p.key);
+        a->setShortcutContext(Qt::WindowShortcut);
+        QWidget* page = p.page;
+        connect(a, &QAction::triggered, this, [this, page] { m_pages->setCurrentWidget(page); });
+        addAction(a);
+    }
+}
+
+void TfrmVeskorReader::buildDock()
+{
+    m_matrix = new MatrixPanel(this);
+    m_log = new LogPanel(this);
+    const QDockWidget::DockWidgetFeatures features
+        = QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable;
+    auto* matrix = new QDockWidget(Texts::text(Texts::PanelMatrix), this);
+    matrix->setObjectName(QStringLiteral("dkMatrix"));
+    matrix->setFeatures(features);
+    matrix->setWidget(m_matrix);
+    auto* log = new QDockWidget(Texts::text(Texts::PanelLog), this);
+    log->setObjectName(QStringLiteral("dkLog"));
+    log->setFeatures(features);
+    log->setWidget(m_log);
+    addDockWidget(Qt::RightDockWidgetArea, matrix);
+    addDockWidget(Qt::RightDockWidgetArea, log);
+    // Wide enough for the matrix's twelve columns.
+    resizeDocks({ matrix }, { m_matrix->sizeHint().width() + 12 }, Qt::Horizontal);
+}
+
+QStringList TfrmVeskorReader::skins()
+{
+    QStringList names = QStyleFactory::keys();
+    names.append(QLatin1String(DarkSkin));
+    return names;
+}
+
+void TfrmVeskorReader::applySkin(const QString& name)
+{
+    const bool dark = name == QLatin1String(DarkSkin);
+    QStyle* style = QStyleFactory::create(dark ? QStringLiteral("Fusion") : name);
+    if (!style)
+        return;
+    QApplication::setStyle(style);
+    QApplication::setPalette(dark ? darkPalette() : style->standardPalette());
+    m_skin = name;
+    for (QAction* a : m_skinGroup->actions())
+        a->setChecked(a->data().toString() == name);
+}
+
+void TfrmVeskorReader::AddToLog(const QString& text)
+{
+    m_log->AddToLog(text);
+}
+
+// ---- Creation, first show and close ------------------------------------------------------
+
+void TfrmVeskorReader::FormCreate()
+{
+    // "." is the decimal separator everywhere: versions, grids, numbers in files.
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(c);
+    // The information pane starts empty and the port box lists the system's ports (both
+    // done by the pages). Then the port settings of reader.ini.
+    IniFile ini;
+    ReaderIni::load(ini, iniPath());
+    ReaderIni::readAtCreation(ini, m_settings);
+    m_optionsPage->port()->setEditText(m_settings.ComPortName);
+    m_optionsPage->speed()->setCurrentIndex(
+        m_settings.ComPortSpeed < m_optionsPage->speed()->count() ? m_settings.ComPortSpeed : -1);
+    if (m_options.Simulator)
+        m_optionsPage->port()->setEditText(QLatin1String(LinkController::SimulatorPort));
+    registerProfileClasses();
+    LoadEcuDatabase(m_context.Ecu);
+    try {
+        LoadFaultCodes(m_context.FaultCodes);
+    } catch (const VeskorError& e) {
+        warn(Texts::text(Texts::CaptionError), e.message());
+    }
+    m_link = std::make_unique<LinkController>(m_options.Link, this);
+    m_context.Link = m_link.get();
+    connect(m_link.get(), &LinkController::logLine, this, &TfrmVeskorReader::AddToLog);
+    connect(m_link.get(), &LinkController::slotWord, this, &TfrmVeskorReader::onSlotWord);
+    connect(m_link.get(), &LinkController::slotsCleared, this, &TfrmVeskorReader::onSlotsCleared);
+    connect(m_link.get(), &LinkController::linkEvent, this, &TfrmVeskorReader::onLinkEvent);
+    updatePortSettings();
+}
+
+void TfrmVeskorReader::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TfrmVeskorReader::FormShow()
+{
+    m_skin = QApplication::style()->name();
+    for (const QString& name : skins())
+        if (name.compare(m_skin, Qt::CaseInsensitive) == 0)
+            m_skin = name;
+    applySkin(m_skin);
+
+    IniFile ini;
+    ReaderIni::load(ini, iniPath());
+    m_settings.Bounds = QRect(frameGeometry().topLeft(), size());
+    m_settings.CarInfoPane = m_vehicles->infoPaneHeight();
+    m_settings.CurrentSkin = m_skin;
+    ReaderIni::readAtShow(ini, m_settings);
+    if (ini.hasSection(QStringLiteral("Main"))) {
+        move(m_settings.Bounds.topLeft());
+        resize(m_settings.Bounds.size());
+        m_vehicles->setInfoPaneHeight(m_settings.CarInfoPane);
+        m_matrix->setUpdating(m_settings.UpdateMatrix);
+        m_optionsPage->autoConnect()->setChecked(m_settings.AutoConnect);
+        m_optionsPage->bluetoothDelay()->setChecked(m_settings.BluetoothDelay);
+        if (m_settings.CurrentSkin != m_skin)
+            applySkin(m_settings.CurrentSkin);
+        m_link->link().setMaxTestTime(m_settings.MaxTestTime);
+        m_optionsPage->contrast()->setValue(m_settings.TableContrast);
+    }
+    if (!m_settings.Toolbars.isEmpty())
+        restoreState(m_settings.Toolbars);
+
+    LoadCarProfiles(m_context.Cars, programFile(QLatin1String(CarProfilesFile)));
+    loadRegister();
+    if (m_vehicleList->rowCount() > 0) {
+        m_vehicles->lvAutosChange();
+        cbCurrentAuto->setCurrentIndex(
+            m_settings.CurrentAuto < m_vehicleList->rowCount() ? m_settings.CurrentAuto : -1);
+    }
+
+    const QString folder = programFile(QStringLiteral("Profiles"));
+    QStringList errors;
+    if (m_live->loadProfiles(folder, m_settings.CurrentProfile, errors) == 0)
+        warn(Texts::text(Texts::CaptionConfirm),
+            fillPlaceholders(Texts::text(Texts::NoProfiles), { folder + QLatin1Char('/') })
+                .replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    if (!errors.isEmpty())
+        warn(Texts::text(Texts::CaptionError),
+            Texts::text(Texts::ProfileErrorsTitle) + QLatin1Char('\n')
+                + errors.join(QLatin1Char('\n')));
+
+    QCoreApplication::postEvent(this, new QEvent(QEvent::Type(WM_CHECK_REGISTER)));
+    updatePortSettings();
+    m_link->post(Link::cmdConnect, m_optionsPage->autoConnect()->isChecked() ? 1 : 0);
+}
+
+void TfrmVeskorReader::loadRegister()
+{
+    VehicleRegister vehicles;
+    try {
+        if (!LoadRegister(vehicles, programFile(QLatin1String(RegisterFile))))
+            ImportRegister(vehicles, programFile(QLatin1String(OldRegisterFile)));
+    } catch (const VeskorError& e) {
+        // Saving now would replace the file that could not be read with an empty list.
+        m_registerUnreadable = true;
+        vehicles.clear();
+        warn(Texts::text(Texts::CaptionError), Texts::text(Texts::RegisterKept).arg(e.message()));
+    }
+    m_vehicleList->setVehicles(std::move(vehicles));
+}
+
+void TfrmVeskorReader::saveRegister()
+{
+    if (m_registerUnreadable)
+        return;
+    try {
+        SaveRegister(m_vehicleList->vehicles(), programFile(QLatin1String(RegisterFile)));
+    } catch (const VeskorError& e) {
+        warn(Texts::text(Texts::CaptionError), e.message());
+    }
+}
+
+void TfrmVeskorReader::customEvent(QEvent* event)
+{
+    if (int(event->type()) == WM_CHECK_REGISTER)
+        m_vehicles->checkRegister();
+}
+
+ReaderSettings TfrmVeskorReader::collectSettings() const
+{
+    ReaderSettings s = m_settings;
+    s.ComPortName = m_optionsPage->port()->currentText();
+    s.ComPortSpeed = m_optionsPage->speed()->currentIndex();
+    s.Bounds = QRect(frameGeometry().topLeft(), size());
+    s.CarInfoPane = m_vehicles->infoPaneHeight();
+    s.UpdateMatrix = m_matrix->updating();
+    s.AutoConnect = m_optionsPage->autoConnect()->isChecked();
+    s.BluetoothDelay = m_optionsPage->bluetoothDelay()->isChecked();
+    s.CurrentSkin = m_skin;
+    s.CurrentProfile = m_live->profiles().selectedFileName();
+    s.Toolbars = saveState();
+    s.CurrentAuto = cbCurrentAuto->currentIndex();
+    s.TableContrast = m_optionsPage->contrast()->value();
+    return s;
+}
+
+void TfrmVeskorReader::closeEvent(QCloseEvent* event)
+{
+    if (!m_closed) {
+        m_closed = true;
+        FormClose();
+    }
+    event->accept();
+}
+
+void TfrmVeskorReader::FormClose()
+{
+    try {
+        ReaderIni::save(iniPath(), collectSettings());
+    } catch (const VeskorError& e) {
+        warn(Texts::text(Texts::CaptionError), e.message());
+    }
+    saveRegister();
+    // The profiles and their widgets go with the pages; the link is asked to end now and
+    // is not waited for.
+    m_link->terminate();
+}
+
+void TfrmVeskorReader::updatePortSettings()
+{
+    try {
+        m_link->setPortSettings(m_optionsPage->port()->currentText(),
+            m_optionsPage->speed()->currentText(), m_optionsPage->bluetoothDelay()->isChecked());
+    } catch (const VeskorError& e) {
+        AddToLog(e.message());
+    }
+}
+
+// ---- Link events -------------------------------------------------------------------------
+
+void TfrmVeskorReader::onSlotWord(quint8 slot, quint16 word)
+{
+    m_matrix->grid()->setWord(slot, word, m_matrix->updating());
+    if (m_link->link().LinkMode() == Link::lmLiveData && m_pages->currentWidget() == m_live)
+        m_live->showWord(slot, word);
+}
+
+void TfrmVeskorReader::onSlotsCleared()
+{
+    QCoreApplication::postEvent(m_live->panel(), new TMessage(Msg::WM_SLOTS_CLEARED, 0, 0));
+    m_matrix->grid()->clear();
+}
+
+void TfrmVeskorReader::EnableModuleActions(bool enabled)
+{
+    m_faults->EnableModuleActions(enabled);
+    m_optionsPage->readOptions()->setEnabled(enabled);
+}
+
+void TfrmVeskorReader::onLinkEvent(const LinkReport& r)
+{
+    if (m_status.apply(r))
+        m_statusBar->show(m_status);
+    switch (r.Type) {
+    case LinkReport::Connected:
+        EnableModuleActions(true);
+        acConnect->setEnabled(true);
+        break;
+    case LinkReport::NotConnected:
+        EnableModuleActions(false);
+        acConnect->setEnabled(true);
+        break;
+    case LinkReport::Firmware:
+        m_optionsPage->showFirmware(r.Argument);
+        break;
+    case LinkReport::FaultTestBegun:
+        m_faults->showOverlay();
+        break;
+    case LinkReport::FaultTestEnded:
+        m_faults->ShowFaultCodes();
+        break;
+    case LinkReport::OptionsRead:
+        m_optionsPage->showModuleOptions(
+            m_link->link().OptionBytes(0), m_link->link().OptionBytes(1));
+        break;
+    case LinkReport::OptionsWritten:
+        if (m_context.Ask->confirm(
+                this, Texts::text(Texts::CaptionConfirm), Texts::text(Texts::RestartQuestion)))
+            acResetModule->trigger();
+        break;
+    case LinkReport::Disconnected:
+        acDisconnect->setEnabled(true);
+        acConnect->setEnabled(true);
+        break;
+    case LinkReport::Calibration:
+        // The status reset reports the slots just cleared: that is no code of the ECU.
+        if (r.Text != QLatin1String("0000"))
+            m_vehicles->MatchCalibration(r.Text);
+        break;
+    default:
+        break;
+    }
+}

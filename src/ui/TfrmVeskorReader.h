@@ -1,0 +1,112 @@
+// The main window: the frame (toolbar, pages, dock, status bar) and the order of work when
+// it is created, first shown and closed. The pages keep their own controls and handlers.
+#pragma once
+
+#include "LinkController.h"
+#include "ReaderContext.h"
+#include "ui/model/LinkStatus.h"
+#include "ui/model/ReaderSettings.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class FaultsPage;
+class HelpPage;
+class LiveDataPage;
+class LogPanel;
+class MatrixPanel;
+class OptionsPage;
+class QActionGroup;
+class QComboBox;
+class QMenu;
+class QTabWidget;
+class StatusBar;
+class VehicleListModel;
+class VehiclesPage;
+
+class TfrmVeskorReader : public QMainWindow {
+    Q_OBJECT
+
+public:
+    struct Options {
+        LinkController::Options Link;
+        // The boxes and dialogs; the real ones when null.
+        Prompts* Ask = nullptr;
+        // Start with the built-in simulator as the port.
+        bool Simulator = false;
+    };
+
+    static constexpr int InitialWidth = 954, InitialHeight = 643;
+    static constexpr int MinWidth = 870, MinHeight = 570;
+    // Window message 1283: the end of the first show.
+    static constexpr int WM_CHECK_REGISTER = 1283;
+    static constexpr const char* DarkSkin = "Dark";
+
+    explicit TfrmVeskorReader(const Options& options);
+    ~TfrmVeskorReader() override;
+
+    void AddToLog(const QString& text);
+    LinkController& link() { return *m_link; }
+    QTabWidget* pages() const { return m_pages; }
+    FaultsPage* faultsPage() const { return m_faults; }
+    VehiclesPage* vehiclesPage() const { return m_vehicles; }
+    bool shown() const { return m_shown; }
+    // The names of the themes, as the "Скин" menu lists them.
+    static QStringList skins();
+    void applySkin(const QString& name);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void customEvent(QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void buildFrame();
+    QWidget* buildToolbar();
+    void buildDock();
+    void buildPageActions();
+    void loadRegister();
+    void saveRegister();
+    void updatePortSettings();
+    ReaderSettings collectSettings() const;
+    void warn(const QString& caption, const QString& text);
+
+    void onSlotWord(quint8 slot, quint16 word);
+    void onSlotsCleared();
+    void onLinkEvent(const LinkReport& report);
+    void EnableModuleActions(bool enabled);
+
+    Options m_options;
+    std::unique_ptr<Prompts> m_ownPrompts;
+    ReaderContext m_context;
+    VehicleListModel* m_vehicleList;
+    std::unique_ptr<LinkController> m_link;
+    LinkStatus m_status;
+    ReaderSettings m_settings;
+    bool m_shown = false;
+    bool m_closed = false;
+    // The register could not be read at start: it is not overwritten.
+    bool m_registerUnreadable = false;
+
+    QComboBox* cbCurrentAuto = nullptr;
+    QAction* acConnect = nullptr;
+    QAction* acResetModule = nullptr;
+    QAction* acDisconnect = nullptr;
+    QMenu* m_skinMenu = nullptr;
+    QActionGroup* m_skinGroup = nullptr;
+    QString m_skin;
+    QTabWidget* m_pages = nullptr;
+    VehiclesPage* m_vehicles = nullptr;
+    FaultsPage* m_faults = nullptr;
+    LiveDataPage* m_live = nullptr;
+    QWidget* m_trends = nullptr;
+    QWidget* m_memory = nullptr;
+    OptionsPage* m_optionsPage = nullptr;
+    HelpPage* m_help = nullptr;
+    MatrixPanel* m_matrix = nullptr;
+    LogPanel* m_log = nullptr;
+    StatusBar* m_statusBar = nullptr;
+};

@@ -1,0 +1,48 @@
+// The "Матрица" panel: the raw words of frames 0 to 15, positions 0 to 5, as the bytes of
+// the grid dgMap, repainted cell by cell while "Обновлять" (cbUpdateMap) is on.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+class QLabel;
+class QToolButton;
+
+class MatrixGrid : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int Columns = 12, Rows = 16, CellWidth = 20, CellHeight = 14;
+
+    explicit MatrixGrid(QWidget* parent = nullptr);
+    // Keeps the word as it came and repaints the slot's two cells (when they are shown).
+    void setWord(uint8_t slot, uint16_t word, bool repaint);
+    void clear();
+    uint16_t word(uint8_t slot) const { return m_words[slot]; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::array<uint16_t, 256> m_words {};
+};
+
+class MatrixPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MatrixPanel(QWidget* parent = nullptr);
+
+    bool updating() const;
+    void setUpdating(bool on);
+    MatrixGrid* grid() const { return dgMap; }
+
+private:
+    QLabel* laUpdateFreq;
+    QLabel* laCount;
+    QToolButton* cbUpdateMap;
+    MatrixGrid* dgMap;
+};

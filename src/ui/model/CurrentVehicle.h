@@ -1,0 +1,34 @@
+// Decisions about the current vehicle that need no widgets: which vehicle a calibration
+// code reported by the ECU selects, and the date stamp of a finished fault exchange.
+#pragma once
+
+#include "vehicles/VehicleRegister.h"
+
+#include <QDateTime>
+#include <QString>
+
+struct CalibrationMatch {
+    enum Action {
+        Keep, // no vehicle is current, or it already has the code
+        Select, // Row is the first vehicle with the code
+        Adopt, // no vehicle has the code: the current one (Row) keeps it as its own
+        ShowCurrent, // no vehicle has the code and the current one has another
+    };
+    Action Result = Keep;
+    int Row = -1;
+};
+
+namespace CurrentVehicle {
+
+// The vehicle a code reported by the ECU makes current, compared exactly (as text).
+CalibrationMatch matchCalibration(
+    const VehicleRegister& vehicles, int current, const QString& code);
+
+// The diagnosis date as the fault page shows it: "dd mmm yyyy hh:nn".
+QString diagnosisText(const QDateTime& time);
+
+// Stamps a vehicle with the time of a finished fault exchange: its shown date and its
+// record's LastRead, which the register file keeps.
+void stampDiagnosis(VehicleEntry& vehicle, const QDateTime& time);
+
+} // namespace CurrentVehicle

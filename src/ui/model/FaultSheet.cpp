@@ -1,0 +1,164 @@
+#include "FaultSheet.h"
+
+#include "common/Errors.h"
+#include "common/Placeholders.h"
+#include "common/TextFile.h"
+#include "common/Texts.h"
+#include "vehicles/FaultCodeText.h"
+
+#include <QStringEncoder>
+#include <utility>
+#include <vector>
+
+namespace FaultSheet {
+
+QStringList entries(int currentVehicle, const FaultCodeList::SlotReader& slot)
+{
+    QStringList list { QString::number(currentVehicle) };
+    list += FaultCodeList::entries(slot);
+    return list;
+}
+
+std::optional<SheetVehicle> vehicleOf(const QStringList& entries, const VehicleRegister& vehicles)
+{
+    if (entries.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const int v = entries.first().toInt(&ok);
+    if (!ok || v < 0 || v >= vehicles.size())
+        return std::nullopt;
+    const VehicleEntry& e = vehicles.at(v);
+    using S = VehicleEntry::SubItem;
+    return SheetVehicle { e.Caption, e.SubItems[S::LastRead], e.SubItems[S::Plate],
+        e.SubItems[S::Model], e.SubItems[S::Year], e.SubItems[S::VIN], e.SubItems[S::Comment] };
+}
+
+QString description(const TFaultCode& code, bool english)
+{
+    return english ? code.DescEn : code.DescRu;
+}
+
+QString copyText(const QStringList& entries, const std::optional<SheetVehicle>& vehicle,
+    const FaultCodeDictionary& codes, bool english)
+{
+    QString text;
+    if (entries.isEmpty())
+        return text;
+    if (vehicle)
+        text = fillPlaceholders(Texts::text(Texts::CopyVehicleBlock),
+            { vehicle->Name, vehicle->Date, vehicle->Plate, vehicle->Model, vehicle->Year,
+                vehicle->VIN, vehicle->Notes });
+    for (qsizetype i = 1; i < entries.size(); ++i)
+        text += faultCodeText(entries.at(i), codes, english);
+    return text;
+}
+
+QString folderName(const QString& vehicleName)
+{
+    static const QString refused = QStringLiteral("\\/:*?\"<>|");
+    QString name = vehicleName;
+    for (QChar& c : name)
+        if (refused.contains(c) || c.unicode() < 0x20)
+            c = QLatin1Char('_');
+    // "..", " " or "name. " would leave the folder or be cut by the file system.
+    qsizetype end = name.size();
+    while (
+        end > 0 && (name.at(end - 1) == QLatin1Char('.') || name.at(end - 1) == QLatin1Char(' ')))
+        --end;
+    for (qsizetype i = end; i < name.size(); ++i)
+        name[i] = QLatin1Char('_');
+    if (name.isEmpty())
+        name = QStringLiteral("_");
+    return name;
+}
+
+QString reportFileName(const QDateTime& time)
+{
+    return time.toString(QStringLiteral("dd.MM.yyyy hh mm ss")) + QStringLiteral(".htm");
+}
+
+namespace {
+
+    using Replacements = std::vector<std::pair<QString, QString>>;
+
+    QString escaped(const QString& value)
+    {
+        return value.toHtmlEscaped().replace(QLatin1Char('\''), QStringLiteral("&#39;"));
+    }
+
+    // Replaces every placeholder of the list in one pass from left to right, so that a value
+    // that contains a placeholder's name is never replaced again.
+    QString replaceAll(const QString& text, const Replacements& replacements)
+    {
+        QString out;
+        out.reserve(text.size());
+        qsizetype i = 0;
+        while (i < text.size()) {
+            bool replaced = false;
+            if (text.at(i) == QLatin1Char('%')) {
+                for (const auto& [key, value] : replacements) {
+                    if (QStringView(text).mid(i).startsWith(key)) {
+                        out += escaped(value);
+                        i += key.size();
+                        replaced = true;
+                        break;
+                    }
+                }
+            }
+            if (!replaced)
+                out += text.at(i++);
+        }
+        return out;
+    }
+
+} // namespace
+
+QString reportHtml(const QStringList& templateLines, const QStringList& entries,
+    const SheetVehicle& vehicle, const FaultCodeDictionary& codes, bool english,
+    const QString& templateName)
+{
+    QString t;
+    for (const QString& line : templateLines)
+        t += line + QStringLiteral("\r\n");
+    static const QString Begin = QStringLiteral("%BEGIN%"), End = QStringLiteral("%END%");
+    const qsizetype b = t.indexOf(Begin);
+    const qsizetype e = t.indexOf(End);
+    if (b < 0 || e < b + Begin.size())
+        throw VeskorError(Texts::text(Texts::ReportNoBlock).arg(templateName));
+    const QString head = t.left(b);
+    const QString block = t.mid(b + Begin.size(), e - b - Begin.size());
+    const QString tail = t.mid(e + End.size());
+
+    const Replacements vehicleFields {
+        { QStringLiteral("%TITLE%"), Texts::text(Texts::ReportTitle) },
+        { QStringLiteral("%NAME%"), vehicle.Name },
+        { QStringLiteral("%DATE%"), vehicle.Date },
+        { QStringLiteral("%PLATE%"), vehicle.Plate },
+        { QStringLiteral("%MODEL%"), vehicle.Model },
+        { QStringLiteral("%YEAR%"), vehicle.Year },
+        { QStringLiteral("%VIN%"), vehicle.VIN },
+        { QStringLiteral("%NOTICE%"), vehicle.Notes },
+    };
+    QString body;
+    for (qsizetype i = 1; i < entries.size(); ++i) {
+        const int n = faultCodeNumber(entries.at(i));
+        const TFaultCode& code = codes[n];
+        body += replaceAll(block,
+            { { QStringLiteral("%CODE%"), QString::number(n) },
+                { QStringLiteral("%TYPE%"), code.Mode },
+                { QStringLiteral("%DESCRIPTION%"), description(code, english) },
+                { QStringLiteral("%COMMENT%"), code.Comment } });
+    }
+    return replaceAll(head, vehicleFields) + body + replaceAll(tail, vehicleFields);
+}
+
+QByteArray reportBytes(const QString& html)
+{
+    QString text;
+    for (const QString& line : decodeTextLines(html.toUtf8().prepend("\xEF\xBB\xBF")))
+        text += line + QStringLiteral("\r\n");
+    QStringEncoder encoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+    return encoder.encode(text);
+}
+
+} // namespace FaultSheet

@@ -1,0 +1,52 @@
+// The fault codes page's data without widgets: the list's entries (a header naming the
+// current vehicle, then the codes), its text for the clipboard and its HTML report.
+#pragma once
+
+#include "link/FaultCodeList.h"
+#include "vehicles/FaultCodes.h"
+#include "vehicles/VehicleRegister.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The vehicle as the fault page shows it: the list entry's display texts.
+struct SheetVehicle {
+    QString Name, Date, Plate, Model, Year, VIN, Notes;
+};
+
+namespace FaultSheet {
+
+// Header entry (the current vehicle's index, "-1" for none) and the codes of the slots.
+QStringList entries(int currentVehicle, const FaultCodeList::SlotReader& slot);
+
+// The vehicle the header entry names, or nothing when it names no entry of the register.
+std::optional<SheetVehicle> vehicleOf(const QStringList& entries, const VehicleRegister& vehicles);
+
+// The description shown for a code: English or Russian.
+QString description(const TFaultCode& code, bool english);
+
+// The clipboard text: the vehicle block (left out when the header names no vehicle), then
+// one block per code with the entry as listed ("023").
+QString copyText(const QStringList& entries, const std::optional<SheetVehicle>& vehicle,
+    const FaultCodeDictionary& codes, bool english);
+
+// A folder name for a vehicle that stays inside its parent folder: characters that file
+// systems refuse become "_", and so do trailing dots and blanks and a name of only those.
+QString folderName(const QString& vehicleName);
+// "05.03.2012 14 07 33.htm".
+QString reportFileName(const QDateTime& time);
+
+// The report from the template's lines: head and tail get the vehicle's values, the block
+// between %BEGIN% and %END% is repeated per code. Every value is HTML-escaped and put in
+// once (a value is never searched for placeholders). Throws VeskorError when the template
+// has no %BEGIN% … %END% block.
+QString reportHtml(const QStringList& templateLines, const QStringList& entries,
+    const SheetVehicle& vehicle, const FaultCodeDictionary& codes, bool english,
+    const QString& templateName = QStringLiteral("report.htm"));
+
+// The report's bytes: UTF-16 little-endian with a byte order mark, lines ending in CR LF.
+QByteArray reportBytes(const QString& html);
+
+} // namespace FaultSheet

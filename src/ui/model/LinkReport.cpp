@@ -1,0 +1,64 @@
+#include "LinkReport.h"
+
+#include "link/LinkTypes.h"
+
+namespace LinkReports {
+
+LinkReport fromEvent(int code, int32_t lParam)
+{
+    LinkReport r;
+    r.Argument = lParam;
+    switch (code) {
+    case Link::evSearching:
+        r.Type = LinkReport::Searching;
+        break;
+    case Link::evConnected:
+        r.Type = lParam >= 1 ? LinkReport::Connected : LinkReport::NotConnected;
+        break;
+    case Link::evEcuLink:
+        r.Type = LinkReport::EcuLink;
+        break;
+    case Link::evFirmware:
+        r.Type = LinkReport::Firmware;
+        break;
+    case Link::evFaultTest:
+        r.Type = lParam == 0 ? LinkReport::FaultTestBegun : LinkReport::FaultTestEnded;
+        break;
+    case Link::evDumpProgress:
+        r.Type = LinkReport::DumpProgress;
+        break;
+    case Link::evOptions:
+        r.Type = lParam == 0 ? LinkReport::OptionsRead : LinkReport::OptionsWritten;
+        break;
+    case Link::evDumpDone:
+        r.Type = LinkReport::DumpDone;
+        r.Argument = int32_t(uint32_t(lParam) >> 16);
+        break;
+    case Link::evDisconnected:
+        r.Type = LinkReport::Disconnected;
+        break;
+    case Link::evCalibration:
+        r.Type = LinkReport::Calibration;
+        break;
+    default:
+        r.Type = LinkReport::Ignored;
+        break;
+    }
+    return r;
+}
+
+QString versionText(float firmwareVersion, const QByteArray& moduleId)
+{
+    return QString::number(double(firmwareVersion) / 100.0, 'f', 2) + QStringLiteral(" (")
+        + QString::fromLatin1(moduleId) + QLatin1Char(')');
+}
+
+QString calibrationCode(uint16_t highSlot, uint16_t lowSlot)
+{
+    return QStringLiteral("%1%2")
+        .arg(highSlot & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg(lowSlot & 0xFF, 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+} // namespace LinkReports

@@ -1,0 +1,78 @@
+#include "ReaderSettings.h"
+
+#include "common/IniFile.h"
+
+namespace {
+
+const QString Main = QStringLiteral("Main");
+const QString Autos = QStringLiteral("Autos");
+// The layout of the toolbars and panels: Qt's saved state of the window, in base 64.
+const QString Toolbars = QStringLiteral("Toolbars");
+const QString ToolbarsState = QStringLiteral("State");
+
+} // namespace
+
+namespace ReaderIni {
+
+void readAtCreation(const IniFile& ini, ReaderSettings& s)
+{
+    if (!ini.hasSection(Main))
+        return;
+    s.ComPortName = ini.readUtf8(Main, "ComPortName");
+    s.ComPortSpeed = ini.readInteger(Main, "ComPortSpeed", DefaultSpeed);
+}
+
+void readAtShow(const IniFile& ini, ReaderSettings& s)
+{
+    if (ini.hasSection(Main)) {
+        s.Bounds = QRect(ini.readInteger(Main, "MainWindowLeft", s.Bounds.left()),
+            ini.readInteger(Main, "MainWindowTop", s.Bounds.top()),
+            ini.readInteger(Main, "MainWindowWidth", s.Bounds.width()),
+            ini.readInteger(Main, "MainWindowHeight", s.Bounds.height()));
+        s.CarInfoPane = ini.readInteger(Main, "CarInfoPane", s.CarInfoPane);
+        s.UpdateMatrix = ini.readBool(Main, "UpdateMatrix", false);
+        s.AutoConnect = ini.readBool(Main, "AutoConnect", true);
+        s.BluetoothDelay = ini.readBool(Main, "BluetoothDelay", false);
+        s.CurrentSkin = ini.readUtf8(Main, "CurrentSkin", s.CurrentSkin);
+        s.CurrentProfile = ini.readUtf8(Main, "CurrentProfile");
+        s.MaxTestTime = ini.readInteger(Main, "MaxTestTime", 60);
+        s.TableContrast = ini.readInteger(Main, "TableContrast", 500);
+    }
+    s.CurrentAuto = ini.readInteger(Autos, "Current", 0);
+    s.Toolbars = QByteArray::fromBase64(ini.readBytes(Toolbars, ToolbarsState));
+}
+
+void writeAtClose(IniFile& ini, const ReaderSettings& s)
+{
+    ini.writeUtf8(Main, "ComPortName", s.ComPortName);
+    ini.writeInteger(Main, "ComPortSpeed", s.ComPortSpeed);
+    ini.writeInteger(Main, "MainWindowLeft", s.Bounds.left());
+    ini.writeInteger(Main, "MainWindowTop", s.Bounds.top());
+    ini.writeInteger(Main, "MainWindowWidth", s.Bounds.width());
+    ini.writeInteger(Main, "MainWindowHeight", s.Bounds.height());
+    ini.writeInteger(Main, "CarInfoPane", s.CarInfoPane);
+    ini.writeBool(Main, "UpdateMatrix", s.UpdateMatrix);
+    ini.writeBool(Main, "AutoConnect", s.AutoConnect);
+    ini.writeBool(Main, "BluetoothDelay", s.BluetoothDelay);
+    ini.writeUtf8(Main, "CurrentSkin", s.CurrentSkin);
+    if (!s.CurrentProfile.isEmpty())
+        ini.writeUtf8(Main, "CurrentProfile", s.CurrentProfile);
+    ini.writeBytes(Toolbars, ToolbarsState, s.Toolbars.toBase64());
+    ini.writeInteger(Autos, "Current", s.CurrentAuto);
+    ini.writeInteger(Main, "TableContrast", s.TableContrast);
+}
+
+bool load(IniFile& ini, const QString& path)
+{
+    return ini.load(path);
+}
+
+void save(const QString& path, const ReaderSettings& settings)
+{
+    IniFile ini;
+    ini.load(path);
+    writeAtClose(ini, settings);
+    ini.save(path);
+}
+
+} // namespace ReaderIni

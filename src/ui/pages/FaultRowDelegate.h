@@ -1,0 +1,28 @@
+// The fault list's rows as the program draws them: a header row with the vehicle's data
+// and one row per code with its mode, description and comment, each 100 pixels high.
+#pragma once
+
+#include <QStyledItemDelegate>
+
+struct ReaderContext;
+
+class FaultRowDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+
+public:
+    static constexpr int RowHeight = 100;
+    static constexpr int BaseFontSize = 8;
+    static constexpr int HeaderFontSize = 10;
+
+    FaultRowDelegate(const ReaderContext& context, QObject* parent = nullptr);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+        const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    void paintHeader(QPainter* p, const QRect& row, int vehicle) const;
+    void paintCode(QPainter* p, const QRect& row, const QString& entry) const;
+
+    const ReaderContext& m_context;
+};

@@ -1,0 +1,224 @@
+#include "OptionsPage.h"
+
+#include "common/Texts.h"
+#include "link/ModuleOption.h"
+#include "link/TCommThread.h"
+#include "ui/LinkController.h"
+#include "ui/Prompts.h"
+#include "ui/ReaderContext.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSerialPortInfo>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QGroupBox* group(const char* title, QWidget* parent)
+{
+    auto* box = new QGroupBox(Texts::text(title), parent);
+    QFont f = box->font();
+    f.setBold(true);
+    box->setFont(f);
+    return box;
+}
+
+// The controls inside a bold group keep the normal font.
+template <typename W> W* plain(W* widget)
+{
+    QFont f = widget->font();
+    f.setBold(false);
+    widget->setFont(f);
+    return widget;
+}
+
+QToolButton* actionButton(QAction* action, QWidget* parent)
+{
+    auto* button = plain(new QToolButton(parent));
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setMinimumWidth(100);
+    return button;
+}
+
+} // namespace
+
+OptionsPage::OptionsPage(ReaderContext& context, QAction* connect, QWidget* parent)
+    : QWidget(parent)
+    , m_context(context)
+{
+    setObjectName(QStringLiteral("tabOptions"));
+    auto* layout = new QVBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addWidget(portGroup(connect));
+    left->addWidget(interfaceGroup());
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(moduleGroup());
+    right->addWidget(firmwareGroup());
+    right->addStretch();
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+    layout->addLayout(columns);
+    layout->addStretch();
+}
+
+QWidget* OptionsPage::portGroup(QAction* connectAction)
+{
+    QGroupBox* box = group(Texts::GroupPort, this);
+    auto* form = new QFormLayout(box);
+    cbPort = plain(new QComboBox(box));
+    cbPort->setObjectName(QStringLiteral("cbPort"));
+    cbPort->setEditable(true);
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        cbPort->addItem(info.portName());
+    cbPort->addItem(QLatin1String(LinkController::SimulatorPort));
+    cbPort->setCurrentIndex(-1);
+    cbPort->setEditText(QString());
+    cbSpeed = plain(new QComboBox(box));
+    cbSpeed->setObjectName(QStringLiteral("cbSpeed"));
+    cbSpeed->addItems({ "9600", "19200", "38400", "57600", "115200" });
+    cbSpeed->setCurrentIndex(-1);
+    cbSpeed->setToolTip(Texts::text(Texts::HintSpeed));
+    cbAutoConnect = plain(new QCheckBox(Texts::text(Texts::OptAutoConnect), box));
+    cbAutoConnect->setObjectName(QStringLiteral("cbAutoConnect"));
+    cbAutoConnect->setChecked(true);
+    cbBluetoothDelay = plain(new QCheckBox(Texts::text(Texts::OptBluetooth), box));
+    cbBluetoothDelay->setObjectName(QStringLiteral("cbBluetoothDelay"));
+    cbBluetoothDelay->setToolTip(Texts::text(Texts::HintBluetooth));
+    form->addRow(plain(new QLabel(Texts::text(Texts::OptPort), box)), cbPort);
+    form->addRow(plain(new QLabel(Texts::text(Texts::OptSpeed), box)), cbSpeed);
+    form->addRow(QString(), cbAutoConnect);
+    form->addRow(QString(), cbBluetoothDelay);
+    form->addRow(QString(), actionButton(connectAction, box));
+    connect(cbPort, &QComboBox::editTextChanged, this, &OptionsPage::portSettingsChanged);
+    connect(cbSpeed, &QComboBox::currentIndexChanged, this, &OptionsPage::portSettingsChanged);
+    connect(cbBluetoothDelay, &QCheckBox::toggled, this, &OptionsPage::portSettingsChanged);
+    return box;
+}
+
+QWidget* OptionsPage::interfaceGroup()
+{
+    QGroupBox* box = group(Texts::GroupInterface, this);
+    auto* form = new QFormLayout(box);
+    cbDescLang = plain(new QComboBox(box));
+    cbDescLang->setObjectName(QStringLiteral("cbDescLang"));
+    cbDescLang->addItems({ Texts::text(Texts::LangRussian), Texts::text(Texts::LangEnglish) });
+    speContrast = plain(new QSpinBox(box));
+    speContrast->setObjectName(QStringLiteral("speContrast"));
+    speContrast->setRange(0, 3000);
+    speContrast->setSingleStep(50);
+    speContrast->setValue(500);
+    form->addRow(plain(new QLabel(Texts::text(Texts::OptDescLang), box)), cbDescLang);
+    form->addRow(plain(new QLabel(Texts::text(Texts::OptContrast), box)), speContrast);
+    return box;
+}
+
+QWidget* OptionsPage::moduleGroup()
+{
+    QGroupBox* box = group(Texts::GroupModule, this);
+    auto* form = new QFormLayout(box);
+    cbEECSpeed = plain(new QComboBox(box));
+    cbEECSpeed->setObjectName(QStringLiteral("cbEECSpeed"));
+    cbEECSpeed->addItems(ModuleOption::items(ModuleOption::Speed));
+    cbEECSpeed->setCurrentIndex(-1);
+    cbEECSpeed->setToolTip(Texts::text(Texts::HintEECSpeed));
+    cbDataFormat = plain(new QComboBox(box));
+    cbDataFormat->setObjectName(QStringLiteral("cbDataFormat"));
+    cbDataFormat->addItems(ModuleOption::items(ModuleOption::Format));
+    cbDataFormat->setCurrentIndex(-1);
+    cbDataFormat->setToolTip(Texts::text(Texts::HintDataFormat));
+    acReadOptions = new QAction(Texts::text(Texts::ActReadOptions), this);
+    acReadOptions->setObjectName(QStringLiteral("acReadOptions"));
+    acReadOptions->setToolTip(Texts::text(Texts::HintReadOptions));
+    acReadOptions->setEnabled(false);
+    acApplyOptions = new QAction(Texts::text(Texts::ActApplyOptions), this);
+    acApplyOptions->setObjectName(QStringLiteral("acApplyOptions"));
+    acApplyOptions->setToolTip(Texts::text(Texts::HintApplyOptions));
+    acApplyOptions->setEnabled(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(actionButton(acReadOptions, box));
+    buttons->addWidget(actionButton(acApplyOptions, box));
+    buttons->addStretch();
+    form->addRow(plain(new QLabel(ModuleOption::label(ModuleOption::Speed), box)), cbEECSpeed);
+    form->addRow(plain(new QLabel(ModuleOption::label(ModuleOption::Format), box)), cbDataFormat);
+    form->addRow(buttons);
+    connect(acReadOptions, &QAction::triggered, this,
+        [this] { m_context.Link->post(Link::cmdModuleOptions, 0); });
+    connect(acApplyOptions, &QAction::triggered, this, &OptionsPage::applyOptions);
+    return box;
+}
+
+QWidget* OptionsPage::firmwareGroup()
+{
+    QGroupBox* box = group(Texts::GroupFirmware, this);
+    box->setObjectName(QStringLiteral("gbFW"));
+    auto* layout = new QVBoxLayout(box);
+    pbFw = plain(new QProgressBar(box));
+    pbFw->setObjectName(QStringLiteral("pbFw"));
+    pbFw->setTextVisible(true);
+    pbFw->hide();
+    btnFlashFirmware = plain(new QPushButton(Texts::text(Texts::FlashFirmware), box));
+    btnFlashFirmware->setObjectName(QStringLiteral("btnFlashFirmware"));
+    auto* note = plain(new QLabel(Texts::text(Texts::FirmwareNote), box));
+    note->setWordWrap(true);
+    layout->addWidget(pbFw);
+    layout->addWidget(btnFlashFirmware, 0, Qt::AlignLeft);
+    layout->addWidget(note);
+    connect(btnFlashFirmware, &QPushButton::clicked, this, &OptionsPage::flashFirmware);
+    return box;
+}
+
+bool OptionsPage::english() const
+{
+    return cbDescLang->currentIndex() == 1;
+}
+
+void OptionsPage::showModuleOptions(int8_t speedByte, int8_t formatByte)
+{
+    cbEECSpeed->setCurrentIndex(
+        ModuleOption::selectedItem(ModuleOption::Speed, uint8_t(speedByte)));
+    cbDataFormat->setCurrentIndex(
+        ModuleOption::selectedItem(ModuleOption::Format, uint8_t(formatByte)));
+    acApplyOptions->setEnabled(true);
+}
+
+void OptionsPage::applyOptions()
+{
+    TCommThread& link = m_context.Link->link();
+    link.setOptionBytes(ModuleOption::Speed, int8_t(cbEECSpeed->currentIndex()));
+    link.setOptionBytes(ModuleOption::Format, int8_t(cbDataFormat->currentIndex()));
+    m_context.Link->post(Link::cmdModuleOptions, 1);
+}
+
+void OptionsPage::flashFirmware()
+{
+    const QString file = m_context.Ask->openFile(
+        window(), Texts::text(Texts::FirmwareDialogTitle), Texts::text(Texts::FirmwareFilter));
+    if (file.isEmpty())
+        return;
+    m_context.Link->link().setFirmwareFile(file);
+    m_context.Link->post(Link::cmdFlashFirmware);
+    btnFlashFirmware->setEnabled(false);
+}
+
+void OptionsPage::showFirmware(int32_t lParam)
+{
+    if (!m_firmware.apply(lParam))
+        return;
+    pbFw->setVisible(m_firmware.visible());
+    pbFw->setMaximum(std::max(m_firmware.maximum(), 1));
+    pbFw->setValue(std::min(m_firmware.position(), pbFw->maximum()));
+    pbFw->setFormat(m_firmware.caption());
+    if (m_firmware.finished())
+        btnFlashFirmware->setEnabled(true);
+}

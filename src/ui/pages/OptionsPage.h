@@ -1,0 +1,62 @@
+// The page "Настройки": the port settings the link reads when it opens the port, the
+// description language and table contrast, the module's two options and the firmware update.
+#pragma once
+
+#include "link/FirmwareProgress.h"
+
+#include <QWidget>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+struct ReaderContext;
+
+class OptionsPage : public QWidget {
+    Q_OBJECT
+
+public:
+    // connect: the window's acConnect, which the page's "Подключить" button uses.
+    OptionsPage(ReaderContext& context, QAction* connect, QWidget* parent = nullptr);
+
+    QComboBox* port() const { return cbPort; }
+    QComboBox* speed() const { return cbSpeed; }
+    QCheckBox* autoConnect() const { return cbAutoConnect; }
+    QCheckBox* bluetoothDelay() const { return cbBluetoothDelay; }
+    QSpinBox* contrast() const { return speContrast; }
+    bool english() const;
+    QAction* readOptions() const { return acReadOptions; }
+
+    // evOptions (0): the boxes show the option bytes the link read; saving is possible.
+    void showModuleOptions(int8_t speedByte, int8_t formatByte);
+    // evFirmware: the progress bar follows the update.
+    void showFirmware(int32_t lParam);
+
+signals:
+    void portSettingsChanged();
+
+private:
+    QWidget* portGroup(QAction* connect);
+    QWidget* interfaceGroup();
+    QWidget* moduleGroup();
+    QWidget* firmwareGroup();
+    void applyOptions();
+    void flashFirmware();
+
+    ReaderContext& m_context;
+    QComboBox* cbPort;
+    QComboBox* cbSpeed;
+    QCheckBox* cbAutoConnect;
+    QCheckBox* cbBluetoothDelay;
+    QComboBox* cbDescLang;
+    QSpinBox* speContrast;
+    QComboBox* cbEECSpeed;
+    QComboBox* cbDataFormat;
+    QAction* acReadOptions;
+    QAction* acApplyOptions;
+    QProgressBar* pbFw;
+    QPushButton* btnFlashFirmware;
+    FirmwareProgress m_firmware;
+};

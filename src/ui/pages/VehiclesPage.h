@@ -1,0 +1,52 @@
+// The page "Автомобили": the vehicles list lvAutos with its toolbar, the ECU information
+// pane of the selected vehicle behind a splitter, and the current-vehicle rules.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QAction;
+class QLabel;
+class QSplitter;
+class QTreeView;
+struct ReaderContext;
+
+class VehiclesPage : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int MinInfoPane = 165;
+
+    VehiclesPage(ReaderContext& context, QWidget* parent = nullptr);
+
+    // Refills the current-vehicle box from the list and selects the list's selected entry.
+    void lvAutosChange();
+    // Enables edit and delete with the selection and shows the ECU data of the row's code.
+    void ShowVehicleInfo(int row, bool selected);
+    // The dialog in add or edit mode; true when the user saved.
+    bool EditVehicle(bool editMode, bool notice);
+    // The vehicle whose calibration code the ECU reported becomes current.
+    void MatchCalibration(const QString& code);
+    // WM_CHECK_REGISTER: an empty register opens the add dialog with its notice.
+    void checkRegister();
+
+    int infoPaneHeight() const;
+    void setInfoPaneHeight(int height);
+    int selectedRow() const;
+    void selectRow(int row);
+
+private:
+    void buildInfoPane(QWidget* pane);
+    void deleteVehicle();
+    // Rebuilds the box's names; keeps its selection unless told which row to select.
+    void refillCurrentList(int select);
+
+    ReaderContext& m_context;
+    QAction* acAddAuto;
+    QAction* acEditAuto;
+    QAction* acDeleteAuto;
+    QTreeView* lvAutos;
+    QSplitter* m_splitter;
+    QWidget* pnCarInfo;
+    std::array<QLabel*, 10> m_info {};
+};

@@ -1,0 +1,88 @@
+// The vehicle that a reported calibration code makes current, the dialog's edits and the
+// date stamp of a finished fault exchange.
+#include "ui/model/CurrentVehicle.h"
+
+#include "common/Texts.h"
+#include "ui/model/VehicleEdit.h"
+#include "vehicles/DateTimeText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+VehicleRegister withCodes(std::initializer_list<const char*> codes)
+{
+    VehicleRegister r;
+    for (const char* code : codes) {
+        VehicleEntry e;
+        e.Record.CalID = code;
+        r.append(e);
+    }
+    return r;
+}
+
+} // namespace
+
+TEST(MatchCalibration, FirstVehicleWithTheCodeBecomesCurrent)
+{
+    const VehicleRegister r = withCodes({ "1A2B", "4BAA", "4BAA" });
+    const CalibrationMatch m = CurrentVehicle::matchCalibration(r, 0, "4BAA");
+    EXPECT_EQ(m.Result, CalibrationMatch::Select);
+    EXPECT_EQ(m.Row, 1);
+    // Already current: nothing to do, even if an earlier one had it too.
+    EXPECT_EQ(CurrentVehicle::matchCalibration(r, 2, "4BAA").Result, CalibrationMatch::Keep);
+}
+
+TEST(MatchCalibration, WithoutACurrentVehicleOrAMatch)
+{
+    const VehicleRegister r = withCodes({ "1A2B", "", "4baa" });
+    EXPECT_EQ(CurrentVehicle::matchCalibration(r, -1, "4BAA").Result, CalibrationMatch::Keep);
+    EXPECT_EQ(CurrentVehicle::matchCalibration(r, 3, "4BAA").Result, CalibrationMatch::Keep);
+    // The comparison is exact: lower case doesn't match.
+    const CalibrationMatch other = CurrentVehicle::matchCalibration(r, 0, "4BAA");
+    EXPECT_EQ(other.Result, CalibrationMatch::ShowCurrent);
+    EXPECT_EQ(other.Row, 0);
+    // A current vehicle without a code takes the reported one.
+    const CalibrationMatch adopt = CurrentVehicle::matchCalibration(r, 1, "4BAA");
+    EXPECT_EQ(adopt.Result, CalibrationMatch::Adopt);
+    EXPECT_EQ(adopt.Row, 1);
+}
+
+TEST(VehicleEdits, NewAndEditedEntries)
+{
+    VehicleEdit edit { "Мой Ford", "Escort", "19x5", "VIN", "A1", "заметка", "ABCD", 2 };
+    VehicleEntry added = VehicleEdits::newEntry(edit);
+    EXPECT_EQ(added.Caption, "Мой Ford");
+    EXPECT_EQ(added.SubItems[VehicleEntry::LastRead], Texts::text(Texts::NoDiagnosis));
+    EXPECT_EQ(added.SubItems[VehicleEntry::Year], "19x5");
+    EXPECT_EQ(added.Record.Year, 0);
+    EXPECT_EQ(added.Record.CalID, ""); // a new record starts empty
+    EXPECT_EQ(added.Record.LastRead, 0);
+    EXPECT_EQ(added.Record.CarProfile, 2);
+
+    added.Record.CalID = "4BAA";
+    added.SubItems[VehicleEntry::LastRead] = "01.01.2020";
+    edit.YearText = "1996";
+    edit.CalIdEdit.clear();
+    edit.CarProfile = -1;
+    VehicleEdits::apply(added, edit);
+    EXPECT_EQ(added.Record.CalID, "4BAA"); // an empty field keeps the code
+    EXPECT_EQ(added.Record.Year, 1996);
+    EXPECT_EQ(added.Record.CarProfile, -1);
+    EXPECT_EQ(added.SubItems[VehicleEntry::LastRead], "01.01.2020");
+    edit.CalIdEdit = "1a2B";
+    VehicleEdits::apply(added, edit);
+    EXPECT_EQ(added.Record.CalID, "1a2B");
+}
+
+TEST(CurrentVehicle, DiagnosisStampReachesTheRecord)
+{
+    VehicleEntry e;
+    const QDateTime when(QDate(2026, 3, 5), QTime(14, 7));
+    CurrentVehicle::stampDiagnosis(e, when);
+    EXPECT_EQ(e.SubItems[VehicleEntry::LastRead], CurrentVehicle::diagnosisText(when));
+    EXPECT_EQ(DateTimeText::datePart(e.Record.LastRead), QDate(2026, 3, 5));
+    EXPECT_EQ(DateTimeText::timePart(e.Record.LastRead), QTime(14, 7));
+    EXPECT_TRUE(CurrentVehicle::diagnosisText(when).startsWith("05 "));
+    EXPECT_TRUE(CurrentVehicle::diagnosisText(when).endsWith(" 2026 14:07"));
+}

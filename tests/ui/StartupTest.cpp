@@ -1,0 +1,210 @@
+// Creation, first show and close of the real window: reader.ini's keys, the register, the
+// profiles, the log, and SIGTERM closing a running program in order.
+#include "WindowTestSupport.h"
+#include "common/IniFile.h"
+#include "link/TCommThread.h"
+#include "vehicles/TfrmAddEditAuto.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QThread>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Ini : IniFile {
+    explicit Ini(const QString& path) { load(path); }
+};
+
+const QStringList ClosingKeys { "ComPortName", "ComPortSpeed", "MainWindowLeft", "MainWindowTop",
+    "MainWindowWidth", "MainWindowHeight", "CarInfoPane", "UpdateMatrix", "AutoConnect",
+    "BluetoothDelay", "CurrentSkin", "TableContrast" };
+
+} // namespace
+
+TEST(Startup, FirstStartWithoutSettingsOrVehicles)
+{
+    WindowHarness h;
+    bool noticeShown = false;
+    h.Prompts.AnswerDialog = [&](QDialog& dialog) {
+        noticeShown = dialog.findChild<QLabel*>("stMsg")->isVisibleTo(&dialog);
+        dialog.findChild<QLineEdit*>("edName")->setText("Мой Ford");
+        return true;
+    };
+    TfrmVeskorReader& w = h.open();
+    EXPECT_EQ(h.find<QComboBox>("cbPort")->currentText(), "");
+    EXPECT_EQ(h.find<QComboBox>("cbSpeed")->currentIndex(), -1);
+    EXPECT_TRUE(h.find<QCheckBox>("cbAutoConnect")->isChecked());
+    EXPECT_EQ(w.size(), QSize(TfrmVeskorReader::InitialWidth, TfrmVeskorReader::InitialHeight));
+    // WM_CHECK_REGISTER opens the dialog with its notice once the window is shown.
+    ASSERT_TRUE(waitUntil([&] { return h.Prompts.Dialogs == 1; }));
+    EXPECT_TRUE(noticeShown);
+    QTreeView* list = h.find<QTreeView>("lvAutos");
+    ASSERT_EQ(list->model()->rowCount(), 1);
+    EXPECT_EQ(list->model()->index(0, 5).data().toString(), "---");
+    // The register reaches autos.ini at once, and the new vehicle is the current one.
+    EXPECT_TRUE(h.readFile("autos.ini").contains("Name=Мой Ford"));
+    EXPECT_EQ(h.find<QComboBox>("cbCurrentAuto")->currentIndex(), 0);
+    // Connecting at start was asked for: the link reports on its port.
+    EXPECT_TRUE(waitUntil([&] { return h.find<QListWidget>("lbLog")->count() > 0; }));
+    h.close();
+
+    const Ini ini(h.path("reader.ini"));
+    for (const QString& key : ClosingKeys)
+        EXPECT_TRUE(ini.hasKey("Main", key)) << qPrintable(key);
+    EXPECT_FALSE(ini.hasKey("Main", "CurrentProfile"));
+    EXPECT_FALSE(ini.hasKey("Main", "MaxTestTime"));
+    EXPECT_EQ(ini.readInteger("Main", "ComPortSpeed", 0), -1);
+    EXPECT_EQ(ini.readInteger("Autos", "Current", -2), 0);
+    EXPECT_TRUE(ini.hasKey("Toolbars", "State"));
+}
+
+TEST(Startup, AutosWithoutMainRestoresTheVehicleButNotTheBounds)
+{
+    WindowHarness h;
+    h.writeFile("reader.ini", "[Autos]\nCurrent=1\n");
+    h.writeFile("autos.ini", registerText({ { "First", "1A2B" }, { "Second", "" } }));
+    TfrmVeskorReader& w = h.open();
+    EXPECT_EQ(w.size(), QSize(TfrmVeskorReader::InitialWidth, TfrmVeskorReader::InitialHeight));
+    EXPECT_EQ(h.find<QComboBox>("cbCurrentAuto")->currentIndex(), 1);
+    EXPECT_EQ(h.find<QComboBox>("cbCurrentAuto")->currentText(), "Second");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(h.Prompts.Dialogs, 0); // the register is not empty
+    EXPECT_TRUE(h.Prompts.Warnings.isEmpty()) << qPrintable(h.Prompts.Warnings.join("\n"));
+}
+
+TEST(Startup, SavedBoundsSettingsAndAProfileThatIsGone)
+{
+    WindowHarness h;
+    h.writeFile("reader.ini",
+        "[Main]\nAutoConnect=0\nBluetoothDelay=1\nMainWindowLeft=20\nMainWindowTop=30\n"
+        "MainWindowWidth=1000\nMainWindowHeight=700\nCurrentProfile=gone.ini\nMaxTestTime=42\n"
+        "TableContrast=750\nUpdateMatrix=1\n");
+    TfrmVeskorReader& w = h.open();
+    EXPECT_EQ(w.size(), QSize(1000, 700));
+    EXPECT_FALSE(h.find<QCheckBox>("cbAutoConnect")->isChecked());
+    EXPECT_TRUE(h.find<QCheckBox>("cbBluetoothDelay")->isChecked());
+    EXPECT_EQ(w.link().link().MaxTestTime(), 42);
+    EXPECT_EQ(h.find<QComboBox>("cbProfile")->currentIndex(), -1);
+    EXPECT_GT(h.find<QComboBox>("cbProfile")->count(), 0);
+    // Not connecting at start: the status bar keeps its start texts.
+    QCoreApplication::processEvents();
+    h.close();
+    const Ini ini(h.path("reader.ini"));
+    EXPECT_EQ(ini.readUtf8("Main", "CurrentProfile"), "gone.ini");
+    EXPECT_EQ(ini.readInteger("Main", "MaxTestTime", 0), 42);
+    EXPECT_EQ(ini.readInteger("Main", "MainWindowWidth", 0), 1000);
+    EXPECT_EQ(ini.readInteger("Main", "TableContrast", 0), 750);
+    EXPECT_EQ(ini.readBytes("Main", "UpdateMatrix"), "1");
+    EXPECT_EQ(ini.readBytes("Main", "AutoConnect"), "0");
+}
+
+TEST(Startup, SavedProfileIsShownAndAnotherChoiceIsSaved)
+{
+    WindowHarness h;
+    h.writeFile("reader.ini", "[Main]\nAutoConnect=0\nCurrentProfile=main.ini\n");
+    h.open();
+    QComboBox* profiles = h.find<QComboBox>("cbProfile");
+    ASSERT_GE(profiles->currentIndex(), 0);
+    const int other = profiles->currentIndex() == 0 ? 1 : 0;
+    profiles->setCurrentIndex(other);
+    emit profiles->activated(other);
+    h.close();
+    const QString saved = Ini(h.path("reader.ini")).readUtf8("Main", "CurrentProfile");
+    EXPECT_NE(saved, "main.ini");
+    EXPECT_TRUE(saved.endsWith(".ini"));
+}
+
+TEST(Startup, WithoutProfilesTheUserIsTold)
+{
+    WindowHarness h;
+    QDir(h.path("Profiles")).removeRecursively();
+    h.writeFile("reader.ini", "[Main]\nAutoConnect=0\n");
+    h.writeFile("autos.ini", registerText({ { "First", "" } }));
+    h.open();
+    ASSERT_EQ(h.Prompts.Warnings.size(), 1);
+    EXPECT_TRUE(h.Prompts.Warnings.first().contains("Не найдено профилей"))
+        << qPrintable(h.Prompts.Warnings.first());
+    EXPECT_TRUE(h.Prompts.Warnings.first().contains("Profiles/"));
+}
+
+TEST(Startup, UnreadableRegisterIsReportedOnceAndNeverOverwritten)
+{
+    WindowHarness h;
+    QDir().mkpath(h.path("autos.ini")); // exists, but cannot be read as a file
+    h.writeFile("reader.ini", "[Main]\nAutoConnect=0\n");
+    h.Prompts.AnswerDialog = [](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("edName")->setText("New");
+        return true;
+    };
+    h.open();
+    waitUntil([&] { return h.Prompts.Dialogs > 0; }, 500);
+    h.close();
+    EXPECT_EQ(h.Prompts.Warnings.filter("autos.ini").size(), 1)
+        << qPrintable(h.Prompts.Warnings.join("\n"));
+    EXPECT_TRUE(QFileInfo(h.path("autos.ini")).isDir());
+}
+
+TEST(Startup, LogKeepsEveryLineUntilCleared)
+{
+    WindowHarness h;
+    h.writeFile("reader.ini", "[Main]\nAutoConnect=0\n");
+    h.writeFile("autos.ini", registerText({ { "First", "" } }));
+    TfrmVeskorReader& w = h.open();
+    QListWidget* log = h.find<QListWidget>("lbLog");
+    const int before = log->count();
+    for (int i = 0; i < 500; ++i)
+        w.AddToLog(QString::number(i));
+    EXPECT_EQ(log->count(), before + 500);
+    EXPECT_EQ(log->item(log->count() - 1)->text(), "499");
+    h.find<QAction>("acCleanLog")->trigger();
+    EXPECT_EQ(log->count(), 0);
+}
+
+TEST(Startup, SigtermClosesInOrder)
+{
+    WindowHarness h; // the program directory with its data files
+    h.writeFile("autos.ini", registerText({ { "First", "4BAA" } }));
+    QProcess reader;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    reader.setProcessEnvironment(env);
+    reader.start(qEnvironmentVariable("VESKOR_BIN") + "/veskor-reader",
+        { "--home", h.path(""), "--simulator" });
+    ASSERT_TRUE(reader.waitForStarted());
+    // Running: it has connected to its simulator, or at least had time to start.
+    QThread::msleep(1500);
+    reader.terminate();
+    ASSERT_TRUE(reader.waitForFinished(10000));
+    EXPECT_EQ(reader.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(reader.exitCode(), 0);
+    const Ini ini(h.path("reader.ini"));
+    for (const QString& key : ClosingKeys)
+        EXPECT_TRUE(ini.hasKey("Main", key)) << qPrintable(key);
+    EXPECT_EQ(ini.readUtf8("Main", "ComPortName"), "sim");
+    EXPECT_EQ(ini.readInteger("Autos", "Current", -2), 0);
+    EXPECT_TRUE(h.readFile("autos.ini").contains("CalID=4BAA"));
+}
+
+TEST(Startup, DefinitionErrorsOfALoadComeAsOneList)
+{
+    WindowHarness h;
+    h.writeFile("Profiles/broken.ini",
+        "[Main]\nName=Broken\n[Gauges]\nG=TFordGauge\n[G]\nMax=abc\nPID=xyz\nVisible=True\n");
+    h.writeFile("reader.ini", "[Main]\nAutoConnect=0\nCurrentProfile=broken.ini\n");
+    h.writeFile("autos.ini", registerText({ { "First", "" } }));
+    h.open();
+    ASSERT_EQ(h.Prompts.Warnings.size(), 1) << qPrintable(h.Prompts.Warnings.join("\n"));
+    EXPECT_TRUE(h.Prompts.Warnings.first().contains("Max"))
+        << qPrintable(h.Prompts.Warnings.first());
+    EXPECT_TRUE(h.Prompts.Warnings.first().contains("PID"))
+        << qPrintable(h.Prompts.Warnings.first());
+}

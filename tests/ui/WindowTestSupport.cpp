@@ -1,0 +1,79 @@
+#include "WindowTestSupport.h"
+
+#include "common/ProgramDir.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+bool waitUntil(const std::function<bool()>& ready, int ms)
+{
+    QDeadlineTimer deadline(ms);
+    while (!ready()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+namespace {
+
+void copyTree(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    const QDir source(from);
+    for (const QString& name : source.entryList(QDir::Files))
+        QFile::copy(source.filePath(name), QDir(to).filePath(name));
+}
+
+} // namespace
+
+WindowHarness::WindowHarness()
+{
+    const QString data = qEnvironmentVariable("VESKOR_DATA");
+    for (const char* name : { "codes.txt", "models.txt", "CarProfiles.ini", "report.htm" })
+        QFile::copy(QDir(data).filePath(QLatin1String(name)), m_home.file(QLatin1String(name)));
+    copyTree(QDir(data).filePath("Profiles"), m_home.file("Profiles"));
+    setProgramDir(m_home.path());
+}
+
+WindowHarness::~WindowHarness()
+{
+    if (m_window)
+        close();
+    setProgramDir(QString());
+}
+
+TfrmVeskorReader& WindowHarness::open(const std::function<void(SimConfig&)>& configure)
+{
+    TfrmVeskorReader::Options options;
+    options.Ask = &Prompts;
+    options.Link.TimeScale = 0.1;
+    options.Link.Simulator.StoredCodes = { 112 };
+    if (configure)
+        configure(options.Link.Simulator);
+    m_window = std::make_unique<TfrmVeskorReader>(options);
+    m_window->show();
+    waitUntil([this] { return m_window->shown(); });
+    return *m_window;
+}
+
+void WindowHarness::close()
+{
+    m_window->close();
+    m_window.reset();
+}
+
+QByteArray registerText(std::initializer_list<std::pair<const char*, const char*>> vehicles)
+{
+    QByteArray text;
+    int i = 0;
+    for (const auto& [name, code] : vehicles)
+        text += "[" + QByteArray::number(i++) + "]\nName=" + name + "\nModel=Escort\nYear=1995\n"
+            + "LastRead=01.01.2020\nCalID=" + code + "\n";
+    return text;
+}

@@ -1,0 +1,77 @@
+// The real main window for tests: a program directory of its own with the data files, the
+// simulator inside the process at a tenth of real time, and prompts that tests answer.
+#pragma once
+
+#include "support/TempDir.h"
+#include "ui/Prompts.h"
+#include "ui/TfrmVeskorReader.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+class QDialog;
+
+class TestPrompts : public Prompts {
+public:
+    void warning(QWidget*, const QString& caption, const QString& text) override
+    {
+        Warnings.append(caption + ": " + text);
+    }
+    bool confirm(QWidget*, const QString&, const QString& text) override
+    {
+        Questions.append(text);
+        return ConfirmAnswer;
+    }
+    bool runDialog(QDialog& dialog) override
+    {
+        ++Dialogs;
+        return AnswerDialog ? AnswerDialog(dialog) : false;
+    }
+    QString openFile(QWidget*, const QString&, const QString&) override { return FileAnswer; }
+    void openExternally(const QUrl& url) override { Opened.append(url.toLocalFile()); }
+
+    QStringList Warnings;
+    QStringList Questions;
+    QStringList Opened;
+    bool ConfirmAnswer = true;
+    int Dialogs = 0;
+    std::function<bool(QDialog&)> AnswerDialog;
+    QString FileAnswer;
+};
+
+// Runs the event loop until ready() or the time is up.
+bool waitUntil(const std::function<bool()>& ready, int ms = 10000);
+
+class WindowHarness {
+public:
+    // A program directory with the data files of the build (codes, models, car profiles,
+    // profiles, the report template), and the files given.
+    WindowHarness();
+    ~WindowHarness();
+
+    void writeFile(const QString& name, const QByteArray& data) { m_home.write(name, data); }
+    QByteArray readFile(const QString& name) const { return m_home.read(name); }
+    QString path(const QString& name) const { return m_home.file(name); }
+
+    // Creates and shows the window (first show runs); configure sets up the simulator.
+    TfrmVeskorReader& open(const std::function<void(SimConfig&)>& configure = {});
+    // Closes the window (the order of close runs) and destroys it.
+    void close();
+
+    TfrmVeskorReader& window() { return *m_window; }
+    template <typename T> T* find(const char* name) const
+    {
+        return m_window->findChild<T*>(QLatin1String(name));
+    }
+    TestPrompts Prompts;
+
+private:
+    TempDir m_home;
+    std::unique_ptr<TfrmVeskorReader> m_window;
+};
+
+// A register of vehicles (name, calibration code) for autos.ini.
+QByteArray registerText(std::initializer_list<std::pair<const char*, const char*>> vehicles);
