@@ -130,10 +130,14 @@ TEST(CliPrinter, TakesOnlyCheckedWordsFromTheEvents)
 {
     CliPrinter printer;
     QList<QPair<uint8_t, uint16_t>> heard;
-    printer.setWordListener([&](uint8_t slot, uint16_t word) { heard.append({ slot, word }); });
+    QList<bool> live;
+    printer.setWordListener([&](uint8_t slot, uint16_t word, bool isLive) {
+        heard.append({ slot, word });
+        live.append(isLive);
+    });
 
     const uint16_t word = WordPacket::encode(0x4B);
-    sendSlot(printer, Link::SlotCalibrationHigh, Link::slotLParam(word));
+    sendSlot(printer, Link::SlotCalibrationHigh, Link::slotLParam(word, Link::lmCalibration));
     // An event without a word (the slots cleared) reaches no listener and forgets the word.
     EXPECT_EQ(printer.validWord(Link::SlotCalibrationHigh), word);
     sendSlot(printer, 0, 0);
@@ -141,6 +145,9 @@ TEST(CliPrinter, TakesOnlyCheckedWordsFromTheEvents)
     ASSERT_EQ(heard.size(), 1);
     EXPECT_EQ(heard[0].first, Link::SlotCalibrationHigh);
     EXPECT_EQ(heard[0].second, word);
+    // A handshake's word is no live value; a word of the stream is.
+    sendSlot(printer, 0x12, Link::slotLParam(0x1234, Link::lmLiveData));
+    EXPECT_EQ(live, (QList<bool> { false, true }));
     EXPECT_LT(printer.sinceLastWord(), 5000);
 
     EXPECT_EQ(

@@ -74,6 +74,9 @@ public:
         input.remove(0, qsizetype(got));
         return got;
     }
+    size_t readWaiting(uint8_t*, size_t) override { return 0; }
+    void beginOwnRead() override { }
+    void endOwnRead() override { }
     size_t write(const uint8_t*, size_t n) override { return n; }
 };
 

@@ -94,7 +94,7 @@ TEST(ProfilePreview, DefinitionErrorsGoToStandardErrorAndTheExitCode)
     EXPECT_EQ(reader({ "--render-profile", profile }).exitCode, 2);
     EXPECT_EQ(
         reader({ "--render-profile", profile, "-o", dir.file("no/such/dir/x.png") }).exitCode, 2);
-    EXPECT_EQ(reader({}).exitCode, 0); // prints how to call it
+    EXPECT_EQ(reader({ "--help" }).exitCode, 0); // prints how to call it
 }
 
 TEST(ProfilePreview, ProfileFromWhichNothingCanBeBuiltExitsTwoWithItsReason)
