@@ -13,6 +13,9 @@ inline QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 inline constexpr const char* CaptionError = "Ошибка!";
 inline constexpr const char* CaptionConfirm = "Подтверждение";
+// A shipped file that could not be copied into the user's data folder (%1: file and reason).
+inline constexpr const char* SeedFailed
+    = "Не удалось скопировать файл программы в папку пользователя: %1";
 
 // ---- Adapter link: log lines ---------------------------------------------
 
@@ -75,6 +78,18 @@ inline constexpr const char* FirmwareProgressVerifying = "Верификация
 inline constexpr const char* FirmwareProgressRestart = "Ждём перезапуска модуля...";
 // A dump that could not be saved (%1 the file, %2 the reason); no part of it is left.
 inline constexpr const char* LogDumpSaveError = "Не удалось сохранить данные в файл %1: %2";
+
+// ---- Serial port access ----------------------------------------------------
+
+// The port's device could not be opened for lack of permission (%1 the device, %2 the
+// group that owns it).
+inline constexpr const char* PortAccessDenied
+    = "Нет доступа к порту %1: добавьте своего "
+      "пользователя в группу %2 (sudo usermod -aG %2 $USER) и войдите в систему заново.";
+// The same where membership of the device's group would not help.
+inline constexpr const char* PortAccessDeniedNoGroup
+    = "Нет доступа к порту %1: получите у "
+      "администратора права на чтение и запись этого устройства и войдите в систему заново.";
 
 
 // ---- Dashboard widgets -----------------------------------------------------
