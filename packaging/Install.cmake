@@ -12,7 +12,7 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/veskor-reader.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/veskor-reader.png
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
-install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/veskor-reader)
 
 set(CPACK_PACKAGE_NAME veskor-reader)
 set(CPACK_PACKAGE_VENDOR "VeskorReader")
