@@ -4,8 +4,15 @@
 include(GNUInstallDirs)
 
 install(TARGETS veskor-reader veskor-cli veskor-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A database of one's own kept in data/ under another name stays out as well.
+get_filename_component(veskor_db_dir ${VESKOR_CALIBRATION_DB} DIRECTORY)
+get_filename_component(veskor_db_name ${VESKOR_CALIBRATION_DB} NAME)
+set(veskor_db_exclude)
+if(veskor_db_dir STREQUAL VESKOR_DATA_DIR)
+  set(veskor_db_exclude PATTERN ${veskor_db_name} EXCLUDE)
+endif()
 install(DIRECTORY ${VESKOR_DATA_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/veskor-reader
-  PATTERN calibrations.txt EXCLUDE)
+  PATTERN calibrations.txt EXCLUDE ${veskor_db_exclude})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/veskor-reader.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/veskor-reader.svg
