@@ -1,10 +1,31 @@
 // The program directory: where data files are read and settings written.
-// It is the executable's directory unless --home DIR or VESKOR_HOME says otherwise.
+// --home DIR or VESKOR_HOME name it. Otherwise a portable copy (the executable's directory
+// writable and no installed data beside it) keeps everything beside the executable, and an
+// installed program uses the user's data location, seeded from the installed data.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 QString programDir();
 void setProgramDir(const QString& dir);
 // programDir() joined with a relative name ("codes.txt", "Profiles/main.ini").
 QString programFile(const QString& relative);
+
+// What the choice of the program directory depends on, gathered once at start-up.
+struct ProgramDirPlaces {
+    QString Home; // --home or VESKOR_HOME; empty when neither names one
+    QString ExeDir;
+    bool ExeDirWritable = true;
+    QString SharedDataDir; // the installed data (share/veskor-reader); empty when none
+    QString UserDataDir; // ~/.local/share/veskor-reader
+};
+
+// The program directory for these places; no side effects.
+QString chooseProgramDir(const ProgramDirPlaces& places);
+
+// Copies into userDir every file of sharedDir (folders included) that userDir lacks and
+// that no earlier seeding brought: a user's own file is never replaced, and a shipped file
+// the user deleted stays deleted. Each file is written atomically. Returns the files that
+// could not be copied, with the reason.
+QStringList seedUserData(const QString& sharedDir, const QString& userDir);

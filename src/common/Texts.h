@@ -13,6 +13,9 @@ inline QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 inline constexpr const char* CaptionError = "Ошибка!";
 inline constexpr const char* CaptionConfirm = "Подтверждение";
+// A shipped file that could not be copied into the user's data folder (%1: file and reason).
+inline constexpr const char* SeedFailed
+    = "Не удалось скопировать файл программы в папку пользователя: %1";
 
 // ---- Adapter link: log lines ---------------------------------------------
 
@@ -85,6 +88,18 @@ inline constexpr const char* LogMemoryReadOverrun
 // A port error or a vanished device that ended an exchange or the stream.
 inline constexpr const char* LogPortError = "Ошибка порта: %s";
 inline constexpr const char* PortLost = "поток данных прервался, устройство недоступно";
+
+// ---- Serial port access ----------------------------------------------------
+
+// The port's device could not be opened for lack of permission (%1 the device, %2 the
+// group that owns it).
+inline constexpr const char* PortAccessDenied
+    = "Нет доступа к порту %1: добавьте своего "
+      "пользователя в группу %2 (sudo usermod -aG %2 $USER) и войдите в систему заново.";
+// The same where membership of the device's group would not help.
+inline constexpr const char* PortAccessDeniedNoGroup
+    = "Нет доступа к порту %1: получите у "
+      "администратора права на чтение и запись этого устройства и войдите в систему заново.";
 
 
 // ---- Dashboard widgets -----------------------------------------------------

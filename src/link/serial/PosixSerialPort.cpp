@@ -1,5 +1,6 @@
 #include "PosixSerialPort.h"
 
+#include "PortAccess.h"
 #include "PosixReceiveNotifier.h"
 #include "common/ScaledClock.h"
 
@@ -88,8 +89,15 @@ void PosixSerialPort::open()
         return;
     const QByteArray path = devicePath(m_config.Name).toLocal8Bit();
     m_fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (m_fd < 0)
+    if (m_fd < 0) {
+        const int error = errno;
+        const QString device = QString::fromLocal8Bit(path);
+        const QString denied = openDeniedText(device, error, deviceAccessGroup(device));
+        if (!denied.isEmpty())
+            throw SerialError(denied);
+        errno = error;
         fail("open");
+    }
     try {
         configure();
         if (m_events && m_handler)

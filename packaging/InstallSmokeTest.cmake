@@ -1,0 +1,53 @@
+# Installs the build into a scratch prefix, checks the layout, and starts the installed
+# veskor-cli with a scratch home: the shipped data must arrive in the user's data folder.
+# cmake -DBUILD_DIR=<build> -P InstallSmokeTest.cmake
+set(root ${BUILD_DIR}/install-smoke)
+set(prefix ${root}/usr)
+file(REMOVE_RECURSE ${root})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
+  OUTPUT_QUIET RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+function(expect_file path)
+  if(NOT EXISTS ${prefix}/${path})
+    message(FATAL_ERROR "not installed: ${path}")
+  endif()
+endfunction()
+function(expect_no_file path)
+  if(EXISTS ${path})
+    message(FATAL_ERROR "must not be there: ${path}")
+  endif()
+endfunction()
+
+foreach(file bin/veskor-reader bin/veskor-cli bin/veskor-sim
+    share/veskor-reader/codes.txt share/veskor-reader/models.txt
+    share/veskor-reader/CarProfiles.ini share/veskor-reader/Profiles/main.ini
+    share/applications/veskor-reader.desktop
+    share/icons/hicolor/scalable/apps/veskor-reader.svg
+    share/icons/hicolor/256x256/apps/veskor-reader.png)
+  expect_file(${file})
+endforeach()
+expect_no_file(${prefix}/share/veskor-reader/calibrations.txt)
+expect_no_file(${prefix}/bin/codes.txt)
+
+# The fault codes' descriptions come from codes.txt in the program directory.
+set(home ${root}/home)
+file(MAKE_DIRECTORY ${home})
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env --unset=XDG_DATA_HOME --unset=VESKOR_HOME HOME=${home}
+          ${prefix}/bin/veskor-cli --port sim --time-scale 0.1 faults read
+  OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE result TIMEOUT 30)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "installed veskor-cli failed (${result}): ${output}${errors}")
+endif()
+set(user ${home}/.local/share/veskor-reader)
+foreach(file codes.txt models.txt CarProfiles.ini Profiles/main.ini)
+  if(NOT EXISTS ${user}/${file})
+    message(FATAL_ERROR "not seeded into the user's data folder: ${file}")
+  endif()
+endforeach()
+expect_no_file(${user}/calibrations.txt)
+expect_no_file(${prefix}/bin/reader.ini)
+file(REMOVE_RECURSE ${root})
