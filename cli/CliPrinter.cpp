@@ -74,7 +74,8 @@ void CliPrinter::onLog(const QString& text)
     m_logLines.append(text);
     for (const char* line : { Texts::LogPortInitError, Texts::LogPortError }) {
         const QString prefix = prefixOf(line);
-        if (text.startsWith(prefix))
+        // The first error is the cause; the clean-up after it may fail again.
+        if (text.startsWith(prefix) && !m_portError)
             m_portError = text.mid(prefix.size());
     }
     print("log " + text.toUtf8());

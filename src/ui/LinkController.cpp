@@ -89,7 +89,7 @@ void LinkController::customEvent(QEvent* event)
         } else if (Link::slotHasWord(int32_t(m->LParam))) {
             const auto slot = quint8(m->WParam);
             m_slots[slot] = Link::slotWord(int32_t(m->LParam));
-            emit slotWord(slot, m_slots[slot]);
+            emit slotWord(slot, m_slots[slot], Link::slotIsLiveData(int32_t(m->LParam)));
         }
     } else if (type == Link::WM_LINK_EVENT) {
         const auto* m = static_cast<TLinkMessage*>(event);

@@ -52,7 +52,8 @@ public:
 signals:
     void logLine(const QString& text);
     // A word that passed its check arrived in the slot (the word as it came).
-    void slotWord(quint8 slot, quint16 word);
+    // live: the word came in the live data stream, not in a handshake or a fault test.
+    void slotWord(quint8 slot, quint16 word, bool live);
     void slotsCleared();
     void linkEvent(const LinkReport& report);
     // The link has finished a command taken from its queue.

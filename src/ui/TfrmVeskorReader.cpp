@@ -456,10 +456,11 @@ void TfrmVeskorReader::updatePortSettings()
 
 // ---- Link events -------------------------------------------------------------------------
 
-void TfrmVeskorReader::onSlotWord(quint8 slot, quint16 word)
+void TfrmVeskorReader::onSlotWord(quint8 slot, quint16 word, bool live)
 {
     m_matrix->grid()->setWord(slot, word, m_matrix->updating());
-    if (m_link->link().LinkMode() == Link::lmLiveData && m_pages->currentWidget() == m_live)
+    // The event says which stream the word came in: the link's mode may have moved on.
+    if (live && m_pages->currentWidget() == m_live)
         m_live->showWord(slot, word);
 }
 

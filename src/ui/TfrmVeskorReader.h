@@ -74,7 +74,7 @@ private:
     ReaderSettings collectSettings() const;
     void warn(const QString& caption, const QString& text);
 
-    void onSlotWord(quint8 slot, quint16 word);
+    void onSlotWord(quint8 slot, quint16 word, bool live);
     void onSlotsCleared();
     void onLinkEvent(const LinkReport& report);
     void EnableModuleActions(bool enabled);

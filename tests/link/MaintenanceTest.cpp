@@ -462,10 +462,11 @@ TEST(LinkMaintenance, PortErrorDuringTheUpdateStillEndsIt)
     Flasher flasher { h, {} };
     ASSERT_TRUE(flasher.run(firmware(300)));
     EXPECT_EQ(h.recorder.eventNames(),
-        (Names {
-            firmwareStep(Link::fwLoaded, 6), firmwareStep(Link::fwEnded, Link::fsBootLoader) }));
+        (Names { firmwareStep(Link::fwLoaded, 6),
+            QStringLiteral("evPortError %1").arg(Link::cmdFlashFirmware),
+            firmwareStep(Link::fwEnded, Link::fsBootLoader) }));
     EXPECT_EQ(h.recorder.Logs.mid(h.recorder.Logs.size() - 2),
-        (QList<QString> { QString(text(Texts::LogPortInitError)).replace("%s", "write failed"),
+        (QList<QString> { QString(text(Texts::LogPortError)).replace("%s", "write failed"),
             text(Texts::LogFirmwareFailedLoader) }));
 }
 

@@ -4,6 +4,7 @@
 #include "common/Texts.h"
 #include "link/TCommThread.h"
 #include "profiles/DefinitionErrors.h"
+#include "profiles/ProfileReport.h"
 #include "store/TFordData.h"
 #include "ui/LinkController.h"
 #include "ui/Prompts.h"
@@ -61,7 +62,11 @@ QStringList LiveDataPage::collectErrors(const std::function<void()>& work)
         = setDefinitionErrorReporter([&errors](const QString& message, const QString& detail) {
               errors.append(detail.isEmpty() ? message : message + QStringLiteral(" — ") + detail);
           });
+    // A load's problems come as one report; they join the same list.
+    const ProfileReportHandler beforeReport = setProfileReportHandler(
+        [&errors](const TProfileReport& report) { errors.append(report.lines()); });
     work();
+    setProfileReportHandler(beforeReport);
     setDefinitionErrorReporter(before);
     return errors;
 }
