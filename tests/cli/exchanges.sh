@@ -42,6 +42,19 @@ case $check in
              $c < 500 || $c > 7000 { print "engine speed " $c " in row " NR; bad = 1 }
              END { exit bad }' "$dir/out.csv" >>"$dir/out" || fail "engine speed out of range"
     ;;
+  live-flipped-bits)
+    # One packet in eight with a bit of its word flipped: the engine held at 1024 rpm never
+    # shows anything else, neither in a CSV cell nor in a pid line.
+    start_sim --time-scale 0.1 --fault flip-bits --corrupt-rate 8 --hold-rpm 1024
+    "$cli" --port "$link" --time-scale 0.1 live --seconds 3 --csv "$dir/out.csv" >"$dir/out" 2>&1 || fail "csv: exit code $?"
+    awk -F, 'NR == 1 { for (i = 1; i <= NF; i++) if ($i == "1") c = i; if (!c) exit 1; next }
+             $c != "" { n++; if ($c != 1024) { print "engine speed " $c " in row " NR; bad = 1 } }
+             END { if (n < 20) { print "only " n " engine speeds"; bad = 1 }; exit bad }' "$dir/out.csv" >>"$dir/out" \
+      || fail "a corrupted word reached a CSV cell"
+    "$cli" --port "$link" --time-scale 0.1 live --seconds 3 >"$dir/out" 2>&1 || fail "pid: exit code $?"
+    grep -q '^pid 1 1024$' "$dir/out" || fail "no engine speed came"
+    ! grep '^pid 1 ' "$dir/out" | grep -qv '^pid 1 1024$' || fail "a corrupted word reached a pid line"
+    ;;
   live-interrupt)
     "$cli" --port sim --time-scale 0.1 live >"$dir/out" 2>&1 &
     clipid=$!
