@@ -1,0 +1,51 @@
+// Fuzz target: any byte stream reaches the receive decoder in any link mode. The first
+// byte picks the mode, the PID table and whether the link armed the decoder for a sync
+// byte; the second how many bytes arrive per read. Nothing may crash or write outside
+// the slot table and the memory image.
+#include "common/ScaledClock.h"
+#include "link/LinkTypes.h"
+#include "link/TLinkPoster.h"
+#include "link/TLinkShared.h"
+#include "link/TRxDecoder.h"
+#include "store/TFordData.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+namespace {
+QObject* sink = nullptr;
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    static QCoreApplication app(*argc, *argv);
+    sink = new QObject(&app);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < 2)
+        return 0;
+    const uint8_t setup = data[0];
+    const size_t chunk = 1 + data[1] % 64;
+    data += 2;
+    size -= 2;
+
+    auto shared = std::make_unique<TLinkShared>();
+    shared->setLinkMode(Link::LinkMode(setup % 6));
+    TFordData store;
+    store.SelectTable((setup & 0x40) ? 'T' : 'P');
+    ScaledClock clock;
+    TLinkPoster poster(sink);
+    TRxDecoder decoder(*shared, store, poster, clock);
+    if (setup & 0x80)
+        decoder.setRxCount(2);
+    for (size_t at = 0; at < size; at += chunk)
+        decoder.feed(data + at, std::min(chunk, size - at));
+    QCoreApplication::sendPostedEvents(sink);
+    return 0;
+}
