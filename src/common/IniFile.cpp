@@ -9,6 +9,7 @@
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
+#include <cctype>
 #include <string>
 
 struct IniFile::Impl {
@@ -50,6 +51,16 @@ QByteArray withoutBrokenUtf8Tail(QByteArray bytes)
     if (length > 1 && continuation + 1 < length)
         bytes.truncate(lead - 1);
     return bytes;
+}
+
+// Reading trims a value and drops one pair of enclosing quotes: a value that would lose
+// its outer blanks or quotes that way is written inside quotes.
+bool needsQuotes(const QByteArray& value)
+{
+    if (value.isEmpty())
+        return false;
+    const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    return blank(value.front()) || blank(value.back()) || stripQuotes(value).size() != value.size();
 }
 
 } // namespace
@@ -180,6 +191,8 @@ void IniFile::writeBytes(const QString& section, const QString& key, const QByte
     // A value is one line: a line break in it would start a key or section of its own.
     QByteArray line = value;
     line.replace('\r', ' ').replace('\n', ' ');
+    if (needsQuotes(line))
+        line = '"' + line + '"';
     d->ini.SetValue(key8(section).c_str(), key8(key).c_str(), line.constData(), nullptr, true);
 }
 
