@@ -16,7 +16,29 @@
 #include <memory>
 
 namespace {
+
 QObject* sink = nullptr;
+
+// The memory image and the store's history blocks are large: they are kept from input to
+// input (only the slot table starts anew) and the store is renewed now and then, so that
+// its history stays small and the fuzzer stays fast.
+TLinkShared& sharedState()
+{
+    static const auto shared = std::make_unique<TLinkShared>();
+    for (int s = 0; s < TLinkShared::SlotCount; ++s)
+        shared->setSlot(uint8_t(s), 0);
+    return *shared;
+}
+
+TFordData& store()
+{
+    static std::unique_ptr<TFordData> store;
+    static int uses = 0;
+    if (!store || ++uses % 4096 == 0)
+        store = std::make_unique<TFordData>();
+    return *store;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -35,13 +57,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     data += 2;
     size -= 2;
 
-    auto shared = std::make_unique<TLinkShared>();
-    shared->setLinkMode(Link::LinkMode(setup % 6));
-    TFordData store;
-    store.SelectTable((setup & 0x40) ? 'T' : 'P');
-    ScaledClock clock;
-    TLinkPoster poster(sink);
-    TRxDecoder decoder(*shared, store, poster, clock);
+    TLinkShared& shared = sharedState();
+    shared.setLinkMode(Link::LinkMode(setup % 6));
+    TFordData& history = store();
+    history.SelectTable((setup & 0x40) ? 'T' : 'P');
+    static const ScaledClock clock;
+    const TLinkPoster poster(sink);
+    TRxDecoder decoder(shared, history, poster, clock);
     if (setup & 0x80)
         decoder.setRxCount(2);
     for (size_t at = 0; at < size; at += chunk)

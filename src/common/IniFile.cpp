@@ -63,6 +63,33 @@ bool needsQuotes(const QByteArray& value)
     return blank(value.front()) || blank(value.back()) || stripQuotes(value).size() != value.size();
 }
 
+// A line that opens a section name without closing it is no section. The INI reader
+// would still take the lines below it into a section named after them (a vehicle
+// appearing in autos.ini from nowhere), so such a line is read as a comment.
+QByteArray withUnclosedSectionsCommented(const QByteArray& data)
+{
+    const auto lineEnd = [](char c) { return c == '\n' || c == '\r'; };
+    QByteArray out;
+    out.reserve(data.size());
+    qsizetype start = 0;
+    while (start < data.size()) {
+        qsizetype end = start;
+        while (end < data.size() && !lineEnd(data[end]))
+            ++end;
+        qsizetype first = start;
+        while (first < end && (data[first] == ' ' || data[first] == '\t'))
+            ++first;
+        const QByteArrayView line(data.constData() + first, end - first);
+        if (line.startsWith('[') && !line.contains(']'))
+            out += ';';
+        while (end < data.size() && lineEnd(data[end]))
+            ++end;
+        out.append(data.constData() + start, end - start);
+        start = end;
+    }
+    return out;
+}
+
 } // namespace
 
 IniFile::IniFile() : d(std::make_unique<Impl>())
@@ -87,7 +114,8 @@ bool IniFile::load(const QString& path)
 void IniFile::loadData(const QByteArray& data)
 {
     d->ini.Reset();
-    d->ini.LoadData(data.constData(), static_cast<size_t>(data.size()));
+    const QByteArray text = withUnclosedSectionsCommented(data);
+    d->ini.LoadData(text.constData(), static_cast<size_t>(text.size()));
 }
 
 QByteArray IniFile::data() const

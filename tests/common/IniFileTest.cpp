@@ -117,3 +117,15 @@ TEST(IniFile, WrittenValuesKeepTheirOuterBlanksAndQuotes)
     EXPECT_TRUE(ini.data().contains("5=in \"side\" x"));
     EXPECT_EQ(back.readRaw("S", "4"), QByteArray("\"half"));
 }
+
+TEST(IniFile, AnUnclosedSectionLineIsNoSection)
+{
+    IniFile ini;
+    ini.loadData("[A]\nk=1\n[broken\nj=2\n  [\r\nlost]\nm=3\n[B]\nn=4\n");
+    EXPECT_EQ(ini.sections(), (QStringList { "A", "B" }));
+    EXPECT_EQ(ini.readRaw("A", "j"), QByteArray("2"));
+    EXPECT_EQ(ini.readRaw("A", "m"), QByteArray("3"));
+    IniFile back;
+    back.loadData(ini.data());
+    EXPECT_EQ(back.sections(), (QStringList { "A", "B" }));
+}

@@ -370,6 +370,17 @@ TEST(Register, LineBreaksInTextsCannotStartKeysOfTheirOwn)
     EXPECT_EQ(back.at(0).Record.Comment, "a  b");
 }
 
+TEST(Register, AnUnclosedSectionLineAddsNoVehicleOnLoadOrSave)
+{
+    TempDir dir;
+    dir.write("autos.ini", "[Sierra\nName=Lost\nOwner=me\n[1]\nName=Escort\n");
+    const VehicleRegister first = loaded(dir.file("autos.ini"));
+    ASSERT_EQ(first.size(), 1);
+    EXPECT_EQ(first.at(0).Record.Name, "Escort");
+    SaveRegister(first, dir.file("autos.ini"), Dates);
+    EXPECT_EQ(loaded(dir.file("autos.ini")).size(), 1);
+}
+
 // Run by the test below in a child process whose system locale its environment sets:
 // saves or loads autos.ini with the system's formats, as the program does.
 TEST(RegisterUnderSystemLocale, SaveOrLoad)
