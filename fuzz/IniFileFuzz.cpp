@@ -47,6 +47,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             saved.writeUtf8(section, key, ini.readUtf8(section, key));
     IniFile rewritten;
     rewritten.loadData(saved.data());
-    expectSameValues(ini, rewritten, text);
+    // Bytes that are no UTF-8 come back as replacement characters, longer than they were:
+    // such a text cannot be kept, every other one must be.
+    const auto validText = [&text](const IniFile& i, const QString& s, const QString& k) {
+        const QString value = text(i, s, k);
+        return value.contains(QChar::ReplacementCharacter) ? QString() : value;
+    };
+    expectSameValues(ini, rewritten, validText);
     return 0;
 }

@@ -381,6 +381,18 @@ TEST(Register, AnUnclosedSectionLineAddsNoVehicleOnLoadOrSave)
     EXPECT_EQ(loaded(dir.file("autos.ini")).size(), 1);
 }
 
+TEST(Register, AnEmptiedRegisterWithTextAboveItsSectionsStaysReadable)
+{
+    TempDir dir;
+    dir.write("autos.ini", "Owner=me\n; note\n[0]\nName=A\n");
+    VehicleRegister r = loaded(dir.file("autos.ini"));
+    ASSERT_EQ(r.size(), 1);
+    r.removeAt(0);
+    SaveRegister(r, dir.file("autos.ini"), Dates);
+    EXPECT_EQ(loaded(dir.file("autos.ini")).size(), 0);
+    EXPECT_TRUE(dir.read("autos.ini").contains("Owner=me"));
+}
+
 // Run by the test below in a child process whose system locale its environment sets:
 // saves or loads autos.ini with the system's formats, as the program does.
 TEST(RegisterUnderSystemLocale, SaveOrLoad)
