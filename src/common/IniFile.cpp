@@ -9,6 +9,7 @@
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
+#include <cctype>
 #include <string>
 
 struct IniFile::Impl {
@@ -52,6 +53,43 @@ QByteArray withoutBrokenUtf8Tail(QByteArray bytes)
     return bytes;
 }
 
+// Reading trims a value and drops one pair of enclosing quotes: a value that would lose
+// its outer blanks or quotes that way is written inside quotes.
+bool needsQuotes(const QByteArray& value)
+{
+    if (value.isEmpty())
+        return false;
+    const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    return blank(value.front()) || blank(value.back()) || stripQuotes(value).size() != value.size();
+}
+
+// A line that opens a section name without closing it is no section. The INI reader
+// would still take the lines below it into a section named after them (a vehicle
+// appearing in autos.ini from nowhere), so such a line is read as a comment.
+QByteArray withUnclosedSectionsCommented(const QByteArray& data)
+{
+    const auto lineEnd = [](char c) { return c == '\n' || c == '\r'; };
+    QByteArray out;
+    out.reserve(data.size());
+    qsizetype start = 0;
+    while (start < data.size()) {
+        qsizetype end = start;
+        while (end < data.size() && !lineEnd(data[end]))
+            ++end;
+        qsizetype first = start;
+        while (first < end && (data[first] == ' ' || data[first] == '\t'))
+            ++first;
+        const QByteArrayView line(data.constData() + first, end - first);
+        if (line.startsWith('[') && !line.contains(']'))
+            out += ';';
+        while (end < data.size() && lineEnd(data[end]))
+            ++end;
+        out.append(data.constData() + start, end - start);
+        start = end;
+    }
+    return out;
+}
+
 } // namespace
 
 IniFile::IniFile() : d(std::make_unique<Impl>())
@@ -76,7 +114,8 @@ bool IniFile::load(const QString& path)
 void IniFile::loadData(const QByteArray& data)
 {
     d->ini.Reset();
-    d->ini.LoadData(data.constData(), static_cast<size_t>(data.size()));
+    const QByteArray text = withUnclosedSectionsCommented(data);
+    d->ini.LoadData(text.constData(), static_cast<size_t>(text.size()));
 }
 
 QByteArray IniFile::data() const
@@ -180,6 +219,8 @@ void IniFile::writeBytes(const QString& section, const QString& key, const QByte
     // A value is one line: a line break in it would start a key or section of its own.
     QByteArray line = value;
     line.replace('\r', ' ').replace('\n', ' ');
+    if (needsQuotes(line))
+        line = '"' + line + '"';
     d->ini.SetValue(key8(section).c_str(), key8(key).c_str(), line.constData(), nullptr, true);
 }
 

@@ -101,6 +101,16 @@ QByteArray joinedLines(const QByteArrayList& lines)
     return text;
 }
 
+// The lines above the first section as they can be written without a section below
+// them: text that is no comment would make the file unreadable then, so it becomes one.
+QByteArrayList preambleWithoutSections(const QByteArrayList& lines)
+{
+    QByteArrayList result;
+    for (const QByteArray& line : lines)
+        result.append(isIniBlankOrComment(line.trimmed()) ? line : "; " + line);
+    return result;
+}
+
 QString freeAsideName(const QString& path)
 {
     QString aside = path + QStringLiteral(".unreadable");
@@ -158,7 +168,8 @@ QString SaveRegister(
     const QString message = keepUnreadableFile(vehicles, path);
     // A fresh file rather than the old one edited: it then holds exactly the vehicles of
     // the list, its sections in list order, so the next load gives the same order back.
-    QByteArray text = joinedLines(vehicles.preamble());
+    QByteArray text = joinedLines(vehicles.isEmpty() ? preambleWithoutSections(vehicles.preamble())
+                                                     : vehicles.preamble());
     int index = 0;
     for (const VehicleEntry& entry : vehicles) {
         const TAuto& a = entry.Record;

@@ -100,3 +100,32 @@ TEST(IniFile, AWrittenValueStaysOnOneLine)
     EXPECT_EQ(back.sections(), (QStringList{ "S" }));
     EXPECT_EQ(back.readBytes("S", "k"), "one  [Other] key=two");
 }
+
+TEST(IniFile, WrittenValuesKeepTheirOuterBlanksAndQuotes)
+{
+    IniFile ini;
+    const QStringList values { QStringLiteral("  padded  "), QStringLiteral("\"quoted\""),
+        QStringLiteral("'single'"), QStringLiteral("\t"), QStringLiteral("\"half"),
+        QStringLiteral("in \"side\" x"), QString() };
+    for (int i = 0; i < values.size(); ++i)
+        ini.writeUtf8("S", QString::number(i), values[i]);
+    IniFile back;
+    back.loadData(ini.data());
+    for (int i = 0; i < values.size(); ++i)
+        EXPECT_EQ(back.readUtf8("S", QString::number(i)), values[i]) << i;
+    // Values that read back as they are stay unquoted for other readers of the file.
+    EXPECT_TRUE(ini.data().contains("5=in \"side\" x"));
+    EXPECT_EQ(back.readRaw("S", "4"), QByteArray("\"half"));
+}
+
+TEST(IniFile, AnUnclosedSectionLineIsNoSection)
+{
+    IniFile ini;
+    ini.loadData("[A]\nk=1\n[broken\nj=2\n  [\r\nlost]\nm=3\n[B]\nn=4\n");
+    EXPECT_EQ(ini.sections(), (QStringList { "A", "B" }));
+    EXPECT_EQ(ini.readRaw("A", "j"), QByteArray("2"));
+    EXPECT_EQ(ini.readRaw("A", "m"), QByteArray("3"));
+    IniFile back;
+    back.loadData(ini.data());
+    EXPECT_EQ(back.sections(), (QStringList { "A", "B" }));
+}

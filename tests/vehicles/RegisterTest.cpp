@@ -370,6 +370,29 @@ TEST(Register, LineBreaksInTextsCannotStartKeysOfTheirOwn)
     EXPECT_EQ(back.at(0).Record.Comment, "a  b");
 }
 
+TEST(Register, AnUnclosedSectionLineAddsNoVehicleOnLoadOrSave)
+{
+    TempDir dir;
+    dir.write("autos.ini", "[Sierra\nName=Lost\nOwner=me\n[1]\nName=Escort\n");
+    const VehicleRegister first = loaded(dir.file("autos.ini"));
+    ASSERT_EQ(first.size(), 1);
+    EXPECT_EQ(first.at(0).Record.Name, "Escort");
+    SaveRegister(first, dir.file("autos.ini"), Dates);
+    EXPECT_EQ(loaded(dir.file("autos.ini")).size(), 1);
+}
+
+TEST(Register, AnEmptiedRegisterWithTextAboveItsSectionsStaysReadable)
+{
+    TempDir dir;
+    dir.write("autos.ini", "Owner=me\n; note\n[0]\nName=A\n");
+    VehicleRegister r = loaded(dir.file("autos.ini"));
+    ASSERT_EQ(r.size(), 1);
+    r.removeAt(0);
+    SaveRegister(r, dir.file("autos.ini"), Dates);
+    EXPECT_EQ(loaded(dir.file("autos.ini")).size(), 0);
+    EXPECT_TRUE(dir.read("autos.ini").contains("Owner=me"));
+}
+
 // Run by the test below in a child process whose system locale its environment sets:
 // saves or loads autos.ini with the system's formats, as the program does.
 TEST(RegisterUnderSystemLocale, SaveOrLoad)
