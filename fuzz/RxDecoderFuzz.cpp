@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const TLinkPoster poster(sink);
     TRxDecoder decoder(shared, history, poster, clock);
     if (setup & 0x80)
-        decoder.setRxCount(2);
+        decoder.awaitSync();
     for (size_t at = 0; at < size; at += chunk)
         decoder.feed(data + at, std::min(chunk, size - at));
     QCoreApplication::sendPostedEvents(sink);
