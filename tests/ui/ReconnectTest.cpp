@@ -1,0 +1,77 @@
+// The adapter unplugged mid-stream and plugged in again: the window says so at once, tries
+// again and resumes the stream with the same car; Disconnect ends the attempts.
+#include "WindowTestSupport.h"
+#include "common/Texts.h"
+#include "link/TCommThread.h"
+#include "sim/Simulator.h"
+#include "ui/GlowLabel.h"
+#include "ui/LinkController.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <gtest/gtest.h>
+
+TEST(Reconnect, StreamComesBackAfterTheAdapterReturnsAndDisconnectStopsTheAttempts)
+{
+    WindowHarness h;
+    h.writeFile("reader.ini", "[Main]\nComPortName=sim\nComPortSpeed=2\n");
+    h.open();
+    LinkController& link = h.window().link();
+    GlowLabel* status = h.find<GlowLabel>("laReconnect");
+    ASSERT_TRUE(status);
+    EXPECT_FALSE(status->isVisibleTo(&h.window()));
+    auto connected = [&] {
+        return h.find<GlowLabel>("laWorkmode")->text() == Texts::text(Texts::ModeExchange);
+    };
+    ASSERT_TRUE(waitUntil(connected));
+
+    // The port at a path that outlives the pty, as a USB adapter's device name does.
+    Simulator* sim = link.simulator();
+    ASSERT_TRUE(sim);
+    const QString port = h.path("ttyADAPTER");
+    sim->createLink(port);
+    h.find<QComboBox>("cbPort")->setEditText(port);
+    h.find<QAction>("acConnect")->trigger();
+    ASSERT_TRUE(
+        waitUntil([&] { return h.find<QAction>("acConnect")->isEnabled() && connected(); }));
+    ASSERT_EQ(link.reconnector().expectedCode(), QStringLiteral("4BAA"));
+
+    int liveWords = 0;
+    QObject::connect(&link, &LinkController::slotWord, &link,
+        [&](quint8, quint16, bool live) { liveWords += live ? 1 : 0; });
+    link.link().SetTable('P');
+    link.post(Link::cmdStartData);
+    ASSERT_TRUE(waitUntil([&] { return liveWords > 20; }));
+
+    sim->dropPort();
+    const QString lost = Texts::text(Texts::ReconnectLost);
+    ASSERT_TRUE(waitUntil([&] { return status->text().startsWith(lost); }, 3000))
+        << qPrintable(status->text());
+    EXPECT_TRUE(status->isVisibleTo(&h.window()));
+    EXPECT_EQ(status->glow(), Glow::Red);
+    // Failed attempts while the adapter is away: the pauses grow.
+    ASSERT_TRUE(waitUntil([&] { return link.reconnector().attempts() >= 2; }, 5000));
+
+    sim->restorePort();
+    ASSERT_TRUE(
+        waitUntil([&] { return status->text() == Texts::text(Texts::ReconnectResumed); }, 10000))
+        << qPrintable(status->text());
+    EXPECT_EQ(link.reconnector().expectedCode(), QStringLiteral("4BAA"));
+    EXPECT_EQ(link.link().Table(), 'P');
+    const int before = liveWords;
+    ASSERT_TRUE(waitUntil([&] { return liveWords > before + 20; })) << "the stream resumed";
+
+    // Lost again, then Disconnect: no more attempts, even once the adapter is back.
+    sim->dropPort();
+    ASSERT_TRUE(waitUntil([&] { return status->text().startsWith(lost); }, 3000));
+    h.find<QAction>("acDisconnect")->trigger();
+    EXPECT_EQ(link.reconnector().state(), Reconnector::State::Idle);
+    EXPECT_FALSE(status->isVisibleTo(&h.window()));
+    sim->restorePort();
+    const int attempts = link.reconnector().attempts();
+    const qsizetype lines = sim->receivedLines().size();
+    waitUntil([] { return false; }, 1500);
+    EXPECT_EQ(link.reconnector().attempts(), attempts);
+    EXPECT_EQ(link.reconnector().state(), Reconnector::State::Idle);
+    EXPECT_EQ(sim->receivedLines().size(), lines) << "nothing was sent to the adapter";
+}
