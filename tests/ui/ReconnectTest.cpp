@@ -4,6 +4,7 @@
 #include "common/Texts.h"
 #include "link/TCommThread.h"
 #include "sim/Simulator.h"
+#include "store/TFordData.h"
 #include "ui/GlowLabel.h"
 #include "ui/LinkController.h"
 
@@ -42,6 +43,12 @@ TEST(Reconnect, StreamComesBackAfterTheAdapterReturnsAndDisconnectStopsTheAttemp
     link.link().SetTable('P');
     link.post(Link::cmdStartData);
     ASSERT_TRUE(waitUntil([&] { return liveWords > 20; }));
+    // A curve records the first PID of the table: its history must outlive the drop.
+    TFordData& store = link.link().DataManager();
+    const uint8_t pid = store.PidMap(0);
+    store.PidLimits(pid).RecordHistory = true;
+    ASSERT_TRUE(waitUntil([&] { return store.BlockCount(pid) > 0; }));
+    const uint32_t firstSample = store.FirstSampleTime(pid);
 
     sim->dropPort();
     const QString lost = Texts::text(Texts::ReconnectLost);
@@ -60,6 +67,9 @@ TEST(Reconnect, StreamComesBackAfterTheAdapterReturnsAndDisconnectStopsTheAttemp
     EXPECT_EQ(link.link().Table(), 'P');
     const int before = liveWords;
     ASSERT_TRUE(waitUntil([&] { return liveWords > before + 20; })) << "the stream resumed";
+    const uint32_t resumedAt = store.now();
+    ASSERT_TRUE(waitUntil([&] { return store.LastSampleTime(pid) > resumedAt; }));
+    EXPECT_EQ(store.FirstSampleTime(pid), firstSample) << "what was recorded is kept";
 
     // Lost again, then Disconnect: no more attempts, even once the adapter is back.
     sim->dropPort();
