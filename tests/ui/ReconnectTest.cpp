@@ -9,6 +9,7 @@
 #include "ui/LinkController.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <gtest/gtest.h>
 
@@ -84,4 +85,44 @@ TEST(Reconnect, StreamComesBackAfterTheAdapterReturnsAndDisconnectStopsTheAttemp
     EXPECT_EQ(link.reconnector().attempts(), attempts);
     EXPECT_EQ(link.reconnector().state(), Reconnector::State::Idle);
     EXPECT_EQ(sim->receivedLines().size(), lines) << "nothing was sent to the adapter";
+}
+
+TEST(Reconnect, SilentStreamIsLostTooAndTheOptionDecidesWhetherToTryAgain)
+{
+    for (const bool autoReconnect : { true, false }) {
+        WindowHarness h;
+        h.writeFile("reader.ini",
+            QByteArray("[Main]\nComPortName=sim\nComPortSpeed=2\nAutoReconnect=")
+                + (autoReconnect ? "1" : "0") + "\n");
+        // Every stream falls silent after a second (a tenth of it in the test), the port open.
+        h.open([](SimConfig& c) {
+            c.Faults.set(SimFault::StreamStops);
+            c.StreamStopMs = 10000;
+        });
+        EXPECT_EQ(h.find<QCheckBox>("cbAutoReconnect")->isChecked(), autoReconnect);
+        LinkController& link = h.window().link();
+        ASSERT_TRUE(waitUntil([&] {
+            return h.find<GlowLabel>("laWorkmode")->text() == Texts::text(Texts::ModeExchange);
+        }));
+        QStringList shown;
+        QObject::connect(&link, &LinkController::reconnectStatus, &link,
+            [&](const StatusText& s) { shown << s.Text; });
+        link.post(Link::cmdStartData);
+        GlowLabel* status = h.find<GlowLabel>("laReconnect");
+        if (autoReconnect) {
+            ASSERT_TRUE(waitUntil(
+                [&] { return status->text() == Texts::text(Texts::ReconnectResumed); }, 10000))
+                << qPrintable(shown.join(" | "));
+            EXPECT_TRUE(shown.filter(Texts::text(Texts::ReconnectLost)).size() > 0);
+            h.find<QAction>("acDisconnect")->trigger();
+            EXPECT_EQ(link.reconnector().state(), Reconnector::State::Idle);
+        } else {
+            ASSERT_TRUE(waitUntil(
+                [&] { return status->text() == Texts::text(Texts::ReconnectLost); }, 10000))
+                << qPrintable(shown.join(" | "));
+            waitUntil([] { return false; }, 500);
+            EXPECT_EQ(link.reconnector().attempts(), 0);
+            EXPECT_EQ(link.reconnector().state(), Reconnector::State::Lost);
+        }
+    }
 }
