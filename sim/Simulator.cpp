@@ -57,8 +57,9 @@ void Simulator::dropPort()
     request(DropRequest);
 }
 
-void Simulator::restorePort()
+void Simulator::restorePort(const QByteArray& calibration)
 {
+    m_nextCalibration = calibration;
     request(RestoreRequest);
 }
 
@@ -87,6 +88,8 @@ void Simulator::serveRequest()
                 m_pty->createLink(m_link);
             m_portPath = m_pty->slavePath();
             m_transmitter->setFd(m_pty->master());
+            if (SimConfig::validCalibration(m_nextCalibration))
+                m_module->setCalibration(m_nextCalibration);
         } catch (const VeskorError&) {
             // No pty to be had: the port stays away, as an adapter that never came back.
         }

@@ -32,7 +32,8 @@ public:
     // link vanish and an open port fails; restorePort() serves a fresh pty at the same link
     // (create one first). Both return when the serving thread has done it.
     void dropPort();
-    void restorePort();
+    // calibration: the module comes back on another car's ECU with this code.
+    void restorePort(const QByteArray& calibration = {});
     // Every command line the module received so far, without CR.
     QList<QByteArray> receivedLines() const;
     // The boot loader's flash, and the commands it took ("S", "B 128", ...).
@@ -56,6 +57,7 @@ private:
     int m_control = -1;
     std::atomic<int> m_request { NoRequest };
     QString m_link;
+    QByteArray m_nextCalibration;
     QString m_portPath;
     std::thread m_thread;
 };

@@ -1,6 +1,7 @@
 // The adapter unplugged mid-stream and plugged in again: the window says so at once, tries
 // again and resumes the stream with the same car; Disconnect ends the attempts.
 #include "WindowTestSupport.h"
+#include "common/Placeholders.h"
 #include "common/Texts.h"
 #include "link/TCommThread.h"
 #include "sim/Simulator.h"
@@ -13,21 +14,24 @@
 #include <QComboBox>
 #include <gtest/gtest.h>
 
-TEST(Reconnect, StreamComesBackAfterTheAdapterReturnsAndDisconnectStopsTheAttempts)
+namespace {
+
+bool connected(WindowHarness& h)
 {
-    WindowHarness h;
+    return h.find<GlowLabel>("laWorkmode")->text() == Texts::text(Texts::ModeExchange);
+}
+
+// The window connected to the simulator through a path that outlives the pty, as a USB
+// adapter's device name does, with live data streaming from table P; counts live words.
+void streamOnAdapterPath(WindowHarness& h, int& liveWords)
+{
     h.writeFile("reader.ini", "[Main]\nComPortName=sim\nComPortSpeed=2\n");
     h.open();
     LinkController& link = h.window().link();
     GlowLabel* status = h.find<GlowLabel>("laReconnect");
     ASSERT_TRUE(status);
     EXPECT_FALSE(status->isVisibleTo(&h.window()));
-    auto connected = [&] {
-        return h.find<GlowLabel>("laWorkmode")->text() == Texts::text(Texts::ModeExchange);
-    };
-    ASSERT_TRUE(waitUntil(connected));
-
-    // The port at a path that outlives the pty, as a USB adapter's device name does.
+    ASSERT_TRUE(waitUntil([&] { return connected(h); }));
     Simulator* sim = link.simulator();
     ASSERT_TRUE(sim);
     const QString port = h.path("ttyADAPTER");
@@ -35,14 +39,24 @@ TEST(Reconnect, StreamComesBackAfterTheAdapterReturnsAndDisconnectStopsTheAttemp
     h.find<QComboBox>("cbPort")->setEditText(port);
     h.find<QAction>("acConnect")->trigger();
     ASSERT_TRUE(
-        waitUntil([&] { return h.find<QAction>("acConnect")->isEnabled() && connected(); }));
+        waitUntil([&] { return h.find<QAction>("acConnect")->isEnabled() && connected(h); }));
     ASSERT_EQ(link.reconnector().expectedCode(), QStringLiteral("4BAA"));
-
-    int liveWords = 0;
     QObject::connect(&link, &LinkController::slotWord, &link,
-        [&](quint8, quint16, bool live) { liveWords += live ? 1 : 0; });
+        [&liveWords](quint8, quint16, bool live) { liveWords += live ? 1 : 0; });
     link.link().SetTable('P');
     link.post(Link::cmdStartData);
+}
+
+} // namespace
+
+TEST(Reconnect, StreamComesBackAfterTheAdapterReturnsAndDisconnectStopsTheAttempts)
+{
+    int liveWords = 0;
+    WindowHarness h;
+    ASSERT_NO_FATAL_FAILURE(streamOnAdapterPath(h, liveWords));
+    LinkController& link = h.window().link();
+    Simulator* sim = link.simulator();
+    GlowLabel* status = h.find<GlowLabel>("laReconnect");
     ASSERT_TRUE(waitUntil([&] { return liveWords > 20; }));
     // A curve records the first PID of the table: its history must outlive the drop.
     TFordData& store = link.link().DataManager();
@@ -85,6 +99,32 @@ TEST(Reconnect, StreamComesBackAfterTheAdapterReturnsAndDisconnectStopsTheAttemp
     EXPECT_EQ(link.reconnector().attempts(), attempts);
     EXPECT_EQ(link.reconnector().state(), Reconnector::State::Idle);
     EXPECT_EQ(sim->receivedLines().size(), lines) << "nothing was sent to the adapter";
+}
+
+TEST(Reconnect, AnotherCarBehindTheAdapterIsNotResumed)
+{
+    int liveWords = 0;
+    WindowHarness h;
+    ASSERT_NO_FATAL_FAILURE(streamOnAdapterPath(h, liveWords));
+    LinkController& link = h.window().link();
+    Simulator* sim = link.simulator();
+    GlowLabel* status = h.find<GlowLabel>("laReconnect");
+    ASSERT_TRUE(waitUntil([&] { return liveWords > 20; }));
+
+    sim->dropPort();
+    ASSERT_TRUE(waitUntil([&] { return link.reconnector().attempts() >= 1; }, 5000));
+    sim->restorePort("1C2D");
+    const QString refused
+        = fillPlaceholders(Texts::text(Texts::ReconnectOtherCar), { "1C2D", "4BAA" });
+    ASSERT_TRUE(waitUntil([&] { return status->text() == refused; }, 10000))
+        << qPrintable(status->text());
+    EXPECT_EQ(status->glow(), Glow::Red);
+    EXPECT_EQ(link.reconnector().state(), Reconnector::State::Refused);
+    const int before = liveWords;
+    const int attempts = link.reconnector().attempts();
+    waitUntil([] { return false; }, 1000);
+    EXPECT_EQ(liveWords, before) << "no stream from another car";
+    EXPECT_EQ(link.reconnector().attempts(), attempts);
 }
 
 TEST(Reconnect, SilentStreamIsLostTooAndTheOptionDecidesWhetherToTryAgain)
