@@ -35,6 +35,8 @@ public:
     // ---- For the command handlers ----------------------------------------------------
 
     const SimConfig& config() const { return m_config; }
+    // Another car's ECU behind the module from now on (four hexadecimal digits).
+    void setCalibration(const QByteArray& code) { m_config.Calibration = code; }
     bool hasFault(SimFault fault) const { return m_config.Faults.has(fault); }
     // Sends a reply (nothing under the silent fault).
     void reply(const QByteArray& bytes);
@@ -73,7 +75,7 @@ private:
     void dispatchLines();
     void feedStream();
 
-    const SimConfig m_config;
+    SimConfig m_config;
     SimTransmitter& m_transmitter;
     SimDispatcher m_dispatcher;
     SimStreamer m_streamer;

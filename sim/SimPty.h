@@ -20,6 +20,7 @@ public:
     // Makes link a symbolic link to the slave, replacing an older symbolic link there.
     void createLink(const QString& link);
     void removeLink();
+    QString linkPath() const { return m_link; }
 
 private:
     int m_master = -1;

@@ -13,6 +13,13 @@ public:
 
     void send(const QByteArray& bytes);
     void clear() { m_queue.clear(); }
+    // Another pty's master after the port was dropped and restored; -1 while none: what is
+    // sent meanwhile is lost, as on an unplugged line.
+    void setFd(int fd)
+    {
+        m_fd = fd;
+        m_queue.clear();
+    }
     qsizetype pending() const { return m_queue.size(); }
 
     // Writes what is due by now. Returns false when the pty is full.
@@ -21,7 +28,7 @@ public:
     Clock::time_point nextDue() const;
 
 private:
-    const int m_fd;
+    int m_fd;
     // Real time one byte takes; zero when unpaced.
     const std::chrono::nanoseconds m_byteTime;
     QByteArray m_queue;

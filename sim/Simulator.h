@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <memory>
 #include <thread>
 
@@ -27,6 +28,12 @@ public:
 
     QString portPath() const;
     void createLink(const QString& path);
+    // An adapter unplugged and plugged in again: dropPort() closes the pty, so its device and
+    // link vanish and an open port fails; restorePort() serves a fresh pty at the same link
+    // (create one first). Both return when the serving thread has done it.
+    void dropPort();
+    // calibration: the module comes back on another car's ECU with this code.
+    void restorePort(const QByteArray& calibration = {});
     // Every command line the module received so far, without CR.
     QList<QByteArray> receivedLines() const;
     // The boot loader's flash, and the commands it took ("S", "B 128", ...).
@@ -39,10 +46,18 @@ public:
 
 private:
     void run();
+    enum Request { NoRequest, DropRequest, RestoreRequest };
+    void request(Request what);
+    void serveRequest();
 
     std::unique_ptr<SimPty> m_pty;
     std::unique_ptr<SimTransmitter> m_transmitter;
     std::unique_ptr<SimModule> m_module;
     int m_stop = -1;
+    int m_control = -1;
+    std::atomic<int> m_request { NoRequest };
+    QString m_link;
+    QByteArray m_nextCalibration;
+    QString m_portPath;
     std::thread m_thread;
 };

@@ -419,4 +419,21 @@ inline constexpr const char* WindowUsage
       "  --screenshots ПАПКА подключиться, прочитать коды, сохранить снимки страниц и выйти";
 inline constexpr const char* ScreenshotsSaved = "Снимки страниц сохранены в %1";
 
+// ---- A link that comes back ------------------------------------------------
+
+inline constexpr const char* OptAutoReconnect = "Восстанавливать связь при обрыве";
+inline constexpr const char* HintAutoReconnect
+    = "Если адаптер пропал во время приёма данных, подключаться снова и продолжать приём";
+// %s: seconds until the next attempt.
+inline constexpr const char* ReconnectWaiting = "Связь с адаптером потеряна, повтор через %s с";
+// %s: the attempt.
+inline constexpr const char* ReconnectTrying
+    = "Связь с адаптером потеряна, подключение (попытка %s)...";
+inline constexpr const char* ReconnectResumed = "Связь восстановлена, приём данных продолжен";
+// %s: the code found, %s: the code before the drop.
+inline constexpr const char* ReconnectOtherCar
+    = "Другой автомобиль (калибровка %s вместо %s): приём данных не возобновлён";
+inline constexpr const char* ReconnectLost = "Связь с адаптером потеряна";
+inline constexpr const char* LogStreamSilent = "Поток данных прервался: нет данных от адаптера";
+
 } // namespace Texts

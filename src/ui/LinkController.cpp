@@ -1,5 +1,6 @@
 #include "LinkController.h"
 
+#include "common/Texts.h"
 #include "link/LinkMessage.h"
 #include "link/TCommThread.h"
 #include "sim/Simulator.h"
@@ -7,11 +8,20 @@
 LinkController::LinkController(const Options& options, QObject* parent)
     : QObject(parent)
     , m_options(options)
+    , m_reconnector(options.TimeScale)
 {
     qRegisterMetaType<LinkReport>();
     TCommThread::Options linkOptions;
     linkOptions.TimeScale = options.TimeScale;
     m_link = std::make_unique<TCommThread>(this, m_settings, linkOptions);
+    m_retry.setSingleShot(true);
+    connect(&m_retry, &QTimer::timeout, this, [this] { run(m_reconnector.retryDue()); });
+    m_silence.setSingleShot(true);
+    m_silence.setInterval(std::max(1, int(SilenceMs * options.TimeScale)));
+    connect(&m_silence, &QTimer::timeout, this, [this] {
+        emit logLine(Texts::text(Texts::LogStreamSilent));
+        streamLost();
+    });
 }
 
 LinkController::~LinkController()
@@ -53,7 +63,54 @@ void LinkController::setPortSettings(
 
 void LinkController::post(Link::Command command, int32_t lParam)
 {
+    m_retry.stop();
+    m_silence.stop();
+    if (command == Link::cmdStartData)
+        m_reconnector.streamStarted(m_link->Table());
+    else
+        m_reconnector.stop();
+    emit reconnectStatus(m_reconnector.statusText());
     m_link->post(command, lParam);
+}
+
+void LinkController::setAutoReconnect(bool on)
+{
+    m_reconnector.setEnabled(on);
+    if (!on) {
+        m_retry.stop();
+        emit reconnectStatus(m_reconnector.statusText());
+    }
+}
+
+void LinkController::streamLost()
+{
+    m_silence.stop();
+    const Reconnector::State before = m_reconnector.state();
+    run(m_reconnector.streamLost());
+    if (m_reconnector.state() != before)
+        emit reconnectStatus(m_reconnector.statusText());
+}
+
+void LinkController::run(Reconnector::Step step)
+{
+    switch (step.Do) {
+    case Reconnector::Step::None:
+        return;
+    case Reconnector::Step::Wait:
+        m_retry.start(step.DelayMs);
+        break;
+    case Reconnector::Step::Connect:
+        m_link->post(Link::cmdConnect, 1);
+        break;
+    case Reconnector::Step::StartData:
+        m_link->SetTable(m_reconnector.table());
+        m_link->post(Link::cmdStartData);
+        break;
+    case Reconnector::Step::Refuse:
+        emit logLine(m_reconnector.statusText().Text);
+        break;
+    }
+    emit reconnectStatus(m_reconnector.statusText());
 }
 
 void LinkController::terminate()
@@ -80,7 +137,10 @@ void LinkController::customEvent(QEvent* event)
     if (event->type() == TLinkLogEvent::eventType()) {
         emit logLine(static_cast<TLinkLogEvent*>(event)->Text);
     } else if (event->type() == TLinkCommandDone::eventType()) {
-        emit commandDone(static_cast<TLinkCommandDone*>(event)->Code);
+        const uint8_t code = static_cast<TLinkCommandDone*>(event)->Code;
+        if (code == Link::cmdConnect)
+            run(m_reconnector.connectDone());
+        emit commandDone(code);
     } else if (type == Link::WM_LINK_SLOT) {
         const auto* m = static_cast<TLinkMessage*>(event);
         if (m->WParam == 0 && m->LParam == 0) {
@@ -89,11 +149,21 @@ void LinkController::customEvent(QEvent* event)
         } else if (Link::slotHasWord(int32_t(m->LParam))) {
             const auto slot = quint8(m->WParam);
             m_slots[slot] = Link::slotWord(int32_t(m->LParam));
-            emit slotWord(slot, m_slots[slot], Link::slotIsLiveData(int32_t(m->LParam)));
+            const bool live = Link::slotIsLiveData(int32_t(m->LParam));
+            if (live && m_reconnector.state() == Reconnector::State::Streaming)
+                m_silence.start();
+            emit slotWord(slot, m_slots[slot], live);
         }
     } else if (type == Link::WM_LINK_EVENT) {
         const auto* m = static_cast<TLinkMessage*>(event);
+        if (m->WParam == Link::evPortError) {
+            // Whatever command met it, a port error while the user's stream ran ends it.
+            streamLost();
+            return;
+        }
         const LinkReport r = report(int(m->WParam), int32_t(m->LParam));
+        if (r.Type == LinkReport::Calibration)
+            run(m_reconnector.calibrationRead(r.Text));
         if (r.Type != LinkReport::Ignored)
             emit linkEvent(r);
     }

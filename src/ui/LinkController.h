@@ -7,9 +7,11 @@
 #include "link/TLinkSettings.h"
 #include "sim/SimConfig.h"
 #include "ui/model/LinkReport.h"
+#include "ui/model/Reconnector.h"
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <array>
 #include <memory>
 
@@ -28,6 +30,8 @@ public:
     };
 
     static constexpr const char* SimulatorPort = "sim";
+    // A live stream without a word this long (on the link's time scale) is lost.
+    static constexpr int SilenceMs = 3000;
 
     explicit LinkController(const Options& options, QObject* parent = nullptr);
     // Asks the link to end; it no longer waits for its log lines, so this returns quickly.
@@ -39,7 +43,12 @@ public:
     // The platform's first serial port: COM1 on Windows, /dev/ttyS0 elsewhere.
     static QString defaultPort();
 
+    // The user's commands. cmdStartData names the stream a lost adapter brings back; any
+    // other command (Disconnect among them) ends the attempts to reconnect.
     void post(Link::Command command, int32_t lParam = 0);
+    // On by default: after the adapter drops mid-stream, reconnect and resume the stream.
+    void setAutoReconnect(bool on);
+    const Reconnector& reconnector() const { return m_reconnector; }
     TCommThread& link() { return *m_link; }
     const TCommThread& link() const { return *m_link; }
     Simulator* simulator() const { return m_simulator.get(); }
@@ -58,16 +67,25 @@ signals:
     void linkEvent(const LinkReport& report);
     // The link has finished a command taken from its queue.
     void commandDone(quint8 code);
+    // What the status bar says of a lost stream and its reconnection; empty text: nothing.
+    void reconnectStatus(const StatusText& status);
 
 protected:
     void customEvent(QEvent* event) override;
 
 private:
     LinkReport report(int code, int32_t lParam) const;
+    void streamLost();
+    void run(Reconnector::Step step);
 
     Options m_options;
     TLinkSettings m_settings;
     std::unique_ptr<Simulator> m_simulator;
     std::unique_ptr<TCommThread> m_link;
     std::array<uint16_t, 256> m_slots {};
+    Reconnector m_reconnector;
+    QTimer m_retry;
+    // Restarted by every live word while the user's stream runs: a stream that falls
+    // silent without a port error (an adapter out of range) is lost too.
+    QTimer m_silence;
 };

@@ -14,7 +14,11 @@ StatusBar::StatusBar(QWidget* parent)
     laModule = addField(Texts::StatusModule, "laModule");
     laVersion = addField(Texts::StatusVersion, "laVersion");
     laWorkmode = addField(Texts::StatusMode, "laWorkmode");
+    laReconnect = new GlowLabel(this);
+    laReconnect->setObjectName(QStringLiteral("laReconnect"));
+    addWidget(laReconnect);
     show(LinkStatus());
+    showReconnect({});
 }
 
 GlowLabel* StatusBar::addField(const char* caption, const char* name)
@@ -38,4 +42,10 @@ void StatusBar::show(const LinkStatus& status)
     laModule->setStatus(status.module());
     laVersion->setStatus(status.version());
     laWorkmode->setStatus(status.workmode());
+}
+
+void StatusBar::showReconnect(const StatusText& status)
+{
+    laReconnect->setStatus(status);
+    laReconnect->setVisible(!status.Text.isEmpty());
 }

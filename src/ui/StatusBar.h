@@ -1,11 +1,13 @@
 // The window's status bar: "Модуль:", "Версия:" and "Режим:", each a caption and a glowing
-// value (laModule, laVersion, laWorkmode), following the link's status.
+// value (laModule, laVersion, laWorkmode), following the link's status, and the state of a
+// lost stream's reconnection (laReconnect).
 #pragma once
 
 #include <QStatusBar>
 
 class GlowLabel;
 class LinkStatus;
+struct StatusText;
 
 class StatusBar : public QStatusBar {
     Q_OBJECT
@@ -13,6 +15,8 @@ class StatusBar : public QStatusBar {
 public:
     explicit StatusBar(QWidget* parent = nullptr);
     void show(const LinkStatus& status);
+    // A lost stream and its reconnection (laReconnect); hidden while the text is empty.
+    void showReconnect(const StatusText& status);
 
 private:
     GlowLabel* addField(const char* caption, const char* name);
@@ -20,4 +24,5 @@ private:
     GlowLabel* laModule;
     GlowLabel* laVersion;
     GlowLabel* laWorkmode;
+    GlowLabel* laReconnect;
 };

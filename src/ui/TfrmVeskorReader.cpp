@@ -307,6 +307,10 @@ void TfrmVeskorReader::FormCreate()
     connect(m_link.get(), &LinkController::slotWord, this, &TfrmVeskorReader::onSlotWord);
     connect(m_link.get(), &LinkController::slotsCleared, this, &TfrmVeskorReader::onSlotsCleared);
     connect(m_link.get(), &LinkController::linkEvent, this, &TfrmVeskorReader::onLinkEvent);
+    connect(m_link.get(), &LinkController::reconnectStatus, m_statusBar, &StatusBar::showReconnect);
+    m_link->setAutoReconnect(m_optionsPage->autoReconnect()->isChecked());
+    connect(m_optionsPage->autoReconnect(), &QCheckBox::toggled, m_link.get(),
+        &LinkController::setAutoReconnect);
     updatePortSettings();
 }
 
@@ -339,6 +343,7 @@ void TfrmVeskorReader::FormShow()
         m_vehicles->setInfoPaneHeight(m_settings.CarInfoPane);
         m_matrix->setUpdating(m_settings.UpdateMatrix);
         m_optionsPage->autoConnect()->setChecked(m_settings.AutoConnect);
+        m_optionsPage->autoReconnect()->setChecked(m_settings.AutoReconnect);
         m_optionsPage->bluetoothDelay()->setChecked(m_settings.BluetoothDelay);
         if (m_settings.CurrentSkin != m_skin)
             applySkin(m_settings.CurrentSkin);
@@ -413,6 +418,7 @@ ReaderSettings TfrmVeskorReader::collectSettings() const
     s.CarInfoPane = m_vehicles->infoPaneHeight();
     s.UpdateMatrix = m_matrix->updating();
     s.AutoConnect = m_optionsPage->autoConnect()->isChecked();
+    s.AutoReconnect = m_optionsPage->autoReconnect()->isChecked();
     s.BluetoothDelay = m_optionsPage->bluetoothDelay()->isChecked();
     s.CurrentSkin = m_skin;
     s.CurrentProfile = m_live->profiles().selectedFileName();

@@ -32,6 +32,7 @@ void readAtShow(const IniFile& ini, ReaderSettings& s)
         s.CarInfoPane = ini.readInteger(Main, "CarInfoPane", s.CarInfoPane);
         s.UpdateMatrix = ini.readBool(Main, "UpdateMatrix", false);
         s.AutoConnect = ini.readBool(Main, "AutoConnect", true);
+        s.AutoReconnect = ini.readBool(Main, "AutoReconnect", true);
         s.BluetoothDelay = ini.readBool(Main, "BluetoothDelay", false);
         s.CurrentSkin = ini.readUtf8(Main, "CurrentSkin", s.CurrentSkin);
         s.CurrentProfile = ini.readUtf8(Main, "CurrentProfile");
@@ -60,6 +61,8 @@ void writeAtClose(IniFile& ini, const ReaderSettings& s)
     ini.writeBytes(Toolbars, ToolbarsState, s.Toolbars.toBase64());
     ini.writeInteger(Autos, "Current", s.CurrentAuto);
     ini.writeInteger(Main, "TableContrast", s.TableContrast);
+    // Last, so that the lines older versions wrote keep their order.
+    ini.writeBool(Main, "AutoReconnect", s.AutoReconnect);
 }
 
 bool load(IniFile& ini, const QString& path)

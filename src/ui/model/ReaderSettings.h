@@ -20,6 +20,8 @@ struct ReaderSettings {
     int CarInfoPane = 165;
     bool UpdateMatrix = false;
     bool AutoConnect = true;
+    // After the adapter drops mid-stream: reconnect and resume the stream.
+    bool AutoReconnect = true;
     bool BluetoothDelay = false;
     QString CurrentSkin;
     QString CurrentProfile;

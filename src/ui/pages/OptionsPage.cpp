@@ -92,12 +92,17 @@ QWidget* OptionsPage::portGroup(QAction* connectAction)
     cbAutoConnect = plain(new QCheckBox(Texts::text(Texts::OptAutoConnect), box));
     cbAutoConnect->setObjectName(QStringLiteral("cbAutoConnect"));
     cbAutoConnect->setChecked(true);
+    cbAutoReconnect = plain(new QCheckBox(Texts::text(Texts::OptAutoReconnect), box));
+    cbAutoReconnect->setObjectName(QStringLiteral("cbAutoReconnect"));
+    cbAutoReconnect->setToolTip(Texts::text(Texts::HintAutoReconnect));
+    cbAutoReconnect->setChecked(true);
     cbBluetoothDelay = plain(new QCheckBox(Texts::text(Texts::OptBluetooth), box));
     cbBluetoothDelay->setObjectName(QStringLiteral("cbBluetoothDelay"));
     cbBluetoothDelay->setToolTip(Texts::text(Texts::HintBluetooth));
     form->addRow(plain(new QLabel(Texts::text(Texts::OptPort), box)), cbPort);
     form->addRow(plain(new QLabel(Texts::text(Texts::OptSpeed), box)), cbSpeed);
     form->addRow(QString(), cbAutoConnect);
+    form->addRow(QString(), cbAutoReconnect);
     form->addRow(QString(), cbBluetoothDelay);
     form->addRow(QString(), actionButton(connectAction, box));
     connect(cbPort, &QComboBox::editTextChanged, this, &OptionsPage::portSettingsChanged);

@@ -24,6 +24,7 @@ public:
     QComboBox* port() const { return cbPort; }
     QComboBox* speed() const { return cbSpeed; }
     QCheckBox* autoConnect() const { return cbAutoConnect; }
+    QCheckBox* autoReconnect() const { return cbAutoReconnect; }
     QCheckBox* bluetoothDelay() const { return cbBluetoothDelay; }
     QSpinBox* contrast() const { return speContrast; }
     bool english() const;
@@ -49,6 +50,7 @@ private:
     QComboBox* cbPort;
     QComboBox* cbSpeed;
     QCheckBox* cbAutoConnect;
+    QCheckBox* cbAutoReconnect;
     QCheckBox* cbBluetoothDelay;
     QComboBox* cbDescLang;
     QSpinBox* speContrast;
