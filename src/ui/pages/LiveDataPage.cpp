@@ -20,6 +20,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QLabel>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -74,11 +75,15 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     connect(stop, &QAction::triggered, this, [this] { m_context.Link->post(Link::cmdStopData); });
     connect(cbProfile, &QComboBox::activated, this, &LiveDataPage::selectProfile);
     connect(acFitDashboard, &QAction::toggled, this, &LiveDataPage::layoutDashboard);
-    connect(
-        m_context.Link, &LinkController::slotWord, this, [this](quint8 slot, quint16, bool live) {
-            if (live)
-                noteStreamWord(slot);
-        });
+    // The window creates the link after its pages.
+    QTimer::singleShot(0, this, [this] {
+        if (m_context.Link)
+            connect(m_context.Link, &LinkController::slotWord, this,
+                [this](quint8 slot, quint16, bool live) {
+                    if (live)
+                        noteStreamWord(slot);
+                });
+    });
     m_clock.start();
 }
 
