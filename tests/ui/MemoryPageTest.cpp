@@ -12,6 +12,7 @@
 #include "ui/pages/LiveDataPage.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -135,6 +136,10 @@ TEST_F(MemoryPageTest, FullHdDashboardFitsAndReadoutsFollowTheStream)
     h.window().resize(1920, 1080);
     auto* live = h.find<LiveDataPage>("tabLiveData");
     h.window().pages()->setCurrentWidget(live);
+    auto* profiles = h.find<QComboBox>("cbProfile");
+    ASSERT_GT(profiles->count(), 0);
+    profiles->setCurrentIndex(0);
+    emit profiles->activated(0);
     ASSERT_TRUE(waitUntil([&] { return live->dashboardScale() > 1.5; }));
     EXPECT_LT(live->dashboardScale(), 2.1);
     h.find<QAction>("acStartData")->trigger();

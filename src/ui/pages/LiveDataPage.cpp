@@ -124,7 +124,8 @@ void LiveDataPage::layoutDashboard()
     pnBlack->resize(size.toSize());
     m_proxy->setGeometry(QRectF(QPointF(0, 0), size));
     m_view->scene()->setSceneRect(QRectF(QPointF(0, 0), size));
-    m_view->setBackgroundBrush(pnBlack->palette().color(QPalette::Window));
+    // The margins beside a fitted dashboard take the panel's colour.
+    m_view->setBackgroundBrush(pnBlack->Color().toQColor(QColor(Qt::black)));
     const bool fit = acFitDashboard->isChecked();
     const double scale = fit ? DashboardFit::fitScale(size, m_view->viewport()->size()) : 1.0;
     const Qt::ScrollBarPolicy bars = fit ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
