@@ -124,6 +124,8 @@ QWidget* mapWithCaptions(QTableWidget* grid, QWidget* parent)
     layout->addWidget(rpm, 0, 1);
     layout->addWidget(grid, 1, 0, 1, 2);
     layout->setColumnStretch(2, 1);
+    // The page's spare height goes below the map, not between its caption and grid.
+    box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return box;
 }
 
