@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <gtest/gtest.h>
@@ -109,6 +110,23 @@ TEST_F(MemoryPageTest, FullDumpWritesTheFileAndShowsTheAdaptiveTables)
     h.find<QLineEdit>("edAddr")->setText("C200");
     EXPECT_EQ(cell("sgInjection", 1, 2),
         QString("%1").arg(uint8_t(SimMemory::image().at(0xC201)), 2, 16, QChar('0')).toUpper());
+}
+
+TEST_F(MemoryPageTest, ReadFromTheEcuShowsTheSameTablesAsADump)
+{
+    h.find<QPushButton>("btnReadAdapt")->click();
+    auto* progress = h.find<QProgressBar>("pbDump");
+    EXPECT_EQ(progress->minimum(), SimMemory::AdaptiveAddress);
+    EXPECT_EQ(progress->maximum(), SimMemory::AdaptiveAddress + 192);
+    auto* checksum = h.find<GlowLabel>("lbAdaptChecksum");
+    ASSERT_TRUE(waitUntil([&] { return checksum->text() != "????"; }, 30000)) << qPrintable(log());
+    EXPECT_EQ(checksum->glow(), Glow::Green);
+    const int a = SimMemory::AdaptiveAddress;
+    EXPECT_EQ(cell("sgAdapt", 1, 1), factor(a));
+    EXPECT_EQ(cell("sgAdapt", 8, 10), factor(a + 79));
+    EXPECT_EQ(cell("sgAdaptIdle", 3, 0), factor(a + 83));
+    // Only the adaptive area was read: no dump file was asked for.
+    EXPECT_TRUE(chosenFolder.isEmpty());
 }
 
 TEST_F(MemoryPageTest, StopEndsTheReadWithoutAFile)
