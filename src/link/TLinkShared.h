@@ -6,8 +6,8 @@
 
 #include "LinkTypes.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cstdint>
 
@@ -64,7 +64,6 @@ struct TLinkShared {
         const auto depth = uint32_t(std::min<size_t>(count, UINT32_MAX));
         uint32_t seen = MaxReceiveDepth.load(std::memory_order_relaxed);
         while (depth > seen
-            && !MaxReceiveDepth.compare_exchange_weak(seen, depth, std::memory_order_relaxed)) {
-        }
+            && !MaxReceiveDepth.compare_exchange_weak(seen, depth, std::memory_order_relaxed)) { }
     }
 };
