@@ -435,5 +435,44 @@ inline constexpr const char* ReconnectOtherCar
     = "Другой автомобиль (калибровка %s вместо %s): приём данных не возобновлён";
 inline constexpr const char* ReconnectLost = "Связь с адаптером потеряна";
 inline constexpr const char* LogStreamSilent = "Поток данных прервался: нет данных от адаптера";
+// Memory page.
+inline constexpr const char* ActDumpFull = "Считать RAM+ROM...";
+inline constexpr const char* HintDumpFull
+    = "Считать в файл содержимое оперативной и постоянной памяти целиком (65536 байт)";
+inline constexpr const char* ActDumpRam = "Считать RAM...";
+inline constexpr const char* HintDumpRam = "Считать содержимое оперативной памяти (8192 байт)";
+inline constexpr const char* ActReadDump = "Прочитать из файла...";
+inline constexpr const char* ActDumpStop = "Стоп чтения";
+inline constexpr const char* MemTabAdapt = "Таблицы адаптации";
+inline constexpr const char* MemTabInjection = "Карта впрыска топлива";
+inline constexpr const char* MemTabIgnition = "Карта опережения зажигания";
+inline constexpr const char* MemTabEnrichment = "Карта обогащения смеси";
+inline constexpr const char* MemInProgress = "В процессе... ;-)";
+inline constexpr const char* MemLoadCaption = "Нагрузка, % |";
+inline constexpr const char* MemRpmCaption = "Обороты двигателя, об/мин";
+inline constexpr const char* MemIdle = "Холостой ход:";
+inline constexpr const char* MemIdleDrive = "В движении";
+inline constexpr const char* MemIdleDriveAc = "В движении + кондиционер";
+inline constexpr const char* MemIdleNeutral = "На нейтрали";
+inline constexpr const char* MemIdleNeutralAc = "На нейтрали + кондиционер";
+inline constexpr const char* MemChecksum = "Контрольная сумма:";
+inline constexpr const char* HintAdaptChecksum
+    = "Зеленая - совпадает с сохранённой в памяти, красная - не совпадает";
+inline constexpr const char* MemReadAdapt = "Прочитать из EEC-IV";
+inline constexpr const char* MemTestTab = "Тестовая вкладка для попыток расшифровать всякие таблицы";
+inline constexpr const char* MemBaseAddress = "Базовый адрес (HEX):";
+inline constexpr const char* MemKnownAddresses
+    = "Разведанные адреса для Escort: C112, C200, C304, C69D, C73E";
+inline constexpr const char* MemSaveTitle = "Укажите файл образа памяти EEC-IV для сохранения";
+inline constexpr const char* MemOpenTitle = "Укажите файл образа памяти EEC-IV";
+inline constexpr const char* MemFilter = "Файлы образов памяти (*.bin);;Все файлы (*)";
+// Texts of our own: the dashboard drawn to fit its page or at its own size, and why the
+// adaptive tables are read from address 0.
+inline constexpr const char* LiveFit = "По размеру";
+// The matrix readout of the interval between complete cycles (%1: milliseconds).
+inline constexpr const char* MatrixIntervalMs = "%1 мс";
+inline constexpr const char* HintLiveFit
+    = "Вписать панель в страницу с сохранением пропорций; выключено — масштаб 1:1";
+inline constexpr const char* LogMemNoCarProfile = "Таблицы адаптации: %1; адреса приняты равными 0.";
 
 } // namespace Texts

@@ -96,6 +96,12 @@ public:
     }
     QString FirmwareFile() const;
     void setFirmwareFile(const QString& file);
+    // The most bytes one receive call has found waiting since the reset (the stream's start).
+    uint32_t MaxReceiveDepth() const
+    {
+        return m_shared->MaxReceiveDepth.load(std::memory_order_relaxed);
+    }
+    void resetMaxReceiveDepth() { m_shared->MaxReceiveDepth.store(0, std::memory_order_relaxed); }
     QString DumpFile() const;
     void setDumpFile(const QString& file);
 

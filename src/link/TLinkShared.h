@@ -6,6 +6,7 @@
 
 #include "LinkTypes.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -54,4 +55,15 @@ struct TLinkShared {
     std::atomic<int> MaxTestTime { 0 };
     std::array<std::atomic<int8_t>, OptionCount> OptionBytes {};
     std::atomic<float> FirmwareVersion { 0 };
+
+    // The most bytes one receive call found waiting since the last reset: how far the
+    // receive path fell behind the wire.
+    std::atomic<uint32_t> MaxReceiveDepth { 0 };
+    void noteReceiveDepth(size_t count)
+    {
+        const auto depth = uint32_t(std::min<size_t>(count, UINT32_MAX));
+        uint32_t seen = MaxReceiveDepth.load(std::memory_order_relaxed);
+        while (depth > seen
+            && !MaxReceiveDepth.compare_exchange_weak(seen, depth, std::memory_order_relaxed)) { }
+    }
 };

@@ -14,6 +14,7 @@
 #include "pages/FaultsPage.h"
 #include "pages/HelpPage.h"
 #include "pages/LiveDataPage.h"
+#include "pages/MemoryPage.h"
 #include "pages/OptionsPage.h"
 #include "pages/PlaceholderPage.h"
 #include "pages/VehiclesPage.h"
@@ -139,8 +140,7 @@ void TfrmVeskorReader::buildFrame()
     m_live = new LiveDataPage(m_context, this, m_pages);
     m_trends
         = new PlaceholderPage(QStringLiteral("tabTrends"), Texts::text(Texts::PageTrends), m_pages);
-    m_memory
-        = new PlaceholderPage(QStringLiteral("tabDump"), Texts::text(Texts::PageDump), m_pages);
+    m_memory = new MemoryPage(m_context, m_pages);
     m_optionsPage = new OptionsPage(m_context, acConnect, m_pages);
     m_help = new HelpPage(m_context, m_pages);
     m_pages->addTab(m_vehicles, Texts::text(Texts::PageVehicles));

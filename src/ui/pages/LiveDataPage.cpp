@@ -9,13 +9,18 @@
 #include "ui/LinkController.h"
 #include "ui/Prompts.h"
 #include "ui/ReaderContext.h"
+#include "ui/model/DashboardFit.h"
 #include "widgets/TFordPanel.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QLabel>
-#include <QScrollArea>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -43,16 +48,90 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     bar->addWidget(cbProfile);
     layout->addWidget(bar);
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
+    bar->addSeparator();
+    acFitDashboard = bar->addAction(Texts::text(Texts::LiveFit));
+    acFitDashboard->setObjectName(QStringLiteral("acFitDashboard"));
+    acFitDashboard->setToolTip(Texts::text(Texts::HintLiveFit));
+    acFitDashboard->setCheckable(true);
+    acFitDashboard->setChecked(true);
+
+    // The panel lives in a scene, so the whole dashboard can be drawn at any scale: its
+    // widgets paint in logical units and stay sharp.
+    m_view = new QGraphicsView(this);
+    m_view->setObjectName(QStringLiteral("gvDashboard"));
+    m_view->setFrameShape(QFrame::NoFrame);
+    m_view->setAlignment(Qt::AlignCenter);
+    m_view->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    m_view->setBackgroundBrush(Qt::black);
+    auto* scene = new QGraphicsScene(m_view);
     pnBlack = new TFordPanel;
     pnBlack->setObjectName(QStringLiteral("pnBlack"));
-    scroll->setWidget(pnBlack);
-    layout->addWidget(scroll);
+    m_proxy = scene->addWidget(pnBlack);
+    m_view->setScene(scene);
+    m_view->viewport()->installEventFilter(this);
+    layout->addWidget(m_view);
 
     connect(start, &QAction::triggered, this, &LiveDataPage::startData);
     connect(stop, &QAction::triggered, this, [this] { m_context.Link->post(Link::cmdStopData); });
     connect(cbProfile, &QComboBox::activated, this, &LiveDataPage::selectProfile);
+    connect(acFitDashboard, &QAction::toggled, this, &LiveDataPage::layoutDashboard);
+    // The window creates the link after its pages.
+    QTimer::singleShot(0, this, [this] {
+        if (m_context.Link)
+            connect(m_context.Link, &LinkController::slotWord, this,
+                [this](quint8 slot, quint16, bool live) {
+                    if (live)
+                        noteStreamWord(slot);
+                });
+    });
+    m_clock.start();
+}
+
+void LiveDataPage::noteStreamWord(uint8_t slot)
+{
+    if (!m_rate.noteFrame(slot >> 4, m_clock.elapsed()))
+        return;
+    // Once per cycle of the 16 frames: cheap next to the words themselves.
+    const QWidget* top = window();
+    if (auto* interval = top->findChild<QLabel*>(QStringLiteral("laUpdateFreq"));
+        interval && m_rate.intervalMs())
+        interval->setText(StreamRate::intervalText(*m_rate.intervalMs()));
+    if (auto* depth = top->findChild<QLabel*>(QStringLiteral("laCount")))
+        depth->setText(StreamRate::depthText(m_context.Link->link().MaxReceiveDepth()));
+}
+
+bool LiveDataPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_view->viewport() && event->type() == QEvent::Resize)
+        layoutDashboard();
+    return QWidget::eventFilter(watched, event);
+}
+
+QSizeF LiveDataPage::dashboardSize() const
+{
+    const QSize extent = pnBlack->minimumSizeHint();
+    return extent.isEmpty() ? DashboardFit::DesignSize : QSizeF(extent);
+}
+
+double LiveDataPage::dashboardScale() const
+{
+    return m_view->transform().m11();
+}
+
+void LiveDataPage::layoutDashboard()
+{
+    const QSizeF size = dashboardSize();
+    pnBlack->resize(size.toSize());
+    m_proxy->setGeometry(QRectF(QPointF(0, 0), size));
+    m_view->scene()->setSceneRect(QRectF(QPointF(0, 0), size));
+    // The margins beside a fitted dashboard take the panel's colour.
+    m_view->setBackgroundBrush(pnBlack->Color().toQColor(QColor(Qt::black)));
+    const bool fit = acFitDashboard->isChecked();
+    const double scale = fit ? DashboardFit::fitScale(size, m_view->viewport()->size()) : 1.0;
+    const Qt::ScrollBarPolicy bars = fit ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+    m_view->setHorizontalScrollBarPolicy(bars);
+    m_view->setVerticalScrollBarPolicy(bars);
+    m_view->setTransform(QTransform::fromScale(scale, scale));
 }
 
 QStringList LiveDataPage::collectErrors(const std::function<void()>& work)
@@ -80,12 +159,14 @@ int LiveDataPage::loadProfiles(const QString& folder, const QString& current, QS
     cbProfile->clear();
     cbProfile->addItems(m_profiles.names());
     cbProfile->setCurrentIndex(m_profiles.selectedIndex());
+    layoutDashboard();
     return count;
 }
 
 void LiveDataPage::selectProfile(int index)
 {
     const QStringList errors = collectErrors([&] { m_profiles.select(index); });
+    layoutDashboard();
     if (!errors.isEmpty())
         m_context.Ask->warning(window(), Texts::text(Texts::CaptionError),
             Texts::text(Texts::ProfileErrorsTitle) + QLatin1Char('\n')
@@ -97,6 +178,9 @@ void LiveDataPage::startData()
     TGaugeProfile* profile = m_profiles.at(cbProfile->currentIndex());
     if (profile && !profile->Table().isEmpty())
         m_context.Link->link().SetTable(profile->Table().at(0).toLatin1());
+    // The readouts measure this stream from its start.
+    m_rate.reset();
+    m_context.Link->link().resetMaxReceiveDepth();
     m_context.Link->post(Link::cmdStartData);
 }
 

@@ -3,11 +3,16 @@
 #pragma once
 
 #include "profiles/TProfileList.h"
+#include "ui/model/StreamRate.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
 
+class QAction;
 class QComboBox;
+class QGraphicsProxyWidget;
+class QGraphicsView;
 class TFordPanel;
 struct ReaderContext;
 
@@ -25,6 +30,13 @@ public:
     TFordPanel* panel() const { return pnBlack; }
     // Feeds a word of position 2 to 5 to the dashboard as its PID's value.
     void showWord(uint8_t slot, uint16_t word);
+    // The scale the dashboard is drawn at: fitted to the page, or 1 when shown 1:1.
+    double dashboardScale() const;
+    // Sizes the dashboard to its widgets and scales it to the page (or 1:1).
+    void layoutDashboard();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void startData();
@@ -36,5 +48,14 @@ private:
     ReaderContext& m_context;
     TProfileList m_profiles;
     QComboBox* cbProfile;
+    QSizeF dashboardSize() const;
+    // A word of the live stream: the interval and depth readouts follow complete cycles.
+    void noteStreamWord(uint8_t slot);
+
     TFordPanel* pnBlack;
+    QAction* acFitDashboard;
+    QGraphicsView* m_view;
+    QGraphicsProxyWidget* m_proxy;
+    StreamRate m_rate;
+    QElapsedTimer m_clock;
 };

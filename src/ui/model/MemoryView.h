@@ -1,0 +1,67 @@
+// What the memory page shows, decided without widgets: the decoding of the adaptive tables
+// and of a byte map from the memory image, the cell colours, the dump folder and the
+// arguments of the read commands.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace MemoryView {
+
+// One byte of the memory image at an address.
+using ImageReader = std::function<uint8_t(uint16_t address)>;
+
+inline constexpr int Rows = 8;
+inline constexpr int Columns = 10;
+inline constexpr int IdleRows = 6;
+inline constexpr int AdaptiveBytes = 172;
+// Bytes read by "Прочитать из EEC-IV" from the table's address on.
+inline constexpr int AdaptiveReadBytes = 192;
+inline constexpr int BlockBytes = 16;
+inline constexpr int FullLastBlock = 4095; // RAM and ROM, 65536 bytes
+inline constexpr int RamLastBlock = 511; // RAM, 8192 bytes
+// The request tag of the adaptive tables' range read.
+inline constexpr int AdaptiveTag = 1;
+
+// Column headings (engine speed) and row headings (load, one decimal).
+const std::array<int, Columns>& rpmHeadings();
+QString loadHeading(int row); // row 0 to 7
+
+struct AdaptTables {
+    std::array<std::array<QString, Columns>, Rows> Cells;
+    std::array<QString, IdleRows> Idle;
+    QString Checksum; // the sum of the area, at least four upper-case hex digits
+    bool ChecksumMatches = false;
+};
+
+// Addresses near the top wrap to 0, so nothing is read outside the image.
+AdaptTables decodeAdaptTables(const ImageReader& image, uint16_t address, uint16_t checksumAddress);
+std::array<std::array<QString, Columns>, Rows> decodeByteMap(
+    const ImageReader& image, uint16_t base);
+
+// A correction factor: byte / 256 + 0.5 with three decimals.
+QString factorText(uint8_t value);
+// The base address typed by the user; 0 when the text is no hexadecimal number.
+uint16_t baseAddress(const QString& text);
+
+// The fill of an adaptive cell for its text; none for the factor 1 (the grid's own colour)
+// and for an empty cell. Channels that the contrast drives below 0 stay at 0.
+std::optional<QColor> factorColour(const QString& text, int contrast);
+// The fill of a byte map cell: the stronger the red, the larger the byte.
+std::optional<QColor> byteColour(const QString& text);
+
+// Dumps/<vehicle> under the program directory, the vehicle's name made safe as a folder.
+QString dumpFolder(const QString& programDir, const QString& vehicleText);
+
+// cmdDumpToFile's argument: the first block 0, the last block in the high 16 bits.
+int32_t dumpArgument(int lastBlock);
+// cmdDumpRange's argument for the adaptive tables: their first block to 12 blocks later.
+int32_t adaptiveRangeArgument(uint16_t address);
+// The end of that range, for the progress bar.
+int adaptiveRangeEnd(uint16_t address);
+
+} // namespace MemoryView
