@@ -8,13 +8,12 @@
 
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
-
 #include <cctype>
 #include <string>
 
 struct IniFile::Impl {
     // case-insensitive names, repeated keys kept (the first one is read), no multi-line values
-    CSimpleIniA ini{false, true, false};
+    CSimpleIniA ini { false, true, false };
 };
 
 namespace {
@@ -92,7 +91,8 @@ QByteArray withUnclosedSectionsCommented(const QByteArray& data)
 
 } // namespace
 
-IniFile::IniFile() : d(std::make_unique<Impl>())
+IniFile::IniFile()
+    : d(std::make_unique<Impl>())
 {
     d->ini.SetSpaces(false);
 }
@@ -173,8 +173,8 @@ std::optional<QByteArray> IniFile::readRaw(const QString& section, const QString
     return QByteArray(value);
 }
 
-QByteArray IniFile::readBytes(const QString& section, const QString& key,
-                              const QByteArray& defaultValue) const
+QByteArray IniFile::readBytes(
+    const QString& section, const QString& key, const QByteArray& defaultValue) const
 {
     const auto raw = readRaw(section, key);
     if (!raw)
@@ -182,8 +182,8 @@ QByteArray IniFile::readBytes(const QString& section, const QString& key,
     return stripQuotes(*raw).left(MaxValueBytes);
 }
 
-QString IniFile::readUtf8(const QString& section, const QString& key,
-                          const QString& defaultValue) const
+QString IniFile::readUtf8(
+    const QString& section, const QString& key, const QString& defaultValue) const
 {
     const auto raw = readRaw(section, key);
     if (!raw)
@@ -192,8 +192,8 @@ QString IniFile::readUtf8(const QString& section, const QString& key,
     return QString::fromUtf8(bytes.size() == MaxValueBytes ? withoutBrokenUtf8Tail(bytes) : bytes);
 }
 
-QString IniFile::readAnsi(const QString& section, const QString& key,
-                          const QString& defaultValue) const
+QString IniFile::readAnsi(
+    const QString& section, const QString& key, const QString& defaultValue) const
 {
     const auto raw = readRaw(section, key);
     if (!raw)

@@ -7,7 +7,10 @@
 
 namespace Texts {
 
-inline QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+inline QString text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
 // ---- Common --------------------------------------------------------------
 
@@ -32,7 +35,8 @@ inline constexpr const char* LogOffsetMapInit = "Инициализация ка
 inline constexpr const char* LogDataCheck = "Проверка данных...";
 inline constexpr const char* LogOffsetError = "Ошибка по смещению %.4x!";
 inline constexpr const char* LogDataOk = "Данные считаны без ошибок...";
-inline constexpr const char* LogDataErrors = "Данные содержат ошибки! Повторите попытку считывания!";
+inline constexpr const char* LogDataErrors
+    = "Данные содержат ошибки! Повторите попытку считывания!";
 inline constexpr const char* LogDataSaving = "Сохранение данных...";
 inline constexpr const char* LogOptionsError = "Ошибка чтения/записи опций модуля!";
 inline constexpr const char* LogCalibrationReset = "Сброс статуса/чтение кода калибровки...";
@@ -50,8 +54,9 @@ inline constexpr const char* LogFirmwareDone = "Обновление проши�
 // Module maintenance. These take their arguments with QString::arg (%1, %2).
 inline constexpr const char* FirmwareFileUnreadable = "Не удалось прочитать файл прошивки %1: %2";
 inline constexpr const char* FirmwareFileEmpty = "Файл прошивки %1 пуст: обновление не начато";
-inline constexpr const char* FirmwareFileTooLarge =
-    "Файл прошивки %1 больше 64 КБ (%2 байт): такой прошивки у модуля не бывает, обновление не начато";
+inline constexpr const char* FirmwareFileTooLarge
+    = "Файл прошивки %1 больше 64 КБ (%2 байт): такой прошивки у модуля не бывает, обновление не "
+      "начато";
 // The device code selected for the boot loader (%1, as 0x74), from its list or by default.
 inline constexpr const char* LogDeviceCode = "Код устройства для загрузчика: %1";
 inline constexpr const char* LogDeviceCodeDefault
@@ -101,7 +106,6 @@ inline constexpr const char* PortAccessDeniedNoGroup
     = "Нет доступа к порту %1: получите у "
       "администратора права на чтение и запись этого устройства и войдите в систему заново.";
 
-
 // ---- Dashboard widgets -----------------------------------------------------
 // These take their arguments with QString::arg (%1, %2).
 
@@ -112,15 +116,18 @@ inline constexpr const char* FormatNoArgument = "нет числа для пре
 inline constexpr const char* FormatStarWidth = "ширина или точность «*» требует второго числа";
 inline constexpr const char* FormatTooWide = "ширина больше %1";
 inline constexpr const char* ValueZeroRatio = "LabelRatio равен 0: значение не показывается";
-inline constexpr const char* LabelValueNotInteger = "значение %1 не переводится в целое: цвет не меняется";
-inline constexpr const char* GaugeMaxEqualsMin = "Max равен Min (%1): стрелки и красная зона не рисуются";
+inline constexpr const char* LabelValueNotInteger
+    = "значение %1 не переводится в целое: цвет не меняется";
+inline constexpr const char* GaugeMaxEqualsMin
+    = "Max равен Min (%1): стрелки и красная зона не рисуются";
 inline constexpr const char* GaugeNoTicks = "TickCountBig равен 0: деления и числа не рисуются";
-inline constexpr const char* GaugeTooManyTicks = "слишком много делений (%1 × %2): деления и числа не рисуются";
+inline constexpr const char* GaugeTooManyTicks
+    = "слишком много делений (%1 × %2): деления и числа не рисуются";
 inline constexpr const char* GaugeZeroTickRatio = "TickLabelRatio равен 0: числа шкалы не рисуются";
-inline constexpr const char* GaugeImageTooLarge = "изображение %1 × %2 слишком велико: прибор не рисуется";
+inline constexpr const char* GaugeImageTooLarge
+    = "изображение %1 × %2 слишком велико: прибор не рисуется";
 inline constexpr const char* GaugeArrowsNone = "Arrows: пустое значение не принимается";
 inline constexpr const char* ControlOutOfRange = "%1 = %2 вне допустимых пределов (%3 … %4)";
-
 
 // ---- Dashboard profiles and trends ---------------------------------------
 
@@ -143,31 +150,41 @@ inline constexpr const char* DefinitionNotAccepted = "значение не пр
 inline constexpr const char* DefinitionBadIndex = "номер элемента должен быть от 0 до %1";
 
 // Limits of a profile build (%1 the file).
-inline constexpr const char* ProfileLinesTooLong = "Профиль %1: пропущено строк длиннее %3 символов: %2";
+inline constexpr const char* ProfileLinesTooLong
+    = "Профиль %1: пропущено строк длиннее %3 символов: %2";
 inline constexpr const char* ProfileTooManyWidgets = "Профиль %1: больше %2 элементов не создаётся";
-inline constexpr const char* ProfileTooManyDefinitions = "Профиль %1: больше %2 определений не применяется";
+inline constexpr const char* ProfileTooManyDefinitions
+    = "Профиль %1: больше %2 определений не применяется";
 
 // Trend chart problems.
 inline constexpr const char* TrendTrendsNone = "Trends: пустое значение не принимается";
-inline constexpr const char* TrendTooLarge = "график %1 × %2 при SmoothFactor %3 слишком велик: не рисуется";
-
+inline constexpr const char* TrendTooLarge
+    = "график %1 × %2 при SmoothFactor %3 слишком велик: не рисуется";
 
 // Reports of a profile load, shown once as a list (file:line: property: reason).
-inline constexpr const char* ProfileReportSummary = "Профиль %1: найдено ошибок: %2. Список — в подробностях.";
-inline constexpr const char* ProfileReportUnusable = "Профиль %1 не может быть показан. Причина — в подробностях.";
+inline constexpr const char* ProfileReportSummary
+    = "Профиль %1: найдено ошибок: %2. Список — в подробностях.";
+inline constexpr const char* ProfileReportUnusable
+    = "Профиль %1 не может быть показан. Причина — в подробностях.";
 inline constexpr const char* ProfileReportMore = "… и ещё ошибок: %1";
 inline constexpr const char* ProfileUnreadable = "файл не читается";
 inline constexpr const char* ProfileIsDirectory = "это папка, а не файл профиля";
 inline constexpr const char* ProfileTooLarge = "файл больше %1 МБ";
-inline constexpr const char* ProfileBadBackground = "«%1» — не цвет: ожидается имя цвета (clBlack) или число ($BBGGRR)";
+inline constexpr const char* ProfileBadBackground
+    = "«%1» — не цвет: ожидается имя цвета (clBlack) или число ($BBGGRR)";
 inline constexpr const char* ProfileEmpty = "файл пуст: не создано ни одного элемента";
-inline constexpr const char* ProfileUtf16 = "файл в UTF-16 (или не текст): не создано ни одного элемента; сохраните его как UTF-8";
-inline constexpr const char* ProfileNoGauges = "нет раздела [Gauges]: не создано ни одного элемента";
-inline constexpr const char* ProfileNoWidgets = "в разделе [Gauges] нет ни одного известного класса: не создано ни одного элемента";
-inline constexpr const char* ProfileNotUtf8 = "значение не в UTF-8 (похоже на Windows-1251) и взято пустым; сохраните файл как UTF-8";
-inline constexpr const char* ProfileImageMemory = "изображения элемента заняли бы %1 МБ, а всем элементам панели отведено %2 МБ (занято %3 МБ): элемент не создан";
+inline constexpr const char* ProfileUtf16
+    = "файл в UTF-16 (или не текст): не создано ни одного элемента; сохраните его как UTF-8";
+inline constexpr const char* ProfileNoGauges
+    = "нет раздела [Gauges]: не создано ни одного элемента";
+inline constexpr const char* ProfileNoWidgets
+    = "в разделе [Gauges] нет ни одного известного класса: не создано ни одного элемента";
+inline constexpr const char* ProfileNotUtf8
+    = "значение не в UTF-8 (похоже на Windows-1251) и взято пустым; сохраните файл как UTF-8";
+inline constexpr const char* ProfileImageMemory
+    = "изображения элемента заняли бы %1 МБ, а всем элементам панели отведено %2 МБ (занято %3 "
+      "МБ): элемент не создан";
 inline constexpr const char* DefinitionDecimalPoint = "десятичный разделитель — точка: %1";
-
 
 // ---- Vehicles and reference data -----------------------------------------
 
@@ -175,7 +192,8 @@ inline constexpr const char* FaultCodesMissing = "Не найден файл к�
 inline constexpr const char* FaultCodesReadError = "Ошибка чтения файла кодов ошибок codes.txt: %s";
 // One code of the fault list as the fault codes page copies it: the entry, mode,
 // description and comment.
-inline constexpr const char* FaultCodeText = "Код: %s\r\nРежим: %s\r\nОписание: %s\r\nКомментарий: %s\r\n\r\n";
+inline constexpr const char* FaultCodeText
+    = "Код: %s\r\nРежим: %s\r\nОписание: %s\r\nКомментарий: %s\r\n\r\n";
 
 // ECU information of a vehicle (calibration database record), in the order shown.
 inline constexpr const char* EcuInfoTitle = "Данные по установленному EEC-IV";
@@ -204,16 +222,16 @@ inline constexpr const char* ColumnComment = "Примечания";
 
 // Vehicle dialog.
 inline constexpr const char* AutoDialogCaption = "Добавление/редактирование автомобиля";
-inline constexpr const char* AutoDialogNotice =
-    " Определено подключение автомобиля, отсутствующего в списке. Пожалуйста, заполните "
-    "данные по автомобилю и сохраните в списке автомобилей.";
+inline constexpr const char* AutoDialogNotice
+    = " Определено подключение автомобиля, отсутствующего в списке. Пожалуйста, заполните "
+      "данные по автомобилю и сохраните в списке автомобилей.";
 inline constexpr const char* AutoGroupRegistration = " Регистрационные данные ";
 inline constexpr const char* AutoGroupTechnical = " Технические данные ";
 inline constexpr const char* AutoName = "Название:";
 inline constexpr const char* AutoModel = "Модель:";
 inline constexpr const char* AutoCalID = "Калибр.код:";
-inline constexpr const char* AutoCalIDHint =
-    "Калибровочный код считывается из EEC-IV в момент подключения. Вручную вводить не нужно.";
+inline constexpr const char* AutoCalIDHint
+    = "Калибровочный код считывается из EEC-IV в момент подключения. Вручную вводить не нужно.";
 inline constexpr const char* AutoEditCalID = "Редактировать";
 inline constexpr const char* AutoYear = "Год выпуска:";
 inline constexpr const char* AutoVIN = "VIN:";
@@ -232,45 +250,48 @@ inline constexpr const char* RegisterSaveError = "Не удалось сохра
 inline constexpr const char* IniUtf16 = "файл в кодировке UTF-16, а нужен 8-битный текст";
 inline constexpr const char* IniNul = "символ NUL в строке %1: дальше файл не читается";
 inline constexpr const char* IniNoSection = "в файле нет ни одного раздела [...]";
-inline constexpr const char* RegisterNotOverwritten =
-    "Список автомобилей %1 не был прочитан (%2): он оставлен как есть и не заменён пустым";
+inline constexpr const char* RegisterNotOverwritten
+    = "Список автомобилей %1 не был прочитан (%2): он оставлен как есть и не заменён пустым";
 inline constexpr const char* RegisterNotLoaded = "он не загрузился при запуске";
-inline constexpr const char* RegisterMovedAside =
-    "Список автомобилей %1 не был прочитан: прежний файл сохранён как %2";
-inline constexpr const char* RegisterNotMovedAside =
-    "Список автомобилей %1 не был прочитан и не переименовывается в %2: новый список не записан";
+inline constexpr const char* RegisterMovedAside
+    = "Список автомобилей %1 не был прочитан: прежний файл сохранён как %2";
+inline constexpr const char* RegisterNotMovedAside
+    = "Список автомобилей %1 не был прочитан и не переименовывается в %2: новый список не записан";
 inline constexpr const char* FileLinkLoop = "цикл символических ссылок";
-inline constexpr const char* FileLinkDangling = "символическая ссылка ведёт к несуществующему файлу %1";
-inline constexpr const char* FaultCodesNone = "В файле кодов ошибок codes.txt нет ни одного кода: %1";
+inline constexpr const char* FileLinkDangling
+    = "символическая ссылка ведёт к несуществующему файлу %1";
+inline constexpr const char* FaultCodesNone
+    = "В файле кодов ошибок codes.txt нет ни одного кода: %1";
 inline constexpr const char* FaultCodesEmpty = "файл пуст";
 inline constexpr const char* FaultCodesNoNumber = "ни одна из %1 строк не номер кода с текстами";
-inline constexpr const char* FaultCodesStopped =
-    "Файл кодов ошибок codes.txt прочитан не до конца: символ NUL в строке %1, не прочитано строк: %2";
+inline constexpr const char* FaultCodesStopped
+    = "Файл кодов ошибок codes.txt прочитан не до конца: символ NUL в строке %1, не прочитано "
+      "строк: %2";
 inline constexpr const char* NoDescription = "нет описания";
 inline constexpr const char* CarProfilesProblem = "Файл профилей автомобилей %1: %2";
 inline constexpr const char* CarProfilesUnreadable = "не удаётся прочитать (%1)";
 inline constexpr const char* CarProfilesNone = "ни одного профиля";
-inline constexpr const char* CarProfileNotChosen = "Профиль автомобиля не выбран: адреса адаптивных таблиц равны 0";
-inline constexpr const char* CarProfileBeyondList =
-    "Профиль автомобиля № %1 вне списка профилей (их %2): адреса адаптивных таблиц равны 0";
-
+inline constexpr const char* CarProfileNotChosen
+    = "Профиль автомобиля не выбран: адреса адаптивных таблиц равны 0";
+inline constexpr const char* CarProfileBeyondList
+    = "Профиль автомобиля № %1 вне списка профилей (их %2): адреса адаптивных таблиц равны 0";
 
 // ---- Main window -------------------------------------------------------------
 
 // veskor-reader's command line and its profile preview (%1 with QString::arg).
-inline constexpr const char* ReaderUsage =
-    "Использование: veskor-reader [--home ПАПКА] --render-profile ФАЙЛ.ini [--size ШxВ] "
-    "[--set PID=ЗНАЧЕНИЕ]... -o ФАЙЛ.png\n"
-    "  Строит профиль отображения на панели без окна, передаёт значения PID и сохраняет "
-    "панель в PNG.\n"
-    "  Ошибки определений выводятся в stderr; код возврата 1, если они были.";
+inline constexpr const char* ReaderUsage
+    = "Использование: veskor-reader [--home ПАПКА] --render-profile ФАЙЛ.ini [--size ШxВ] "
+      "[--set PID=ЗНАЧЕНИЕ]... -o ФАЙЛ.png\n"
+      "  Строит профиль отображения на панели без окна, передаёт значения PID и сохраняет "
+      "панель в PNG.\n"
+      "  Ошибки определений выводятся в stderr; код возврата 1, если они были.";
 inline constexpr const char* PreviewBadSize = "Неверный размер «%1»: нужно ШxВ, от 1 до 8192";
-inline constexpr const char* PreviewBadSet = "Неверное значение «%1»: нужно PID=ЧИСЛО, PID от 0 до 255";
+inline constexpr const char* PreviewBadSet
+    = "Неверное значение «%1»: нужно PID=ЧИСЛО, PID от 0 до 255";
 inline constexpr const char* PreviewBadArgument = "Неизвестный или неполный параметр «%1»";
 inline constexpr const char* PreviewMissing = "Нужны --render-profile ФАЙЛ и -o ФАЙЛ.png";
 inline constexpr const char* PreviewNoProfile = "Не удаётся прочитать профиль %1";
 inline constexpr const char* PreviewCannotSave = "Не удаётся записать изображение %1";
-
 
 // ---- Main window: frame, status bar, vehicles and fault codes pages -----------------
 // (%1, %2 with QString::arg; texts with %s are filled with fillPlaceholders.)
@@ -459,7 +480,8 @@ inline constexpr const char* MemChecksum = "Контрольная сумма:";
 inline constexpr const char* HintAdaptChecksum
     = "Зеленая - совпадает с сохранённой в памяти, красная - не совпадает";
 inline constexpr const char* MemReadAdapt = "Прочитать из EEC-IV";
-inline constexpr const char* MemTestTab = "Тестовая вкладка для попыток расшифровать всякие таблицы";
+inline constexpr const char* MemTestTab
+    = "Тестовая вкладка для попыток расшифровать всякие таблицы";
 inline constexpr const char* MemBaseAddress = "Базовый адрес (HEX):";
 inline constexpr const char* MemKnownAddresses
     = "Разведанные адреса для Escort: C112, C200, C304, C69D, C73E";
@@ -473,6 +495,7 @@ inline constexpr const char* LiveFit = "По размеру";
 inline constexpr const char* MatrixIntervalMs = "%1 мс";
 inline constexpr const char* HintLiveFit
     = "Вписать панель в страницу с сохранением пропорций; выключено — масштаб 1:1";
-inline constexpr const char* LogMemNoCarProfile = "Таблицы адаптации: %1; адреса приняты равными 0.";
+inline constexpr const char* LogMemNoCarProfile
+    = "Таблицы адаптации: %1; адреса приняты равными 0.";
 
 } // namespace Texts

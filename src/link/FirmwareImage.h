@@ -28,7 +28,7 @@ public:
     // is left. A boot loader takes a block of size 0 as one of 65,536 bytes, so a file of
     // whole blocks ends with its last full block.
     int blockCount() const { return int((size() + BlockSize - 1) / BlockSize); }
-    // The argument of evFirmware step 1: one step per block written and one per block read
+    // The argument of evFirmware fwLoaded: one step per block written and one per block read
     // back, so the progress bar is full at the last block read.
     int progressSteps() const { return 2 * blockCount(); }
     // The block of the given index: 128 bytes or what is left. Word-oriented boot loaders

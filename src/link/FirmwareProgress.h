@@ -16,10 +16,10 @@ public:
     int position() const { return m_position; }
     int maximum() const { return m_maximum; }
     QString caption() const;
-    // True from the end of an update (step 4) or a refused block (step 6): the update
-    // button may be used again.
+    // True once the update has ended, or a block was refused and nothing more will be
+    // written: the update button may be used again.
     bool finished() const { return m_finished; }
-    // After step 4: fsNone when the update succeeded, otherwise the stage that failed.
+    // Once the update has ended: fsNone when it succeeded, otherwise the stage that failed.
     Link::FirmwareStage failure() const { return m_failure; }
 
 private:

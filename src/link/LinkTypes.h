@@ -98,8 +98,8 @@ const char* eventName(int code);
 inline constexpr uint8_t SlotCalibrationHigh = 0xB1;
 inline constexpr uint8_t SlotCalibrationLow = 0xA1;
 
-// Steps of evFirmware (low word of lParam); step 1 carries the number of progress steps
-// in the high word, step 4 the outcome (FirmwareStage).
+// Steps of evFirmware (low word of lParam); fwLoaded carries the number of progress steps
+// in the high word, fwEnded the outcome (FirmwareStage).
 enum FirmwareStep : uint16_t {
     fwLoaded = 1,
     fwWriting = 2,
@@ -109,7 +109,7 @@ enum FirmwareStep : uint16_t {
     fwBlockRefused = 6,
 };
 
-// The outcome of a firmware update, in the high word of evFirmware step 4: fsNone when it
+// The outcome of a firmware update, in the high word of evFirmware fwEnded: fsNone when it
 // succeeded, otherwise the stage that failed first.
 enum FirmwareStage : uint16_t {
     fsNone = 0,

@@ -168,8 +168,8 @@ QString SaveRegister(
     const QString message = keepUnreadableFile(vehicles, path);
     // A fresh file rather than the old one edited: it then holds exactly the vehicles of
     // the list, its sections in list order, so the next load gives the same order back.
-    QByteArray text = joinedLines(vehicles.isEmpty() ? preambleWithoutSections(vehicles.preamble())
-                                                     : vehicles.preamble());
+    QByteArray text = joinedLines(
+        vehicles.isEmpty() ? preambleWithoutSections(vehicles.preamble()) : vehicles.preamble());
     int index = 0;
     for (const VehicleEntry& entry : vehicles) {
         const TAuto& a = entry.Record;

@@ -1,5 +1,6 @@
-#include "common/Errors.h"
 #include "common/IniFile.h"
+
+#include "common/Errors.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@ TEST(IniFile, NamesMatchRegardlessOfCaseAndTheFirstKeyWins)
     ini.loadData("[Main]\nName = first \nNAME=second\n[main]\nOther=1\n[Next]\n");
     EXPECT_EQ(ini.readBytes("MAIN", "name"), "first");
     EXPECT_EQ(ini.readInteger("Main", "other", 0), 1);
-    EXPECT_EQ(ini.sections(), (QStringList{"Main", "Next"}));
+    EXPECT_EQ(ini.sections(), (QStringList { "Main", "Next" }));
     EXPECT_TRUE(ini.hasSection("next"));
     EXPECT_FALSE(ini.hasSection("Absent"));
 }
@@ -29,7 +30,8 @@ TEST(IniFile, ValuesLoseEnclosingQuotesAndAreCutAt2047Bytes)
 TEST(IniFile, IntegersAcceptDecimalAndHexAndFallBackSilently)
 {
     IniFile ini;
-    ini.loadData("[S]\na=$1A0\nb=0x1A0\nc=416\nd=-5\ne=12abc\nf=\ng=99999999999\nh=$FFFFFFFF\nt=1\n");
+    ini.loadData(
+        "[S]\na=$1A0\nb=0x1A0\nc=416\nd=-5\ne=12abc\nf=\ng=99999999999\nh=$FFFFFFFF\nt=1\n");
     EXPECT_EQ(ini.readInteger("S", "a", 0), 416);
     EXPECT_EQ(ini.readInteger("S", "b", 0), 416);
     EXPECT_EQ(ini.readInteger("S", "c", 0), 416);
@@ -56,10 +58,10 @@ TEST(IniFile, WrittenValuesSurviveSaveAndLoadInOrder)
 
     IniFile back;
     ASSERT_TRUE(back.load(dir.file("autos.ini")));
-    EXPECT_EQ(back.sections(), (QStringList{"Auto0", "Auto2"}));
+    EXPECT_EQ(back.sections(), (QStringList { "Auto0", "Auto2" }));
     EXPECT_EQ(back.readUtf8("Auto0", "Name"), QStringLiteral("Форд Сьерра"));
     EXPECT_EQ(back.readInteger("Auto0", "Year", 0), 1989);
-    EXPECT_EQ(back.keys("Auto0"), (QStringList{"Name", "Year"}));
+    EXPECT_EQ(back.keys("Auto0"), (QStringList { "Name", "Year" }));
 }
 
 TEST(IniFile, AFailedSaveRaisesAndAMissingFileIsEmpty)
@@ -75,16 +77,16 @@ TEST(IniFile, KeysAboveTheFirstSectionBelongToNone)
 {
     IniFile ini;
     ini.loadData("stray=1\n[A]\nk=v\n");
-    EXPECT_EQ(ini.sections(), (QStringList{ "A" }));
+    EXPECT_EQ(ini.sections(), (QStringList { "A" }));
 }
 
 TEST(IniFile, Utf8TextsAreCutAtTheLastWholeCharacter)
 {
     IniFile ini;
     // 2046 bytes of ASCII and a two-byte letter: the cut at 2047 splits the letter.
-    ini.loadData("[S]\nsplit=" + QByteArray(2046, 'a') + "\xD0\x96" + "\nwhole="
-                 + QByteArray(2045, 'a') + "\xD0\x96" + "tail\nthree=" + QByteArray(2045, 'a')
-                 + "\xE2\x82\xAC\n");
+    ini.loadData("[S]\nsplit=" + QByteArray(2046, 'a') + "\xD0\x96"
+        + "\nwhole=" + QByteArray(2045, 'a') + "\xD0\x96" + "tail\nthree=" + QByteArray(2045, 'a')
+        + "\xE2\x82\xAC\n");
     EXPECT_EQ(ini.readUtf8("S", "split"), QString(2046, u'a'));
     EXPECT_EQ(ini.readUtf8("S", "whole"), QString(2045, u'a') + QString::fromUtf8("Ж"));
     EXPECT_EQ(ini.readUtf8("S", "three"), QString(2045, u'a'));
@@ -97,7 +99,7 @@ TEST(IniFile, AWrittenValueStaysOnOneLine)
     ini.writeBytes("S", "k", "one\r\n[Other]\nkey=two");
     IniFile back;
     back.loadData(ini.data());
-    EXPECT_EQ(back.sections(), (QStringList{ "S" }));
+    EXPECT_EQ(back.sections(), (QStringList { "S" }));
     EXPECT_EQ(back.readBytes("S", "k"), "one  [Other] key=two");
 }
 

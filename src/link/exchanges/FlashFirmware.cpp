@@ -170,9 +170,9 @@ void FlashFirmware(TLinkContext& link)
 {
     if (!link.port().exists() && !link.Connect(false))
         return;
-    // From here the update ends with step 4 whatever happens, so the window gets its
+    // From here the update ends with fwEnded whatever happens, so the window gets its
     // button back; a port error is logged first, as every exchange logs it. The outcome
-    // is the last line of the log, after the closing handshake, and the argument of step 4.
+    // is the last line of the log, after the closing handshake, and the argument of fwEnded.
     Outcome outcome;
     try {
         flash(link, outcome);
