@@ -68,15 +68,18 @@ if ! mountpoint -q "$root/proc"; then
 fi
 bind /dev /dev
 bind /dev/pts /dev/pts
+bind /dev/shm /dev/shm
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null
 
 # The package itself, through apt so that its dependencies come from the registry; then an
 # X server for the test and the tools that look at the screen.
 cp "$deb" "$root/tmp/veskor-reader.deb"
-export DEBIAN_FRONTEND=noninteractive
 in_root apt-get update -q >/tmp/check-package-apt.log 2>&1
-check "package installs with its dependencies" in_root env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -q --reinstall /tmp/veskor-reader.deb >>/tmp/check-package-apt.log 2>&1
+install_package() {
+    in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --reinstall \
+        /tmp/veskor-reader.deb >>/tmp/check-package-apt.log 2>&1
+}
+check "package installs with its dependencies" install_package
 in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
     xvfb xauth x11-utils x11-apps netpbm desktop-file-utils procps >>/tmp/check-package-apt.log 2>&1 \
     || fail "test tools install (see /tmp/check-package-apt.log)"
@@ -134,8 +137,8 @@ data=$root/home/$user/.local/share/veskor-reader
 for f in codes.txt models.txt CarProfiles.ini Profiles/main.ini reader.ini; do
     check "user file $f in ~/.local/share/veskor-reader" test -f "$data/$f"
 done
-owner=$(stat -c %U "$data/reader.ini" 2>/dev/null)
-check "user files belong to the user" test "$owner" = $user
+owner=$(stat -c %u "$data/reader.ini" 2>/dev/null)
+check "user files belong to the user" test "$owner" = "$(in_root id -u $user)"
 stray=$(find "$root/usr" -newer "$root/tmp/check-package-run.sh" -type f 2>/dev/null | head -n 3)
 check "nothing written beside the installed program" test -z "$stray"
 
