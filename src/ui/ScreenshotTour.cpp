@@ -2,6 +2,8 @@
 
 #include "GlowLabel.h"
 #include "TfrmVeskorReader.h"
+#include "common/AtomicFile.h"
+#include "common/Errors.h"
 #include "common/Texts.h"
 
 #include <QAction>
@@ -95,7 +97,11 @@ void ScreenshotTour::shoot()
         QCoreApplication::processEvents();
         const QString file
             = QDir(m_folder).filePath(QLatin1String(PageFiles[i]) + QStringLiteral(".png"));
-        m_window.grab().save(file);
+        try {
+            writeImageAtomically(file, m_window.grab().toImage());
+        } catch (const VeskorError& e) {
+            say(e.message().toUtf8());
+        }
     }
     pages->setCurrentIndex(1);
     say(Texts::text(Texts::ScreenshotsSaved).arg(QDir(m_folder).absolutePath()).toUtf8());
