@@ -13,12 +13,12 @@
 #include "widgets/TFordPanel.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QPaintEvent>
 #include <QTabWidget>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -157,7 +157,7 @@ TEST_F(MatrixTest, SlotRepaintsItsTwoCellsOnlyWhileUpdatingAndPositionsSixUpShow
     EXPECT_EQ(allCells(grid), before);
 
     // "Обновлять" off: the word is kept but shown only when the grid is painted anyway.
-    auto* update = h.find<QToolButton>("cbUpdateMap");
+    auto* update = h.find<QCheckBox>("cbUpdateMap");
     update->click();
     ASSERT_FALSE(update->isChecked());
     settle();
@@ -336,7 +336,7 @@ TEST(LiveStart, OpensOnTheDashboardConnectsAndStreams)
     EXPECT_NE(h.find<LiveDataPage>("tabLiveData")->panel()->grab().toImage(), before);
     // VESKOR_SCREENSHOTS names a folder for a picture of the page while it streams.
     if (const QString shots = qEnvironmentVariable("VESKOR_SCREENSHOTS"); !shots.isEmpty()) {
-        h.find<QToolButton>("cbUpdateMap")->setChecked(true);
+        h.find<QCheckBox>("cbUpdateMap")->setChecked(true);
         waitUntil([] { return false; }, 1500);
         h.window().grab().save(QDir(shots).filePath("live-streaming.png"));
     }

@@ -2,11 +2,11 @@
 
 #include "common/Texts.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -98,10 +98,9 @@ MatrixPanel::MatrixPanel(QWidget* parent)
         f.setBold(true);
         l->setFont(f);
     }
-    cbUpdateMap = new QToolButton(this);
+    // A check box, so that whether the grid follows the stream can be seen at a glance.
+    cbUpdateMap = new QCheckBox(Texts::text(Texts::MatrixUpdate), this);
     cbUpdateMap->setObjectName(QStringLiteral("cbUpdateMap"));
-    cbUpdateMap->setText(Texts::text(Texts::MatrixUpdate));
-    cbUpdateMap->setCheckable(true);
     bar->setSpacing(10);
     bar->addWidget(laUpdateFreq);
     bar->addWidget(laCount);
@@ -111,7 +110,7 @@ MatrixPanel::MatrixPanel(QWidget* parent)
     dgMap = new MatrixGrid(this);
     layout->addWidget(dgMap, 0, Qt::AlignHCenter | Qt::AlignTop);
     layout->addStretch();
-    connect(cbUpdateMap, &QToolButton::toggled, dgMap, [this](bool on) {
+    connect(cbUpdateMap, &QCheckBox::toggled, dgMap, [this](bool on) {
         if (on)
             dgMap->update();
     });

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 class QLabel;
-class QToolButton;
+class QCheckBox;
 
 class MatrixGrid : public QWidget {
     Q_OBJECT
@@ -49,6 +49,6 @@ public:
 private:
     QLabel* laUpdateFreq;
     QLabel* laCount;
-    QToolButton* cbUpdateMap;
+    QCheckBox* cbUpdateMap;
     MatrixGrid* dgMap;
 };
