@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QTabWidget>
 #include <gtest/gtest.h>
@@ -341,6 +342,10 @@ TEST(LiveStart, OpensOnTheDashboardConnectsAndStreams)
         h.window().grab().save(QDir(shots).filePath("live-streaming.png"));
     }
     EXPECT_GT(measure.latency().maxMs(), 0);
+    // The matrix readouts follow the stream: the cycle interval and the receive depth.
+    EXPECT_TRUE(
+        waitUntil([&] { return h.find<QLabel>("laUpdateFreq")->text() != "000 мс"; }, 20000));
+    EXPECT_NE(h.find<QLabel>("laCount")->text(), "000");
     EXPECT_TRUE(h.Prompts.Warnings.isEmpty()) << qPrintable(h.Prompts.Warnings.join('\n'));
 }
 

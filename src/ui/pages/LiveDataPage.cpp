@@ -108,7 +108,10 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
 
 void LiveDataPage::noteStreamWord(uint8_t slot)
 {
-    if (!m_rate.noteFrame(slot >> 4, m_clock.elapsed()))
+    // Timed when the link took the word: the window takes the words in bursts, and timing
+    // them as it handles them would shorten the interval to the burst's length.
+    const int64_t stamp = m_context.Link->slotStampNs(slot);
+    if (!m_rate.noteFrame(slot >> 4, stamp ? stamp / 1000000 : m_clock.elapsed()))
         return;
     // Once per cycle of the 16 frames: cheap next to the words themselves.
     const QWidget* top = window();
