@@ -435,9 +435,13 @@ inline constexpr const char* NoDisplay
       "окна через veskor-cli (veskor-cli --help).";
 inline constexpr const char* WindowUsage
     = "Использование: veskor-reader [--home ПАПКА] [--simulator] [--screenshots ПАПКА]\n"
+      "       [--live [--profile ФАЙЛ]] [--measure ФАЙЛ]\n"
       "  --home ПАПКА        папка программы (reader.ini, autos.ini, Profiles, Reports)\n"
       "  --simulator         подключиться к встроенному симулятору (порт «sim»)\n"
-      "  --screenshots ПАПКА подключиться, прочитать коды, сохранить снимки страниц и выйти";
+      "  --screenshots ПАПКА подключиться, прочитать коды, сохранить снимки страниц и выйти\n"
+      "  --live              открыть страницу «Данные» и начать чтение после подключения\n"
+      "  --profile ФАЙЛ      профиль отображения для --live (иначе сохранённый)\n"
+      "  --measure ФАЙЛ      при выходе записать замеры потока: задержку, ЦП, память";
 inline constexpr const char* ScreenshotsSaved = "Снимки страниц сохранены в %1";
 
 // ---- A link that comes back ------------------------------------------------
@@ -497,5 +501,16 @@ inline constexpr const char* HintLiveFit
     = "Вписать панель в страницу с сохранением пропорций; выключено — масштаб 1:1";
 inline constexpr const char* LogMemNoCarProfile
     = "Таблицы адаптации: %1; адреса приняты равными 0.";
+
+// ---- live data page, matrix and options page ----
+inline constexpr const char* LiveTest = "test";
+inline constexpr const char* HintLiveTest = "Включить или выключить тестовый сигнал (PID 255)";
+inline constexpr const char* LiveDump = "dump";
+inline constexpr const char* HintLiveDump
+    = "Записать историю PID 255 в файл dumpdata.txt в папке программы";
+inline constexpr const char* LiveNoProfile
+    = "Профиль не выбран: выберите профиль отображения в списке «Профиль:».";
+inline constexpr const char* LiveProfileMissing = "Файл профиля %1 не найден";
+inline constexpr const char* MeasureUnwritable = "Не удалось записать результаты замеров в %1: %2";
 
 } // namespace Texts

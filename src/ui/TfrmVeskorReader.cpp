@@ -11,6 +11,7 @@
 #include "dock/LogPanel.h"
 #include "dock/MatrixPanel.h"
 #include "link/TCommThread.h"
+#include "model/LiveMeasure.h"
 #include "pages/FaultsPage.h"
 #include "pages/HelpPage.h"
 #include "pages/LiveDataPage.h"
@@ -40,6 +41,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <utility>
 
 namespace {
 
@@ -374,7 +376,27 @@ void TfrmVeskorReader::FormShow()
 
     QCoreApplication::postEvent(this, new QEvent(QEvent::Type(WM_CHECK_REGISTER)));
     updatePortSettings();
-    m_link->post(Link::cmdConnect, m_optionsPage->autoConnect()->isChecked() ? 1 : 0);
+    if (m_options.Live)
+        startLive();
+    m_link->post(
+        Link::cmdConnect, m_options.Live || m_optionsPage->autoConnect()->isChecked() ? 1 : 0);
+}
+
+void TfrmVeskorReader::startLive()
+{
+    m_pages->setCurrentWidget(m_live);
+    m_live->setMeasure(m_options.Measure);
+    m_startDataWhenConnected = true;
+    if (m_options.LiveProfile.isEmpty())
+        return;
+    QStringList errors;
+    if (!m_live->showProfileFile(m_options.LiveProfile, errors))
+        warn(Texts::text(Texts::CaptionError),
+            Texts::text(Texts::LiveProfileMissing).arg(m_options.LiveProfile));
+    else if (!errors.isEmpty())
+        warn(Texts::text(Texts::CaptionError),
+            Texts::text(Texts::ProfileErrorsTitle) + QLatin1Char('\n')
+                + errors.join(QLatin1Char('\n')));
 }
 
 void TfrmVeskorReader::loadRegister()
@@ -490,6 +512,11 @@ void TfrmVeskorReader::onLinkEvent(const LinkReport& r)
     case LinkReport::Connected:
         EnableModuleActions(true);
         acConnect->setEnabled(true);
+        if (std::exchange(m_startDataWhenConnected, false)) {
+            if (m_options.Measure)
+                m_options.Measure->start();
+            m_live->startData();
+        }
         break;
     case LinkReport::NotConnected:
         EnableModuleActions(false);

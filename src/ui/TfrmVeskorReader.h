@@ -12,6 +12,7 @@
 
 class FaultsPage;
 class HelpPage;
+class LiveMeasure;
 class LiveDataPage;
 class LogPanel;
 class MatrixPanel;
@@ -34,6 +35,12 @@ public:
         Prompts* Ask = nullptr;
         // Start with the built-in simulator as the port.
         bool Simulator = false;
+        // Open on the live data page, connect, and start the stream once connected; with
+        // the dashboard in LiveProfile when given.
+        bool Live = false;
+        QString LiveProfile;
+        // Figures of the stream to collect (none when null).
+        LiveMeasure* Measure = nullptr;
     };
 
     static constexpr int InitialWidth = 954, InitialHeight = 643;
@@ -78,6 +85,8 @@ private:
     void onSlotsCleared();
     void onLinkEvent(const LinkReport& report);
     void EnableModuleActions(bool enabled);
+    // The start option --live: the page, its dashboard, the connection.
+    void startLive();
 
     Options m_options;
     std::unique_ptr<Prompts> m_ownPrompts;
@@ -87,6 +96,8 @@ private:
     LinkStatus m_status;
     ReaderSettings m_settings;
     bool m_shown = false;
+    // --live: the stream starts at the first connection.
+    bool m_startDataWhenConnected = false;
     bool m_closed = false;
     // The register could not be read at start: it is not overwritten.
     bool m_registerUnreadable = false;

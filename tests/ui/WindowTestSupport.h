@@ -58,6 +58,8 @@ public:
 
     // Creates and shows the window (first show runs); configure sets up the simulator.
     TfrmVeskorReader& open(const std::function<void(SimConfig&)>& configure = {});
+    // The same with the window's own start options set up too.
+    TfrmVeskorReader& open(const std::function<void(TfrmVeskorReader::Options&)>& configure);
     // Closes the window (the order of close runs) and destroys it.
     void close();
 
@@ -72,6 +74,9 @@ private:
     TempDir m_home;
     std::unique_ptr<TfrmVeskorReader> m_window;
 };
+
+// Delivers a message to the window's link controller as the link thread posts it.
+void deliver(WindowHarness& h, int message, uint32_t wParam, int32_t lParam);
 
 // A register of vehicles (name, calibration code) for autos.ini.
 QByteArray registerText(std::initializer_list<std::pair<const char*, const char*>> vehicles);
