@@ -21,6 +21,7 @@ class QComboBox;
 class QMenu;
 class QTabWidget;
 class StatusBar;
+class TrendsPage;
 class VehicleListModel;
 class VehiclesPage;
 
@@ -50,6 +51,7 @@ public:
     QTabWidget* pages() const { return m_pages; }
     FaultsPage* faultsPage() const { return m_faults; }
     VehiclesPage* vehiclesPage() const { return m_vehicles; }
+    TrendsPage* trendsPage() const { return m_trends; }
     bool shown() const { return m_shown; }
     // The names of the themes, as the "Скин" menu lists them.
     static QStringList skins();
@@ -102,7 +104,7 @@ private:
     VehiclesPage* m_vehicles = nullptr;
     FaultsPage* m_faults = nullptr;
     LiveDataPage* m_live = nullptr;
-    QWidget* m_trends = nullptr;
+    TrendsPage* m_trends = nullptr;
     QWidget* m_memory = nullptr;
     OptionsPage* m_optionsPage = nullptr;
     HelpPage* m_help = nullptr;

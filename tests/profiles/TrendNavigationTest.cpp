@@ -170,8 +170,11 @@ TEST(TrendMouse, WheelZoomsAroundThePointerDragPansDoubleClickFollows)
     EXPECT_NEAR(double(c.trend.DisplayEnd()), zoomedEnd - 100 * msPerPixel, 2);
     EXPECT_FALSE(c.trend.navigator().cursorA); // a drag is no click
 
-    // A double click follows the newest data again, with no cursor left by its first click.
-    QTest::mouseDClick(&c.trend, Qt::LeftButton, {}, c.at(c.trend.DisplayEnd() - 5'000));
+    // A double click (a click, then the double click) follows the newest data again, with
+    // no cursor left by its first click.
+    const QPoint twice = c.at(c.trend.DisplayEnd() - 5'000);
+    QTest::mouseClick(&c.trend, Qt::LeftButton, {}, twice);
+    QTest::mouseDClick(&c.trend, Qt::LeftButton, {}, twice);
     c.trend.renderBitmap();
     EXPECT_TRUE(c.trend.navigator().following());
     EXPECT_FALSE(c.trend.navigator().cursorA);
