@@ -512,5 +512,23 @@ inline constexpr const char* LiveNoProfile
     = "Профиль не выбран: выберите профиль отображения в списке «Профиль:».";
 inline constexpr const char* LiveProfileMissing = "Файл профиля %1 не найден";
 inline constexpr const char* MeasureUnwritable = "Не удалось записать результаты замеров в %1: %2";
+// ---- Trends page and trend cursors ----
+// The cursor box's row of the time between the cursors.
+inline constexpr const char* TrendCursorTime = "Δt, с";
+inline constexpr const char* TrendsShow = "Отобразить";
+inline constexpr const char* HintTrendsTestSignal
+    = "Тестовый сигнал окна (PID 255) вкл/выкл; график следует за новыми данными";
+inline constexpr const char* HintTrendsWholeHistory = "Вся записанная история в одном окне";
+inline constexpr const char* HintTrendsBackWindow = "Назад на целое окно";
+inline constexpr const char* HintTrendsBackHalf = "Назад на пол-окна";
+inline constexpr const char* HintTrendsForwardHalf = "Вперёд на пол-окна";
+inline constexpr const char* HintTrendsFollow = "К новым данным: график следует за ними";
+inline constexpr const char* HintTrendsChart
+    = "Колесо — масштаб времени, перетаскивание — сдвиг, щелчок — курсор A, правый щелчок — "
+      "курсор B, Esc — убрать курсоры, двойной щелчок — к новым данным";
+inline constexpr const char* TrendsRpm = "Обороты";
+inline constexpr const char* TrendsCoolant = "Темп. ОЖ";
+inline constexpr const char* TrendsThrottle = "Дроссель";
+inline constexpr const char* TrendsTestSignal = "Тест";
 
 } // namespace Texts

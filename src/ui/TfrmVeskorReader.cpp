@@ -17,7 +17,7 @@
 #include "pages/LiveDataPage.h"
 #include "pages/MemoryPage.h"
 #include "pages/OptionsPage.h"
-#include "pages/PlaceholderPage.h"
+#include "pages/TrendsPage.h"
 #include "pages/VehiclesPage.h"
 #include "profiles/ProfileClasses.h"
 #include "vehicles/EcuDatabase.h"
@@ -140,8 +140,7 @@ void TfrmVeskorReader::buildFrame()
     m_vehicles = new VehiclesPage(m_context, m_pages);
     m_faults = new FaultsPage(m_context, m_pages);
     m_live = new LiveDataPage(m_context, this, m_pages);
-    m_trends
-        = new PlaceholderPage(QStringLiteral("tabTrends"), Texts::text(Texts::PageTrends), m_pages);
+    m_trends = new TrendsPage(m_context, m_live, m_pages);
     m_memory = new MemoryPage(m_context, m_pages);
     m_optionsPage = new OptionsPage(m_context, acConnect, m_pages);
     m_help = new HelpPage(m_context, m_pages);

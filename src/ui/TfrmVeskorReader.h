@@ -22,6 +22,7 @@ class QComboBox;
 class QMenu;
 class QTabWidget;
 class StatusBar;
+class TrendsPage;
 class VehicleListModel;
 class VehiclesPage;
 
@@ -57,6 +58,7 @@ public:
     QTabWidget* pages() const { return m_pages; }
     FaultsPage* faultsPage() const { return m_faults; }
     VehiclesPage* vehiclesPage() const { return m_vehicles; }
+    TrendsPage* trendsPage() const { return m_trends; }
     bool shown() const { return m_shown; }
     // The names of the themes, as the "Скин" menu lists them.
     static QStringList skins();
@@ -113,7 +115,7 @@ private:
     VehiclesPage* m_vehicles = nullptr;
     FaultsPage* m_faults = nullptr;
     LiveDataPage* m_live = nullptr;
-    QWidget* m_trends = nullptr;
+    TrendsPage* m_trends = nullptr;
     QWidget* m_memory = nullptr;
     OptionsPage* m_optionsPage = nullptr;
     HelpPage* m_help = nullptr;

@@ -42,10 +42,10 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("tbReadData"));
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    QAction* start = bar->addAction(Texts::text(Texts::ActStartData));
-    start->setObjectName(QStringLiteral("acStartData"));
-    QAction* stop = bar->addAction(Texts::text(Texts::ActStopData));
-    stop->setObjectName(QStringLiteral("acStopData"));
+    acStartData = bar->addAction(Texts::text(Texts::ActStartData));
+    acStartData->setObjectName(QStringLiteral("acStartData"));
+    acStopData = bar->addAction(Texts::text(Texts::ActStopData));
+    acStopData->setObjectName(QStringLiteral("acStopData"));
     bar->addSeparator();
     bar->addWidget(new QLabel(Texts::text(Texts::LiveProfile) + QLatin1Char(' '), bar));
     cbProfile = new QComboBox(bar);
@@ -85,8 +85,9 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     m_view->viewport()->installEventFilter(this);
     layout->addWidget(m_view);
 
-    connect(start, &QAction::triggered, this, &LiveDataPage::startData);
-    connect(stop, &QAction::triggered, this, [this] { m_context.Link->post(Link::cmdStopData); });
+    connect(acStartData, &QAction::triggered, this, &LiveDataPage::startData);
+    connect(
+        acStopData, &QAction::triggered, this, [this] { m_context.Link->post(Link::cmdStopData); });
     connect(cbProfile, &QComboBox::activated, this, &LiveDataPage::selectProfile);
     connect(acFitDashboard, &QAction::toggled, this, &LiveDataPage::layoutDashboard);
     connect(test, &QAction::triggered, this,

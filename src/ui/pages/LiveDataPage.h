@@ -36,6 +36,9 @@ public:
     // Measures the time from a word's arrival to the paint of its gauge; null stops it.
     void setMeasure(LiveMeasure* measure);
     TFordPanel* panel() const { return pnBlack; }
+    // "Старт чтения" and "Стоп чтения", which the trends page shows as well.
+    QAction* startAction() const { return acStartData; }
+    QAction* stopAction() const { return acStopData; }
     // Feeds a word of position 2 to 5 to the dashboard as its PID's value.
     void showWord(uint8_t slot, uint16_t word);
     // The scale the dashboard is drawn at: fitted to the page, or 1 when shown 1:1.
@@ -63,6 +66,8 @@ private:
     void noteStreamWord(uint8_t slot);
 
     TFordPanel* pnBlack;
+    QAction* acStartData;
+    QAction* acStopData;
     QAction* acFitDashboard;
     QGraphicsView* m_view;
     QGraphicsProxyWidget* m_proxy;
