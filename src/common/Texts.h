@@ -531,4 +531,27 @@ inline constexpr const char* TrendsCoolant = "Темп. ОЖ";
 inline constexpr const char* TrendsThrottle = "Дроссель";
 inline constexpr const char* TrendsTestSignal = "Тест";
 
+// ---- Memory page: dump files and their comparison ----
+// A dump file that does not fill the image exactly (%1 the file, %2 its size, %3 the
+// image's size).
+inline constexpr const char* LogMemDumpShort
+    = "Файл %1 содержит %2 байт из %3: образ памяти заполнен только до его конца.";
+inline constexpr const char* LogMemDumpLong
+    = "Файл %1 содержит %2 байт: в образ памяти взяты первые %3.";
+inline constexpr const char* LogMemDumpLoaded = "Образ памяти загружен из файла %1.";
+// A dump file offered while a memory read is queued or running.
+inline constexpr const char* LogMemLoadBusy
+    = "Идёт чтение памяти: файл не загружен. Дождитесь конца чтения или нажмите «Стоп чтения».";
+inline constexpr const char* MemReadError = "Не удалось прочитать файл %1: %2";
+inline constexpr const char* HintDumpStop = "Прервать идущее чтение памяти";
+// The comparison of the adaptive tables of two dumps of the vehicle.
+inline constexpr const char* MemTabCompare = "Сравнение визитов";
+inline constexpr const char* MemCompareHint = "Снимки памяти автомобиля (выберите два):";
+inline constexpr const char* MemCompareRefresh = "Обновить список";
+inline constexpr const char* MemCompareChooseTwo
+    = "Выберите в списке два снимка памяти, чтобы сравнить их таблицы адаптации.";
+// %1 values that differ, %2 all values compared.
+inline constexpr const char* MemCompareSummary
+    = "Изменилось значений: %1 из %2 (красный - выросло, зелёный - уменьшилось)";
+inline constexpr const char* MemCompareShortFile = "нет данных";
 } // namespace Texts

@@ -7,6 +7,7 @@
 #include "ui/TfrmVeskorReader.h"
 
 #include <QDialog>
+#include <QList>
 #include <QStringList>
 #include <QUrl>
 #include <functional>
@@ -31,6 +32,11 @@ public:
         return AnswerDialog ? AnswerDialog(dialog) : false;
     }
     QString openFile(QWidget*, const QString&, const QString&) override { return FileAnswer; }
+    QString chooseFile(QWidget*, const FileRequest& request) override
+    {
+        FileRequests.append(request);
+        return AnswerFile ? AnswerFile(request) : QString();
+    }
     void openExternally(const QUrl& url) override { Opened.append(url.toLocalFile()); }
 
     QStringList Warnings;
@@ -40,6 +46,8 @@ public:
     int Dialogs = 0;
     std::function<bool(QDialog&)> AnswerDialog;
     QString FileAnswer;
+    QList<FileRequest> FileRequests;
+    std::function<QString(const FileRequest&)> AnswerFile;
 };
 
 // Runs the event loop until ready() or the time is up.
