@@ -12,7 +12,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -169,7 +171,7 @@ void TFordTrend::message(TMessage& msg)
         const quint8 pid = quint8(msg.WParam & 0xFF);
         for (int i = 0; i < m_trends->count(); ++i) {
             if (m_trends->at(i)->PID() == pid) {
-                update();
+                requestDataPaint();
                 return;
             }
         }
@@ -266,8 +268,21 @@ const QImage& TFordTrend::renderBitmap()
     return m_bitmap;
 }
 
+void TFordTrend::requestDataPaint()
+{
+    if (m_dataPaintQueued)
+        return;
+    m_dataPaintQueued = true;
+    const qint64 since = m_lastPaint.isValid() ? m_lastPaint.elapsed() : DataFrameMs;
+    QTimer::singleShot(std::max<qint64>(0, DataFrameMs - since), this, [this] {
+        m_dataPaintQueued = false;
+        update();
+    });
+}
+
 void TFordTrend::paintEvent(QPaintEvent*)
 {
+    m_lastPaint.start();
     QPainter painter(this);
     const int plotHeight = height() - m_scroll->height();
     const QRect target(LegendWidth, 0, width() - LegendWidth, plotHeight);

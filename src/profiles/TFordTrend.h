@@ -18,6 +18,7 @@
 #include "widgets/TControl.h"
 #include "widgets/WidgetProblems.h"
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -122,8 +123,16 @@ private:
     void followBackColor();
     std::optional<TrendExtent> axisExtent() const;
     void scrolledByUser();
+    // A new value of a shown PID: repaints at most once per frame, since the chart redraws
+    // all its history at every paint and values come far faster than an eye can follow.
+    void requestDataPaint();
+
+    // The shortest time between two paints that new values cause.
+    static constexpr int DataFrameMs = 40;
 
     QPointer<TFordData> m_store;
+    QElapsedTimer m_lastPaint;
+    bool m_dataPaintQueued = false;
     quint32 m_displayStart = 0;
     quint32 m_displayEnd = 0x7FFFFFFF;
     bool m_updateEnd = false;
