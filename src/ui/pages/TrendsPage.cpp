@@ -296,7 +296,12 @@ void TrendsPage::showRightEdge()
     const uint8_t pid = FT->Trends()->at(axis)->PID();
     if (fvN->PID() != pid)
         fvN->setPID(pid);
-    const std::optional<float> value = FT->valueAt(axis, FT->DisplayEnd());
+    // A window longer than the history reaches past its newest sample: that one counts.
+    const TFordData* store = FT->DataManager();
+    const uint32_t end = store && store->BlockCount(pid) > 0
+        ? std::min(FT->DisplayEnd(), store->LastSampleTime(pid))
+        : FT->DisplayEnd();
+    const std::optional<float> value = FT->valueAt(axis, end);
     if (!value)
         return;
     TMessage shown(Msg::WM_PID_CHANGED, pid, Msg::floatToLParam(*value));
