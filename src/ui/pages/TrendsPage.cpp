@@ -109,6 +109,9 @@ TrendsPage::TrendsPage(ReaderContext& context, LiveDataPage* live, QWidget* pare
     fvN->setLabelFormat(QStringLiteral("%4.0f"));
     fvN->setLabelRatio(1.0f);
     fvN->setLabelDynCount(10);
+    // A rise and a fall flash in colours that stay readable on black.
+    fvN->setLabelDynColorDown(clYellow);
+    fvN->setLabelDynColorUp(clAqua);
     fvN->setCaption(QStringLiteral("   0"));
     fvN->setVisibleState(true);
     auto* show1 = new QPushButton(Texts::text(Texts::TrendsShow), bottom);
