@@ -496,7 +496,8 @@ void TFordTrend::paintCursors(QPainter& painter, int height)
             return;
         painter.setPen(QPen(color, 1, Qt::DashLine));
         painter.drawLine(QPointF(x, 0), QPointF(x, height));
-        painter.drawText(QPointF(x + 3, metrics.ascent() + 2), name);
+        // Named at the bottom: the box of readings takes the top.
+        painter.drawText(QPointF(x + 3, height - metrics.descent() - 2), name);
     };
     const QColor colorA(255, 255, 255), colorB(255, 160, 64);
     line(a, colorA, QStringLiteral("A"));

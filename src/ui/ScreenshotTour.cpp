@@ -87,6 +87,8 @@ void ScreenshotTour::step()
             return;
         say("faults " + QByteArray::number(std::max(0, faults->count() - 1)) + " codes");
         m_window.findChild<QAction*>(QStringLiteral("acStartData"))->trigger();
+        // The dashboard takes values only while its page is on show.
+        m_window.pages()->setCurrentIndex(2);
         m_state = WaitStream;
         m_stage.start();
         return;

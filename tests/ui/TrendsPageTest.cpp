@@ -108,13 +108,15 @@ TEST_F(TrendsPageTest, ShowPressedTwiceRunsTheTestSignalThenStopsItKeepingTheRec
 
 TEST_F(TrendsPageTest, NavigationPagesTheHistoryAndTheReadoutShowsTheRightEdge)
 {
-    // Engine speed rising by 4 rpm every 100 ms from 100 s to 200 s of the store's clock.
+    // Engine speed rising by 4 rpm every 100 ms from 100 s of the store's clock.
     uint32_t clock = 100'000;
     store->setClock([&clock] { return clock; });
     store->PidLimits(1).RecordHistory = true;
-    for (; clock <= 200'000; clock += 100)
-        store->StoreValue(1, uint16_t((clock - 90'000) / 100));
-    clock = 200'000;
+    const auto record = [&](uint32_t to) {
+        for (; clock <= to; clock += 100)
+            store->StoreValue(1, uint16_t((clock - 90'000) / 100));
+    };
+    record(105'000);
     showPage();
     // Without a trend on the dashboard the chart draws engine speed among its curves, as
     // its axis curve.
@@ -127,6 +129,9 @@ TEST_F(TrendsPageTest, NavigationPagesTheHistoryAndTheReadoutShowsTheRightEdge)
                 && fvN->Caption() == QString::number(rpm).rightJustified(4);
         });
     };
+    // Five seconds of history in a window of twenty: the newest value is the right edge's.
+    EXPECT_TRUE(shows(120'000, 600)) << chart->DisplayEnd() << " " << qPrintable(fvN->Caption());
+    record(200'000);
     EXPECT_TRUE(shows(200'000, 4400)) << chart->DisplayEnd() << " " << qPrintable(fvN->Caption());
     click("btTrendsBackHalf");
     EXPECT_TRUE(shows(190'000, 4000)) << chart->DisplayEnd() << " " << qPrintable(fvN->Caption());
@@ -135,8 +140,7 @@ TEST_F(TrendsPageTest, NavigationPagesTheHistoryAndTheReadoutShowsTheRightEdge)
     click("btTrendsForwardHalf");
     EXPECT_TRUE(shows(180'000, 3600)) << chart->DisplayEnd() << " " << qPrintable(fvN->Caption());
     // New data leaves a paged window where it is; ">>" follows it again.
-    for (clock = 200'100; clock <= 205'000; clock += 100)
-        store->StoreValue(1, uint16_t((clock - 90'000) / 100));
+    record(205'000);
     EXPECT_TRUE(shows(180'000, 3600));
     click("btTrendsFollow");
     EXPECT_TRUE(shows(205'000, 4600)) << chart->DisplayEnd() << " " << qPrintable(fvN->Caption());

@@ -109,6 +109,9 @@ TrendsPage::TrendsPage(ReaderContext& context, LiveDataPage* live, QWidget* pare
     fvN->setLabelFormat(QStringLiteral("%4.0f"));
     fvN->setLabelRatio(1.0f);
     fvN->setLabelDynCount(10);
+    // A rise and a fall flash in colours that stay readable on black.
+    fvN->setLabelDynColorDown(clYellow);
+    fvN->setLabelDynColorUp(clAqua);
     fvN->setCaption(QStringLiteral("   0"));
     fvN->setVisibleState(true);
     auto* show1 = new QPushButton(Texts::text(Texts::TrendsShow), bottom);
@@ -296,7 +299,12 @@ void TrendsPage::showRightEdge()
     const uint8_t pid = FT->Trends()->at(axis)->PID();
     if (fvN->PID() != pid)
         fvN->setPID(pid);
-    const std::optional<float> value = FT->valueAt(axis, FT->DisplayEnd());
+    // A window longer than the history reaches past its newest sample: that one counts.
+    const TFordData* store = FT->DataManager();
+    const uint32_t end = store && store->BlockCount(pid) > 0
+        ? std::min(FT->DisplayEnd(), store->LastSampleTime(pid))
+        : FT->DisplayEnd();
+    const std::optional<float> value = FT->valueAt(axis, end);
     if (!value)
         return;
     TMessage shown(Msg::WM_PID_CHANGED, pid, Msg::floatToLParam(*value));
