@@ -13,10 +13,11 @@
 #   gui_thread_cpu_percent  the GUI thread's own share of it, % of one core
 #   rss_start_kib    resident memory when the stream started, KiB
 #   rss_end_kib      resident memory at the end, KiB
-#   latency_samples  values measured: a value counts when a gauge showing its PID paints
-#   latency_p50_ms   from the moment the link took the word to that paint: median,
-#   latency_p99_ms   99th percentile (both to 0.1 ms)
-#   latency_max_ms   and the longest
+#   latency_samples  values measured: a PID's newest value counts once, when a gauge that
+#                    shows the PID paints
+#   latency_p50_ms   from the moment the link thread took the word (its slot message is
+#   latency_p99_ms   stamped as it is posted) to the start of that gauge's paint: median,
+#   latency_max_ms   99th percentile (both to 0.1 ms) and the longest
 #   backlog_max      most slot messages seen waiting behind the one being handled
 #   proc_cpu_percent CPU share sampled from /proc/PID/stat by this script over the run
 #                    after a 2 s warm-up, % of one core
