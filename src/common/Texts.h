@@ -498,4 +498,17 @@ inline constexpr const char* HintLiveFit
 inline constexpr const char* LogMemNoCarProfile
     = "Таблицы адаптации: %1; адреса приняты равными 0.";
 
+// ---- Session recording -------------------------------------------------------
+// These take their arguments with QString::arg (%1, %2, %3).
+
+inline constexpr const char* RecordingWriteFailed = "Не удалось записать сеанс в %1: %2";
+inline constexpr const char* RecordingUnreadable = "Не удалось прочитать запись %1: %2";
+inline constexpr const char* RecordingNotOne = "Файл %1 не является записью сеанса";
+inline constexpr const char* RecordingNewer
+    = "Запись %1 сделана более новой версией программы и не может быть прочитана";
+inline constexpr const char* RecordingHeaderDamaged = "Заголовок записи %1 повреждён";
+// %2: bytes, %3: seconds of the recording that were read.
+inline constexpr const char* RecordingPartLost
+    = "Запись %1 повреждена или оборвана: %2 байт не прочитано, прочитано %3 с";
+
 } // namespace Texts
