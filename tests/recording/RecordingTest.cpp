@@ -1,11 +1,16 @@
 #include "common/Errors.h"
+#include "link/WordPacket.h"
 #include "recording/RecordingCodec.h"
 #include "recording/RecordingFile.h"
 #include "recording/RecordingWriter.h"
 #include "support/TempDir.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
+#include <algorithm>
+#include <array>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <random>
 #include <zlib.h>
@@ -275,4 +280,35 @@ TEST(Recording, ListsAFoldersRecordingsNewestFirst)
     EXPECT_EQ(entries[1].Started, QDateTime(QDate(2026, 3, 5), QTime(14, 7, 33)));
     EXPECT_GT(entries[0].Bytes, 0);
     EXPECT_TRUE(RecordingFile::list(dir.file("none")).empty());
+}
+
+TEST(Recording, AnHourAt115200BaudStaysWellUnder50MB)
+{
+    // veskor-sim at a paced 115,200 baud streams 2,520 words a second (of the 2,880 the line
+    // could carry): 6 words a frame, 16 frames a cycle. The values here are noisier than the
+    // simulator's: each drifts and jitters by a few counts from word to word.
+    constexpr uint32_t WordsPerSecond = 2520;
+    constexpr uint32_t Seconds = 3600;
+    // The blocks the writer would write, a second each, without syncing an hour of them.
+    std::mt19937 random(11);
+    std::array<int, 256> value {};
+    for (int& v : value)
+        v = int(random() % 4096);
+    qint64 bytes = RecordingCodec::encodeHeader(sampleHeader()).size();
+    std::vector<RecordedWord> block;
+    uint64_t n = 0;
+    for (uint32_t s = 0; s < Seconds; ++s) {
+        block.clear();
+        for (uint32_t i = 0; i < WordsPerSecond; ++i, ++n) {
+            const auto slot = uint8_t((n / 6 % 16) * 16 + n % 6);
+            int& v = value[slot];
+            v = std::clamp(v + int(random() % 7) - 3, 0, 4095);
+            block.push_back(
+                { s * 1000 + i * 1000 / WordsPerSecond, slot, WordPacket::encode(uint16_t(v)) });
+        }
+        bytes += RecordingCodec::encodeBlock(block).size();
+    }
+    const double mb = double(bytes) / 1e6;
+    std::printf("one hour at 115,200 baud: %.1f MB\n", mb);
+    EXPECT_LT(mb, 25.0);
 }
