@@ -12,14 +12,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     try {
-        const RecordingRead read = RecordingFile::fromBytes(fuzz::bytes(data, size), "fuzz");
-        const auto& words = read.Data.Words;
+        const Recording read = RecordingFile::fromBytes(fuzz::bytes(data, size), "fuzz");
+        const auto& words = read.Words;
         for (size_t i = 1; i < words.size(); ++i)
             if (words[i].TimeMs < words[i - 1].TimeMs)
                 std::abort();
         if (read.LostBytes < 0 || read.LostBytes > qint64(size))
             std::abort();
-        RecordingCsv::text(read.Data);
+        RecordingCsv::text(read);
     } catch (const VeskorError&) {
     }
     return 0;

@@ -13,13 +13,13 @@ int exportCsv(CliContext& context)
     if (args.words().size() != 1 || !args.isSet("-o"))
         throw CliUsageError(QStringLiteral("export takes RECORDING -o FILE.csv"));
     const QString output = CliArguments::outputFile("-o", *args.value("-o"));
-    const RecordingRead read = RecordingFile::read(args.words().front());
+    const Recording read = RecordingFile::read(args.words().front());
     // A torn tail (a capture that was killed) is told, and what was whole is exported.
     if (!read.Note.isEmpty())
         CliPrinter::print("log " + read.Note.toUtf8());
-    RecordingCsv::write(read.Data, output);
-    CliPrinter::print("exported " + QByteArray::number(qulonglong(read.Data.Words.size()))
-        + " words, " + QByteArray::number(double(read.Data.durationMs()) / 1000.0, 'f', 3) + " s");
+    RecordingCsv::write(read, output);
+    CliPrinter::print("exported " + QByteArray::number(qulonglong(read.Words.size())) + " words, "
+        + QByteArray::number(double(read.durationMs()) / 1000.0, 'f', 3) + " s");
     return 0;
 }
 

@@ -45,15 +45,15 @@ namespace {
 
 } // namespace
 
-RecordingRead fromBytes(const QByteArray& data, const QString& name)
+Recording fromBytes(const QByteArray& data, const QString& name)
 {
-    RecordingRead read;
+    Recording read;
     qsizetype at = 0;
-    const auto result = RecordingCodec::decodeHeader(data, read.Data.Header, at);
+    const auto result = RecordingCodec::decodeHeader(data, read.Header, at);
     if (result != RecordingCodec::HeaderResult::Ok)
         throw VeskorError(headerError(result, name));
 
-    std::vector<RecordedWord>& words = read.Data.Words;
+    std::vector<RecordedWord>& words = read.Words;
     while (at < data.size()) {
         const auto block = RecordingCodec::decodeBlock(data, at);
         // A block that would go back in time is no part of this recording.
@@ -73,11 +73,11 @@ RecordingRead fromBytes(const QByteArray& data, const QString& name)
         read.Note = Texts::text(Texts::RecordingPartLost)
                         .arg(name)
                         .arg(read.LostBytes)
-                        .arg(double(read.Data.durationMs()) / 1000.0, 0, 'f', 1);
+                        .arg(double(read.durationMs()) / 1000.0, 0, 'f', 1);
     return read;
 }
 
-RecordingRead read(const QString& path)
+Recording read(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -8,15 +8,6 @@
 #include <QString>
 #include <vector>
 
-// A recording as read, with what could not be read of it.
-struct RecordingRead {
-    Recording Data;
-    // Bytes dropped: a torn tail (a crash while writing), a damaged block.
-    qint64 LostBytes = 0;
-    // Empty when the whole file was read; otherwise a sentence for the user.
-    QString Note;
-};
-
 struct RecordingEntry {
     QString Path;
     QDateTime Started; // from the file's name, or its time when the name holds none
@@ -29,12 +20,13 @@ namespace RecordingFile {
 inline constexpr const char* Extension = "vrec";
 
 // Reads the file whole. A torn or damaged part costs only its own blocks: everything
-// before it, and every whole block after it, is read, and the note says what was lost.
+// before it, and every whole block after it, is read, and LostBytes and Note say what was
+// lost.
 // Throws VeskorError when the file cannot be read or is no recording (or one of a later
 // format this program cannot read).
-RecordingRead read(const QString& path);
+Recording read(const QString& path);
 // The same for the file's bytes; name is what the errors call the file.
-RecordingRead fromBytes(const QByteArray& data, const QString& name);
+Recording fromBytes(const QByteArray& data, const QString& name);
 
 // The recordings in folder (not its subfolders), the newest first.
 std::vector<RecordingEntry> list(const QString& folder);

@@ -28,7 +28,8 @@ void RecordingWriter::append(uint8_t slot, uint16_t word, uint32_t timeMs)
 {
     timeMs = std::max(timeMs, m_lastTime);
     m_lastTime = timeMs;
-    if (!m_block.empty() && timeMs - m_block.front().TimeMs >= BlockMs)
+    if (!m_block.empty()
+        && (timeMs - m_block.front().TimeMs >= BlockMs || m_block.size() >= BlockWords))
         flush();
     m_block.push_back({ timeMs, slot, word });
     ++m_words;

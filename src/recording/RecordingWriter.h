@@ -16,6 +16,8 @@ class RecordingWriter {
 public:
     // A block closes once its words span this long.
     static constexpr uint32_t BlockMs = 1000;
+    // ... or holds this many words (many more than a second of any stream).
+    static constexpr size_t BlockWords = 1 << 16;
 
     // Creates (or empties) the file and writes the header. Throws VeskorError.
     RecordingWriter(const QString& path, const RecordingHeader& header);

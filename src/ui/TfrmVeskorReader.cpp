@@ -1,6 +1,7 @@
 #include "TfrmVeskorReader.h"
 
 #include "Prompts.h"
+#include "RecordingsDialog.h"
 #include "StatusBar.h"
 #include "common/Errors.h"
 #include "common/IniFile.h"
@@ -19,6 +20,8 @@
 #include "pages/PlaceholderPage.h"
 #include "pages/VehiclesPage.h"
 #include "profiles/ProfileClasses.h"
+#include "store/TFordData.h"
+#include "ui/model/SessionRecorder.h"
 #include "vehicles/EcuDatabase.h"
 #include "vehicles/RegisterFile.h"
 #include "vehicles/RegisterImport.h"
@@ -34,6 +37,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleFactory>
@@ -311,7 +315,36 @@ void TfrmVeskorReader::FormCreate()
     m_link->setAutoReconnect(m_optionsPage->autoReconnect()->isChecked());
     connect(m_optionsPage->autoReconnect(), &QCheckBox::toggled, m_link.get(),
         &LinkController::setAutoReconnect);
+    wireRecorder();
     updatePortSettings();
+}
+
+void TfrmVeskorReader::wireRecorder()
+{
+    m_recorder = std::make_unique<SessionRecorder>(programDir(), [this](RecordingHeader& h) {
+        TCommThread& link = m_link->link();
+        h.Table = link.Table();
+        for (size_t i = 0; i < h.PidMap.size(); ++i)
+            h.PidMap[i] = link.DataManager().PidMap(int(i));
+    });
+    SessionRecorder* recorder = m_recorder.get();
+    connect(m_link.get(), &LinkController::slotWord, recorder, &SessionRecorder::onWord);
+    connect(
+        m_link.get(), &LinkController::slotsCleared, recorder, &SessionRecorder::onSlotsCleared);
+    connect(recorder, &SessionRecorder::failed, this, &TfrmVeskorReader::AddToLog);
+    connect(m_optionsPage->recordSessions(), &QCheckBox::toggled, recorder,
+        &SessionRecorder::setEnabled);
+    connect(cbCurrentAuto, &QComboBox::currentTextChanged, recorder, &SessionRecorder::setVehicle);
+    connect(m_optionsPage->recordingsButton(), &QPushButton::clicked, this,
+        &TfrmVeskorReader::showRecordings);
+}
+
+void TfrmVeskorReader::showRecordings()
+{
+    const QString vehicle = cbCurrentAuto->currentText();
+    RecordingsDialog dialog(SessionRecorder::folder(programDir(), vehicle), vehicle,
+        m_recorder->recording() ? m_recorder->path() : QString(), *m_context.Ask, this);
+    m_context.Ask->runDialog(dialog);
 }
 
 void TfrmVeskorReader::showEvent(QShowEvent* event)
@@ -344,6 +377,7 @@ void TfrmVeskorReader::FormShow()
         m_matrix->setUpdating(m_settings.UpdateMatrix);
         m_optionsPage->autoConnect()->setChecked(m_settings.AutoConnect);
         m_optionsPage->autoReconnect()->setChecked(m_settings.AutoReconnect);
+        m_optionsPage->recordSessions()->setChecked(m_settings.RecordSessions);
         m_optionsPage->bluetoothDelay()->setChecked(m_settings.BluetoothDelay);
         if (m_settings.CurrentSkin != m_skin)
             applySkin(m_settings.CurrentSkin);
@@ -419,6 +453,7 @@ ReaderSettings TfrmVeskorReader::collectSettings() const
     s.UpdateMatrix = m_matrix->updating();
     s.AutoConnect = m_optionsPage->autoConnect()->isChecked();
     s.AutoReconnect = m_optionsPage->autoReconnect()->isChecked();
+    s.RecordSessions = m_optionsPage->recordSessions()->isChecked();
     s.BluetoothDelay = m_optionsPage->bluetoothDelay()->isChecked();
     s.CurrentSkin = m_skin;
     s.CurrentProfile = m_live->profiles().selectedFileName();
@@ -445,6 +480,7 @@ void TfrmVeskorReader::FormClose()
         warn(Texts::text(Texts::CaptionError), e.message());
     }
     saveRegister();
+    m_recorder->stop();
     // The profiles and their widgets go with the pages; the link is asked to end now and
     // is not waited for.
     m_link->terminate();
@@ -488,6 +524,7 @@ void TfrmVeskorReader::onLinkEvent(const LinkReport& r)
         m_statusBar->show(m_status);
     switch (r.Type) {
     case LinkReport::Connected:
+        m_recorder->setModuleVersion(r.Text);
         EnableModuleActions(true);
         acConnect->setEnabled(true);
         break;
@@ -519,8 +556,10 @@ void TfrmVeskorReader::onLinkEvent(const LinkReport& r)
         break;
     case LinkReport::Calibration:
         // The status reset reports the slots just cleared: that is no code of the ECU.
-        if (r.Text != QLatin1String("0000"))
+        if (r.Text != QLatin1String("0000")) {
+            m_recorder->setCalibration(r.Text);
             m_vehicles->MatchCalibration(r.Text);
+        }
         break;
     default:
         break;

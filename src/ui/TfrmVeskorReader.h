@@ -20,6 +20,7 @@ class QActionGroup;
 class QComboBox;
 class QMenu;
 class QTabWidget;
+class SessionRecorder;
 class StatusBar;
 class VehicleListModel;
 class VehiclesPage;
@@ -47,6 +48,7 @@ public:
 
     void AddToLog(const QString& text);
     LinkController& link() { return *m_link; }
+    SessionRecorder& recorder() { return *m_recorder; }
     QTabWidget* pages() const { return m_pages; }
     FaultsPage* faultsPage() const { return m_faults; }
     VehiclesPage* vehiclesPage() const { return m_vehicles; }
@@ -78,12 +80,16 @@ private:
     void onSlotsCleared();
     void onLinkEvent(const LinkReport& report);
     void EnableModuleActions(bool enabled);
+    void wireRecorder();
+    void showRecordings();
 
     Options m_options;
     std::unique_ptr<Prompts> m_ownPrompts;
     ReaderContext m_context;
     VehicleListModel* m_vehicleList;
     std::unique_ptr<LinkController> m_link;
+    // After the link: it goes first, closing the recording under way.
+    std::unique_ptr<SessionRecorder> m_recorder;
     LinkStatus m_status;
     ReaderSettings m_settings;
     bool m_shown = false;

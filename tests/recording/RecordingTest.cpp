@@ -101,10 +101,10 @@ TEST(Recording, RoundTripKeepsTheHeaderAndEveryWord)
     const RecordingHeader header = sampleHeader();
     const auto words = writeFile(path, header, sampleWords(20000));
 
-    const RecordingRead read = RecordingFile::read(path);
+    const Recording read = RecordingFile::read(path);
     EXPECT_TRUE(read.Note.isEmpty()) << read.Note.toStdString();
     EXPECT_EQ(read.LostBytes, 0);
-    const RecordingHeader& h = read.Data.Header;
+    const RecordingHeader& h = read.Header;
     EXPECT_EQ(h.Started, header.Started);
     const QString wallTime = QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz");
     EXPECT_EQ(h.Started.toString(wallTime), header.Started.toString(wallTime));
@@ -113,14 +113,14 @@ TEST(Recording, RoundTripKeepsTheHeaderAndEveryWord)
     EXPECT_EQ(h.Calibration, header.Calibration);
     EXPECT_EQ(h.ModuleVersion, header.ModuleVersion);
     EXPECT_EQ(h.Vehicle, header.Vehicle);
-    expectSameWords(read.Data.Words, words, words.size());
-    EXPECT_EQ(read.Data.durationMs(), words.back().TimeMs);
+    expectSameWords(read.Words, words, words.size());
+    EXPECT_EQ(read.durationMs(), words.back().TimeMs);
 
     // An empty session: the header alone.
     writeFile(dir.file("empty.vrec"), RecordingHeader {}, {});
-    const RecordingRead empty = RecordingFile::read(dir.file("empty.vrec"));
-    EXPECT_TRUE(empty.Data.Words.empty());
-    EXPECT_FALSE(empty.Data.Header.Started.isValid());
+    const Recording empty = RecordingFile::read(dir.file("empty.vrec"));
+    EXPECT_TRUE(empty.Words.empty());
+    EXPECT_FALSE(empty.Header.Started.isValid());
     EXPECT_TRUE(empty.Note.isEmpty());
 }
 
@@ -139,7 +139,7 @@ TEST(Recording, WriterClosesABlockPerSecondAndOnAPause)
     // The stream pauses: the caller's timer writes the open block out.
     writer.flushIfOlder(1010);
     EXPECT_GT(readBytes(path).size(), header);
-    EXPECT_EQ(RecordingFile::read(path).Data.Words.size(), 2u) << "readable while written";
+    EXPECT_EQ(RecordingFile::read(path).Words.size(), 2u) << "readable while written";
 
     const qint64 one = writer.bytesWritten();
     writer.append(0x03, 0xA000, 1500);
@@ -147,13 +147,18 @@ TEST(Recording, WriterClosesABlockPerSecondAndOnAPause)
     EXPECT_EQ(writer.bytesWritten(), one);
     writer.append(0x05, 0xA000, 2500); // a second after the block's first word
     EXPECT_GT(writer.bytesWritten(), one);
+    // Words without a time between them still close a block now and then.
+    const qint64 two = writer.bytesWritten();
+    for (size_t i = 0; i < RecordingWriter::BlockWords; ++i)
+        writer.append(0x07, 0xA000, 2500);
+    EXPECT_GT(writer.bytesWritten(), two);
     // A time that goes back is kept in order.
     writer.append(0x06, 0xA000, 100);
     writer.close();
-    const RecordingRead read = RecordingFile::read(path);
-    ASSERT_EQ(read.Data.Words.size(), 6u);
-    EXPECT_EQ(read.Data.Words[5].TimeMs, 2500u);
-    EXPECT_EQ(writer.wordCount(), 6u);
+    const Recording read = RecordingFile::read(path);
+    ASSERT_EQ(read.Words.size(), 6u + RecordingWriter::BlockWords);
+    EXPECT_EQ(read.Words.back().TimeMs, 2500u);
+    EXPECT_EQ(writer.wordCount(), 6u + RecordingWriter::BlockWords);
 
     EXPECT_THROW(RecordingWriter(dir.file("none/a.vrec"), {}), VeskorError);
 }
@@ -168,7 +173,7 @@ TEST(Recording, TornOrDamagedBlocksCostOnlyThemselves)
     const QByteArray whole = readBytes(path);
     ASSERT_EQ(ends.back(), whole.size());
     const qint64 lastStart = ends[ends.size() - 2];
-    const auto before = RecordingFile::read(path).Data.Words.size();
+    const auto before = RecordingFile::read(path).Words.size();
     size_t inLast = 0;
     {
         RecordingCodec::decodeBlock(whole, lastStart);
@@ -177,8 +182,8 @@ TEST(Recording, TornOrDamagedBlocksCostOnlyThemselves)
 
     // A crash while the last block was written: every length of it.
     for (qint64 cut = lastStart; cut < whole.size(); ++cut) {
-        const RecordingRead read = RecordingFile::fromBytes(whole.left(cut), path);
-        expectSameWords(read.Data.Words, words, before - inLast);
+        const Recording read = RecordingFile::fromBytes(whole.left(cut), path);
+        expectSameWords(read.Words, words, before - inLast);
         EXPECT_EQ(read.LostBytes, cut - lastStart) << cut;
         EXPECT_EQ(read.Note.isEmpty(), cut == lastStart) << cut;
     }
@@ -186,12 +191,12 @@ TEST(Recording, TornOrDamagedBlocksCostOnlyThemselves)
     // A flipped byte in the second block: the blocks after it are still read.
     QByteArray damaged = whole;
     damaged[ends[0] + 40] = char(damaged[ends[0] + 40] ^ 0x10);
-    const RecordingRead read = RecordingFile::fromBytes(damaged, path);
+    const Recording read = RecordingFile::fromBytes(damaged, path);
     const auto inSecond = RecordingCodec::decodeBlock(whole, ends[0])->Words.size();
-    EXPECT_EQ(read.Data.Words.size(), before - inSecond);
+    EXPECT_EQ(read.Words.size(), before - inSecond);
     EXPECT_EQ(read.LostBytes, ends[1] - ends[0]);
     EXPECT_FALSE(read.Note.isEmpty());
-    EXPECT_EQ(read.Data.Words.back().TimeMs, words.back().TimeMs);
+    EXPECT_EQ(read.Words.back().TimeMs, words.back().TimeMs);
 }
 
 TEST(Recording, GarbageIsAClearErrorAndALaterVersionStillReads)
@@ -256,10 +261,10 @@ TEST(Recording, GarbageIsAClearErrorAndALaterVersionStillReads)
     qToLittleEndian<uint32_t>(crc(unknown, 28, 5, crc(unknown, 4, 20)), unknown.data() + 24);
     later += unknown;
     later += whole.mid(headerBytes);
-    const RecordingRead read = RecordingFile::fromBytes(later, path);
+    const Recording read = RecordingFile::fromBytes(later, path);
     EXPECT_TRUE(read.Note.isEmpty()) << read.Note.toStdString();
-    EXPECT_EQ(read.Data.Header.Vehicle, sampleHeader().Vehicle);
-    expectSameWords(read.Data.Words, words, words.size());
+    EXPECT_EQ(read.Header.Vehicle, sampleHeader().Vehicle);
+    expectSameWords(read.Words, words, words.size());
     // One that this version cannot read says so.
     qToLittleEndian<uint16_t>(2, later.data() + 10);
     refused(later, "newer");
