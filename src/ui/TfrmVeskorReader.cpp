@@ -323,6 +323,7 @@ void TfrmVeskorReader::wireRecorder()
 {
     m_recorder = std::make_unique<SessionRecorder>(programDir(), [this](RecordingHeader& h) {
         TCommThread& link = m_link->link();
+        h.Vehicle = cbCurrentAuto->currentText();
         h.Table = link.Table();
         for (size_t i = 0; i < h.PidMap.size(); ++i)
             h.PidMap[i] = link.DataManager().PidMap(int(i));
@@ -334,7 +335,6 @@ void TfrmVeskorReader::wireRecorder()
     connect(recorder, &SessionRecorder::failed, this, &TfrmVeskorReader::AddToLog);
     connect(m_optionsPage->recordSessions(), &QCheckBox::toggled, recorder,
         &SessionRecorder::setEnabled);
-    connect(cbCurrentAuto, &QComboBox::currentTextChanged, recorder, &SessionRecorder::setVehicle);
     connect(m_optionsPage->recordingsButton(), &QPushButton::clicked, this,
         &TfrmVeskorReader::showRecordings);
 }

@@ -91,7 +91,7 @@ void SessionRecorder::begin()
     header.Vehicle = m_vehicle;
     if (m_source)
         m_source(header);
-    const QString dir = folder(m_programDir, m_vehicle);
+    const QString dir = folder(m_programDir, header.Vehicle);
     QString path = QDir(dir).filePath(
         StampedName::fileName(header.Started, QLatin1String(RecordingFile::Extension)));
     // Two streams begun within one second: the second gets a name of its own.

@@ -19,7 +19,8 @@ class SessionRecorder : public QObject {
     Q_OBJECT
 
 public:
-    // The table letter and PID map the stream runs with, read at its first word.
+    // The table letter and PID map the stream runs with, read at its first word; it may
+    // name the vehicle too (the current one then, whatever setVehicle said).
     using StreamSource = std::function<void(RecordingHeader& header)>;
 
     SessionRecorder(const QString& programDir, StreamSource source, QObject* parent = nullptr);
