@@ -62,3 +62,21 @@ QString CliArguments::outputFile(const QString& option, const QString& path)
         throw CliUsageError(QStringLiteral("%1 %2 %3").arg(option, path, reason));
     return file.absoluteFilePath();
 }
+
+char CliArguments::table(const CliArguments& args)
+{
+    const auto table = args.value("--table");
+    if (!table)
+        return 'P';
+    if (*table != "P" && *table != "T")
+        throw CliUsageError(QStringLiteral("--table is P or T"));
+    return table->front().toLatin1();
+}
+
+std::optional<std::chrono::milliseconds> CliArguments::seconds(const CliArguments& args)
+{
+    const auto seconds = args.value("--seconds");
+    if (!seconds)
+        return std::nullopt;
+    return std::chrono::seconds(CliArguments::number("--seconds", *seconds, 1, 86400));
+}

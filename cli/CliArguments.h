@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <optional>
 
 class CliArguments {
@@ -21,6 +22,11 @@ public:
 
     // A whole number from min to max, decimal or with 0x; raises CliUsageError otherwise.
     static int number(const QString& option, const QString& text, int min, int max);
+
+    // The stream commands' --table: P (the default) or T; raises CliUsageError otherwise.
+    static char table(const CliArguments& args);
+    // Their --seconds: 1 to 86400, none without the option.
+    static std::optional<std::chrono::milliseconds> seconds(const CliArguments& args);
 
     // The absolute path of a file the command will write, checked before any long read:
     // its folder exists and takes files, and no folder or read-only file stands in its

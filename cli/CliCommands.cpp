@@ -37,6 +37,17 @@ constexpr CliCommand Commands[] = {
         "until a PID has come), written to FILE as it comes and flushed twice a second; ends "
         "after N seconds or on Ctrl-C with cmdStopData",
         CliCommands::live },
+    { "record", "-o FILE [--table P|T] [--seconds N]",
+        "record the live data stream of PID table P (default) or T into the recording FILE: "
+        "every checked word with its slot and time, the PID table, the calibration code and "
+        "the module's version; written as it comes in blocks of a second, so a killed capture "
+        "loses at most the last second; ends after N seconds or on Ctrl-C with cmdStopData",
+        CliCommands::record },
+    { "export", "RECORDING -o FILE",
+        "write the recording as CSV (no adapter needed): a column time_s and one per PID of "
+        "its table with name and unit where known, a row per cycle of 16 frames; a torn or "
+        "damaged part is told as a log line and the rest exported",
+        CliCommands::exportCsv },
     { "faults", "read|clear|test [--lang ru|en] [--max-test-time S]",
         "read or clear the stored fault codes, or run the engine self-test (cmdFaultTest B, C "
         "or D, printing \"progress N/S s\" each second), and print each code with its mode, "

@@ -107,8 +107,10 @@ void CliPrinter::onEvent(uint8_t code, int32_t lParam)
     // Only both words make a code; the status reset posts evCalibration with none.
     const auto& high = m_words[Link::SlotCalibrationHigh];
     const auto& low = m_words[Link::SlotCalibrationLow];
-    if (code == Link::evCalibration && high && low)
-        print("calibration " + calibrationCode(*high, *low));
+    if (code == Link::evCalibration && high && low) {
+        m_calibration = calibrationCode(*high, *low);
+        print("calibration " + m_calibration);
+    }
     // "progress 3/78 Прошивка...", as the options page's bar shows the update; "progress
     // end" when the bar is hidden.
     if (code == Link::evFirmware && m_firmware.apply(lParam))

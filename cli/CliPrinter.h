@@ -44,6 +44,8 @@ public:
     static QByteArray calibrationCode(uint16_t high, uint16_t low);
     // "event evFirmware 2 5": the step and its argument instead of the packed number.
     static QByteArray eventLine(uint8_t code, int32_t lParam);
+    // The code of the last evCalibration that came with both words ("4BAA"); empty before.
+    const QByteArray& calibration() const { return m_calibration; }
     // Every log line so far, in order.
     const QStringList& logLines() const { return m_logLines; }
 
@@ -69,5 +71,6 @@ private:
     // The last valid word of each slot since the slots were last cleared.
     std::array<std::optional<uint16_t>, 256> m_words {};
     QStringList m_logLines;
+    QByteArray m_calibration;
     FirmwareProgress m_firmware;
 };

@@ -4,9 +4,6 @@
 
 namespace {
 
-// The last slot of a cycle that carries a PID: frame 15, position 5.
-constexpr uint8_t CycleEndSlot = 0xF5;
-
 QByteArray number(float value)
 {
     return QByteArray::number(double(value), 'g', 6);
@@ -25,17 +22,12 @@ LiveCapture::LiveCapture(const PidMap& map)
 LiveCapture::Update LiveCapture::onWord(uint8_t slot, uint16_t word, uint32_t timeMs)
 {
     Update update;
-    const int frame = slot >> 4;
-    // A frame number that goes back starts a new cycle: the last one ended without its
-    // closing word.
-    if (frame < m_lastFrame && m_rowOpen) {
+    const FrameCycle::Step step = m_cycle.onWord(slot);
+    if (step.EndsBefore)
         update.Row = row();
-        m_rowOpen = false;
-    }
-    m_lastFrame = frame;
     m_lastTime = timeMs;
-    m_rowOpen = true;
 
+    const int frame = slot >> 4;
     const int position = slot & 0x0F;
     if (position >= 2 && position <= 5) {
         const uint8_t pid = m_map[size_t(frame * 4 + position - 2)];
@@ -46,10 +38,8 @@ LiveCapture::Update LiveCapture::onWord(uint8_t slot, uint16_t word, uint32_t ti
             update.Line = "pid " + QByteArray::number(pid) + ' ' + number(value);
         }
     }
-    if (slot == CycleEndSlot) {
+    if (step.EndsWith)
         update.Row = row();
-        m_rowOpen = false;
-    }
     return update;
 }
 

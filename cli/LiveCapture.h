@@ -3,6 +3,8 @@
 // passed their check come here, each with its own value.
 #pragma once
 
+#include "recording/FrameCycle.h"
+
 #include <QByteArray>
 #include <QList>
 #include <array>
@@ -39,8 +41,6 @@ private:
     // The last value of each PID; a PID that has not come yet has an empty cell.
     std::array<std::optional<float>, 256> m_values {};
     std::array<std::optional<float>, 256> m_shown {};
-    // A word of the cycle came since the last row.
-    bool m_rowOpen = false;
-    int m_lastFrame = -1;
+    FrameCycle m_cycle;
     uint32_t m_lastTime = 0;
 };

@@ -14,5 +14,7 @@ int flash(CliContext& context); // Flash.cpp
 int live(CliContext& context); // Live.cpp
 int faults(CliContext& context); // Faults.cpp
 int dump(CliContext& context); // Dump.cpp
+int record(CliContext& context); // Record.cpp
+int exportCsv(CliContext& context); // Export.cpp
 
 } // namespace CliCommands

@@ -554,4 +554,29 @@ inline constexpr const char* MemCompareChooseTwo
 inline constexpr const char* MemCompareSummary
     = "Изменилось значений: %1 из %2 (красный - выросло, зелёный - уменьшилось)";
 inline constexpr const char* MemCompareShortFile = "нет данных";
+// ---- Session recording -------------------------------------------------------
+// These take their arguments with QString::arg (%1, %2, %3).
+
+inline constexpr const char* RecordingWriteFailed = "Не удалось записать сеанс в %1: %2";
+inline constexpr const char* RecordingUnreadable = "Не удалось прочитать запись %1: %2";
+inline constexpr const char* RecordingNotOne = "Файл %1 не является записью сеанса";
+inline constexpr const char* RecordingNewer
+    = "Запись %1 сделана более новой версией программы и не может быть прочитана";
+inline constexpr const char* RecordingHeaderDamaged = "Заголовок записи %1 повреждён";
+// %2: bytes, %3: seconds of the recording that were read.
+inline constexpr const char* RecordingPartLost
+    = "Запись %1 повреждена или оборвана: %2 байт не прочитано, прочитано %3 с";
+inline constexpr const char* RecordingNoFolder = "не удалось создать папку";
+inline constexpr const char* OptRecordSessions = "Записывать сеансы";
+inline constexpr const char* HintRecordSessions
+    = "Каждый сеанс чтения данных записывается в папку Recordings текущего автомобиля";
+inline constexpr const char* ActRecordings = "Записи сеансов...";
+inline constexpr const char* RecordingsTitle = "Записи сеансов: %1";
+inline constexpr const char* RecordingsNoVehicle = "без автомобиля";
+// A line of the list: %1 the file's name, %2 its size in megabytes.
+inline constexpr const char* RecordingsItem = "%1 (%2 МБ)";
+inline constexpr const char* RecordingsDelete = "Удалить";
+inline constexpr const char* RecordingsDeleteQuestion = "Удалить выбранные записи (%1)?";
+inline constexpr const char* RecordingsDeleteFailed = "Не удалось удалить %1";
+
 } // namespace Texts

@@ -28,6 +28,10 @@ struct RecordingHeader {
 struct Recording {
     RecordingHeader Header;
     std::vector<RecordedWord> Words; // in arrival order, TimeMs never decreasing
+    // What a reader could not read of the file: the bytes of a torn tail (a crash while
+    // writing) or of damaged blocks, and a sentence for the user (empty when all was read).
+    qint64 LostBytes = 0;
+    QString Note;
     // Milliseconds from the start to the last word (0 for an empty recording).
     uint32_t durationMs() const { return Words.empty() ? 0 : Words.back().TimeMs; }
 };

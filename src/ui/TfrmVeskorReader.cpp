@@ -1,6 +1,7 @@
 #include "TfrmVeskorReader.h"
 
 #include "Prompts.h"
+#include "RecordingsDialog.h"
 #include "StatusBar.h"
 #include "common/Errors.h"
 #include "common/IniFile.h"
@@ -20,6 +21,8 @@
 #include "pages/TrendsPage.h"
 #include "pages/VehiclesPage.h"
 #include "profiles/ProfileClasses.h"
+#include "store/TFordData.h"
+#include "ui/model/SessionRecorder.h"
 #include "vehicles/EcuDatabase.h"
 #include "vehicles/RegisterFile.h"
 #include "vehicles/RegisterImport.h"
@@ -35,6 +38,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleFactory>
@@ -312,7 +316,36 @@ void TfrmVeskorReader::FormCreate()
     m_link->setAutoReconnect(m_optionsPage->autoReconnect()->isChecked());
     connect(m_optionsPage->autoReconnect(), &QCheckBox::toggled, m_link.get(),
         &LinkController::setAutoReconnect);
+    wireRecorder();
     updatePortSettings();
+}
+
+void TfrmVeskorReader::wireRecorder()
+{
+    m_recorder = std::make_unique<SessionRecorder>(programDir(), [this](RecordingHeader& h) {
+        TCommThread& link = m_link->link();
+        h.Vehicle = cbCurrentAuto->currentText();
+        h.Table = link.Table();
+        for (size_t i = 0; i < h.PidMap.size(); ++i)
+            h.PidMap[i] = link.DataManager().PidMap(int(i));
+    });
+    SessionRecorder* recorder = m_recorder.get();
+    connect(m_link.get(), &LinkController::slotWord, recorder, &SessionRecorder::onWord);
+    connect(
+        m_link.get(), &LinkController::slotsCleared, recorder, &SessionRecorder::onSlotsCleared);
+    connect(recorder, &SessionRecorder::failed, this, &TfrmVeskorReader::AddToLog);
+    connect(m_optionsPage->recordSessions(), &QCheckBox::toggled, recorder,
+        &SessionRecorder::setEnabled);
+    connect(m_optionsPage->recordingsButton(), &QPushButton::clicked, this,
+        &TfrmVeskorReader::showRecordings);
+}
+
+void TfrmVeskorReader::showRecordings()
+{
+    const QString vehicle = cbCurrentAuto->currentText();
+    RecordingsDialog dialog(SessionRecorder::folder(programDir(), vehicle), vehicle,
+        m_recorder->recording() ? m_recorder->path() : QString(), *m_context.Ask, this);
+    m_context.Ask->runDialog(dialog);
 }
 
 void TfrmVeskorReader::showEvent(QShowEvent* event)
@@ -345,6 +378,7 @@ void TfrmVeskorReader::FormShow()
         m_matrix->setUpdating(m_settings.UpdateMatrix);
         m_optionsPage->autoConnect()->setChecked(m_settings.AutoConnect);
         m_optionsPage->autoReconnect()->setChecked(m_settings.AutoReconnect);
+        m_optionsPage->recordSessions()->setChecked(m_settings.RecordSessions);
         m_optionsPage->bluetoothDelay()->setChecked(m_settings.BluetoothDelay);
         if (m_settings.CurrentSkin != m_skin)
             applySkin(m_settings.CurrentSkin);
@@ -440,6 +474,7 @@ ReaderSettings TfrmVeskorReader::collectSettings() const
     s.UpdateMatrix = m_matrix->updating();
     s.AutoConnect = m_optionsPage->autoConnect()->isChecked();
     s.AutoReconnect = m_optionsPage->autoReconnect()->isChecked();
+    s.RecordSessions = m_optionsPage->recordSessions()->isChecked();
     s.BluetoothDelay = m_optionsPage->bluetoothDelay()->isChecked();
     s.CurrentSkin = m_skin;
     s.CurrentProfile = m_live->profiles().selectedFileName();
@@ -466,6 +501,7 @@ void TfrmVeskorReader::FormClose()
         warn(Texts::text(Texts::CaptionError), e.message());
     }
     saveRegister();
+    m_recorder->stop();
     // The profiles and their widgets go with the pages; the link is asked to end now and
     // is not waited for.
     m_link->terminate();
@@ -509,6 +545,7 @@ void TfrmVeskorReader::onLinkEvent(const LinkReport& r)
         m_statusBar->show(m_status);
     switch (r.Type) {
     case LinkReport::Connected:
+        m_recorder->setModuleVersion(r.Text);
         EnableModuleActions(true);
         acConnect->setEnabled(true);
         if (std::exchange(m_startDataWhenConnected, false)) {
@@ -545,8 +582,10 @@ void TfrmVeskorReader::onLinkEvent(const LinkReport& r)
         break;
     case LinkReport::Calibration:
         // The status reset reports the slots just cleared: that is no code of the ECU.
-        if (r.Text != QLatin1String("0000"))
+        if (r.Text != QLatin1String("0000")) {
+            m_recorder->setCalibration(r.Text);
             m_vehicles->MatchCalibration(r.Text);
+        }
         break;
     default:
         break;

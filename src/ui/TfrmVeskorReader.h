@@ -21,6 +21,7 @@ class QActionGroup;
 class QComboBox;
 class QMenu;
 class QTabWidget;
+class SessionRecorder;
 class StatusBar;
 class TrendsPage;
 class VehicleListModel;
@@ -55,6 +56,7 @@ public:
 
     void AddToLog(const QString& text);
     LinkController& link() { return *m_link; }
+    SessionRecorder& recorder() { return *m_recorder; }
     QTabWidget* pages() const { return m_pages; }
     FaultsPage* faultsPage() const { return m_faults; }
     VehiclesPage* vehiclesPage() const { return m_vehicles; }
@@ -89,12 +91,16 @@ private:
     void EnableModuleActions(bool enabled);
     // The start option --live: the page, its dashboard, the connection.
     void startLive();
+    void wireRecorder();
+    void showRecordings();
 
     Options m_options;
     std::unique_ptr<Prompts> m_ownPrompts;
     ReaderContext m_context;
     VehicleListModel* m_vehicleList;
     std::unique_ptr<LinkController> m_link;
+    // After the link: it goes first, closing the recording under way.
+    std::unique_ptr<SessionRecorder> m_recorder;
     LinkStatus m_status;
     ReaderSettings m_settings;
     bool m_shown = false;

@@ -137,6 +137,53 @@ case $check in
       NR > 1 && (NF != n || $1 + 0 < t) { print "row " NR " broken"; bad = 1 } NR > 1 { t = $1 + 0 }
       END { exit bad }' "$dir/out.csv" >>"$dir/out" || fail "a broken row"
     ;;
+  record-killed)
+    # kill -9 of a recording capture: the file reads up to about the last second before the
+    # kill, in whole blocks, and exports; the word rate of a paced 115,200-baud stream.
+    start_sim --time-scale 0.2 --baud 115200
+    "$cli" --port "$link" --time-scale 0.2 --speed 115200 record -o "$dir/r.vrec" >"$dir/out" 2>&1 &
+    clipid=$!
+    for _ in $(seq 200); do grep -q '^log Начало приёма данных' "$dir/out" && break; sleep 0.05; done
+    started=$(date +%s%N)
+    sleep "${CAPTURE_SECONDS:-4}"
+    kill -9 "$clipid"
+    killed=$(date +%s%N)
+    wait "$clipid" 2>/dev/null
+    streamed=$(((killed - started) / 1000000))
+    "$cli" export "$dir/r.vrec" -o "$dir/r.csv" >"$dir/export" 2>&1 || fail "export: exit code $?"
+    cat "$dir/export" >>"$dir/out"
+    words=$(sed -n 's/^exported \([0-9]*\) words, \([0-9.]*\) s$/\1/p' "$dir/export")
+    seconds=$(sed -n 's/^exported \([0-9]*\) words, \([0-9.]*\) s$/\2/p' "$dir/export")
+    [ -n "$words" ] || fail "export says nothing of the words"
+    last=$(awk -v s="$seconds" 'BEGIN { printf "%d", s * 1000 }')
+    echo "captured ${streamed} ms, recorded ${last} ms, ${words} words, $(stat -c %s "$dir/r.vrec") bytes" >>"$dir/out"
+    [ "$last" -ge $((streamed - 1600)) ] || fail "more than the last second lost"
+    [ "$(head -n 1 "$dir/r.csv" | cut -d, -f1-2)" = "time_s,PID 1 engine speed (rpm)" ] || fail "CSV heading"
+    [ "$(($(wc -l <"$dir/r.csv") - 1))" -ge 10 ] || fail "too few CSV rows"
+    [ -n "${VESKOR_SHOW:-}" ] && cat "$dir/out"
+    ;;
+  record-export)
+    # A recording of the built-in simulator exports as CSV that parses back: regular rows,
+    # times in seconds and in order, an engine speed in every row once it came.
+    "$cli" --port sim --time-scale 0.1 record --seconds 3 -o "$dir/r.vrec" >"$dir/out" 2>&1 || fail "record: exit code $?"
+    grep -q '^recorded [1-9][0-9]* words$' "$dir/out" || fail "record says nothing of the words"
+    "$cli" export "$dir/r.vrec" -o "$dir/r.csv" >"$dir/export" 2>&1 || fail "export: exit code $?"
+    cat "$dir/export" >>"$dir/out"
+    ! grep -q '^log ' "$dir/export" || fail "a whole recording told as damaged"
+    awk -F, 'NR == 1 { n = NF; if ($1 != "time_s" || $2 != "PID 1 engine speed (rpm)") { print "heading " $0; bad = 1 }; next }
+             NF != n { print "row " NR " has " NF " cells"; bad = 1 }
+             $1 + 0 < t { print "time goes back in row " NR; bad = 1 }
+             { t = $1 + 0; rows++ }
+             $2 != "" && ($2 < 500 || $2 > 7000) { print "engine speed " $2 " in row " NR; bad = 1 }
+             END { if (rows < 20 || t < 2) { print rows " rows over " t " s"; bad = 1 }; exit bad }' "$dir/r.csv" >>"$dir/out" \
+      || fail "the CSV does not parse back"
+    # Something that is no recording: exit 1 and a sentence, no CSV.
+    printf 'garbage' >"$dir/g.vrec"
+    "$cli" export "$dir/g.vrec" -o "$dir/g.csv" >"$dir/out" 2>"$dir/err"; rc=$?
+    [ $rc -eq 1 ] || fail "garbage gave exit code $rc"
+    grep -q "не является записью сеанса" "$dir/err" || fail "the sentence: $(cat "$dir/err")"
+    [ ! -e "$dir/g.csv" ] || fail "a CSV of garbage"
+    ;;
   live-sim-killed)
     # The module gone mid-capture: exit 1 within the silence limit (5 s times 0.1) and the
     # stream's stop, one sentence on stderr, the rows kept.
@@ -227,6 +274,13 @@ connect|--port is required
 --port sim live --table X|--table is P or T
 --port sim live --seconds 0|--seconds needs a number
 --port sim live extra|live takes only
+--port sim record|record takes -o FILE
+--port sim record -o $dir/r.vrec --table X|--table is P or T
+--port sim record -o $dir/none/r.vrec|which is no folder
+--port sim record -o $dir/r.vrec extra|record takes
+export|export takes RECORDING
+export $dir/r.vrec|export takes RECORDING
+export $dir/r.vrec -o $dir|is a folder
 --port sim live --csv|--csv needs a value
 --port sim live --csv $dir/none/x.csv|cannot write
 --port sim options|options takes

@@ -31,6 +31,7 @@ TEST(ReaderSettings, WithoutMainEveryKeyKeepsItsBuiltInValue)
     EXPECT_EQ(s.Bounds, QRect(10, 20, 954, 643));
     EXPECT_TRUE(s.AutoConnect);
     EXPECT_TRUE(s.AutoReconnect);
+    EXPECT_TRUE(s.RecordSessions);
     EXPECT_FALSE(s.BluetoothDelay);
     EXPECT_EQ(s.CurrentSkin, "Fusion");
     EXPECT_EQ(s.MaxTestTime, 60);
@@ -49,7 +50,7 @@ TEST(ReaderSettings, MainGivesEveryKeyAndUnreadableNumbersTheirDefaults)
         "[Main]\nComPortName=sim\nComPortSpeed=x\nMainWindowLeft=5\nMainWindowTop=6\n"
         "MainWindowWidth=1000\nMainWindowHeight=700\nCarInfoPane=200\nUpdateMatrix=1\n"
         "AutoConnect=0\nBluetoothDelay=1\nCurrentSkin=Windows\nCurrentProfile=main.ini\n"
-        "MaxTestTime=$10\nTableContrast=750\nAutoReconnect=0\n");
+        "MaxTestTime=$10\nTableContrast=750\nAutoReconnect=0\nRecordSessions=0\n");
     ReaderIni::readAtCreation(ini, s);
     ReaderIni::readAtShow(ini, s);
     EXPECT_EQ(s.ComPortName, "sim");
@@ -59,6 +60,7 @@ TEST(ReaderSettings, MainGivesEveryKeyAndUnreadableNumbersTheirDefaults)
     EXPECT_TRUE(s.UpdateMatrix);
     EXPECT_FALSE(s.AutoConnect);
     EXPECT_FALSE(s.AutoReconnect);
+    EXPECT_FALSE(s.RecordSessions);
     EXPECT_TRUE(s.BluetoothDelay);
     EXPECT_EQ(s.CurrentSkin, "Windows");
     EXPECT_EQ(s.CurrentProfile, "main.ini");
@@ -88,13 +90,14 @@ TEST(ReaderSettings, CloseWritesEveryKeyInOrderAndKeepsWhatItDoesNotWrite)
         QStringList({ "MaxTestTime", "CurrentProfile", "Unknown", "ComPortName", "ComPortSpeed",
             "MainWindowLeft", "MainWindowTop", "MainWindowWidth", "MainWindowHeight", "CarInfoPane",
             "UpdateMatrix", "AutoConnect", "BluetoothDelay", "CurrentSkin", "TableContrast",
-            "AutoReconnect" }));
+            "AutoReconnect", "RecordSessions" }));
     EXPECT_EQ(ini.readUtf8("Main", "CurrentProfile"), "old.ini");
     EXPECT_EQ(ini.readInteger("Main", "MaxTestTime", 0), 90);
     EXPECT_EQ(ini.readUtf8("Main", "ComPortName"), "ttyUSB0");
     EXPECT_EQ(ini.readBytes("Main", "AutoConnect"), "1");
     EXPECT_EQ(ini.readBytes("Main", "BluetoothDelay"), "0");
     EXPECT_EQ(ini.readBytes("Main", "AutoReconnect"), "1");
+    EXPECT_EQ(ini.readBytes("Main", "RecordSessions"), "1");
     EXPECT_EQ(ini.readInteger("Autos", "Current", 5), -1);
     EXPECT_EQ(QByteArray::fromBase64(ini.readBytes("Toolbars", "State")), "layout");
 

@@ -2,6 +2,7 @@
 
 #include "common/Errors.h"
 #include "common/Placeholders.h"
+#include "common/StampedName.h"
 #include "common/TextFile.h"
 #include "common/Texts.h"
 #include "vehicles/FaultCodeText.h"
@@ -74,7 +75,7 @@ QString folderName(const QString& vehicleName)
 
 QString reportFileName(const QDateTime& time)
 {
-    return time.toString(QStringLiteral("dd.MM.yyyy hh mm ss")) + QStringLiteral(".htm");
+    return StampedName::fileName(time, QStringLiteral("htm"));
 }
 
 namespace {

@@ -33,6 +33,7 @@ void readAtShow(const IniFile& ini, ReaderSettings& s)
         s.UpdateMatrix = ini.readBool(Main, "UpdateMatrix", false);
         s.AutoConnect = ini.readBool(Main, "AutoConnect", true);
         s.AutoReconnect = ini.readBool(Main, "AutoReconnect", true);
+        s.RecordSessions = ini.readBool(Main, "RecordSessions", true);
         s.BluetoothDelay = ini.readBool(Main, "BluetoothDelay", false);
         s.CurrentSkin = ini.readUtf8(Main, "CurrentSkin", s.CurrentSkin);
         s.CurrentProfile = ini.readUtf8(Main, "CurrentProfile");
@@ -63,6 +64,7 @@ void writeAtClose(IniFile& ini, const ReaderSettings& s)
     ini.writeInteger(Main, "TableContrast", s.TableContrast);
     // Last, so that the lines older versions wrote keep their order.
     ini.writeBool(Main, "AutoReconnect", s.AutoReconnect);
+    ini.writeBool(Main, "RecordSessions", s.RecordSessions);
 }
 
 bool load(IniFile& ini, const QString& path)

@@ -22,6 +22,8 @@ struct ReaderSettings {
     bool AutoConnect = true;
     // After the adapter drops mid-stream: reconnect and resume the stream.
     bool AutoReconnect = true;
+    // Every live data session is recorded into Recordings/<vehicle>.
+    bool RecordSessions = true;
     bool BluetoothDelay = false;
     QString CurrentSkin;
     QString CurrentProfile;

@@ -125,6 +125,13 @@ QWidget* OptionsPage::interfaceGroup()
     speContrast->setValue(500);
     form->addRow(plain(new QLabel(Texts::text(Texts::OptDescLang), box)), cbDescLang);
     form->addRow(plain(new QLabel(Texts::text(Texts::OptContrast), box)), speContrast);
+    cbRecordSessions = plain(new QCheckBox(Texts::text(Texts::OptRecordSessions), box));
+    cbRecordSessions->setObjectName(QStringLiteral("cbRecordSessions"));
+    cbRecordSessions->setToolTip(Texts::text(Texts::HintRecordSessions));
+    cbRecordSessions->setChecked(true);
+    btnRecordings = plain(new QPushButton(Texts::text(Texts::ActRecordings), box));
+    btnRecordings->setObjectName(QStringLiteral("btnRecordings"));
+    form->addRow(cbRecordSessions, btnRecordings);
     return box;
 }
 

@@ -26,6 +26,9 @@ public:
     QCheckBox* autoConnect() const { return cbAutoConnect; }
     QCheckBox* autoReconnect() const { return cbAutoReconnect; }
     QCheckBox* bluetoothDelay() const { return cbBluetoothDelay; }
+    QCheckBox* recordSessions() const { return cbRecordSessions; }
+    // Opens the list of the current vehicle's recordings (the window does).
+    QPushButton* recordingsButton() const { return btnRecordings; }
     QSpinBox* contrast() const { return speContrast; }
     bool english() const;
     QAction* readOptions() const { return acReadOptions; }
@@ -52,6 +55,8 @@ private:
     QCheckBox* cbAutoConnect;
     QCheckBox* cbAutoReconnect;
     QCheckBox* cbBluetoothDelay;
+    QCheckBox* cbRecordSessions;
+    QPushButton* btnRecordings;
     QComboBox* cbDescLang;
     QSpinBox* speContrast;
     QComboBox* cbEECSpeed;

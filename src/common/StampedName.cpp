@@ -1,0 +1,19 @@
+#include "StampedName.h"
+
+namespace StampedName {
+
+namespace {
+    const QString Format = QStringLiteral("dd.MM.yyyy hh mm ss");
+}
+
+QString fileName(const QDateTime& time, const QString& extension)
+{
+    return time.toString(Format) + QLatin1Char('.') + extension;
+}
+
+QDateTime timeOf(const QString& baseName)
+{
+    return QDateTime::fromString(baseName, Format);
+}
+
+} // namespace StampedName

@@ -1,0 +1,54 @@
+// Writes a recording as the words come: the header at once, then a block of about a
+// second of words at a time, each written and synced to the disk as it closes, so that a
+// crash or a power cut costs at most the last second. The file grows while the session
+// runs and a cut-short one must keep what it has: it is not written atomically
+// (writeFileAtomically) on purpose; the blocks' CRCs let the reader drop a torn tail.
+#pragma once
+
+#include "Recording.h"
+
+#include <QFile>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+class RecordingWriter {
+public:
+    // A block closes once its words span this long.
+    static constexpr uint32_t BlockMs = 1000;
+    // ... or holds this many words (many more than a second of any stream).
+    static constexpr size_t BlockWords = 1 << 16;
+
+    // Creates (or empties) the file and writes the header. Throws VeskorError.
+    RecordingWriter(const QString& path, const RecordingHeader& header);
+    // Writes the open block; a failure then is lost with the object (call close() to see it).
+    ~RecordingWriter();
+
+    RecordingWriter(const RecordingWriter&) = delete;
+    RecordingWriter& operator=(const RecordingWriter&) = delete;
+
+    // A word timeMs after the start; a time before the last word's counts as the last's.
+    // Throws VeskorError when a block that closes cannot be written.
+    void append(uint8_t slot, uint16_t word, uint32_t timeMs);
+    // Writes the open block when its first word is at least BlockMs older than nowMs (the
+    // time since the start): a stream that pauses loses no more than a second either.
+    void flushIfOlder(uint32_t nowMs);
+    // Writes the open block now and syncs it. Throws VeskorError.
+    void flush();
+    // Writes the open block and closes the file. Throws VeskorError.
+    void close();
+
+    QString path() const { return m_file.fileName(); }
+    uint64_t wordCount() const { return m_words; }
+    // The bytes in the file so far.
+    qint64 bytesWritten() const { return m_bytes; }
+
+private:
+    void write(const QByteArray& bytes);
+
+    QFile m_file;
+    std::vector<RecordedWord> m_block;
+    uint32_t m_lastTime = 0;
+    uint64_t m_words = 0;
+    qint64 m_bytes = 0;
+};

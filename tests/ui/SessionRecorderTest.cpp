@@ -1,0 +1,125 @@
+#include "ui/model/SessionRecorder.h"
+
+#include "recording/RecordingFile.h"
+#include "support/TempDir.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+void fillTable(RecordingHeader& h)
+{
+    h.Table = 'T';
+    for (size_t i = 0; i < h.PidMap.size(); ++i)
+        h.PidMap[i] = uint8_t(0x43 + i);
+}
+
+std::vector<RecordingEntry> recordingsOf(const QString& home, const QString& vehicle)
+{
+    return RecordingFile::list(SessionRecorder::folder(home, vehicle));
+}
+
+} // namespace
+
+TEST(SessionRecorder, RecordsEachStreamFromItsFirstWordToTheClearedSlots)
+{
+    TempDir home;
+    SessionRecorder recorder(home.path(), fillTable);
+    int finished = 0;
+    QObject::connect(&recorder, &SessionRecorder::finished, [&finished] { ++finished; });
+    recorder.setVehicle("Escort 1.6 / синий");
+    recorder.setCalibration("4BAA");
+    recorder.setModuleVersion("1.23 (AB001)");
+
+    // The handshake's words are no session.
+    recorder.onWord(0xB1, 0xA04B, false);
+    EXPECT_FALSE(recorder.recording());
+    for (int i = 0; i < 300; ++i)
+        recorder.onWord(quint8(i % 96), quint16(0xA000 + i), true);
+    EXPECT_TRUE(recorder.recording());
+    recorder.onWord(0x10, 0x1234, false); // a word of no stream is not recorded
+    recorder.onSlotsCleared();
+    EXPECT_FALSE(recorder.recording());
+    ASSERT_EQ(finished, 1);
+
+    // Inside Recordings, in the vehicle's folder made safe, named by date and time.
+    const QString folder = SessionRecorder::folder(home.path(), "Escort 1.6 / синий");
+    EXPECT_EQ(QFileInfo(folder).dir().dirName(), "Recordings");
+    EXPECT_EQ(QDir(folder).dirName(), "Escort 1.6 _ синий");
+    const auto entries = RecordingFile::list(folder);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].Path, recorder.path());
+    EXPECT_LT(qAbs(entries[0].Started.secsTo(QDateTime::currentDateTime())), 10);
+
+    const Recording read = RecordingFile::read(recorder.path());
+    const RecordingHeader& h = read.Header;
+    EXPECT_EQ(h.Vehicle, "Escort 1.6 / синий");
+    EXPECT_EQ(h.Calibration, "4BAA");
+    EXPECT_EQ(h.ModuleVersion, "1.23 (AB001)");
+    EXPECT_EQ(h.Table, 'T');
+    EXPECT_EQ(h.PidMap[63], 0x43 + 63);
+    ASSERT_EQ(read.Words.size(), 300u);
+    for (int i = 0; i < 300; ++i) {
+        EXPECT_EQ(read.Words[size_t(i)].Slot, i % 96);
+        EXPECT_EQ(read.Words[size_t(i)].Word, 0xA000 + i);
+    }
+
+    // The next stream is a file of its own, even within the same second.
+    recorder.onWord(0x12, 0xA001, true);
+    recorder.onSlotsCleared();
+    EXPECT_EQ(recordingsOf(home.path(), "Escort 1.6 / синий").size(), 2u);
+}
+
+TEST(SessionRecorder, OffRecordsNothingAndEndsTheRecordingUnderWay)
+{
+    TempDir home;
+    SessionRecorder recorder(home.path(), fillTable);
+    recorder.setEnabled(false);
+    recorder.onWord(0x12, 0xA001, true);
+    recorder.onSlotsCleared();
+    EXPECT_FALSE(QDir(home.file("Recordings")).exists());
+
+    recorder.setEnabled(true);
+    recorder.onWord(0x12, 0xA001, true);
+    ASSERT_TRUE(recorder.recording());
+    recorder.setEnabled(false);
+    EXPECT_FALSE(recorder.recording());
+    recorder.onWord(0x13, 0xA002, true);
+    EXPECT_EQ(RecordingFile::read(recorder.path()).Words.size(), 1u);
+    // No vehicle: the recordings folder itself.
+    EXPECT_EQ(recordingsOf(home.path(), QString()).size(), 1u);
+}
+
+TEST(SessionRecorder, APausedStreamIsOnDiskWithinASecondAndAFailureIsToldOnce)
+{
+    TempDir home;
+    SessionRecorder recorder(home.path(), fillTable);
+    recorder.onWord(0x12, 0xA001, true);
+    const QString path = recorder.path();
+    const qint64 header = QFileInfo(path).size();
+    // No further word: the recorder's own timer writes the open block.
+    QElapsedTimer wait;
+    wait.start();
+    while (QFileInfo(path).size() == header && wait.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_LT(wait.elapsed(), 1600);
+    EXPECT_EQ(RecordingFile::read(path).Words.size(), 1u);
+    recorder.stop();
+
+    // A program directory where no folder can be made: told once per stream, no recording.
+    const QString blocked = home.write("blocked", "a file, not a folder");
+    SessionRecorder failing(blocked, fillTable);
+    int failed = 0;
+    QObject::connect(&failing, &SessionRecorder::failed, [&failed] { ++failed; });
+    for (int i = 0; i < 10; ++i)
+        failing.onWord(0x12, 0xA001, true);
+    EXPECT_FALSE(failing.recording());
+    EXPECT_EQ(failed, 1);
+    failing.onSlotsCleared();
+    failing.onWord(0x12, 0xA001, true);
+    EXPECT_EQ(failed, 2);
+}
