@@ -498,4 +498,9 @@ inline constexpr const char* HintLiveFit
 inline constexpr const char* LogMemNoCarProfile
     = "Таблицы адаптации: %1; адреса приняты равными 0.";
 
+// ---- fault matrix ----
+// The last line of an update whose port would not open.
+inline constexpr const char* LogFirmwareFailedPort
+    = "Обновление прошивки не выполнено: порт не открылся!";
+
 } // namespace Texts
