@@ -578,5 +578,9 @@ inline constexpr const char* RecordingsItem = "%1 (%2 МБ)";
 inline constexpr const char* RecordingsDelete = "Удалить";
 inline constexpr const char* RecordingsDeleteQuestion = "Удалить выбранные записи (%1)?";
 inline constexpr const char* RecordingsDeleteFailed = "Не удалось удалить %1";
+// ---- fault matrix ----
+// The last line of an update whose port would not open.
+inline constexpr const char* LogFirmwareFailedPort
+    = "Обновление прошивки не выполнено: порт не открылся!";
 
 } // namespace Texts

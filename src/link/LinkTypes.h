@@ -119,6 +119,7 @@ enum FirmwareStage : uint16_t {
     fsWriting = 4, // the boot loader refused a block
     fsVerifying = 5, // no read-back ('A' unanswered) or one that differs from the file
     fsLeaving = 6, // 'L' or 'E' was not acknowledged
+    fsPort = 7, // the port would not open
 };
 
 inline constexpr int32_t firmwareEvent(FirmwareStep step, uint16_t argument = 0)

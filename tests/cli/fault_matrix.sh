@@ -46,17 +46,23 @@ run() {
   end=$(date +%s%N)
   local lines
   lines=$(wc -l <"$dir/$id.err")
+  local ms=$(((end - start) / 1000000))
   if [ "$rc" -ne "$expected" ]; then
     verdict="exit $rc, expected $expected: $(head -c 200 "$dir/$id.err")"
   elif [ "$rc" -eq 1 ] && { [ "$lines" -ne 1 ] || ! grep -q '^veskor-cli: ' "$dir/$id.err"; }; then
     verdict="not one sentence on stderr: $(head -c 300 "$dir/$id.err")"
   elif [ "$rc" -eq 0 ] && [ "$lines" -ne 0 ]; then
     verdict="done, yet stderr says: $(head -c 200 "$dir/$id.err")"
+  elif [ "$ms" -gt "$BOUND_MS" ]; then
+    # The slowest, a firmware update that finds no module, waits about 3.5 s at this scale.
+    verdict="took $ms ms"
   fi
-  printf '%s|%s|%s|%s|%s\n' "$name" "$fault" "$rc" "$(((end - start) / 1000000))" "$verdict" >"$dir/$id.verdict"
+  printf '%s|%s|%s|%s|%s\n' "$name" "$fault" "$rc" "$ms" "$verdict" >"$dir/$id.verdict"
 }
 export -f run
-export cli dir
+# No combination may take longer than this (real time, on a loaded machine).
+BOUND_MS=15000
+export cli dir BOUND_MS
 
 while IFS='|' read -r name args unplug codes; do
   read -ra expected <<<"$codes"
@@ -64,6 +70,21 @@ while IFS='|' read -r name args unplug codes; do
     printf '%s\0%s\0%s\0%s\0%s\0' "$name" "$args" "$unplug" "${faults[$i]}" "${expected[$i]}"
   done
 done <<<"$table" | xargs -0 -n 5 -P "$jobs" bash -c 'run "$@"' run
+
+# A reply late by a few scaled milliseconds fails a run on a machine that other work keeps
+# busy: a combination that failed runs once more, alone, and fails only if it fails again.
+retried=0
+while IFS='|' read -r name args unplug codes; do
+  read -ra expected <<<"$codes"
+  for i in "${!faults[@]}"; do
+    file="$dir/$name.${faults[$i]}.verdict"
+    IFS='|' read -r _ _ _ _ verdict <"$file"
+    [ "$verdict" = ok ] && continue
+    echo "$name x ${faults[$i]} failed ($verdict), once more alone"
+    run "$name" "$args" "$unplug" "${faults[$i]}" "${expected[$i]}"
+    retried=$((retried + 1))
+  done
+done <<<"$table"
 
 # The table: exit code and milliseconds of each combination.
 printf '%-14s' ""
@@ -84,5 +105,5 @@ for file in "$dir"/*.verdict; do
   IFS='|' read -r name fault _ _ verdict <"$file"
   [ "$verdict" = ok ] || echo "FAIL: $name x $fault: $verdict"
 done
-echo "$count combinations, $bad failed"
+echo "$count combinations, $bad failed, $retried run again alone"
 [ "$bad" -eq 0 ]

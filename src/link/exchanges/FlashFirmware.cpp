@@ -15,7 +15,8 @@ namespace {
     // Where the update is, and the first stage that failed: the outcome the update ends with.
     struct Outcome {
         // fsNone once the update's own work is over: the closing handshake fails nothing.
-        Link::FirmwareStage stage = Link::fsFile;
+        // A port that will not open fails the update before its file is read.
+        Link::FirmwareStage stage = Link::fsPort;
         Link::FirmwareStage failed = Link::fsNone;
 
         void fail()
@@ -122,6 +123,7 @@ namespace {
         if (!port.isOpen())
             port.open();
         port.purge();
+        outcome.stage = Link::fsFile;
         const FirmwareImage image = FirmwareImage::load(link.FirmwareFile());
         if (!image.valid()) {
             link.LogLine(image.error());
@@ -158,6 +160,8 @@ namespace {
             return Texts::LogFirmwareFailedVerify;
         case Link::fsLeaving:
             return Texts::LogFirmwareFailedLeave;
+        case Link::fsPort:
+            return Texts::LogFirmwareFailedPort;
         case Link::fsNone:
             break;
         }
