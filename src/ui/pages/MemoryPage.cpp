@@ -107,7 +107,7 @@ MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
     adaptLayout->addLayout(checksum, 3, 0, 1, 3);
     auto* btnReadAdapt = new QPushButton(Texts::text(Texts::MemReadAdapt), adapt);
     btnReadAdapt->setObjectName(QStringLiteral("btnReadAdapt"));
-    adaptLayout->addWidget(btnReadAdapt, 4, 0, Qt::AlignLeft);
+    adaptLayout->addWidget(btnReadAdapt, 4, 0, 1, 3, Qt::AlignLeft);
     adaptLayout->setColumnStretch(2, 1);
     adaptLayout->setRowStretch(5, 1);
     tabs->addTab(adapt, Texts::text(Texts::MemTabAdapt));
