@@ -360,6 +360,17 @@ TEST_F(MemoryPageTest, TwoVisitsComparedSideBySide)
     EXPECT_EQ(h.find<GlowLabel>("lbCompareChecksumOld")->glow(), Glow::Green);
     EXPECT_EQ(h.find<GlowLabel>("lbCompareChecksumNew")->glow(), Glow::Red);
     screenshot("memory-compare.png");
+    // One above the other on a narrow page, side by side on a wide one.
+    const auto newAt
+        = [&] { return h.find<QLabel>("lbCompareNew")->mapTo(&h.window(), QPoint(0, 0)); };
+    const auto oldAt
+        = [&] { return h.find<QLabel>("lbCompareOld")->mapTo(&h.window(), QPoint(0, 0)); };
+    EXPECT_GT(newAt().y(), oldAt().y());
+    h.window().resize(1920, 1080);
+    EXPECT_TRUE(waitUntil([&] { return newAt().x() > oldAt().x() + 400; })) << newAt().x();
+    EXPECT_EQ(newAt().y(), oldAt().y());
+    screenshot("memory-compare-wide.png");
+    h.window().resize(954, 643);
 
     // A dump that ends inside the tables has no checksum state.
     list->item(2)->setSelected(false);

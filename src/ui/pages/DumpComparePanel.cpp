@@ -101,7 +101,9 @@ DumpComparePanel::Column DumpComparePanel::makeColumn(const char* suffix, QWidge
         MapGrid::Colouring::Given, m_contrast, idle.constData(), side, MapGrid::CellSize::Compact);
     // The idle values beside the map's rows, below its axis caption.
     layout->addWidget(c.Idle, 1, 1, Qt::AlignBottom);
+    // Spare room goes right of and below the map, never between its parts.
     layout->setColumnStretch(2, 1);
+    layout->setRowStretch(2, 1);
     m_sides->addWidget(side);
     return c;
 }
