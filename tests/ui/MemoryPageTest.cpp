@@ -123,15 +123,11 @@ TEST_F(MemoryPageTest, RamDumpAndItsReloadShowTheTablesWithAGreenChecksum)
 
     // The progress events move the bar while the stream runs and end it at the top.
     int steps = 0;
+    QObject scope; // ends the connection with the test
+    QObject::connect(progress, &QProgressBar::valueChanged, &scope,
+        [&](int value) { steps += value > 0 && value < progress->maximum(); });
     const QString file = QDir(dumpFolder()).filePath(asked.Name);
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            if (progress->value() > 0 && progress->value() < progress->maximum())
-                ++steps;
-            return QFile::exists(file);
-        },
-        60000))
-        << qPrintable(log());
+    ASSERT_TRUE(waitUntil([&] { return QFile::exists(file); }, 60000)) << qPrintable(log());
     EXPECT_GT(steps, 0);
     EXPECT_EQ(link().DumpFile(), file);
     QFile dump(file);
@@ -326,6 +322,7 @@ TEST_F(MemoryPageTest, TwoVisitsComparedSideBySide)
     write("summer.bin", second, 20);
     write("cut.bin", first.left(a + 50), 10);
 
+    h.window().pages()->setCurrentWidget(page);
     auto* tabs = h.find<QTabWidget>("tabMem");
     ASSERT_EQ(tabs->count(), 5);
     tabs->setCurrentWidget(h.find<QWidget>("tabCompare"));
@@ -360,6 +357,17 @@ TEST_F(MemoryPageTest, TwoVisitsComparedSideBySide)
     EXPECT_EQ(h.find<GlowLabel>("lbCompareChecksumOld")->glow(), Glow::Green);
     EXPECT_EQ(h.find<GlowLabel>("lbCompareChecksumNew")->glow(), Glow::Red);
     screenshot("memory-compare.png");
+    // One above the other on a narrow page, side by side on a wide one.
+    const auto newAt
+        = [&] { return h.find<QLabel>("lbCompareNew")->mapTo(&h.window(), QPoint(0, 0)); };
+    const auto oldAt
+        = [&] { return h.find<QLabel>("lbCompareOld")->mapTo(&h.window(), QPoint(0, 0)); };
+    EXPECT_GT(newAt().y(), oldAt().y());
+    h.window().resize(1920, 1080);
+    EXPECT_TRUE(waitUntil([&] { return newAt().x() > oldAt().x() + 400; })) << newAt().x();
+    EXPECT_EQ(newAt().y(), oldAt().y());
+    screenshot("memory-compare-wide.png");
+    h.window().resize(954, 643);
 
     // A dump that ends inside the tables has no checksum state.
     list->item(2)->setSelected(false);

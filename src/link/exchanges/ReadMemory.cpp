@@ -46,12 +46,14 @@ namespace {
         ReadTurn(const ReadTurn&) = delete;
         ReadTurn& operator=(const ReadTurn&) = delete;
 
-        bool cancelled(const TLinkContext& link) const
+        // "Стоп чтения" reached this read.
+        bool stopped() const
         {
             const uint32_t through = m_shared.MemoryReadsCancelledThrough.load(Relaxed);
             // Counters wrap: compare by their distance.
-            return link.CancelConnect() || int32_t(through - m_number) >= 0;
+            return int32_t(through - m_number) >= 0;
         }
+        bool cancelled(const TLinkContext& link) const { return link.CancelConnect() || stopped(); }
 
     private:
         TLinkShared& m_shared;
@@ -164,9 +166,10 @@ namespace {
         if (how == StreamEnd::Terminating)
             return;
         if (how == StreamEnd::Cancelled) {
-            // What did arrive stays in the image; the check names what did not.
             link.LogLine(Texts::text(Texts::LogMemoryReadCancelled));
-            if (!verify(link, first, end))
+            // After a stop what did arrive stays in the image and the check names what did
+            // not; a disconnect just ends the read.
+            if (turn.stopped() && !verify(link, first, end))
                 link.LogLine(Texts::text(Texts::LogDataErrors));
             return;
         }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -17,6 +18,8 @@ namespace {
 
 constexpr int PathRole = Qt::UserRole + 1;
 constexpr int TimeRole = Qt::UserRole + 2;
+// Room for five dumps; more scroll.
+constexpr int ListHeight = 96;
 
 QString dumpTitle(const QString& name, const QDateTime& time)
 {
@@ -30,43 +33,40 @@ DumpComparePanel::DumpComparePanel(std::function<int()> contrast, QWidget* paren
     , m_contrast(std::move(contrast))
 {
     setObjectName(QStringLiteral("tabCompare"));
-    auto* layout = new QHBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
 
-    auto* listSide = new QVBoxLayout;
-    listSide->addWidget(new QLabel(Texts::text(Texts::MemCompareHint), this));
+    // The dumps on top, so that both maps get the page's width.
+    auto* listRow = new QHBoxLayout;
     lvDumps = new QListWidget(this);
     lvDumps->setObjectName(QStringLiteral("lvDumps"));
     lvDumps->setSelectionMode(QAbstractItemView::MultiSelection);
-    lvDumps->setFixedWidth(260);
-    listSide->addWidget(lvDumps, 1);
+    lvDumps->setFixedHeight(ListHeight);
+    auto* listSide = new QVBoxLayout;
+    listSide->addWidget(new QLabel(Texts::text(Texts::MemCompareHint), this));
+    listSide->addWidget(lvDumps);
+    listRow->addLayout(listSide, 1);
     auto* refresh = new QPushButton(Texts::text(Texts::MemCompareRefresh), this);
     refresh->setObjectName(QStringLiteral("btnDumpsRefresh"));
-    listSide->addWidget(refresh);
-    layout->addLayout(listSide);
-
-    auto* tables = new QGridLayout;
+    listRow->addWidget(refresh, 0, Qt::AlignBottom);
+    layout->addLayout(listRow);
     lbCompareSummary = new QLabel(this);
     lbCompareSummary->setObjectName(QStringLiteral("lbCompareSummary"));
-    tables->addWidget(lbCompareSummary, 0, 0, 1, 2);
-    m_columns[0] = makeColumn("Old", this);
-    m_columns[1] = makeColumn("New", this);
-    for (int i = 0; i < 2; ++i) {
-        const Column& c = m_columns[size_t(i)];
-        tables->addWidget(c.Caption, 1, i);
-        tables->addWidget(MapGrid::withCaptions(c.Map, this), 2, i);
-        auto* below = new QHBoxLayout;
-        below->addWidget(c.Idle, 0, Qt::AlignTop);
-        auto* checksum = new QVBoxLayout;
-        checksum->addWidget(new QLabel(Texts::text(Texts::MemChecksum), this));
-        checksum->addWidget(c.Checksum);
-        checksum->addStretch();
-        below->addLayout(checksum);
-        below->addStretch();
-        tables->addLayout(below, 3, i);
-    }
-    tables->setRowStretch(4, 1);
-    tables->setColumnStretch(2, 1);
-    layout->addLayout(tables, 1);
+    lbCompareSummary->setWordWrap(true);
+    layout->addWidget(lbCompareSummary);
+
+    // Side by side where the page is wide enough, else one above the other; a small
+    // window scrolls rather than squeezing the maps.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    auto* sides = new QWidget(m_scroll);
+    m_sides = new QBoxLayout(QBoxLayout::TopToBottom, sides);
+    m_sides->setContentsMargins(0, 0, 0, 0);
+    m_columns[0] = makeColumn("Old", sides);
+    m_columns[1] = makeColumn("New", sides);
+    m_sides->addStretch();
+    m_scroll->setWidget(sides);
+    layout->addWidget(m_scroll, 1);
 
     connect(lvDumps, &QListWidget::itemSelectionChanged, this, &DumpComparePanel::compare);
     connect(refresh, &QPushButton::clicked, this, &DumpComparePanel::listDumps);
@@ -78,18 +78,43 @@ DumpComparePanel::Column DumpComparePanel::makeColumn(const char* suffix, QWidge
     const QByteArray map = QByteArray("sgCompare") + suffix;
     const QByteArray idle = QByteArray("sgCompareIdle") + suffix;
     Column c {};
-    c.Caption = new QLabel(parent);
+    auto* side = new QWidget(parent);
+    auto* layout = new QGridLayout(side);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* heading = new QHBoxLayout;
+    c.Caption = new QLabel(side);
     c.Caption->setObjectName(QLatin1String(QByteArray("lbCompare") + suffix));
-    c.Map = MapGrid::makeMap(MapGrid::Colouring::Given, m_contrast, map.constData(), parent);
-    c.Idle = MapGrid::makeIdle(MapGrid::Colouring::Given, m_contrast, idle.constData(), parent);
-    c.Checksum = new GlowLabel(parent);
+    heading->addWidget(c.Caption);
+    heading->addSpacing(16);
+    heading->addWidget(new QLabel(Texts::text(Texts::MemChecksum), side));
+    c.Checksum = new GlowLabel(side);
     c.Checksum->setObjectName(QLatin1String(QByteArray("lbCompareChecksum") + suffix));
     c.Checksum->setToolTip(Texts::text(Texts::HintAdaptChecksum));
     c.Checksum->setGlowColours(MemoryView::checksumGlow(true), MemoryView::checksumGlow(false));
-    QFont bold = c.Checksum->font();
-    bold.setBold(true);
-    c.Checksum->setFont(bold);
+    heading->addWidget(c.Checksum);
+    heading->addStretch();
+    layout->addLayout(heading, 0, 0, 1, 2);
+    c.Map = MapGrid::makeMap(
+        MapGrid::Colouring::Given, m_contrast, map.constData(), side, MapGrid::CellSize::Compact);
+    layout->addWidget(MapGrid::withCaptions(c.Map, side), 1, 0);
+    c.Idle = MapGrid::makeIdle(
+        MapGrid::Colouring::Given, m_contrast, idle.constData(), side, MapGrid::CellSize::Compact);
+    // The idle values beside the map's rows, below its axis caption.
+    layout->addWidget(c.Idle, 1, 1, Qt::AlignBottom);
+    // Spare room goes right of and below the map, never between its parts.
+    layout->setColumnStretch(2, 1);
+    layout->setRowStretch(2, 1);
+    m_sides->addWidget(side);
     return c;
+}
+
+void DumpComparePanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int sideWidth = m_sides->itemAt(0)->widget()->sizeHint().width();
+    // The panel's own width: the scroll area has not been laid out anew yet.
+    const bool wide = width() >= 2 * sideWidth + 4 * m_sides->spacing();
+    m_sides->setDirection(wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
 }
 
 void DumpComparePanel::showDumps(const QString& folder, uint16_t address, uint16_t checksumAddress)

@@ -9,8 +9,10 @@
 
 class AdaptComparison;
 class GlowLabel;
+class QBoxLayout;
 class QLabel;
 class QListWidget;
+class QScrollArea;
 class QTableWidget;
 
 class DumpComparePanel : public QWidget {
@@ -21,6 +23,9 @@ public:
 
     // Lists the dumps of the folder, keeps the choice of files still there, and compares.
     void showDumps(const QString& folder, uint16_t address, uint16_t checksumAddress);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // The grids and labels of one dump.
@@ -41,5 +46,7 @@ private:
     uint16_t m_checksumAddress = 0;
     QListWidget* lvDumps;
     QLabel* lbCompareSummary;
+    QScrollArea* m_scroll;
+    QBoxLayout* m_sides;
     std::array<Column, 2> m_columns {};
 };

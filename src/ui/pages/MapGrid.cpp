@@ -15,10 +15,12 @@ namespace {
 
     constexpr int HeadingRole = Qt::UserRole + 1;
     constexpr int FillRole = Qt::UserRole + 2;
-    constexpr int CellWidth = 64;
-    constexpr int CellHeight = 24;
+    QSize cellSize(CellSize size)
+    {
+        return size == CellSize::Regular ? QSize(56, 24) : QSize(48, 20);
+    }
     // Text is drawn from the top of the cell, a little below its edge.
-    constexpr int TextTop = 4;
+    constexpr int TextTop = 2;
 
     // Heading cells in the button face, the others by the grid's rule; text black, centred.
     class CellDelegate : public QStyledItemDelegate {
@@ -75,36 +77,37 @@ namespace {
 } // namespace
 
 QTableWidget* make(int columns, int rows, Colouring colouring, std::function<int()> contrast,
-    const char* name, QWidget* parent)
+    const char* name, QWidget* parent, CellSize size)
 {
+    const QSize cell = cellSize(size);
     auto* grid = new QTableWidget(rows, columns, parent);
     grid->setObjectName(QLatin1String(name));
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
-    grid->horizontalHeader()->setDefaultSectionSize(CellWidth);
-    grid->verticalHeader()->setDefaultSectionSize(CellHeight);
+    grid->horizontalHeader()->setDefaultSectionSize(cell.width());
+    grid->verticalHeader()->setDefaultSectionSize(cell.height());
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
     grid->setFocusPolicy(Qt::NoFocus);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setItemDelegate(new CellDelegate(colouring, std::move(contrast), grid));
-    grid->setFixedSize(
-        columns * CellWidth + 2 * grid->frameWidth(), rows * CellHeight + 2 * grid->frameWidth());
+    grid->setFixedSize(columns * cell.width() + 2 * grid->frameWidth(),
+        rows * cell.height() + 2 * grid->frameWidth());
     return grid;
 }
 
-QTableWidget* makeMap(
-    Colouring colouring, std::function<int()> contrast, const char* name, QWidget* parent)
+QTableWidget* makeMap(Colouring colouring, std::function<int()> contrast, const char* name,
+    QWidget* parent, CellSize size)
 {
     return make(MemoryView::Columns + 1, MemoryView::Rows + 1, colouring, std::move(contrast), name,
-        parent);
+        parent, size);
 }
 
-QTableWidget* makeIdle(
-    Colouring colouring, std::function<int()> contrast, const char* name, QWidget* parent)
+QTableWidget* makeIdle(Colouring colouring, std::function<int()> contrast, const char* name,
+    QWidget* parent, CellSize size)
 {
-    return make(1, MemoryView::IdleRows, colouring, std::move(contrast), name, parent);
+    return make(1, MemoryView::IdleRows, colouring, std::move(contrast), name, parent, size);
 }
 
 void setCell(

@@ -17,13 +17,16 @@ namespace MapGrid {
 // size, or the colour each cell was given (setCell's fill).
 enum class Colouring { Factors, Bytes, Given };
 
+// Cells of the page's own tables, or smaller ones where two maps share the page.
+enum class CellSize { Regular, Compact };
+
 QTableWidget* make(int columns, int rows, Colouring colouring, std::function<int()> contrast,
-    const char* name, QWidget* parent);
+    const char* name, QWidget* parent, CellSize size = CellSize::Regular);
 // An 11 x 9 map grid and a 1 x 6 idle grid.
-QTableWidget* makeMap(
-    Colouring colouring, std::function<int()> contrast, const char* name, QWidget* parent);
-QTableWidget* makeIdle(
-    Colouring colouring, std::function<int()> contrast, const char* name, QWidget* parent);
+QTableWidget* makeMap(Colouring colouring, std::function<int()> contrast, const char* name,
+    QWidget* parent, CellSize size = CellSize::Regular);
+QTableWidget* makeIdle(Colouring colouring, std::function<int()> contrast, const char* name,
+    QWidget* parent, CellSize size = CellSize::Regular);
 
 void setCell(QTableWidget* grid, int row, int column, const QString& text,
     std::optional<QColor> fill = std::nullopt);

@@ -25,8 +25,19 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
-#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// 200 pixels wide where the page has room; narrower rather than pushing an action out.
+class DumpProgressBar : public QProgressBar {
+public:
+    using QProgressBar::QProgressBar;
+    QSize sizeHint() const override { return { 200, QProgressBar::sizeHint().height() }; }
+};
+
+} // namespace
 
 MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
     : QWidget(parent)
@@ -41,32 +52,39 @@ MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* bar = new QToolBar(this);
+    // The action bar: plain tool buttons in a row, since a tool bar's overflow menu would
+    // hide actions on a page narrowed by the docks; the progress bar gives way first.
+    auto* bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("tbDump"));
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    const auto action = [bar](const char* name, const char* text, const char* hint) {
-        QAction* a = bar->addAction(Texts::text(text));
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(0);
+    const auto action = [this, bar, row](const char* name, const char* text, const char* hint) {
+        auto* a = new QAction(Texts::text(text), this);
         a->setObjectName(QLatin1String(name));
         if (hint)
             a->setToolTip(Texts::text(hint));
+        auto* button = new QToolButton(bar);
+        button->setDefaultAction(a);
+        button->setAutoRaise(true);
+        row->addWidget(button);
         return a;
     };
     QAction* full = action("acDumpFull", Texts::ActDumpFull, Texts::HintDumpFull);
     QAction* ram = action("acDumpRAM", Texts::ActDumpRam, Texts::HintDumpRam);
     QAction* readDump = action("acReadDump", Texts::ActReadDump, nullptr);
-    auto* spacer = new QWidget(bar);
-    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    bar->addWidget(spacer);
+    row->addStretch(1);
     QAction* stop = action("acDumpStop", Texts::ActDumpStop, Texts::HintDumpStop);
-    pbDump = new QProgressBar(bar);
+    pbDump = new DumpProgressBar(bar);
     pbDump->setObjectName(QStringLiteral("pbDump"));
-    pbDump->setFixedWidth(200);
+    pbDump->setMinimumWidth(100);
+    pbDump->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     pbDump->setFormat(QStringLiteral("%p%"));
     QFont bold = pbDump->font();
     bold.setBold(true);
     pbDump->setFont(bold);
     pbDump->setValue(0);
-    bar->addWidget(pbDump);
+    row->addWidget(pbDump);
     layout->addWidget(bar);
 
     auto* tabs = new QTabWidget(this);
@@ -107,7 +125,7 @@ MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
     adaptLayout->addLayout(checksum, 3, 0, 1, 3);
     auto* btnReadAdapt = new QPushButton(Texts::text(Texts::MemReadAdapt), adapt);
     btnReadAdapt->setObjectName(QStringLiteral("btnReadAdapt"));
-    adaptLayout->addWidget(btnReadAdapt, 4, 0, Qt::AlignLeft);
+    adaptLayout->addWidget(btnReadAdapt, 4, 0, 1, 3, Qt::AlignLeft);
     adaptLayout->setColumnStretch(2, 1);
     adaptLayout->setRowStretch(5, 1);
     tabs->addTab(adapt, Texts::text(Texts::MemTabAdapt));
