@@ -27,6 +27,12 @@ QString DialogPrompts::openFile(QWidget* owner, const QString& title, const QStr
     return QFileDialog::getOpenFileName(owner, title, QString(), filter);
 }
 
+QString DialogPrompts::openFileIn(
+    QWidget* owner, const QString& title, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(owner, title, folder, filter);
+}
+
 void DialogPrompts::openExternally(const QUrl& url)
 {
     QDesktopServices::openUrl(url);

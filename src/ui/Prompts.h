@@ -19,6 +19,13 @@ public:
     virtual bool runDialog(QDialog& dialog) = 0;
     // An existing file to open, or empty when cancelled.
     virtual QString openFile(QWidget* owner, const QString& title, const QString& filter) = 0;
+    // The same, starting in folder.
+    virtual QString openFileIn(
+        QWidget* owner, const QString& title, const QString& folder, const QString& filter)
+    {
+        (void)folder;
+        return openFile(owner, title, filter);
+    }
     // Hands a file or address to the system's default handler.
     virtual void openExternally(const QUrl& url) = 0;
 };
@@ -30,5 +37,7 @@ public:
     bool confirm(QWidget* owner, const QString& caption, const QString& text) override;
     bool runDialog(QDialog& dialog) override;
     QString openFile(QWidget* owner, const QString& title, const QString& filter) override;
+    QString openFileIn(QWidget* owner, const QString& title, const QString& folder,
+        const QString& filter) override;
     void openExternally(const QUrl& url) override;
 };

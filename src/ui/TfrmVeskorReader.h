@@ -8,6 +8,7 @@
 #include "ui/model/ReaderSettings.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class FaultsPage;
@@ -20,6 +21,7 @@ class QActionGroup;
 class QComboBox;
 class QMenu;
 class QTabWidget;
+class ReplaySession;
 class StatusBar;
 class VehicleListModel;
 class VehiclesPage;
@@ -34,6 +36,8 @@ public:
         Prompts* Ask = nullptr;
         // Start with the built-in simulator as the port.
         bool Simulator = false;
+        // The clock a replayed recording runs on; a steady clock when empty.
+        std::function<qint64()> ReplayClock;
     };
 
     static constexpr int InitialWidth = 954, InitialHeight = 643;
@@ -50,6 +54,8 @@ public:
     QTabWidget* pages() const { return m_pages; }
     FaultsPage* faultsPage() const { return m_faults; }
     VehiclesPage* vehiclesPage() const { return m_vehicles; }
+    LiveDataPage* liveDataPage() const { return m_live; }
+    ReplaySession* replay() const { return m_replay; }
     bool shown() const { return m_shown; }
     // The names of the themes, as the "Скин" menu lists them.
     static QStringList skins();
@@ -75,6 +81,11 @@ private:
     void warn(const QString& caption, const QString& text);
 
     void onSlotWord(quint8 slot, quint16 word, bool live);
+    // The path of every live word, the link's or a replayed recording's: the matrix, and
+    // the dashboard while its page is on show.
+    void showSlotWord(quint8 slot, quint16 word, bool live);
+    void buildReplay();
+    void openRecordings(const QString& vehicleName);
     void onSlotsCleared();
     void onLinkEvent(const LinkReport& report);
     void EnableModuleActions(bool enabled);
@@ -109,4 +120,5 @@ private:
     MatrixPanel* m_matrix = nullptr;
     LogPanel* m_log = nullptr;
     StatusBar* m_statusBar = nullptr;
+    ReplaySession* m_replay = nullptr;
 };

@@ -54,6 +54,7 @@ TfrmVeskorReader& WindowHarness::open(const std::function<void(SimConfig&)>& con
     options.Ask = &Prompts;
     options.Link.TimeScale = 0.1;
     options.Link.Simulator.StoredCodes = { 112 };
+    options.ReplayClock = ReplayClock;
     if (configure)
         configure(options.Link.Simulator);
     m_window = std::make_unique<TfrmVeskorReader>(options);

@@ -31,11 +31,17 @@ public:
         return AnswerDialog ? AnswerDialog(dialog) : false;
     }
     QString openFile(QWidget*, const QString&, const QString&) override { return FileAnswer; }
+    QString openFileIn(QWidget*, const QString&, const QString& folder, const QString&) override
+    {
+        Folders.append(folder);
+        return FileAnswer;
+    }
     void openExternally(const QUrl& url) override { Opened.append(url.toLocalFile()); }
 
     QStringList Warnings;
     QStringList Questions;
     QStringList Opened;
+    QStringList Folders;
     bool ConfirmAnswer = true;
     int Dialogs = 0;
     std::function<bool(QDialog&)> AnswerDialog;
@@ -67,6 +73,8 @@ public:
         return m_window->findChild<T*>(QLatin1String(name));
     }
     TestPrompts Prompts;
+    // The clock of a replayed recording (a steady one when empty).
+    std::function<qint64()> ReplayClock;
 
 private:
     TempDir m_home;
