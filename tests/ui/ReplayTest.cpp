@@ -20,11 +20,14 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QSlider>
 #include <QTabWidget>
 #include <QToolButton>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <utility>
 #include <vector>
 
@@ -235,5 +238,53 @@ TEST(Replay, AStreamStopsFirstWhenTheUserAgrees)
     rig.player().seek(60000);
     waitUntil([] { return false; }, 500);
     rig.expectMatrixAt(60000);
+    h.find<QToolButton>("btnReplayClose")->click();
+}
+
+// Figures, when VESKOR_REPLAY_FIGURES names a folder: the process CPU share of a replay at
+// 16x in real time (a recording at the pace of 115,200 baud), and a picture of the page.
+TEST(Replay, FiguresAtSixteenTimes)
+{
+    const QString folder = qEnvironmentVariable("VESKOR_REPLAY_FIGURES");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "VESKOR_REPLAY_FIGURES not set";
+    WindowHarness h;
+    h.writeFile("reader.ini", "[Main]\nComPortName=sim\nAutoConnect=0\n");
+    h.writeFile("autos.ini", registerText({ { "Escort", "4BAA" } }));
+    h.open();
+    h.window().resize(1280, 800);
+    LiveDataPage* live = h.window().liveDataPage();
+    for (int i = 0; i < live->profiles().count(); ++i)
+        if (live->profiles().at(i)->FileName().endsWith("main.ini")) {
+            h.find<QComboBox>("cbProfile")->setCurrentIndex(i);
+            emit h.find<QComboBox>("cbProfile")->activated(i);
+        }
+    const Recording recording = synthRecording(20 * 60 * 1000, 2880);
+    h.window().replay()->setLoader([&](const QString&) { return recording; });
+    h.Prompts.FileAnswer = "2026-12-09 10-00.vrec";
+    h.find<QAction>("acOpenRecording")->trigger();
+    ASSERT_TRUE(h.window().replay()->active());
+    auto* speeds = h.find<QComboBox>("cbReplaySpeed");
+    speeds->setCurrentIndex(speeds->findData(16.0));
+
+    const auto cpu = [] {
+        rusage usage {};
+        getrusage(RUSAGE_SELF, &usage);
+        return usage.ru_utime.tv_sec * 1000.0 + usage.ru_utime.tv_usec / 1000.0
+            + usage.ru_stime.tv_sec * 1000.0 + usage.ru_stime.tv_usec / 1000.0;
+    };
+    QElapsedTimer wall;
+    wall.start();
+    const double before = cpu();
+    const uint32_t from = h.window().replay()->player().position();
+    waitUntil([] { return false; }, 8000);
+    const double used = cpu() - before;
+    const qint64 elapsed = wall.elapsed();
+    const uint32_t played = h.window().replay()->player().position() - from;
+    std::printf("replay at 16x: %.0f ms CPU in %lld ms (%.0f%%), %u ms of the recording played "
+                "(%.1fx)\n",
+        used, qlonglong(elapsed), 100.0 * used / double(elapsed), played,
+        double(played) / double(elapsed));
+    h.window().grab().save(QDir(folder).filePath("replay-live.png"));
     h.find<QToolButton>("btnReplayClose")->click();
 }
