@@ -1,5 +1,5 @@
 // Recordings made up for replay tests: frames 0 to 15, positions 0 to 5, at an even pace,
-// every word a valid one whose value moves with time, under the PID map of table P.
+// every word a valid one whose value moves with time, under the PID map of table P or T.
 #pragma once
 
 #include "recording/Recording.h"
@@ -17,12 +17,12 @@ inline uint16_t checkedWord(uint16_t v)
 
 // wordsPerSecond words a second for durationMs; value n of a slot is (n * 7 + slot) mod 4096,
 // never 0.
-inline Recording synthRecording(uint32_t durationMs, uint32_t wordsPerSecond)
+inline Recording synthRecording(uint32_t durationMs, uint32_t wordsPerSecond, char table = 'P')
 {
     Recording r;
     TFordData map;
-    map.SelectTable('P');
-    r.Header.Table = 'P';
+    map.SelectTable(table);
+    r.Header.Table = table;
     for (int i = 0; i < 64; ++i)
         r.Header.PidMap[size_t(i)] = map.PidMap(i);
     r.Header.Calibration = QStringLiteral("4BAA");

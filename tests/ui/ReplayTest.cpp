@@ -67,7 +67,9 @@ struct ReplayRig {
     WindowHarness h;
     qint64 now = 0;
     int commandsDone = 0;
-    Recording recording = synthRecording(10 * 60 * 1000, 100);
+    // Table T: the link's store holds the other map, so the words must be read by the
+    // recording's.
+    Recording recording = synthRecording(10 * 60 * 1000, 100, 'T');
     PanelMessages messages;
 
     ReplayRig()
