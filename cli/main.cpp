@@ -67,7 +67,11 @@ int main(int argc, char** argv)
         QStringLiteral("With --port sim: the simulated module shows the "
                        "fault NAME (see veskor-sim --help)."),
         QStringLiteral("NAME"));
-    parser.addOptions({ port, speed, btDelay, home, scale, simFault });
+    const QCommandLineOption simUnplugOn(QStringLiteral("sim-unplug-on"),
+        QStringLiteral("With --port sim: the simulated module's cable is pulled when it "
+                       "receives a command line beginning with LINE."),
+        QStringLiteral("LINE"));
+    parser.addOptions({ port, speed, btDelay, home, scale, simFault, simUnplugOn });
     parser.addPositionalArgument(QStringLiteral("command"),
         QStringLiteral("The command to run, followed by its own arguments."));
     // Options after the command's name belong to the command.
@@ -104,6 +108,12 @@ int main(int argc, char** argv)
         if (!fault)
             return fail(QStringLiteral("unknown fault \"%1\"").arg(name));
         options.SimulatorFaults.set(*fault);
+    }
+    if (parser.isSet(simUnplugOn)) {
+        options.SimulatorFaults.setUnplugOn(parser.value(simUnplugOn).toLatin1());
+        if (options.SimulatorFaults.unplugOn().isEmpty())
+            return fail(QStringLiteral("--sim-unplug-on needs a command line"));
+        options.SimulatorFaults.set(SimFault::Unplug);
     }
     if (parser.isSet(home))
         setProgramDir(parser.value(home));

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) in build-fuzz/ and runs each
-# for SECONDS (default 60), one after another, on its corpus.
+# for SECONDS (default 60), one after another, on its corpus; with --runs N, each for N
+# inputs instead (no time limit).
 #   scripts/fuzz.sh [SECONDS] [TARGET...]      targets: see fuzz/CMakeLists.txt
+#   scripts/fuzz.sh --runs N [TARGET...]
 # New corpus entries go to build-fuzz/corpus/<target>/ (fuzz/corpus/<target>/ is only read;
 # copy or -merge=1 what is worth keeping there), crash, timeout and leak inputs to
 # build-fuzz/crashes/<target>/. Exits 1 when any target found something.
 set -uo pipefail
 
-seconds=${1:-60}
-shift || true
+limit=(-max_total_time=60)
+what="60 s"
+if [ "${1:-}" = --runs ]; then
+    limit=(-runs="$2"); what="$2 inputs"; shift 2
+elif [ $# -gt 0 ]; then
+    limit=(-max_total_time="$1"); what="$1 s"; shift
+fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
 all=(rx_decoder text_file fault_codes ecu_database car_profiles register register_import
@@ -33,8 +40,8 @@ for t in "${targets[@]}"; do
     crashes="$build/crashes/$t"
     mkdir -p "$corpus" "$crashes"
     log="$build/fuzz-$t.log"
-    echo "== $t: $seconds s (log $log)"
-    "$build/bin/${t}_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    echo "== $t: $what (log $log)"
+    "$build/bin/${t}_fuzz" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 \
         -max_len=16384 -print_final_stats=1 -artifact_prefix="$crashes/" \
         "$corpus" "$root/fuzz/corpus/$t" >"$log" 2>&1
     rc=$?

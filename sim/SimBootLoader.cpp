@@ -8,10 +8,19 @@ constexpr char Unknown = '?';
 constexpr char OwnDevice = 0x74;
 constexpr char OtherDevice = 0x75;
 constexpr char Erased = char(0xFF);
+// Sent by front ends to wake a loader; an AVR109 loader takes it without a word.
+constexpr char Escape = 0x1B;
+// The loader's own version ('V'), two ASCII digits.
+constexpr const char* SoftwareVersion = "10";
+// The part's signature bytes, as 's' sends them: last byte first (an ATmega16, whose
+// device code is 0x74).
+constexpr char Signature[] = { 0x03, char(0x94), 0x1E };
+// 'b': block mode with blocks of up to this many bytes, high byte first.
+constexpr int BlockSize = 128;
 
 bool isCommand(char c)
 {
-    return QByteArray("SatTPeABgLE").contains(c);
+    return c == Escape || QByteArray("SVvpbtsaTPeABgLE").contains(c);
 }
 
 // What the flash held before any update: some firmware of the module's own.
@@ -83,6 +92,33 @@ bool SimBootLoader::takeCommand(QByteArray& input, QByteArray& reply)
         } else {
             reply += Identifier;
         }
+        break;
+    case Escape:
+        record(QStringLiteral("ESC"));
+        break;
+    case 'V':
+        record(QStringLiteral("V"));
+        reply += SoftwareVersion;
+        break;
+    case 'v':
+        // AVR109 has no hardware version: the loader answers it as any unknown command.
+        record(QStringLiteral("v"));
+        reply += Unknown;
+        break;
+    case 'p':
+        // The programmer type: serial.
+        record(QStringLiteral("p"));
+        reply += 'S';
+        break;
+    case 'b':
+        record(QStringLiteral("b"));
+        reply += 'Y';
+        reply += char(BlockSize >> 8);
+        reply += char(BlockSize & 0xFF);
+        break;
+    case 's':
+        record(QStringLiteral("s"));
+        reply += QByteArray(Signature, sizeof Signature);
         break;
     case 'a':
         record(QStringLiteral("a"));

@@ -35,6 +35,13 @@ constexpr FaultName Names[] = {
         "one bit of the data word flipped in one packet in --corrupt-rate (default 8)" },
     { SimFault::DropBytes, "drop-bytes",
         "one byte left out of one packet in --corrupt-rate (default 8)" },
+    { SimFault::ShortReplies, "short-replies",
+        "a reply of two or more bytes ends after its first half (not the search answer)" },
+    { SimFault::WrongReplies, "wrong-replies",
+        "every reply begins with '?' instead of its first byte (not the search answer)" },
+    { SimFault::Unplug, "unplug",
+        "the port vanishes when the module receives the line of --unplug-on, as a pulled "
+        "cable" },
 };
 
 } // namespace

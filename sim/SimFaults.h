@@ -2,6 +2,7 @@
 // line in the name table and the check in the handler that shows it.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -28,6 +29,10 @@ enum class SimFault : uint8_t {
     // Corrupted packets, one in SimFaults::corruptRate() of every stream:
     FlipBits, // one bit of the packet's data word flipped
     DropBytes, // one of the packet's four bytes left out
+    // Replies to commands, once the module has been found (the search answer is kept):
+    ShortReplies, // a reply of two or more bytes ends after its first half
+    WrongReplies, // the first byte of every reply is '?'
+    Unplug, // the port vanishes when the module receives SimFaults::unplugOn()
 };
 
 class SimFaults {
@@ -42,6 +47,16 @@ public:
     void setCorruptRate(int rate) { m_corruptRate = rate < 1 ? 1 : rate; }
     int corruptRate() const { return m_corruptRate; }
 
+    // ---- A cable pulled mid-exchange (unplug) ----
+    // The command line (without CR) whose arrival pulls the cable; a line that begins
+    // with it counts too, so "a" matches every memory read.
+    void setUnplugOn(const QByteArray& line) { m_unplugOn = line; }
+    const QByteArray& unplugOn() const { return m_unplugOn; }
+    bool unplugs(const QByteArray& line) const
+    {
+        return has(SimFault::Unplug) && !m_unplugOn.isEmpty() && line.startsWith(m_unplugOn);
+    }
+
     static std::optional<SimFault> parse(const QString& name);
     // "name: description" for each fault, for --help.
     static QStringList descriptions();
@@ -50,4 +65,5 @@ private:
     static uint32_t bit(SimFault fault) { return 1u << unsigned(fault); }
     uint32_t m_bits = 0;
     int m_corruptRate = DefaultCorruptRate;
+    QByteArray m_unplugOn;
 };

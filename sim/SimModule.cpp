@@ -54,6 +54,13 @@ void SimModule::dispatchLines()
             std::lock_guard lock(m_receivedMutex);
             m_received.append(line);
         }
+        if (m_config.Faults.unplugs(line)) {
+            // The cable goes as the command arrives: nothing after it is taken or answered.
+            m_unplugged = true;
+            m_input.clear();
+            stopStream();
+            return;
+        }
         if (const SimDispatcher::Handler* handler = m_dispatcher.find(line)) {
             // A command ends the relay of the ECU's frames; what was queued of them is
             // dropped, so the reply comes next. A handler may switch to raw input: the
@@ -65,6 +72,16 @@ void SimModule::dispatchLines()
 }
 
 void SimModule::reply(const QByteArray& bytes)
+{
+    QByteArray spoilt = bytes;
+    if (hasFault(SimFault::ShortReplies) && spoilt.size() >= 2)
+        spoilt.truncate(spoilt.size() / 2);
+    if (hasFault(SimFault::WrongReplies) && !spoilt.isEmpty())
+        spoilt[0] = '?';
+    replyToSearch(spoilt);
+}
+
+void SimModule::replyToSearch(const QByteArray& bytes)
 {
     if (!hasFault(SimFault::Silent))
         m_transmitter.send(bytes);

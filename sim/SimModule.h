@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <utility>
 
 class SimModule {
 public:
@@ -38,8 +39,15 @@ public:
     // Another car's ECU behind the module from now on (four hexadecimal digits).
     void setCalibration(const QByteArray& code) { m_config.Calibration = code; }
     bool hasFault(SimFault fault) const { return m_config.Faults.has(fault); }
-    // Sends a reply (nothing under the silent fault).
+    // Other faults from now on (the simulator's serving thread only).
+    void setFaults(const SimFaults& faults) { m_config.Faults = faults; }
+    // True once when a received line pulled the cable (the unplug fault).
+    bool takeUnplug() { return std::exchange(m_unplugged, false); }
+    // Sends a reply (nothing under the silent fault), spoilt by the reply faults.
     void reply(const QByteArray& bytes);
+    // The answer to the search ("z"): the reply faults leave it whole, so that a module
+    // with spoilt replies is still found and its other exchanges are tried.
+    void replyToSearch(const QByteArray& bytes);
     // The packet of one word with the stream faults applied, for replies that carry words.
     QByteArray packet(uint8_t slot, uint16_t value) { return m_streamer.packet(slot, value); }
     void startStream(SimStreamer::Source source);
@@ -84,6 +92,7 @@ private:
     std::multimap<Clock::time_point, std::function<void()>> m_actions;
     bool m_writable = true;
     int m_searchesIgnored = 0;
+    bool m_unplugged = false;
     SimBootLoader m_bootLoader;
     Clock::time_point m_streamStart;
     std::atomic<uint64_t> m_wordsStreamed { 0 };

@@ -63,6 +63,12 @@ void Simulator::restorePort(const QByteArray& calibration)
     request(RestoreRequest);
 }
 
+void Simulator::setFaults(const SimFaults& faults)
+{
+    m_nextFaults = faults;
+    request(FaultsRequest);
+}
+
 void Simulator::request(Request what)
 {
     m_request.store(what);
@@ -77,10 +83,10 @@ void Simulator::serveRequest()
     uint64_t count = 0;
     [[maybe_unused]] const auto got = ::read(m_control, &count, sizeof count);
     const int what = m_request.load();
-    if (what == DropRequest && m_pty) {
-        m_link = m_pty->linkPath();
-        m_transmitter->setFd(-1);
-        m_pty.reset();
+    if (what == DropRequest) {
+        drop();
+    } else if (what == FaultsRequest) {
+        m_module->setFaults(m_nextFaults);
     } else if (what == RestoreRequest && !m_pty) {
         try {
             m_pty = std::make_unique<SimPty>();
@@ -95,6 +101,15 @@ void Simulator::serveRequest()
         }
     }
     m_request.store(NoRequest);
+}
+
+void Simulator::drop()
+{
+    if (!m_pty)
+        return;
+    m_link = m_pty->linkPath();
+    m_transmitter->setFd(-1);
+    m_pty.reset();
 }
 
 QList<QByteArray> Simulator::receivedLines() const
@@ -152,6 +167,8 @@ void Simulator::run()
             const ssize_t got = ::read(m_pty->master(), buffer, sizeof buffer);
             if (got > 0)
                 m_module->receive(QByteArray(buffer, got));
+            if (m_module->takeUnplug())
+                drop();
         }
     }
 }

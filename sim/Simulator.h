@@ -34,6 +34,9 @@ public:
     void dropPort();
     // calibration: the module comes back on another car's ECU with this code.
     void restorePort(const QByteArray& calibration = {});
+    // The module shows these faults from now on (none: it behaves again). Returns when
+    // the serving thread has taken them.
+    void setFaults(const SimFaults& faults);
     // Every command line the module received so far, without CR.
     QList<QByteArray> receivedLines() const;
     // The boot loader's flash, and the commands it took ("S", "B 128", ...).
@@ -46,9 +49,10 @@ public:
 
 private:
     void run();
-    enum Request { NoRequest, DropRequest, RestoreRequest };
+    enum Request { NoRequest, DropRequest, RestoreRequest, FaultsRequest };
     void request(Request what);
     void serveRequest();
+    void drop();
 
     std::unique_ptr<SimPty> m_pty;
     std::unique_ptr<SimTransmitter> m_transmitter;
@@ -58,6 +62,7 @@ private:
     std::atomic<int> m_request { NoRequest };
     QString m_link;
     QByteArray m_nextCalibration;
+    SimFaults m_nextFaults;
     QString m_portPath;
     std::thread m_thread;
 };

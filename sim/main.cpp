@@ -80,10 +80,15 @@ int main(int argc, char** argv)
                        "(default %1).")
             .arg(SimFaults::DefaultCorruptRate),
         QStringLiteral("N"), QString::number(SimFaults::DefaultCorruptRate));
+    const QCommandLineOption unplugOn(QStringLiteral("unplug-on"),
+        QStringLiteral("Show the fault unplug: the port vanishes when a command line beginning "
+                       "with LINE (without CR) arrives."),
+        QStringLiteral("LINE"));
     const QCommandLineOption imageOut(QStringLiteral("image-out"),
         QStringLiteral("Write the ECU's 64 KiB memory image to FILE."), QStringLiteral("FILE"));
-    parser.addOptions({ link, baud, calibration, fault, version, scale, flashOut, refusedBlock,
-        codes, testCodes, selfTest, engineOff, streamStop, holdRpm, corruptRate, imageOut });
+    parser.addOptions(
+        { link, baud, calibration, fault, version, scale, flashOut, refusedBlock, codes, testCodes,
+            selfTest, engineOff, streamStop, holdRpm, corruptRate, unplugOn, imageOut });
     parser.process(app);
 
     SimConfig config;
@@ -127,6 +132,13 @@ int main(int argc, char** argv)
         if (!parsed)
             return fail(QStringLiteral("unknown fault \"%1\"").arg(name));
         config.Faults.set(*parsed);
+    }
+
+    if (parser.isSet(unplugOn)) {
+        config.Faults.setUnplugOn(parser.value(unplugOn).toLatin1());
+        if (config.Faults.unplugOn().isEmpty())
+            return fail(QStringLiteral("--unplug-on needs a command line"));
+        config.Faults.set(SimFault::Unplug);
     }
 
     if (parser.isSet(refusedBlock)) {

@@ -26,12 +26,19 @@ int flash(CliContext& context)
         throw CliUsageError(QStringLiteral("flash takes one firmware file"));
     CliSession& session = context.session();
     session.link().setFirmwareFile(QFileInfo(context.arguments().first()).absoluteFilePath());
-    session.runChecked(Link::cmdFlashFirmware, 0);
+    session.run(Link::cmdFlashFirmware, 0);
+    // A port error says most; then the update's own outcome, the last line of its log:
+    // a module left in a boot loader that did not answer also fails the closing handshake,
+    // and "no module answered" would hide why.
+    if (session.printer().portError())
+        throw VeskorError(*session.failure());
     const QStringList& log = session.printer().logLines();
     if (!succeeded(log))
         throw VeskorError(
             QStringLiteral("the firmware update failed: %1")
                 .arg(log.isEmpty() ? QStringLiteral("the link logged nothing") : log.last()));
+    if (const auto reason = session.failure())
+        throw VeskorError(*reason + QStringLiteral(" after the update"));
     return 0;
 }
 

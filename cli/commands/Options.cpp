@@ -59,12 +59,28 @@ namespace {
             + (ModuleOption::label(option) + ' ' + meaning).toUtf8();
     }
 
+    // What the module keeps for an option: an ASCII digit, or 127 before it was written.
+    bool isOptionByte(uint8_t byte)
+    {
+        return (byte >= '0' && byte <= '9') || byte == 127;
+    }
+
     int read(CliContext& context)
     {
         CliSession& session = context.session();
+        // The link leaves the bytes a reply did not bring as they were: 0 is no option.
+        for (int option = 0; option < ModuleOption::Count; ++option)
+            session.link().setOptionBytes(option, 0);
         session.runChecked(Link::cmdModuleOptions, 0);
         if (session.printer().lastEvent(Link::evOptions) != 0)
             throw VeskorError(QStringLiteral("the module did not send its options"));
+        for (int option = 0; option < ModuleOption::Count; ++option)
+            if (!isOptionByte(uint8_t(session.link().OptionBytes(option))))
+                throw VeskorError(
+                    QStringLiteral("the module's reply holds no option %1 (byte "
+                                   "0x%2): a short or garbled reply")
+                        .arg(option)
+                        .arg(uint8_t(session.link().OptionBytes(option)), 2, 16, QLatin1Char('0')));
         for (int option = 0; option < ModuleOption::Count; ++option)
             CliPrinter::print(optionLine(option, uint8_t(session.link().OptionBytes(option))));
         return 0;

@@ -11,7 +11,7 @@ void registerHandshake(SimDispatcher& dispatcher)
     dispatcher.addExact("z", [](SimModule& module, const QByteArray&) {
         module.stopStream();
         if (!module.ignoreSearch())
-            module.reply("OK!");
+            module.replyToSearch("OK!");
     });
     dispatcher.addExact("v", [](SimModule& module, const QByteArray&) {
         const QByteArray version = module.config().VersionReply;

@@ -2,6 +2,8 @@
 
 #include "Errors.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QSaveFile>
 
 void writeFileAtomically(const QString& path, const QByteArray& data)
@@ -18,4 +20,13 @@ void writeFileAtomically(const QString& path, const QByteArray& data)
     }
     if (!file.commit())
         throw VeskorError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+}
+
+void writeImageAtomically(const QString& path, const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format))
+        throw VeskorError(QStringLiteral("Cannot encode %1").arg(path));
+    writeFileAtomically(path, bytes);
 }

@@ -5,5 +5,10 @@
 #include <QByteArray>
 #include <QString>
 
+class QImage;
+
 // Replaces the file at path with data. Throws VeskorError (old file untouched) on failure.
 void writeFileAtomically(const QString& path, const QByteArray& data);
+
+// Saves the image in the format (PNG unless named) the same way. Throws VeskorError.
+void writeImageAtomically(const QString& path, const QImage& image, const char* format = "PNG");

@@ -435,9 +435,13 @@ inline constexpr const char* NoDisplay
       "окна через veskor-cli (veskor-cli --help).";
 inline constexpr const char* WindowUsage
     = "Использование: veskor-reader [--home ПАПКА] [--simulator] [--screenshots ПАПКА]\n"
+      "       [--live [--profile ФАЙЛ]] [--measure ФАЙЛ]\n"
       "  --home ПАПКА        папка программы (reader.ini, autos.ini, Profiles, Reports)\n"
       "  --simulator         подключиться к встроенному симулятору (порт «sim»)\n"
-      "  --screenshots ПАПКА подключиться, прочитать коды, сохранить снимки страниц и выйти";
+      "  --screenshots ПАПКА подключиться, прочитать коды, сохранить снимки страниц и выйти\n"
+      "  --live              открыть страницу «Данные» и начать чтение после подключения\n"
+      "  --profile ФАЙЛ      профиль отображения для --live (иначе сохранённый)\n"
+      "  --measure ФАЙЛ      при выходе записать замеры потока: задержку, ЦП, память";
 inline constexpr const char* ScreenshotsSaved = "Снимки страниц сохранены в %1";
 
 // ---- A link that comes back ------------------------------------------------
@@ -497,6 +501,59 @@ inline constexpr const char* HintLiveFit
     = "Вписать панель в страницу с сохранением пропорций; выключено — масштаб 1:1";
 inline constexpr const char* LogMemNoCarProfile
     = "Таблицы адаптации: %1; адреса приняты равными 0.";
+
+// ---- live data page, matrix and options page ----
+inline constexpr const char* LiveTest = "test";
+inline constexpr const char* HintLiveTest = "Включить или выключить тестовый сигнал (PID 255)";
+inline constexpr const char* LiveDump = "dump";
+inline constexpr const char* HintLiveDump
+    = "Записать историю PID 255 в файл dumpdata.txt в папке программы";
+inline constexpr const char* LiveNoProfile
+    = "Профиль не выбран: выберите профиль отображения в списке «Профиль:».";
+inline constexpr const char* LiveProfileMissing = "Файл профиля %1 не найден";
+inline constexpr const char* MeasureUnwritable = "Не удалось записать результаты замеров в %1: %2";
+// ---- Trends page and trend cursors ----
+// The cursor box's row of the time between the cursors.
+inline constexpr const char* TrendCursorTime = "Δt, с";
+inline constexpr const char* TrendsShow = "Отобразить";
+inline constexpr const char* HintTrendsTestSignal
+    = "Тестовый сигнал окна (PID 255) вкл/выкл; график следует за новыми данными";
+inline constexpr const char* HintTrendsWholeHistory = "Вся записанная история в одном окне";
+inline constexpr const char* HintTrendsBackWindow = "Назад на целое окно";
+inline constexpr const char* HintTrendsBackHalf = "Назад на пол-окна";
+inline constexpr const char* HintTrendsForwardHalf = "Вперёд на пол-окна";
+inline constexpr const char* HintTrendsFollow = "К новым данным: график следует за ними";
+inline constexpr const char* HintTrendsChart
+    = "Колесо — масштаб времени, перетаскивание — сдвиг, щелчок — курсор A, правый щелчок — "
+      "курсор B, Esc — убрать курсоры, двойной щелчок — к новым данным";
+inline constexpr const char* TrendsRpm = "Обороты";
+inline constexpr const char* TrendsCoolant = "Темп. ОЖ";
+inline constexpr const char* TrendsThrottle = "Дроссель";
+inline constexpr const char* TrendsTestSignal = "Тест";
+
+// ---- Memory page: dump files and their comparison ----
+// A dump file that does not fill the image exactly (%1 the file, %2 its size, %3 the
+// image's size).
+inline constexpr const char* LogMemDumpShort
+    = "Файл %1 содержит %2 байт из %3: образ памяти заполнен только до его конца.";
+inline constexpr const char* LogMemDumpLong
+    = "Файл %1 содержит %2 байт: в образ памяти взяты первые %3.";
+inline constexpr const char* LogMemDumpLoaded = "Образ памяти загружен из файла %1.";
+// A dump file offered while a memory read is queued or running.
+inline constexpr const char* LogMemLoadBusy
+    = "Идёт чтение памяти: файл не загружен. Дождитесь конца чтения или нажмите «Стоп чтения».";
+inline constexpr const char* MemReadError = "Не удалось прочитать файл %1: %2";
+inline constexpr const char* HintDumpStop = "Прервать идущее чтение памяти";
+// The comparison of the adaptive tables of two dumps of the vehicle.
+inline constexpr const char* MemTabCompare = "Сравнение визитов";
+inline constexpr const char* MemCompareHint = "Снимки памяти автомобиля (выберите два):";
+inline constexpr const char* MemCompareRefresh = "Обновить список";
+inline constexpr const char* MemCompareChooseTwo
+    = "Выберите в списке два снимка памяти, чтобы сравнить их таблицы адаптации.";
+// %1 values that differ, %2 all values compared.
+inline constexpr const char* MemCompareSummary
+    = "Изменилось значений: %1 из %2 (красный - выросло, зелёный - уменьшилось)";
+inline constexpr const char* MemCompareShortFile = "нет данных";
 
 // ---- Replay of recorded sessions ----------------------------------------
 

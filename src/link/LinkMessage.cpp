@@ -1,5 +1,10 @@
 #include "LinkMessage.h"
 
+#include "LinkTypes.h"
+
+#include <atomic>
+#include <chrono>
+
 #if defined(__SANITIZE_THREAD__)
 extern "C" void __tsan_acquire(void* address);
 extern "C" void __tsan_release(void* address);
@@ -71,4 +76,22 @@ QEvent::Type TLinkCommandDone::eventType()
 {
     static const QEvent::Type type = QEvent::Type(QEvent::registerEventType());
     return type;
+}
+
+namespace {
+std::atomic<uint64_t> slotMessagesPosted { 0 };
+} // namespace
+
+TSlotMessage::TSlotMessage(uint8_t slot, int32_t lParam)
+    : TMessage(QEvent::Type(Link::WM_LINK_SLOT), slot, lParam)
+    , StampNs(std::chrono::duration_cast<std::chrono::nanoseconds>(
+          std::chrono::steady_clock::now().time_since_epoch())
+                  .count())
+    , Sequence(slotMessagesPosted.fetch_add(1, std::memory_order_relaxed) + 1)
+{
+}
+
+uint64_t TSlotMessage::posted()
+{
+    return slotMessagesPosted.load(std::memory_order_relaxed);
 }

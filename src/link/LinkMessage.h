@@ -23,6 +23,19 @@ void takeOver(const QEvent* event);
 // the same event class the dashboard panel fans out.
 using TLinkMessage = TMessage;
 
+// A word's slot message, stamped when the link took the word: a front end measures from it
+// how long the word takes to reach the screen and how many slot messages wait behind it.
+class TSlotMessage : public TMessage {
+public:
+    TSlotMessage(uint8_t slot, int32_t lParam);
+
+    // Slot messages posted by the process so far.
+    static uint64_t posted();
+
+    const int64_t StampNs; // steady clock
+    const uint64_t Sequence; // this message's number, counted from 1
+};
+
 // Tells the waiting link thread that the window has taken its log line. The window
 // takes it when the event is handled, or when the event is dropped undelivered.
 class TLogReceipt {

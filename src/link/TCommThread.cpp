@@ -59,6 +59,11 @@ void TCommThread::post(uint32_t wParam, int32_t lParam)
 
 void TCommThread::postMessage(int message, uint32_t wParam, int32_t lParam)
 {
+    const uint8_t code = uint8_t(wParam & 0xFF);
+    // Counted before the link can take it, so the image is never written under a read.
+    if (message == Link::WM_LINK_COMMAND
+        && (code == Link::cmdDumpToFile || code == Link::cmdDumpRange))
+        m_shared->MemoryReadsPosted.fetch_add(1, Relaxed);
     m_queue.post({ message, wParam, lParam });
 }
 
@@ -151,4 +156,26 @@ QString TCommThread::DumpFile() const
 void TCommThread::setDumpFile(const QString& file)
 {
     m_texts->setDumpFile(file);
+}
+
+bool TCommThread::memoryReadPending() const
+{
+    // Acquire: the image writes of a finished read come before this answer.
+    return m_shared->MemoryReadsPosted.load(Relaxed)
+        != m_shared->MemoryReadsFinished.load(std::memory_order_acquire);
+}
+
+void TCommThread::cancelMemoryReads()
+{
+    m_shared->MemoryReadsCancelledThrough.store(m_shared->MemoryReadsPosted.load(Relaxed), Relaxed);
+}
+
+bool TCommThread::loadMemImage(const QByteArray& bytes)
+{
+    if (memoryReadPending())
+        return false;
+    const int size = int(std::min<qsizetype>(bytes.size(), TLinkShared::MemorySize));
+    for (int a = 0; a < size; ++a)
+        m_shared->MemImage[a].store(uint8_t(bytes[a]), Relaxed);
+    return true;
 }

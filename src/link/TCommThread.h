@@ -104,6 +104,15 @@ public:
     void resetMaxReceiveDepth() { m_shared->MaxReceiveDepth.store(0, std::memory_order_relaxed); }
     QString DumpFile() const;
     void setDumpFile(const QString& file);
+    // True while a memory read that was posted has not finished.
+    bool memoryReadPending() const;
+    // "Стоп чтения": the running memory read ends at its next check and names the bytes
+    // that did not come; reads still queued end before they begin.
+    void cancelMemoryReads();
+    // Puts a dump file's bytes into the image from address 0 (at most the image's size).
+    // Only on the thread that posts the commands, so no read can begin meanwhile; refused
+    // (false, image unchanged) while a memory read is pending.
+    bool loadMemImage(const QByteArray& bytes);
 
     TFordData& DataManager() { return *m_dataManager; }
 

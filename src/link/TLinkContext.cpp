@@ -79,6 +79,14 @@ void TLinkContext::reportExchangeError(uint8_t command, const std::exception& er
 {
     LogLine(fillPlaceholders(Texts::text(Texts::LogPortError), { errorText(error) }));
     postEvent(Link::evPortError, command);
+    dropFailedPort();
+}
+
+void TLinkContext::dropFailedPort()
+{
+    // A port that failed (a pulled cable, a name that opens nothing) is not used again:
+    // the next exchange makes a fresh one from the settings as they are then.
+    m_port.release();
 }
 
 void TLinkContext::throwIfPortLost()

@@ -60,6 +60,8 @@ public:
     void logPortError(const std::exception& error);
     // A port error that ended the exchange of the command: a log line and evPortError.
     void reportExchangeError(uint8_t command, const std::exception& error);
+    // Forgets the port object after its error, so that the next exchange creates a new one.
+    void dropFailedPort();
     // True once the receive routine found the port failed or the device gone.
     bool portLost() const { return m_shared.PortLost.load(std::memory_order_relaxed); }
     // Raises the port's error when the receive routine found it lost, so that an exchange

@@ -10,6 +10,12 @@ void TLinkPoster::post(int message, uint32_t wParam, int32_t lParam) const
         postRaw(new TLinkMessage(QEvent::Type(message), wParam, lParam));
 }
 
+void TLinkPoster::postSlot(uint8_t slot, int32_t lParam) const
+{
+    if (m_sink)
+        postRaw(new TSlotMessage(slot, lParam));
+}
+
 void TLinkPoster::postRaw(QEvent* event) const
 {
     if (m_sink) {

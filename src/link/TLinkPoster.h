@@ -18,7 +18,8 @@ public:
     {
         post(Link::WM_LINK_EVENT, code, lParam);
     }
-    void postSlot(uint8_t slot, int32_t lParam) const { post(Link::WM_LINK_SLOT, slot, lParam); }
+    // Stamped with the time and its number (TSlotMessage).
+    void postSlot(uint8_t slot, int32_t lParam) const;
     // Any other event, handed over to the sink's thread.
     void postRaw(QEvent* event) const;
 

@@ -48,6 +48,14 @@ struct TLinkShared {
     std::atomic<uint32_t> LastWordTick { 0 };
     std::array<std::atomic<uint8_t>, MemorySize> MemImage {};
     std::array<std::atomic<uint8_t>, MemorySize> MemMarks {};
+    // Memory reads posted by the window and finished by the link, counted so that the
+    // window writes the image only while none is queued or running. The queue hands them
+    // out in posting order, so the n-th read begun is the n-th posted; a stop cancels every
+    // read up to the last one posted.
+    std::atomic<uint32_t> MemoryReadsPosted { 0 };
+    std::atomic<uint32_t> MemoryReadsBegun { 0 };
+    std::atomic<uint32_t> MemoryReadsFinished { 0 };
+    std::atomic<uint32_t> MemoryReadsCancelledThrough { 0 };
 
     // Written by the window before it posts the command that uses them, or by the link
     // from a module's reply.

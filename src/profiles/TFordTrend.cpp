@@ -7,9 +7,12 @@
 #include "profiles/TrendScale.h"
 #include "widgets/SmoothBlit.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <cmath>
 
 namespace {
@@ -19,6 +22,19 @@ QString scaleNumber(double v)
 {
     return std::fabs(v) >= 100 ? QString::number(v, 'f', 0) : QString::number(v, 'g', 3);
 }
+
+// A reading as the legend and the cursors show it; "---" for none.
+QString readingText(std::optional<float> v)
+{
+    if (!v || std::isnan(*v))
+        return QStringLiteral("---");
+    return formatFloat(QLatin1String(std::fabs(*v) < 100 ? "%.1f" : "%.0f"), *v);
+}
+
+// One notch of the wheel lengthens or shortens the window by a quarter.
+constexpr double ZoomPerNotch = 1.25;
+// A press that moves no further than this is a click, not a drag.
+constexpr int DragThreshold = 4;
 
 } // namespace
 
@@ -35,7 +51,9 @@ TFordTrend::TFordTrend(QWidget* parent)
     m_scroll->setObjectName(objectName() + QStringLiteral("_Scroll"));
     m_scroll->setRange(0, 0);
     // Only the user's moves repaint: the paint itself sets range and position.
-    connect(m_scroll, &QScrollBar::actionTriggered, this, [this] { update(); });
+    connect(m_scroll, &QScrollBar::actionTriggered, this, [this] { scrolledByUser(); });
+    connect(m_scroll, &QScrollBar::sliderMoved, this, [this] { scrolledByUser(); });
+    setFocusPolicy(Qt::ClickFocus);
     connect(m_options, &TTrendViewOptions::changed, this, [this] {
         recomputeGeometry();
         followBackColor();
@@ -87,9 +105,21 @@ void TFordTrend::fontChanged()
     update();
 }
 
+// A new store (a replay's, or the live one back) has a history of its own: the window follows
+// it from its newest data, the cursors go, and the shown curves record in it as they did in
+// the old one.
 void TFordTrend::setDataManager(TFordData* store)
 {
+    const bool swapped = m_store && store && store != m_store;
     m_store = store;
+    if (swapped) {
+        m_navigator.follow();
+        m_navigator.clearCursors();
+        m_scroll->setValue(m_scroll->maximum());
+        for (int i = 0; i < m_trends->count(); ++i)
+            if (m_trends->at(i)->Visible())
+                store->PidLimits(m_trends->at(i)->PID()).RecordHistory = true;
+    }
     update();
 }
 
@@ -218,16 +248,21 @@ const QImage& TFordTrend::renderBitmap()
         input.axis = TrendAxisTimes { m_store->FirstSampleTime(pid), m_store->LastSampleTime(pid) };
     }
     input.position = m_scroll->value();
+    input.pinned = m_navigator.pin();
     const TrendWindow window = computeTrendWindow(input);
     if (window.scrollMax)
         m_scroll->setRange(0, *window.scrollMax);
     m_displayStart = window.displayStart;
     m_displayEnd = window.displayEnd;
+    m_spanMs = window.spanMs;
     if (window.moveToEnd)
         m_scroll->setValue(m_scroll->maximum());
+    else if (window.scrollValue)
+        m_scroll->setValue(*window.scrollValue);
 
     m_painter.paint(m_bitmap, m_geometry, *m_options,
-        TrendFrame { m_displayStart, m_displayEnd, m_startTick }, *m_trends, m_store, m_newest);
+        TrendFrame { m_displayStart, m_displayEnd, m_startTick, m_spanMs }, *m_trends, m_store,
+        m_newest);
     return m_bitmap;
 }
 
@@ -246,6 +281,8 @@ void TFordTrend::paintEvent(QPaintEvent*)
     else
         smoothBlit(painter, target, bitmap);
     paintLegend(painter, plotHeight);
+    paintCursors(painter, plotHeight);
+    emit rendered();
 }
 
 // The strip at the left names each shown curve in its colour, with its newest value.
@@ -265,10 +302,8 @@ void TFordTrend::paintLegend(QPainter& painter, int height)
         const QRect line(4, y, LegendWidth - 8, lineHeight);
         painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
             metrics.elidedText(curve->displayName(), Qt::ElideRight, line.width()));
-        const float value = size_t(i) < m_newest.size() ? m_newest[size_t(i)] : NAN;
-        const QString text = std::isnan(value)
-            ? QStringLiteral("---")
-            : formatFloat(QLatin1String(std::fabs(value) < 100 ? "%.1f" : "%.0f"), value);
+        const QString text = readingText(
+            size_t(i) < m_newest.size() ? std::optional(m_newest[size_t(i)]) : std::nullopt);
         const QRect second = line.translated(0, lineHeight);
         painter.drawText(second, Qt::AlignRight | Qt::AlignVCenter, text);
         // The curve's scale beside its value, so that a line can be read off the plot.
@@ -282,5 +317,226 @@ void TFordTrend::paintLegend(QPainter& painter, int height)
                     metrics.elidedText(range, Qt::ElideRight, room));
         }
         y += 2 * lineHeight + 4;
+    }
+}
+
+// ---- Navigation and cursors -----------------------------------------------------------------
+
+TrendTimeAxis TFordTrend::timeAxis() const
+{
+    // The bitmap is drawn into the chart right of the legend, squeezed to that width.
+    const double scale = m_bitmap.isNull() || m_bitmap.width() == 0
+        ? 1.0 / m_geometry.k
+        : double(width() - LegendWidth) / m_bitmap.width();
+    TrendTimeAxis axis;
+    axis.left = LegendWidth + m_geometry.xLeft * scale;
+    axis.right = LegendWidth + m_geometry.xr * scale;
+    axis.displayEnd = m_displayEnd;
+    axis.spanMs = m_spanMs;
+    return axis;
+}
+
+std::optional<TrendExtent> TFordTrend::axisExtent() const
+{
+    if (!hasAxisCurve() || !m_store)
+        return std::nullopt;
+    const quint8 pid = m_trends->at(m_axisIndex)->PID();
+    return TrendExtent { m_store->FirstSampleTime(pid), m_store->LastSampleTime(pid) };
+}
+
+void TFordTrend::page(double windows)
+{
+    m_navigator.page(shownWindow(), windows, axisExtent());
+    if (m_navigator.following())
+        followLatest();
+    update();
+}
+
+void TFordTrend::followLatest()
+{
+    m_navigator.follow();
+    m_updateEnd = true;
+    m_scroll->setValue(m_scroll->maximum());
+    update();
+}
+
+void TFordTrend::followUntil(quint32 end)
+{
+    m_navigator.pinAt(end, m_spanMs);
+    update();
+}
+
+std::optional<float> TFordTrend::valueAt(int index, uint32_t time) const
+{
+    if (!m_store || index < 0 || index >= m_trends->count())
+        return std::nullopt;
+    return trendValueAt(*m_store, m_trends->at(index)->PID(), time);
+}
+
+// A move of the scroll bar by the user: a fixed window goes where the bar says.
+void TFordTrend::scrolledByUser()
+{
+    if (const std::optional<TrendExtent> extent = axisExtent(); extent && m_navigator.pin()) {
+        const int64_t start = int64_t(extent->first) + int64_t(m_scroll->sliderPosition()) * 1000;
+        m_navigator.pinAt(uint32_t(start + m_spanMs), m_spanMs);
+    }
+    update();
+}
+
+void TFordTrend::wheelEvent(QWheelEvent* e)
+{
+    const int notches = e->angleDelta().y();
+    if (notches == 0) {
+        e->ignore();
+        return;
+    }
+    const TrendTimeAxis axis = timeAxis();
+    const double x = std::clamp(e->position().x(), axis.left, axis.right);
+    // Away from the user (positive) zooms in.
+    m_navigator.zoom(shownWindow(), axis.timeAt(x), std::pow(ZoomPerNotch, -notches / 120.0));
+    e->accept();
+    update();
+}
+
+void TFordTrend::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton) {
+        m_pressAt = e->position();
+        m_pressWindow = shownWindow();
+        m_dragging = false;
+    }
+    e->accept();
+}
+
+void TFordTrend::mouseMoveEvent(QMouseEvent* e)
+{
+    if (!m_pressAt || !(e->buttons() & Qt::LeftButton))
+        return;
+    const double dx = e->position().x() - m_pressAt->x();
+    if (!m_dragging && std::abs(dx) < DragThreshold)
+        return;
+    m_dragging = true;
+    // The data moves with the pointer: a drag to the right shows older data.
+    const TrendTimeAxis axis = timeAxis();
+    m_navigator.pan(m_pressWindow, -std::llround(dx * axis.msPerPixel()));
+    update();
+}
+
+void TFordTrend::mouseReleaseEvent(QMouseEvent* e)
+{
+    const double x = e->position().x();
+    const TrendTimeAxis axis = timeAxis();
+    const bool onPlot = x >= axis.left && x <= axis.right;
+    if (e->button() == Qt::LeftButton && m_pressAt && !m_dragging && onPlot) {
+        m_cursorBeforeClick = m_navigator.cursorA;
+        m_navigator.cursorA = axis.timeAt(x);
+        update();
+    } else if (e->button() == Qt::RightButton && onPlot) {
+        m_navigator.cursorB = axis.timeAt(x);
+        update();
+    }
+    if (e->button() == Qt::LeftButton) {
+        m_pressAt.reset();
+        m_dragging = false;
+    }
+    e->accept();
+}
+
+void TFordTrend::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    // The first click of the pair placed cursor A: that was not meant.
+    m_navigator.cursorA = m_cursorBeforeClick;
+    followLatest();
+    e->accept();
+}
+
+void TFordTrend::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && (m_navigator.cursorA || m_navigator.cursorB)) {
+        m_navigator.clearCursors();
+        update();
+        e->accept();
+        return;
+    }
+    TControl::keyPressEvent(e);
+}
+
+// The cursor lines over the plot, and a box with each shown curve's value at A and B and
+// the difference B - A.
+void TFordTrend::paintCursors(QPainter& painter, int height)
+{
+    const std::optional<uint32_t> a = m_navigator.cursorA, b = m_navigator.cursorB;
+    if (!a && !b)
+        return;
+    const TrendTimeAxis axis = timeAxis();
+    painter.setFont(m_legendFont);
+    const QFontMetrics& metrics = m_legendMetrics;
+    const auto line = [&](std::optional<uint32_t> t, const QColor& color, const QString& name) {
+        if (!t)
+            return;
+        const double x = axis.xAt(*t);
+        if (x < axis.left || x > axis.right)
+            return;
+        painter.setPen(QPen(color, 1, Qt::DashLine));
+        painter.drawLine(QPointF(x, 0), QPointF(x, height));
+        painter.drawText(QPointF(x + 3, metrics.ascent() + 2), name);
+    };
+    const QColor colorA(255, 255, 255), colorB(255, 160, 64);
+    line(a, colorA, QStringLiteral("A"));
+    line(b, colorB, QStringLiteral("B"));
+
+    // Rows: a header with the times, then one row per shown curve.
+    const QString dash = QStringLiteral("—");
+    QStringList names { QString() }, atA { QStringLiteral("A") }, atB { QStringLiteral("B") },
+        diff { QStringLiteral("B−A") };
+    QList<QColor> colors { QColor(200, 200, 200) };
+    for (int i = 0; i < m_trends->count(); ++i) {
+        const TFordTrendItem* curve = m_trends->at(i);
+        if (!curve->Visible())
+            continue;
+        const std::optional<float> va = a ? valueAt(i, *a) : std::nullopt;
+        const std::optional<float> vb = b ? valueAt(i, *b) : std::nullopt;
+        names.append(curve->displayName());
+        atA.append(readingText(va));
+        atB.append(readingText(vb));
+        diff.append(va && vb ? readingText(*vb - *va) : dash);
+        colors.append(curve->Color().toQColor(Qt::white));
+    }
+    if (a && b) {
+        names.append(Texts::text(Texts::TrendCursorTime));
+        atA.append(QString());
+        atB.append(QString());
+        diff.append(QString::number((double(*b) - double(*a)) / 1000.0, 'f', 2));
+        colors.append(QColor(200, 200, 200));
+    }
+    const auto columnWidth = [&](const QStringList& texts) {
+        int w = 0;
+        for (const QString& t : texts)
+            w = std::max(w, metrics.horizontalAdvance(t));
+        return w + 10;
+    };
+    const int nameWidth = std::min(columnWidth(names), 140);
+    const int wa = columnWidth(atA), wb = columnWidth(atB), wd = columnWidth(diff);
+    const int rowHeight = metrics.height();
+    const QRect box(
+        int(axis.left) + 4, 4, nameWidth + wa + wb + wd + 8, int(names.size()) * rowHeight + 6);
+    painter.fillRect(box, QColor(0, 0, 0, 190));
+    painter.setPen(QColor(120, 120, 120));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    for (int r = 0; r < names.size(); ++r) {
+        const int y = box.top() + 3 + r * rowHeight;
+        int x = box.left() + 4;
+        painter.setPen(colors[r]);
+        painter.drawText(QRect(x, y, nameWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+            metrics.elidedText(names[r], Qt::ElideRight, nameWidth - 4));
+        x += nameWidth;
+        for (const auto& [texts, w] :
+            { std::pair(&atA, wa), std::pair(&atB, wb), std::pair(&diff, wd) }) {
+            painter.drawText(
+                QRect(x, y, w, rowHeight), Qt::AlignRight | Qt::AlignVCenter, (*texts)[r]);
+            x += w;
+        }
     }
 }

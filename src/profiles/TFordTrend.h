@@ -2,11 +2,16 @@
 // from an ECU data store at every paint, following the newest data or scrolled back with
 // its own scroll bar. Curves are drawn on a bitmap SmoothFactor times larger and scaled
 // down with averaging; the 100 pixels at the left hold the legend.
+//
+// The mouse: the wheel zooms the time axis around the pointer, a drag pans, a click puts
+// cursor A and a right click cursor B (each curve's value at both and B - A are shown),
+// Esc takes the cursors away, a double click follows the newest data again.
 #pragma once
 
 #include "profiles/TFordTrendItems.h"
 #include "profiles/TTrendViewOptions.h"
 #include "profiles/TrendGeometry.h"
+#include "profiles/TrendNavigator.h"
 #include "profiles/TrendPainter.h"
 #include "profiles/TrendWindow.h"
 #include "store/TFordData.h"
@@ -75,10 +80,37 @@ public:
     // The system tick count at program start, which places the grid's whole seconds.
     void setStartTick(uint32_t tick) { m_startTick = tick; }
 
+    // ---- Navigation and cursors (the mouse drives them; pages and replays call them) ----
+    TrendNavigator& navigator() { return m_navigator; }
+    // The window shown at the last render: its right end and its length.
+    TrendPin shownWindow() const { return TrendPin { m_displayEnd, m_spanMs }; }
+    // The horizontal mapping of the last render, in chart pixels.
+    TrendTimeAxis timeAxis() const;
+    // Moves the window by `windows` of its length (negative: back); forward past the
+    // newest data the chart follows again.
+    void page(double windows);
+    // Follows the newest data again: no fixed window, the scroll bar at its end, UpdateEnd on.
+    void followLatest();
+    // Shows the history up to `end` (program clock) with the window's present length, and
+    // stays there until followLatest() or the user moves it (a replay's seek point).
+    void followUntil(quint32 end);
+    // The value of curve `index` at time (none in a pause or before its history).
+    std::optional<float> valueAt(int index, uint32_t time) const;
+
+signals:
+    // A render placed the window anew (it moves while following).
+    void rendered();
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void fontChanged() override;
+    void wheelEvent(QWheelEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     bool hasAxisCurve() const;
@@ -86,7 +118,10 @@ private:
     void recomputeGeometry();
     void followSize();
     void paintLegend(QPainter& painter, int height);
+    void paintCursors(QPainter& painter, int height);
     void followBackColor();
+    std::optional<TrendExtent> axisExtent() const;
+    void scrolledByUser();
 
     QPointer<TFordData> m_store;
     quint32 m_displayStart = 0;
@@ -107,4 +142,13 @@ private:
     QFont m_legendFont;
     QFontMetrics m_legendMetrics { QFont() };
     TProblemLatch m_problems;
+    TrendNavigator m_navigator;
+    uint32_t m_spanMs = 20'000;
+    // A press of the left button: where, and the window then; a move beyond a few pixels
+    // makes it a drag.
+    std::optional<QPointF> m_pressAt;
+    TrendPin m_pressWindow;
+    bool m_dragging = false;
+    // Cursor A before the last click, given back when that click was half a double click.
+    std::optional<uint32_t> m_cursorBeforeClick;
 };

@@ -18,16 +18,22 @@ int TProfileList::load(
     for (const QString& name : files) {
         if (!name.endsWith(QLatin1String(".ini"), Qt::CaseInsensitive))
             continue;
-        auto profile = std::make_unique<TGaugeProfile>(m_owner);
-        profile->setDataManager(store);
-        profile->LoadHeader(dir.filePath(name), panel);
-        m_profiles.push_back(std::move(profile));
+        add(dir.filePath(name), panel, store);
         if (name == current) {
             m_profiles.back()->Activate();
             m_selected = count() - 1;
         }
     }
     return count();
+}
+
+int TProfileList::add(const QString& file, TFordPanel* panel, TFordData* store)
+{
+    auto profile = std::make_unique<TGaugeProfile>(m_owner);
+    profile->setDataManager(store);
+    profile->LoadHeader(file, panel);
+    m_profiles.push_back(std::move(profile));
+    return count() - 1;
 }
 
 void TProfileList::select(int index)

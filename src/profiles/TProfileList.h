@@ -23,6 +23,9 @@ public:
     // store. The profile whose file name equals current exactly (case counts) is activated
     // and selected. Returns the number of profiles found.
     int load(const QString& folder, TFordPanel* panel, TFordData* store, const QString& current);
+    // Appends the profile in file (one outside the folder, named on the command line);
+    // returns its index.
+    int add(const QString& file, TFordPanel* panel, TFordData* store);
     // Activates the profile at index and deactivates every other one.
     void select(int index);
     // Points the trend charts of every profile, built or still to be built, at store: a

@@ -80,8 +80,12 @@ struct CurveWalk {
             run->append(line.p2());
     }
 
-    void sample(uint32_t time, uint16_t raw)
+    void sample(uint32_t time, uint16_t raw, bool afterPause)
     {
+        if (afterPause) {
+            flush();
+            started = false;
+        }
         const int x = g->xr - mulDiv(int32_t(displayEnd - time), g->pw, span);
         const float v = TFordData::ConvertValue(pid, raw);
         // A value beyond the scale is drawn on the plot's edge: an overheating engine must
@@ -130,7 +134,7 @@ void TrendPainter::paint(QImage& bitmap, const TrendGeometry& g, const TTrendVie
     if (!store)
         return;
     QPainter painter(&bitmap);
-    const int64_t span = int64_t(options.xRatio()) * 1000;
+    const int64_t span = std::max<int64_t>(1, frame.spanMs);
     const int32_t lower = lowerBound(frame, g, span);
     const uint32_t upper = uint32_t(std::min<int64_t>(int64_t(frame.displayEnd) + 500, UINT32_MAX));
     const double margin = 4.0 * g.k;
@@ -151,9 +155,8 @@ void TrendPainter::paint(QImage& bitmap, const TrendGeometry& g, const TTrendVie
         walk.pid = curve->PID();
         walk.run = &m_run;
         CurveWalk* w = &walk;
-        store->ForEachSample(
-            curve->PID(), i,
-            [w](uint32_t time, int32_t, uint16_t value, int, uint8_t) { w->sample(time, value); },
+        store->ForEachSampleRun(
+            curve->PID(), [w](const TSample& s) { w->sample(s.Time, s.Value, s.AfterPause); },
             upper, lower);
         walk.flush();
         newest[size_t(i)] = walk.newest;
@@ -169,15 +172,15 @@ void TrendPainter::paintGrid(QImage& bitmap, const TrendGeometry& g,
     const QPen dotted(color, 1, Qt::DotLine, Qt::FlatCap);
 
     // Vertical lines at the whole seconds of the system tick count, solid and dotted in turn.
-    const int xRatio = options.xRatio();
-    const int64_t span = int64_t(xRatio) * 1000;
+    const int64_t span = std::max<int64_t>(1, frame.spanMs);
     const uint32_t t = frame.startTick + (frame.displayEnd - uint32_t(span));
-    const int b = mulDiv(t % 1000, g.pw, span);
+    const int b = mulDiv((frame.startTick + frame.displayEnd) % 1000, g.pw, span);
     // More seconds than pixels would paint the plot solid and take as many steps as
     // seconds: then every n-th second gets its line.
-    const int step = g.pw > 0 && xRatio > g.pw ? (xRatio + g.pw - 1) / g.pw : 1;
-    for (int64_t k = 0; k <= xRatio; k += step) {
-        const int x = g.xr - b - mulDiv(g.pw, k, xRatio);
+    const int64_t seconds = (span + 999) / 1000;
+    const int64_t step = g.pw > 0 && seconds > g.pw ? (seconds + g.pw - 1) / g.pw : 1;
+    for (int64_t k = 0; k <= seconds; k += step) {
+        const int x = g.xr - b - mulDiv(g.pw, k * 1000, span);
         if (x <= g.xLeft)
             break;
         painter.setPen(((t / 1000 + k) & 1) ? solid : dotted);

@@ -1,5 +1,6 @@
 // Draws the trend chart's bitmap: background, grid at whole seconds and the curves from
-// the store's history, at SmoothFactor times the chart's size.
+// the store's history, at SmoothFactor times the chart's size. A pause in the history (the
+// adapter gone for a while) stays a gap: no line is drawn across it.
 #pragma once
 
 #include "profiles/TrendGeometry.h"
@@ -17,6 +18,7 @@ struct TrendFrame {
     uint32_t displayStart = 0;
     uint32_t displayEnd = 0;
     uint32_t startTick = 0; // the system's tick count at program start
+    uint32_t spanMs = 20'000; // the window's length: XRatio seconds, or a zoomed length
 };
 
 class TrendPainter {

@@ -16,7 +16,17 @@ TrendWindow computeTrendWindow(const TrendWindowInput& in)
         position = std::clamp(position, 0, *w.scrollMax);
     }
     const bool following = in.updateEnd && in.atEnd;
-    if (!in.axis) {
+    w.spanMs = span;
+    if (in.pinned) {
+        w.spanMs = in.pinned->spanMs;
+        w.displayEnd = in.pinned->end;
+        w.displayStart = in.pinned->end - in.pinned->spanMs;
+        // The scroll bar tells where the window lies in the axis history.
+        if (in.axis) {
+            const int64_t seconds = (int64_t(w.displayStart) - int64_t(in.axis->first)) / 1000;
+            w.scrollValue = int(std::clamp<int64_t>(seconds, 0, *w.scrollMax));
+        }
+    } else if (!in.axis) {
         w.displayEnd = in.now;
         w.displayStart = in.now - span;
         w.moveToEnd = following;

@@ -192,8 +192,8 @@ uint32_t TFordData::LastSampleTime(uint8_t pid) const
     return blocks.empty() ? now() : blocks.back()->TSLast;
 }
 
-bool TFordData::ForEachSample(
-    uint8_t pid, int item, const SampleCallback& callback, uint32_t upper, int32_t lower) const
+template <typename Visit>
+void TFordData::walk(uint8_t pid, uint32_t upper, int32_t lower, const Visit& visit) const
 {
     for (size_t index = 0;; ++index) {
         // Take the block's header under the lock; its values below Idx never change again,
@@ -202,6 +202,7 @@ bool TFordData::ForEachSample(
         uint32_t begin, last;
         int32_t interval;
         uint16_t count;
+        bool afterPause;
         {
             std::lock_guard lock(m_historyLock);
             const auto& blocks = m_history[pid];
@@ -212,6 +213,8 @@ bool TFordData::ForEachSample(
             last = block->TSLast;
             interval = block->Interval;
             count = block->Idx;
+            // A block ends when it is full or when a pause ended it.
+            afterPause = index > 0 && blocks[index - 1]->Idx < THistoryBlock::Capacity;
         }
         if (!(int64_t(lower) < int64_t(last)))
             continue;
@@ -222,11 +225,27 @@ bool TFordData::ForEachSample(
             const uint16_t word = block->Values[i];
             if (int64_t(upper) > next && word != 0 && word != 0xFFFF) {
                 const uint32_t time = begin + uint32_t(int64_t(std::nearbyint(double(i) * step)));
-                callback(time, interval, uint16_t(word & 0x0FFF), item, pid);
+                visit(TSample { time, uint16_t(word & 0x0FFF), afterPause, last }, interval);
             }
+            // Only the block's first delivered sample says that a pause came before it.
+            afterPause = afterPause && !(int64_t(upper) > next && word != 0 && word != 0xFFFF);
         }
     }
+}
+
+bool TFordData::ForEachSample(
+    uint8_t pid, int item, const SampleCallback& callback, uint32_t upper, int32_t lower) const
+{
+    walk(pid, upper, lower, [&](const TSample& s, int32_t interval) {
+        callback(s.Time, interval, s.Value, item, pid);
+    });
     return true;
+}
+
+void TFordData::ForEachSampleRun(
+    uint8_t pid, const SampleVisitor& visit, uint32_t upper, int32_t lower) const
+{
+    walk(pid, upper, lower, [&](const TSample& s, int32_t) { visit(s); });
 }
 
 void TFordData::SaveHistory(uint8_t pid, const QString& fileName) const

@@ -23,6 +23,16 @@ struct THistoryBlock {
     uint16_t Idx = 0; // number of values stored
 };
 
+// One sample as a run walk delivers it.
+struct TSample {
+    uint32_t Time = 0;
+    uint16_t Value = 0; // the 12-bit value, check nibble removed
+    // The first sample of a block that began after a pause (not because the one before it
+    // was full): a curve must not be joined across it.
+    bool AfterPause = false;
+    uint32_t BlockEnd = 0; // the end of the sample's block
+};
+
 struct TPidLimits {
     // Written on the GUI thread, read on the receive thread by StoreValue.
     std::atomic<bool> RecordHistory { false };
@@ -55,6 +65,10 @@ public:
     uint32_t LastSampleTime(uint8_t pid) const;
     bool ForEachSample(
         uint8_t pid, int item, const SampleCallback& callback, uint32_t upper, int32_t lower) const;
+    // The same walk, saying where the history pauses and where each block ends.
+    using SampleVisitor = std::function<void(const TSample& sample)>;
+    void ForEachSampleRun(
+        uint8_t pid, const SampleVisitor& visit, uint32_t upper, int32_t lower) const;
     // Writes the PID's history as text (atomically). Throws VeskorError on failure.
     void SaveHistory(uint8_t pid, const QString& fileName) const;
     void SetDefaultLimits();
@@ -84,6 +98,9 @@ public:
     void setClock(ClockFunction clock);
 
 private:
+    template <typename Visit>
+    void walk(uint8_t pid, uint32_t upper, int32_t lower, const Visit& visit) const;
+
     std::array<std::atomic<uint8_t>, 64> m_pidMap {};
     std::array<TPidLimits, 256> m_limits;
     std::array<std::vector<std::unique_ptr<THistoryBlock>>, 256> m_history;

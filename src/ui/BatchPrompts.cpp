@@ -20,6 +20,10 @@ QString BatchPrompts::openFile(QWidget*, const QString&, const QString&)
 {
     return {};
 }
+QString BatchPrompts::chooseFile(QWidget*, const FileRequest&)
+{
+    return {};
+}
 void BatchPrompts::openExternally(const QUrl&)
 {
 }

@@ -7,7 +7,7 @@
 
 namespace {
 
-QColor glowColour(Glow glow)
+QColor statusColour(Glow glow)
 {
     switch (glow) {
     case Glow::Yellow:
@@ -45,6 +45,23 @@ void GlowLabel::setStatus(const StatusText& status)
     update();
 }
 
+void GlowLabel::setGlowColours(const QColor& green, const QColor& red)
+{
+    m_green = green;
+    m_red = red;
+    m_glow = QImage();
+    update();
+}
+
+QColor GlowLabel::glowColour() const
+{
+    if (m_status.Colour == Glow::Green && m_green.isValid())
+        return m_green;
+    if (m_status.Colour == Glow::Red && m_red.isValid())
+        return m_red;
+    return statusColour(m_status.Colour);
+}
+
 QSize GlowLabel::sizeHint() const
 {
     const QFontMetrics fm = fontMetrics();
@@ -61,8 +78,8 @@ void GlowLabel::paintEvent(QPaintEvent*)
     const int flags = Qt::AlignLeft | Qt::AlignVCenter;
     if (m_status.Colour != Glow::None) {
         if (m_glow.isNull())
-            m_glow = renderTextGlow(size(), textRect, flags, m_status.Text, font(),
-                glowColour(m_status.Colour), Radius, devicePixelRatioF());
+            m_glow = renderTextGlow(size(), textRect, flags, m_status.Text, font(), glowColour(),
+                Radius, devicePixelRatioF());
         p.drawImage(0, 0, m_glow);
     }
     p.setPen(palette().color(QPalette::WindowText));

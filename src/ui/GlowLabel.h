@@ -16,6 +16,10 @@ public:
     void setStatus(const StatusText& status);
     QString text() const { return m_status.Text; }
     Glow glow() const { return m_status.Colour; }
+    // Colours of its own for the green and the red glow, in place of the status bar's.
+    void setGlowColours(const QColor& green, const QColor& red);
+    // The colour the current glow is drawn in; invalid without a glow.
+    QColor glowColour() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -28,5 +32,7 @@ protected:
 private:
     static constexpr int Radius = 4;
     StatusText m_status;
+    QColor m_green;
+    QColor m_red;
     QImage m_glow; // empty: to be rebuilt
 };

@@ -166,6 +166,10 @@ void LinkController::customEvent(QEvent* event)
         } else if (Link::slotHasWord(int32_t(m->LParam))) {
             const auto slot = quint8(m->WParam);
             m_slots[slot] = Link::slotWord(int32_t(m->LParam));
+            if (const auto* stamped = dynamic_cast<const TSlotMessage*>(m)) {
+                m_stamps[slot] = stamped->StampNs;
+                m_maxBacklog = std::max(m_maxBacklog, TSlotMessage::posted() - stamped->Sequence);
+            }
             const bool live = Link::slotIsLiveData(int32_t(m->LParam));
             if (live && m_reconnector.state() == Reconnector::State::Streaming)
                 m_silence.start();

@@ -59,6 +59,10 @@ public:
     // The words as the slot messages brought them, in order: what the window shows and
     // lists never depends on the link's table, which may already hold a later word.
     uint16_t slotWordOf(uint8_t slot) const { return m_slots[slot]; }
+    // When the link took the slot's word (steady clock, ns; 0 for a word not from the link).
+    int64_t slotStampNs(uint8_t slot) const { return m_stamps[slot]; }
+    // The most slot messages seen waiting behind the one being handled.
+    uint64_t maxBacklog() const { return m_maxBacklog; }
     // Asks the thread to end without waiting for it.
     void terminate();
 
@@ -87,6 +91,8 @@ private:
     std::unique_ptr<Simulator> m_simulator;
     std::unique_ptr<TCommThread> m_link;
     std::array<uint16_t, 256> m_slots {};
+    std::array<int64_t, 256> m_stamps {};
+    uint64_t m_maxBacklog = 0;
     Reconnector m_reconnector;
     QTimer m_retry;
     // Restarted by every live word while the user's stream runs: a stream that falls

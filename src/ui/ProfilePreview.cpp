@@ -14,7 +14,6 @@
 #include "widgets/TFordPanel.h"
 #include "widgets/WidgetProblems.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
@@ -74,12 +73,8 @@ void recordHistory(TFordData& store, const QList<QPair<quint8, float>>& values)
 
 bool savePng(const QImage& image, const QString& path)
 {
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        return false;
     try {
-        writeFileAtomically(path, png);
+        writeImageAtomically(path, image);
     } catch (const VeskorError&) {
         return false;
     }

@@ -27,10 +27,17 @@ QString DialogPrompts::openFile(QWidget* owner, const QString& title, const QStr
     return QFileDialog::getOpenFileName(owner, title, QString(), filter);
 }
 
-QString DialogPrompts::openFileIn(
-    QWidget* owner, const QString& title, const QString& folder, const QString& filter)
+QString DialogPrompts::chooseFile(QWidget* owner, const FileRequest& request)
 {
-    return QFileDialog::getOpenFileName(owner, title, folder, filter);
+    QFileDialog dialog(owner, request.Title, request.Folder, request.Filter);
+    dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.Suffix);
+    if (!request.Name.isEmpty())
+        dialog.selectFile(request.Name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
 }
 
 void DialogPrompts::openExternally(const QUrl& url)

@@ -8,6 +8,17 @@ class QDialog;
 class QUrl;
 class QWidget;
 
+// A file dialog that starts in a folder: for saving (with a proposed name and a default
+// suffix) or for opening an existing file.
+struct FileRequest {
+    bool Save = false;
+    QString Title;
+    QString Folder;
+    QString Name;
+    QString Filter; // Qt form: "Text (*.ext);;All (*)"
+    QString Suffix;
+};
+
 class Prompts {
 public:
     virtual ~Prompts() = default;
@@ -19,13 +30,8 @@ public:
     virtual bool runDialog(QDialog& dialog) = 0;
     // An existing file to open, or empty when cancelled.
     virtual QString openFile(QWidget* owner, const QString& title, const QString& filter) = 0;
-    // The same, starting in folder.
-    virtual QString openFileIn(
-        QWidget* owner, const QString& title, const QString& folder, const QString& filter)
-    {
-        (void)folder;
-        return openFile(owner, title, filter);
-    }
+    // The file chosen in the dialog the request describes, or empty when cancelled.
+    virtual QString chooseFile(QWidget* owner, const FileRequest& request) = 0;
     // Hands a file or address to the system's default handler.
     virtual void openExternally(const QUrl& url) = 0;
 };
@@ -37,7 +43,6 @@ public:
     bool confirm(QWidget* owner, const QString& caption, const QString& text) override;
     bool runDialog(QDialog& dialog) override;
     QString openFile(QWidget* owner, const QString& title, const QString& filter) override;
-    QString openFileIn(QWidget* owner, const QString& title, const QString& folder,
-        const QString& filter) override;
+    QString chooseFile(QWidget* owner, const FileRequest& request) override;
     void openExternally(const QUrl& url) override;
 };

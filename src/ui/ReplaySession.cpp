@@ -49,8 +49,11 @@ QString ReplaySession::folderOf(const QString& vehicleName)
 
 bool ReplaySession::openFrom(const QString& folder)
 {
-    const QString path = m_context.Ask->openFileIn(m_window, Texts::text(Texts::RecordingOpenTitle),
-        folder, Texts::text(Texts::RecordingFilter).arg(QLatin1String(FilePattern)));
+    FileRequest request;
+    request.Title = Texts::text(Texts::RecordingOpenTitle);
+    request.Folder = folder;
+    request.Filter = Texts::text(Texts::RecordingFilter).arg(QLatin1String(FilePattern));
+    const QString path = m_context.Ask->chooseFile(m_window, request);
     return !path.isEmpty() && openFile(path);
 }
 

@@ -2,7 +2,12 @@
 
 #include "GlowLabel.h"
 #include "TfrmVeskorReader.h"
+#include "common/AtomicFile.h"
+#include "common/Errors.h"
 #include "common/Texts.h"
+#include "pages/TrendsPage.h"
+#include "profiles/TFordTrend.h"
+#include "store/TFordData.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -17,9 +22,12 @@
 
 namespace {
 
-enum State { WaitShown, WaitConnected, WaitFaults, Done };
+enum State { WaitShown, WaitConnected, WaitFaults, WaitStream, Done };
 constexpr int ConnectTimeoutMs = 15000;
 constexpr int FaultsTimeoutMs = 60000;
+// Live data streams this long before the pictures, so that the trends have a history.
+constexpr uint32_t StreamHistoryMs = 10000;
+constexpr int StreamTimeoutMs = 30000;
 // The file names of the pages, in tab order.
 constexpr const char* PageFiles[]
     = { "1-vehicles", "2-faults", "3-live-data", "4-trends", "5-memory", "6-options", "7-help" };
@@ -78,9 +86,21 @@ void ScreenshotTour::step()
         if ((faults->count() == 0 || overlay->isVisible()) && m_stage.elapsed() < FaultsTimeoutMs)
             return;
         say("faults " + QByteArray::number(std::max(0, faults->count() - 1)) + " codes");
+        m_window.findChild<QAction*>(QStringLiteral("acStartData"))->trigger();
+        m_state = WaitStream;
+        m_stage.start();
+        return;
+    case WaitStream: {
+        // Engine speed recorded for a while: the dashboard and the trends show the stream.
+        const TFordData* store = m_window.trendsPage()->chart()->DataManager();
+        const bool streamed = store && store->BlockCount(1) > 0
+            && store->LastSampleTime(1) - store->FirstSampleTime(1) >= StreamHistoryMs;
+        if (!streamed && m_stage.elapsed() < StreamTimeoutMs)
+            return;
         m_state = Done;
         shoot();
         return;
+    }
     default:
         return;
     }
@@ -95,7 +115,11 @@ void ScreenshotTour::shoot()
         QCoreApplication::processEvents();
         const QString file
             = QDir(m_folder).filePath(QLatin1String(PageFiles[i]) + QStringLiteral(".png"));
-        m_window.grab().save(file);
+        try {
+            writeImageAtomically(file, m_window.grab().toImage());
+        } catch (const VeskorError& e) {
+            say(e.message().toUtf8());
+        }
     }
     pages->setCurrentIndex(1);
     say(Texts::text(Texts::ScreenshotsSaved).arg(QDir(m_folder).absolutePath()).toUtf8());

@@ -12,14 +12,16 @@
 #include "dock/LogPanel.h"
 #include "dock/MatrixPanel.h"
 #include "link/TCommThread.h"
+#include "model/LiveMeasure.h"
 #include "pages/FaultsPage.h"
 #include "pages/HelpPage.h"
 #include "pages/LiveDataPage.h"
 #include "pages/MemoryPage.h"
 #include "pages/OptionsPage.h"
-#include "pages/PlaceholderPage.h"
+#include "pages/TrendsPage.h"
 #include "pages/VehiclesPage.h"
 #include "profiles/ProfileClasses.h"
+#include "profiles/TFordTrend.h"
 #include "vehicles/EcuDatabase.h"
 #include "vehicles/RegisterFile.h"
 #include "vehicles/RegisterImport.h"
@@ -41,6 +43,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <utility>
 
 namespace {
 
@@ -139,8 +142,7 @@ void TfrmVeskorReader::buildFrame()
     m_vehicles = new VehiclesPage(m_context, m_pages);
     m_faults = new FaultsPage(m_context, m_pages);
     m_live = new LiveDataPage(m_context, this, m_pages);
-    m_trends
-        = new PlaceholderPage(QStringLiteral("tabTrends"), Texts::text(Texts::PageTrends), m_pages);
+    m_trends = new TrendsPage(m_context, m_live, m_pages);
     m_memory = new MemoryPage(m_context, m_pages);
     m_optionsPage = new OptionsPage(m_context, acConnect, m_pages);
     m_help = new HelpPage(m_context, m_pages);
@@ -325,10 +327,15 @@ void TfrmVeskorReader::buildReplay()
     connect(m_replay, &ReplaySession::slotsCleared, m_matrix->grid(), &MatrixGrid::clear);
     connect(m_replay, &ReplaySession::started, this, [this](TFordData* store) {
         m_live->setStore(store);
+        m_trends->setDataManager(store);
         m_pages->setCurrentWidget(m_live);
     });
+    // The trends page's chart follows the replay as it follows the link's words.
+    connect(&m_replay->player(), &RecordingPlayer::positionChanged, m_trends->chart(),
+        [this] { m_trends->chart()->update(); });
     connect(m_replay, &ReplaySession::ended, this, [this] {
         m_live->setStore(nullptr);
+        m_trends->setDataManager(nullptr);
         // The matrix shows the link's slots again.
         for (int slot = 0; slot < 256; ++slot)
             m_matrix->grid()->setWord(quint8(slot), m_link->slotWordOf(quint8(slot)), false);
@@ -410,7 +417,27 @@ void TfrmVeskorReader::FormShow()
 
     QCoreApplication::postEvent(this, new QEvent(QEvent::Type(WM_CHECK_REGISTER)));
     updatePortSettings();
-    m_link->post(Link::cmdConnect, m_optionsPage->autoConnect()->isChecked() ? 1 : 0);
+    if (m_options.Live)
+        startLive();
+    m_link->post(
+        Link::cmdConnect, m_options.Live || m_optionsPage->autoConnect()->isChecked() ? 1 : 0);
+}
+
+void TfrmVeskorReader::startLive()
+{
+    m_pages->setCurrentWidget(m_live);
+    m_live->setMeasure(m_options.Measure);
+    m_startDataWhenConnected = true;
+    if (m_options.LiveProfile.isEmpty())
+        return;
+    QStringList errors;
+    if (!m_live->showProfileFile(m_options.LiveProfile, errors))
+        warn(Texts::text(Texts::CaptionError),
+            Texts::text(Texts::LiveProfileMissing).arg(m_options.LiveProfile));
+    else if (!errors.isEmpty())
+        warn(Texts::text(Texts::CaptionError),
+            Texts::text(Texts::ProfileErrorsTitle) + QLatin1Char('\n')
+                + errors.join(QLatin1Char('\n')));
 }
 
 void TfrmVeskorReader::loadRegister()
@@ -536,6 +563,11 @@ void TfrmVeskorReader::onLinkEvent(const LinkReport& r)
     case LinkReport::Connected:
         EnableModuleActions(true);
         acConnect->setEnabled(true);
+        if (std::exchange(m_startDataWhenConnected, false)) {
+            if (m_options.Measure)
+                m_options.Measure->start();
+            m_live->startData();
+        }
         break;
     case LinkReport::NotConnected:
         EnableModuleActions(false);

@@ -13,6 +13,7 @@
 
 class FaultsPage;
 class HelpPage;
+class LiveMeasure;
 class LiveDataPage;
 class LogPanel;
 class MatrixPanel;
@@ -23,6 +24,7 @@ class QMenu;
 class QTabWidget;
 class ReplaySession;
 class StatusBar;
+class TrendsPage;
 class VehicleListModel;
 class VehiclesPage;
 
@@ -36,6 +38,12 @@ public:
         Prompts* Ask = nullptr;
         // Start with the built-in simulator as the port.
         bool Simulator = false;
+        // Open on the live data page, connect, and start the stream once connected; with
+        // the dashboard in LiveProfile when given.
+        bool Live = false;
+        QString LiveProfile;
+        // Figures of the stream to collect (none when null).
+        LiveMeasure* Measure = nullptr;
         // The clock a replayed recording runs on; a steady clock when empty.
         std::function<qint64()> ReplayClock;
     };
@@ -54,6 +62,7 @@ public:
     QTabWidget* pages() const { return m_pages; }
     FaultsPage* faultsPage() const { return m_faults; }
     VehiclesPage* vehiclesPage() const { return m_vehicles; }
+    TrendsPage* trendsPage() const { return m_trends; }
     LiveDataPage* liveDataPage() const { return m_live; }
     ReplaySession* replay() const { return m_replay; }
     bool shown() const { return m_shown; }
@@ -89,6 +98,8 @@ private:
     void onSlotsCleared();
     void onLinkEvent(const LinkReport& report);
     void EnableModuleActions(bool enabled);
+    // The start option --live: the page, its dashboard, the connection.
+    void startLive();
 
     Options m_options;
     std::unique_ptr<Prompts> m_ownPrompts;
@@ -98,6 +109,8 @@ private:
     LinkStatus m_status;
     ReaderSettings m_settings;
     bool m_shown = false;
+    // --live: the stream starts at the first connection.
+    bool m_startDataWhenConnected = false;
     bool m_closed = false;
     // The register could not be read at start: it is not overwritten.
     bool m_registerUnreadable = false;
@@ -113,7 +126,7 @@ private:
     VehiclesPage* m_vehicles = nullptr;
     FaultsPage* m_faults = nullptr;
     LiveDataPage* m_live = nullptr;
-    QWidget* m_trends = nullptr;
+    TrendsPage* m_trends = nullptr;
     QWidget* m_memory = nullptr;
     OptionsPage* m_optionsPage = nullptr;
     HelpPage* m_help = nullptr;

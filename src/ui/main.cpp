@@ -1,5 +1,7 @@
 // The program entry of veskor-reader: the main window, or with --render-profile the
 // profile preview, which needs no display.
+#include "common/AtomicFile.h"
+#include "common/Errors.h"
 #include "common/ProgramDir.h"
 #include "common/Texts.h"
 #include "ui/BatchPrompts.h"
@@ -7,6 +9,7 @@
 #include "ui/ScreenshotTour.h"
 #include "ui/SignalClose.h"
 #include "ui/TfrmVeskorReader.h"
+#include "ui/model/LiveMeasure.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -41,8 +44,12 @@ bool hasDisplay()
 int runWindow(QStringList arguments, QElapsedTimer started)
 {
     const bool simulator = arguments.removeAll(QStringLiteral("--simulator")) > 0;
-    QString screenshots;
-    if (!takeValue(arguments, "--screenshots", screenshots) || !arguments.isEmpty()) {
+    const bool live = arguments.removeAll(QStringLiteral("--live")) > 0;
+    QString screenshots, profile, measureFile;
+    if (!takeValue(arguments, "--screenshots", screenshots)
+        || !takeValue(arguments, "--profile", profile)
+        || !takeValue(arguments, "--measure", measureFile) || !arguments.isEmpty()
+        || (!profile.isEmpty() && !live)) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(Texts::text(Texts::WindowUsage)));
         return 2;
     }
@@ -53,12 +60,30 @@ int runWindow(QStringList arguments, QElapsedTimer started)
     options.Link.Simulator.StoredCodes = { 112, 335 };
     if (!screenshots.isEmpty())
         options.Ask = &batch;
+    options.Live = live;
+    options.LiveProfile = profile;
+    LiveMeasure measure;
+    if (!measureFile.isEmpty()) {
+        options.Measure = &measure;
+        measure.start();
+    }
     TfrmVeskorReader window(options);
     SignalClose::install(&window);
     if (!screenshots.isEmpty())
         (new ScreenshotTour(window, screenshots, started))->start();
     window.show();
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    if (measureFile.isEmpty())
+        return result;
+    measure.backlogSeen(window.link().maxBacklog());
+    try {
+        writeFileAtomically(measureFile, measure.report(LiveMeasure::sampleProcess()));
+    } catch (const VeskorError& e) {
+        std::fprintf(stderr, "%s\n",
+            qUtf8Printable(Texts::text(Texts::MeasureUnwritable).arg(measureFile, e.message())));
+        return 1;
+    }
+    return result;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 
 TEST(AtomicFile, AFailedWriteLeavesTheOldFileWhole)
@@ -28,4 +29,23 @@ TEST(AtomicFile, AFailedWriteLeavesTheOldFileWhole)
     }
     writeFileAtomically(path, "new\n");
     EXPECT_EQ(dir.read("reader.ini"), "new\n");
+}
+
+TEST(AtomicFile, AnImageArrivesWholeOrNotAtAll)
+{
+    TempDir dir;
+    const QString path = dir.file("page.png");
+    QImage image(64, 32, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    writeImageAtomically(path, image);
+    const QByteArray first = dir.read("page.png");
+    EXPECT_EQ(QImage(path).pixel(5, 5), image.pixel(5, 5));
+
+    image = QImage(640, 480, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    {
+        FileSizeLimit limit(first.size() + 10);
+        EXPECT_THROW(writeImageAtomically(path, image), VeskorError);
+    }
+    EXPECT_EQ(dir.read("page.png"), first);
 }

@@ -211,3 +211,44 @@ TEST(LinkMemoryRead, RealSpeedAdaptiveTables)
     EXPECT_EQ(h.recorder.eventArgs(Link::evDumpDone), QList<int32_t> { 65536 });
     EXPECT_EQ(image(*h.link, 0x0B00, 0x0BC0), simImage(0x0B00, 0x0BC0));
 }
+
+// A stop ends the running read at its next check, names what did not come, and keeps a read
+// still queued from beginning; the image can be written only once no read is pending.
+TEST(LinkMemoryRead, StopEndsTheReadAndNamesTheMissingBytes)
+{
+    ExchangeHarness h;
+    TempDir dir;
+    h.link->setDumpFile(dir.file("stopped.bin"));
+    h.link->post(Link::cmdDumpToFile, range(0, 4095));
+    h.link->post(Link::cmdDumpRange | 1u << 16, range(0x0B0, 0x0BC));
+    EXPECT_TRUE(h.link->memoryReadPending());
+    ASSERT_TRUE(h.recorder.waitFor([&] { return progress(h.recorder).size() >= 3; }));
+    ASSERT_EQ(h.link->LinkMode(), Link::lmMemoryRead);
+    EXPECT_FALSE(h.link->loadMemImage(QByteArray(16, '\x55')));
+    EXPECT_NE(h.link->MemImage(0x000F), 0x55);
+
+    h.link->cancelMemoryReads();
+    ASSERT_TRUE(h.recorder.waitFor([&] { return h.recorder.Done.count(Link::cmdDumpRange) == 1; }));
+    EXPECT_FALSE(h.link->memoryReadPending());
+    const QList<QString>& logs = h.recorder.Logs;
+    const qsizetype stop = logs.indexOf(logLine(Texts::LogMemoryReadCancelled));
+    ASSERT_GE(stop, 0);
+    ASSERT_GE(logs.size(), stop + 4);
+    EXPECT_EQ(logs[stop + 1], logLine(Texts::LogDataCheck));
+    // The stream was cut long before the top: the last run of missing bytes ends there.
+    const qsizetype summary = logs.indexOf(logLine(Texts::LogDataErrors), stop);
+    ASSERT_GT(summary, stop + 1);
+    EXPECT_TRUE(logs[summary - 1].endsWith("–FFEF!")) << qPrintable(logs[summary - 1]);
+    // The queued read gave up before a command reached the module.
+    EXPECT_EQ(logs.last(), logLine(Texts::LogMemoryReadCancelled));
+    EXPECT_EQ(h.sim->receivedLines().count("lD"), 1);
+    EXPECT_TRUE(h.recorder.eventArgs(Link::evDumpDone).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dir.file("stopped.bin")));
+    EXPECT_EQ(h.link->LinkMode(), Link::lmIdle);
+
+    // Now the image takes a file's bytes, and the next read is not cancelled.
+    EXPECT_TRUE(h.link->loadMemImage(QByteArray(16, '\x55')));
+    EXPECT_EQ(h.link->MemImage(0x000F), 0x55);
+    ASSERT_TRUE(readRange(h, 1, range(0x0B0, 0x0BC)));
+    EXPECT_EQ(h.recorder.eventArgs(Link::evDumpDone), QList<int32_t> { 65536 });
+}

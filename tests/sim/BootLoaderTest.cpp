@@ -216,3 +216,20 @@ TEST(SimBootLoader, RestartGivesTheLoaderAWindowThenTheModuleAgain)
     m.waitAndService(150ms);
     EXPECT_EQ(m.send("z\r"), "OK!");
 }
+
+TEST(SimBootLoader, AnswersWhatAnAvr109FrontEndAsksFirst)
+{
+    Loader l;
+    // ESC wakes the loader without a word; a restarted loader stays for the front end.
+    EXPECT_EQ(l.feed(bytes({ 0x1B })), "");
+    EXPECT_EQ(l.loader.state(), SimBootLoader::State::Session);
+    EXPECT_EQ(l.feed("S"), SimBootLoader::Identifier);
+    EXPECT_EQ(l.feed("V"), "10");
+    // AVR109 has no hardware version.
+    EXPECT_EQ(l.feed("v"), "?");
+    EXPECT_EQ(l.feed("p"), "S");
+    EXPECT_EQ(l.feed("b"), bytes({ 'Y', 0x00, 0x80 }));
+    // The ATmega16's signature, last byte first.
+    EXPECT_EQ(l.feed("s"), bytes({ 0x03, 0x94, 0x1E }));
+    EXPECT_EQ(l.loader.commands(), (QStringList { "ESC", "S", "V", "v", "p", "b", "s" }));
+}

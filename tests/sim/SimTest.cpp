@@ -20,7 +20,10 @@ TEST(SimFaults, NamesParseAndDescribe)
     EXPECT_EQ(SimFaults::parse("silent"), SimFault::Silent);
     EXPECT_EQ(SimFaults::parse("no-ecu"), SimFault::NoEcu);
     EXPECT_FALSE(SimFaults::parse("Silent").has_value());
-    EXPECT_EQ(SimFaults::descriptions().size(), 19);
+    EXPECT_EQ(SimFaults::descriptions().size(), 22);
+    EXPECT_EQ(SimFaults::parse("short-replies"), SimFault::ShortReplies);
+    EXPECT_EQ(SimFaults::parse("wrong-replies"), SimFault::WrongReplies);
+    EXPECT_EQ(SimFaults::parse("unplug"), SimFault::Unplug);
     EXPECT_EQ(SimFaults::parse("flip-bits"), SimFault::FlipBits);
     EXPECT_EQ(SimFaults::parse("drop-bytes"), SimFault::DropBytes);
     SimFaults faults;
@@ -245,4 +248,47 @@ TEST(SimModule, AnswersTheCalibrationRequestOnceInOneWrite)
     PipedModule thrice(config);
     thrice.module->receive("cH\r");
     EXPECT_EQ(thrice.read(), "H" + code.mid(1).repeated(3));
+}
+
+TEST(SimModule, SpoiltRepliesLeaveTheSearchAnswerWhole)
+{
+    SimConfig config;
+    config.Faults.set(SimFault::ShortReplies);
+    PipedModule cut(config);
+    cut.module->receive("z\r");
+    EXPECT_EQ(cut.read(), "OK!");
+    cut.module->receive("v\r");
+    EXPECT_EQ(cut.read(), QByteArray(SimDefaults::VersionReply).left(4));
+    cut.module->receive("m\r");
+    EXPECT_EQ(cut.read(), "c"); // one byte has no half to lose
+
+    SimConfig wrongConfig;
+    wrongConfig.Faults.set(SimFault::WrongReplies);
+    PipedModule wrong(wrongConfig);
+    wrong.module->receive("z\r");
+    EXPECT_EQ(wrong.read(), "OK!");
+    wrong.module->receive("lP\r");
+    EXPECT_EQ(wrong.read(), "?");
+
+    // The faults can be lifted while the module runs.
+    wrong.module->setFaults({});
+    wrong.module->receive("lP\r");
+    EXPECT_EQ(wrong.read(), "P");
+}
+
+TEST(SimModule, TheUnplugLinePullsTheCableOnce)
+{
+    SimConfig config;
+    config.Faults.set(SimFault::Unplug);
+    config.Faults.setUnplugOn("a");
+    PipedModule module(config);
+    module.module->receive("lD\r");
+    EXPECT_EQ(module.read(), "D");
+    EXPECT_FALSE(module.module->takeUnplug());
+    // A line that begins with the trigger pulls it, and nothing after it is answered.
+    module.module->receive("a000010\rv\r");
+    EXPECT_TRUE(module.module->takeUnplug());
+    EXPECT_FALSE(module.module->takeUnplug());
+    EXPECT_EQ(module.read(), QByteArray());
+    EXPECT_FALSE(SimFaults().unplugs("a000010"));
 }

@@ -237,6 +237,34 @@ TEST(FordData, ForEachSampleSkipsOldBlocksAndZeroWords)
     EXPECT_EQ(recent[1].value, 8);
 }
 
+TEST(FordData, RunWalkMarksPausesButNotFullBlocks)
+{
+    ClockedStore s;
+    // A block filled to the brim goes on in the next without a pause.
+    uint32_t t = 1000;
+    for (int i = 0; i < THistoryBlock::Capacity + 5; ++i, t += 10)
+        s.storeAt(t, 255, 0xA001);
+    // Then the adapter is gone for ten seconds; a zero word opens the block after it.
+    s.storeAt(t + 10'000, 255, 0x0000);
+    s.storeAt(t + 10'100, 255, 0xA002);
+    ASSERT_EQ(s.store.BlockCount(255), 3);
+    std::vector<TSample> marked;
+    s.store.ForEachSampleRun(
+        255,
+        [&](const TSample& sample) {
+            if (sample.AfterPause || marked.empty())
+                marked.push_back(sample);
+        },
+        UINT32_MAX, -1);
+    ASSERT_EQ(marked.size(), 2u);
+    EXPECT_FALSE(marked[0].AfterPause);
+    EXPECT_EQ(marked[0].BlockEnd, 1000u + (THistoryBlock::Capacity - 1) * 10);
+    // The first sample drawn after the pause carries the mark, though the zero came first.
+    EXPECT_EQ(marked[1].Time, t + 10'100);
+    EXPECT_EQ(marked[1].Value, 2);
+    EXPECT_EQ(marked[1].BlockEnd, t + 10'100);
+}
+
 TEST(FordData, SampleTimesWithAndWithoutHistory)
 {
     ClockedStore s;

@@ -79,13 +79,6 @@ TEST(LinkEvents, SilentModuleSearchesThenIsUnavailable)
 
 namespace {
 
-// Delivers a message to the window's link controller as the link thread posts it.
-void deliver(WindowHarness& h, int message, uint32_t wParam, int32_t lParam)
-{
-    TLinkMessage event(QEvent::Type(message), wParam, lParam);
-    QCoreApplication::sendEvent(&h.window().link(), &event);
-}
-
 class PostedEvents : public ::testing::Test {
 protected:
     void SetUp() override

@@ -91,6 +91,9 @@ TEST(MemoryView, CellColoursFollowTheContrastAndTheByte)
     EXPECT_EQ(MemoryView::factorColour("0.500", 1000), QColor(0, 255, 0));
     EXPECT_EQ(MemoryView::factorColour("1.496", 1000), QColor(255, 0, 0));
 
+    // A text that is no number reads as 0.
+    EXPECT_EQ(MemoryView::factorColour("x", 100), QColor(155, 255, 155));
+
     EXPECT_EQ(MemoryView::byteColour("40"), QColor(255, 191, 191));
     EXPECT_EQ(MemoryView::byteColour("00"), QColor(255, 255, 255));
     EXPECT_EQ(MemoryView::byteColour("FF"), QColor(255, 0, 0));
@@ -111,4 +114,18 @@ TEST(MemoryView, DumpFolderAndCommandArguments)
     // Near the top the read stops at the last block.
     EXPECT_EQ(MemoryView::adaptiveRangeArgument(0xFFA0), 0xFFA + 65536 * 0xFFF);
     EXPECT_EQ(MemoryView::adaptiveRangeEnd(0xFFA0), 65536);
+}
+
+TEST(MemoryView, DumpNamesAndLoadNotes)
+{
+    const QDateTime time(QDate(2024, 3, 5), QTime(14, 7, 33));
+    EXPECT_EQ(MemoryView::dumpFileName("FullRAM", time), "FullRAM 05.03.2024 14 07 33.bin");
+    // The image's size needs no note; a shorter or longer file says what was taken.
+    EXPECT_TRUE(MemoryView::loadNote("d.bin", 65536).isEmpty());
+    const QString shortNote = MemoryView::loadNote("d.bin", 8192);
+    EXPECT_TRUE(shortNote.contains("8192")) << qPrintable(shortNote);
+    EXPECT_TRUE(shortNote.contains("65536"));
+    EXPECT_NE(shortNote, MemoryView::loadNote("d.bin", 70000));
+    EXPECT_TRUE(MemoryView::loadNote("d.bin", 70000).contains("70000"));
+    EXPECT_FALSE(MemoryView::loadNote("d.bin", 0).isEmpty());
 }

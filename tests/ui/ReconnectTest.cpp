@@ -4,14 +4,19 @@
 #include "common/Placeholders.h"
 #include "common/Texts.h"
 #include "link/TCommThread.h"
+#include "profiles/TFordTrend.h"
 #include "sim/Simulator.h"
 #include "store/TFordData.h"
 #include "ui/GlowLabel.h"
 #include "ui/LinkController.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QTabWidget>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,9 +28,9 @@ bool connected(WindowHarness& h)
 
 // The window connected to the simulator through a path that outlives the pty, as a USB
 // adapter's device name does, with live data streaming from table P; counts live words.
-void streamOnAdapterPath(WindowHarness& h, int& liveWords)
+void streamOnAdapterPath(WindowHarness& h, int& liveWords, const QByteArray& settings = {})
 {
-    h.writeFile("reader.ini", "[Main]\nComPortName=sim\nComPortSpeed=2\n");
+    h.writeFile("reader.ini", "[Main]\nComPortName=sim\nComPortSpeed=2\n" + settings);
     h.open();
     LinkController& link = h.window().link();
     GlowLabel* status = h.find<GlowLabel>("laReconnect");
@@ -45,6 +50,22 @@ void streamOnAdapterPath(WindowHarness& h, int& liveWords)
         [&liveWords](quint8, quint16, bool live) { liveWords += live ? 1 : 0; });
     link.link().SetTable('P');
     link.post(Link::cmdStartData);
+}
+
+// The samples of a PID's history: their times, oldest first.
+std::vector<uint32_t> sampleTimes(const TFordData& store, uint8_t pid)
+{
+    std::vector<uint32_t> times;
+    store.ForEachSample(
+        pid, 0, [&](uint32_t t, int32_t, uint16_t, int, uint8_t) { times.push_back(t); },
+        UINT32_MAX, INT32_MIN);
+    return times;
+}
+
+bool sameBlock(const THistoryBlock& a, const THistoryBlock& b)
+{
+    return a.TSBegin == b.TSBegin && a.TSLast == b.TSLast && a.Idx == b.Idx
+        && std::memcmp(a.Values.data(), b.Values.data(), sizeof(uint16_t) * a.Idx) == 0;
 }
 
 } // namespace
@@ -164,5 +185,70 @@ TEST(Reconnect, SilentStreamIsLostTooAndTheOptionDecidesWhetherToTryAgain)
             EXPECT_EQ(link.reconnector().attempts(), 0);
             EXPECT_EQ(link.reconnector().state(), Reconnector::State::Lost);
         }
+    }
+}
+
+// The module silent for ten seconds (one at the tests' time scale) in the middle of a stream
+// the main dashboard's trend records: the stream comes back by itself, the history has a
+// gap with samples on both sides, and every block recorded before it is unchanged.
+TEST(Reconnect, TenSilentSecondsLeaveAGapInTheHistoryAndNothingElse)
+{
+    int liveWords = 0;
+    WindowHarness h;
+    ASSERT_NO_FATAL_FAILURE(streamOnAdapterPath(h, liveWords, "CurrentProfile=main.ini\n"));
+    LinkController& link = h.window().link();
+    Simulator* sim = link.simulator();
+    GlowLabel* status = h.find<GlowLabel>("laReconnect");
+    TFordData& store = link.link().DataManager();
+    // PID 1, the engine speed, is a curve of the dashboard's trend: it is recorded.
+    const uint8_t pid = 1;
+    ASSERT_TRUE(store.PidLimits(pid).RecordHistory);
+    ASSERT_TRUE(waitUntil([&] { return store.BlockCount(pid) > 0; }));
+    waitUntil([] { return false; }, 1500);
+
+    sim->dropPort();
+    ASSERT_TRUE(waitUntil(
+        [&] { return status->text().startsWith(Texts::text(Texts::ReconnectLost)); }, 3000));
+    std::vector<THistoryBlock> before;
+    for (int i = 0; i < store.BlockCount(pid); ++i)
+        before.push_back(store.Block(pid, i));
+    const uint32_t lastBefore = store.LastSampleTime(pid);
+    waitUntil([] { return false; }, 1000);
+    const uint32_t silentUntil = store.now();
+    sim->restorePort();
+    ASSERT_TRUE(
+        waitUntil([&] { return status->text() == Texts::text(Texts::ReconnectResumed); }, 10000))
+        << qPrintable(status->text());
+    ASSERT_TRUE(waitUntil([&] { return store.BlockCount(pid) > int(before.size()); }));
+    const uint32_t resumedAt = store.Block(pid, int(before.size())).TSBegin;
+    ASSERT_TRUE(waitUntil([&] { return store.LastSampleTime(pid) > resumedAt + 1500; }));
+
+    ASSERT_GT(store.BlockCount(pid), int(before.size()));
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_TRUE(sameBlock(store.Block(pid, int(i)), before[i])) << "block " << i;
+    EXPECT_GE(resumedAt, silentUntil);
+    const std::vector<uint32_t> times = sampleTimes(store, pid);
+    const auto inGap = std::count_if(
+        times.begin(), times.end(), [&](uint32_t t) { return t > lastBefore && t < silentUntil; });
+    const auto earlier
+        = std::count_if(times.begin(), times.end(), [&](uint32_t t) { return t <= lastBefore; });
+    EXPECT_EQ(inGap, 0);
+    EXPECT_GT(earlier, 10);
+    EXPECT_GT(qsizetype(times.size()) - earlier, 10);
+
+    // For looking at: the dashboard with the gap, its trend showing the last few seconds.
+    const QString folder = qEnvironmentVariable("VESKOR_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        h.window().pages()->setCurrentIndex(2);
+        // The dashboard's panel sits in a graphics scene, outside the window's children.
+        TFordTrend* chart = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == QLatin1String("pnBlack"))
+                chart = top->findChild<TFordTrend*>();
+        ASSERT_TRUE(chart);
+        chart->ViewOptions()->setXRatio(8);
+        waitUntil([] { return false; }, 300);
+        QDir().mkpath(folder);
+        EXPECT_TRUE(h.window().grab().save(QDir(folder).filePath("reconnect-gap.png")));
     }
 }

@@ -13,6 +13,7 @@
 #include "ui/ReplaySession.h"
 #include "ui/dock/MatrixPanel.h"
 #include "ui/pages/LiveDataPage.h"
+#include "ui/pages/TrendsPage.h"
 #include "ui/pages/VehiclesPage.h"
 #include "widgets/TFordPanel.h"
 
@@ -76,8 +77,10 @@ struct ReplayRig {
     {
         h.writeFile("reader.ini", "[Main]\nComPortName=sim\nComPortSpeed=2\nAutoConnect=1\n");
         h.writeFile("autos.ini", registerText({ { "Escort", "4BAA" } }));
-        h.ReplayClock = [this] { return now; };
-        h.open();
+        h.open([this](TfrmVeskorReader::Options& options) {
+            options.ReplayClock = [this] { return now; };
+        });
+        h.Prompts.AnswerFile = [this](const FileRequest&) { return h.Prompts.FileAnswer; };
         QObject::connect(
             &h.window().link(), &LinkController::commandDone, [this](quint8) { ++commandsDone; });
         h.window().liveDataPage()->panel()->installEventFilter(&messages);
@@ -135,9 +138,9 @@ TEST(Replay, TenMinutesReachMatrixAndDashboardAtOneAndSixteenTimes)
     h.Prompts.FileAnswer = h.path("Recordings/Escort/2026-12-09 10-00.vrec");
     h.find<QAction>("acOpenRecording")->trigger();
     ASSERT_TRUE(h.window().replay()->active());
-    ASSERT_EQ(h.Prompts.Folders.size(), 1);
-    EXPECT_EQ(
-        QDir::cleanPath(h.Prompts.Folders.at(0)), QDir::cleanPath(h.path("Recordings/Escort")));
+    ASSERT_EQ(h.Prompts.FileRequests.size(), 1);
+    EXPECT_EQ(QDir::cleanPath(h.Prompts.FileRequests.at(0).Folder),
+        QDir::cleanPath(h.path("Recordings/Escort")));
     EXPECT_EQ(h.window().pages()->currentWidget(), h.window().liveDataPage());
     EXPECT_TRUE(h.find<QWidget>("pnReplay")->isVisible());
     EXPECT_FALSE(h.find<QAction>("acConnect")->isEnabled());
@@ -170,8 +173,9 @@ TEST(Replay, TenMinutesReachMatrixAndDashboardAtOneAndSixteenTimes)
     EXPECT_EQ(rig.player().position(), 300000u);
     EXPECT_EQ(h.find<QLabel>("laReplayTime")->text(), "5:00 / 10:00");
     rig.expectMatrixAt(300000);
-    const auto trends = h.window().liveDataPage()->panel()->findChildren<TFordTrend*>();
+    auto trends = h.window().liveDataPage()->panel()->findChildren<TFordTrend*>();
     ASSERT_FALSE(trends.isEmpty());
+    trends.append(h.window().trendsPage()->chart());
     for (TFordTrend* trend : trends) {
         ASSERT_EQ(trend->DataManager(), &rig.player().store());
         for (int i = 0; i < trend->Trends()->count(); ++i) {
@@ -219,8 +223,8 @@ TEST(Replay, AStreamStopsFirstWhenTheUserAgrees)
     h.find<QAction>("acVehicleRecordings")->trigger();
     EXPECT_FALSE(h.window().replay()->active());
     EXPECT_EQ(h.Prompts.Questions.size(), 1);
-    EXPECT_EQ(
-        QDir::cleanPath(h.Prompts.Folders.value(0)), QDir::cleanPath(h.path("Recordings/Escort")));
+    EXPECT_EQ(QDir::cleanPath(h.Prompts.FileRequests.value(0).Folder),
+        QDir::cleanPath(h.path("Recordings/Escort")));
     EXPECT_EQ(h.window().link().link().LinkMode(), Link::lmLiveData);
 
     // A file that cannot be read is reported and changes nothing.
@@ -255,6 +259,7 @@ TEST(Replay, FiguresAtSixteenTimes)
     h.writeFile("reader.ini", "[Main]\nComPortName=sim\nAutoConnect=0\n");
     h.writeFile("autos.ini", registerText({ { "Escort", "4BAA" } }));
     h.open();
+    h.Prompts.AnswerFile = [&](const FileRequest&) { return h.Prompts.FileAnswer; };
     h.window().resize(1280, 800);
     LiveDataPage* live = h.window().liveDataPage();
     for (int i = 0; i < live->profiles().count(); ++i)

@@ -1,6 +1,7 @@
 #include "WindowTestSupport.h"
 
 #include "common/ProgramDir.h"
+#include "link/LinkMessage.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -50,13 +51,20 @@ WindowHarness::~WindowHarness()
 
 TfrmVeskorReader& WindowHarness::open(const std::function<void(SimConfig&)>& configure)
 {
+    return open([&configure](TfrmVeskorReader::Options& options) {
+        if (configure)
+            configure(options.Link.Simulator);
+    });
+}
+
+TfrmVeskorReader& WindowHarness::open(
+    const std::function<void(TfrmVeskorReader::Options&)>& configure)
+{
     TfrmVeskorReader::Options options;
     options.Ask = &Prompts;
     options.Link.TimeScale = 0.1;
     options.Link.Simulator.StoredCodes = { 112 };
-    options.ReplayClock = ReplayClock;
-    if (configure)
-        configure(options.Link.Simulator);
+    configure(options);
     m_window = std::make_unique<TfrmVeskorReader>(options);
     m_window->show();
     waitUntil([this] { return m_window->shown(); });
@@ -67,6 +75,12 @@ void WindowHarness::close()
 {
     m_window->close();
     m_window.reset();
+}
+
+void deliver(WindowHarness& h, int message, uint32_t wParam, int32_t lParam)
+{
+    TLinkMessage event(QEvent::Type(message), wParam, lParam);
+    QCoreApplication::sendEvent(&h.window().link(), &event);
 }
 
 QByteArray registerText(std::initializer_list<std::pair<const char*, const char*>> vehicles)

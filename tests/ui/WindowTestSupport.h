@@ -7,6 +7,7 @@
 #include "ui/TfrmVeskorReader.h"
 
 #include <QDialog>
+#include <QList>
 #include <QStringList>
 #include <QUrl>
 #include <functional>
@@ -31,21 +32,22 @@ public:
         return AnswerDialog ? AnswerDialog(dialog) : false;
     }
     QString openFile(QWidget*, const QString&, const QString&) override { return FileAnswer; }
-    QString openFileIn(QWidget*, const QString&, const QString& folder, const QString&) override
+    QString chooseFile(QWidget*, const FileRequest& request) override
     {
-        Folders.append(folder);
-        return FileAnswer;
+        FileRequests.append(request);
+        return AnswerFile ? AnswerFile(request) : QString();
     }
     void openExternally(const QUrl& url) override { Opened.append(url.toLocalFile()); }
 
     QStringList Warnings;
     QStringList Questions;
     QStringList Opened;
-    QStringList Folders;
     bool ConfirmAnswer = true;
     int Dialogs = 0;
     std::function<bool(QDialog&)> AnswerDialog;
     QString FileAnswer;
+    QList<FileRequest> FileRequests;
+    std::function<QString(const FileRequest&)> AnswerFile;
 };
 
 // Runs the event loop until ready() or the time is up.
@@ -64,6 +66,8 @@ public:
 
     // Creates and shows the window (first show runs); configure sets up the simulator.
     TfrmVeskorReader& open(const std::function<void(SimConfig&)>& configure = {});
+    // The same with the window's own start options set up too.
+    TfrmVeskorReader& open(const std::function<void(TfrmVeskorReader::Options&)>& configure);
     // Closes the window (the order of close runs) and destroys it.
     void close();
 
@@ -73,13 +77,14 @@ public:
         return m_window->findChild<T*>(QLatin1String(name));
     }
     TestPrompts Prompts;
-    // The clock of a replayed recording (a steady one when empty).
-    std::function<qint64()> ReplayClock;
 
 private:
     TempDir m_home;
     std::unique_ptr<TfrmVeskorReader> m_window;
 };
+
+// Delivers a message to the window's link controller as the link thread posts it.
+void deliver(WindowHarness& h, int message, uint32_t wParam, int32_t lParam);
 
 // A register of vehicles (name, calibration code) for autos.ini.
 QByteArray registerText(std::initializer_list<std::pair<const char*, const char*>> vehicles);

@@ -45,9 +45,9 @@ void ModuleOptions(TLinkContext& link, bool write)
                 link.postEvent(Link::evOptions, 0);
         }
     } catch (const std::exception&) {
-        // The port stays as the error left it.
         link.LogLine(Texts::text(Texts::LogOptionsError));
         link.postEvent(Link::evPortError, Link::cmdModuleOptions);
+        link.dropFailedPort();
     }
 }
 

@@ -52,8 +52,11 @@ void ReadCalibration(TLinkContext& link)
         if (!logged) {
             link.LogLine(Texts::text(Texts::LogCalibrationError));
             link.postEvent(Link::evPortError, Link::cmdReadCalibration);
+            logged = true;
         }
     }
+    if (logged)
+        link.dropFailedPort();
 }
 
 void runReadCalibration(TLinkContext& link, const TQueuedMessage&)

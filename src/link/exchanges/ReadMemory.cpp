@@ -33,13 +33,38 @@ namespace {
     // How the wait for the stream ended.
     enum class StreamEnd { Silent, Bound, Cancelled, PortLost, Terminating };
 
-    StreamEnd waitForSilence(TLinkContext& link, uint32_t boundMs)
+    // This read's place among the memory reads posted: whether a stop has reached it, and
+    // its end counted however the exchange ends.
+    class ReadTurn {
+    public:
+        explicit ReadTurn(TLinkShared& shared)
+            : m_shared(shared)
+            , m_number(shared.MemoryReadsBegun.fetch_add(1, Relaxed) + 1)
+        {
+        }
+        ~ReadTurn() { m_shared.MemoryReadsFinished.fetch_add(1, std::memory_order_release); }
+        ReadTurn(const ReadTurn&) = delete;
+        ReadTurn& operator=(const ReadTurn&) = delete;
+
+        bool cancelled(const TLinkContext& link) const
+        {
+            const uint32_t through = m_shared.MemoryReadsCancelledThrough.load(Relaxed);
+            // Counters wrap: compare by their distance.
+            return link.CancelConnect() || int32_t(through - m_number) >= 0;
+        }
+
+    private:
+        TLinkShared& m_shared;
+        uint32_t m_number;
+    };
+
+    StreamEnd waitForSilence(TLinkContext& link, const ReadTurn& turn, uint32_t boundMs)
     {
         TLinkShared& shared = link.shared();
         const uint32_t start = link.tick();
         while (link.sleep(PollMs)) {
             link.postEvent(Link::evDumpProgress, announcedAddress(link));
-            if (link.CancelConnect())
+            if (turn.cancelled(link))
                 return StreamEnd::Cancelled;
             if (link.portLost())
                 return StreamEnd::PortLost;
@@ -109,7 +134,8 @@ namespace {
 
     // Selects the memory read, starts the stream of the rows, waits until it ends and
     // checks what came, on the port that the preparation left.
-    void readRange(TLinkContext& link, Row first, Row end, bool save, uint16_t tag)
+    void readRange(
+        TLinkContext& link, const ReadTurn& turn, Row first, Row end, bool save, uint16_t tag)
     {
         TLinkPort& port = link.port();
         if (link.bluetoothDelay())
@@ -134,11 +160,14 @@ namespace {
         link.shared().LastWordTick.store(link.tick(), Relaxed);
 
         const uint32_t boundMs = memoryReadBoundMs(first, end, link.portConfig().Baud);
-        const StreamEnd how = waitForSilence(link, boundMs);
+        const StreamEnd how = waitForSilence(link, turn, boundMs);
         if (how == StreamEnd::Terminating)
             return;
         if (how == StreamEnd::Cancelled) {
+            // What did arrive stays in the image; the check names what did not.
             link.LogLine(Texts::text(Texts::LogMemoryReadCancelled));
+            if (!verify(link, first, end))
+                link.LogLine(Texts::text(Texts::LogDataErrors));
             return;
         }
         if (how == StreamEnd::Bound)
@@ -181,10 +210,16 @@ namespace {
 
 void ReadMemory(TLinkContext& link, Row first, Row end, bool save, uint16_t tag)
 {
+    const ReadTurn turn(link.shared());
+    // A read stopped while it waited in the queue does not begin.
+    if (turn.cancelled(link)) {
+        link.LogLine(Texts::text(Texts::LogMemoryReadCancelled));
+        return;
+    }
     if (!link.prepareExchange())
         return;
     try {
-        readRange(link, rowOf(first), rowOf(end), save, tag);
+        readRange(link, turn, rowOf(first), rowOf(end), save, tag);
     } catch (...) {
         try {
             finish(link);

@@ -2,11 +2,11 @@
 
 #include "common/Texts.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -15,13 +15,25 @@ namespace {
 const QColor PositionColours[6] = { QColor(128, 128, 128), QColor(0, 255, 255), QColor(255, 255, 0),
     QColor(255, 0, 0), QColor(255, 0, 255), QColor(0, 0, 128) };
 
-QRect cellRect(int column, int row)
+} // namespace
+
+QColor MatrixGrid::positionColour(int position)
+{
+    return PositionColours[position];
+}
+
+QString MatrixGrid::cellText(int column, int row) const
+{
+    const uint16_t word = m_words[size_t(row * 16 + column / 2)];
+    const int byte = (column % 2) ? word >> 8 : word & 0xFF;
+    return QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+QRect MatrixGrid::cellRect(int column, int row)
 {
     return { column * (MatrixGrid::CellWidth + 1), row * (MatrixGrid::CellHeight + 1),
         MatrixGrid::CellWidth, MatrixGrid::CellHeight };
 }
-
-} // namespace
 
 MatrixGrid::MatrixGrid(QWidget* parent)
     : QWidget(parent)
@@ -63,11 +75,8 @@ void MatrixGrid::paintEvent(QPaintEvent* event)
             if (!event->rect().intersects(r))
                 continue;
             p.fillRect(r, Qt::black);
-            const uint16_t word = m_words[row * 16 + column / 2];
-            const int byte = (column % 2) ? word >> 8 : word & 0xFF;
             p.setPen(PositionColours[column / 2]);
-            p.drawText(r, Qt::AlignCenter,
-                QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper());
+            p.drawText(r, Qt::AlignCenter | Qt::TextDontClip, cellText(column, row));
         }
 }
 
@@ -89,10 +98,9 @@ MatrixPanel::MatrixPanel(QWidget* parent)
         f.setBold(true);
         l->setFont(f);
     }
-    cbUpdateMap = new QToolButton(this);
+    // A check box, so that whether the grid follows the stream can be seen at a glance.
+    cbUpdateMap = new QCheckBox(Texts::text(Texts::MatrixUpdate), this);
     cbUpdateMap->setObjectName(QStringLiteral("cbUpdateMap"));
-    cbUpdateMap->setText(Texts::text(Texts::MatrixUpdate));
-    cbUpdateMap->setCheckable(true);
     bar->setSpacing(10);
     bar->addWidget(laUpdateFreq);
     bar->addWidget(laCount);
@@ -102,7 +110,7 @@ MatrixPanel::MatrixPanel(QWidget* parent)
     dgMap = new MatrixGrid(this);
     layout->addWidget(dgMap, 0, Qt::AlignHCenter | Qt::AlignTop);
     layout->addStretch();
-    connect(cbUpdateMap, &QToolButton::toggled, dgMap, [this](bool on) {
+    connect(cbUpdateMap, &QCheckBox::toggled, dgMap, [this](bool on) {
         if (on)
             dgMap->update();
     });

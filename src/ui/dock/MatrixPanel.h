@@ -7,7 +7,7 @@
 #include <cstdint>
 
 class QLabel;
-class QToolButton;
+class QCheckBox;
 
 class MatrixGrid : public QWidget {
     Q_OBJECT
@@ -20,6 +20,12 @@ public:
     void setWord(uint8_t slot, uint16_t word, bool repaint);
     void clear();
     uint16_t word(uint8_t slot) const { return m_words[slot]; }
+    // The two hexadecimal digits the cell shows: the low byte of its slot's word in an even
+    // column, the high byte in an odd one.
+    QString cellText(int column, int row) const;
+    static QRect cellRect(int column, int row);
+    // The text colour of position k's two columns.
+    static QColor positionColour(int position);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -43,6 +49,6 @@ public:
 private:
     QLabel* laUpdateFreq;
     QLabel* laCount;
-    QToolButton* cbUpdateMap;
+    QCheckBox* cbUpdateMap;
     MatrixGrid* dgMap;
 };

@@ -1,6 +1,7 @@
 #include "MemoryView.h"
 
 #include "FaultSheet.h"
+#include "common/Texts.h"
 
 #include <QDir>
 #include <algorithm>
@@ -44,10 +45,9 @@ AdaptTables decodeAdaptTables(const ImageReader& image, uint16_t address, uint16
     return t;
 }
 
-std::array<std::array<QString, Columns>, Rows> decodeByteMap(
-    const ImageReader& image, uint16_t base)
+Cells decodeByteMap(const ImageReader& image, uint16_t base)
 {
-    std::array<std::array<QString, Columns>, Rows> cells;
+    Cells cells;
     for (int r = 0; r < Rows; ++r)
         for (int c = 0; c < Columns; ++c)
             cells[r][c] = QStringLiteral("%1")
@@ -69,7 +69,13 @@ std::optional<QColor> factorColour(const QString& text, int contrast)
         return std::nullopt;
     bool ok = false;
     const float x = text.toFloat(&ok);
-    if (!ok || x == 1.0f)
+    // A text that is no number reads as 0, the deepest green.
+    return factorTint(ok ? x : 0.0f, contrast);
+}
+
+std::optional<QColor> factorTint(float x, int contrast)
+{
+    if (x == 1.0f)
         return std::nullopt;
     const auto channel = [&](float distance) {
         return std::clamp(int(std::trunc(255.0f - distance * float(contrast))), 0, 255);
@@ -80,6 +86,11 @@ std::optional<QColor> factorColour(const QString& text, int contrast)
     }
     const int d = channel(x - 1.0f);
     return QColor(255, d, d);
+}
+
+QColor checksumGlow(bool matches)
+{
+    return matches ? QColor(0, 128, 0) : QColor(255, 0, 0);
 }
 
 std::optional<QColor> byteColour(const QString& text)
@@ -96,6 +107,20 @@ QString dumpFolder(const QString& programDir, const QString& vehicleText)
 {
     return QDir(programDir)
         .filePath(QStringLiteral("Dumps/") + FaultSheet::folderName(vehicleText));
+}
+
+QString dumpFileName(const QString& kind, const QDateTime& time)
+{
+    return kind + time.toString(QStringLiteral(" dd.MM.yyyy hh mm ss")) + QStringLiteral(".bin");
+}
+
+QString loadNote(const QString& file, qint64 size)
+{
+    if (size < ImageBytes)
+        return Texts::text(Texts::LogMemDumpShort).arg(file).arg(size).arg(ImageBytes);
+    if (size > ImageBytes)
+        return Texts::text(Texts::LogMemDumpLong).arg(file).arg(size).arg(ImageBytes);
+    return {};
 }
 
 int32_t dumpArgument(int lastBlock)

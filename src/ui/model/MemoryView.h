@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QDateTime>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -22,6 +23,7 @@ inline constexpr int AdaptiveBytes = 172;
 // Bytes read by "Прочитать из EEC-IV" from the table's address on.
 inline constexpr int AdaptiveReadBytes = 192;
 inline constexpr int BlockBytes = 16;
+inline constexpr int ImageBytes = 65536;
 inline constexpr int FullLastBlock = 4095; // RAM and ROM, 65536 bytes
 inline constexpr int RamLastBlock = 511; // RAM, 8192 bytes
 // The request tag of the adaptive tables' range read.
@@ -31,17 +33,19 @@ inline constexpr int AdaptiveTag = 1;
 const std::array<int, Columns>& rpmHeadings();
 QString loadHeading(int row); // row 0 to 7
 
+using Cells = std::array<std::array<QString, Columns>, Rows>;
+using IdleCells = std::array<QString, IdleRows>;
+
 struct AdaptTables {
-    std::array<std::array<QString, Columns>, Rows> Cells;
-    std::array<QString, IdleRows> Idle;
+    MemoryView::Cells Cells;
+    IdleCells Idle;
     QString Checksum; // the sum of the area, at least four upper-case hex digits
     bool ChecksumMatches = false;
 };
 
 // Addresses near the top wrap to 0, so nothing is read outside the image.
 AdaptTables decodeAdaptTables(const ImageReader& image, uint16_t address, uint16_t checksumAddress);
-std::array<std::array<QString, Columns>, Rows> decodeByteMap(
-    const ImageReader& image, uint16_t base);
+Cells decodeByteMap(const ImageReader& image, uint16_t base);
 
 // A correction factor: byte / 256 + 0.5 with three decimals.
 QString factorText(uint8_t value);
@@ -51,11 +55,23 @@ uint16_t baseAddress(const QString& text);
 // The fill of an adaptive cell for its text; none for the factor 1 (the grid's own colour)
 // and for an empty cell. Channels that the contrast drives below 0 stay at 0.
 std::optional<QColor> factorColour(const QString& text, int contrast);
+// The same for a factor as a number.
+std::optional<QColor> factorTint(float factor, int contrast);
+// The glow of the checksum: green when it matches the stored one, red when not.
+QColor checksumGlow(bool matches);
 // The fill of a byte map cell: the stronger the red, the larger the byte.
 std::optional<QColor> byteColour(const QString& text);
 
 // Dumps/<vehicle> under the program directory, the vehicle's name made safe as a folder.
 QString dumpFolder(const QString& programDir, const QString& vehicleText);
+
+// The name proposed for a new dump: the kind ("FullRAM", "DumpRAMROM") and the time, so
+// that the dumps of later visits do not replace earlier ones.
+QString dumpFileName(const QString& kind, const QDateTime& time);
+
+// The log line for a dump file of this size that does not fit the image exactly (how much
+// of it was taken); empty for a file of the image's size.
+QString loadNote(const QString& file, qint64 size);
 
 // cmdDumpToFile's argument: the first block 0, the last block in the high 16 bits.
 int32_t dumpArgument(int lastBlock);

@@ -1,6 +1,8 @@
 #include "LiveDataPage.h"
 
+#include "common/Errors.h"
 #include "common/Messages.h"
+#include "common/ProgramDir.h"
 #include "common/Texts.h"
 #include "link/TCommThread.h"
 #include "profiles/DefinitionErrors.h"
@@ -10,12 +12,16 @@
 #include "ui/Prompts.h"
 #include "ui/ReaderContext.h"
 #include "ui/model/DashboardFit.h"
+#include "ui/model/LiveMeasure.h"
+#include "widgets/TFordGauge.h"
+#include "widgets/TFordGaugeItem.h"
 #include "widgets/TFordPanel.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -36,10 +42,10 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("tbReadData"));
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    QAction* start = bar->addAction(Texts::text(Texts::ActStartData));
-    start->setObjectName(QStringLiteral("acStartData"));
-    QAction* stop = bar->addAction(Texts::text(Texts::ActStopData));
-    stop->setObjectName(QStringLiteral("acStopData"));
+    acStartData = bar->addAction(Texts::text(Texts::ActStartData));
+    acStartData->setObjectName(QStringLiteral("acStartData"));
+    acStopData = bar->addAction(Texts::text(Texts::ActStopData));
+    acStopData->setObjectName(QStringLiteral("acStopData"));
     bar->addSeparator();
     bar->addWidget(new QLabel(Texts::text(Texts::LiveProfile) + QLatin1Char(' '), bar));
     cbProfile = new QComboBox(bar);
@@ -47,6 +53,14 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     cbProfile->setFixedWidth(214);
     bar->addWidget(cbProfile);
     layout->addWidget(bar);
+
+    // Two developer items: the link's test signal for PID 255, and its recorded history.
+    QAction* test = bar->addAction(Texts::text(Texts::LiveTest));
+    test->setObjectName(QStringLiteral("acTestSignal"));
+    test->setToolTip(Texts::text(Texts::HintLiveTest));
+    QAction* dump = bar->addAction(Texts::text(Texts::LiveDump));
+    dump->setObjectName(QStringLiteral("acDumpTestData"));
+    dump->setToolTip(Texts::text(Texts::HintLiveDump));
 
     bar->addSeparator();
     acFitDashboard = bar->addAction(Texts::text(Texts::LiveFit));
@@ -76,12 +90,18 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     m_view->viewport()->installEventFilter(this);
     layout->addWidget(m_view);
 
-    connect(start, &QAction::triggered, this, &LiveDataPage::startData);
-    connect(stop, &QAction::triggered, this, [this] { m_context.Link->post(Link::cmdStopData); });
+    connect(acStartData, &QAction::triggered, this, &LiveDataPage::startData);
+    connect(
+        acStopData, &QAction::triggered, this, [this] { m_context.Link->post(Link::cmdStopData); });
     connect(cbProfile, &QComboBox::activated, this, &LiveDataPage::selectProfile);
     connect(acFitDashboard, &QAction::toggled, this, &LiveDataPage::layoutDashboard);
+    connect(test, &QAction::triggered, this,
+        [this] { m_context.Link->post(Link::cmdToggleTestSignal); });
+    connect(dump, &QAction::triggered, this, &LiveDataPage::dumpTestData);
     // The window creates the link after its pages.
     QTimer::singleShot(0, this, [this] {
+        if (m_context.Link)
+            m_context.Link->link().setTestSignalPanel(pnBlack);
         if (m_context.Link)
             connect(m_context.Link, &LinkController::slotWord, this,
                 [this](quint8 slot, quint16, bool live) {
@@ -94,7 +114,10 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
 
 void LiveDataPage::noteStreamWord(uint8_t slot)
 {
-    if (!m_rate.noteFrame(slot >> 4, m_clock.elapsed()))
+    // Timed when the link took the word: the window takes the words in bursts, and timing
+    // them as it handles them would shorten the interval to the burst's length.
+    const int64_t stamp = m_context.Link->slotStampNs(slot);
+    if (!m_rate.noteFrame(slot >> 4, stamp ? stamp / 1000000 : m_clock.elapsed()))
         return;
     // Once per cycle of the 16 frames: cheap next to the words themselves.
     const QWidget* top = window();
@@ -107,6 +130,17 @@ void LiveDataPage::noteStreamWord(uint8_t slot)
 
 bool LiveDataPage::eventFilter(QObject* watched, QEvent* event)
 {
+    if (m_measure && event->type() == QEvent::Paint)
+        if (const auto* gauge = qobject_cast<const TFordGauge*>(watched)) {
+            const int64_t now = LiveMeasure::steadyNs();
+            const TFordGaugeItems* arrows = gauge->Arrows();
+            if (!arrows || arrows->count() == 0)
+                m_measure->painted(gauge->PID(), now);
+            else
+                for (int i = 0; i < arrows->count(); ++i)
+                    m_measure->painted(arrows->at(i)->PID(), now);
+            return false;
+        }
     if (watched == m_view->viewport() && event->type() == QEvent::Resize)
         layoutDashboard();
     return QWidget::eventFilter(watched, event);
@@ -165,13 +199,62 @@ int LiveDataPage::loadProfiles(const QString& folder, const QString& current, QS
     cbProfile->addItems(m_profiles.names());
     cbProfile->setCurrentIndex(m_profiles.selectedIndex());
     layoutDashboard();
+    watchGauges();
     return count;
+}
+
+bool LiveDataPage::showProfileFile(const QString& file, QStringList& errors)
+{
+    const QFileInfo info(file);
+    if (!info.isFile())
+        return false;
+    int index = -1;
+    for (int i = 0; i < m_profiles.count(); ++i)
+        if (QFileInfo(m_profiles.at(i)->FileName()).canonicalFilePath() == info.canonicalFilePath())
+            index = i;
+    errors = collectErrors([&] {
+        if (index < 0) {
+            index = m_profiles.add(file, pnBlack, &m_context.Link->link().DataManager());
+            cbProfile->addItem(m_profiles.at(index)->ProfileName());
+        }
+        m_profiles.select(index);
+    });
+    cbProfile->setCurrentIndex(index);
+    layoutDashboard();
+    watchGauges();
+    return true;
+}
+
+void LiveDataPage::setMeasure(LiveMeasure* measure)
+{
+    m_measure = measure;
+    watchGauges();
+}
+
+void LiveDataPage::watchGauges()
+{
+    // Only a run that measures pays for looking at the gauges' paints.
+    if (!m_measure)
+        return;
+    for (TFordGauge* gauge : pnBlack->findChildren<TFordGauge*>())
+        gauge->installEventFilter(this);
+}
+
+void LiveDataPage::dumpTestData()
+{
+    try {
+        m_context.Link->link().DataManager().SaveHistory(
+            TFordData::TestSignalPid, programFile(QStringLiteral("dumpdata.txt")));
+    } catch (const VeskorError& e) {
+        m_context.ShowError(e.message());
+    }
 }
 
 void LiveDataPage::selectProfile(int index)
 {
     const QStringList errors = collectErrors([&] { m_profiles.select(index); });
     layoutDashboard();
+    watchGauges();
     if (!errors.isEmpty())
         m_context.Ask->warning(window(), Texts::text(Texts::CaptionError),
             Texts::text(Texts::ProfileErrorsTitle) + QLatin1Char('\n')
@@ -181,7 +264,12 @@ void LiveDataPage::selectProfile(int index)
 void LiveDataPage::startData()
 {
     TGaugeProfile* profile = m_profiles.at(cbProfile->currentIndex());
-    if (profile && !profile->Table().isEmpty())
+    // Without a dashboard there is nothing to show the stream on: the link is not asked.
+    if (!profile) {
+        m_context.ShowError(Texts::text(Texts::LiveNoProfile));
+        return;
+    }
+    if (!profile->Table().isEmpty())
         m_context.Link->link().SetTable(profile->Table().at(0).toLatin1());
     // The readouts measure this stream from its start.
     m_rate.reset();
@@ -197,6 +285,8 @@ void LiveDataPage::showWord(uint8_t slot, uint16_t word)
     const TFordData& store = m_store ? *m_store : m_context.Link->link().DataManager();
     const uint8_t pid = store.PidMap(frame * 4 + position - 2);
     const float value = TFordData::ConvertValue(pid, word);
+    if (m_measure)
+        m_measure->valueSent(pid, m_context.Link->slotStampNs(slot));
     QCoreApplication::postEvent(
         pnBlack, new TMessage(Msg::WM_PID_CHANGED, pid, Msg::floatToLParam(value)));
 }

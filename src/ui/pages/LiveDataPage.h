@@ -13,6 +13,7 @@ class QAction;
 class QComboBox;
 class QGraphicsProxyWidget;
 class QGraphicsView;
+class LiveMeasure;
 class TFordData;
 class TFordPanel;
 struct ReaderContext;
@@ -27,8 +28,18 @@ public:
     // Reads the header of every profile in folder and shows the one named current. The
     // definition errors of the load come back as one list.
     int loadProfiles(const QString& folder, const QString& current, QStringList& errors);
+    // Shows the profile in file, taken into the list when it lies outside the folder;
+    // false when there is no such file.
+    bool showProfileFile(const QString& file, QStringList& errors);
     TProfileList& profiles() { return m_profiles; }
+    // "Старт чтения": an error and nothing posted without a profile.
+    void startData();
+    // Measures the time from a word's arrival to the paint of its gauge; null stops it.
+    void setMeasure(LiveMeasure* measure);
     TFordPanel* panel() const { return pnBlack; }
+    // "Старт чтения" and "Стоп чтения", which the trends page shows as well.
+    QAction* startAction() const { return acStartData; }
+    QAction* stopAction() const { return acStopData; }
     // Feeds a word of position 2 to 5 to the dashboard as its PID's value.
     void showWord(uint8_t slot, uint16_t word);
     // The scale the dashboard is drawn at: fitted to the page, or 1 when shown 1:1.
@@ -49,7 +60,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void startData();
+    // "dump": the recorded history of PID 255 into dumpdata.txt in the program folder.
+    void dumpTestData();
+    void watchGauges();
     // Shows the profile; its definition errors come as one list.
     void selectProfile(int index);
     // Runs work with the definition errors collected rather than shown one by one.
@@ -63,10 +76,13 @@ private:
     void noteStreamWord(uint8_t slot);
 
     TFordPanel* pnBlack;
+    QAction* acStartData;
+    QAction* acStopData;
     QAction* acFitDashboard;
     QGraphicsView* m_view;
     QGraphicsProxyWidget* m_proxy;
     StreamRate m_rate;
     QElapsedTimer m_clock;
+    LiveMeasure* m_measure = nullptr;
     TFordData* m_store = nullptr;
 };

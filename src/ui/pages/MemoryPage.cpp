@@ -1,10 +1,13 @@
 #include "MemoryPage.h"
 
+#include "DumpComparePanel.h"
+#include "MapGrid.h"
 #include "common/ProgramDir.h"
 #include "common/Texts.h"
 #include "link/TCommThread.h"
 #include "ui/GlowLabel.h"
 #include "ui/LinkController.h"
+#include "ui/Prompts.h"
 #include "ui/ReaderContext.h"
 #include "ui/dock/LogPanel.h"
 #include "vehicles/VehicleListModel.h"
@@ -12,140 +15,24 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
+#include <QFile>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr int ColourFlag = Qt::UserRole + 1; // 0: correction factors, 1: bytes
-constexpr int CellWidth = 64;
-constexpr int CellHeight = 24;
-
-// Heading cells in the button face; factors tinted green below 1 and red above; bytes red
-// by their size. Text is black and centred.
-class CellDelegate : public QStyledItemDelegate {
-public:
-    CellDelegate(int flag, std::function<int()> contrast, QObject* parent)
-        : QStyledItemDelegate(parent)
-        , m_flag(flag)
-        , m_contrast(std::move(contrast))
-    {
-    }
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-        const QModelIndex& index) const override
-    {
-        const QString text = index.data().toString();
-        const bool heading = index.data(ColourFlag).toBool();
-        std::optional<QColor> fill;
-        if (heading && !text.isEmpty())
-            fill = option.palette.color(QPalette::Button);
-        else if (m_flag == 0)
-            fill = MemoryView::factorColour(text, m_contrast());
-        else
-            fill = MemoryView::byteColour(text);
-        painter->fillRect(option.rect, fill.value_or(option.palette.color(QPalette::Base)));
-        painter->setPen(Qt::black);
-        painter->drawText(option.rect, Qt::AlignCenter, text);
-    }
-
-private:
-    int m_flag;
-    std::function<int()> m_contrast;
-};
-
-QTableWidget* makeGrid(int columns, int rows, int flag, std::function<int()> contrast,
-    const char* name, QWidget* parent)
-{
-    auto* grid = new QTableWidget(rows, columns, parent);
-    grid->setObjectName(QLatin1String(name));
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
-    grid->horizontalHeader()->setDefaultSectionSize(CellWidth);
-    grid->verticalHeader()->setDefaultSectionSize(CellHeight);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionMode(QAbstractItemView::NoSelection);
-    grid->setFocusPolicy(Qt::NoFocus);
-    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setItemDelegate(new CellDelegate(flag, std::move(contrast), grid));
-    grid->setFixedSize(
-        columns * CellWidth + 2 * grid->frameWidth(), rows * CellHeight + 2 * grid->frameWidth());
-    return grid;
-}
-
-void setCell(QTableWidget* grid, int row, int column, const QString& text, bool heading = false)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setData(ColourFlag, heading);
-    grid->setItem(row, column, item);
-}
-
-// The engine speeds over the columns and the loads beside the rows.
-void writeHeadings(QTableWidget* grid)
-{
-    setCell(grid, 0, 0, QString(), true);
-    for (int c = 0; c < MemoryView::Columns; ++c)
-        setCell(grid, 0, c + 1, QString::number(MemoryView::rpmHeadings()[c]), true);
-    for (int r = 0; r < MemoryView::Rows; ++r)
-        setCell(grid, r + 1, 0, MemoryView::loadHeading(r), true);
-}
-
-template <typename Cells> void writeCells(QTableWidget* grid, const Cells& cells)
-{
-    writeHeadings(grid);
-    for (int r = 0; r < MemoryView::Rows; ++r)
-        for (int c = 0; c < MemoryView::Columns; ++c)
-            setCell(grid, r + 1, c + 1, cells[r][c]);
-}
-
-// A map laid out like the adaptive table: the two axis captions over the grid.
-QWidget* mapWithCaptions(QTableWidget* grid, QWidget* parent)
-{
-    auto* box = new QWidget(parent);
-    auto* layout = new QGridLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(Texts::text(Texts::MemLoadCaption), box), 0, 0);
-    auto* rpm = new QLabel(Texts::text(Texts::MemRpmCaption), box);
-    rpm->setAlignment(Qt::AlignCenter);
-    layout->addWidget(rpm, 0, 1);
-    layout->addWidget(grid, 1, 0, 1, 2);
-    layout->setColumnStretch(2, 1);
-    // The page's spare height goes below the map, not between its caption and grid.
-    box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    return box;
-}
-
-} // namespace
-
 MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
     : QWidget(parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("tabDump"));
-    m_chooseSaveFile = [this](const QString& folder, const QString& name) {
-        QFileDialog dialog(
-            window(), Texts::text(Texts::MemSaveTitle), folder, Texts::text(Texts::MemFilter));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("bin"));
-        dialog.selectFile(name);
-        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-            ? dialog.selectedFiles().first()
-            : QString();
-    };
     m_contrast = [this] {
         const auto* spin = window()->findChild<QSpinBox*>(QStringLiteral("speContrast"));
         return spin ? spin->value() : 500;
@@ -170,7 +57,7 @@ MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
     auto* spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
-    QAction* stop = action("acDumpStop", Texts::ActDumpStop, nullptr);
+    QAction* stop = action("acDumpStop", Texts::ActDumpStop, Texts::HintDumpStop);
     pbDump = new QProgressBar(bar);
     pbDump->setObjectName(QStringLiteral("pbDump"));
     pbDump->setFixedWidth(200);
@@ -189,17 +76,17 @@ MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
     // The adaptive tables.
     auto* adapt = new QWidget(tabs);
     auto* adaptLayout = new QGridLayout(adapt);
-    sgAdapt = makeGrid(11, 9, 0, contrastNow, "sgAdapt", adapt);
-    adaptLayout->addWidget(mapWithCaptions(sgAdapt, adapt), 0, 0, 1, 3);
+    sgAdapt = MapGrid::makeMap(MapGrid::Colouring::Factors, contrastNow, "sgAdapt", adapt);
+    adaptLayout->addWidget(MapGrid::withCaptions(sgAdapt, adapt), 0, 0, 1, 3);
     adaptLayout->addWidget(new QLabel(Texts::text(Texts::MemIdle), adapt), 1, 0, 1, 3);
-    sgAdaptIdle = makeGrid(1, MemoryView::IdleRows, 0, contrastNow, "sgAdaptIdle", adapt);
+    sgAdaptIdle = MapGrid::makeIdle(MapGrid::Colouring::Factors, contrastNow, "sgAdaptIdle", adapt);
     adaptLayout->addWidget(sgAdaptIdle, 2, 0, Qt::AlignTop);
     auto* idleCaptions = new QVBoxLayout;
     idleCaptions->setSpacing(0);
     for (const char* caption : { Texts::MemIdleDrive, Texts::MemIdleDriveAc, Texts::MemIdleNeutral,
              Texts::MemIdleNeutralAc }) {
         auto* label = new QLabel(Texts::text(caption), adapt);
-        label->setFixedHeight(CellHeight);
+        label->setFixedHeight(sgAdaptIdle->rowHeight(0));
         idleCaptions->addWidget(label);
     }
     idleCaptions->addStretch();
@@ -213,6 +100,8 @@ MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
     checksumFont.setBold(true);
     lbAdaptChecksum->setFont(checksumFont);
     lbAdaptChecksum->setStatus({ QStringLiteral("????"), Glow::None });
+    lbAdaptChecksum->setGlowColours(
+        MemoryView::checksumGlow(true), MemoryView::checksumGlow(false));
     checksum->addWidget(lbAdaptChecksum);
     checksum->addStretch();
     adaptLayout->addLayout(checksum, 3, 0, 1, 3);
@@ -238,8 +127,9 @@ MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
     addressRow->addWidget(new QLabel(Texts::text(Texts::MemKnownAddresses), injection));
     addressRow->addStretch();
     injectionLayout->addLayout(addressRow);
-    sgInjection = makeGrid(11, 9, 1, contrastNow, "sgInjection", injection);
-    injectionLayout->addWidget(mapWithCaptions(sgInjection, injection));
+    sgInjection
+        = MapGrid::makeMap(MapGrid::Colouring::Bytes, contrastNow, "sgInjection", injection);
+    injectionLayout->addWidget(MapGrid::withCaptions(sgInjection, injection));
     injectionLayout->addStretch();
     tabs->addTab(injection, Texts::text(Texts::MemTabInjection));
 
@@ -248,13 +138,21 @@ MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
         label->setAlignment(Qt::AlignCenter);
         tabs->addTab(label, Texts::text(caption));
     }
+    // The adaptive tables of two visits side by side.
+    m_compare = new DumpComparePanel(contrastNow, tabs);
+    tabs->addTab(m_compare, Texts::text(Texts::MemTabCompare));
+    connect(tabs, &QTabWidget::currentChanged, this, [this, tabs](int index) {
+        if (tabs->widget(index) == m_compare) {
+            const Addresses at = adaptiveAddresses();
+            m_compare->showDumps(dumpFolder(), at.Adaptive, at.Checksum);
+        }
+    });
 
     connect(full, &QAction::triggered, this,
-        [this] { dumpToFile(MemoryView::FullLastBlock, QStringLiteral("DumpRAMROM.bin")); });
+        [this] { dumpToFile(MemoryView::FullLastBlock, QStringLiteral("DumpRAMROM")); });
     connect(ram, &QAction::triggered, this,
-        [this] { dumpToFile(MemoryView::RamLastBlock, QStringLiteral("FullRAM.bin")); });
-    // Loading a file into the image needs a way to write the link's image; not yet here.
-    readDump->setEnabled(false);
+        [this] { dumpToFile(MemoryView::RamLastBlock, QStringLiteral("FullRAM")); });
+    connect(readDump, &QAction::triggered, this, &MemoryPage::readDumpFile);
     connect(stop, &QAction::triggered, this, &MemoryPage::stopReading);
     connect(btnReadAdapt, &QPushButton::clicked, this, &MemoryPage::readAdaptive);
     connect(edAddr, &QLineEdit::textChanged, this, &MemoryPage::DecodeInjectionMap);
@@ -265,12 +163,21 @@ MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
     });
 }
 
-int MemoryPage::currentCarProfile() const
+MemoryPage::Addresses MemoryPage::adaptiveAddresses() const
 {
     const int row = m_context.currentVehicle();
-    if (!m_context.Vehicles || row < 0 || row >= m_context.Vehicles->rowCount())
-        return -1;
-    return m_context.Vehicles->entry(row).Record.CarProfile;
+    const int profile = m_context.Vehicles && row >= 0 && row < m_context.Vehicles->rowCount()
+        ? m_context.Vehicles->entry(row).Record.CarProfile
+        : -1;
+    const auto addresses = m_context.Cars.addresses(profile);
+    return { addresses.AddrAdaptive, addresses.AddrAdaptiveChecksum, addresses.problem };
+}
+
+QString MemoryPage::dumpFolder() const
+{
+    const QString vehicle
+        = m_context.CurrentAuto ? m_context.CurrentAuto->currentText() : QString();
+    return MemoryView::dumpFolder(programDir(), vehicle);
 }
 
 int MemoryPage::contrast() const
@@ -290,14 +197,19 @@ void MemoryPage::log(const QString& text) const
         panel->AddToLog(text);
 }
 
-void MemoryPage::dumpToFile(int lastBlock, const QString& proposedName)
+void MemoryPage::dumpToFile(int lastBlock, const QString& kind)
 {
-    const QString vehicle
-        = m_context.CurrentAuto ? m_context.CurrentAuto->currentText() : QString();
-    QString folder = MemoryView::dumpFolder(programDir(), vehicle);
+    QString folder = dumpFolder();
     if (!QDir().mkpath(folder))
         folder.clear();
-    const QString file = m_chooseSaveFile(folder, proposedName);
+    FileRequest request;
+    request.Save = true;
+    request.Title = Texts::text(Texts::MemSaveTitle);
+    request.Folder = folder;
+    request.Name = MemoryView::dumpFileName(kind, QDateTime::currentDateTime());
+    request.Filter = Texts::text(Texts::MemFilter);
+    request.Suffix = QStringLiteral("bin");
+    const QString file = m_context.Ask->chooseFile(window(), request);
     if (file.isEmpty())
         return;
     m_context.Link->link().setDumpFile(file);
@@ -306,17 +218,51 @@ void MemoryPage::dumpToFile(int lastBlock, const QString& proposedName)
     m_context.Link->post(Link::cmdDumpToFile, MemoryView::dumpArgument(lastBlock));
 }
 
+void MemoryPage::readDumpFile()
+{
+    const QString folder = dumpFolder();
+    FileRequest request;
+    request.Title = Texts::text(Texts::MemOpenTitle);
+    request.Folder = QDir(folder).exists() ? folder : QString();
+    request.Filter = Texts::text(Texts::MemFilter);
+    request.Suffix = QStringLiteral("bin");
+    const QString file = m_context.Ask->chooseFile(window(), request);
+    if (!file.isEmpty())
+        loadDumpFile(file);
+}
+
+bool MemoryPage::loadDumpFile(const QString& file)
+{
+    QFile in(file);
+    // One byte past the image tells a longer file from one of the image's size.
+    const QByteArray bytes
+        = in.open(QIODevice::ReadOnly) ? in.read(MemoryView::ImageBytes + 1) : QByteArray();
+    if (in.error() != QFileDevice::NoError) {
+        m_context.ShowError(Texts::text(Texts::MemReadError).arg(file, in.errorString()));
+        return false;
+    }
+    const qint64 size = std::max<qint64>(in.size(), bytes.size());
+    if (!m_context.Link->link().loadMemImage(bytes.left(MemoryView::ImageBytes))) {
+        log(Texts::text(Texts::LogMemLoadBusy));
+        return false;
+    }
+    log(Texts::text(Texts::LogMemDumpLoaded).arg(file));
+    if (const QString note = MemoryView::loadNote(file, size); !note.isEmpty())
+        log(note);
+    DecodeAdaptTables();
+    DecodeInjectionMap();
+    return true;
+}
+
 void MemoryPage::stopReading()
 {
-    // The link's wait loop ends at its next check; cmdDisconnect then clears the flag.
-    m_context.Link->link().setCancelConnect(true);
-    m_context.Link->post(Link::cmdDisconnect);
+    // The running read ends at its next check and names the bytes that did not come.
+    m_context.Link->link().cancelMemoryReads();
 }
 
 void MemoryPage::readAdaptive()
 {
-    const auto addresses = m_context.Cars.addresses(currentCarProfile());
-    const uint16_t a = addresses.AddrAdaptive;
+    const uint16_t a = adaptiveAddresses().Adaptive;
     pbDump->setRange(a, MemoryView::adaptiveRangeEnd(a));
     pbDump->setValue(a);
     // The request tag rides in the high half of the command word.
@@ -331,10 +277,9 @@ void MemoryPage::onLinkEvent(const LinkReport& report)
         pbDump->setValue(std::clamp(report.Argument, pbDump->minimum(), pbDump->maximum()));
         break;
     case LinkReport::DumpDone:
-        // A finished read, of the adaptive area or of a whole dump, shows its tables.
-        pbDump->setValue(pbDump->maximum());
-        DecodeAdaptTables();
-        DecodeInjectionMap();
+        // Only the read of the adaptive area shows its tables; a dump is shown once loaded.
+        if (report.Argument == MemoryView::AdaptiveTag)
+            DecodeAdaptTables();
         break;
     default:
         break;
@@ -343,20 +288,19 @@ void MemoryPage::onLinkEvent(const LinkReport& report)
 
 void MemoryPage::DecodeAdaptTables()
 {
-    const auto addresses = m_context.Cars.addresses(currentCarProfile());
-    if (!addresses.problem.isEmpty())
-        log(Texts::text(Texts::LogMemNoCarProfile).arg(addresses.problem));
-    const MemoryView::AdaptTables tables = MemoryView::decodeAdaptTables(
-        image(), addresses.AddrAdaptive, addresses.AddrAdaptiveChecksum);
-    writeCells(sgAdapt, tables.Cells);
-    for (int m = 0; m < MemoryView::IdleRows; ++m)
-        setCell(sgAdaptIdle, m, 0, tables.Idle[m]);
+    const Addresses at = adaptiveAddresses();
+    if (!at.Problem.isEmpty())
+        log(Texts::text(Texts::LogMemNoCarProfile).arg(at.Problem));
+    const MemoryView::AdaptTables tables
+        = MemoryView::decodeAdaptTables(image(), at.Adaptive, at.Checksum);
+    MapGrid::writeMap(sgAdapt, tables.Cells);
+    MapGrid::writeIdle(sgAdaptIdle, tables.Idle);
     lbAdaptChecksum->setStatus(
         { tables.Checksum, tables.ChecksumMatches ? Glow::Green : Glow::Red });
 }
 
 void MemoryPage::DecodeInjectionMap()
 {
-    writeCells(
+    MapGrid::writeMap(
         sgInjection, MemoryView::decodeByteMap(image(), MemoryView::baseAddress(edAddr->text())));
 }

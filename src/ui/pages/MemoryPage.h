@@ -1,5 +1,6 @@
-// The page "Память": reads the ECU's memory into dump files, stops such a read, and
-// decodes the adaptive tables and a byte map from the link's memory image.
+// The page "Память": reads the ECU's memory into dump files, loads them back, stops a read,
+// decodes the adaptive tables and a byte map from the link's memory image, and compares the
+// adaptive tables of two dumps of the vehicle.
 #pragma once
 
 #include "ui/model/MemoryView.h"
@@ -7,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 
+class DumpComparePanel;
 class GlowLabel;
 class QLineEdit;
 class QProgressBar;
@@ -18,32 +20,39 @@ class MemoryPage : public QWidget {
     Q_OBJECT
 
 public:
-    // Asks for the file a dump is saved to (folder and proposed name); empty when cancelled.
-    using SaveFileChooser = std::function<QString(const QString& folder, const QString& name)>;
-
     explicit MemoryPage(ReaderContext& context, QWidget* parent = nullptr);
 
-    void setSaveFileChooser(SaveFileChooser chooser) { m_chooseSaveFile = std::move(chooser); }
     // The table contrast; by default the options page's value.
     void setContrast(std::function<int()> contrast) { m_contrast = std::move(contrast); }
 
     // Fill the grids from the link's memory image.
     void DecodeAdaptTables();
     void DecodeInjectionMap();
+    // Puts a dump file into the link's memory image and decodes it; false when nothing was
+    // loaded (a read is pending, or the file could not be read: the user is told).
+    bool loadDumpFile(const QString& file);
 
 private:
-    void dumpToFile(int lastBlock, const QString& proposedName);
+    void dumpToFile(int lastBlock, const QString& kind);
+    void readDumpFile();
     void stopReading();
     void readAdaptive();
     void onLinkEvent(const LinkReport& report);
     MemoryView::ImageReader image() const;
     int contrast() const;
-    // The car profile position of the current vehicle; -1 when there is none.
-    int currentCarProfile() const;
+    // The adaptive tables' addresses for the current vehicle: 0 and 0, and why, without a
+    // car profile.
+    struct Addresses {
+        uint16_t Adaptive = 0;
+        uint16_t Checksum = 0;
+        QString Problem;
+    };
+    Addresses adaptiveAddresses() const;
+    // The current vehicle's dump folder.
+    QString dumpFolder() const;
     void log(const QString& text) const;
 
     ReaderContext& m_context;
-    SaveFileChooser m_chooseSaveFile;
     std::function<int()> m_contrast;
     QProgressBar* pbDump;
     QTableWidget* sgAdapt;
@@ -51,4 +60,5 @@ private:
     QTableWidget* sgInjection;
     GlowLabel* lbAdaptChecksum;
     QLineEdit* edAddr;
+    DumpComparePanel* m_compare;
 };

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Measures the window while live data streams: runs
+#   veskor-reader --simulator --live --profile main.ini --measure FILE
+# offscreen, in a fresh program folder, with the built-in simulator paced at 115200 baud,
+# for SECONDS seconds, then ends it with SIGTERM (the window closes in order).
+#
+# Usage: scripts/measure-live.sh SECONDS [BUILD_DIR]     (BUILD_DIR: build by default)
+#
+# Output, one "name value" line per figure, always in this order:
+#   seconds          length of the window's measurement (from the first connection), s
+#   cpu_percent      the process's CPU time over that time, % of one core: the window,
+#                    the link thread and the simulator (it runs inside the process)
+#   gui_thread_cpu_percent  the GUI thread's own share of it, % of one core
+#   rss_start_kib    resident memory when the stream started, KiB
+#   rss_end_kib      resident memory at the end, KiB
+#   latency_samples  values measured: a value counts when a gauge showing its PID paints
+#   latency_p50_ms   from the moment the link took the word to that paint: median,
+#   latency_p99_ms   99th percentile (both to 0.1 ms)
+#   latency_max_ms   and the longest
+#   backlog_max      most slot messages seen waiting behind the one being handled
+#   proc_cpu_percent CPU share sampled from /proc/PID/stat by this script over the run
+#                    after a 2 s warm-up, % of one core
+#   proc_rss_max_kib largest resident memory sampled from /proc/PID/stat, KiB
+# The first ten come from the program (--measure), the last two from outside it.
+# Exit status: 0 when all figures were taken, 1 otherwise.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:?usage: $0 SECONDS [BUILD_DIR]}
+build=${2:-build}
+reader="$build/bin/veskor-reader"
+[ -x "$reader" ] || { echo "no $reader: build the target veskor-reader first" >&2; exit 1; }
+
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+cp -r data/. "$home/"
+# 115200 baud is entry 4 of the speed list; the main dashboard is on show.
+printf '[Main]\nComPortName=sim\nComPortSpeed=4\nAutoReconnect=0\nCurrentProfile=main.ini\n' \
+  >"$home/reader.ini"
+
+QT_QPA_PLATFORM=offscreen "$reader" --home "$home" --simulator --live \
+  --profile "$home/Profiles/main.ini" --measure "$home/measure.txt" >"$home/out.txt" 2>&1 &
+pid=$!
+
+ticks=$(getconf CLK_TCK)
+page=$(getconf PAGESIZE)
+# utime + stime (fields 14 and 15) and rss in pages (field 24); the name field may hold
+# spaces, so the fields are counted after its closing parenthesis.
+stat_fields() { sed 's/.*) //' "/proc/$pid/stat" | awk '{ print $12 + $13, $22 }'; }
+
+sleep 2
+read -r cpu0 rss_max < <(stat_fields)
+t0=$(date +%s.%N)
+end=$(($(date +%s) + seconds))
+while [ "$(date +%s)" -lt "$end" ] && kill -0 "$pid" 2>/dev/null; do
+  read -r cpu rss < <(stat_fields)
+  [ "$rss" -gt "$rss_max" ] && rss_max=$rss
+  sleep 1
+done
+read -r cpu1 rss < <(stat_fields)
+t1=$(date +%s.%N)
+[ "$rss" -gt "$rss_max" ] && rss_max=$rss
+kill -TERM "$pid"
+wait "$pid" || true
+
+if [ ! -s "$home/measure.txt" ]; then
+  echo "the window wrote no figures; its output:" >&2
+  cat "$home/out.txt" >&2
+  exit 1
+fi
+cat "$home/measure.txt"
+awk -v c0="$cpu0" -v c1="$cpu1" -v t0="$t0" -v t1="$t1" -v hz="$ticks" \
+  'BEGIN { printf "proc_cpu_percent %.1f\n", 100 * (c1 - c0) / hz / (t1 - t0) }'
+echo "proc_rss_max_kib $((rss_max * page / 1024))"

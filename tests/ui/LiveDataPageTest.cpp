@@ -1,0 +1,362 @@
+// The live data page and the matrix in the real window: the cells a slot word paints and in
+// which colour, "Обновлять", the dashboard feed, the start without a profile, the profile
+// table letter, the test signal and its history file, and the start option --live.
+#include "ui/pages/LiveDataPage.h"
+
+#include "WindowTestSupport.h"
+#include "common/Texts.h"
+#include "link/LinkMessage.h"
+#include "link/TCommThread.h"
+#include "store/TFordData.h"
+#include "ui/dock/MatrixPanel.h"
+#include "ui/model/LiveMeasure.h"
+#include "widgets/TFordPanel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counts the paints of a widget and the area they covered.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++Count;
+            Area = Area.united(static_cast<QPaintEvent*>(event)->rect());
+        }
+        return false;
+    }
+    void reset()
+    {
+        Count = 0;
+        Area = QRect();
+    }
+    int Count = 0;
+    QRect Area;
+};
+
+// Counts the values posted to the dashboard panel, by PID.
+class ValueWatch : public QObject {
+public:
+    explicit ValueWatch(QObject* panel) { panel->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (int(event->type()) == Msg::WM_PID_CHANGED)
+            Pids.append(int(static_cast<TMessage*>(event)->WParam));
+        return false;
+    }
+    QList<int> Pids;
+};
+
+void settle(int ms = 300)
+{
+    waitUntil([] { return false; }, ms);
+}
+
+// The pixels of the cell that are nearest in colour to c: how near (sum of channel gaps).
+int nearestInCell(const QImage& image, int column, int row, const QColor& c)
+{
+    const QRect r = MatrixGrid::cellRect(column, row);
+    int best = 3 * 255;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            best = std::min(best,
+                std::abs(p.red() - c.red()) + std::abs(p.green() - c.green())
+                    + std::abs(p.blue() - c.blue()));
+        }
+    return best;
+}
+
+QStringList allCells(const MatrixGrid* grid)
+{
+    QStringList cells;
+    for (int row = 0; row < MatrixGrid::Rows; ++row)
+        for (int column = 0; column < MatrixGrid::Columns; ++column)
+            cells.append(grid->cellText(column, row));
+    return cells;
+}
+
+int32_t liveWord(uint16_t word)
+{
+    return Link::slotLParam(word, Link::lmLiveData);
+}
+
+class MatrixTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        h.writeFile("reader.ini", "[Main]\nAutoConnect=0\nUpdateMatrix=1\n");
+        h.open();
+        grid = h.find<MatrixGrid>("dgMap");
+        ASSERT_TRUE(waitUntil([&] { return grid->isVisible(); }));
+        settle();
+    }
+    WindowHarness h;
+    MatrixGrid* grid = nullptr;
+};
+
+} // namespace
+
+TEST_F(MatrixTest, WordShowsItsLowByteThenItsHighByteInThePositionsColour)
+{
+    deliver(h, Link::WM_LINK_SLOT, 0x32, Link::slotLParam(0x12AB));
+    EXPECT_EQ(grid->cellText(4, 3), "AB");
+    EXPECT_EQ(grid->cellText(5, 3), "12");
+    QStringList others = allCells(grid);
+    others.removeAll("00");
+    EXPECT_EQ(others, QStringList({ "AB", "12" }));
+
+    // Every position's pair in its own colour: 0x8888 in the six slots of frame 5.
+    for (int k = 0; k < 6; ++k)
+        deliver(h, Link::WM_LINK_SLOT, 0x50 + k, Link::slotLParam(0x8888));
+    const QImage image = grid->grab().toImage();
+    const QColor yellow(255, 255, 0);
+    EXPECT_LT(nearestInCell(image, 4, 3, yellow), 60);
+    EXPECT_LT(nearestInCell(image, 5, 3, yellow), 60);
+    EXPECT_GT(nearestInCell(image, 6, 3, yellow), 200); // position 3 is red
+    const QColor colours[6] = { QColor(128, 128, 128), QColor(0, 255, 255), QColor(255, 255, 0),
+        QColor(255, 0, 0), QColor(255, 0, 255), QColor(0, 0, 128) };
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(MatrixGrid::positionColour(k), colours[k]) << k;
+        // Glyph edges blend with the black: the nearest pixel is the position's colour,
+        // not another position's.
+        for (int column : { 2 * k, 2 * k + 1 }) {
+            const int own = nearestInCell(image, column, 5, colours[k]);
+            EXPECT_LT(own, 100) << k;
+            for (int other = 0; other < 6; ++other)
+                if (other != k)
+                    EXPECT_LT(own, nearestInCell(image, column, 5, colours[other])) << k << other;
+        }
+    }
+}
+
+TEST_F(MatrixTest, SlotRepaintsItsTwoCellsOnlyWhileUpdatingAndPositionsSixUpShowNothing)
+{
+    PaintWatch paints(grid);
+    deliver(h, Link::WM_LINK_SLOT, 0x32, Link::slotLParam(0x12AB));
+    ASSERT_TRUE(waitUntil([&] { return paints.Count > 0; }));
+    EXPECT_EQ(paints.Area, MatrixGrid::cellRect(4, 3).united(MatrixGrid::cellRect(5, 3)));
+
+    // Positions 6 to 15 have no cells: nothing is painted, no cell changes.
+    paints.reset();
+    const QStringList before = allCells(grid);
+    for (int slot : { 0x36, 0x3F, 0xF6 })
+        deliver(h, Link::WM_LINK_SLOT, slot, Link::slotLParam(0xFFFF));
+    settle();
+    EXPECT_EQ(paints.Count, 0);
+    EXPECT_EQ(allCells(grid), before);
+
+    // "Обновлять" off: the word is kept but shown only when the grid is painted anyway.
+    auto* update = h.find<QCheckBox>("cbUpdateMap");
+    update->click();
+    ASSERT_FALSE(update->isChecked());
+    settle();
+    paints.reset();
+    deliver(h, Link::WM_LINK_SLOT, 0x32, Link::slotLParam(0x5678));
+    settle();
+    EXPECT_EQ(paints.Count, 0);
+    grid->update();
+    ASSERT_TRUE(waitUntil([&] { return paints.Count > 0; }));
+    EXPECT_EQ(grid->cellText(4, 3), "78");
+    EXPECT_EQ(grid->cellText(5, 3), "56");
+    // Cleared slots repaint the whole grid, on or off.
+    paints.reset();
+    deliver(h, Link::WM_LINK_SLOT, 0, 0);
+    ASSERT_TRUE(waitUntil([&] { return paints.Count > 0; }));
+    EXPECT_EQ(paints.Area, grid->rect());
+    EXPECT_EQ(grid->cellText(4, 3), "00");
+    h.close();
+    EXPECT_TRUE(h.readFile("reader.ini").contains("UpdateMatrix=0"));
+}
+
+TEST_F(MatrixTest, DashboardIsFedPositionsTwoToFiveOnlyOnItsOwnPage)
+{
+    ValueWatch values(h.find<LiveDataPage>("tabLiveData")->panel());
+    TFordData& store = h.window().link().link().DataManager();
+    store.SelectTable('P');
+    PaintWatch paints(grid);
+    h.window().pages()->setCurrentWidget(h.find<LiveDataPage>("tabLiveData"));
+    deliver(h, Link::WM_LINK_SLOT, 0x21, liveWord(0x1234));
+    deliver(h, Link::WM_LINK_SLOT, 0x22, liveWord(0x1234));
+    // A word of a handshake or fault test is no live value.
+    deliver(h, Link::WM_LINK_SLOT, 0x23, Link::slotLParam(0x1234));
+    settle();
+    EXPECT_EQ(values.Pids, QList<int> { store.PidMap(2 * 4 + 0) });
+    EXPECT_EQ(store.PidMap(2 * 4 + 0), 0x0F);
+
+    // On another page the matrix goes on, the dashboard gets nothing.
+    values.Pids.clear();
+    h.window().pages()->setCurrentIndex(3);
+    paints.reset();
+    deliver(h, Link::WM_LINK_SLOT, 0x22, liveWord(0x4321));
+    ASSERT_TRUE(waitUntil([&] { return paints.Count > 0; }));
+    settle();
+    EXPECT_TRUE(values.Pids.isEmpty());
+}
+
+namespace {
+
+class LivePageTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        h.writeFile("reader.ini", "[Main]\nAutoConnect=0\n");
+        h.writeFile("Profiles/notable.ini",
+            "[Main]\nName=Без таблицы\nTable=\n[Gauges]\nNote = TLabel\n[Note]\nLeft=10\n");
+        h.open();
+        page = h.find<LiveDataPage>("tabLiveData");
+        profiles = h.find<QComboBox>("cbProfile");
+        h.window().pages()->setCurrentWidget(page);
+    }
+    int profileNamed(const QString& name) const { return profiles->findText(name); }
+    void choose(int index)
+    {
+        profiles->setCurrentIndex(index);
+        emit profiles->activated(index);
+    }
+    WindowHarness h;
+    LiveDataPage* page = nullptr;
+    QComboBox* profiles = nullptr;
+};
+
+} // namespace
+
+TEST_F(LivePageTest, StartNeedsAProfileAndAnEmptyTableKeepsTheLetter)
+{
+    TCommThread& link = h.window().link().link();
+    QList<int> finished;
+    QObject::connect(&h.window().link(), &LinkController::commandDone, &h.window(),
+        [&finished](quint8 code) { finished.append(code); });
+    ASSERT_EQ(profiles->currentIndex(), -1);
+    h.find<QAction>("acStartData")->trigger();
+    ASSERT_EQ(h.Prompts.Warnings.size(), 1);
+    EXPECT_TRUE(h.Prompts.Warnings.first().contains(Texts::text(Texts::LiveNoProfile)));
+    settle(500);
+    EXPECT_FALSE(finished.contains(Link::cmdStartData));
+
+    link.SetTable('T');
+    choose(profileNamed("Без таблицы"));
+    h.find<QAction>("acStartData")->trigger();
+    ASSERT_TRUE(waitUntil([&] { return finished.contains(Link::cmdStartData); }));
+    EXPECT_EQ(link.Table(), 'T');
+    h.find<QAction>("acStopData")->trigger();
+    ASSERT_TRUE(waitUntil([&] { return finished.contains(Link::cmdStopData); }));
+
+    const int main = profileNamed("Двигатель");
+    ASSERT_GE(main, 0);
+    choose(main);
+    ASSERT_NE(link.Table(), 'P');
+    h.find<QAction>("acStartData")->trigger();
+    EXPECT_EQ(link.Table(), 'P');
+    EXPECT_EQ(h.Prompts.Warnings.size(), 1) << qPrintable(h.Prompts.Warnings.join('\n'));
+}
+
+TEST_F(LivePageTest, ChoosingTheActiveProfileAgainKeepsItsWidgetsWhereTheyWere)
+{
+    choose(0);
+    auto* panel = h.find<LiveDataPage>("tabLiveData")->panel();
+    // An active profile's widgets are the panel's children; a deactivated one's are not.
+    const auto shown = [panel] {
+        QList<QPair<QString, QRect>> places;
+        for (QWidget* w : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            places.append({ w->objectName(), w->geometry() });
+        return places;
+    };
+    const auto first = shown();
+    ASSERT_FALSE(first.isEmpty());
+    choose(1);
+    EXPECT_NE(shown(), first);
+    choose(0);
+    EXPECT_EQ(shown(), first);
+    choose(0);
+    EXPECT_EQ(shown(), first);
+}
+
+TEST_F(LivePageTest, TestSignalRunsAndItsHistoryGoesToDumpdata)
+{
+    TCommThread& link = h.window().link().link();
+    link.DataManager().PidLimits(TFordData::TestSignalPid).RecordHistory = true;
+    ValueWatch values(h.find<LiveDataPage>("tabLiveData")->panel());
+    h.find<QAction>("acTestSignal")->trigger();
+    ASSERT_TRUE(waitUntil([&] { return link.testSignalActive(); }));
+    ASSERT_TRUE(waitUntil([&] {
+        return link.DataManager().BlockCount(TFordData::TestSignalPid) > 0
+            && link.DataManager().Block(TFordData::TestSignalPid, 0).Idx >= 3;
+    }));
+    EXPECT_TRUE(values.Pids.contains(TFordData::TestSignalPid));
+    h.find<QAction>("acTestSignal")->trigger();
+    ASSERT_TRUE(waitUntil([&] { return !link.testSignalActive(); }));
+
+    h.find<QAction>("acDumpTestData")->trigger();
+    const QByteArray text = h.readFile("dumpdata.txt");
+    EXPECT_TRUE(text.startsWith("i: 0, TSBegin: ")) << text.left(80).constData();
+    EXPECT_GE(text.split('\n').value(2).count(','), 3);
+    EXPECT_TRUE(h.Prompts.Warnings.isEmpty());
+
+    // A file that can't be written is reported, and nothing is lost: the history stays.
+    QFile::remove(h.path("dumpdata.txt"));
+    QDir().mkpath(h.path("dumpdata.txt/x"));
+    h.find<QAction>("acDumpTestData")->trigger();
+    EXPECT_EQ(h.Prompts.Warnings.size(), 1);
+    EXPECT_GT(link.DataManager().BlockCount(TFordData::TestSignalPid), 0);
+}
+
+// --live with a profile from outside the folder: the live page, the connection although
+// AutoConnect is off, the stream started, and values painted on the dashboard's gauges.
+TEST(LiveStart, OpensOnTheDashboardConnectsAndStreams)
+{
+    WindowHarness h;
+    h.writeFile("reader.ini", "[Main]\nComPortName=sim\nComPortSpeed=4\nAutoConnect=0\n");
+    QDir().mkpath(h.path("elsewhere"));
+    h.writeFile("elsewhere/main-copy.ini", h.readFile("Profiles/main.ini"));
+    LiveMeasure measure;
+    h.open([&](TfrmVeskorReader::Options& o) {
+        o.Live = true;
+        o.LiveProfile = h.path("elsewhere/main-copy.ini");
+        o.Measure = &measure;
+    });
+    auto* page = h.find<LiveDataPage>("tabLiveData");
+    EXPECT_EQ(h.window().pages()->currentWidget(), page);
+    EXPECT_EQ(page->profiles().selectedFileName(), "main-copy.ini");
+    EXPECT_EQ(h.find<QComboBox>("cbProfile")->currentIndex(), page->profiles().selectedIndex());
+    ASSERT_TRUE(
+        waitUntil([&] { return h.window().link().link().LinkMode() == Link::lmLiveData; }, 20000));
+    const QImage before = h.find<LiveDataPage>("tabLiveData")->panel()->grab().toImage();
+    ASSERT_TRUE(waitUntil([&] { return measure.latency().count() > 20; }, 20000));
+    EXPECT_NE(h.find<LiveDataPage>("tabLiveData")->panel()->grab().toImage(), before);
+    // VESKOR_SCREENSHOTS names a folder for a picture of the page while it streams.
+    if (const QString shots = qEnvironmentVariable("VESKOR_SCREENSHOTS"); !shots.isEmpty()) {
+        h.find<QCheckBox>("cbUpdateMap")->setChecked(true);
+        waitUntil([] { return false; }, 1500);
+        h.window().grab().save(QDir(shots).filePath("live-streaming.png"));
+    }
+    EXPECT_GT(measure.latency().maxMs(), 0);
+    // The matrix readouts follow the stream: the cycle interval and the receive depth.
+    EXPECT_TRUE(
+        waitUntil([&] { return h.find<QLabel>("laUpdateFreq")->text() != "000 мс"; }, 20000));
+    EXPECT_NE(h.find<QLabel>("laCount")->text(), "000");
+    EXPECT_TRUE(h.Prompts.Warnings.isEmpty()) << qPrintable(h.Prompts.Warnings.join('\n'));
+}
+
+TEST(LiveStart, ProfileThatIsNotThereIsReported)
+{
+    WindowHarness h;
+    h.writeFile("reader.ini", "[Main]\nComPortName=sim\nAutoConnect=0\n");
+    h.open([&](TfrmVeskorReader::Options& o) {
+        o.Live = true;
+        o.LiveProfile = h.path("nothing.ini");
+    });
+    ASSERT_EQ(h.Prompts.Warnings.size(), 1);
+    EXPECT_TRUE(h.Prompts.Warnings.first().contains("nothing.ini"));
+}

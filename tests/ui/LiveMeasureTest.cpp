@@ -1,0 +1,59 @@
+// The stream figures: latency quantiles to a bucket's width, a value counted once at the
+// paint that shows it, and the report's fixed lines.
+#include "ui/model/LiveMeasure.h"
+
+#include <QList>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+TEST(LatencyHistogram, QuantilesAreBucketEdgesAndTheMaximumIsExact)
+{
+    LatencyHistogram h;
+    EXPECT_EQ(h.quantileMs(0.5), 0);
+    for (int i = 1; i <= 100; ++i)
+        h.add(i * 1000 - 1); // 0.999 ms ... 99.999 ms
+    EXPECT_EQ(h.count(), 100u);
+    EXPECT_DOUBLE_EQ(h.quantileMs(0.5), 50.0);
+    EXPECT_DOUBLE_EQ(h.quantileMs(0.99), 99.0);
+    EXPECT_DOUBLE_EQ(h.maxMs(), 99.999);
+    EXPECT_DOUBLE_EQ(h.quantileMs(1.0), 99.999);
+    // Beyond the last bucket: counted, and the maximum says how long.
+    h.add(5'000'000);
+    EXPECT_DOUBLE_EQ(h.maxMs(), 5000.0);
+    EXPECT_DOUBLE_EQ(h.quantileMs(1.0), 5000.0);
+    h.add(-5);
+    EXPECT_EQ(h.count(), 102u);
+}
+
+TEST(LiveMeasure, ValueCountsOnceAtThePaintThatShowsItsLatestWord)
+{
+    LiveMeasure m;
+    m.painted(7, 1'000'000); // nothing sent yet
+    EXPECT_EQ(m.latency().count(), 0u);
+    m.valueSent(7, 1'000'000);
+    m.valueSent(7, 3'000'000); // a newer word replaces the older one before the paint
+    m.valueSent(9, 2'000'000);
+    m.painted(7, 8'000'000);
+    m.painted(7, 9'000'000); // the same value painted again counts no more
+    EXPECT_EQ(m.latency().count(), 1u);
+    EXPECT_DOUBLE_EQ(m.latency().maxMs(), 5.0);
+    m.painted(9, 2'500'000);
+    EXPECT_EQ(m.latency().count(), 2u);
+    m.backlogSeen(4);
+    m.backlogSeen(2);
+    EXPECT_EQ(m.maxBacklog(), 4u);
+
+    m.start();
+    const QList<QByteArray> lines = m.report(LiveMeasure::sampleProcess()).trimmed().split('\n');
+    QStringList names;
+    for (const QByteArray& line : lines)
+        names.append(QString::fromLatin1(line.split(' ').first()));
+    EXPECT_EQ(names,
+        QStringList({ "seconds", "cpu_percent", "gui_thread_cpu_percent", "rss_start_kib",
+            "rss_end_kib", "latency_samples", "latency_p50_ms", "latency_p99_ms", "latency_max_ms",
+            "backlog_max" }));
+    EXPECT_EQ(lines.at(5), "latency_samples 2");
+    EXPECT_EQ(lines.at(8), "latency_max_ms 5.0");
+    EXPECT_EQ(lines.at(9), "backlog_max 4");
+    EXPECT_GT(lines.at(3).split(' ').last().toLongLong(), 0);
+}
