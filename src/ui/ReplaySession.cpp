@@ -16,9 +16,9 @@
 namespace {
 
 // Every control that sends something to the adapter.
-constexpr const char* LinkControls[]
-    = { "acConnect", "acDisconnect", "acResetModule", "acStartData", "acStopData", "tbFaultCodes",
-          "tbDump", "btnReadAdapt", "acReadOptions", "acApplyOptions", "btnFlashFirmware" };
+constexpr const char* LinkControls[] = { "acConnect", "acDisconnect", "acResetModule",
+    "acStartData", "acStopData", "acTestSignal", "tbFaultCodes", "tbDump", "btnReadAdapt",
+    "acReadOptions", "acApplyOptions", "btnFlashFirmware" };
 
 } // namespace
 

@@ -145,6 +145,7 @@ TEST(Replay, TenMinutesReachMatrixAndDashboardAtOneAndSixteenTimes)
     EXPECT_TRUE(h.find<QWidget>("pnReplay")->isVisible());
     EXPECT_FALSE(h.find<QAction>("acConnect")->isEnabled());
     EXPECT_FALSE(h.find<QAction>("acStartData")->isEnabled());
+    EXPECT_FALSE(h.find<QAction>("acTestSignal")->isEnabled());
 
     const auto expected = dashboardValues(rig.recording);
     for (const double speed : { 1.0, 16.0 }) {
