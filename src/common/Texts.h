@@ -583,4 +583,34 @@ inline constexpr const char* RecordingsDeleteFailed = "Не удалось уд�
 inline constexpr const char* LogFirmwareFailedPort
     = "Обновление прошивки не выполнено: порт не открылся!";
 
+// ---- Replay of recorded sessions ----------------------------------------
+
+inline constexpr const char* ActOpenRecording = "Открыть запись...";
+inline constexpr const char* HintOpenRecording
+    = "Воспроизвести записанный сеанс данных на панели, в матрице и в трендах";
+inline constexpr const char* ActVehicleRecordings = "Записи...";
+inline constexpr const char* HintVehicleRecordings
+    = "Открыть запись сеанса данных выбранного автомобиля";
+inline constexpr const char* RecordingOpenTitle = "Укажите запись сеанса данных";
+// %1: the pattern of the recordings' file names.
+inline constexpr const char* RecordingFilter = "Записи сеансов данных (%1);;Все файлы (*)";
+inline constexpr const char* ReplayStopStream
+    = "Идёт приём данных от модуля. Остановить его и открыть запись?";
+inline constexpr const char* ReplayLinkBusy
+    = "Модуль занят (коды неисправностей, чтение памяти или обновление прошивки). "
+      "Дождитесь окончания и откройте запись снова.";
+// %1: the file, %2: the reason.
+inline constexpr const char* ReplayUnreadable = "Не удалось открыть запись %1: %2";
+inline constexpr const char* LogReplayRefused
+    = "Идёт воспроизведение записи: команда модулю не отправлена.";
+inline constexpr const char* ReplayPlay = "Пуск";
+inline constexpr const char* ReplayPause = "Пауза";
+inline constexpr const char* HintReplayPlay = "Воспроизвести или приостановить запись";
+inline constexpr const char* ReplaySpeed = "Скорость:";
+inline constexpr const char* HintReplaySeek = "Перейти к любому моменту записи";
+inline constexpr const char* ReplayClose = "Закрыть запись";
+inline constexpr const char* HintReplayClose = "Закрыть запись и вернуться к данным модуля";
+// %1: the recording's file name.
+inline constexpr const char* ReplayCaption = "Запись: %1";
+
 } // namespace Texts

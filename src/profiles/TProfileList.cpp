@@ -1,6 +1,8 @@
 // The list of dashboard profiles.
 #include "profiles/TProfileList.h"
 
+#include "profiles/TFordTrend.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -62,4 +64,14 @@ QString TProfileList::selectedFileName() const
 {
     const TGaugeProfile* profile = selected();
     return profile ? QFileInfo(profile->FileName()).fileName() : QString();
+}
+
+void TProfileList::setDataManager(TFordData* store)
+{
+    for (const auto& profile : m_profiles) {
+        profile->setDataManager(store);
+        for (QObject* widget : profile->Widgets())
+            if (auto* trend = qobject_cast<TFordTrend*>(widget))
+                trend->setDataManager(store);
+    }
 }

@@ -28,6 +28,9 @@ public:
     int add(const QString& file, TFordPanel* panel, TFordData* store);
     // Activates the profile at index and deactivates every other one.
     void select(int index);
+    // Points the trend charts of every profile, built or still to be built, at store: a
+    // replayed recording's while it plays, the link's again afterwards.
+    void setDataManager(TFordData* store);
 
     int count() const { return int(m_profiles.size()); }
     TGaugeProfile* at(int index) const;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -116,8 +117,11 @@ bool TFordData::StoreValue(uint8_t pid, uint16_t word)
 {
     if (!m_limits[pid].RecordHistory.load(std::memory_order_relaxed))
         return false;
-    const uint32_t time = now();
+    return AppendSample(pid, word, now());
+}
 
+bool TFordData::AppendSample(uint8_t pid, uint16_t word, uint32_t time)
+{
     std::lock_guard lock(m_historyLock);
     auto& blocks = m_history[pid];
     THistoryBlock* block = blocks.empty() ? nullptr : blocks.back().get();
@@ -276,4 +280,26 @@ THistoryBlock TFordData::Block(uint8_t pid, int index) const
 {
     std::lock_guard lock(m_historyLock);
     return *m_history[pid].at(size_t(index));
+}
+
+TFordData::History TFordData::TakeHistory(uint8_t pid)
+{
+    std::lock_guard lock(m_historyLock);
+    return std::exchange(m_history[pid], {});
+}
+
+void TFordData::SetHistory(uint8_t pid, History blocks)
+{
+    History old;
+    {
+        std::lock_guard lock(m_historyLock);
+        old = std::exchange(m_history[pid], std::move(blocks));
+    }
+    // The old blocks are freed outside the lock.
+}
+
+void TFordData::SetPidMap(const std::array<uint8_t, 64>& map)
+{
+    for (size_t i = 0; i < map.size(); ++i)
+        m_pidMap[i].store(map[i], std::memory_order_relaxed);
 }

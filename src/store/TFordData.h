@@ -57,6 +57,9 @@ public:
 
     bool SelectTable(char letter);
     bool StoreValue(uint8_t pid, uint16_t word);
+    // Appends a sample taken at time, whatever RecordHistory says: a replayed recording
+    // keeps the history of every PID, so that a curve shown later has its past.
+    bool AppendSample(uint8_t pid, uint16_t word, uint32_t time);
     static float ConvertValue(uint8_t pid, uint16_t word);
     uint32_t FirstSampleTime(uint8_t pid) const;
     uint32_t LastSampleTime(uint8_t pid) const;
@@ -79,6 +82,14 @@ public:
     int BlockCount(uint8_t pid) const;
     // A copy of one block's header and values.
     THistoryBlock Block(uint8_t pid, int index) const;
+
+    using History = std::vector<std::unique_ptr<THistoryBlock>>;
+    // Hands a PID's history over whole (it is empty here afterwards).
+    History TakeHistory(uint8_t pid);
+    // Replaces a PID's history at once: a replay that seeks.
+    void SetHistory(uint8_t pid, History blocks);
+    // Sets the PID map as a recording kept it.
+    void SetPidMap(const std::array<uint8_t, 64>& map);
 
     // The program clock this store stamps its samples with; the trend chart reads the
     // present from it so that its window and the history agree.

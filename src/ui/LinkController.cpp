@@ -63,6 +63,10 @@ void LinkController::setPortSettings(
 
 void LinkController::post(Link::Command command, int32_t lParam)
 {
+    if (m_held) {
+        emit logLine(Texts::text(Texts::LogReplayRefused));
+        return;
+    }
     m_retry.stop();
     m_silence.stop();
     if (command == Link::cmdStartData)
@@ -71,6 +75,17 @@ void LinkController::post(Link::Command command, int32_t lParam)
         m_reconnector.stop();
     emit reconnectStatus(m_reconnector.statusText());
     m_link->post(command, lParam);
+}
+
+void LinkController::setHeld(bool held)
+{
+    m_held = held;
+    if (!held)
+        return;
+    m_retry.stop();
+    m_silence.stop();
+    m_reconnector.stop();
+    emit reconnectStatus(m_reconnector.statusText());
 }
 
 void LinkController::setAutoReconnect(bool on)
@@ -93,6 +108,8 @@ void LinkController::streamLost()
 
 void LinkController::run(Reconnector::Step step)
 {
+    if (m_held)
+        return;
     switch (step.Do) {
     case Reconnector::Step::None:
         return;

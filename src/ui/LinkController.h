@@ -46,6 +46,10 @@ public:
     // The user's commands. cmdStartData names the stream a lost adapter brings back; any
     // other command (Disconnect among them) ends the attempts to reconnect.
     void post(Link::Command command, int32_t lParam = 0);
+    // While a recording plays the adapter is left alone: commands are refused with a log
+    // line, and no reconnection runs.
+    void setHeld(bool held);
+    bool held() const { return m_held; }
     // On by default: after the adapter drops mid-stream, reconnect and resume the stream.
     void setAutoReconnect(bool on);
     const Reconnector& reconnector() const { return m_reconnector; }
@@ -94,4 +98,5 @@ private:
     // Restarted by every live word while the user's stream runs: a stream that falls
     // silent without a port error (an adapter out of range) is lost too.
     QTimer m_silence;
+    bool m_held = false;
 };

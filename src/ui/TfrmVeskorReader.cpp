@@ -2,6 +2,7 @@
 
 #include "Prompts.h"
 #include "RecordingsDialog.h"
+#include "ReplaySession.h"
 #include "StatusBar.h"
 #include "common/Errors.h"
 #include "common/IniFile.h"
@@ -23,6 +24,7 @@
 #include "profiles/ProfileClasses.h"
 #include "store/TFordData.h"
 #include "ui/model/SessionRecorder.h"
+#include "profiles/TFordTrend.h"
 #include "vehicles/EcuDatabase.h"
 #include "vehicles/RegisterFile.h"
 #include "vehicles/RegisterImport.h"
@@ -318,6 +320,46 @@ void TfrmVeskorReader::FormCreate()
         &LinkController::setAutoReconnect);
     wireRecorder();
     updatePortSettings();
+    buildReplay();
+}
+
+void TfrmVeskorReader::buildReplay()
+{
+    m_replay = new ReplaySession(m_context, this, m_options.ReplayClock);
+    m_live->insertBar(m_replay->bar());
+    connect(m_replay, &ReplaySession::slotWord, this,
+        [this](quint8 slot, quint16 word) { showSlotWord(slot, word, true); });
+    connect(m_replay, &ReplaySession::slotsCleared, m_matrix->grid(), &MatrixGrid::clear);
+    connect(m_replay, &ReplaySession::started, this, [this](TFordData* store) {
+        m_live->setStore(store);
+        m_trends->setDataManager(store);
+        m_pages->setCurrentWidget(m_live);
+    });
+    // The trends page's chart follows the replay as it follows the link's words.
+    connect(&m_replay->player(), &RecordingPlayer::positionChanged, m_trends->chart(),
+        [this] { m_trends->chart()->update(); });
+    connect(m_replay, &ReplaySession::ended, this, [this] {
+        m_live->setStore(nullptr);
+        m_trends->setDataManager(nullptr);
+        // The matrix shows the link's slots again.
+        for (int slot = 0; slot < 256; ++slot)
+            m_matrix->grid()->setWord(quint8(slot), m_link->slotWordOf(quint8(slot)), false);
+        m_matrix->grid()->update();
+    });
+    connect(m_live, &LiveDataPage::openRecordingRequested, this, [this] {
+        const int current = m_context.currentVehicle();
+        openRecordings(current >= 0 && current < m_vehicleList->rowCount()
+                ? m_vehicleList->entry(current).Record.Name
+                : QString());
+    });
+    connect(
+        m_vehicles, &VehiclesPage::recordingsRequested, this, &TfrmVeskorReader::openRecordings);
+}
+
+void TfrmVeskorReader::openRecordings(const QString& vehicleName)
+{
+    m_replay->openFrom(vehicleName.isEmpty() ? programFile(QStringLiteral("Recordings"))
+                                             : ReplaySession::folderOf(vehicleName));
 }
 
 void TfrmVeskorReader::wireRecorder()
@@ -521,6 +563,14 @@ void TfrmVeskorReader::updatePortSettings()
 
 void TfrmVeskorReader::onSlotWord(quint8 slot, quint16 word, bool live)
 {
+    // A late word of a stream stopped for a replay must not mix with the recording's.
+    if (m_replay->active())
+        return;
+    showSlotWord(slot, word, live);
+}
+
+void TfrmVeskorReader::showSlotWord(quint8 slot, quint16 word, bool live)
+{
     m_matrix->grid()->setWord(slot, word, m_matrix->updating());
     // The event says which stream the word came in: the link's mode may have moved on.
     if (live && m_pages->currentWidget() == m_live)
@@ -529,6 +579,8 @@ void TfrmVeskorReader::onSlotWord(quint8 slot, quint16 word, bool live)
 
 void TfrmVeskorReader::onSlotsCleared()
 {
+    if (m_replay->active())
+        return;
     QCoreApplication::postEvent(m_live->panel(), new TMessage(Msg::WM_SLOTS_CLEARED, 0, 0));
     m_matrix->grid()->clear();
 }

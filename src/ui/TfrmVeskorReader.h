@@ -8,6 +8,7 @@
 #include "ui/model/ReaderSettings.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class FaultsPage;
@@ -22,6 +23,7 @@ class QComboBox;
 class QMenu;
 class QTabWidget;
 class SessionRecorder;
+class ReplaySession;
 class StatusBar;
 class TrendsPage;
 class VehicleListModel;
@@ -43,6 +45,8 @@ public:
         QString LiveProfile;
         // Figures of the stream to collect (none when null).
         LiveMeasure* Measure = nullptr;
+        // The clock a replayed recording runs on; a steady clock when empty.
+        std::function<qint64()> ReplayClock;
     };
 
     static constexpr int InitialWidth = 954, InitialHeight = 643;
@@ -61,6 +65,8 @@ public:
     FaultsPage* faultsPage() const { return m_faults; }
     VehiclesPage* vehiclesPage() const { return m_vehicles; }
     TrendsPage* trendsPage() const { return m_trends; }
+    LiveDataPage* liveDataPage() const { return m_live; }
+    ReplaySession* replay() const { return m_replay; }
     bool shown() const { return m_shown; }
     // The names of the themes, as the "Скин" menu lists them.
     static QStringList skins();
@@ -86,6 +92,11 @@ private:
     void warn(const QString& caption, const QString& text);
 
     void onSlotWord(quint8 slot, quint16 word, bool live);
+    // The path of every live word, the link's or a replayed recording's: the matrix, and
+    // the dashboard while its page is on show.
+    void showSlotWord(quint8 slot, quint16 word, bool live);
+    void buildReplay();
+    void openRecordings(const QString& vehicleName);
     void onSlotsCleared();
     void onLinkEvent(const LinkReport& report);
     void EnableModuleActions(bool enabled);
@@ -128,4 +139,5 @@ private:
     MatrixPanel* m_matrix = nullptr;
     LogPanel* m_log = nullptr;
     StatusBar* m_statusBar = nullptr;
+    ReplaySession* m_replay = nullptr;
 };

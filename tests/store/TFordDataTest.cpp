@@ -318,3 +318,31 @@ TEST(FordData, AppendAndWalkMayRunOnTwoThreads)
         total += store.Block(255, b).Idx;
     EXPECT_EQ(total, 50000u);
 }
+
+TEST(FordData, ReplayedHistoryIsAppendedTakenAndSetWhole)
+{
+    TFordData store;
+    // A replay keeps every PID, recorded or not, at the times it gives.
+    EXPECT_FALSE(store.PidLimits(1).RecordHistory);
+    EXPECT_TRUE(store.AppendSample(1, 0x8064, 1000));
+    EXPECT_TRUE(store.AppendSample(1, 0x606A, 1100));
+    EXPECT_TRUE(store.AppendSample(1, 0x606B, 2300));
+    ASSERT_EQ(store.BlockCount(1), 2) << "the same rule cuts the blocks";
+    EXPECT_EQ(store.LastSampleTime(1), 2300u);
+
+    TFordData::History taken = store.TakeHistory(1);
+    EXPECT_EQ(taken.size(), 2u);
+    EXPECT_EQ(store.BlockCount(1), 0);
+    taken.pop_back();
+    store.SetHistory(7, std::move(taken));
+    ASSERT_EQ(store.BlockCount(7), 1);
+    EXPECT_EQ(store.Block(7, 0).Idx, 2);
+    EXPECT_EQ(store.Block(7, 0).TSLast, 1100u);
+
+    std::array<uint8_t, 64> map {};
+    map[0] = 0x42;
+    map[63] = 0x17;
+    store.SetPidMap(map);
+    EXPECT_EQ(store.PidMap(0), 0x42);
+    EXPECT_EQ(store.PidMap(63), 0x17);
+}

@@ -68,6 +68,11 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     acFitDashboard->setToolTip(Texts::text(Texts::HintLiveFit));
     acFitDashboard->setCheckable(true);
     acFitDashboard->setChecked(true);
+    bar->addSeparator();
+    QAction* open = bar->addAction(Texts::text(Texts::ActOpenRecording));
+    open->setObjectName(QStringLiteral("acOpenRecording"));
+    open->setToolTip(Texts::text(Texts::HintOpenRecording));
+    connect(open, &QAction::triggered, this, &LiveDataPage::openRecordingRequested);
 
     // The panel lives in a scene, so the whole dashboard can be drawn at any scale: its
     // widgets paint in logical units and stay sharp.
@@ -277,11 +282,22 @@ void LiveDataPage::showWord(uint8_t slot, uint16_t word)
     const int position = slot & 0x0F, frame = slot >> 4;
     if (position < 2 || position > 5)
         return;
-    TFordData& store = m_context.Link->link().DataManager();
+    const TFordData& store = m_store ? *m_store : m_context.Link->link().DataManager();
     const uint8_t pid = store.PidMap(frame * 4 + position - 2);
     const float value = TFordData::ConvertValue(pid, word);
     if (m_measure)
         m_measure->valueSent(pid, m_context.Link->slotStampNs(slot));
     QCoreApplication::postEvent(
         pnBlack, new TMessage(Msg::WM_PID_CHANGED, pid, Msg::floatToLParam(value)));
+}
+
+void LiveDataPage::setStore(TFordData* store)
+{
+    m_store = store;
+    m_profiles.setDataManager(store ? store : &m_context.Link->link().DataManager());
+}
+
+void LiveDataPage::insertBar(QWidget* bar)
+{
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, bar);
 }

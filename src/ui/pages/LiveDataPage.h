@@ -14,6 +14,7 @@ class QComboBox;
 class QGraphicsProxyWidget;
 class QGraphicsView;
 class LiveMeasure;
+class TFordData;
 class TFordPanel;
 struct ReaderContext;
 
@@ -45,6 +46,15 @@ public:
     double dashboardScale() const;
     // Sizes the dashboard to its widgets and scales it to the page (or 1:1).
     void layoutDashboard();
+    // The store whose PID map names the words' PIDs and whose history the dashboard's
+    // trends draw: a replayed recording's, or the link's again when null.
+    void setStore(TFordData* store);
+    // Puts a bar (the replay's transport bar) under the toolbar.
+    void insertBar(QWidget* bar);
+
+signals:
+    // "Открыть запись...": the user asks for a recorded session.
+    void openRecordingRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,4 +84,5 @@ private:
     StreamRate m_rate;
     QElapsedTimer m_clock;
     LiveMeasure* m_measure = nullptr;
+    TFordData* m_store = nullptr;
 };

@@ -54,8 +54,13 @@ VehiclesPage::VehiclesPage(ReaderContext& context, QWidget* parent)
     acEditAuto->setObjectName(QStringLiteral("acEditAuto"));
     acDeleteAuto = bar->addAction(Texts::text(Texts::ActDeleteAuto));
     acDeleteAuto->setObjectName(QStringLiteral("acDeleteAuto"));
+    bar->addSeparator();
+    acVehicleRecordings = bar->addAction(Texts::text(Texts::ActVehicleRecordings));
+    acVehicleRecordings->setObjectName(QStringLiteral("acVehicleRecordings"));
+    acVehicleRecordings->setToolTip(Texts::text(Texts::HintVehicleRecordings));
     acEditAuto->setEnabled(false);
     acDeleteAuto->setEnabled(false);
+    acVehicleRecordings->setEnabled(false);
     layout->addWidget(bar);
 
     m_splitter = new QSplitter(Qt::Vertical, this);
@@ -90,6 +95,11 @@ VehiclesPage::VehiclesPage(ReaderContext& context, QWidget* parent)
     connect(acAddAuto, &QAction::triggered, this, [this] { EditVehicle(false, false); });
     connect(acEditAuto, &QAction::triggered, this, [this] { EditVehicle(true, false); });
     connect(acDeleteAuto, &QAction::triggered, this, &VehiclesPage::deleteVehicle);
+    connect(acVehicleRecordings, &QAction::triggered, this, [this] {
+        const int row = selectedRow();
+        if (row >= 0 && row < m_context.Vehicles->rowCount())
+            emit recordingsRequested(m_context.Vehicles->entry(row).Record.Name);
+    });
     connect(lvAutos, &QTreeView::doubleClicked, acEditAuto, &QAction::trigger);
     connect(lvAutos->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         [this](const QItemSelection& selected, const QItemSelection& deselected) {
@@ -164,6 +174,7 @@ void VehiclesPage::ShowVehicleInfo(int row, bool selected)
 {
     acEditAuto->setEnabled(selected);
     acDeleteAuto->setEnabled(selected);
+    acVehicleRecordings->setEnabled(selected);
     const QString calId = row >= 0 && row < m_context.Vehicles->rowCount()
         ? m_context.Vehicles->entry(row).Record.CalID
         : QString();

@@ -35,6 +35,10 @@ public:
     int selectedRow() const;
     void selectRow(int row);
 
+signals:
+    // "Записи...": the recorded sessions of the selected vehicle are asked for.
+    void recordingsRequested(const QString& vehicleName);
+
 private:
     void buildInfoPane(QWidget* pane);
     void deleteVehicle();
@@ -45,6 +49,7 @@ private:
     QAction* acAddAuto;
     QAction* acEditAuto;
     QAction* acDeleteAuto;
+    QAction* acVehicleRecordings;
     QTreeView* lvAutos;
     QSplitter* m_splitter;
     QWidget* pnCarInfo;

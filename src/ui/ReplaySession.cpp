@@ -1,0 +1,142 @@
+#include "ReplaySession.h"
+
+#include "LinkController.h"
+#include "Prompts.h"
+#include "ReaderContext.h"
+#include "common/Errors.h"
+#include "common/ProgramDir.h"
+#include "common/Texts.h"
+#include "link/TCommThread.h"
+#include "pages/ReplayBar.h"
+#include "ui/model/FaultSheet.h"
+
+#include <QFileInfo>
+#include <QWidget>
+
+namespace {
+
+// Every control that sends something to the adapter.
+constexpr const char* LinkControls[] = { "acConnect", "acDisconnect", "acResetModule",
+    "acStartData", "acStopData", "acTestSignal", "tbFaultCodes", "tbDump", "btnReadAdapt",
+    "acReadOptions", "acApplyOptions", "btnFlashFirmware" };
+
+} // namespace
+
+ReplaySession::ReplaySession(ReaderContext& context, QWidget* window, RecordingPlayer::Clock clock)
+    : QObject(window)
+    , m_context(context)
+    , m_window(window)
+    , m_player(this, std::move(clock))
+    , m_bar(new ReplayBar(m_player))
+{
+    m_bar->hide();
+    connect(m_bar, &ReplayBar::closeRequested, this, &ReplaySession::close);
+    connect(&m_player, &RecordingPlayer::slotWord, this, &ReplaySession::slotWord);
+    connect(&m_player, &RecordingPlayer::slotsCleared, this, &ReplaySession::slotsCleared);
+}
+
+ReplaySession::~ReplaySession()
+{
+    // A bar never placed has no parent to free it.
+    if (m_bar && !m_bar->parent())
+        delete m_bar;
+}
+
+QString ReplaySession::folderOf(const QString& vehicleName)
+{
+    return programFile(QStringLiteral("Recordings/") + FaultSheet::folderName(vehicleName));
+}
+
+bool ReplaySession::openFrom(const QString& folder)
+{
+    FileRequest request;
+    request.Title = Texts::text(Texts::RecordingOpenTitle);
+    request.Folder = folder;
+    request.Filter = Texts::text(Texts::RecordingFilter).arg(QLatin1String(FilePattern));
+    const QString path = m_context.Ask->chooseFile(m_window, request);
+    return !path.isEmpty() && openFile(path);
+}
+
+bool ReplaySession::openFile(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    try {
+        return open(m_loader(path), name);
+    } catch (const VeskorError& e) {
+        m_context.Ask->warning(m_window, Texts::text(Texts::CaptionError),
+            Texts::text(Texts::ReplayUnreadable).arg(name, e.message()));
+    } catch (const std::exception& e) {
+        m_context.Ask->warning(m_window, Texts::text(Texts::CaptionError),
+            Texts::text(Texts::ReplayUnreadable).arg(name, QString::fromLocal8Bit(e.what())));
+    }
+    return false;
+}
+
+// The adapter must be left alone: a stream is stopped (when the user agrees) before the
+// link is held; a fault test, a memory read or a firmware update is never cut short.
+bool ReplaySession::linkReady()
+{
+    LinkController* link = m_context.Link;
+    if (link->held())
+        return true;
+    switch (link->link().LinkMode()) {
+    case Link::lmIdle:
+    case Link::lmConnected:
+        return true;
+    case Link::lmLiveData:
+        if (!m_context.Ask->confirm(
+                m_window, Texts::text(Texts::CaptionConfirm), Texts::text(Texts::ReplayStopStream)))
+            return false;
+        link->post(Link::cmdStopData);
+        return true;
+    default:
+        m_context.Ask->warning(
+            m_window, Texts::text(Texts::CaptionError), Texts::text(Texts::ReplayLinkBusy));
+        return false;
+    }
+}
+
+bool ReplaySession::open(Recording recording, const QString& name)
+{
+    if (!linkReady())
+        return false;
+    holdLink(true);
+    m_player.open(std::move(recording));
+    m_active = true;
+    m_bar->showRecording(name);
+    m_bar->show();
+    emit started(&m_player.store());
+    m_player.play();
+    return true;
+}
+
+void ReplaySession::close()
+{
+    if (!m_active)
+        return;
+    m_player.close();
+    m_active = false;
+    m_bar->hide();
+    holdLink(false);
+    emit ended();
+}
+
+void ReplaySession::holdLink(bool held)
+{
+    if (held == m_context.Link->held())
+        return;
+    m_context.Link->setHeld(held);
+    if (held) {
+        m_held.clear();
+        for (const char* name : LinkControls)
+            if (QObject* control = m_window->findChild<QObject*>(QLatin1String(name))) {
+                m_held.emplace_back(control, control->property("enabled").toBool());
+                control->setProperty("enabled", false);
+            }
+        return;
+    }
+    for (const auto& [control, enabled] : m_held)
+        if (control)
+            control->setProperty("enabled", enabled);
+    m_held.clear();
+}

@@ -1,0 +1,73 @@
+// A recorded session played in the window instead of the link's live data: it holds the
+// link (nothing reaches the adapter meanwhile), keeps the link's actions off, plays the
+// recording and shows its transport bar, and gives everything back when it is closed.
+#pragma once
+
+#include "pages/ReplayBar.h"
+#include "recording/Recording.h"
+#include "recording/RecordingFile.h"
+#include "ui/model/RecordingPlayer.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <utility>
+#include <vector>
+
+class TFordData;
+struct ReaderContext;
+
+class ReplaySession : public QObject {
+    Q_OBJECT
+
+public:
+    // Reads a recording file; throws VeskorError with the reason when it cannot.
+    using Loader = std::function<Recording(const QString& path)>;
+    // The file names the open dialog offers.
+    static constexpr const char* FilePattern = "*.vrec";
+
+    // window: the main window, whose link actions are switched off while a recording plays.
+    ReplaySession(ReaderContext& context, QWidget* window, RecordingPlayer::Clock clock = {});
+    ~ReplaySession() override;
+
+    // The file reader; tests put in their own.
+    void setLoader(Loader loader) { m_loader = std::move(loader); }
+    RecordingPlayer& player() { return m_player; }
+    // The transport bar, hidden while no recording is open; its owner places it.
+    ReplayBar* bar() const { return m_bar; }
+    bool active() const { return m_active; }
+
+    // Recordings/<vehicle> under the program directory.
+    static QString folderOf(const QString& vehicleName);
+    // Asks for a recording in folder and opens it; false when none was opened.
+    bool openFrom(const QString& folder);
+    // Reads the file and opens it; a file that cannot be read is reported.
+    bool openFile(const QString& path);
+    // Opens a recording (name: what the bar calls it) and starts playing it, once the link
+    // is idle: a running stream is stopped when the user agrees, other exchanges refuse.
+    bool open(Recording recording, const QString& name);
+    // Stops playing and gives the link and the window back to live data.
+    void close();
+
+signals:
+    // A recording is open; its words come from store's PID map, its history is in store.
+    void started(TFordData* store);
+    void ended();
+    // The recording's words and clearings, for the window's path of live words.
+    void slotWord(quint8 slot, quint16 word);
+    void slotsCleared();
+
+private:
+    bool linkReady();
+    void holdLink(bool held);
+
+    ReaderContext& m_context;
+    QWidget* m_window;
+    RecordingPlayer m_player;
+    QPointer<ReplayBar> m_bar;
+    Loader m_loader = &RecordingFile::read;
+    bool m_active = false;
+    // The link's controls as they were before the recording opened.
+    std::vector<std::pair<QPointer<QObject>, bool>> m_held;
+};
