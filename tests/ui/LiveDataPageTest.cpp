@@ -134,9 +134,10 @@ TEST_F(MatrixTest, WordShowsItsLowByteThenItsHighByteInThePositionsColour)
         for (int column : { 2 * k, 2 * k + 1 }) {
             const int own = nearestInCell(image, column, 5, colours[k]);
             EXPECT_LT(own, 100) << k;
-            for (int other = 0; other < 6; ++other)
+            for (int other = 0; other < 6; ++other) {
                 if (other != k)
                     EXPECT_LT(own, nearestInCell(image, column, 5, colours[other])) << k << other;
+            }
         }
     }
 }
