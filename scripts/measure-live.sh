@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Measures the window while live data streams: runs
-#   veskor-reader --simulator --live --profile main.ini --measure FILE
-# offscreen, in a fresh program folder, with the built-in simulator paced at 115200 baud,
-# for SECONDS seconds, then ends it with SIGTERM (the window closes in order).
+#   veskor-reader --live --profile main.ini --measure FILE
+# offscreen, in a fresh program folder, for SECONDS seconds, then ends it with SIGTERM (the
+# window closes in order). The module is veskor-sim on a pseudo-terminal, paced at 115200
+# baud, in a process of its own, so that the CPU figures are the window's and its link's
+# alone, as with a real adapter. VESKOR_MEASURE_SIM=builtin uses the simulator inside the
+# window's process instead.
 #
 # Usage: scripts/measure-live.sh SECONDS [BUILD_DIR]     (BUILD_DIR: build by default)
 #
 # Output, one "name value" line per figure, always in this order:
 #   seconds          length of the window's measurement (from the first connection), s
-#   cpu_percent      the process's CPU time over that time, % of one core: the window,
-#                    the link thread and the simulator (it runs inside the process)
+#   cpu_percent      the process's CPU time over that time, % of one core: the window
+#                    and the link thread
 #   gui_thread_cpu_percent  the GUI thread's own share of it, % of one core
 #   rss_start_kib    resident memory when the stream started, KiB
 #   rss_end_kib      resident memory at the end, KiB
@@ -32,13 +35,24 @@ reader="$build/bin/veskor-reader"
 [ -x "$reader" ] || { echo "no $reader: build the target veskor-reader first" >&2; exit 1; }
 
 home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
+sim_pid=
+trap '[ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null; rm -rf "$home"' EXIT
 cp -r data/. "$home/"
+port=sim
+builtin=(--simulator)
+if [ "${VESKOR_MEASURE_SIM:-}" != builtin ]; then
+  "$build/bin/veskor-sim" --baud 115200 --link "$home/tty" >/dev/null 2>&1 &
+  sim_pid=$!
+  for _ in $(seq 50); do [ -e "$home/tty" ] && break; sleep 0.1; done
+  [ -e "$home/tty" ] || { echo "veskor-sim did not start" >&2; exit 1; }
+  port="$home/tty"
+  builtin=()
+fi
 # 115200 baud is entry 4 of the speed list; the main dashboard is on show.
-printf '[Main]\nComPortName=sim\nComPortSpeed=4\nAutoReconnect=0\nCurrentProfile=main.ini\n' \
-  >"$home/reader.ini"
+printf '[Main]\nComPortName=%s\nComPortSpeed=4\nAutoReconnect=0\nCurrentProfile=main.ini\n' \
+  "$port" >"$home/reader.ini"
 
-QT_QPA_PLATFORM=offscreen "$reader" --home "$home" --simulator --live \
+QT_QPA_PLATFORM=offscreen "$reader" --home "$home" ${builtin[@]+"${builtin[@]}"} --live \
   --profile "$home/Profiles/main.ini" --measure "$home/measure.txt" >"$home/out.txt" 2>&1 &
 pid=$!
 

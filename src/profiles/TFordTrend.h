@@ -123,12 +123,13 @@ private:
     void followBackColor();
     std::optional<TrendExtent> axisExtent() const;
     void scrolledByUser();
-    // A new value of a shown PID: repaints at most once per frame, since the chart redraws
-    // all its history at every paint and values come far faster than an eye can follow.
+    // A new value of a shown PID: repaints at most ten times a second. The chart redraws
+    // all its history at every paint, values come hundreds of times a second, and a curve
+    // scrolling a few pixels per frame needs no more.
     void requestDataPaint();
 
     // The shortest time between two paints that new values cause.
-    static constexpr int DataFrameMs = 40;
+    static constexpr int DataFrameMs = 100;
 
     QPointer<TFordData> m_store;
     QElapsedTimer m_lastPaint;

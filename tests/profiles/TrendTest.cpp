@@ -224,7 +224,7 @@ TEST(Trend, RepaintsForItsOwnPidsAndWhenTheScrollBarMoves)
     }
     QTest::qWait(100);
     const int burstPaints = counter.paints - beforeBurst;
-    EXPECT_GE(burstPaints, 3);
+    EXPECT_GE(burstPaints, 2);
     EXPECT_LE(burstPaints, 8);
     trend.scrollBar()->setRange(0, 10);
     trend.scrollBar()->setValue(10);
