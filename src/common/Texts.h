@@ -435,13 +435,16 @@ inline constexpr const char* NoDisplay
       "окна через veskor-cli (veskor-cli --help).";
 inline constexpr const char* WindowUsage
     = "Использование: veskor-reader [--home ПАПКА] [--simulator] [--screenshots ПАПКА]\n"
-      "       [--live [--profile ФАЙЛ]] [--measure ФАЙЛ]\n"
+      "       [--live [--profile ФАЙЛ]] [--measure ФАЙЛ] [--quit-when-shown]\n"
       "  --home ПАПКА        папка программы (reader.ini, autos.ini, Profiles, Reports)\n"
       "  --simulator         подключиться к встроенному симулятору (порт «sim»)\n"
       "  --screenshots ПАПКА подключиться, прочитать коды, сохранить снимки страниц и выйти\n"
       "  --live              открыть страницу «Данные» и начать чтение после подключения\n"
       "  --profile ФАЙЛ      профиль отображения для --live (иначе сохранённый)\n"
-      "  --measure ФАЙЛ      при выходе записать замеры потока: задержку, ЦП, память";
+      "  --measure ФАЙЛ      при выходе записать замеры потока: задержку, ЦП, память\n"
+      "  --quit-when-shown   выйти, как только окно показано, и напечатать время запуска";
+// The start-up figure of --quit-when-shown (%1: milliseconds).
+inline constexpr const char* ShownAfter = "shown after %1 ms";
 inline constexpr const char* ScreenshotsSaved = "Снимки страниц сохранены в %1";
 
 // ---- A link that comes back ------------------------------------------------

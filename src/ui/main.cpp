@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -45,6 +46,7 @@ int runWindow(QStringList arguments, QElapsedTimer started)
 {
     const bool simulator = arguments.removeAll(QStringLiteral("--simulator")) > 0;
     const bool live = arguments.removeAll(QStringLiteral("--live")) > 0;
+    const bool quitWhenShown = arguments.removeAll(QStringLiteral("--quit-when-shown")) > 0;
     QString screenshots, profile, measureFile;
     if (!takeValue(arguments, "--screenshots", screenshots)
         || !takeValue(arguments, "--profile", profile)
@@ -72,6 +74,20 @@ int runWindow(QStringList arguments, QElapsedTimer started)
     if (!screenshots.isEmpty())
         (new ScreenshotTour(window, screenshots, started))->start();
     window.show();
+    if (quitWhenShown) {
+        // Start-up time for measuring: from main() to the end of the window's first show.
+        auto* poll = new QTimer(&window);
+        QObject::connect(poll, &QTimer::timeout, &window, [&window, poll, started] {
+            if (!window.shown())
+                return;
+            poll->stop();
+            std::printf(
+                "%s\n", qUtf8Printable(Texts::text(Texts::ShownAfter).arg(started.elapsed())));
+            std::fflush(stdout);
+            window.close();
+        });
+        poll->start(5);
+    }
     const int result = QApplication::exec();
     if (measureFile.isEmpty())
         return result;
