@@ -101,6 +101,8 @@ bool ReplaySession::open(Recording recording, const QString& name)
     if (!linkReady())
         return false;
     holdLink(true);
+    if (!recording.Note.isEmpty())
+        emit logLine(name + QLatin1String(": ") + recording.Note);
     m_player.open(std::move(recording));
     m_active = true;
     m_bar->showRecording(name);

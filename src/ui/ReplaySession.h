@@ -57,6 +57,8 @@ signals:
     // The recording's words and clearings, for the window's path of live words.
     void slotWord(quint8 slot, quint16 word);
     void slotsCleared();
+    // A line for the window's log: what a damaged recording lost.
+    void logLine(const QString& text);
 
 private:
     bool linkReady();

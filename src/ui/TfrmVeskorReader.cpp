@@ -22,9 +22,9 @@
 #include "pages/TrendsPage.h"
 #include "pages/VehiclesPage.h"
 #include "profiles/ProfileClasses.h"
+#include "profiles/TFordTrend.h"
 #include "store/TFordData.h"
 #include "ui/model/SessionRecorder.h"
-#include "profiles/TFordTrend.h"
 #include "vehicles/EcuDatabase.h"
 #include "vehicles/RegisterFile.h"
 #include "vehicles/RegisterImport.h"
@@ -330,6 +330,7 @@ void TfrmVeskorReader::buildReplay()
     connect(m_replay, &ReplaySession::slotWord, this,
         [this](quint8 slot, quint16 word) { showSlotWord(slot, word, true); });
     connect(m_replay, &ReplaySession::slotsCleared, m_matrix->grid(), &MatrixGrid::clear);
+    connect(m_replay, &ReplaySession::logLine, this, &TfrmVeskorReader::AddToLog);
     connect(m_replay, &ReplaySession::started, this, [this](TFordData* store) {
         m_live->setStore(store);
         m_trends->setDataManager(store);

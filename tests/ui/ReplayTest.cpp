@@ -11,6 +11,7 @@
 #include "sim/Simulator.h"
 #include "ui/GlowLabel.h"
 #include "ui/ReplaySession.h"
+#include "ui/dock/LogPanel.h"
 #include "ui/dock/MatrixPanel.h"
 #include "ui/pages/LiveDataPage.h"
 #include "ui/pages/TrendsPage.h"
@@ -23,6 +24,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QListWidget>
 #include <QSlider>
 #include <QTabWidget>
 #include <QToolButton>
@@ -236,9 +238,13 @@ TEST(Replay, AStreamStopsFirstWhenTheUserAgrees)
     ASSERT_FALSE(h.Prompts.Warnings.isEmpty());
     EXPECT_TRUE(h.Prompts.Warnings.last().contains("not a recording"));
 
+    // A recording that lost a part says so in the log.
+    rig.recording.Note = "часть записи потеряна";
     h.Prompts.FileAnswer = h.path("x.vrec");
     h.find<QAction>("acVehicleRecordings")->trigger();
     ASSERT_TRUE(h.window().replay()->active());
+    const QListWidget* log = h.window().findChild<LogPanel*>()->list();
+    EXPECT_EQ(log->findItems("x.vrec: часть записи потеряна", Qt::MatchExactly).size(), 1);
     ASSERT_TRUE(
         waitUntil([&] { return h.window().link().link().LinkMode() != Link::lmLiveData; }, 20000));
     // The stream's last words do not reach the matrix of the replay.
