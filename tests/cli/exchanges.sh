@@ -20,6 +20,18 @@ start_sim() {
 }
 
 # The four lines of a code's entry in codes.txt: mode, English, Russian, comment.
+# capture_then_kill ARGS...: runs veskor-cli ARGS, and once the stream has begun, kills it
+# with SIGKILL after CAPTURE_SECONDS (4); sets started and killed (ns) around the capture.
+capture_then_kill() {
+  "$cli" "$@" >"$dir/out" 2>&1 &
+  local clipid=$!
+  for _ in $(seq 200); do grep -q '^log Начало приёма данных' "$dir/out" && break; sleep 0.05; done
+  started=$(date +%s%N)
+  sleep "${CAPTURE_SECONDS:-4}"
+  kill -9 "$clipid"
+  killed=$(date +%s%N)
+  wait "$clipid" 2>/dev/null
+}
 entry() { tr -d '\r' <"$codes" | sed 's/^\xEF\xBB\xBF//' | awk -v code="$1" '
   $0 == code { take = 4; next }
   take > 0 && $0 != "" && $0 !~ /^;/ { print; take-- }'; }
@@ -118,14 +130,7 @@ case $check in
   live-killed)
     # kill -9 after some seconds of capture: the file keeps its header and every row up to
     # the last second before the kill.
-    "$cli" --port sim --time-scale 0.1 live --csv "$dir/out.csv" >"$dir/out" 2>&1 &
-    clipid=$!
-    for _ in $(seq 200); do grep -q '^log Начало приёма данных' "$dir/out" && break; sleep 0.05; done
-    started=$(date +%s%N)
-    sleep "${CAPTURE_SECONDS:-4}"
-    kill -9 "$clipid"
-    killed=$(date +%s%N)
-    wait "$clipid" 2>/dev/null
+    capture_then_kill --port sim --time-scale 0.1 live --csv "$dir/out.csv"
     [ "$(head -n 1 "$dir/out.csv" | cut -d, -f1-3)" = "time_ms,1,17" ] || fail "no header"
     last=$(tail -n 1 "$dir/out.csv" | cut -d, -f1)
     streamed=$(((killed - started) / 1000000))
@@ -141,14 +146,7 @@ case $check in
     # kill -9 of a recording capture: the file reads up to about the last second before the
     # kill, in whole blocks, and exports; the word rate of a paced 115,200-baud stream.
     start_sim --time-scale 0.2 --baud 115200
-    "$cli" --port "$link" --time-scale 0.2 --speed 115200 record -o "$dir/r.vrec" >"$dir/out" 2>&1 &
-    clipid=$!
-    for _ in $(seq 200); do grep -q '^log Начало приёма данных' "$dir/out" && break; sleep 0.05; done
-    started=$(date +%s%N)
-    sleep "${CAPTURE_SECONDS:-4}"
-    kill -9 "$clipid"
-    killed=$(date +%s%N)
-    wait "$clipid" 2>/dev/null
+    capture_then_kill --port "$link" --time-scale 0.2 --speed 115200 record -o "$dir/r.vrec"
     streamed=$(((killed - started) / 1000000))
     "$cli" export "$dir/r.vrec" -o "$dir/r.csv" >"$dir/export" 2>&1 || fail "export: exit code $?"
     cat "$dir/export" >>"$dir/out"
