@@ -2,9 +2,8 @@
 #include "ui/RecordingSynth.h"
 #include "ui/model/RecordingPlayer.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QCoreApplication>
+#include <benchmark/benchmark.h>
 
 namespace {
 
