@@ -186,6 +186,10 @@ QString SaveRegister(
         ini.writeBytes(section, "CalID", toAnsi(a.CalID));
         text += ini.data() + joinedLines(a.KeptLines);
     }
+    // A kept first line that begins with the bytes of a UTF-16 mark would make the file read
+    // as UTF-16, which the program refuses: an empty line before it keeps the file readable.
+    if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF"))
+        text.prepend('\n');
     try {
         writeFileAtomically(path, text);
     } catch (const VeskorError& e) {

@@ -393,6 +393,21 @@ TEST(Register, AnEmptiedRegisterWithTextAboveItsSectionsStaysReadable)
     EXPECT_TRUE(dir.read("autos.ini").contains("Owner=me"));
 }
 
+TEST(Register, KeptLinesThatLookLikeAUtf16MarkStillGiveAReadableFile)
+{
+    // The first line of the file is empty; the kept line below it begins with FF FE.
+    for (const char* mark : { "\xFF\xFE", "\xFE\xFF" }) {
+        TempDir dir;
+        dir.write("autos.ini", QByteArray("\n") + mark + " m=1\n[0]\nName=A\n");
+        const VehicleRegister r = loaded(dir.file("autos.ini"));
+        ASSERT_EQ(r.size(), 1);
+        SaveRegister(r, dir.file("autos.ini"), Dates);
+        const VehicleRegister again = loaded(dir.file("autos.ini"));
+        EXPECT_EQ(again.size(), 1);
+        EXPECT_TRUE(dir.read("autos.ini").contains(QByteArray(mark) + " m=1"));
+    }
+}
+
 // Run by the test below in a child process whose system locale its environment sets:
 // saves or loads autos.ini with the system's formats, as the program does.
 TEST(RegisterUnderSystemLocale, SaveOrLoad)
