@@ -16,10 +16,6 @@ bool BatchPrompts::runDialog(QDialog&)
 {
     return false;
 }
-QString BatchPrompts::openFile(QWidget*, const QString&, const QString&)
-{
-    return {};
-}
 QString BatchPrompts::chooseFile(QWidget*, const FileRequest&)
 {
     return {};

@@ -9,7 +9,6 @@ public:
     void warning(QWidget* owner, const QString& caption, const QString& text) override;
     bool confirm(QWidget* owner, const QString& caption, const QString& text) override;
     bool runDialog(QDialog& dialog) override;
-    QString openFile(QWidget* owner, const QString& title, const QString& filter) override;
     QString chooseFile(QWidget* owner, const FileRequest& request) override;
     void openExternally(const QUrl& url) override;
 };

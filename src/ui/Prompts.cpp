@@ -22,11 +22,6 @@ bool DialogPrompts::runDialog(QDialog& dialog)
     return dialog.exec() == QDialog::Accepted;
 }
 
-QString DialogPrompts::openFile(QWidget* owner, const QString& title, const QString& filter)
-{
-    return QFileDialog::getOpenFileName(owner, title, QString(), filter);
-}
-
 QString DialogPrompts::chooseFile(QWidget* owner, const FileRequest& request)
 {
     QFileDialog dialog(owner, request.Title, request.Folder, request.Filter);

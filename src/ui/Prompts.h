@@ -28,8 +28,6 @@ public:
     virtual bool confirm(QWidget* owner, const QString& caption, const QString& text) = 0;
     // Shows a dialog modally; true when it was accepted.
     virtual bool runDialog(QDialog& dialog) = 0;
-    // An existing file to open, or empty when cancelled.
-    virtual QString openFile(QWidget* owner, const QString& title, const QString& filter) = 0;
     // The file chosen in the dialog the request describes, or empty when cancelled.
     virtual QString chooseFile(QWidget* owner, const FileRequest& request) = 0;
     // Hands a file or address to the system's default handler.
@@ -42,7 +40,6 @@ public:
     void warning(QWidget* owner, const QString& caption, const QString& text) override;
     bool confirm(QWidget* owner, const QString& caption, const QString& text) override;
     bool runDialog(QDialog& dialog) override;
-    QString openFile(QWidget* owner, const QString& title, const QString& filter) override;
     QString chooseFile(QWidget* owner, const FileRequest& request) override;
     void openExternally(const QUrl& url) override;
 };

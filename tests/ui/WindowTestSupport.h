@@ -31,11 +31,10 @@ public:
         ++Dialogs;
         return AnswerDialog ? AnswerDialog(dialog) : false;
     }
-    QString openFile(QWidget*, const QString&, const QString&) override { return FileAnswer; }
     QString chooseFile(QWidget*, const FileRequest& request) override
     {
         FileRequests.append(request);
-        return AnswerFile ? AnswerFile(request) : QString();
+        return AnswerFile ? AnswerFile(request) : FileAnswer;
     }
     void openExternally(const QUrl& url) override { Opened.append(url.toLocalFile()); }
 

@@ -214,8 +214,10 @@ void OptionsPage::applyOptions()
 
 void OptionsPage::flashFirmware()
 {
-    const QString file = m_context.Ask->openFile(
-        window(), Texts::text(Texts::FirmwareDialogTitle), Texts::text(Texts::FirmwareFilter));
+    FileRequest request;
+    request.Title = Texts::text(Texts::FirmwareDialogTitle);
+    request.Filter = Texts::text(Texts::FirmwareFilter);
+    const QString file = m_context.Ask->chooseFile(window(), request);
     if (file.isEmpty())
         return;
     m_context.Link->link().setFirmwareFile(file);
