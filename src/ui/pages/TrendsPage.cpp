@@ -135,7 +135,7 @@ TrendsPage::TrendsPage(ReaderContext& context, LiveDataPage* live, QWidget* pare
     connect(back, &QPushButton::clicked, this, [this] { FT->page(-1); });
     connect(backHalf, &QPushButton::clicked, this, [this] { FT->page(-0.5); });
     connect(forwardHalf, &QPushButton::clicked, this, [this] { FT->page(0.5); });
-    connect(follow, &QPushButton::clicked, this, &TrendsPage::followLatest);
+    connect(follow, &QPushButton::clicked, FT, &TFordTrend::followLatest);
     connect(show1, &QPushButton::clicked, this, &TrendsPage::SpTBXButton1Click);
     connect(show2, &QPushButton::clicked, this, &TrendsPage::SpTBXButton2Click);
     connect(FT, &TFordTrend::rendered, this, &TrendsPage::showRightEdge);
@@ -175,16 +175,6 @@ void TrendsPage::setDataManager(TFordData* store)
     // The shown curves record in the store they are now read from.
     TMessage record(Msg::WM_SLOTS_CLEARED, 0, 0);
     FT->message(record);
-    FT->followLatest();
-}
-
-void TrendsPage::followUntil(uint32_t end)
-{
-    FT->followUntil(end);
-}
-
-void TrendsPage::followLatest()
-{
     FT->followLatest();
 }
 

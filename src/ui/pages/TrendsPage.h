@@ -4,11 +4,9 @@
 // (engine speed, coolant temperature and throttle when it has none), and the window's
 // test signal while that runs.
 //
-// For a replay, which feeds a store of its own:
-//   setDataManager(store)  the chart reads that store from now on (nullptr: the link's
-//                          store again); the window follows its newest data;
-//   followUntil(ms)        shows the history up to ms (the store's clock), e.g. the seek
-//                          point, at once; followLatest() follows the newest data again.
+// A replay feeds a store of its own: setDataManager(store) makes the chart read it from now
+// on (nullptr: the link's store again) and follow its newest data, which the replay's clock
+// ends at the play position.
 #pragma once
 
 #include <QWidget>
@@ -29,8 +27,6 @@ public:
     TrendsPage(ReaderContext& context, LiveDataPage* live, QWidget* parent = nullptr);
 
     void setDataManager(TFordData* store);
-    void followUntil(uint32_t end);
-    void followLatest();
 
     TFordTrend* chart() const { return FT; }
     WindowTestSignal* testSignal() const { return m_testSignal; }
