@@ -12,7 +12,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -171,7 +170,7 @@ void TFordTrend::message(TMessage& msg)
         const quint8 pid = quint8(msg.WParam & 0xFF);
         for (int i = 0; i < m_trends->count(); ++i) {
             if (m_trends->at(i)->PID() == pid) {
-                requestDataPaint();
+                m_dataPacer.request();
                 return;
             }
         }
@@ -268,21 +267,9 @@ const QImage& TFordTrend::renderBitmap()
     return m_bitmap;
 }
 
-void TFordTrend::requestDataPaint()
-{
-    if (m_dataPaintQueued)
-        return;
-    m_dataPaintQueued = true;
-    const qint64 since = m_lastPaint.isValid() ? m_lastPaint.elapsed() : DataFrameMs;
-    QTimer::singleShot(std::max<qint64>(0, DataFrameMs - since), this, [this] {
-        m_dataPaintQueued = false;
-        update();
-    });
-}
-
 void TFordTrend::paintEvent(QPaintEvent*)
 {
-    m_lastPaint.start();
+    m_dataPacer.painted();
     QPainter painter(this);
     const int plotHeight = height() - m_scroll->height();
     const QRect target(LegendWidth, 0, width() - LegendWidth, plotHeight);

@@ -15,10 +15,10 @@
 #include "profiles/TrendPainter.h"
 #include "profiles/TrendWindow.h"
 #include "store/TFordData.h"
+#include "widgets/FramePacer.h"
 #include "widgets/TControl.h"
 #include "widgets/WidgetProblems.h"
 
-#include <QElapsedTimer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -123,17 +123,13 @@ private:
     void followBackColor();
     std::optional<TrendExtent> axisExtent() const;
     void scrolledByUser();
-    // A new value of a shown PID: repaints at most ten times a second. The chart redraws
-    // all its history at every paint, values come hundreds of times a second, and a curve
-    // scrolling a few pixels per frame needs no more.
-    void requestDataPaint();
-
-    // The shortest time between two paints that new values cause.
+    // The shortest time between two paints that new values cause: ten a second. The chart
+    // redraws all its history at every paint, values come hundreds of times a second, and a
+    // curve scrolling a few pixels per frame needs no more.
     static constexpr int DataFrameMs = 100;
 
     QPointer<TFordData> m_store;
-    QElapsedTimer m_lastPaint;
-    bool m_dataPaintQueued = false;
+    FramePacer m_dataPacer { this, DataFrameMs };
     quint32 m_displayStart = 0;
     quint32 m_displayEnd = 0x7FFFFFFF;
     bool m_updateEnd = false;

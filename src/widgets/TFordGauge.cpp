@@ -49,7 +49,7 @@ void TFordGauge::updateNeedle(TNeedle& needle, float value, bool reading)
         update();
     }
     if (m_geometry.updateValue(needle, value))
-        update();
+        m_valuePacer.request();
 }
 
 void TFordGauge::message(TMessage& msg)
@@ -238,6 +238,7 @@ void TFordGauge::composeFrame()
 
 void TFordGauge::paintEvent(QPaintEvent*)
 {
+    m_valuePacer.painted();
     composeFrame();
     QPainter painter(this);
     if (m_frame.isNull()) {

@@ -3,6 +3,7 @@
 // size and scaled down smoothly.
 #pragma once
 
+#include "widgets/FramePacer.h"
 #include "widgets/GaugeModel.h"
 #include "widgets/GaugeTypes.h"
 #include "widgets/TControl.h"
@@ -214,4 +215,8 @@ private:
     QImage m_frame;
     bool m_dialDue = true;
     TProblemLatch m_problems;
+    // New readings move the needles at most forty times a second: smooth to the eye, and a
+    // reading waits no more than one frame for its paint.
+    static constexpr int ValueFrameMs = 25;
+    FramePacer m_valuePacer { this, ValueFrameMs };
 };

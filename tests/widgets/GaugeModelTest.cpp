@@ -4,7 +4,9 @@
 #include "widgets/TGaugeGeometry.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMetaProperty>
+#include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -39,12 +41,13 @@ protected:
     }
 };
 
+// Paints caused by a change, counted once a paint that waits for the end of a frame has come.
 int paintsAfter(CountingGauge& gauge, const std::function<void()>& change)
 {
-    QCoreApplication::processEvents();
+    QTest::qWait(40);
     gauge.paints = 0;
     change();
-    QCoreApplication::processEvents();
+    QTest::qWait(40);
     return gauge.paints;
 }
 
@@ -236,6 +239,35 @@ TEST(GaugeGeometry, UnchangedValueCausesNoRepaint)
     EXPECT_EQ(paintsAfter(gauge, [&] { gauge.setArrowColor(clRed); }), 1);
     EXPECT_EQ(paintsAfter(gauge, [&] { gauge.Font()->setSize(12); }), 1);
     EXPECT_EQ(paintsAfter(gauge, [&] { gauge.setPID(3); }), 0);
+}
+
+TEST(GaugeGeometry, ReadingsFasterThanTheEyePaintOncePerFrameAndTheLastOneIsShown)
+{
+    CountingGauge gauge;
+    gauge.setPID(5);
+    gauge.show();
+    QTest::qWait(100);
+    // After a quiet spell the first reading is painted at once.
+    gauge.paints = 0;
+    sendPid(gauge, 5, 10);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(gauge.paints, 1);
+    QElapsedTimer burst;
+    burst.start();
+    float value = 10;
+    gauge.paints = 0;
+    while (burst.elapsed() < 200) {
+        value += 1;
+        sendPid(gauge, 5, value);
+        QCoreApplication::processEvents();
+    }
+    const int burstPaints = gauge.paints;
+    EXPECT_GE(burstPaints, 4);
+    EXPECT_LE(burstPaints, 10);
+    // The last reading is painted, at the end of the frame.
+    gauge.paints = 0;
+    QTRY_COMPARE(gauge.paints, 1);
+    EXPECT_FLOAT_EQ(gauge.Value(), value);
 }
 
 TEST(GaugeItems, OnlyTheMatchingItemMovesAndRefreshSendsAllToMin)

@@ -119,13 +119,18 @@ void LiveDataPage::noteStreamWord(uint8_t slot)
     const int64_t stamp = m_context.Link->slotStampNs(slot);
     if (!m_rate.noteFrame(slot >> 4, stamp ? stamp / 1000000 : m_clock.elapsed()))
         return;
-    // Once per cycle of the 16 frames: cheap next to the words themselves.
+    if (m_readoutsShown.isValid() && m_readoutsShown.elapsed() < ReadoutRefreshMs)
+        return;
+    m_readoutsShown.start();
     const QWidget* top = window();
-    if (auto* interval = top->findChild<QLabel*>(QStringLiteral("laUpdateFreq"));
-        interval && m_rate.intervalMs())
-        interval->setText(StreamRate::intervalText(*m_rate.intervalMs()));
-    if (auto* depth = top->findChild<QLabel*>(QStringLiteral("laCount")))
-        depth->setText(StreamRate::depthText(m_context.Link->link().MaxReceiveDepth()));
+    if (!m_intervalReadout)
+        m_intervalReadout = top->findChild<QLabel*>(QStringLiteral("laUpdateFreq"));
+    if (!m_depthReadout)
+        m_depthReadout = top->findChild<QLabel*>(QStringLiteral("laCount"));
+    if (m_intervalReadout && m_rate.intervalMs())
+        m_intervalReadout->setText(StreamRate::intervalText(*m_rate.intervalMs()));
+    if (m_depthReadout)
+        m_depthReadout->setText(StreamRate::depthText(m_context.Link->link().MaxReceiveDepth()));
 }
 
 bool LiveDataPage::eventFilter(QObject* watched, QEvent* event)

@@ -6,6 +6,8 @@
 #include "ui/model/StreamRate.h"
 
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -83,6 +85,12 @@ private:
     QGraphicsProxyWidget* m_proxy;
     StreamRate m_rate;
     QElapsedTimer m_clock;
+    // The readouts change at most four times a second: faster than that nobody reads them,
+    // and each new text lays out the window's bar anew.
+    static constexpr int ReadoutRefreshMs = 250;
+    QElapsedTimer m_readoutsShown;
+    QPointer<QLabel> m_intervalReadout;
+    QPointer<QLabel> m_depthReadout;
     LiveMeasure* m_measure = nullptr;
     TFordData* m_store = nullptr;
 };
