@@ -10,7 +10,8 @@
 # Usage: scripts/measure-live.sh SECONDS [BUILD_DIR]     (BUILD_DIR: build by default)
 #
 # Output, one "name value" line per figure, always in this order:
-#   seconds          length of the window's measurement (from the first connection), s
+#   seconds          length of the window's measurement: from the first connection to
+#                    the last second in which stream words came, s
 #   cpu_percent      the process's CPU time over that time, % of one core: the window
 #                    and the link thread
 #   gui_thread_cpu_percent  the GUI thread's own share of it, % of one core
@@ -22,10 +23,16 @@
 #   latency_p99_ms   stamped as it is posted) to the start of that gauge's paint: median,
 #   latency_max_ms   99th percentile (both to 0.1 ms) and the longest
 #   backlog_max      most slot messages seen waiting behind the one being handled
+#   stream_words     words of the live stream the window handled
+#   history_kib      memory the recorded history of the trend's PIDs held at the end, KiB
 #   proc_cpu_percent CPU share sampled from /proc/PID/stat by this script over the run
 #                    after a 2 s warm-up, % of one core
 #   proc_rss_max_kib largest resident memory sampled from /proc/PID/stat, KiB
-# The first ten come from the program (--measure), the last two from outside it.
+#   words_streamed   words the simulator sent (only with veskor-sim in its own process)
+#   words_lost       words_streamed - stream_words: sent but never handled by the window
+# The first twelve come from the program (--measure), the others from outside it. The
+# simulator ends its stream a little after SECONDS (the fault stream-stops), so that every
+# word it sent can be counted at the window before the window closes.
 # Exit status: 0 when all figures were taken, 1 otherwise.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -41,7 +48,8 @@ cp -r data/. "$home/"
 port=sim
 builtin=(--simulator)
 if [ "${VESKOR_MEASURE_SIM:-}" != builtin ]; then
-  "$build/bin/veskor-sim" --baud 115200 --link "$home/tty" >/dev/null 2>&1 &
+  "$build/bin/veskor-sim" --baud 115200 --link "$home/tty" --fault stream-stops \
+    --stream-stop $(((seconds + 2) * 1000)) >"$home/sim.txt" 2>&1 &
   sim_pid=$!
   for _ in $(seq 50); do [ -e "$home/tty" ] && break; sleep 0.1; done
   [ -e "$home/tty" ] || { echo "veskor-sim did not start" >&2; exit 1; }
@@ -74,6 +82,8 @@ done
 read -r cpu1 rss < <(stat_fields)
 t1=$(date +%s.%N)
 [ "$rss" -gt "$rss_max" ] && rss_max=$rss
+# The stream stops about three seconds later; its last words then reach the window.
+[ -n "$sim_pid" ] && sleep 6
 kill -TERM "$pid"
 wait "$pid" || true
 
@@ -86,3 +96,13 @@ cat "$home/measure.txt"
 awk -v c0="$cpu0" -v c1="$cpu1" -v t0="$t0" -v t1="$t1" -v hz="$ticks" \
   'BEGIN { printf "proc_cpu_percent %.1f\n", 100 * (c1 - c0) / hz / (t1 - t0) }'
 echo "proc_rss_max_kib $((rss_max * page / 1024))"
+if [ -n "$sim_pid" ]; then
+  kill -TERM "$sim_pid"
+  wait "$sim_pid" || true
+  sim_pid=
+  streamed=$(awk '$1 == "words_streamed" { print $2 }' "$home/sim.txt")
+  taken=$(awk '$1 == "stream_words" { print $2 }' "$home/measure.txt")
+  [ -n "$streamed" ] || { echo "veskor-sim gave no count of its words" >&2; exit 1; }
+  echo "words_streamed $streamed"
+  echo "words_lost $((streamed - taken))"
+fi

@@ -165,6 +165,9 @@ int main(int argc, char** argv)
         std::fflush(stdout);
         int signal = 0;
         sigwait(&stopSignals, &signal);
+        // For measurements: what the stream sent, to set against what a front end took.
+        std::printf("words_streamed %llu\n", (unsigned long long)simulator.wordsStreamed());
+        std::fflush(stdout);
         if (parser.isSet(flashOut))
             writeFileAtomically(parser.value(flashOut), simulator.flash());
     } catch (const VeskorError& error) {

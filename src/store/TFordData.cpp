@@ -276,6 +276,15 @@ int TFordData::BlockCount(uint8_t pid) const
     return int(m_history[pid].size());
 }
 
+uint64_t TFordData::HistoryBytes() const
+{
+    std::lock_guard lock(m_historyLock);
+    uint64_t blocks = 0;
+    for (const History& history : m_history)
+        blocks += history.size();
+    return blocks * sizeof(THistoryBlock);
+}
+
 THistoryBlock TFordData::Block(uint8_t pid, int index) const
 {
     std::lock_guard lock(m_historyLock);

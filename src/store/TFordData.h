@@ -80,6 +80,8 @@ public:
 
     // Number of blocks in a PID's history (for tests and diagnostics).
     int BlockCount(uint8_t pid) const;
+    // Memory held by the history of every PID, in bytes.
+    uint64_t HistoryBytes() const;
     // A copy of one block's header and values.
     THistoryBlock Block(uint8_t pid, int index) const;
 

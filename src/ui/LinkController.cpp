@@ -171,6 +171,7 @@ void LinkController::customEvent(QEvent* event)
                 m_maxBacklog = std::max(m_maxBacklog, TSlotMessage::posted() - stamped->Sequence);
             }
             const bool live = Link::slotIsLiveData(int32_t(m->LParam));
+            m_liveWords += live;
             if (live && m_reconnector.state() == Reconnector::State::Streaming)
                 m_silence.start();
             emit slotWord(slot, m_slots[slot], live);

@@ -63,6 +63,8 @@ public:
     int64_t slotStampNs(uint8_t slot) const { return m_stamps[slot]; }
     // The most slot messages seen waiting behind the one being handled.
     uint64_t maxBacklog() const { return m_maxBacklog; }
+    // Words of the live stream handled since the link was made.
+    uint64_t liveWords() const { return m_liveWords; }
     // Asks the thread to end without waiting for it.
     void terminate();
 
@@ -93,6 +95,7 @@ private:
     std::array<uint16_t, 256> m_slots {};
     std::array<int64_t, 256> m_stamps {};
     uint64_t m_maxBacklog = 0;
+    uint64_t m_liveWords = 0;
     Reconnector m_reconnector;
     QTimer m_retry;
     // Restarted by every live word while the user's stream runs: a stream that falls

@@ -4,6 +4,8 @@
 #include "common/Errors.h"
 #include "common/ProgramDir.h"
 #include "common/Texts.h"
+#include "link/TCommThread.h"
+#include "store/TFordData.h"
 #include "ui/BatchPrompts.h"
 #include "ui/ProfilePreview.h"
 #include "ui/ScreenshotTour.h"
@@ -88,10 +90,17 @@ int runWindow(QStringList arguments, QElapsedTimer started)
         });
         poll->start(5);
     }
+    if (!measureFile.isEmpty()) {
+        auto* tick = new QTimer(&window);
+        QObject::connect(tick, &QTimer::timeout, &window,
+            [&window, &measure] { measure.streamTick(window.link().liveWords()); });
+        tick->start(1000);
+    }
     const int result = QApplication::exec();
     if (measureFile.isEmpty())
         return result;
     measure.backlogSeen(window.link().maxBacklog());
+    measure.setTotals(window.link().liveWords(), window.link().link().DataManager().HistoryBytes());
     try {
         writeFileAtomically(measureFile, measure.report(LiveMeasure::sampleProcess()));
     } catch (const VeskorError& e) {

@@ -4,7 +4,9 @@
 
 #include <QList>
 #include <QStringList>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
 
 TEST(LatencyHistogram, QuantilesAreBucketEdgesAndTheMaximumIsExact)
 {
@@ -51,9 +53,27 @@ TEST(LiveMeasure, ValueCountsOnceAtThePaintThatShowsItsLatestWord)
     EXPECT_EQ(names,
         QStringList({ "seconds", "cpu_percent", "gui_thread_cpu_percent", "rss_start_kib",
             "rss_end_kib", "latency_samples", "latency_p50_ms", "latency_p99_ms", "latency_max_ms",
-            "backlog_max" }));
+            "backlog_max", "stream_words", "history_kib" }));
     EXPECT_EQ(lines.at(5), "latency_samples 2");
     EXPECT_EQ(lines.at(8), "latency_max_ms 5.0");
     EXPECT_EQ(lines.at(9), "backlog_max 4");
     EXPECT_GT(lines.at(3).split(' ').last().toLongLong(), 0);
+}
+
+TEST(LiveMeasure, FiguresEndWhereTheStreamStoppedAndGiveTheTotals)
+{
+    LiveMeasure m;
+    m.start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    m.streamTick(10);
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    m.streamTick(10); // no new word: the stream has stopped
+    m.setTotals(123456, 5 * 1024 * 1024 + 1000);
+    const QByteArray report = m.report(LiveMeasure::sampleProcess());
+    const QList<QByteArray> lines = report.trimmed().split('\n');
+    const double seconds = lines.at(0).split(' ').last().toDouble();
+    EXPECT_GE(seconds, 0.05);
+    EXPECT_LT(seconds, 0.3) << "the quiet spell after the stream counts";
+    EXPECT_TRUE(lines.contains("stream_words 123456"));
+    EXPECT_TRUE(lines.contains("history_kib 5120"));
 }

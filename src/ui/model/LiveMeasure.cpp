@@ -45,6 +45,20 @@ void LiveMeasure::backlogSeen(uint64_t waiting)
     m_maxBacklog = std::max(m_maxBacklog, waiting);
 }
 
+void LiveMeasure::streamTick(uint64_t liveWords)
+{
+    if (liveWords == m_ticked)
+        return;
+    m_ticked = liveWords;
+    m_lastStreaming = sampleProcess();
+}
+
+void LiveMeasure::setTotals(uint64_t liveWords, uint64_t historyBytes)
+{
+    m_liveWords = liveWords;
+    m_historyBytes = historyBytes;
+}
+
 int64_t LiveMeasure::steadyNs()
 {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -69,8 +83,9 @@ LiveMeasure::ProcessSample LiveMeasure::sampleProcess()
     return s;
 }
 
-QByteArray LiveMeasure::report(const ProcessSample& end) const
+QByteArray LiveMeasure::report(const ProcessSample& endOfRun) const
 {
+    const ProcessSample& end = m_lastStreaming.wallNs ? m_lastStreaming : endOfRun;
     const double seconds = double(end.wallNs - m_start.wallNs) / 1e9;
     const auto share
         = [seconds](int64_t ns) { return seconds > 0 ? 100.0 * double(ns) / 1e9 / seconds : 0; };
@@ -89,5 +104,7 @@ QByteArray LiveMeasure::report(const ProcessSample& end) const
     line("latency_p99_ms", QByteArray::number(m_latency.quantileMs(0.99), 'f', 1));
     line("latency_max_ms", QByteArray::number(m_latency.maxMs(), 'f', 1));
     line("backlog_max", QByteArray::number(qulonglong(m_maxBacklog)));
+    line("stream_words", QByteArray::number(qulonglong(m_liveWords)));
+    line("history_kib", QByteArray::number(qulonglong(m_historyBytes / 1024)));
     return text;
 }

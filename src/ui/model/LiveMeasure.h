@@ -36,6 +36,12 @@ public:
     // A gauge showing the PID paints at nowNs: the latest value it was sent has arrived.
     void painted(uint8_t pid, int64_t nowNs);
     void backlogSeen(uint64_t waiting);
+    // Called once a second with the count of live words handled so far: while it grows,
+    // the stream runs, and the figures of time, CPU and memory end at the last such call,
+    // so that a quiet spell after the stream does not thin them out.
+    void streamTick(uint64_t liveWords);
+    // What the run ended with: the words handled, and the memory the recorded history held.
+    void setTotals(uint64_t liveWords, uint64_t historyBytes);
 
     const LatencyHistogram& latency() const { return m_latency; }
     uint64_t maxBacklog() const { return m_maxBacklog; }
@@ -51,8 +57,9 @@ public:
     static ProcessSample sampleProcess();
     void start() { m_start = sampleProcess(); }
 
-    // One "name value" line per figure, in a fixed order.
-    QByteArray report(const ProcessSample& end) const;
+    // One "name value" line per figure, in a fixed order. Time, CPU and memory end at the
+    // last stream tick that saw new words, or at endOfRun without one.
+    QByteArray report(const ProcessSample& endOfRun) const;
     static int64_t steadyNs();
 
 private:
@@ -60,4 +67,8 @@ private:
     LatencyHistogram m_latency;
     uint64_t m_maxBacklog = 0;
     ProcessSample m_start;
+    ProcessSample m_lastStreaming;
+    uint64_t m_ticked = 0;
+    uint64_t m_liveWords = 0;
+    uint64_t m_historyBytes = 0;
 };
