@@ -105,4 +105,8 @@ if [ -n "$sim_pid" ]; then
   [ -n "$streamed" ] || { echo "veskor-sim gave no count of its words" >&2; exit 1; }
   echo "words_streamed $streamed"
   echo "words_lost $((streamed - taken))"
+  if [ "$streamed" != "$taken" ]; then
+    echo "words were lost; the window's output and the link's log:" >&2
+    cat "$home/out.txt" >&2
+  fi
 fi

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTime>
 #include <QTimer>
 #include <cstdio>
 
@@ -95,6 +96,14 @@ int runWindow(QStringList arguments, QElapsedTimer started)
         QObject::connect(tick, &QTimer::timeout, &window,
             [&window, &measure] { measure.streamTick(window.link().liveWords()); });
         tick->start(1000);
+        // The link's log goes to stderr with its time, so that a figure that looks wrong can
+        // be traced to what the link did at that moment.
+        QObject::connect(
+            &window.link(), &LinkController::logLine, &window, [](const QString& text) {
+                std::fprintf(stderr, "%s %s\n",
+                    qUtf8Printable(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz"))),
+                    qUtf8Printable(text));
+            });
     }
     const int result = QApplication::exec();
     if (measureFile.isEmpty())
