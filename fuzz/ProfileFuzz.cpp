@@ -1,12 +1,14 @@
 // Fuzz target: a dashboard profile file of any bytes is parsed, its header read and its
 // widgets built on a panel, with every item definition applied to the real widgets. The
-// widgets are then shown, given history and readings of every kind (NaN, infinities,
-// extremes), painted, resized, detached and attached again. Nothing may crash or hang.
+// widgets are then given history and readings of every kind (NaN, infinities, extremes),
+// resized, detached and attached again. Built with VESKOR_FUZZ_PAINT (profile_paint), they
+// are also shown and painted at each step. Nothing may crash or hang.
 #include "FuzzSupport.h"
 #include "common/Messages.h"
 #include "profiles/DefinitionErrors.h"
 #include "profiles/ProfileClasses.h"
 #include "profiles/ProfileReport.h"
+#include "profiles/TFordTrend.h"
 #include "profiles/TGaugeProfile.h"
 #include "store/TFordData.h"
 #include "widgets/TFordPanel.h"
@@ -14,11 +16,24 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
 
 namespace {
+
+#ifdef VESKOR_FUZZ_PAINT
+constexpr bool Painting = true;
+#else
+constexpr bool Painting = false;
+#endif
+
+void paint(TFordPanel* panel)
+{
+    if (Painting)
+        panel->grab();
+}
 
 // Readings the widgets get, one PID after another.
 constexpr float Readings[] = { 0.0f, 1.5f, -40.0f, 6500.0f, 1e30f, -1e30f,
@@ -26,15 +41,22 @@ constexpr float Readings[] = { 0.0f, 1.5f, -40.0f, 6500.0f, 1e30f, -1e30f,
     -std::numeric_limits<float>::infinity(), std::numeric_limits<float>::denorm_min() };
 constexpr int ReadingCount = int(sizeof Readings / sizeof Readings[0]);
 
-// A little history for every PID, so that trend charts have curves to draw.
-void recordHistory(TFordData& store)
+// A little history for every PID that a trend chart of the panel shows, so that the charts
+// have curves to draw. Only those: a history block is some 20 KB, and 256 of them for
+// every input would take most of the fuzzer's time.
+void recordHistory(TFordData& store, const TFordPanel* panel)
 {
+    std::bitset<256> shown;
+    for (const TFordTrend* trend : panel->findChildren<TFordTrend*>())
+        for (int i = 0; i < trend->Trends()->count(); ++i)
+            shown.set(trend->Trends()->at(i)->PID());
     constexpr uint32_t Start = 1'000'000, Step = 250;
     uint32_t clock = Start;
     store.setClock([&clock] { return clock; });
     for (int pid = 0; pid < 256; ++pid)
-        for (clock = Start; clock < Start + 8 * Step; clock += Step)
-            store.StoreValue(uint8_t(pid), uint16_t(clock * 37 + pid));
+        if (shown.test(size_t(pid)))
+            for (clock = Start; clock < Start + 8 * Step; clock += Step)
+                store.StoreValue(uint8_t(pid), uint16_t(clock * 37 + pid));
     store.setClock([] { return Start + 10 * Step; });
 }
 
@@ -73,24 +95,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     panel->resize(400, 300);
     (new TFordData(&window))->setObjectName(QStringLiteral("FD"));
     TFordData store;
-    recordHistory(store);
     TGaugeProfile profile(&window);
     profile.setDataManager(&store);
     profile.LoadHeader(path, panel);
     profile.Activate();
+    recordHistory(store, panel);
     window.resize(400, 300);
-    window.show();
+    if (Painting)
+        window.show();
     QCoreApplication::processEvents();
     sendReadings(panel, 0);
-    panel->grab();
+    paint(panel);
     window.resize(97, 41);
     sendReadings(panel, 3);
     QCoreApplication::processEvents();
-    panel->grab();
+    paint(panel);
     profile.Deactivate();
     profile.Activate();
     sendReadings(panel, 7);
-    panel->grab();
+    paint(panel);
     profile.Deactivate();
     return 0;
 }

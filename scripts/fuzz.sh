@@ -19,7 +19,7 @@ fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
 all=(rx_decoder text_file fault_codes ecu_database car_profiles register register_import
-     ini_file profile placeholders float_format recording)
+     ini_file profile profile_paint placeholders float_format recording)
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=("${all[@]}")
 
@@ -41,9 +41,11 @@ for t in "${targets[@]}"; do
     mkdir -p "$corpus" "$crashes"
     log="$build/fuzz-$t.log"
     echo "== $t: $what (log $log)"
+    seeds=$t
+    [ "$t" = profile_paint ] && seeds=profile # shares the dashboards' corpus
     "$build/bin/${t}_fuzz" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 \
         -max_len=16384 -print_final_stats=1 -artifact_prefix="$crashes/" \
-        "$corpus" "$root/fuzz/corpus/$t" >"$log" 2>&1
+        "$corpus" "$root/fuzz/corpus/$seeds" >"$log" 2>&1
     rc=$?
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -1)
     cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1)

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -38,7 +39,9 @@ bool TProfileFile::load(const QString& path)
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
         return false;
-    const QByteArray bytes = file.read(MaxFileSize + 1);
+    // The buffer is as large as the file (and a byte, to see one that grew past the limit
+    // meanwhile), not as large as the limit: 64 MB for every dashboard opened is waste.
+    const QByteArray bytes = file.read(std::min(file.size(), MaxFileSize) + 1);
     if (bytes.size() > MaxFileSize || file.error() != QFileDevice::NoError)
         return false;
     parse(bytes);
