@@ -77,6 +77,7 @@ if [ "$quick" = 0 ]; then
             latency_p99_ms) row "Packet to gauge, 99th percentile" "$value ms" ;;
             latency_max_ms) row "Packet to gauge, largest" "$value ms" ;;
             backlog_max) row "Largest slot message backlog" "$value" ;;
+            words_lost) row "Stream words lost (of those sent)" "$value" ;;
             esac
         done < <("$root/scripts/measure-live.sh" 60 2>/dev/null)
     fi
@@ -96,6 +97,9 @@ if [ -n "$soak_from" ]; then
         case "$name" in
         rss_start_kib) start=$value ;;
         rss_end_kib) row "Soak ($soak s): memory at start / end" "$start / $value KiB" ;;
+        history_kib) row "Soak ($soak s): of it the recorded history" "$value KiB" ;;
+        words_streamed) sent=$value ;;
+        words_lost) row "Soak ($soak s): stream words lost" "$value of $sent" ;;
         cpu_percent) row "Soak ($soak s): window process CPU" "$value % of one core" ;;
         latency_max_ms) row "Soak ($soak s): packet to gauge, largest" "$value ms" ;;
         backlog_max) row "Soak ($soak s): largest slot message backlog" "$value" ;;

@@ -1,0 +1,112 @@
+// The window's exchanges under every fault a module or its line can show, with the
+// simulator inside the process at a tenth of real time. Whatever the module does, the
+// window's thread keeps turning (no pause long enough for a user to see the window
+// freeze), every exchange ends, and once the fault is gone the window connects again.
+#include "WindowTestSupport.h"
+#include "link/LinkTypes.h"
+#include "sim/Simulator.h"
+#include "ui/LinkController.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The longest the window's thread may stand still: a frame or so on a loaded machine,
+// far below the exchanges' own waits, which are seconds long even at a tenth of time.
+constexpr qint64 MaxStallMs = 250;
+// Time a single exchange may take here: the slowest (a handshake under a silent module,
+// eleven searches) takes about 2.5 s at this scale.
+constexpr int ExchangeMs = 20000;
+
+struct Exchange {
+    const char* Name;
+    Link::Command Command;
+    int32_t LParam;
+};
+
+const Exchange Exchanges[] = {
+    { "connect", Link::cmdConnect, 1 },
+    { "live start", Link::cmdStartData, 0 },
+    { "live stop", Link::cmdStopData, 0 },
+    { "read codes", Link::cmdFaultTest, 'B' },
+    { "self-test", Link::cmdFaultTest, 'D' },
+    { "options read", Link::cmdModuleOptions, 0 },
+    { "reset", Link::cmdResetModule, 0 },
+    { "calibration", Link::cmdReadCalibration, 0 },
+};
+
+// The largest gap between the turns of the window's event loop while it lives.
+class StallWatch {
+public:
+    StallWatch()
+    {
+        m_clock.start();
+        QObject::connect(&m_tick, &QTimer::timeout,
+            [this] { m_longest = std::max(m_longest, m_clock.restart()); });
+        m_tick.start(5);
+    }
+    qint64 longestMs() const { return m_longest; }
+
+private:
+    QTimer m_tick;
+    QElapsedTimer m_clock;
+    qint64 m_longest = 0;
+};
+
+class WindowFaultMatrix : public ::testing::TestWithParam<SimFault> { };
+
+} // namespace
+
+TEST_P(WindowFaultMatrix, WindowKeepsTurningEveryExchangeEndsAndTheLinkComesBack)
+{
+    WindowHarness h;
+    h.writeFile("reader.ini", "[Main]\nComPortName=sim\nAutoConnect=0\nAutoReconnect=0\n");
+    const SimFault fault = GetParam();
+    TfrmVeskorReader& window = h.open([fault](SimConfig& c) { c.Faults.set(fault); });
+    LinkController& link = window.link();
+    QList<quint8> done;
+    QObject::connect(
+        &link, &LinkController::commandDone, [&done](quint8 code) { done.append(code); });
+    bool connected = false;
+    QObject::connect(&link, &LinkController::linkEvent, [&connected](const LinkReport& r) {
+        connected = connected || r.Type == LinkReport::Connected;
+    });
+
+    for (const Exchange& exchange : Exchanges) {
+        SCOPED_TRACE(exchange.Name);
+        StallWatch watch;
+        done.clear();
+        link.post(exchange.Command, exchange.LParam);
+        EXPECT_TRUE(waitUntil([&] { return done.contains(quint8(exchange.Command)); }, ExchangeMs))
+            << "the exchange did not end";
+        EXPECT_LT(watch.longestMs(), MaxStallMs) << "the window stood still";
+    }
+
+    // The fault is gone: the next connection finds the module.
+    link.simulator()->setFaults(SimFaults());
+    connected = false;
+    done.clear();
+    link.post(Link::cmdConnect, 1);
+    ASSERT_TRUE(waitUntil([&] { return done.contains(quint8(Link::cmdConnect)); }, ExchangeMs));
+    EXPECT_TRUE(connected);
+    h.close();
+}
+
+namespace {
+
+const SimFault Faults[]
+    = { SimFault::Silent, SimFault::ShortReplies, SimFault::WrongReplies, SimFault::Noise,
+          SimFault::DropBytes, SimFault::FlipBits, SimFault::StreamStops, SimFault::BadCheck };
+const char* const FaultNames[] = { "Silent", "ShortReplies", "WrongReplies", "Noise", "DropBytes",
+    "FlipBits", "StreamStops", "BadCheck" };
+
+std::string faultName(const ::testing::TestParamInfo<SimFault>& info)
+{
+    return FaultNames[info.index];
+}
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Faults, WindowFaultMatrix, ::testing::ValuesIn(Faults), faultName);
