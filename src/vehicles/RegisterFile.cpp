@@ -186,9 +186,11 @@ QString SaveRegister(
         ini.writeBytes(section, "CalID", toAnsi(a.CalID));
         text += ini.data() + joinedLines(a.KeptLines);
     }
-    // A kept first line that begins with the bytes of a UTF-16 mark would make the file read
-    // as UTF-16, which the program refuses: an empty line before it keeps the file readable.
-    if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF"))
+    // A kept first line that begins with the bytes of an encoding mark would be read as that
+    // mark: as UTF-16, which the program refuses, or as UTF-8 without those bytes. An empty
+    // line before it keeps the file as it was meant.
+    if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF")
+        || text.startsWith("\xEF\xBB\xBF"))
         text.prepend('\n');
     try {
         writeFileAtomically(path, text);

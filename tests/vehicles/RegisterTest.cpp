@@ -393,10 +393,13 @@ TEST(Register, AnEmptiedRegisterWithTextAboveItsSectionsStaysReadable)
     EXPECT_TRUE(dir.read("autos.ini").contains("Owner=me"));
 }
 
-TEST(Register, KeptLinesThatLookLikeAUtf16MarkStillGiveAReadableFile)
+TEST(Register, KeptLinesThatLookLikeAnEncodingMarkStayAsTheyWere)
 {
-    // The first line of the file is empty; the kept line below it begins with FF FE.
-    for (const char* mark : { "\xFF\xFE", "\xFE\xFF" }) {
+    // The first line of the file is empty; the kept line below it begins with the bytes of
+    // a UTF-16 or UTF-8 mark. Saved first in the file, they would be read as the mark: the
+    // UTF-16 file refused, the UTF-8 one read in another encoding, without those bytes.
+    for (const char* mark : { "\xFF\xFE", "\xFE\xFF", "\xEF\xBB\xBF" }) {
+        SCOPED_TRACE(QByteArray(mark).toHex().toStdString());
         TempDir dir;
         dir.write("autos.ini", QByteArray("\n") + mark + " m=1\n[0]\nName=A\n");
         const VehicleRegister r = loaded(dir.file("autos.ini"));
@@ -404,6 +407,7 @@ TEST(Register, KeptLinesThatLookLikeAUtf16MarkStillGiveAReadableFile)
         SaveRegister(r, dir.file("autos.ini"), Dates);
         const VehicleRegister again = loaded(dir.file("autos.ini"));
         EXPECT_EQ(again.size(), 1);
+        EXPECT_EQ(again.preamble(), r.preamble());
         EXPECT_TRUE(dir.read("autos.ini").contains(QByteArray(mark) + " m=1"));
     }
 }
