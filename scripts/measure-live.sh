@@ -10,8 +10,8 @@
 # Usage: scripts/measure-live.sh SECONDS [BUILD_DIR]     (BUILD_DIR: build by default)
 #
 # Output, one "name value" line per figure, always in this order:
-#   seconds          length of the window's measurement: from the first connection to
-#                    the last second in which stream words came, s
+#   seconds          length of the window's measurement: from the first to the last
+#                    second in which stream words came, s
 #   cpu_percent      the process's CPU time over that time, % of one core: the window
 #                    and the link thread
 #   gui_thread_cpu_percent  the GUI thread's own share of it, % of one core
@@ -25,14 +25,16 @@
 #   backlog_max      most slot messages seen waiting behind the one being handled
 #   stream_words     words of the live stream the window handled
 #   history_kib      memory the recorded history of the trend's PIDs held at the end, KiB
-#   proc_cpu_percent CPU share sampled from /proc/PID/stat by this script over the run
-#                    after a 2 s warm-up, % of one core
+#   proc_cpu_percent CPU share sampled from /proc/PID/stat by this script over SECONDS,
+#                    from 2 s after the stream started, % of one core
 #   proc_rss_max_kib largest resident memory sampled from /proc/PID/stat, KiB
 #   words_streamed   words the simulator sent (only with veskor-sim in its own process)
 #   words_lost       words_streamed - stream_words: sent but never handled by the window
 # The first twelve come from the program (--measure), the others from outside it. The
-# simulator ends its stream a little after SECONDS (the fault stream-stops), so that every
-# word it sent can be counted at the window before the window closes.
+# simulator ends its stream a few seconds after SECONDS (the fault stream-stops) and says
+# so; the window is closed only then, when it has every word the simulator sent.
+# With VESKOR_MEASURE_RSS_LOG=FILE, the resident memory is also appended to FILE about
+# once a minute ("seconds KiB"), to tell a memory that levels off from one that grows.
 # Exit status: 0 when all figures were taken, 1 otherwise.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,7 +51,7 @@ port=sim
 builtin=(--simulator)
 if [ "${VESKOR_MEASURE_SIM:-}" != builtin ]; then
   "$build/bin/veskor-sim" --baud 115200 --link "$home/tty" --fault stream-stops \
-    --stream-stop $(((seconds + 2) * 1000)) >"$home/sim.txt" 2>&1 &
+    --stream-stop $(((seconds + 4) * 1000)) >"$home/sim.txt" 2>&1 &
   sim_pid=$!
   for _ in $(seq 50); do [ -e "$home/tty" ] && break; sleep 0.1; done
   [ -e "$home/tty" ] || { echo "veskor-sim did not start" >&2; exit 1; }
@@ -70,20 +72,39 @@ page=$(getconf PAGESIZE)
 # spaces, so the fields are counted after its closing parenthesis.
 stat_fields() { sed 's/.*) //' "/proc/$pid/stat" | awk '{ print $12 + $13, $22 }'; }
 
+# sim_says WHAT LIMIT: waits up to LIMIT seconds for the simulator to say WHAT.
+sim_says() {
+  for _ in $(seq $(($2 * 10))); do
+    grep -qx "$1" "$home/sim.txt" && return 0
+    sleep 0.1
+  done
+  echo "veskor-sim did not say $1 within $2 s; the window's output:" >&2
+  cat "$home/out.txt" >&2
+  exit 1
+}
+[ -n "$sim_pid" ] && sim_says stream_started 60
 sleep 2
 read -r cpu0 rss_max < <(stat_fields)
 t0=$(date +%s.%N)
 end=$(($(date +%s) + seconds))
+tick=0
 while [ "$(date +%s)" -lt "$end" ] && kill -0 "$pid" 2>/dev/null; do
   read -r cpu rss < <(stat_fields)
   [ "$rss" -gt "$rss_max" ] && rss_max=$rss
+  if [ -n "${VESKOR_MEASURE_RSS_LOG:-}" ] && [ $((tick % 60)) = 0 ]; then
+    echo "$tick $((rss * page / 1024))" >>"$VESKOR_MEASURE_RSS_LOG"
+  fi
+  tick=$((tick + 1))
   sleep 1
 done
 read -r cpu1 rss < <(stat_fields)
 t1=$(date +%s.%N)
 [ "$rss" -gt "$rss_max" ] && rss_max=$rss
-# The stream stops about three seconds later; its last words then reach the window.
-[ -n "$sim_pid" ] && sleep 6
+# The stream stops a few seconds later; its last words then reach the window.
+if [ -n "$sim_pid" ]; then
+  sim_says stream_ended 60
+  sleep 1
+fi
 kill -TERM "$pid"
 wait "$pid" || true
 

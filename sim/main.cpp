@@ -6,8 +6,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -15,6 +17,34 @@ int fail(const QString& message)
 {
     std::fprintf(stderr, "veskor-sim: %s\n", qPrintable(message));
     return 2;
+}
+
+// Waits for one of the stop signals. Meanwhile says on stdout when words begin to flow
+// ("stream_started") and when they have not flowed for half a second ("stream_ended"), so
+// that a measurement knows when the front end has the whole stream.
+void watchStreams(const Simulator& simulator, const sigset_t& stopSignals)
+{
+    using Clock = std::chrono::steady_clock;
+    constexpr auto Quiet = std::chrono::milliseconds(500);
+    const timespec poll { 0, 100'000'000 };
+    uint64_t seen = simulator.wordsStreamed();
+    bool flowing = false;
+    Clock::time_point lastWord;
+    while (sigtimedwait(&stopSignals, nullptr, &poll) < 0) {
+        const uint64_t words = simulator.wordsStreamed();
+        if (words != seen) {
+            seen = words;
+            lastWord = Clock::now();
+            if (!std::exchange(flowing, true)) {
+                std::printf("stream_started\n");
+                std::fflush(stdout);
+            }
+        } else if (flowing && Clock::now() - lastWord >= Quiet) {
+            flowing = false;
+            std::printf("stream_ended\n");
+            std::fflush(stdout);
+        }
+    }
 }
 
 } // namespace
@@ -163,9 +193,8 @@ int main(int argc, char** argv)
             simulator.createLink(parser.value(link));
         std::printf("%s\n", qPrintable(simulator.portPath()));
         std::fflush(stdout);
-        int signal = 0;
-        sigwait(&stopSignals, &signal);
-        // For measurements: what the stream sent, to set against what a front end took.
+        watchStreams(simulator, stopSignals);
+        // For measurements: what the streams sent, to set against what a front end took.
         std::printf("words_streamed %llu\n", (unsigned long long)simulator.wordsStreamed());
         std::fflush(stdout);
         if (parser.isSet(flashOut))

@@ -49,6 +49,10 @@ void LiveMeasure::streamTick(uint64_t liveWords)
 {
     if (liveWords == m_ticked)
         return;
+    // The first words: the figures start here, not at the connection, whose handshake
+    // and pauses before the stream would thin them out.
+    if (m_ticked == 0)
+        start();
     m_ticked = liveWords;
     m_lastStreaming = sampleProcess();
 }

@@ -37,8 +37,9 @@ public:
     void painted(uint8_t pid, int64_t nowNs);
     void backlogSeen(uint64_t waiting);
     // Called once a second with the count of live words handled so far: while it grows,
-    // the stream runs, and the figures of time, CPU and memory end at the last such call,
-    // so that a quiet spell after the stream does not thin them out.
+    // the stream runs. The figures of time, CPU and memory start at the first call that
+    // sees words and end at the last, so that quiet spells around the stream do not thin
+    // them out.
     void streamTick(uint64_t liveWords);
     // What the run ended with: the words handled, and the memory the recorded history held.
     void setTotals(uint64_t liveWords, uint64_t historyBytes);
