@@ -97,7 +97,7 @@ if [ -n "$soak_from" ]; then
         case "$name" in
         rss_start_kib) start=$value ;;
         rss_end_kib) row "Soak ($soak s): memory at start / end" "$start / $value KiB" ;;
-        history_kib) row "Soak ($soak s): of it the recorded history" "$value KiB" ;;
+        history_kib) row "Soak ($soak s): recorded history at the end" "$value KiB" ;;
         words_streamed) sent=$value ;;
         words_lost) row "Soak ($soak s): stream words lost" "$value of $sent" ;;
         cpu_percent) row "Soak ($soak s): window process CPU" "$value % of one core" ;;
