@@ -601,11 +601,9 @@ void TfrmVeskorReader::onLinkEvent(const LinkReport& r)
         m_recorder->setModuleVersion(r.Text);
         EnableModuleActions(true);
         acConnect->setEnabled(true);
-        if (std::exchange(m_startDataWhenConnected, false)) {
-            if (m_options.Measure)
-                m_options.Measure->start();
+        // The measurement, if any, starts itself at the stream's first words.
+        if (std::exchange(m_startDataWhenConnected, false))
             m_live->startData();
-        }
         break;
     case LinkReport::NotConnected:
         EnableModuleActions(false);
