@@ -19,7 +19,7 @@ fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
 all=(rx_decoder text_file fault_codes ecu_database car_profiles register register_import
-     ini_file profile profile_paint placeholders float_format recording)
+     dump ini_file profile profile_paint placeholders float_format recording)
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=("${all[@]}")
 
