@@ -23,7 +23,7 @@ std::array<char16_t, 256> ansiTable()
 
 } // namespace
 
-QString fromAnsi(const QByteArray& bytes)
+QString fromAnsi(QByteArrayView bytes)
 {
     static const std::array<char16_t, 256> table = ansiTable();
     QString text(bytes.size(), Qt::Uninitialized);

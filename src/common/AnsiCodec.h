@@ -2,7 +2,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
-QString fromAnsi(const QByteArray& bytes);
+QString fromAnsi(QByteArrayView bytes);
 QByteArray toAnsi(const QString& text);

@@ -82,7 +82,7 @@ void TProfileFile::parse(const QByteArray& bytes)
         if (line.isEmpty() || line.front() == ';')
             continue;
         if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
-            const QString name = fromAnsi(trimmed(line.sliced(1, line.size() - 2)).toByteArray());
+            const QString name = fromAnsi(trimmed(line.sliced(1, line.size() - 2)));
             const QString key = folded(name);
             if (!m_first.contains(key))
                 m_first.insert(key, m_sections.size());
