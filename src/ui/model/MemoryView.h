@@ -41,6 +41,8 @@ struct AdaptTables {
     IdleCells Idle;
     QString Checksum; // the sum of the area, at least four upper-case hex digits
     bool ChecksumMatches = false;
+
+    bool operator==(const AdaptTables&) const = default;
 };
 
 // Addresses near the top wrap to 0, so nothing is read outside the image.
