@@ -39,6 +39,8 @@ constexpr FaultName Names[] = {
         "a reply of two or more bytes ends after its first half (not the search answer)" },
     { SimFault::WrongReplies, "wrong-replies",
         "every reply begins with '?' instead of its first byte (not the search answer)" },
+    { SimFault::EcuSilent, "ecu-silent",
+        "fault commands are echoed but the ECU sends no frame (an ECU that does not answer)" },
     { SimFault::Unplug, "unplug",
         "the port vanishes when the module receives the line of --unplug-on, as a pulled "
         "cable" },

@@ -33,6 +33,7 @@ enum class SimFault : uint8_t {
     ShortReplies, // a reply of two or more bytes ends after its first half
     WrongReplies, // the first byte of every reply is '?'
     Unplug, // the port vanishes when the module receives SimFaults::unplugOn()
+    EcuSilent, // fault commands are taken ("cB" echoed) but the ECU sends no frame
 };
 
 class SimFaults {

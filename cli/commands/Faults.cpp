@@ -13,8 +13,6 @@ namespace CliCommands {
 
 namespace {
 
-    constexpr int DefaultMaxTestTime = 60;
-
     char testLetter(const QStringList& words)
     {
         if (words.size() == 1) {
@@ -82,8 +80,9 @@ int faults(CliContext& context)
     if (lang != "ru" && lang != "en")
         throw CliUsageError(QStringLiteral("--lang is ru or en"));
     const int maxTestTime = args.value("--max-test-time")
-        ? CliArguments::number("--max-test-time", *args.value("--max-test-time"), 1, 3600)
-        : DefaultMaxTestTime;
+        ? CliArguments::number("--max-test-time", *args.value("--max-test-time"),
+            Link::MinMaxTestTime, Link::MaxMaxTestTime)
+        : Link::DefaultMaxTestTime;
 
     const FaultCodeDictionary codes = loadDictionary();
     CliSession& session = context.session();

@@ -42,6 +42,8 @@ namespace {
     // lists them in. Slots without a code are not sent, so they stay 0.
     void answer(SimModule& module, const QList<int>& codes, uint32_t testMs)
     {
+        if (module.hasFault(SimFault::EcuSilent))
+            return;
         std::array<uint16_t, 256> words {};
         for (int i = 0; i < std::min<int>(codes.size(), MaxCodes); ++i)
             words[size_t((i % 16) * 16 + 14 - i / 16)] = codeValue(codes[i]);

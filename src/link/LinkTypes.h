@@ -74,6 +74,23 @@ enum Event : uint8_t {
 };
 inline constexpr int32_t PortErrorStream = 0xFF;
 
+// The self-test's time limit in seconds: its default, and the range any setting is held
+// to (a larger number would overflow the wait in milliseconds).
+inline constexpr int DefaultMaxTestTime = 60;
+inline constexpr int MinMaxTestTime = 1;
+inline constexpr int MaxMaxTestTime = 3600;
+
+// How the last fault exchange ended, read by a front end at evFaultTest 1: an exchange that
+// brought no status word must never read as "no codes stored".
+enum FaultTestOutcome : uint8_t {
+    ftoNone = 0, // none has ended yet
+    ftoAnswered = 1, // the status word came: the codes (or none) are in the slots
+    ftoNotTaken = 2, // the module did not echo the command
+    ftoSilent = 3, // taken, but no status word before the time ran out
+    ftoCancelled = 4, // the front end stopped it (a self-test cancelled, Disconnect)
+    ftoPortLost = 5, // the port failed or the device went away
+};
+
 // What the receive routine does with incoming bytes.
 enum LinkMode : uint8_t {
     lmIdle = 0,

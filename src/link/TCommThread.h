@@ -86,6 +86,13 @@ public:
         m_shared->MaxTestTime.store(seconds, std::memory_order_relaxed);
     }
     int MaxTestTime() const { return m_shared->MaxTestTime.load(std::memory_order_relaxed); }
+    // Ends a running fault exchange at its next check; it then reports ftoCancelled.
+    void cancelFaultTest() { m_shared->CancelFaultTest.store(true); }
+    // How the last fault exchange ended; read at its evFaultTest 1.
+    Link::FaultTestOutcome faultTestOutcome() const
+    {
+        return Link::FaultTestOutcome(m_shared->FaultTestOutcome.load());
+    }
     int8_t OptionBytes(int index) const
     {
         return m_shared->OptionBytes[index].load(std::memory_order_relaxed);

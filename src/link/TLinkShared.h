@@ -60,7 +60,10 @@ struct TLinkShared {
     // Written by the window before it posts the command that uses them, or by the link
     // from a module's reply.
     std::atomic<char> Table { 'P' };
-    std::atomic<int> MaxTestTime { 0 };
+    std::atomic<int> MaxTestTime { Link::DefaultMaxTestTime };
+    // Set by the window to end a running fault exchange; cleared when the next one begins.
+    std::atomic<bool> CancelFaultTest { false };
+    std::atomic<uint8_t> FaultTestOutcome { Link::ftoNone };
     std::array<std::atomic<int8_t>, OptionCount> OptionBytes {};
     std::atomic<float> FirmwareVersion { 0 };
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -218,4 +219,60 @@ TEST(LinkFaultTest, RealSpeedRead)
     ExchangeHarness h(withCodes({ 112, 335 }), 1.0);
     ASSERT_TRUE(h.run(Link::cmdFaultTest, 'B'));
     EXPECT_EQ(faultList(*h.link), (QStringList { "112", "335" }));
+}
+
+TEST(LinkFaultTest, EveryEndSaysHowItEndedAndAnAnswerEndsTheWaitAtOnce)
+{
+    using O = Link::FaultTestOutcome;
+    const struct {
+        const char* what;
+        SimConfig config;
+        char letter;
+        int maxTestTime;
+        O outcome;
+        double atLeastMs, belowMs;
+    } cases[] = {
+        { "codes read", withCodes({ 112 }), 'B', 60, O::ftoAnswered, 0, 1300 },
+        { "no module", simWith({ SimFault::Silent }), 'B', 60, O::ftoNotTaken, 0, 2600 },
+        // Taken, and then nothing: the read's second and the closing half second.
+        { "ECU silent", simWith({ SimFault::EcuSilent }, withCodes({ 112 })), 'B', 60, O::ftoSilent,
+            1000, 2600 },
+        { "self-test without an answer", simWith({ SimFault::EcuSilent }), 'D', 3, O::ftoSilent,
+            3000, 4600 },
+        // "No result" is an answer: the minute of the limit is not waited out.
+        { "self-test with no result", simWith({ SimFault::NoResult }, withCodes({}, 0)), 'D', 60,
+            O::ftoAnswered, 0, 1300 },
+    };
+    for (const auto& c : cases) {
+        ExchangeHarness h(c.config);
+        h.link->setMaxTestTime(c.maxTestTime);
+        const double took = timedTest(h, c.letter, ExchangeScale);
+        EXPECT_EQ(h.link->faultTestOutcome(), c.outcome) << c.what;
+        EXPECT_GE(took, c.atLeastMs) << c.what;
+        EXPECT_LT(took, c.belowMs) << c.what;
+        EXPECT_EQ(h.recorder.eventNames().last(), "evFaultTest 1") << c.what;
+    }
+}
+
+TEST(LinkFaultTest, ACancelledSelfTestEndsAtOnceAndTheNextOneRunsWhole)
+{
+    ExchangeHarness h(withCodes({}, 20000));
+    h.link->setMaxTestTime(60);
+    std::thread canceller([&h] {
+        std::this_thread::sleep_for(
+            std::chrono::duration<double, std::milli>(2000 * ExchangeScale));
+        h.link->cancelFaultTest();
+    });
+    const double took = timedTest(h, 'D', ExchangeScale);
+    canceller.join();
+    EXPECT_EQ(h.link->faultTestOutcome(), Link::ftoCancelled);
+    EXPECT_LT(took, 5000);
+    EXPECT_TRUE(faultList(*h.link).isEmpty());
+    // The cancel does not outlive its test.
+    ExchangeHarness quick(withCodes({}, 500));
+    quick.link->cancelFaultTest();
+    quick.link->setMaxTestTime(60);
+    timedTest(quick, 'D', ExchangeScale);
+    EXPECT_EQ(quick.link->faultTestOutcome(), Link::ftoAnswered);
+    EXPECT_EQ(faultList(*quick.link), QStringList { "111" });
 }

@@ -21,8 +21,8 @@ namespace {
     }
 
     // The slots are cleared and the ECU's answer is awaited: the status word and the
-    // codes land in the slot tables.
-    void awaitAnswer(TLinkContext& link, char letter)
+    // codes land in the slot tables. Returns how the wait ended.
+    Link::FaultTestOutcome awaitAnswer(TLinkContext& link, char letter)
     {
         TLinkPort& port = link.port();
         port.close();
@@ -38,29 +38,42 @@ namespace {
         port.purge();
         link.LogLine(Texts::text(Texts::LogPortOpen));
 
-        const uint32_t limit
-            = letter == 'D' ? uint32_t(std::max(0, link.MaxTestTime())) * 1000u : ReadWaitMs;
+        const int seconds
+            = std::clamp(link.MaxTestTime(), Link::MinMaxTestTime, Link::MaxMaxTestTime);
+        const uint32_t limit = letter == 'D' ? uint32_t(seconds) * 1000u : ReadWaitMs;
         const QByteArray ack = port.request(QByteArray("c") + letter + '\r', 1);
         const uint32_t t0 = link.tick();
+        Link::FaultTestOutcome outcome = Link::ftoNotTaken;
         if (ack.size() == 1 && ack[0] == letter) {
+            outcome = Link::ftoSilent;
             while (link.sleep(PollMs)) {
+                if (testDone(link.Slots(FaultCodeList::StatusSlot))) {
+                    outcome = Link::ftoAnswered;
+                    break;
+                }
                 if (link.tick() - t0 > limit)
                     break;
-                if (testDone(link.Slots(FaultCodeList::StatusSlot)))
+                // A self-test may wait a minute: Disconnect and the page's cancel must not
+                // stay behind it.
+                if (link.CancelConnect() || link.shared().CancelFaultTest.load()) {
+                    outcome = Link::ftoCancelled;
                     break;
-                // A self-test may wait a minute: Disconnect must not stay behind it.
-                if (link.CancelConnect())
-                    break;
+                }
                 link.throwIfPortLost();
             }
         }
         // Words that come meanwhile still land in the slot table.
         link.sleep(SettleMs);
+        // A status word that came during the settling still counts.
+        if (outcome == Link::ftoSilent && testDone(link.Slots(FaultCodeList::StatusSlot)))
+            outcome = Link::ftoAnswered;
+        return outcome;
     }
 
     // Runs whatever happened: the page must never keep its "processing" panel up.
-    void finish(TLinkContext& link)
+    void finish(TLinkContext& link, Link::FaultTestOutcome outcome)
     {
+        link.shared().FaultTestOutcome.store(outcome);
         link.postEvent(Link::evFaultTest, 1);
         link.setLinkMode(Link::lmConnected);
     }
@@ -71,15 +84,17 @@ void FaultTest(TLinkContext& link, char letter)
 {
     if (!link.prepareExchange())
         return;
+    link.shared().CancelFaultTest.store(false);
     link.postEvent(Link::evFaultTest, 0);
     link.setLinkMode(Link::lmFaultTest);
+    Link::FaultTestOutcome outcome = Link::ftoPortLost;
     try {
-        awaitAnswer(link, letter);
+        outcome = awaitAnswer(link, letter);
     } catch (...) {
-        finish(link);
+        finish(link, outcome);
         throw;
     }
-    finish(link);
+    finish(link, outcome);
 }
 
 void runFaultTest(TLinkContext& link, const TQueuedMessage& command)
