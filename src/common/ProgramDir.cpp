@@ -87,6 +87,12 @@ QString chooseProgramDir(const ProgramDirPlaces& places)
 
 QStringList seedUserData(const QString& sharedDir, const QString& userDir)
 {
+    return seedUserData(sharedDir, userDir, {});
+}
+
+QStringList seedUserData(const QString& sharedDir, const QString& userDir,
+    const std::function<bool(const QString& relative)>& shipped)
+{
     const QDir shared(sharedDir);
     const QDir user(userDir);
     // Installed into the user's own prefix, the shipped data is already where it belongs.
@@ -102,7 +108,7 @@ QStringList seedUserData(const QString& sharedDir, const QString& userDir)
     while (files.hasNext()) {
         const QString source = files.next();
         const QString relative = shared.relativeFilePath(source);
-        if (seeded.contains(relative))
+        if (seeded.contains(relative) || (shipped && !shipped(relative)))
             continue;
         const QString target = user.filePath(relative);
         if (!QFileInfo::exists(target)) {
@@ -129,6 +135,28 @@ QStringList seedUserData(const QString& sharedDir, const QString& userDir)
         }
     }
     return problems;
+}
+
+QStringList seedEmptyHome(const QString& dir)
+{
+    const QDir home(dir);
+    if (home.exists()
+        && !home.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        return {};
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    const QString shared = sharedDataDir(exeDir);
+    if (!shared.isEmpty())
+        return seedUserData(shared, dir);
+    // A build or a portable copy: the data lies among the programs and the user's files
+    // beside the executable; only what the program ships is taken.
+    if (!QFileInfo::exists(QDir(exeDir).filePath(ShippedMarker)))
+        return {};
+    static const QStringList Shipped { QStringLiteral("codes.txt"), QStringLiteral("models.txt"),
+        QStringLiteral("CarProfiles.ini"), QStringLiteral("report.htm"),
+        QStringLiteral("user-guide.html"), QStringLiteral("Profiles") };
+    return seedUserData(exeDir, dir, [](const QString& relative) {
+        return Shipped.contains(relative.section(QLatin1Char('/'), 0, 0));
+    });
 }
 
 QString programDir()

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 QString programDir();
 void setProgramDir(const QString& dir);
@@ -29,3 +30,11 @@ QString chooseProgramDir(const ProgramDirPlaces& places);
 // the user deleted stays deleted. Each file is written atomically. Returns the files that
 // could not be copied, with the reason.
 QStringList seedUserData(const QString& sharedDir, const QString& userDir);
+// The same, for the files of sharedDir that shipped accepts (by path relative to it).
+QStringList seedUserData(const QString& sharedDir, const QString& userDir,
+    const std::function<bool(const QString& relative)>& shipped);
+
+// A program directory named by --home or VESKOR_HOME that is empty or missing receives
+// the shipped data, as the installed program's user folder does; a folder that holds
+// anything is left as it is. Returns the files that could not be copied.
+QStringList seedEmptyHome(const QString& dir);

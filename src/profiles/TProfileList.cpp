@@ -75,3 +75,14 @@ void TProfileList::setDataManager(TFordData* store)
                 trend->setDataManager(store);
     }
 }
+
+int TProfileList::indexOfFile(const QString& name) const
+{
+    for (int i = 0; i < count(); ++i)
+        if (QFileInfo(m_profiles[size_t(i)]->FileName())
+                .fileName()
+                .compare(name, Qt::CaseInsensitive)
+            == 0)
+            return i;
+    return -1;
+}

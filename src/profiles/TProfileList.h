@@ -41,6 +41,9 @@ public:
     // The selected profile's file name without its folder (the setting to save); empty when
     // none is selected.
     QString selectedFileName() const;
+    // The index of the profile whose file name (without folder) is name, whatever its
+    // case; -1 when none is.
+    int indexOfFile(const QString& name) const;
 
 private:
     QObject* m_owner;

@@ -17,7 +17,7 @@ IniFile& loaded(IniFile& ini, const QByteArray& text)
 
 } // namespace
 
-TEST(ReaderSettings, WithoutMainEveryKeyKeepsItsBuiltInValue)
+TEST(ReaderSettings, WithoutMainEveryKeyTakesItsDefault)
 {
     IniFile ini;
     ReaderSettings s;
@@ -27,7 +27,7 @@ TEST(ReaderSettings, WithoutMainEveryKeyKeepsItsBuiltInValue)
     ReaderIni::readAtCreation(ini, s);
     ReaderIni::readAtShow(ini, s);
     EXPECT_EQ(s.ComPortName, "");
-    EXPECT_EQ(s.ComPortSpeed, -1); // no selection: the link then uses 9600
+    EXPECT_EQ(s.ComPortSpeed, ReaderIni::DefaultSpeed); // 38400, the adapter's, not 9600
     EXPECT_EQ(s.Bounds, QRect(10, 20, 954, 643));
     EXPECT_TRUE(s.AutoConnect);
     EXPECT_TRUE(s.AutoReconnect);
@@ -67,6 +67,29 @@ TEST(ReaderSettings, MainGivesEveryKeyAndUnreadableNumbersTheirDefaults)
     EXPECT_EQ(s.MaxTestTime, 16);
     EXPECT_EQ(s.TableContrast, 750);
     EXPECT_EQ(s.CurrentAuto, 0);
+}
+
+TEST(ReaderSettings, MaxTestTimeIsHeldToASaneRange)
+{
+    const struct {
+        const char* text;
+        int seconds;
+    } cases[] = {
+        { "90", 90 },
+        { "0", 1 },
+        { "-5", 1 },
+        { "3600", 3600 },
+        // Times 1000 it would wrap the link's wait in milliseconds to a short one.
+        { "4294968", 3600 },
+        { "2147483647", 3600 },
+        { "x", 60 },
+    };
+    for (const auto& c : cases) {
+        IniFile ini;
+        ReaderSettings s;
+        ReaderIni::readAtShow(loaded(ini, QByteArray("[Main]\nMaxTestTime=") + c.text + "\n"), s);
+        EXPECT_EQ(s.MaxTestTime, c.seconds) << c.text;
+    }
 }
 
 TEST(ReaderSettings, CloseWritesEveryKeyInOrderAndKeepsWhatItDoesNotWrite)

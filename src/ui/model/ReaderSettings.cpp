@@ -2,6 +2,8 @@
 
 #include "common/IniFile.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString Main = QStringLiteral("Main");
@@ -16,30 +18,28 @@ namespace ReaderIni {
 
 void readAtCreation(const IniFile& ini, ReaderSettings& s)
 {
-    if (!ini.hasSection(Main))
-        return;
-    s.ComPortName = ini.readUtf8(Main, "ComPortName");
+    s.ComPortName = ini.readUtf8(Main, "ComPortName", s.ComPortName);
     s.ComPortSpeed = ini.readInteger(Main, "ComPortSpeed", DefaultSpeed);
 }
 
 void readAtShow(const IniFile& ini, ReaderSettings& s)
 {
-    if (ini.hasSection(Main)) {
-        s.Bounds = QRect(ini.readInteger(Main, "MainWindowLeft", s.Bounds.left()),
-            ini.readInteger(Main, "MainWindowTop", s.Bounds.top()),
-            ini.readInteger(Main, "MainWindowWidth", s.Bounds.width()),
-            ini.readInteger(Main, "MainWindowHeight", s.Bounds.height()));
-        s.CarInfoPane = ini.readInteger(Main, "CarInfoPane", s.CarInfoPane);
-        s.UpdateMatrix = ini.readBool(Main, "UpdateMatrix", false);
-        s.AutoConnect = ini.readBool(Main, "AutoConnect", true);
-        s.AutoReconnect = ini.readBool(Main, "AutoReconnect", true);
-        s.RecordSessions = ini.readBool(Main, "RecordSessions", true);
-        s.BluetoothDelay = ini.readBool(Main, "BluetoothDelay", false);
-        s.CurrentSkin = ini.readUtf8(Main, "CurrentSkin", s.CurrentSkin);
-        s.CurrentProfile = ini.readUtf8(Main, "CurrentProfile");
-        s.MaxTestTime = ini.readInteger(Main, "MaxTestTime", 60);
-        s.TableContrast = ini.readInteger(Main, "TableContrast", 500);
-    }
+    s.Bounds = QRect(ini.readInteger(Main, "MainWindowLeft", s.Bounds.left()),
+        ini.readInteger(Main, "MainWindowTop", s.Bounds.top()),
+        ini.readInteger(Main, "MainWindowWidth", s.Bounds.width()),
+        ini.readInteger(Main, "MainWindowHeight", s.Bounds.height()));
+    s.CarInfoPane = ini.readInteger(Main, "CarInfoPane", s.CarInfoPane);
+    s.UpdateMatrix = ini.readBool(Main, "UpdateMatrix", false);
+    s.AutoConnect = ini.readBool(Main, "AutoConnect", true);
+    s.AutoReconnect = ini.readBool(Main, "AutoReconnect", true);
+    s.RecordSessions = ini.readBool(Main, "RecordSessions", true);
+    s.BluetoothDelay = ini.readBool(Main, "BluetoothDelay", false);
+    s.CurrentSkin = ini.readUtf8(Main, "CurrentSkin", s.CurrentSkin);
+    s.CurrentProfile = ini.readUtf8(Main, "CurrentProfile", s.CurrentProfile);
+    // A huge value would wrap the link's wait in milliseconds to a short one.
+    s.MaxTestTime = std::clamp(ini.readInteger(Main, "MaxTestTime", Link::DefaultMaxTestTime),
+        Link::MinMaxTestTime, Link::MaxMaxTestTime);
+    s.TableContrast = ini.readInteger(Main, "TableContrast", 500);
     s.CurrentAuto = ini.readInteger(Autos, "Current", 0);
     s.Toolbars = QByteArray::fromBase64(ini.readBytes(Toolbars, ToolbarsState));
 }

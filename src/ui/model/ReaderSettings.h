@@ -2,6 +2,8 @@
 // creation and first show, written at close in a fixed order.
 #pragma once
 
+#include "link/LinkTypes.h"
+
 #include <QByteArray>
 #include <QRect>
 #include <QString>
@@ -11,9 +13,9 @@ class IniFile;
 inline constexpr const char* ReaderIniFile = "reader.ini";
 
 struct ReaderSettings {
-    // [Main], read at creation. ComPortSpeed -1: no selection (the link then uses 9600).
+    // [Main], read at creation: the adapter's own speed, 38400, on a first run too.
     QString ComPortName;
-    int ComPortSpeed = -1;
+    int ComPortSpeed = 2;
 
     // [Main], read at first show. The window's own bounds and theme are the defaults.
     QRect Bounds;
@@ -27,7 +29,7 @@ struct ReaderSettings {
     bool BluetoothDelay = false;
     QString CurrentSkin;
     QString CurrentProfile;
-    int MaxTestTime = 60;
+    int MaxTestTime = Link::DefaultMaxTestTime;
     int TableContrast = 500;
 
     // [Autos] and the layout, read whether or not [Main] exists.
@@ -39,9 +41,11 @@ namespace ReaderIni {
 
 inline constexpr int DefaultSpeed = 2;
 
-// The [Main] keys of creation; without [Main] the settings keep their values.
+// The [Main] keys of creation. A key that is absent (no reader.ini, no [Main]) takes its
+// default, so a first run works as every later one.
 void readAtCreation(const IniFile& ini, ReaderSettings& settings);
-// The [Main] keys of first show (only with [Main]), [Autos] Current and the layout.
+// The [Main] keys of first show, [Autos] Current and the layout, each with its default
+// when absent. MaxTestTime is held to its sane range.
 void readAtShow(const IniFile& ini, ReaderSettings& settings);
 // Writes every key that closing writes, in order. CurrentProfile only when not empty,
 // MaxTestTime never: the lines already in ini stay as they were.

@@ -199,6 +199,10 @@ int LiveDataPage::loadProfiles(const QString& folder, const QString& current, QS
     int count = 0;
     errors = collectErrors([&] {
         count = m_profiles.load(folder, pnBlack, &m_context.Link->link().DataManager(), current);
+        // A first run, or a saved dashboard that is gone: the main dashboard rather than
+        // an empty page.
+        if (m_profiles.selectedIndex() < 0 && count > 0)
+            m_profiles.select(std::max(0, m_profiles.indexOfFile(QLatin1String(DefaultProfile))));
     });
     cbProfile->clear();
     cbProfile->addItems(m_profiles.names());

@@ -27,8 +27,12 @@ public:
     // profileOwner: the main window, owner of the profiles.
     LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidget* parent = nullptr);
 
-    // Reads the header of every profile in folder and shows the one named current. The
-    // definition errors of the load come back as one list.
+    // The shipped dashboard shown when no saved one is found.
+    static constexpr const char* DefaultProfile = "main.ini";
+
+    // Reads the header of every profile in folder and shows the one named current, or the
+    // default dashboard when current names none. The definition errors of the load come
+    // back as one list.
     int loadProfiles(const QString& folder, const QString& current, QStringList& errors);
     // Shows the profile in file, taken into the list when it lies outside the folder;
     // false when there is no such file.

@@ -1,0 +1,52 @@
+#include "WindowBounds.h"
+
+#include <algorithm>
+
+namespace WindowBounds {
+
+namespace {
+
+    // A window is reachable while this much of its title strip lies on a screen: it can
+    // be grabbed there and moved.
+    constexpr int TitleHeight = 30;
+    constexpr qint64 GrabbableArea = 100 * 20;
+
+    qint64 overlap(const QRect& a, const QRect& b)
+    {
+        const QRect common = a.intersected(b);
+        return common.isEmpty() ? 0 : qint64(common.width()) * common.height();
+    }
+
+    // The start of a span of the given length inside [low, low + room): at its saved
+    // place when it fits, else where it fits, and at low when it is longer than the room.
+    int place(int at, int length, int low, int room)
+    {
+        if (length >= room)
+            return low;
+        return std::clamp(at, low, low + room - length);
+    }
+
+} // namespace
+
+QRect fitOnScreens(const QRect& bounds, const QList<QRect>& screens, const QRect& primary)
+{
+    const QRect title(bounds.left(), bounds.top(), bounds.width(), TitleHeight);
+    QRect target = primary;
+    qint64 best = 0;
+    for (const QRect& screen : screens) {
+        if (overlap(title, screen) >= GrabbableArea)
+            return bounds;
+        const qint64 area = overlap(bounds, screen);
+        if (area > best) {
+            best = area;
+            target = screen;
+        }
+    }
+    if (target.isEmpty())
+        return bounds;
+    return { place(bounds.left(), bounds.width(), target.left(), target.width()),
+        place(bounds.top(), bounds.height(), target.top(), target.height()), bounds.width(),
+        bounds.height() };
+}
+
+} // namespace WindowBounds
