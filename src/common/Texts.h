@@ -298,6 +298,9 @@ inline constexpr const char* PreviewCannotSave = "Не удаётся запис
 
 inline constexpr const char* AppTitle = "VeskorReader";
 inline constexpr const char* MainCaption = "VeskorReader 0.99 (Ford EEC-IV)";
+// Texts of our own: a run on the built-in simulator says so in the title and status bar.
+inline constexpr const char* CaptionSimulation = " — симуляция, без автомобиля";
+inline constexpr const char* StatusSimulation = "Симуляция";
 inline constexpr const char* SelectedVehicle = "Выбранный автомобиль:";
 inline constexpr const char* ActConnect = "Подключить";
 inline constexpr const char* ActResetModule = "Сброс модуля";
@@ -360,6 +363,39 @@ inline constexpr const char* ActSaveReport = "Сохранить отчёт";
 inline constexpr const char* HintSaveReport
     = "Сохранить в HTML-файле отчёт по результатам чтения ошибок/теста двигателя";
 inline constexpr const char* ReadingFaults = "Обработка команды...";
+// Texts of our own: how a fault exchange ended, each outcome in words of its own.
+inline constexpr const char* FaultsNoneStored = "Сохранённых кодов неисправностей нет.";
+inline constexpr const char* FaultsRead = "Прочитано кодов неисправностей: %1.";
+inline constexpr const char* FaultsCleared = "Коды неисправностей стёрты из памяти ЭБУ.";
+inline constexpr const char* FaultsTestClean = "Самотест завершён: неисправностей не найдено.";
+inline constexpr const char* FaultsTestFound = "Самотест завершён: найдено кодов: %1.";
+inline constexpr const char* FaultsNoAnswer
+    = "ЭБУ не ответил. Проверьте, что ключ зажигания включён, а кабель адаптера надёжно "
+      "подключён к диагностическому разъёму, и повторите. Прежний результат сохранён.";
+inline constexpr const char* FaultsTestTimedOut
+    = "Самотест не завершился за %1 с: ЭБУ не прислал результат. Проверьте ключ "
+      "зажигания и кабель адаптера и повторите тест. Прежний результат сохранён.";
+inline constexpr const char* FaultsTestCancelled = "Самотест прерван. Прежний результат сохранён.";
+inline constexpr const char* FaultsReadCancelled
+    = "Обмен с ЭБУ прерван. Прежний результат сохранён.";
+inline constexpr const char* FaultsPortLost
+    = "Связь с адаптером потеряна: проверьте кабель и порт. Прежний результат сохранён.";
+inline constexpr const char* FaultsTestProgress = "Самотест: прошло %1 с, осталось %2 с";
+inline constexpr const char* ActCancelTest = "Прервать";
+inline constexpr const char* ClearQuestion = "Стереть коды неисправностей из памяти ЭБУ?";
+inline constexpr const char* ClearUnsavedQuestion
+    = "Коды на странице не сохранены в отчёт и не скопированы: после стирания их не "
+      "прочитать снова.\nВсё равно стереть коды неисправностей из памяти ЭБУ?";
+inline constexpr const char* NothingToSave = "Нечего сохранять: сначала прочитайте коды.";
+inline constexpr const char* NothingToCopy = "Нечего копировать: сначала прочитайте коды.";
+inline constexpr const char* ResultWithoutVehicle
+    = "Коды прочитаны без выбранного автомобиля, отчёт некуда сохранить: выберите или "
+      "добавьте автомобиль и прочитайте коды снова.";
+inline constexpr const char* ReportSaved = "Отчёт сохранён: %1";
+inline constexpr const char* ResultCopied = "Результат скопирован в буфер обмена.";
+inline constexpr const char* OpenFailed
+    = "Не удалось открыть %1: в системе нет программы для этого файла.";
+inline constexpr const char* ReportFolderFailed = "Не удалось создать папку отчёта %1.";
 inline constexpr const char* FaultCode = "Код:";
 inline constexpr const char* FaultMode = "Режим:";
 inline constexpr const char* FaultDescription = "Описание:";

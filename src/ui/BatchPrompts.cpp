@@ -20,6 +20,8 @@ QString BatchPrompts::chooseFile(QWidget*, const FileRequest&)
 {
     return {};
 }
-void BatchPrompts::openExternally(const QUrl&)
+bool BatchPrompts::openExternally(const QUrl&)
 {
+    // Nothing is handed on in a batch run, and nothing failed.
+    return true;
 }

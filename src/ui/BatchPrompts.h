@@ -10,5 +10,5 @@ public:
     bool confirm(QWidget* owner, const QString& caption, const QString& text) override;
     bool runDialog(QDialog& dialog) override;
     QString chooseFile(QWidget* owner, const FileRequest& request) override;
-    void openExternally(const QUrl& url) override;
+    bool openExternally(const QUrl& url) override;
 };

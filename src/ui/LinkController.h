@@ -42,6 +42,8 @@ public:
     void setPortSettings(const QString& portName, const QString& speedText, bool bluetoothDelay);
     // The platform's first serial port: COM1 on Windows, /dev/ttyS0 elsewhere.
     static QString defaultPort();
+    // The link's time scale: 1.0 in the product.
+    double timeScale() const { return m_options.TimeScale; }
 
     // The user's commands. cmdStartData names the stream a lost adapter brings back; any
     // other command (Disconnect among them) ends the attempts to reconnect.

@@ -35,7 +35,7 @@ QString DialogPrompts::chooseFile(QWidget* owner, const FileRequest& request)
     return dialog.selectedFiles().first();
 }
 
-void DialogPrompts::openExternally(const QUrl& url)
+bool DialogPrompts::openExternally(const QUrl& url)
 {
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }

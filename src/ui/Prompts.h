@@ -30,8 +30,8 @@ public:
     virtual bool runDialog(QDialog& dialog) = 0;
     // The file chosen in the dialog the request describes, or empty when cancelled.
     virtual QString chooseFile(QWidget* owner, const FileRequest& request) = 0;
-    // Hands a file or address to the system's default handler.
-    virtual void openExternally(const QUrl& url) = 0;
+    // Hands a file or address to the system's default handler; false when none took it.
+    virtual bool openExternally(const QUrl& url) = 0;
 };
 
 // The real boxes and dialogs.
@@ -41,5 +41,5 @@ public:
     bool confirm(QWidget* owner, const QString& caption, const QString& text) override;
     bool runDialog(QDialog& dialog) override;
     QString chooseFile(QWidget* owner, const FileRequest& request) override;
-    void openExternally(const QUrl& url) override;
+    bool openExternally(const QUrl& url) override;
 };

@@ -17,6 +17,14 @@ StatusBar::StatusBar(QWidget* parent)
     laReconnect = new GlowLabel(this);
     laReconnect->setObjectName(QStringLiteral("laReconnect"));
     addWidget(laReconnect);
+    laNotice = new GlowLabel(this);
+    laNotice->setObjectName(QStringLiteral("laNotice"));
+    addWidget(laNotice, 1);
+    laSimulation = new GlowLabel(this);
+    laSimulation->setObjectName(QStringLiteral("laSimulation"));
+    laSimulation->setStatus({ Texts::text(Texts::StatusSimulation), Glow::Yellow });
+    addPermanentWidget(laSimulation);
+    laSimulation->hide();
     show(LinkStatus());
     showReconnect({});
 }
@@ -48,4 +56,14 @@ void StatusBar::showReconnect(const StatusText& status)
 {
     laReconnect->setStatus(status);
     laReconnect->setVisible(!status.Text.isEmpty());
+}
+
+void StatusBar::showSimulation(bool on)
+{
+    laSimulation->setVisible(on);
+}
+
+void StatusBar::showNotice(const QString& text)
+{
+    laNotice->setStatus({ text, Glow::None });
 }

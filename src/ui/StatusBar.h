@@ -17,6 +17,11 @@ public:
     void show(const LinkStatus& status);
     // A lost stream and its reconnection (laReconnect); hidden while the text is empty.
     void showReconnect(const StatusText& status);
+    // A run on the built-in simulator says so in the bar's corner (laSimulation).
+    void showSimulation(bool on);
+    // The last outcome of a user's action (a saved report, a failed read), with its time
+    // (laNotice); it stays until the next one.
+    void showNotice(const QString& text);
 
 private:
     GlowLabel* addField(const char* caption, const char* name);
@@ -25,4 +30,6 @@ private:
     GlowLabel* laVersion;
     GlowLabel* laWorkmode;
     GlowLabel* laReconnect;
+    GlowLabel* laNotice;
+    GlowLabel* laSimulation;
 };

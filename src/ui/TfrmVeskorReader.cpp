@@ -25,6 +25,7 @@
 #include "profiles/TFordTrend.h"
 #include "store/TFordData.h"
 #include "ui/model/SessionRecorder.h"
+#include "ui/model/WindowBounds.h"
 #include "vehicles/EcuDatabase.h"
 #include "vehicles/RegisterFile.h"
 #include "vehicles/RegisterImport.h"
@@ -41,6 +42,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleFactory>
@@ -161,6 +163,10 @@ void TfrmVeskorReader::buildFrame()
     m_context.English = [this] { return m_optionsPage->english(); };
     connect(m_faults, &FaultsPage::faultActionStarted, this,
         [this] { m_pages->setCurrentWidget(m_faults); });
+    connect(m_faults, &FaultsPage::notice, this, [this](const QString& text) {
+        AddToLog(text);
+        m_statusBar->showNotice(text);
+    });
     connect(m_optionsPage, &OptionsPage::portSettingsChanged, this, [this] {
         if (m_link)
             updatePortSettings();
@@ -301,6 +307,8 @@ void TfrmVeskorReader::FormCreate()
         m_settings.ComPortSpeed < m_optionsPage->speed()->count() ? m_settings.ComPortSpeed : -1);
     if (m_options.Simulator)
         m_optionsPage->port()->setEditText(QLatin1String(LinkController::SimulatorPort));
+    // A demo run stamps no vehicle with the simulated ECU's diagnosis.
+    m_faults->setSimulation(m_options.Simulator);
     registerProfileClasses();
     LoadEcuDatabase(m_context.Ecu);
     try {
@@ -414,20 +422,20 @@ void TfrmVeskorReader::FormShow()
     m_settings.CarInfoPane = m_vehicles->infoPaneHeight();
     m_settings.CurrentSkin = m_skin;
     ReaderIni::readAtShow(ini, m_settings);
-    if (ini.hasSection(QStringLiteral("Main"))) {
-        move(m_settings.Bounds.topLeft());
-        resize(m_settings.Bounds.size());
-        m_vehicles->setInfoPaneHeight(m_settings.CarInfoPane);
-        m_matrix->setUpdating(m_settings.UpdateMatrix);
-        m_optionsPage->autoConnect()->setChecked(m_settings.AutoConnect);
-        m_optionsPage->autoReconnect()->setChecked(m_settings.AutoReconnect);
-        m_optionsPage->recordSessions()->setChecked(m_settings.RecordSessions);
-        m_optionsPage->bluetoothDelay()->setChecked(m_settings.BluetoothDelay);
-        if (m_settings.CurrentSkin != m_skin)
-            applySkin(m_settings.CurrentSkin);
-        m_link->link().setMaxTestTime(m_settings.MaxTestTime);
-        m_optionsPage->contrast()->setValue(m_settings.TableContrast);
-    }
+    // Every key takes its default when absent: a first run works as every later one.
+    const QRect bounds = fitOnScreen(m_settings.Bounds);
+    move(bounds.topLeft());
+    resize(bounds.size());
+    m_vehicles->setInfoPaneHeight(m_settings.CarInfoPane);
+    m_matrix->setUpdating(m_settings.UpdateMatrix);
+    m_optionsPage->autoConnect()->setChecked(m_settings.AutoConnect);
+    m_optionsPage->autoReconnect()->setChecked(m_settings.AutoReconnect);
+    m_optionsPage->recordSessions()->setChecked(m_settings.RecordSessions);
+    m_optionsPage->bluetoothDelay()->setChecked(m_settings.BluetoothDelay);
+    if (m_settings.CurrentSkin != m_skin)
+        applySkin(m_settings.CurrentSkin);
+    m_link->link().setMaxTestTime(m_settings.MaxTestTime);
+    m_optionsPage->contrast()->setValue(m_settings.TableContrast);
     if (!m_settings.Toolbars.isEmpty())
         restoreState(m_settings.Toolbars);
 
@@ -456,6 +464,16 @@ void TfrmVeskorReader::FormShow()
         startLive();
     m_link->post(
         Link::cmdConnect, m_options.Live || m_optionsPage->autoConnect()->isChecked() ? 1 : 0);
+}
+
+QRect TfrmVeskorReader::fitOnScreen(const QRect& bounds) const
+{
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return WindowBounds::fitOnScreens(
+        bounds, screens, primary ? primary->availableGeometry() : QRect());
 }
 
 void TfrmVeskorReader::startLive()
@@ -538,20 +556,36 @@ void TfrmVeskorReader::closeEvent(QCloseEvent* event)
 
 void TfrmVeskorReader::FormClose()
 {
-    try {
-        ReaderIni::save(iniPath(), collectSettings());
-    } catch (const VeskorError& e) {
-        warn(Texts::text(Texts::CaptionError), e.message());
+    // A demo run on the simulator leaves the user's settings and register as they were:
+    // its port must not become the next start's, and every change a user made to the
+    // register was saved when it was made.
+    if (!m_options.Simulator) {
+        try {
+            ReaderIni::save(iniPath(), collectSettings());
+        } catch (const VeskorError& e) {
+            warn(Texts::text(Texts::CaptionError), e.message());
+        }
+        saveRegister();
     }
-    saveRegister();
     m_recorder->stop();
     // The profiles and their widgets go with the pages; the link is asked to end now and
     // is not waited for.
     m_link->terminate();
 }
 
+bool TfrmVeskorReader::onSimulator() const
+{
+    return m_options.Simulator
+        || m_optionsPage->port()->currentText() == QLatin1String(LinkController::SimulatorPort);
+}
+
 void TfrmVeskorReader::updatePortSettings()
 {
+    // Nobody must take the simulator's answers for a car's.
+    const bool simulated = onSimulator();
+    setWindowTitle(Texts::text(Texts::MainCaption)
+        + (simulated ? Texts::text(Texts::CaptionSimulation) : QString()));
+    m_statusBar->showSimulation(simulated);
     try {
         m_link->setPortSettings(m_optionsPage->port()->currentText(),
             m_optionsPage->speed()->currentText(), m_optionsPage->bluetoothDelay()->isChecked());
@@ -635,7 +669,7 @@ void TfrmVeskorReader::onLinkEvent(const LinkReport& r)
         // The status reset reports the slots just cleared: that is no code of the ECU.
         if (r.Text != QLatin1String("0000")) {
             m_recorder->setCalibration(r.Text);
-            m_vehicles->MatchCalibration(r.Text);
+            m_vehicles->MatchCalibration(r.Text, !onSimulator());
         }
         break;
     default:

@@ -88,6 +88,10 @@ private:
     void loadRegister();
     void saveRegister();
     void updatePortSettings();
+    // The port in use is the built-in simulator (a demo run, or the port "sim").
+    bool onSimulator() const;
+    // Saved bounds onto the screens there are now.
+    QRect fitOnScreen(const QRect& bounds) const;
     ReaderSettings collectSettings() const;
     void warn(const QString& caption, const QString& text);
 

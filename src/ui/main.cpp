@@ -154,6 +154,12 @@ int main(int argc, char** argv)
         setProgramDir(arguments.at(home + 1));
         arguments.remove(home, 2);
     }
+    // A new, empty home gets the shipped data, so its first start finds codes and dashboards.
+    const QString homeDir = home >= 0 ? programDir() : qEnvironmentVariable("VESKOR_HOME");
+    if (!preview && !homeDir.isEmpty())
+        for (const QString& problem : seedEmptyHome(homeDir))
+            std::fprintf(
+                stderr, "%s\n", qUtf8Printable(Texts::text(Texts::SeedFailed).arg(problem)));
     if (!preview)
         return runWindow(arguments, started);
     QString error;

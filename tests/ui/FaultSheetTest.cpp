@@ -3,6 +3,7 @@
 
 #include "common/Errors.h"
 #include "common/TextFile.h"
+#include "ui/model/FaultOutcome.h"
 
 #include <QDateTime>
 #include <array>
@@ -170,4 +171,59 @@ TEST(FaultSheet, FolderNamesStayInsideTheirFolder)
     EXPECT_EQ(FaultSheet::folderName("../../etc"), ".._.._etc");
     EXPECT_EQ(FaultSheet::folderName(""), "_");
     EXPECT_EQ(FaultSheet::folderName("a\nb"), "a_b");
+}
+
+TEST(FaultSheet, LongFolderNamesAreCutAtACharacterWithin255Bytes)
+{
+    const struct {
+        QString name;
+        QString expected;
+    } cases[] = {
+        { QString(255, u'a'), QString(255, u'a') },
+        { QString(300, u'a'), QString(255, u'a') },
+        // Two bytes a letter: 127 letters, never half of one.
+        { QString(200, u'ж'), QString(127, u'ж') },
+        // A character outside the basic plane (4 bytes) is kept whole or left out whole.
+        { QString(253, u'a') + QString::fromUtf8("\xF0\x9F\x9A\x97"), QString(253, u'a') },
+        // A cut that ends in a dot still may not end the name with one.
+        { QString(254, u'a') + QStringLiteral(". tail"), QString(254, u'a') + u'_' },
+    };
+    for (const auto& c : cases) {
+        const QString folder = FaultSheet::folderName(c.name);
+        EXPECT_EQ(folder, c.expected) << c.name.size();
+        EXPECT_LE(folder.toUtf8().size(), 255);
+    }
+}
+
+TEST(FaultOutcome, EachOutcomeSaysItsOwnLineAndOnlyAnAnswerIsAResult)
+{
+    using O = Link::FaultTestOutcome;
+    const struct {
+        O outcome;
+        char letter;
+        int codes;
+        bool result;
+        const char* says;
+    } cases[] = {
+        { O::ftoAnswered, 'B', 0, true, "Сохранённых кодов неисправностей нет" },
+        { O::ftoAnswered, 'B', 2, true, "Прочитано кодов неисправностей: 2" },
+        { O::ftoAnswered, 'C', 0, true, "стёрты" },
+        { O::ftoAnswered, 'D', 0, true, "неисправностей не найдено" },
+        { O::ftoAnswered, 'D', 3, true, "найдено кодов: 3" },
+        { O::ftoSilent, 'B', 0, false, "ЭБУ не ответил" },
+        { O::ftoSilent, 'C', 0, false, "ЭБУ не ответил" },
+        { O::ftoNotTaken, 'B', 0, false, "ЭБУ не ответил" },
+        { O::ftoNone, 'B', 0, false, "ЭБУ не ответил" },
+        { O::ftoSilent, 'D', 0, false, "не завершился за 45 с" },
+        { O::ftoCancelled, 'D', 0, false, "Самотест прерван" },
+        { O::ftoPortLost, 'B', 0, false, "Связь с адаптером потеряна" },
+    };
+    for (const auto& c : cases) {
+        const FaultOutcomeView view = FaultOutcome::describe(c.outcome, c.letter, c.codes, 45);
+        EXPECT_EQ(view.NewResult, c.result) << c.says;
+        EXPECT_EQ(view.Failure, !c.result) << c.says;
+        EXPECT_TRUE(view.Line.contains(QString::fromUtf8(c.says))) << qPrintable(view.Line);
+    }
+    EXPECT_EQ(FaultOutcome::progressText(12'400, 60), "Самотест: прошло 12 с, осталось 48 с");
+    EXPECT_EQ(FaultOutcome::progressText(75'000, 60), "Самотест: прошло 60 с, осталось 0 с");
 }

@@ -5,15 +5,19 @@
 #include "WindowTestSupport.h"
 #include "common/TextFile.h"
 #include "common/Texts.h"
+#include "sim/Simulator.h"
 #include "ui/GlowLabel.h"
+#include "ui/pages/VehiclesPage.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -21,14 +25,39 @@ namespace {
 
 class FaultsPageTest : public ::testing::Test {
 protected:
-    void connect(const char* vehicleName)
+    void connect(const char* vehicleName, const std::function<void(SimConfig&)>& configure = {},
+        const QByteArray& settings = {})
     {
-        h.writeFile("reader.ini", "[Main]\nComPortName=sim\nComPortSpeed=2\n[Autos]\nCurrent=0\n");
+        h.writeFile("reader.ini",
+            "[Main]\nComPortName=sim\nComPortSpeed=2\n" + settings + "[Autos]\nCurrent=0\n");
         h.writeFile("autos.ini", registerText({ { vehicleName, "4BAA" }, { "Other", "" } }));
-        h.open([](SimConfig& c) { c.StoredCodes = { 112, 23 }; });
+        h.open([&](SimConfig& c) {
+            c.StoredCodes = { 112, 23 };
+            if (configure)
+                configure(c);
+        });
         ASSERT_TRUE(waitUntil([&] {
             return h.find<GlowLabel>("laWorkmode")->text() == Texts::text(Texts::ModeExchange);
         }));
+    }
+    // Starts an action and waits until its exchange has ended; the milliseconds it took.
+    qint64 runAction(const char* action)
+    {
+        const QString before = page()->outcomeLine();
+        QElapsedTimer clock;
+        clock.start();
+        h.find<QAction>(action)->trigger();
+        EXPECT_TRUE(waitUntil([&] { return page()->outcomeLine() != before; }, 30000));
+        return clock.elapsed();
+    }
+    FaultsPage* page() { return h.window().faultsPage(); }
+    QStringList log() const
+    {
+        QStringList lines;
+        const auto* list = h.find<QListWidget>("lbLog");
+        for (int i = 0; i < list->count(); ++i)
+            lines << list->item(i)->text();
+        return lines;
     }
     void readCodes()
     {
@@ -94,4 +123,120 @@ TEST_F(FaultsPageTest, NoReportWithoutCodesOrVehicleAndNoCrashOnCopy)
     EXPECT_TRUE(page->copyText().startsWith("Код: "));
     EXPECT_FALSE(QDir(h.path("Reports")).exists() && !QDir(h.path("Reports")).isEmpty());
     h.find<QListWidget>("lbFaults")->grab(); // the header row draws its line alone
+}
+
+TEST_F(FaultsPageTest, AnUnansweredReadKeepsTheResultAndTheDateAndSaysWhatToCheck)
+{
+    connect("Escort");
+    readCodes();
+    const QStringList result = page()->entries();
+    const QByteArray stamped = h.readFile("autos.ini");
+    ASSERT_TRUE(page()->outcomeLine().contains("Прочитано кодов неисправностей: 2"));
+
+    // The adapter takes the command, and the ECU says nothing (a key turned off).
+    SimFaults silent;
+    silent.set(SimFault::EcuSilent);
+    h.window().link().simulator()->setFaults(silent);
+    runAction("acReadFaults");
+    EXPECT_EQ(page()->entries(), result);
+    EXPECT_EQ(h.readFile("autos.ini"), stamped);
+    EXPECT_TRUE(page()->outcomeLine().contains("ЭБУ не ответил"))
+        << qPrintable(page()->outcomeLine());
+    EXPECT_TRUE(page()->outcomeLine().contains("ключ зажигания"));
+    EXPECT_TRUE(log().last().contains("ЭБУ не ответил"));
+    EXPECT_TRUE(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d ").match(log().last()).hasMatch());
+    EXPECT_TRUE(h.find<GlowLabel>("laNotice")->text().contains("ЭБУ не ответил"));
+}
+
+TEST_F(FaultsPageTest, ClearingAsksFirstAndWarnsOfCodesNeverSavedOrCopied)
+{
+    connect("Escort");
+    readCodes();
+    h.Prompts.ConfirmAnswer = false;
+    h.find<QAction>("acClearFaults")->trigger();
+    ASSERT_EQ(h.Prompts.Questions.size(), 1);
+    EXPECT_TRUE(h.Prompts.Questions.last().contains("не сохранены"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(page()->entries().size(), 3); // declined: nothing was sent
+    // Copied: the plain question.
+    h.find<QAction>("acCopy")->trigger();
+    h.Prompts.ConfirmAnswer = true;
+    runAction("acClearFaults");
+    EXPECT_EQ(h.Prompts.Questions.last(), "Стереть коды неисправностей из памяти ЭБУ?");
+    EXPECT_TRUE(page()->outcomeLine().contains("стёрты"));
+    EXPECT_EQ(page()->entries().size(), 1);
+    runAction("acReadFaults");
+    EXPECT_TRUE(page()->outcomeLine().contains("Сохранённых кодов неисправностей нет"));
+}
+
+TEST_F(FaultsPageTest, TheSelfTestCountsItsSecondsAndCanBeCancelled)
+{
+    connect("Escort", [](SimConfig& c) { c.SelfTestMs = 40000; });
+    QElapsedTimer clock;
+    clock.start();
+    h.find<QAction>("acInvokeTest")->trigger();
+    auto* overlay = h.find<QLabel>("pnReadingFaults");
+    ASSERT_TRUE(waitUntil([&] { return overlay->text().contains("прошло 1 с, осталось 59 с"); }));
+    auto* cancel = h.find<QPushButton>("btCancelTest");
+    ASSERT_TRUE(cancel->isVisible());
+    cancel->click();
+    ASSERT_TRUE(waitUntil([&] { return page()->outcomeLine().contains("Самотест прерван"); }));
+    // Far less than the test's 4 s at the tests' time scale.
+    EXPECT_LT(clock.elapsed(), 2500);
+    EXPECT_FALSE(overlay->isVisible());
+    EXPECT_TRUE(page()->entries().isEmpty());
+}
+
+TEST_F(FaultsPageTest, ASelfTestThatOutlastsItsLimitRanOutOfTime)
+{
+    connect(
+        "Escort", [](SimConfig& c) { c.SelfTestMs = 40000; }, "MaxTestTime=2\n");
+    EXPECT_GE(runAction("acInvokeTest"), 200);
+    EXPECT_TRUE(page()->outcomeLine().contains("не завершился за 2 с"))
+        << qPrintable(page()->outcomeLine());
+    EXPECT_TRUE(page()->entries().isEmpty());
+}
+
+TEST_F(FaultsPageTest, AResultStaysWithItsCarWhenAnotherIsDeleted)
+{
+    h.writeFile("reader.ini", "[Main]\nComPortName=sim\n[Autos]\nCurrent=1\n");
+    h.writeFile(
+        "autos.ini", registerText({ { "Alpha", "" }, { "Bravo", "4BAA" }, { "Charlie", "" } }));
+    h.open([](SimConfig& c) { c.StoredCodes = { 112 }; });
+    ASSERT_TRUE(waitUntil([&] {
+        return h.find<GlowLabel>("laWorkmode")->text() == Texts::text(Texts::ModeExchange);
+    }));
+    ASSERT_EQ(h.find<QComboBox>("cbCurrentAuto")->currentText(), "Bravo");
+    runAction("acReadFaults");
+    ASSERT_EQ(page()->entries().size(), 2);
+    // Alpha goes: Charlie moves up into Bravo's old row.
+    h.window().vehiclesPage()->selectRow(0);
+    h.Prompts.ConfirmAnswer = true;
+    h.find<QAction>("acDeleteAuto")->trigger();
+    ASSERT_TRUE(waitUntil([&] { return !h.readFile("autos.ini").contains("Name=Alpha"); }));
+    const QString path = page()->saveReport();
+    EXPECT_EQ(QFileInfo(path).dir().dirName(), "Bravo");
+    const QString html = readTextFile(path).join("\n");
+    EXPECT_TRUE(html.contains("Bravo"));
+    EXPECT_FALSE(html.contains("Charlie"));
+    EXPECT_TRUE(page()->copyText().startsWith("Название: Bravo"));
+    EXPECT_TRUE(log().last().contains(path));
+}
+
+TEST_F(FaultsPageTest, NothingToSaveOrCopyAndAFailedOpenAreTold)
+{
+    connect(QString(300, u'ж').toUtf8().constData());
+    h.find<QAction>("acSaveReport")->trigger();
+    h.find<QAction>("acCopy")->trigger();
+    EXPECT_EQ(h.Prompts.Warnings,
+        QStringList({ "Ошибка!: Нечего сохранять: сначала прочитайте коды.",
+            "Ошибка!: Нечего копировать: сначала прочитайте коды." }));
+    readCodes();
+    h.Prompts.OpenAnswer = false;
+    const QString path = page()->saveReport();
+    // A name too long for a folder is cut to one the file system takes.
+    ASSERT_TRUE(QFileInfo::exists(path)) << qPrintable(h.Prompts.Warnings.join("\n"));
+    EXPECT_EQ(QFileInfo(path).dir().dirName(), QString(127, u'ж'));
+    EXPECT_TRUE(h.Prompts.Warnings.last().contains("Не удалось открыть"))
+        << qPrintable(h.Prompts.Warnings.last());
 }

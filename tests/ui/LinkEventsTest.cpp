@@ -6,6 +6,7 @@
 #include "link/TCommThread.h"
 #include "ui/GlowLabel.h"
 #include "ui/dock/MatrixPanel.h"
+#include "ui/pages/FaultsPage.h"
 #include "ui/pages/HelpPage.h"
 
 #include <QAction>
@@ -144,7 +145,9 @@ TEST_F(PostedEvents, OptionsFirmwareAndFaultOverlay)
     EXPECT_TRUE(h.find<QLabel>("pnReadingFaults")->isVisible());
     deliver(h, Link::WM_LINK_EVENT, Link::evFaultTest, 1);
     EXPECT_FALSE(h.find<QLabel>("pnReadingFaults")->isVisible());
-    EXPECT_EQ(h.find<QListWidget>("lbFaults")->count(), 1); // the header: no codes came
+    // No exchange brought a status word: no result, and the page says so.
+    EXPECT_EQ(h.find<QListWidget>("lbFaults")->count(), 0);
+    EXPECT_TRUE(h.window().faultsPage()->outcomeLine().contains("ЭБУ не ответил"));
 }
 
 TEST_F(PostedEvents, PageActionsSkinsAndTheGuide)

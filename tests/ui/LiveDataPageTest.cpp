@@ -135,8 +135,9 @@ TEST_F(MatrixTest, WordShowsItsLowByteThenItsHighByteInThePositionsColour)
             const int own = nearestInCell(image, column, 5, colours[k]);
             EXPECT_LT(own, 100) << k;
             for (int other = 0; other < 6; ++other) {
-                if (other != k)
+                if (other != k) {
                     EXPECT_LT(own, nearestInCell(image, column, 5, colours[other])) << k << other;
+                }
             }
         }
     }

@@ -3,6 +3,9 @@
 #include "WindowTestSupport.h"
 #include "common/IniFile.h"
 #include "link/TCommThread.h"
+#include "profiles/TProfileList.h"
+#include "ui/pages/FaultsPage.h"
+#include "ui/pages/LiveDataPage.h"
 #include "vehicles/TfrmAddEditAuto.h"
 
 #include <QAction>
@@ -10,6 +13,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -41,7 +46,7 @@ TEST(Startup, FirstStartWithoutSettingsOrVehicles)
     };
     TfrmVeskorReader& w = h.open();
     EXPECT_EQ(h.find<QComboBox>("cbPort")->currentText(), "");
-    EXPECT_EQ(h.find<QComboBox>("cbSpeed")->currentIndex(), -1);
+    EXPECT_EQ(h.find<QComboBox>("cbSpeed")->currentText(), "38400");
     EXPECT_TRUE(h.find<QCheckBox>("cbAutoConnect")->isChecked());
     EXPECT_EQ(w.size(), QSize(TfrmVeskorReader::InitialWidth, TfrmVeskorReader::InitialHeight));
     // WM_CHECK_REGISTER opens the dialog with its notice once the window is shown.
@@ -60,9 +65,10 @@ TEST(Startup, FirstStartWithoutSettingsOrVehicles)
     const Ini ini(h.path("reader.ini"));
     for (const QString& key : ClosingKeys)
         EXPECT_TRUE(ini.hasKey("Main", key)) << qPrintable(key);
-    EXPECT_FALSE(ini.hasKey("Main", "CurrentProfile"));
+    // The main dashboard was shown, so it is the saved one.
+    EXPECT_EQ(ini.readUtf8("Main", "CurrentProfile"), "main.ini");
     EXPECT_FALSE(ini.hasKey("Main", "MaxTestTime"));
-    EXPECT_EQ(ini.readInteger("Main", "ComPortSpeed", 0), -1);
+    EXPECT_EQ(ini.readInteger("Main", "ComPortSpeed", 0), 2);
     EXPECT_EQ(ini.readInteger("Autos", "Current", -2), 0);
     EXPECT_TRUE(ini.hasKey("Toolbars", "State"));
 }
@@ -93,13 +99,13 @@ TEST(Startup, SavedBoundsSettingsAndAProfileThatIsGone)
     EXPECT_FALSE(h.find<QCheckBox>("cbAutoConnect")->isChecked());
     EXPECT_TRUE(h.find<QCheckBox>("cbBluetoothDelay")->isChecked());
     EXPECT_EQ(w.link().link().MaxTestTime(), 42);
-    EXPECT_EQ(h.find<QComboBox>("cbProfile")->currentIndex(), -1);
-    EXPECT_GT(h.find<QComboBox>("cbProfile")->count(), 0);
+    // The saved dashboard is gone: the main one is shown rather than an empty page.
+    EXPECT_EQ(w.liveDataPage()->profiles().selectedFileName(), "main.ini");
     // Not connecting at start: the status bar keeps its start texts.
     QCoreApplication::processEvents();
     h.close();
     const Ini ini(h.path("reader.ini"));
-    EXPECT_EQ(ini.readUtf8("Main", "CurrentProfile"), "gone.ini");
+    EXPECT_EQ(ini.readUtf8("Main", "CurrentProfile"), "main.ini");
     EXPECT_EQ(ini.readInteger("Main", "MaxTestTime", 0), 42);
     EXPECT_EQ(ini.readInteger("Main", "MainWindowWidth", 0), 1000);
     EXPECT_EQ(ini.readInteger("Main", "TableContrast", 0), 750);
@@ -169,23 +175,43 @@ TEST(Startup, LogKeepsEveryLineUntilCleared)
     EXPECT_EQ(log->count(), 0);
 }
 
-TEST(Startup, SigtermClosesInOrder)
+namespace {
+
+// Runs veskor-reader offscreen with the arguments for about ms (0: until it ends by itself),
+// then SIGTERM; its exit code, or -1 when it did not end in order.
+int runReader(const QStringList& arguments, int ms, QByteArray* errors = nullptr)
 {
-    WindowHarness h; // the program directory with its data files
-    h.writeFile("autos.ini", registerText({ { "First", "4BAA" } }));
     QProcess reader;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     reader.setProcessEnvironment(env);
-    reader.start(qEnvironmentVariable("VESKOR_BIN") + "/veskor-reader",
-        { "--home", h.path(""), "--simulator" });
-    ASSERT_TRUE(reader.waitForStarted());
+    reader.start(qEnvironmentVariable("VESKOR_BIN") + "/veskor-reader", arguments);
+    if (!reader.waitForStarted())
+        return -1;
+    if (ms > 0) {
+        QThread::msleep(ms);
+        reader.terminate();
+    }
+    const bool ended = reader.waitForFinished(ms > 0 ? 10000 : 60000);
+    if (errors)
+        *errors = reader.readAllStandardError();
+    if (!ended) {
+        reader.kill();
+        reader.waitForFinished();
+        return -1;
+    }
+    return reader.exitStatus() == QProcess::NormalExit ? reader.exitCode() : -1;
+}
+
+} // namespace
+
+TEST(Startup, SigtermClosesInOrder)
+{
+    WindowHarness h; // the program directory with its data files
+    h.writeFile("reader.ini", "[Main]\nComPortName=sim\n");
+    h.writeFile("autos.ini", registerText({ { "First", "4BAA" } }));
     // Running: it has connected to its simulator, or at least had time to start.
-    QThread::msleep(1500);
-    reader.terminate();
-    ASSERT_TRUE(reader.waitForFinished(10000));
-    EXPECT_EQ(reader.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(reader.exitCode(), 0);
+    EXPECT_EQ(runReader({ "--home", h.path("") }, 1500), 0);
     const Ini ini(h.path("reader.ini"));
     for (const QString& key : ClosingKeys)
         EXPECT_TRUE(ini.hasKey("Main", key)) << qPrintable(key);
@@ -207,4 +233,57 @@ TEST(Startup, DefinitionErrorsOfALoadComeAsOneList)
         << qPrintable(h.Prompts.Warnings.first());
     EXPECT_TRUE(h.Prompts.Warnings.first().contains("PID"))
         << qPrintable(h.Prompts.Warnings.first());
+}
+
+TEST(Startup, ADemoRunOnTheSimulatorLeavesTheUsersFilesAsTheyWere)
+{
+    WindowHarness h;
+    const QByteArray settings = "[Main]\nComPortName=/dev/ttyUSB7\nComPortSpeed=4\n";
+    h.writeFile("reader.ini", settings);
+    // A car without a code: the simulated ECU's must not become its own.
+    h.writeFile("autos.ini", registerText({ { "Real car", "" } }));
+    const QByteArray vehicles = h.readFile("autos.ini");
+    EXPECT_EQ(runReader({ "--home", h.path(""), "--simulator" }, 3000), 0);
+    EXPECT_EQ(h.readFile("reader.ini"), settings);
+    EXPECT_EQ(h.readFile("autos.ini"), vehicles);
+}
+
+TEST(Startup, AnEmptyHomeReceivesTheShippedData)
+{
+    TempDir root;
+    const QString home = root.file("new-home");
+    QByteArray errors;
+    EXPECT_EQ(runReader({ "--home", home, "--screenshots", root.file("shots") }, 0, &errors), 0)
+        << errors.constData();
+    for (const char* name : { "codes.txt", "report.htm", "CarProfiles.ini", "Profiles/main.ini" })
+        EXPECT_TRUE(QFileInfo::exists(QDir(home).filePath(name))) << name;
+    // No box complained of a missing file, and no program was copied.
+    EXPECT_FALSE(errors.contains("codes.txt")) << errors.constData();
+    EXPECT_FALSE(QFileInfo::exists(QDir(home).filePath("veskor-reader")));
+}
+
+TEST(Startup, AFirstRunWaitsForTheSelfTestAndShowsTheMainDashboard)
+{
+    WindowHarness h;
+    h.writeFile("autos.ini", registerText({ { "First", "4BAA" } }));
+    TfrmVeskorReader& w = h.open([](TfrmVeskorReader::Options& o) {
+        o.Simulator = true;
+        // The ECU's answer comes after 5 s (half a second at the tests' scale).
+        o.Link.Simulator.SelfTestMs = 5000;
+        o.Link.Simulator.TestCodes = { 211 };
+    });
+    EXPECT_EQ(h.find<QComboBox>("cbSpeed")->currentText(), "38400");
+    EXPECT_EQ(w.link().link().MaxTestTime(), 60);
+    EXPECT_EQ(w.liveDataPage()->profiles().selectedFileName(), "main.ini");
+    // A run on the simulator says so.
+    EXPECT_TRUE(w.windowTitle().contains("симуляция"));
+    EXPECT_TRUE(h.find<QWidget>("laSimulation")->isVisible());
+    ASSERT_TRUE(waitUntil([&] { return h.find<QAction>("acInvokeTest")->isEnabled(); }));
+    QElapsedTimer clock;
+    clock.start();
+    h.find<QAction>("acInvokeTest")->trigger();
+    ASSERT_TRUE(waitUntil([&] { return !w.faultsPage()->outcomeLine().isEmpty(); }, 20000));
+    EXPECT_GE(clock.elapsed(), 500);
+    EXPECT_EQ(w.faultsPage()->entries(), QStringList({ "0", "211" }));
+    EXPECT_TRUE(w.faultsPage()->outcomeLine().contains("найдено кодов: 1"));
 }

@@ -36,12 +36,17 @@ public:
         FileRequests.append(request);
         return AnswerFile ? AnswerFile(request) : FileAnswer;
     }
-    void openExternally(const QUrl& url) override { Opened.append(url.toLocalFile()); }
+    bool openExternally(const QUrl& url) override
+    {
+        Opened.append(url.toLocalFile());
+        return OpenAnswer;
+    }
 
     QStringList Warnings;
     QStringList Questions;
     QStringList Opened;
     bool ConfirmAnswer = true;
+    bool OpenAnswer = true;
     int Dialogs = 0;
     std::function<bool(QDialog&)> AnswerDialog;
     QString FileAnswer;

@@ -28,10 +28,26 @@ std::optional<SheetVehicle> vehicleOf(const QStringList& entries, const VehicleR
     const int v = entries.first().toInt(&ok);
     if (!ok || v < 0 || v >= vehicles.size())
         return std::nullopt;
-    const VehicleEntry& e = vehicles.at(v);
+    return sheetVehicle(vehicles.at(v));
+}
+
+SheetVehicle sheetVehicle(const VehicleEntry& e)
+{
     using S = VehicleEntry::SubItem;
     return SheetVehicle { e.Caption, e.SubItems[S::LastRead], e.SubItems[S::Plate],
         e.SubItems[S::Model], e.SubItems[S::Year], e.SubItems[S::VIN], e.SubItems[S::Comment] };
+}
+
+QStringList fields(const SheetVehicle& v)
+{
+    return { v.Name, v.Date, v.Plate, v.Model, v.Year, v.VIN, v.Notes };
+}
+
+std::optional<SheetVehicle> fromFields(const QStringList& f)
+{
+    if (f.size() != 7)
+        return std::nullopt;
+    return SheetVehicle { f[0], f[1], f[2], f[3], f[4], f[5], f[6] };
 }
 
 QString description(const TFaultCode& code, bool english)
@@ -57,7 +73,19 @@ QString copyText(const QStringList& entries, const std::optional<SheetVehicle>& 
 QString folderName(const QString& vehicleName)
 {
     static const QString refused = QStringLiteral("\\/:*?\"<>|");
+    // NAME_MAX of the common file systems, in bytes.
+    constexpr qsizetype MaxBytes = 255;
     QString name = vehicleName;
+    qsizetype bytes = 0, kept = 0;
+    while (kept < name.size()) {
+        const qsizetype n = name.at(kept).isHighSurrogate() && kept + 1 < name.size() ? 2 : 1;
+        const qsizetype size = QStringView(name).mid(kept, n).toUtf8().size();
+        if (bytes + size > MaxBytes)
+            break;
+        bytes += size;
+        kept += n;
+    }
+    name.truncate(kept);
     for (QChar& c : name)
         if (refused.contains(c) || c.unicode() < 0x20)
             c = QLatin1Char('_');

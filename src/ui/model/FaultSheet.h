@@ -23,6 +23,11 @@ QStringList entries(int currentVehicle, const FaultCodeList::SlotReader& slot);
 
 // The vehicle the header entry names, or nothing when it names no entry of the register.
 std::optional<SheetVehicle> vehicleOf(const QStringList& entries, const VehicleRegister& vehicles);
+// The entry's display texts, kept with a result read for it.
+SheetVehicle sheetVehicle(const VehicleEntry& entry);
+// The texts in the order of SheetVehicle's fields, and back (nothing for another count).
+QStringList fields(const SheetVehicle& vehicle);
+std::optional<SheetVehicle> fromFields(const QStringList& fields);
 
 // The description shown for a code: English or Russian.
 QString description(const TFaultCode& code, bool english);
@@ -34,6 +39,7 @@ QString copyText(const QStringList& entries, const std::optional<SheetVehicle>& 
 
 // A folder name for a vehicle that stays inside its parent folder: characters that file
 // systems refuse become "_", and so do trailing dots and blanks and a name of only those.
+// A name longer than a file system takes (255 bytes of UTF-8) is cut at a character.
 QString folderName(const QString& vehicleName);
 // "05.03.2012 14 07 33.htm".
 QString reportFileName(const QDateTime& time);

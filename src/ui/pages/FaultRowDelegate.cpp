@@ -62,13 +62,12 @@ void FaultRowDelegate::paint(
     painter->setPen(option.palette.color(QPalette::Text));
     QFont font = option.font;
     if (index.row() == 0) {
-        bool ok = false;
-        const int vehicle = entry.toInt(&ok);
-        // A header without a vehicle, or naming one that is gone, shows its line alone.
-        if (ok && vehicle >= 0 && vehicle < m_context.Vehicles->rowCount()) {
+        // The vehicle as it was when the result was read; a header without one shows its
+        // line alone.
+        if (const auto vehicle = FaultSheet::fromFields(index.data(Qt::UserRole).toStringList())) {
             font.setPointSize(HeaderFontSize);
             painter->setFont(font);
-            paintHeader(painter, row, vehicle);
+            paintHeader(painter, row, *vehicle);
         }
     } else {
         font.setPointSize(BaseFontSize);
@@ -97,9 +96,8 @@ qreal layoutScale(QPainter* p, std::initializer_list<const char*> captions)
 
 } // namespace
 
-void FaultRowDelegate::paintHeader(QPainter* p, const QRect& row, int vehicle) const
+void FaultRowDelegate::paintHeader(QPainter* p, const QRect& row, const SheetVehicle& v) const
 {
-    const VehicleEntry& e = m_context.Vehicles->entry(vehicle);
     const qreal k = layoutScale(p, { Texts::HeaderName, Texts::HeaderModel, Texts::HeaderNotes });
     const auto x = [k](int at) { return int(at * k); };
     const int w = row.width();
@@ -128,14 +126,13 @@ void FaultRowDelegate::paintHeader(QPainter* p, const QRect& row, int vehicle) c
         = std::max(290, int((250 * k + fm.horizontalAdvance(label(Texts::HeaderYear)) + 6) / k));
     const int vinAt
         = std::max(530, int((500 * k + fm.horizontalAdvance(label(Texts::HeaderVIN)) + 6) / k));
-    value(100, 2, 250, e.Caption);
-    value(dateAt, 2, 500, e.SubItems[VehicleEntry::LastRead]);
-    value(plateAt, 2, 0, e.SubItems[VehicleEntry::Plate]);
-    value(100, 22, 250, e.SubItems[VehicleEntry::Model]);
-    value(yearAt, 22, 500, e.SubItems[VehicleEntry::Year]);
-    value(vinAt, 22, 0, e.SubItems[VehicleEntry::VIN]);
-    drawAt(p, row, x(100), 42, w - x(110), row.height() - 42, Style::Wrap,
-        e.SubItems[VehicleEntry::Comment]);
+    value(100, 2, 250, v.Name);
+    value(dateAt, 2, 500, v.Date);
+    value(plateAt, 2, 0, v.Plate);
+    value(100, 22, 250, v.Model);
+    value(yearAt, 22, 500, v.Year);
+    value(vinAt, 22, 0, v.VIN);
+    drawAt(p, row, x(100), 42, w - x(110), row.height() - 42, Style::Wrap, v.Notes);
 }
 
 void FaultRowDelegate::paintCode(QPainter* p, const QRect& row, const QString& entry) const

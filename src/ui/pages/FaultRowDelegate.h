@@ -2,6 +2,8 @@
 // and one row per code with its mode, description and comment, each 100 pixels high.
 #pragma once
 
+#include "ui/model/FaultSheet.h"
+
 #include <QStyledItemDelegate>
 
 struct ReaderContext;
@@ -21,7 +23,7 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
-    void paintHeader(QPainter* p, const QRect& row, int vehicle) const;
+    void paintHeader(QPainter* p, const QRect& row, const SheetVehicle& vehicle) const;
     void paintCode(QPainter* p, const QRect& row, const QString& entry) const;
 
     const ReaderContext& m_context;

@@ -6,11 +6,13 @@
 #include "common/ProgramDir.h"
 #include "common/TextFile.h"
 #include "common/Texts.h"
+#include "link/FaultCodeList.h"
 #include "link/TCommThread.h"
 #include "ui/LinkController.h"
 #include "ui/Prompts.h"
 #include "ui/ReaderContext.h"
 #include "ui/model/CurrentVehicle.h"
+#include "ui/model/FaultOutcome.h"
 #include "ui/model/FaultSheet.h"
 #include "vehicles/VehicleListModel.h"
 
@@ -22,6 +24,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -62,6 +65,16 @@ FaultsPage::FaultsPage(ReaderContext& context, QWidget* parent)
         = barAction(tbFaultCodes, "acSaveReport", Texts::ActSaveReport, Texts::HintSaveReport);
     layout->addWidget(tbFaultCodes);
 
+    laFaultOutcome = new QLabel(this);
+    laFaultOutcome->setObjectName(QStringLiteral("laFaultOutcome"));
+    laFaultOutcome->setWordWrap(true);
+    laFaultOutcome->setContentsMargins(8, 4, 8, 4);
+    QFont bold = laFaultOutcome->font();
+    bold.setBold(true);
+    laFaultOutcome->setFont(bold);
+    laFaultOutcome->hide();
+    layout->addWidget(laFaultOutcome);
+
     lbFaults = new QListWidget(this);
     lbFaults->setObjectName(QStringLiteral("lbFaults"));
     lbFaults->setItemDelegate(new FaultRowDelegate(context, lbFaults));
@@ -73,19 +86,42 @@ FaultsPage::FaultsPage(ReaderContext& context, QWidget* parent)
 
     pnReadingFaults = new QLabel(Texts::text(Texts::ReadingFaults), lbFaults->viewport());
     pnReadingFaults->setObjectName(QStringLiteral("pnReadingFaults"));
-    pnReadingFaults->setAlignment(Qt::AlignCenter);
+    pnReadingFaults->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    pnReadingFaults->setContentsMargins(0, 14, 0, 0);
     pnReadingFaults->setFrameShape(QFrame::Panel);
     pnReadingFaults->setFrameShadow(QFrame::Raised);
     pnReadingFaults->setAutoFillBackground(true);
-    pnReadingFaults->resize(385, 81);
+    pnReadingFaults->resize(385, 96);
     pnReadingFaults->hide();
+    btCancelTest = new QPushButton(Texts::text(Texts::ActCancelTest), pnReadingFaults);
+    btCancelTest->setObjectName(QStringLiteral("btCancelTest"));
+    btCancelTest->adjustSize();
+    btCancelTest->move((pnReadingFaults->width() - btCancelTest->width()) / 2,
+        pnReadingFaults->height() - btCancelTest->height() - 10);
+    btCancelTest->hide();
+    connect(btCancelTest, &QPushButton::clicked, this, [this] {
+        btCancelTest->setEnabled(false);
+        m_context.Link->link().cancelFaultTest();
+    });
+    // Once a second of the link's clock; the text itself is computed from the elapsed time.
+    connect(&m_progress, &QTimer::timeout, this, &FaultsPage::showProgress);
 
     connect(read, &QAction::triggered, this, [this] { readFaults('B'); });
-    connect(clear, &QAction::triggered, this, [this] { readFaults('C'); });
+    connect(clear, &QAction::triggered, this, [this] {
+        const bool unsaved = !m_kept && entries().size() > 1;
+        if (m_context.Ask->confirm(this, Texts::text(Texts::CaptionConfirm),
+                Texts::text(unsaved ? Texts::ClearUnsavedQuestion : Texts::ClearQuestion)))
+            readFaults('C');
+    });
     connect(test, &QAction::triggered, this, [this] { readFaults('D'); });
     connect(copy, &QAction::triggered, this, [this] {
-        if (!entries().isEmpty())
-            QGuiApplication::clipboard()->setText(copyText());
+        if (entries().isEmpty()) {
+            m_context.ShowError(Texts::text(Texts::NothingToCopy));
+            return;
+        }
+        QGuiApplication::clipboard()->setText(copyText());
+        m_kept = true;
+        emit notice(Texts::text(Texts::ResultCopied));
     });
     connect(report, &QAction::triggered, this, [this] {
         try {
@@ -96,18 +132,59 @@ FaultsPage::FaultsPage(ReaderContext& context, QWidget* parent)
     });
 }
 
+FaultsPage::Pending FaultsPage::pendingFor(char letter) const
+{
+    Pending p;
+    p.Letter = letter;
+    p.Row = m_context.currentVehicle();
+    if (p.Row >= 0 && p.Row < m_context.Vehicles->rowCount()) {
+        const VehicleEntry& e = m_context.Vehicles->entry(p.Row);
+        p.VehicleId = e.Id;
+        p.Vehicle = FaultSheet::sheetVehicle(e);
+    } else {
+        p.Row = -1;
+    }
+    p.Clock.start();
+    return p;
+}
+
 void FaultsPage::readFaults(char letter)
 {
     emit faultActionStarted();
-    lbFaults->clear();
+    m_pending = pendingFor(letter);
     m_context.Link->post(Link::cmdFaultTest, letter);
+}
+
+int FaultsPage::maxTestTime() const
+{
+    return m_context.Link->link().MaxTestTime();
 }
 
 void FaultsPage::showOverlay()
 {
+    const bool selfTest = m_pending && m_pending->Letter == 'D';
+    btCancelTest->setVisible(selfTest);
+    btCancelTest->setEnabled(true);
+    if (selfTest) {
+        m_pending->Clock.restart();
+        showProgress();
+        m_progress.start(std::max(1, int(1000 * m_context.Link->timeScale())));
+    } else {
+        pnReadingFaults->setText(Texts::text(Texts::ReadingFaults));
+    }
     placeOverlay();
     pnReadingFaults->show();
     pnReadingFaults->raise();
+}
+
+void FaultsPage::showProgress()
+{
+    if (!m_pending)
+        return;
+    const double scale = m_context.Link->timeScale();
+    const auto elapsed = qint64(double(m_pending->Clock.elapsed()) / (scale > 0 ? scale : 1.0));
+    pnReadingFaults->setText(Texts::text(Texts::ReadingFaults) + QLatin1Char('\n')
+        + FaultOutcome::progressText(elapsed, maxTestTime()));
 }
 
 bool FaultsPage::eventFilter(QObject* watched, QEvent* event)
@@ -126,17 +203,56 @@ void FaultsPage::placeOverlay()
 void FaultsPage::ShowFaultCodes()
 {
     pnReadingFaults->hide();
-    const int current = m_context.currentVehicle();
+    m_progress.stop();
+    // An exchange this page did not start (none pending) is taken as a read for the
+    // vehicle current now.
+    const Pending pending = m_pending ? *m_pending : pendingFor('B');
+    m_pending.reset();
     const LinkController* link = m_context.Link;
-    lbFaults->addItems(
-        FaultSheet::entries(current, [link](uint8_t slot) { return link->slotWordOf(slot); }));
-    // The diagnosis of the current vehicle is now: its shown date and its record, saved.
-    if (current >= 0 && current < m_context.Vehicles->rowCount()) {
-        VehicleEntry e = m_context.Vehicles->entry(current);
+    const QStringList codes
+        = FaultCodeList::entries([link](uint8_t slot) { return link->slotWordOf(slot); });
+    const FaultOutcomeView view = FaultOutcome::describe(
+        link->link().faultTestOutcome(), pending.Letter, int(codes.size()), maxTestTime());
+    if (view.NewResult)
+        showResult(pending, codes);
+    tell(view.Line, view.Failure);
+}
+
+void FaultsPage::showResult(const Pending& pending, const QStringList& codes)
+{
+    std::optional<SheetVehicle> vehicle = pending.Vehicle;
+    // The diagnosis of the vehicle the codes were read for is now, wherever its row is now;
+    // a simulated ECU's answer is no diagnosis of a real car.
+    const int row = pending.Vehicle ? m_context.Vehicles->rowOfId(pending.VehicleId) : -1;
+    if (row >= 0 && !m_simulation) {
+        VehicleEntry e = m_context.Vehicles->entry(row);
         CurrentVehicle::stampDiagnosis(e, QDateTime::currentDateTime());
-        m_context.Vehicles->replace(current, std::move(e));
+        vehicle = FaultSheet::sheetVehicle(e);
+        m_context.Vehicles->replace(row, std::move(e));
         m_context.RegisterChanged();
     }
+    lbFaults->clear();
+    auto* header = new QListWidgetItem(QString::number(pending.Row));
+    if (vehicle)
+        header->setData(Qt::UserRole, FaultSheet::fields(*vehicle));
+    lbFaults->addItem(header);
+    lbFaults->addItems(codes);
+    m_vehicle = vehicle;
+    m_kept = codes.isEmpty();
+}
+
+void FaultsPage::tell(const QString& text, bool failure)
+{
+    const QString line = FaultOutcome::stamped(QDateTime::currentDateTime(), text);
+    laFaultOutcome->setText(line);
+    laFaultOutcome->setStyleSheet(failure ? QStringLiteral("color: #d03030;") : QString());
+    laFaultOutcome->show();
+    emit notice(line);
+}
+
+QString FaultsPage::outcomeLine() const
+{
+    return laFaultOutcome->text();
 }
 
 void FaultsPage::EnableModuleActions(bool enabled)
@@ -154,28 +270,34 @@ QStringList FaultsPage::entries() const
 
 QString FaultsPage::copyText() const
 {
-    const QStringList list = entries();
-    return FaultSheet::copyText(list, FaultSheet::vehicleOf(list, m_context.Vehicles->vehicles()),
-        m_context.FaultCodes, m_context.English());
+    return FaultSheet::copyText(entries(), m_vehicle, m_context.FaultCodes, m_context.English());
 }
 
 QString FaultsPage::saveReport()
 {
     const QStringList list = entries();
-    const std::optional<SheetVehicle> vehicle
-        = FaultSheet::vehicleOf(list, m_context.Vehicles->vehicles());
-    if (list.size() < 2 || !vehicle)
+    if (list.size() < 2) {
+        m_context.ShowError(Texts::text(Texts::NothingToSave));
         return {};
+    }
+    if (!m_vehicle) {
+        m_context.ShowError(Texts::text(Texts::ResultWithoutVehicle));
+        return {};
+    }
     const QString folder
-        = programFile(QStringLiteral("Reports/") + FaultSheet::folderName(vehicle->Name));
+        = programFile(QStringLiteral("Reports/") + FaultSheet::folderName(m_vehicle->Name));
     if (!QDir().mkpath(folder))
-        return {};
+        throw VeskorError(Texts::text(Texts::ReportFolderFailed).arg(folder));
     const QString html
         = FaultSheet::reportHtml(readTextFile(programFile(QStringLiteral("report.htm"))), list,
-            *vehicle, m_context.FaultCodes, m_context.English());
+            *m_vehicle, m_context.FaultCodes, m_context.English());
     const QString path
         = folder + QLatin1Char('/') + FaultSheet::reportFileName(QDateTime::currentDateTime());
     writeFileAtomically(path, FaultSheet::reportBytes(html));
-    m_context.Ask->openExternally(QUrl::fromLocalFile(path));
+    m_kept = true;
+    emit notice(FaultOutcome::stamped(
+        QDateTime::currentDateTime(), Texts::text(Texts::ReportSaved).arg(path)));
+    if (!m_context.Ask->openExternally(QUrl::fromLocalFile(path)))
+        m_context.ShowError(Texts::text(Texts::OpenFailed).arg(path));
     return path;
 }

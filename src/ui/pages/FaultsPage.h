@@ -1,13 +1,24 @@
 // The page "Коды ошибок": the fault exchanges' toolbar, the owner-drawn list lbFaults with
 // the overlay shown while an exchange runs, copy to the clipboard and the HTML report.
+//
+// A result belongs to the vehicle that was current when it was read: its data are kept
+// with the result, so deleting or switching vehicles never moves it to another car. An
+// exchange that brought no answer keeps the result on show and says so.
 #pragma once
 
+#include "ui/model/FaultSheet.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
+#include <optional>
 
 class QAction;
 class QLabel;
 class QListWidget;
+class QPushButton;
 class QToolBar;
 struct ReaderContext;
 
@@ -17,30 +28,61 @@ class FaultsPage : public QWidget {
 public:
     FaultsPage(ReaderContext& context, QWidget* parent = nullptr);
 
-    // Fills the list from the slot words of the exchange that has ended, hides the overlay
-    // and stamps the current vehicle's diagnosis date.
+    // The exchange has ended: hides the overlay and, when the ECU answered, shows its codes
+    // and stamps the diagnosis date of the vehicle it was read for. Every outcome gets its
+    // own line on the page and in the log.
     void ShowFaultCodes();
     void showOverlay();
     // The toolbar's part of EnableModuleActions.
     void EnableModuleActions(bool enabled);
     QStringList entries() const;
     QString copyText() const;
-    // Writes the report and opens it; the file's path, or empty when nothing was written.
+    // Writes the report and opens it; the file's path, or empty when nothing was written
+    // (and the reason was told).
     QString saveReport();
+    // The line of the last outcome, with its time (laFaultOutcome).
+    QString outcomeLine() const;
+    // A run on the simulator: its results stamp no vehicle of the register.
+    void setSimulation(bool on) { m_simulation = on; }
 
 signals:
     // A fault action was started: the window shows this page.
     void faultActionStarted();
+    // A line for the log and the status bar.
+    void notice(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The exchange under way: what it was asked for and for which vehicle.
+    struct Pending {
+        char Letter = 'B';
+        int Row = -1;
+        quint64 VehicleId = 0;
+        std::optional<SheetVehicle> Vehicle;
+        QElapsedTimer Clock;
+    };
+
     void readFaults(char letter);
+    Pending pendingFor(char letter) const;
+    void showResult(const Pending& pending, const QStringList& codes);
+    void tell(const QString& text, bool failure);
     void placeOverlay();
+    void showProgress();
+    int maxTestTime() const;
 
     ReaderContext& m_context;
     QToolBar* tbFaultCodes;
+    QLabel* laFaultOutcome;
     QListWidget* lbFaults;
     QLabel* pnReadingFaults;
+    QPushButton* btCancelTest;
+    QTimer m_progress;
+    std::optional<Pending> m_pending;
+    // The vehicle of the result on show, as it was when the result was read.
+    std::optional<SheetVehicle> m_vehicle;
+    // The result on show was saved or copied (or there is nothing to lose).
+    bool m_kept = true;
+    bool m_simulation = false;
 };

@@ -90,5 +90,7 @@ HelpPage::HelpPage(ReaderContext& context, QWidget* parent)
 
 void HelpPage::openGuide()
 {
-    m_context.Ask->openExternally(QUrl::fromLocalFile(programFile(QLatin1String(GuideFile))));
+    const QString guide = programFile(QLatin1String(GuideFile));
+    if (!m_context.Ask->openExternally(QUrl::fromLocalFile(guide)))
+        m_context.ShowError(Texts::text(Texts::OpenFailed).arg(guide));
 }

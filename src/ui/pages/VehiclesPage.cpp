@@ -235,7 +235,7 @@ void VehiclesPage::deleteVehicle()
     m_context.RegisterChanged();
 }
 
-void VehiclesPage::MatchCalibration(const QString& code)
+void VehiclesPage::MatchCalibration(const QString& code, bool adopt)
 {
     const CalibrationMatch match = CurrentVehicle::matchCalibration(
         m_context.Vehicles->vehicles(), m_context.currentVehicle(), code);
@@ -246,6 +246,10 @@ void VehiclesPage::MatchCalibration(const QString& code)
         selectRow(match.Row);
         return;
     case CalibrationMatch::Adopt: {
+        if (!adopt) {
+            ShowVehicleInfo(match.Row, true);
+            return;
+        }
         VehicleEntry e = m_context.Vehicles->entry(match.Row);
         e.Record.CalID = code;
         m_context.Vehicles->replace(match.Row, std::move(e));

@@ -26,7 +26,9 @@ public:
     // The dialog in add or edit mode; true when the user saved.
     bool EditVehicle(bool editMode, bool notice);
     // The vehicle whose calibration code the ECU reported becomes current.
-    void MatchCalibration(const QString& code);
+    // adopt false: a code that no vehicle has is shown but never written into the
+    // current vehicle (a simulated ECU's code is no car's).
+    void MatchCalibration(const QString& code, bool adopt = true);
     // WM_CHECK_REGISTER: an empty register opens the add dialog with its notice.
     void checkRegister();
 
