@@ -6,7 +6,6 @@
 #include "recording/RecordingFile.h"
 #include "support/FullDisk.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -32,22 +31,6 @@ QStringList recordingsUnder(const QString& home)
     return found;
 }
 
-bool waitFor(const std::function<bool()>& ready, int ms)
-{
-    QDeadlineTimer deadline(ms);
-    while (!ready()) {
-        if (deadline.hasExpired())
-            return false;
-        QThread::msleep(20);
-    }
-    return true;
-}
-
-struct Ended {
-    QString Home;
-    QByteArray Err;
-};
-
 struct Case {
     const char* Name;
     QStringList Arguments;
@@ -56,13 +39,8 @@ struct Case {
     // True once the program waits where the signal is to reach it.
     std::function<bool(QProcess&, const QString& home)> Waiting;
     int ExitCode;
-    std::function<void(const Ended&)> Check;
+    std::function<void(const QString& home, const QByteArray& err)> Check;
 };
-
-QString keepHome(WindowHarness& h, FullDisk&)
-{
-    return h.path("");
-}
 
 bool startedAWhileAgo(QProcess&, const QString&)
 {
@@ -71,10 +49,10 @@ bool startedAWhileAgo(QProcess&, const QString&)
     return true;
 }
 
-void savedSettings(const Ended& run)
+void savedSettings(const QString& home)
 {
     IniFile ini;
-    ini.load(QDir(run.Home).filePath("reader.ini"));
+    ini.load(QDir(home).filePath("reader.ini"));
     EXPECT_TRUE(ini.hasKey("Main", "MainWindowWidth"));
     EXPECT_TRUE(ini.hasKey("Main", "TableContrast"));
 }
@@ -90,10 +68,10 @@ TEST(SignalClose, EveryWaitEndsInOrderAndInTime)
                 return h.path("");
             },
             startedAWhileAgo, 0,
-            [](const Ended& run) {
-                EXPECT_TRUE(run.Err.contains(Texts::text(Texts::FaultCodesMissing).toUtf8()));
+            [](const QString& home, const QByteArray& err) {
+                EXPECT_TRUE(err.contains(Texts::text(Texts::FaultCodesMissing).toUtf8()));
                 // Nothing was read yet that closing would write over.
-                EXPECT_FALSE(QFileInfo::exists(QDir(run.Home).filePath("reader.ini")));
+                EXPECT_FALSE(QFileInfo::exists(QDir(home).filePath("reader.ini")));
             } },
         { "no Profiles folder at first show", {},
             [](WindowHarness& h, FullDisk&) {
@@ -103,9 +81,9 @@ TEST(SignalClose, EveryWaitEndsInOrderAndInTime)
                 return h.path("");
             },
             startedAWhileAgo, 0,
-            [](const Ended& run) {
-                EXPECT_TRUE(run.Err.contains("Profiles/")) << run.Err.constData();
-                savedSettings(run);
+            [](const QString& home, const QByteArray& err) {
+                EXPECT_TRUE(err.contains("Profiles/")) << err.constData();
+                savedSettings(home);
             } },
         { "unreadable autos.ini at first show", {},
             [](WindowHarness& h, FullDisk&) {
@@ -114,10 +92,10 @@ TEST(SignalClose, EveryWaitEndsInOrderAndInTime)
                 return h.path("");
             },
             startedAWhileAgo, 0,
-            [](const Ended& run) {
-                EXPECT_TRUE(run.Err.contains("autos.ini")) << run.Err.constData();
-                savedSettings(run);
-                EXPECT_TRUE(QFileInfo(QDir(run.Home).filePath("autos.ini")).isDir());
+            [](const QString& home, const QByteArray& err) {
+                EXPECT_TRUE(err.contains("autos.ini")) << err.constData();
+                savedSettings(home);
+                EXPECT_TRUE(QFileInfo(QDir(home).filePath("autos.ini")).isDir());
             } },
         { "box of a failed save at close", { "--quit-when-shown" },
             [](WindowHarness& h, FullDisk& disk) {
@@ -136,12 +114,12 @@ TEST(SignalClose, EveryWaitEndsInOrderAndInTime)
                 return true;
             },
             1,
-            [](const Ended& run) {
+            [](const QString& home, const QByteArray& err) {
                 for (const char* name : { "reader.ini", "autos.ini" })
-                    EXPECT_TRUE(run.Err.contains(QDir(run.Home).filePath(name).toUtf8()))
-                        << name << ": " << run.Err.constData();
+                    EXPECT_TRUE(err.contains(QDir(home).filePath(name).toUtf8()))
+                        << name << ": " << err.constData();
                 IniFile ini;
-                ini.load(QDir(run.Home).filePath("reader.ini"));
+                ini.load(QDir(home).filePath("reader.ini"));
                 EXPECT_EQ(ini.readInteger("Main", "MainWindowWidth", 0), 1000);
             } },
         { "live stream from the simulator", { "--simulator", "--live" },
@@ -157,8 +135,8 @@ TEST(SignalClose, EveryWaitEndsInOrderAndInTime)
                 return true;
             },
             0,
-            [](const Ended& run) {
-                const QStringList recordings = recordingsUnder(run.Home);
+            [](const QString& home, const QByteArray&) {
+                const QStringList recordings = recordingsUnder(home);
                 ASSERT_EQ(recordings.size(), 1) << qPrintable(recordings.join("\n"));
                 const Recording read = RecordingFile::read(recordings.first());
                 ASSERT_GT(read.Words.size(), 10u);
@@ -169,21 +147,15 @@ TEST(SignalClose, EveryWaitEndsInOrderAndInTime)
         SCOPED_TRACE(c.Name);
         WindowHarness h;
         FullDisk disk;
-        Ended run;
-        run.Home = c.Prepare(h, disk);
+        const QString home = c.Prepare(h, disk);
         QProcess reader;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         reader.setProcessEnvironment(env);
         reader.start(qEnvironmentVariable("VESKOR_BIN") + "/veskor-reader",
-            QStringList { "--home", run.Home } + c.Arguments);
+            QStringList { "--home", home } + c.Arguments);
         ASSERT_TRUE(reader.waitForStarted());
-        EXPECT_TRUE(waitFor(
-            [&] {
-                reader.waitForReadyRead(20);
-                return c.Waiting(reader, run.Home);
-            },
-            20000));
+        EXPECT_TRUE(waitUntil([&] { return c.Waiting(reader, home); }, 20000));
         QElapsedTimer ending;
         ending.start();
         reader.terminate();
@@ -194,9 +166,9 @@ TEST(SignalClose, EveryWaitEndsInOrderAndInTime)
             continue;
         }
         EXPECT_LT(ending.elapsed(), EndWithinMs);
-        run.Err = reader.readAllStandardError();
+        const QByteArray err = reader.readAllStandardError();
         EXPECT_EQ(reader.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(reader.exitCode(), c.ExitCode) << run.Err.constData();
-        c.Check(run);
+        EXPECT_EQ(reader.exitCode(), c.ExitCode) << err.constData();
+        c.Check(home, err);
     }
 }
