@@ -508,15 +508,17 @@ void TfrmVeskorReader::loadRegister()
     m_vehicleList->setVehicles(std::move(vehicles));
 }
 
-void TfrmVeskorReader::saveRegister()
+bool TfrmVeskorReader::saveRegister()
 {
     if (m_registerUnreadable)
-        return;
+        return true;
     try {
         SaveRegister(m_vehicleList->vehicles(), programFile(QLatin1String(RegisterFile)));
     } catch (const VeskorError& e) {
         warn(Texts::text(Texts::CaptionError), e.message());
+        return false;
     }
+    return true;
 }
 
 void TfrmVeskorReader::customEvent(QEvent* event)
@@ -556,21 +558,28 @@ void TfrmVeskorReader::closeEvent(QCloseEvent* event)
 
 void TfrmVeskorReader::FormClose()
 {
-    // A demo run on the simulator leaves the user's settings and register as they were:
-    // its port must not become the next start's, and every change a user made to the
-    // register was saved when it was made.
-    if (!m_options.Simulator) {
-        try {
-            ReaderIni::save(iniPath(), collectSettings());
-        } catch (const VeskorError& e) {
-            warn(Texts::text(Texts::CaptionError), e.message());
-        }
-        saveRegister();
-    }
-    m_recorder->stop();
-    // The profiles and their widgets go with the pages; the link is asked to end now and
-    // is not waited for.
+    // The link stops first, so that nothing streams behind a box of closing. It is not
+    // waited for; the words it posted before go into the session's one recording, and any
+    // it posts later into none.
     m_link->terminate();
+    QCoreApplication::sendPostedEvents(m_link.get(), Link::WM_LINK_SLOT);
+    disconnect(m_link.get(), nullptr, m_recorder.get(), nullptr);
+    m_recorder->stop();
+    // Closed before its first show, the window has not read what closing would write over.
+    // A demo run on the simulator leaves the user's settings and register as they were: its
+    // port must not become the next start's, and every change a user made to the register
+    // was saved when it was made.
+    if (!m_shown || m_options.Simulator)
+        return;
+    try {
+        ReaderIni::save(iniPath(), collectSettings());
+    } catch (const VeskorError& e) {
+        m_savedAtClose = false;
+        warn(Texts::text(Texts::CaptionError), e.message());
+    }
+    if (!saveRegister())
+        m_savedAtClose = false;
+    // The profiles and their widgets go with the pages.
 }
 
 bool TfrmVeskorReader::onSimulator() const

@@ -68,6 +68,8 @@ public:
     LiveDataPage* liveDataPage() const { return m_live; }
     ReplaySession* replay() const { return m_replay; }
     bool shown() const { return m_shown; }
+    // False when closing could not write reader.ini or the register.
+    bool savedAtClose() const { return m_savedAtClose; }
     // The names of the themes, as the "Скин" menu lists them.
     static QStringList skins();
     void applySkin(const QString& name);
@@ -86,7 +88,8 @@ private:
     void buildDock();
     void buildPageActions();
     void loadRegister();
-    void saveRegister();
+    // False when the register could not be written (the user has been told).
+    bool saveRegister();
     void updatePortSettings();
     // The port in use is the built-in simulator (a demo run, or the port "sim").
     bool onSimulator() const;
@@ -122,6 +125,7 @@ private:
     // --live: the stream starts at the first connection.
     bool m_startDataWhenConnected = false;
     bool m_closed = false;
+    bool m_savedAtClose = true;
     // The register could not be read at start: it is not overwritten.
     bool m_registerUnreadable = false;
 

@@ -72,11 +72,19 @@ int runWindow(QStringList arguments, QElapsedTimer started)
         options.Measure = &measure;
         measure.start();
     }
+    SignalClose::install();
     TfrmVeskorReader window(options);
-    SignalClose::install(&window);
-    if (!screenshots.isEmpty())
-        (new ScreenshotTour(window, screenshots, started))->start();
-    window.show();
+    // A signal during creation closed its box: the window is not shown, only closed.
+    if (!SignalClose::closing()) {
+        if (!screenshots.isEmpty())
+            (new ScreenshotTour(window, screenshots, started))->start();
+        window.show();
+    }
+    SignalClose::watch(&window);
+    // A signal during a box of start-up: the window closes now and the loop never runs.
+    const bool signalledAtStart = SignalClose::closing();
+    if (signalledAtStart)
+        window.close();
     if (quitWhenShown) {
         // Start-up time for measuring: from main() to the end of the window's first show.
         auto* poll = new QTimer(&window);
@@ -105,9 +113,11 @@ int runWindow(QStringList arguments, QElapsedTimer started)
                     qUtf8Printable(text));
             });
     }
-    const int result = QApplication::exec();
+    // A save that failed at close is told by the exit code too.
+    const int result = signalledAtStart ? 0 : QApplication::exec();
+    const int ended = window.savedAtClose() ? result : 1;
     if (measureFile.isEmpty())
-        return result;
+        return ended;
     measure.backlogSeen(window.link().maxBacklog());
     measure.setTotals(window.link().liveWords(), window.link().link().DataManager().HistoryBytes());
     try {
@@ -117,7 +127,7 @@ int runWindow(QStringList arguments, QElapsedTimer started)
             qUtf8Printable(Texts::text(Texts::MeasureUnwritable).arg(measureFile, e.message())));
         return 1;
     }
-    return result;
+    return ended;
 }
 
 } // namespace

@@ -21,17 +21,15 @@ bool waitUntil(const std::function<bool()>& ready, int ms)
     return true;
 }
 
-namespace {
-
 void copyTree(const QString& from, const QString& to)
 {
     QDir().mkpath(to);
     const QDir source(from);
     for (const QString& name : source.entryList(QDir::Files))
         QFile::copy(source.filePath(name), QDir(to).filePath(name));
+    for (const QString& name : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        copyTree(source.filePath(name), QDir(to).filePath(name));
 }
-
-} // namespace
 
 WindowHarness::WindowHarness()
 {

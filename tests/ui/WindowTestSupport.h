@@ -54,6 +54,9 @@ public:
     std::function<QString(const FileRequest&)> AnswerFile;
 };
 
+// Copies the files of a folder and of its folders.
+void copyTree(const QString& from, const QString& to);
+
 // Runs the event loop until ready() or the time is up.
 bool waitUntil(const std::function<bool()>& ready, int ms = 10000);
 
