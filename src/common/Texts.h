@@ -87,9 +87,10 @@ inline constexpr const char* LogDumpSaveError = "Не удалось сохра�
 inline constexpr const char* LogOffsetRangeError = "Ошибка по смещению %.4x–%.4x!";
 // A memory read ended by the user (Disconnect, "Стоп чтения").
 inline constexpr const char* LogMemoryReadCancelled = "Чтение памяти прервано.";
-// A memory read whose stream went on past its bound (%1: the bound in seconds).
-inline constexpr const char* LogMemoryReadOverrun
-    = "Модуль передаёт данные дольше расчётного времени (%1 с): чтение остановлено.";
+// A memory read whose rows stopped advancing while the module still sent words (%1: how
+// long, in seconds).
+inline constexpr const char* LogMemoryReadStalled
+    = "Новые строки памяти не поступают %1 с, хотя модуль передаёт данные: чтение остановлено.";
 // A port error or a vanished device that ended an exchange or the stream.
 inline constexpr const char* LogPortError = "Ошибка порта: %s";
 inline constexpr const char* PortLost = "поток данных прервался, устройство недоступно";
