@@ -6,14 +6,17 @@
 #include "common/Texts.h"
 #include "link/TCommThread.h"
 #include "sim/SimMemory.h"
+#include "sim/Simulator.h"
 #include "support/TempDir.h"
 #include "ui/GlowLabel.h"
 #include "ui/LinkController.h"
 #include "ui/dock/LogPanel.h"
 #include "ui/model/AdaptComparison.h"
+#include "ui/model/Reconnector.h"
 #include "ui/pages/LiveDataPage.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -61,7 +64,7 @@ protected:
         const QImage image = table->viewport()->grab().toImage();
         return image.pixelColor(rect.left() + 3, rect.bottom() - 2);
     }
-    TCommThread& link() { return h.window().findChild<LinkController*>()->link(); }
+    ControlledLink& link() { return h.window().findChild<LinkController*>()->link(); }
     QString log()
     {
         QStringList lines;
@@ -190,6 +193,51 @@ TEST_F(MemoryPageTest, ReadFromTheEcuShowsTheSameTablesAsADump)
     EXPECT_EQ(progress->value(), progress->maximum());
     // Only the adaptive area was read: no dump file was asked for.
     EXPECT_TRUE(h.Prompts.FileRequests.isEmpty());
+}
+
+// "Прочитать из EEC-IV" while the live stream runs: the stream stops, the tables come, the
+// stream comes back by itself; no watchdog takes the read for a lost stream.
+TEST_F(MemoryPageTest, ReadDuringLiveDataPausesTheStreamWithoutAReconnect)
+{
+    LinkController& link = h.window().link();
+    QList<quint8> done;
+    QStringList statuses;
+    QObject scope; // ends the connections with the test
+    QObject::connect(
+        &link, &LinkController::commandDone, &scope, [&](quint8 code) { done.append(code); });
+    QObject::connect(&link, &LinkController::reconnectStatus, &scope, [&](const StatusText& s) {
+        if (!s.Text.isEmpty())
+            statuses.append(s.Text);
+    });
+    auto* profiles = h.find<QComboBox>("cbProfile");
+    ASSERT_GT(profiles->count(), 0);
+    profiles->setCurrentIndex(0);
+    emit profiles->activated(0);
+    h.find<QAction>("acStartData")->trigger();
+    ASSERT_TRUE(waitUntil([&] { return link.liveWords() > 50; }, 20000)) << qPrintable(log());
+    done.clear();
+    const qsizetype sent = link.simulator()->receivedLines().size();
+
+    h.find<QPushButton>("btnReadAdapt")->click();
+    auto* checksum = h.find<GlowLabel>("lbAdaptChecksum");
+    ASSERT_TRUE(waitUntil([&] { return checksum->text() != "????"; }, 30000)) << qPrintable(log());
+    EXPECT_EQ(checksum->glow(), Glow::Green);
+    EXPECT_EQ(cell("sgAdapt", 8, 10), factor(SimMemory::AdaptiveAddress + 79));
+    const uint64_t words = link.liveWords();
+    ASSERT_TRUE(waitUntil([&] { return link.liveWords() > words + 50; }, 20000))
+        << qPrintable(log());
+    EXPECT_EQ(link.link().LinkMode(), Link::lmLiveData);
+    EXPECT_EQ(done,
+        (QList<quint8> {
+            quint8(Link::cmdStopData), quint8(Link::cmdDumpRange), quint8(Link::cmdStartData) }));
+    // The module was told to stop streaming before it was asked for memory.
+    const QList<QByteArray> lines = link.simulator()->receivedLines().mid(sent);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.first(), "z");
+    EXPECT_LT(lines.indexOf("lD"), lines.indexOf("cG"));
+    EXPECT_FALSE(logged(Texts::text(Texts::LogStreamSilent)));
+    EXPECT_TRUE(statuses.isEmpty()) << qPrintable(statuses.join('\n'));
+    EXPECT_EQ(link.reconnector().state(), Reconnector::State::Streaming);
 }
 
 TEST_F(MemoryPageTest, StopEndsTheReadAndNamesWhatDidNotCome)

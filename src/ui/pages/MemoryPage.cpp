@@ -205,7 +205,7 @@ int MemoryPage::contrast() const
 
 MemoryView::ImageReader MemoryPage::image() const
 {
-    const TCommThread& link = m_context.Link->link();
+    const ControlledLink& link = m_context.Link->link();
     return [&link](uint16_t address) { return link.MemImage(address); };
 }
 
@@ -283,9 +283,8 @@ void MemoryPage::readAdaptive()
     const uint16_t a = adaptiveAddresses().Adaptive;
     pbDump->setRange(a, MemoryView::adaptiveRangeEnd(a));
     pbDump->setValue(a);
-    // The request tag rides in the high half of the command word.
-    m_context.Link->link().post(Link::cmdDumpRange | (uint32_t(MemoryView::AdaptiveTag) << 16),
-        MemoryView::adaptiveRangeArgument(a));
+    m_context.Link->post(
+        Link::cmdDumpRange, MemoryView::adaptiveRangeArgument(a), MemoryView::AdaptiveTag);
 }
 
 void MemoryPage::onLinkEvent(const LinkReport& report)
