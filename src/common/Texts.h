@@ -477,13 +477,16 @@ inline constexpr const char* MemTabInjection = "Карта впрыска топ
 inline constexpr const char* MemTabIgnition = "Карта опережения зажигания";
 inline constexpr const char* MemTabEnrichment = "Карта обогащения смеси";
 inline constexpr const char* MemInProgress = "В процессе... ;-)";
-inline constexpr const char* MemLoadCaption = "Нагрузка, % |";
+inline constexpr const char* MemLoadCaption = "Нагрузка, %";
 inline constexpr const char* MemRpmCaption = "Обороты двигателя, об/мин";
 inline constexpr const char* MemIdle = "Холостой ход:";
 inline constexpr const char* MemIdleDrive = "В движении";
 inline constexpr const char* MemIdleDriveAc = "В движении + кондиционер";
 inline constexpr const char* MemIdleNeutral = "На нейтрали";
 inline constexpr const char* MemIdleNeutralAc = "На нейтрали + кондиционер";
+// The last two idle values, whose use the ECU does not tell: by their place in the area.
+inline constexpr const char* MemIdleUnknown4 = "Назначение неизвестно (байт 84)";
+inline constexpr const char* MemIdleUnknown5 = "Назначение неизвестно (байт 85)";
 inline constexpr const char* MemChecksum = "Контрольная сумма:";
 inline constexpr const char* HintAdaptChecksum
     = "Зеленая - совпадает с сохранённой в памяти, красная - не совпадает";

@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <array>
 
 namespace {
 
@@ -99,12 +100,17 @@ MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
     adaptLayout->addWidget(new QLabel(Texts::text(Texts::MemIdle), adapt), 1, 0, 1, 3);
     sgAdaptIdle = MapGrid::makeIdle(MapGrid::Colouring::Factors, contrastNow, "sgAdaptIdle", adapt);
     adaptLayout->addWidget(sgAdaptIdle, 2, 0, Qt::AlignTop);
+    // One caption level with each idle value, the grid's frame above the first.
     auto* idleCaptions = new QVBoxLayout;
     idleCaptions->setSpacing(0);
-    for (const char* caption : { Texts::MemIdleDrive, Texts::MemIdleDriveAc, Texts::MemIdleNeutral,
-             Texts::MemIdleNeutralAc }) {
-        auto* label = new QLabel(Texts::text(caption), adapt);
-        label->setFixedHeight(sgAdaptIdle->rowHeight(0));
+    idleCaptions->setContentsMargins(0, sgAdaptIdle->frameWidth(), 0, 0);
+    const std::array<const char*, MemoryView::IdleRows> idleNames { Texts::MemIdleDrive,
+        Texts::MemIdleDriveAc, Texts::MemIdleNeutral, Texts::MemIdleNeutralAc,
+        Texts::MemIdleUnknown4, Texts::MemIdleUnknown5 };
+    for (int m = 0; m < MemoryView::IdleRows; ++m) {
+        auto* label = new QLabel(Texts::text(idleNames[size_t(m)]), adapt);
+        label->setObjectName(QStringLiteral("laIdle%1").arg(m));
+        label->setFixedHeight(sgAdaptIdle->rowHeight(m));
         idleCaptions->addWidget(label);
     }
     idleCaptions->addStretch();
@@ -209,6 +215,16 @@ MemoryView::ImageReader MemoryPage::image() const
     return [&link](uint16_t address) { return link.MemImage(address); };
 }
 
+bool MemoryPage::adaptiveAreaRead() const
+{
+    const Addresses at = adaptiveAddresses();
+    if (!at.Problem.isEmpty())
+        return false;
+    const ControlledLink& link = m_context.Link->link();
+    return MemoryView::adaptiveAreaRead(
+        [&link](uint16_t address) { return link.MemMarks(address); }, at.Adaptive, at.Checksum);
+}
+
 void MemoryPage::log(const QString& text) const
 {
     if (auto* panel = window()->findChild<LogPanel*>())
@@ -294,8 +310,9 @@ void MemoryPage::onLinkEvent(const LinkReport& report)
         pbDump->setValue(std::clamp(report.Argument, pbDump->minimum(), pbDump->maximum()));
         break;
     case LinkReport::DumpDone:
-        // Only the read of the adaptive area shows its tables; a dump is shown once loaded.
-        if (report.Argument == MemoryView::AdaptiveTag)
+        // The read of the adaptive area shows its tables, and so does a dump that brought
+        // all of them for the vehicle's car profile.
+        if (report.Argument == MemoryView::AdaptiveTag || adaptiveAreaRead())
             DecodeAdaptTables();
         break;
     default:
