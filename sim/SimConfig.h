@@ -25,6 +25,10 @@ struct SimConfig {
     QByteArray VersionReply = SimDefaults::VersionReply;
     // Bytes are paced at this rate (10 bits a byte); 0 sends them unpaced.
     int Baud = SimDefaults::Baud;
+    // The ECU's link to the module, in baud (the module's option 0 offers 2400 to 19200):
+    // the module relays the ECU's words no faster than it carries them, four bytes of ten
+    // bits a word, whatever the port's rate. 0: the ECU keeps pace with the port.
+    int EcuBaud = 0;
     // Scales every delay of the module, like the link's clock.
     double TimeScale = 1.0;
     SimFaults Faults;

@@ -9,6 +9,18 @@ constexpr qsizetype PacedBacklog = 64;
 constexpr qsizetype UnpacedBacklog = 4096;
 // A line longer than this without CR is noise; the module drops it.
 constexpr qsizetype MaxLine = 256;
+// An ECU word on the ECU link: four bytes of ten bits.
+constexpr int EcuWordBits = 40;
+// How far the ECU link may lag a late wake-up and still catch up.
+constexpr auto MaxEcuCredit = std::chrono::milliseconds(5);
+
+SimModule::Clock::duration ecuWordTime(int baud, double timeScale)
+{
+    if (baud <= 0)
+        return SimModule::Clock::duration::zero();
+    return std::chrono::duration_cast<SimModule::Clock::duration>(
+        std::chrono::duration<double>(double(EcuWordBits) / baud * timeScale));
+}
 } // namespace
 
 SimModule::SimModule(const SimConfig& config, SimTransmitter& transmitter)
@@ -16,6 +28,7 @@ SimModule::SimModule(const SimConfig& config, SimTransmitter& transmitter)
     , m_transmitter(transmitter)
     , m_streamer(m_config.Faults)
     , m_bootLoader(m_config.Faults, m_config.RefusedBlock)
+    , m_ecuWordTime(ecuWordTime(config.EcuBaud, config.TimeScale))
 {
     SimHandlers::registerHandshake(m_dispatcher);
     SimHandlers::registerOptions(m_dispatcher);
@@ -92,6 +105,7 @@ void SimModule::startStream(SimStreamer::Source source)
     if (!hasFault(SimFault::Silent)) {
         m_streamer.start(std::move(source));
         m_streamStart = Clock::now();
+        m_ecuFree = m_streamStart;
     }
 }
 
@@ -152,7 +166,13 @@ void SimModule::feedStream()
         && Clock::now() - m_streamStart >= scaled(m_config.StreamStopMs))
         m_streamer.stop();
     const qsizetype backlog = m_config.Baud > 0 ? PacedBacklog : UnpacedBacklog;
-    while (m_streamer.active() && m_transmitter.pending() < backlog) {
+    const bool ecuPaced = m_ecuWordTime > Clock::duration::zero();
+    const auto now = Clock::now();
+    // A late wake-up does not make up for the lost time in a burst.
+    if (ecuPaced && now - m_ecuFree > MaxEcuCredit)
+        m_ecuFree = now - MaxEcuCredit;
+    while (m_streamer.active() && m_transmitter.pending() < backlog
+        && (!ecuPaced || m_ecuFree <= now)) {
         const QByteArray packet = m_streamer.next();
         // A source that sends no slot any more has ended its stream.
         if (packet.isEmpty()) {
@@ -161,6 +181,7 @@ void SimModule::feedStream()
         }
         m_transmitter.send(packet);
         m_wordsStreamed.fetch_add(1, std::memory_order_relaxed);
+        m_ecuFree += m_ecuWordTime;
     }
 }
 
@@ -168,6 +189,9 @@ SimModule::Clock::time_point SimModule::nextDue() const
 {
     // While the pty is full, the transmitter waits for room, not for its clock.
     auto due = m_writable ? m_transmitter.nextDue() : Clock::time_point::max();
+    // The ECU's next word, once the transmitter has room for it.
+    if (m_streamer.active() && m_ecuWordTime > Clock::duration::zero())
+        due = std::min(due, m_ecuFree);
     if (!m_actions.empty())
         due = std::min(due, m_actions.begin()->first);
     return due;

@@ -95,6 +95,10 @@ private:
     bool m_unplugged = false;
     SimBootLoader m_bootLoader;
     Clock::time_point m_streamStart;
+    // One ECU word's time on the ECU link (zero when it keeps pace with the port), and
+    // when that link has carried the words relayed so far.
+    const Clock::duration m_ecuWordTime;
+    Clock::time_point m_ecuFree;
     std::atomic<uint64_t> m_wordsStreamed { 0 };
     mutable std::mutex m_receivedMutex;
     QList<QByteArray> m_received;

@@ -66,6 +66,10 @@ int main(int argc, char** argv)
                        "(default %1).")
             .arg(SimDefaults::Baud),
         QStringLiteral("N"), QString::number(SimDefaults::Baud));
+    const QCommandLineOption ecuBaud(QStringLiteral("ecu-baud"),
+        QStringLiteral("The ECU's link to the module runs at N baud (2400 to 19200): streams "
+                       "come no faster, whatever --baud; 0 keeps pace with the port (default)."),
+        QStringLiteral("N"), QStringLiteral("0"));
     const QCommandLineOption calibration(QStringLiteral("calibration"),
         QStringLiteral("The ECU's calibration code, four hexadecimal "
                        "digits (default %1).")
@@ -117,8 +121,8 @@ int main(int argc, char** argv)
     const QCommandLineOption imageOut(QStringLiteral("image-out"),
         QStringLiteral("Write the ECU's 64 KiB memory image to FILE."), QStringLiteral("FILE"));
     parser.addOptions(
-        { link, baud, calibration, fault, version, scale, flashOut, refusedBlock, codes, testCodes,
-            selfTest, engineOff, streamStop, holdRpm, corruptRate, unplugOn, imageOut });
+        { link, baud, ecuBaud, calibration, fault, version, scale, flashOut, refusedBlock, codes,
+            testCodes, selfTest, engineOff, streamStop, holdRpm, corruptRate, unplugOn, imageOut });
     parser.process(app);
 
     SimConfig config;
@@ -126,6 +130,9 @@ int main(int argc, char** argv)
     config.Baud = parser.value(baud).toInt(&ok);
     if (!ok || config.Baud < 0)
         return fail(QStringLiteral("--baud needs a number of 0 or more"));
+    config.EcuBaud = parser.value(ecuBaud).toInt(&ok);
+    if (!ok || config.EcuBaud < 0)
+        return fail(QStringLiteral("--ecu-baud needs a number of 0 or more"));
     config.TimeScale = parser.value(scale).toDouble(&ok);
     if (!ok || config.TimeScale <= 0)
         return fail(QStringLiteral("--time-scale needs a number above 0"));

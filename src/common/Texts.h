@@ -87,9 +87,10 @@ inline constexpr const char* LogDumpSaveError = "Не удалось сохра�
 inline constexpr const char* LogOffsetRangeError = "Ошибка по смещению %.4x–%.4x!";
 // A memory read ended by the user (Disconnect, "Стоп чтения").
 inline constexpr const char* LogMemoryReadCancelled = "Чтение памяти прервано.";
-// A memory read whose stream went on past its bound (%1: the bound in seconds).
-inline constexpr const char* LogMemoryReadOverrun
-    = "Модуль передаёт данные дольше расчётного времени (%1 с): чтение остановлено.";
+// A memory read whose rows stopped advancing while the module still sent words (%1: how
+// long, in seconds).
+inline constexpr const char* LogMemoryReadStalled
+    = "Новые строки памяти не поступают %1 с, хотя модуль передаёт данные: чтение остановлено.";
 // A port error or a vanished device that ended an exchange or the stream.
 inline constexpr const char* LogPortError = "Ошибка порта: %s";
 inline constexpr const char* PortLost = "поток данных прервался, устройство недоступно";
@@ -512,13 +513,16 @@ inline constexpr const char* MemTabInjection = "Карта впрыска топ
 inline constexpr const char* MemTabIgnition = "Карта опережения зажигания";
 inline constexpr const char* MemTabEnrichment = "Карта обогащения смеси";
 inline constexpr const char* MemInProgress = "В процессе... ;-)";
-inline constexpr const char* MemLoadCaption = "Нагрузка, % |";
+inline constexpr const char* MemLoadCaption = "Нагрузка, %";
 inline constexpr const char* MemRpmCaption = "Обороты двигателя, об/мин";
 inline constexpr const char* MemIdle = "Холостой ход:";
 inline constexpr const char* MemIdleDrive = "В движении";
 inline constexpr const char* MemIdleDriveAc = "В движении + кондиционер";
 inline constexpr const char* MemIdleNeutral = "На нейтрали";
 inline constexpr const char* MemIdleNeutralAc = "На нейтрали + кондиционер";
+// The last two idle values, whose use the ECU does not tell: by their place in the area.
+inline constexpr const char* MemIdleUnknown4 = "Назначение неизвестно (байт 84)";
+inline constexpr const char* MemIdleUnknown5 = "Назначение неизвестно (байт 85)";
 inline constexpr const char* MemChecksum = "Контрольная сумма:";
 inline constexpr const char* HintAdaptChecksum
     = "Зеленая - совпадает с сохранённой в памяти, красная - не совпадает";

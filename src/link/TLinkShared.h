@@ -46,6 +46,9 @@ struct TLinkShared {
     // The last word of each slot that passed its check; 0 when none since the clearing.
     std::array<std::atomic<uint16_t>, SlotCount> ValidSlots {};
     std::atomic<uint32_t> LastWordTick { 0 };
+    // When a block of a memory read last brought bytes that the read had not had yet:
+    // how a read tells rows that advance from a stream that only repeats itself.
+    std::atomic<uint32_t> LastRowTick { 0 };
     std::array<std::atomic<uint8_t>, MemorySize> MemImage {};
     std::array<std::atomic<uint8_t>, MemorySize> MemMarks {};
     // Memory reads posted by the window and finished by the link, counted so that the

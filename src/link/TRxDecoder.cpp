@@ -177,6 +177,7 @@ void TRxDecoder::copyBlock()
     uint16_t a = uint16_t(
         (m_shared.slot(BlockAddressHigh) & 0xFF) << 8 | (m_shared.slot(BlockAddressLow) & 0xFF));
     a = uint16_t(a + 16);
+    bool advanced = false;
     for (int bit = 0; bit < 64; ++bit, ++a) {
         // A byte whose word failed its check, or did not come for this block, stays
         // unmarked rather than taking an earlier block's value.
@@ -184,6 +185,9 @@ void TRxDecoder::copyBlock()
             continue;
         const uint8_t s = uint8_t((bit / 4) * 16 + bit % 4 + 2);
         m_shared.MemImage[a].store(uint8_t(m_shared.slot(s)), Relaxed);
-        m_shared.MemMarks[a].store(1, Relaxed);
+        advanced |= m_shared.MemMarks[a].exchange(1, Relaxed) == 0;
     }
+    // The block ends with a valid word, so the clock of this feed() call has been read.
+    if (advanced && m_feedTick)
+        m_shared.LastRowTick.store(*m_feedTick, Relaxed);
 }

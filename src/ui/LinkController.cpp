@@ -5,6 +5,8 @@
 #include "link/TCommThread.h"
 #include "sim/Simulator.h"
 
+#include <utility>
+
 LinkController::LinkController(const Options& options, QObject* parent)
     : QObject(parent)
     , m_options(options)
@@ -13,7 +15,7 @@ LinkController::LinkController(const Options& options, QObject* parent)
     qRegisterMetaType<LinkReport>();
     TCommThread::Options linkOptions;
     linkOptions.TimeScale = options.TimeScale;
-    m_link = std::make_unique<TCommThread>(this, m_settings, linkOptions);
+    m_link.reset(new ControlledLink(this, m_settings, linkOptions));
     m_retry.setSingleShot(true);
     connect(&m_retry, &QTimer::timeout, this, [this] { run(m_reconnector.retryDue()); });
     m_silence.setSingleShot(true);
@@ -61,7 +63,7 @@ void LinkController::setPortSettings(
     m_settings.setBluetoothDelay(bluetoothDelay);
 }
 
-void LinkController::post(Link::Command command, int32_t lParam)
+void LinkController::post(Link::Command command, int32_t lParam, uint16_t tag)
 {
     if (m_held) {
         emit logLine(Texts::text(Texts::LogReplayRefused));
@@ -69,12 +71,31 @@ void LinkController::post(Link::Command command, int32_t lParam)
     }
     m_retry.stop();
     m_silence.stop();
+    const bool memoryRead = command == Link::cmdDumpToFile || command == Link::cmdDumpRange;
+    if (memoryRead && m_reconnector.state() == Reconnector::State::Streaming) {
+        // The module streams either live data or memory: the stream stops cleanly, and
+        // no watchdog counts the read's time as a lost stream.
+        m_pausedTable = m_reconnector.table();
+        m_link->post(Link::cmdStopData);
+    } else if (!memoryRead) {
+        // The user took the link for something else: the stream stays as they left it.
+        m_pausedTable = 0;
+    }
     if (command == Link::cmdStartData)
         m_reconnector.streamStarted(m_link->Table());
     else
         m_reconnector.stop();
     emit reconnectStatus(m_reconnector.statusText());
-    m_link->post(command, lParam);
+    m_link->post(command | uint32_t(tag) << 16, lParam);
+}
+
+void LinkController::resumeStream()
+{
+    const char table = std::exchange(m_pausedTable, 0);
+    m_reconnector.streamStarted(table);
+    m_link->SetTable(table);
+    m_link->post(Link::cmdStartData);
+    emit reconnectStatus(m_reconnector.statusText());
 }
 
 void LinkController::setHeld(bool held)
@@ -82,6 +103,7 @@ void LinkController::setHeld(bool held)
     m_held = held;
     if (!held)
         return;
+    m_pausedTable = 0;
     m_retry.stop();
     m_silence.stop();
     m_reconnector.stop();
@@ -157,6 +179,10 @@ void LinkController::customEvent(QEvent* event)
         const uint8_t code = static_cast<TLinkCommandDone*>(event)->Code;
         if (code == Link::cmdConnect)
             run(m_reconnector.connectDone());
+        const bool memoryRead = code == Link::cmdDumpToFile || code == Link::cmdDumpRange;
+        // After the last memory read posted, the paused stream comes back.
+        if (memoryRead && m_pausedTable != 0 && !m_link->memoryReadPending())
+            resumeStream();
         emit commandDone(code);
     } else if (type == Link::WM_LINK_SLOT) {
         const auto* m = static_cast<TLinkMessage*>(event);

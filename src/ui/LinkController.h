@@ -4,6 +4,7 @@
 #pragma once
 
 #include "link/LinkTypes.h"
+#include "link/TCommThread.h"
 #include "link/TLinkSettings.h"
 #include "sim/SimConfig.h"
 #include "ui/model/LinkReport.h"
@@ -16,7 +17,50 @@
 #include <memory>
 
 class Simulator;
-class TCommThread;
+
+// The link as the window and its pages reach it: the settings its commands read and what
+// it received, but not its command entry. That is the controller's alone, so every command
+// passes the controller, which keeps the user's stream and the other exchanges apart.
+class ControlledLink : private TCommThread {
+    friend class LinkController;
+
+public:
+    using TCommThread::CancelConnect;
+    using TCommThread::cancelMemoryReads;
+    using TCommThread::DataManager;
+    using TCommThread::DumpFile;
+    using TCommThread::FirmwareFile;
+    using TCommThread::FirmwareVersion;
+    using TCommThread::LastWordTick;
+    using TCommThread::LinkMode;
+    using TCommThread::loadMemImage;
+    using TCommThread::MaxReceiveDepth;
+    using TCommThread::MaxTestTime;
+    using TCommThread::MemImage;
+    using TCommThread::MemMarks;
+    using TCommThread::memoryReadPending;
+    using TCommThread::ModuleId;
+    using TCommThread::OptionBytes;
+    using TCommThread::RawSlots;
+    using TCommThread::resetMaxReceiveDepth;
+    using TCommThread::setCancelConnect;
+    using TCommThread::setDumpFile;
+    using TCommThread::setFirmwareFile;
+    using TCommThread::setMaxTestTime;
+    using TCommThread::setOptionBytes;
+    using TCommThread::SetTable;
+    using TCommThread::setTestSignalPanel;
+    using TCommThread::Slots;
+    using TCommThread::Table;
+    using TCommThread::terminating;
+    using TCommThread::testSignalActive;
+
+private:
+    ControlledLink(QObject* eventSink, const TLinkSettings& settings, Options options)
+        : TCommThread(eventSink, settings, std::move(options))
+    {
+    }
+};
 
 class LinkController : public QObject {
     Q_OBJECT
@@ -45,9 +89,11 @@ public:
     // The link's time scale: 1.0 in the product.
     double timeScale() const { return m_options.TimeScale; }
 
-    // The user's commands. cmdStartData names the stream a lost adapter brings back; any
-    // other command (Disconnect among them) ends the attempts to reconnect.
-    void post(Link::Command command, int32_t lParam = 0);
+    // The user's commands; tag rides with cmdDumpRange to its evDumpDone. cmdStartData
+    // names the stream a lost adapter brings back; any other command (Disconnect among
+    // them) ends the attempts to reconnect. A memory read while the user's stream runs
+    // stops the stream first and brings it back once every memory read posted is done.
+    void post(Link::Command command, int32_t lParam = 0, uint16_t tag = 0);
     // While a recording plays the adapter is left alone: commands are refused with a log
     // line, and no reconnection runs.
     void setHeld(bool held);
@@ -55,8 +101,8 @@ public:
     // On by default: after the adapter drops mid-stream, reconnect and resume the stream.
     void setAutoReconnect(bool on);
     const Reconnector& reconnector() const { return m_reconnector; }
-    TCommThread& link() { return *m_link; }
-    const TCommThread& link() const { return *m_link; }
+    ControlledLink& link() { return *m_link; }
+    const ControlledLink& link() const { return *m_link; }
     Simulator* simulator() const { return m_simulator.get(); }
     // The words as the slot messages brought them, in order: what the window shows and
     // lists never depends on the link's table, which may already hold a later word.
@@ -89,11 +135,12 @@ private:
     LinkReport report(int code, int32_t lParam) const;
     void streamLost();
     void run(Reconnector::Step step);
+    void resumeStream();
 
     Options m_options;
     TLinkSettings m_settings;
     std::unique_ptr<Simulator> m_simulator;
-    std::unique_ptr<TCommThread> m_link;
+    std::unique_ptr<ControlledLink> m_link;
     std::array<uint16_t, 256> m_slots {};
     std::array<int64_t, 256> m_stamps {};
     uint64_t m_maxBacklog = 0;
@@ -104,4 +151,6 @@ private:
     // silent without a port error (an adapter out of range) is lost too.
     QTimer m_silence;
     bool m_held = false;
+    // The table of the user's stream while memory reads hold it stopped; 0 when none is.
+    char m_pausedTable = 0;
 };

@@ -374,7 +374,7 @@ void TfrmVeskorReader::openRecordings(const QString& vehicleName)
 void TfrmVeskorReader::wireRecorder()
 {
     m_recorder = std::make_unique<SessionRecorder>(programDir(), [this](RecordingHeader& h) {
-        TCommThread& link = m_link->link();
+        ControlledLink& link = m_link->link();
         h.Vehicle = cbCurrentAuto->currentText();
         h.Table = link.Table();
         for (size_t i = 0; i < h.PidMap.size(); ++i)

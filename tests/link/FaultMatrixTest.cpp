@@ -47,7 +47,7 @@ constexpr uint32_t SelfTestMs = 1000;
 // Streams fall silent this soon under the stream-stops fault: before the self-test ends,
 // and before a memory read of four blocks is over.
 constexpr uint32_t StreamStopMs = 250;
-// Memory reads: the selection, the offset map, the pauses, the stream (its bound and
+// Memory reads: the selection, the offset map, the pauses, the stream (its rows and
 // the silence that ends it) and the settling.
 constexpr uint32_t MemoryReadMs = readMs(1) + 3200 + 100 + 300 + 100 + 7000 + 100 + 500;
 // The firmware update's boot loader: 'S', six commands before the blocks, three blocks

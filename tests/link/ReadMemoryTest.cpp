@@ -108,6 +108,30 @@ TEST(LinkMemoryRead, FullDumpUnpaced)
     EXPECT_EQ(dir.read("full.bin"), SimMemory::image());
 }
 
+// The module relays the ECU at 9600 baud behind a port at 115,200: the whole memory takes
+// its ECU line time, far longer than the port's speed suggests, and still arrives whole.
+TEST(LinkMemoryRead, FullDumpAtTheEcuSpeedBehindAFasterPort)
+{
+    SimConfig config;
+    config.Baud = 115200;
+    config.EcuBaud = 9600;
+    // Fast enough for the whole memory, with 100 ms of real silence still a silence.
+    constexpr double Scale = 0.05;
+    ExchangeHarness h(config, Scale);
+    TempDir dir;
+    h.link->setDumpFile(dir.file("full.bin"));
+    const auto start = std::chrono::steady_clock::now();
+    h.link->post(Link::cmdDumpToFile, range(0, 4095));
+    ASSERT_TRUE(h.recorder.waitDone(Link::cmdDumpToFile, std::chrono::seconds(120)));
+    const auto took = std::chrono::steady_clock::now() - start;
+    ASSERT_EQ(h.recorder.eventArgs(Link::evDumpDone), QList<int32_t> { 0 })
+        << qPrintable(h.recorder.Logs.join('\n'));
+    EXPECT_EQ(dir.read("full.bin"), SimMemory::image());
+    // The simulator kept the ECU's pace: 1024 blocks of 96 words of 40 bits at 9600 baud.
+    const double ecuSeconds = 1024.0 * 96 * 40 / 9600;
+    EXPECT_GE(took, std::chrono::duration<double>(ecuSeconds * Scale));
+}
+
 TEST(LinkMemoryRead, MissingBlockIsReportedAsOneRange)
 {
     ExchangeHarness h(simWith({ SimFault::MemoryGap }));

@@ -236,7 +236,7 @@ protected:
 
 TEST_F(LivePageTest, StartNeedsAProfileAndAnEmptyTableKeepsTheLetter)
 {
-    TCommThread& link = h.window().link().link();
+    ControlledLink& link = h.window().link().link();
     QList<int> finished;
     QObject::connect(&h.window().link(), &LinkController::commandDone, &h.window(),
         [&finished](quint8 code) { finished.append(code); });
@@ -287,7 +287,7 @@ TEST_F(LivePageTest, ChoosingTheActiveProfileAgainKeepsItsWidgetsWhereTheyWere)
 
 TEST_F(LivePageTest, TestSignalRunsAndItsHistoryGoesToDumpdata)
 {
-    TCommThread& link = h.window().link().link();
+    ControlledLink& link = h.window().link().link();
     link.DataManager().PidLimits(TFordData::TestSignalPid).RecordHistory = true;
     ValueWatch values(h.find<LiveDataPage>("tabLiveData")->panel());
     h.find<QAction>("acTestSignal")->trigger();

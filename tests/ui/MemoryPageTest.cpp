@@ -6,14 +6,17 @@
 #include "common/Texts.h"
 #include "link/TCommThread.h"
 #include "sim/SimMemory.h"
+#include "sim/Simulator.h"
 #include "support/TempDir.h"
 #include "ui/GlowLabel.h"
 #include "ui/LinkController.h"
 #include "ui/dock/LogPanel.h"
 #include "ui/model/AdaptComparison.h"
+#include "ui/model/Reconnector.h"
 #include "ui/pages/LiveDataPage.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -61,7 +64,7 @@ protected:
         const QImage image = table->viewport()->grab().toImage();
         return image.pixelColor(rect.left() + 3, rect.bottom() - 2);
     }
-    TCommThread& link() { return h.window().findChild<LinkController*>()->link(); }
+    ControlledLink& link() { return h.window().findChild<LinkController*>()->link(); }
     QString log()
     {
         QStringList lines;
@@ -136,10 +139,15 @@ TEST_F(MemoryPageTest, RamDumpAndItsReloadShowTheTablesWithAGreenChecksum)
     ASSERT_EQ(bytes.size(), 65536);
     EXPECT_EQ(bytes.left(8192), SimMemory::image().left(8192));
     EXPECT_TRUE(waitUntil([&] { return progress->value() == progress->maximum(); }));
-    // A dump (tag 0) does not decode the tables on its own.
-    EXPECT_EQ(checksum->text(), "????");
+    // The RAM holds the adaptive tables: the dump shows them as it ends.
+    EXPECT_EQ(checksum->glow(), Glow::Green);
+    EXPECT_EQ(cell("sgAdapt", 1, 1), factor(SimMemory::AdaptiveAddress));
+    EXPECT_EQ(cell("sgAdaptIdle", 5, 0), factor(SimMemory::AdaptiveAddress + 85));
 
     // Loading it back shows the simulated ECU's tables with their checksum matching.
+    TempDir files;
+    load(files.write("blank.bin", QByteArray(65536, '\x80')));
+    EXPECT_EQ(checksum->glow(), Glow::Red);
     load(file);
     EXPECT_FALSE(h.Prompts.FileRequests.last().Save);
     EXPECT_EQ(h.Prompts.FileRequests.last().Title, Texts::text(Texts::MemOpenTitle));
@@ -190,6 +198,51 @@ TEST_F(MemoryPageTest, ReadFromTheEcuShowsTheSameTablesAsADump)
     EXPECT_EQ(progress->value(), progress->maximum());
     // Only the adaptive area was read: no dump file was asked for.
     EXPECT_TRUE(h.Prompts.FileRequests.isEmpty());
+}
+
+// "Прочитать из EEC-IV" while the live stream runs: the stream stops, the tables come, the
+// stream comes back by itself; no watchdog takes the read for a lost stream.
+TEST_F(MemoryPageTest, ReadDuringLiveDataPausesTheStreamWithoutAReconnect)
+{
+    LinkController& link = h.window().link();
+    QList<quint8> done;
+    QStringList statuses;
+    QObject scope; // ends the connections with the test
+    QObject::connect(
+        &link, &LinkController::commandDone, &scope, [&](quint8 code) { done.append(code); });
+    QObject::connect(&link, &LinkController::reconnectStatus, &scope, [&](const StatusText& s) {
+        if (!s.Text.isEmpty())
+            statuses.append(s.Text);
+    });
+    auto* profiles = h.find<QComboBox>("cbProfile");
+    ASSERT_GT(profiles->count(), 0);
+    profiles->setCurrentIndex(0);
+    emit profiles->activated(0);
+    h.find<QAction>("acStartData")->trigger();
+    ASSERT_TRUE(waitUntil([&] { return link.liveWords() > 50; }, 20000)) << qPrintable(log());
+    done.clear();
+    const qsizetype sent = link.simulator()->receivedLines().size();
+
+    h.find<QPushButton>("btnReadAdapt")->click();
+    auto* checksum = h.find<GlowLabel>("lbAdaptChecksum");
+    ASSERT_TRUE(waitUntil([&] { return checksum->text() != "????"; }, 30000)) << qPrintable(log());
+    EXPECT_EQ(checksum->glow(), Glow::Green);
+    EXPECT_EQ(cell("sgAdapt", 8, 10), factor(SimMemory::AdaptiveAddress + 79));
+    const uint64_t words = link.liveWords();
+    ASSERT_TRUE(waitUntil([&] { return link.liveWords() > words + 50; }, 20000))
+        << qPrintable(log());
+    EXPECT_EQ(link.link().LinkMode(), Link::lmLiveData);
+    EXPECT_EQ(done,
+        (QList<quint8> {
+            quint8(Link::cmdStopData), quint8(Link::cmdDumpRange), quint8(Link::cmdStartData) }));
+    // The module was told to stop streaming before it was asked for memory.
+    const QList<QByteArray> lines = link.simulator()->receivedLines().mid(sent);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.first(), "z");
+    EXPECT_LT(lines.indexOf("lD"), lines.indexOf("cG"));
+    EXPECT_FALSE(logged(Texts::text(Texts::LogStreamSilent)));
+    EXPECT_TRUE(statuses.isEmpty()) << qPrintable(statuses.join('\n'));
+    EXPECT_EQ(link.reconnector().state(), Reconnector::State::Streaming);
 }
 
 TEST_F(MemoryPageTest, StopEndsTheReadAndNamesWhatDidNotCome)
@@ -297,6 +350,76 @@ TEST_F(MemoryPageTest, CellsShowFactorsAndBytesInTheirColours)
     EXPECT_EQ(cell("sgInjection", 1, 1), "40");
     EXPECT_EQ(fill("sgInjection", 1, 1), QColor(255, 191, 191));
     EXPECT_EQ(fill("sgInjection", 1, 2), QColor(255, 255, 255));
+}
+
+// Text on a cell in the grid's own colour is the palette's (light on the dark theme's
+// near-black base), on a heading the button text, on a tinted cell black.
+TEST_F(MemoryPageTest, CellTextFollowsTheTheme)
+{
+    h.find<QSpinBox>("speContrast")->setValue(500);
+    QByteArray image(65536, '\x80');
+    image[SimMemory::AdaptiveAddress + 1] = 0x60; // 0.875: tinted
+    TempDir files;
+    load(files.write("cells.bin", image));
+    h.window().pages()->setCurrentWidget(page);
+    auto* grid = h.find<QTableWidget>("sgAdapt");
+    // The pixel of the cell farthest from its fill: the core of the text's strokes.
+    const auto ink = [&](int row, int column) {
+        const QRect rect = grid->visualRect(grid->model()->index(row, column));
+        const QImage cell = grid->viewport()->grab(rect).toImage();
+        const QColor fill = cell.pixelColor(2, cell.height() - 2);
+        QColor farthest = fill;
+        int most = -1;
+        for (int y = 0; y < cell.height(); ++y)
+            for (int x = 0; x < cell.width(); ++x) {
+                const QColor c = cell.pixelColor(x, y);
+                const int d = std::abs(c.red() - fill.red()) + std::abs(c.green() - fill.green())
+                    + std::abs(c.blue() - fill.blue());
+                if (d > most) {
+                    most = d;
+                    farthest = c;
+                }
+            }
+        return farthest;
+    };
+    struct Case {
+        const char* skin;
+        bool lightText; // on plain cells and headings
+    };
+    for (const Case& c : { Case { "Dark", true }, Case { "Fusion", false } }) {
+        SCOPED_TRACE(c.skin);
+        h.window().applySkin(c.skin);
+        const auto light = [](const QColor& colour) { return colour.lightness() > 150; };
+        EXPECT_TRUE(waitUntil([&] { return light(ink(1, 1)) == c.lightText; }))
+            << qPrintable(ink(1, 1).name());
+        EXPECT_EQ(light(ink(0, 1)), c.lightText) << qPrintable(ink(0, 1).name());
+        EXPECT_LT(ink(1, 2).lightness(), 60) << qPrintable(ink(1, 2).name());
+    }
+    QApplication::setStyle(QStringLiteral("Fusion"));
+}
+
+// Every idle value has its caption level with it, and the map's captions have no stray mark.
+TEST_F(MemoryPageTest, IdleValuesEachHaveTheirCaption)
+{
+    h.window().pages()->setCurrentWidget(page);
+    auto* idle = h.find<QTableWidget>("sgAdaptIdle");
+    ASSERT_EQ(idle->rowCount(), MemoryView::IdleRows);
+    const auto middle = [&](QWidget* widget, QRect rect) {
+        return widget->mapTo(&h.window(), rect.center()).y();
+    };
+    ASSERT_TRUE(waitUntil([&] { return idle->isVisible(); }));
+    for (int m = 0; m < idle->rowCount(); ++m) {
+        auto* label = h.find<QLabel>(QStringLiteral("laIdle%1").arg(m).toLatin1().constData());
+        ASSERT_NE(label, nullptr) << m;
+        EXPECT_FALSE(label->text().isEmpty());
+        const int row = middle(idle->viewport(), idle->visualRect(idle->model()->index(m, 0)));
+        EXPECT_EQ(middle(label, label->rect()), row) << m;
+    }
+    EXPECT_EQ(
+        h.find<QLabel>(QStringLiteral("laIdle%1").arg(idle->rowCount()).toLatin1().constData()),
+        nullptr);
+    for (const QLabel* label : page->findChildren<QLabel*>())
+        EXPECT_FALSE(label->text().trimmed().endsWith('|')) << qPrintable(label->text());
 }
 
 // Two visits' dumps from the vehicle's folder, listed by date, side by side: changed values

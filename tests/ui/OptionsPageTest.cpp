@@ -91,7 +91,7 @@ TEST(OptionsPage, OptionBytesSelectTheirEntriesAndAnyOtherByteNone)
     WindowHarness h;
     h.writeFile("reader.ini", "[Main]\nAutoConnect=0\n");
     h.open();
-    TCommThread& link = h.window().link().link();
+    ControlledLink& link = h.window().link().link();
     auto* eecSpeed = h.find<QComboBox>("cbEECSpeed");
     auto* format = h.find<QComboBox>("cbDataFormat");
     const auto show = [&](int8_t speedByte, int8_t formatByte) {

@@ -59,10 +59,15 @@ void runFaultTest(TLinkContext& link, const TQueuedMessage& command);
 using Row = uint16_t;
 inline constexpr Row MaxRow = 0xFFF;
 void ReadMemory(TLinkContext& link, Row first, Row end, bool save, uint16_t tag);
-// The longest the stream of a memory read may run: its line time at the port's baud rate
-// with every frame full, half as long again, and 5 s for the ECU to begin. The read also
-// ends on CancelConnect, on a lost port and after 2 s of silence.
-uint32_t memoryReadBoundMs(Row first, Row end, int baud);
+// The read ends after 2 s of silence, once its rows have stopped advancing while the
+// module still sends words, on CancelConnect, "Стоп чтения" and on a lost port.
+inline constexpr uint32_t MemoryReadSilenceMs = 2000;
+// The module relays the ECU at the ECU link's own speed, whatever the port's: at the
+// slowest, 2400 baud, a block of 16 full frames (256 words of four bytes, ten bits a byte)
+// takes 4.3 s. Rows that have not advanced for half as long again, after the silence the
+// first block may follow, have stopped.
+inline constexpr uint32_t MemoryReadStallMs
+    = 16 * 16 * 4 * 10 * 1000 / 2400 * 3 / 2 + MemoryReadSilenceMs;
 void runDumpToFile(TLinkContext& link, const TQueuedMessage& command);
 void runDumpRange(TLinkContext& link, const TQueuedMessage& command);
 

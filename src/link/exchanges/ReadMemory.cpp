@@ -14,15 +14,10 @@ namespace {
     constexpr auto Relaxed = std::memory_order_relaxed;
     constexpr uint32_t PollMs = 100;
     // The read is over once the stream has been silent this long.
-    constexpr uint32_t SilenceMs = 2000;
+    constexpr uint32_t SilenceMs = MemoryReadSilenceMs;
     constexpr uint32_t SettleMs = 500;
     constexpr int RowBytes = 16;
-    // On the wire a block of four rows takes at most 16 frames of 16 word packets of
-    // four bytes, ten bits a byte.
-    constexpr uint64_t WireBitsPerRow = 16 * 16 * 4 * 10 / 4;
-    // The ECU's time to begin sending, and the margin over the line time.
-    constexpr uint32_t StartAllowanceMs = 5000;
-    constexpr uint64_t MarginPercent = 150;
+    constexpr uint32_t StallMs = MemoryReadStallMs;
 
     // The image address of the block the stream announced last.
     uint16_t announcedAddress(const TLinkContext& link)
@@ -31,7 +26,7 @@ namespace {
     }
 
     // How the wait for the stream ended.
-    enum class StreamEnd { Silent, Bound, Cancelled, PortLost, Terminating };
+    enum class StreamEnd { Silent, Stalled, Cancelled, PortLost, Terminating };
 
     // This read's place among the memory reads posted: whether a stop has reached it, and
     // its end counted however the exchange ends.
@@ -60,24 +55,24 @@ namespace {
         uint32_t m_number;
     };
 
-    StreamEnd waitForSilence(TLinkContext& link, const ReadTurn& turn, uint32_t boundMs)
+    StreamEnd waitForSilence(TLinkContext& link, const ReadTurn& turn)
     {
         TLinkShared& shared = link.shared();
-        const uint32_t start = link.tick();
         while (link.sleep(PollMs)) {
             link.postEvent(Link::evDumpProgress, announcedAddress(link));
             if (turn.cancelled(link))
                 return StreamEnd::Cancelled;
             if (link.portLost())
                 return StreamEnd::PortLost;
-            // The last word's time first: the receive routine only ever moves it forward.
-            const uint32_t last = shared.LastWordTick.load(Relaxed);
+            // The receive routine only ever moves these forward: read them before the clock.
+            const uint32_t lastWord = shared.LastWordTick.load(Relaxed);
+            const uint32_t lastRow = shared.LastRowTick.load(Relaxed);
             const uint32_t now = link.tick();
-            if (now - last > SilenceMs)
+            if (now - lastWord > SilenceMs)
                 return StreamEnd::Silent;
-            // A module that keeps relaying words after the rows must not hold the link.
-            if (now - start > boundMs)
-                return StreamEnd::Bound;
+            // A module that keeps relaying words without new rows must not hold the link.
+            if (now - lastRow > StallMs)
+                return StreamEnd::Stalled;
         }
         return StreamEnd::Terminating;
     }
@@ -123,17 +118,6 @@ namespace {
         }
     }
 
-} // namespace
-
-uint32_t memoryReadBoundMs(Row first, Row end, int baud)
-{
-    const uint64_t rows = end > first ? uint64_t(end - first) : 0;
-    const uint64_t lineMs = rows * WireBitsPerRow * 1000 / uint64_t(std::max(baud, 1));
-    return uint32_t(lineMs * MarginPercent / 100 + StartAllowanceMs);
-}
-
-namespace {
-
     // Selects the memory read, starts the stream of the rows, waits until it ends and
     // checks what came, on the port that the preparation left.
     void readRange(
@@ -159,10 +143,11 @@ namespace {
             return;
         openForStream(link, Link::lmMemoryRead);
         port.write(("a" + hexDigits(first, 3) + hexDigits(end, 3) + "\r").toLatin1());
-        link.shared().LastWordTick.store(link.tick(), Relaxed);
+        const uint32_t started = link.tick();
+        link.shared().LastWordTick.store(started, Relaxed);
+        link.shared().LastRowTick.store(started, Relaxed);
 
-        const uint32_t boundMs = memoryReadBoundMs(first, end, link.portConfig().Baud);
-        const StreamEnd how = waitForSilence(link, turn, boundMs);
+        const StreamEnd how = waitForSilence(link, turn);
         if (how == StreamEnd::Terminating)
             return;
         if (how == StreamEnd::Cancelled) {
@@ -173,8 +158,8 @@ namespace {
                 link.LogLine(Texts::text(Texts::LogDataErrors));
             return;
         }
-        if (how == StreamEnd::Bound)
-            link.LogLine(Texts::text(Texts::LogMemoryReadOverrun).arg((boundMs + 999) / 1000));
+        if (how == StreamEnd::Stalled)
+            link.LogLine(Texts::text(Texts::LogMemoryReadStalled).arg((StallMs + 999) / 1000));
         if (how != StreamEnd::PortLost)
             link.sleep(SettleMs);
         link.postEvent(Link::evDumpProgress, int32_t(end) * RowBytes);

@@ -45,6 +45,14 @@ AdaptTables decodeAdaptTables(const ImageReader& image, uint16_t address, uint16
     return t;
 }
 
+bool adaptiveAreaRead(const ImageReader& marks, uint16_t address, uint16_t checksumAddress)
+{
+    for (int i = 0; i < AdaptiveBytes; ++i)
+        if (marks(uint16_t(address + i)) == 0)
+            return false;
+    return marks(checksumAddress) != 0 && marks(uint16_t(checksumAddress + 1)) != 0;
+}
+
 Cells decodeByteMap(const ImageReader& image, uint16_t base)
 {
     Cells cells;

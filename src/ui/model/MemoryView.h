@@ -48,6 +48,9 @@ struct AdaptTables {
 // Addresses near the top wrap to 0, so nothing is read outside the image.
 AdaptTables decodeAdaptTables(const ImageReader& image, uint16_t address, uint16_t checksumAddress);
 Cells decodeByteMap(const ImageReader& image, uint16_t base);
+// True when every byte the adaptive tables are decoded from, their area and the stored
+// checksum, is marked as read (marks: the link's received marks, wrapping like the decode).
+bool adaptiveAreaRead(const ImageReader& marks, uint16_t address, uint16_t checksumAddress);
 
 // A correction factor: byte / 256 + 0.5 with three decimals.
 QString factorText(uint8_t value);

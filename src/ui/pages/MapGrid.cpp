@@ -22,7 +22,9 @@ namespace {
     // Text is drawn from the top of the cell, a little below its edge.
     constexpr int TextTop = 2;
 
-    // Heading cells in the button face, the others by the grid's rule; text black, centred.
+    // Heading cells in the button face, the others by the grid's rule; text centred, in the
+    // palette's colour on the palette's own fills (a dark theme has light text), black on
+    // the light tints of the rules.
     class CellDelegate : public QStyledItemDelegate {
     public:
         CellDelegate(Colouring colouring, std::function<int()> contrast, QObject* parent)
@@ -36,31 +38,39 @@ namespace {
             const QModelIndex& index) const override
         {
             const QString text = index.data().toString();
-            painter->fillRect(option.rect, fill(option, index, text));
-            painter->setPen(Qt::black);
+            const QPalette& palette = option.palette;
+            QColor fill = palette.color(QPalette::Base);
+            QColor pen = palette.color(QPalette::Text);
+            if (const std::optional<QColor> tint = this->tint(index, text)) {
+                fill = *tint;
+                pen = Qt::black;
+            } else if (!text.isEmpty() && index.data(HeadingRole).toBool()) {
+                fill = palette.color(QPalette::Button);
+                pen = palette.color(QPalette::ButtonText);
+            }
+            painter->fillRect(option.rect, fill);
+            painter->setPen(pen);
             painter->drawText(
                 option.rect.adjusted(0, TextTop, 0, 0), Qt::AlignHCenter | Qt::AlignTop, text);
         }
 
     private:
-        QColor fill(
-            const QStyleOptionViewItem& option, const QModelIndex& index, const QString& text) const
+        // The rule's fill of a value cell; none for a heading, an empty cell and a cell the
+        // rule leaves in the grid's own colour.
+        std::optional<QColor> tint(const QModelIndex& index, const QString& text) const
         {
-            const QColor plain = option.palette.color(QPalette::Base);
-            if (text.isEmpty())
-                return plain;
-            if (index.data(HeadingRole).toBool())
-                return option.palette.color(QPalette::Button);
+            if (text.isEmpty() || index.data(HeadingRole).toBool())
+                return std::nullopt;
             switch (m_colouring) {
             case Colouring::Factors:
-                return MemoryView::factorColour(text, m_contrast()).value_or(plain);
+                return MemoryView::factorColour(text, m_contrast());
             case Colouring::Bytes:
-                return MemoryView::byteColour(text).value_or(plain);
+                return MemoryView::byteColour(text);
             case Colouring::Given:
                 break;
             }
             const QVariant given = index.data(FillRole);
-            return given.isValid() ? given.value<QColor>() : plain;
+            return given.isValid() ? std::optional<QColor>(given.value<QColor>()) : std::nullopt;
         }
 
         Colouring m_colouring;

@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <array>
 
 namespace {
 
@@ -99,12 +100,17 @@ MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
     adaptLayout->addWidget(new QLabel(Texts::text(Texts::MemIdle), adapt), 1, 0, 1, 3);
     sgAdaptIdle = MapGrid::makeIdle(MapGrid::Colouring::Factors, contrastNow, "sgAdaptIdle", adapt);
     adaptLayout->addWidget(sgAdaptIdle, 2, 0, Qt::AlignTop);
+    // One caption level with each idle value, the grid's frame above the first.
     auto* idleCaptions = new QVBoxLayout;
     idleCaptions->setSpacing(0);
-    for (const char* caption : { Texts::MemIdleDrive, Texts::MemIdleDriveAc, Texts::MemIdleNeutral,
-             Texts::MemIdleNeutralAc }) {
-        auto* label = new QLabel(Texts::text(caption), adapt);
-        label->setFixedHeight(sgAdaptIdle->rowHeight(0));
+    idleCaptions->setContentsMargins(0, sgAdaptIdle->frameWidth(), 0, 0);
+    const std::array<const char*, MemoryView::IdleRows> idleNames { Texts::MemIdleDrive,
+        Texts::MemIdleDriveAc, Texts::MemIdleNeutral, Texts::MemIdleNeutralAc,
+        Texts::MemIdleUnknown4, Texts::MemIdleUnknown5 };
+    for (int m = 0; m < MemoryView::IdleRows; ++m) {
+        auto* label = new QLabel(Texts::text(idleNames[size_t(m)]), adapt);
+        label->setObjectName(QStringLiteral("laIdle%1").arg(m));
+        label->setFixedHeight(sgAdaptIdle->rowHeight(m));
         idleCaptions->addWidget(label);
     }
     idleCaptions->addStretch();
@@ -205,8 +211,18 @@ int MemoryPage::contrast() const
 
 MemoryView::ImageReader MemoryPage::image() const
 {
-    const TCommThread& link = m_context.Link->link();
+    const ControlledLink& link = m_context.Link->link();
     return [&link](uint16_t address) { return link.MemImage(address); };
+}
+
+bool MemoryPage::adaptiveAreaRead() const
+{
+    const Addresses at = adaptiveAddresses();
+    if (!at.Problem.isEmpty())
+        return false;
+    const ControlledLink& link = m_context.Link->link();
+    return MemoryView::adaptiveAreaRead(
+        [&link](uint16_t address) { return link.MemMarks(address); }, at.Adaptive, at.Checksum);
 }
 
 void MemoryPage::log(const QString& text) const
@@ -283,9 +299,8 @@ void MemoryPage::readAdaptive()
     const uint16_t a = adaptiveAddresses().Adaptive;
     pbDump->setRange(a, MemoryView::adaptiveRangeEnd(a));
     pbDump->setValue(a);
-    // The request tag rides in the high half of the command word.
-    m_context.Link->link().post(Link::cmdDumpRange | (uint32_t(MemoryView::AdaptiveTag) << 16),
-        MemoryView::adaptiveRangeArgument(a));
+    m_context.Link->post(
+        Link::cmdDumpRange, MemoryView::adaptiveRangeArgument(a), MemoryView::AdaptiveTag);
 }
 
 void MemoryPage::onLinkEvent(const LinkReport& report)
@@ -295,8 +310,9 @@ void MemoryPage::onLinkEvent(const LinkReport& report)
         pbDump->setValue(std::clamp(report.Argument, pbDump->minimum(), pbDump->maximum()));
         break;
     case LinkReport::DumpDone:
-        // Only the read of the adaptive area shows its tables; a dump is shown once loaded.
-        if (report.Argument == MemoryView::AdaptiveTag)
+        // The read of the adaptive area shows its tables, and so does a dump that brought
+        // all of them for the vehicle's car profile.
+        if (report.Argument == MemoryView::AdaptiveTag || adaptiveAreaRead())
             DecodeAdaptTables();
         break;
     default:

@@ -48,6 +48,8 @@ private:
         QString Problem;
     };
     Addresses adaptiveAddresses() const;
+    // The last memory read brought the whole adaptive area of the vehicle's car profile.
+    bool adaptiveAreaRead() const;
     // The current vehicle's dump folder.
     QString dumpFolder() const;
     void log(const QString& text) const;

@@ -206,7 +206,7 @@ void OptionsPage::showModuleOptions(int8_t speedByte, int8_t formatByte)
 
 void OptionsPage::applyOptions()
 {
-    TCommThread& link = m_context.Link->link();
+    ControlledLink& link = m_context.Link->link();
     link.setOptionBytes(ModuleOption::Speed, int8_t(cbEECSpeed->currentIndex()));
     link.setOptionBytes(ModuleOption::Format, int8_t(cbDataFormat->currentIndex()));
     m_context.Link->post(Link::cmdModuleOptions, 1);
