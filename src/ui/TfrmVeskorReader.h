@@ -90,6 +90,9 @@ private:
     void updatePortSettings();
     ReaderSettings collectSettings() const;
     void warn(const QString& caption, const QString& text);
+    // The problems of the data files read at start (codes.txt, CarProfiles.ini): each in
+    // the log, and all of them in one box.
+    void tellDataProblems();
 
     void onSlotWord(quint8 slot, quint16 word, bool live);
     // The path of every live word, the link's or a replayed recording's: the matrix, and
@@ -120,6 +123,8 @@ private:
     bool m_closed = false;
     // The register could not be read at start: it is not overwritten.
     bool m_registerUnreadable = false;
+    // Found while codes.txt and CarProfiles.ini were read, told once the window shows.
+    QStringList m_dataProblems;
 
     QComboBox* cbCurrentAuto = nullptr;
     QAction* acConnect = nullptr;
