@@ -34,11 +34,6 @@ std::optional<SheetVehicle> vehicleOf(const QStringList& entries, const VehicleR
         e.SubItems[S::Model], e.SubItems[S::Year], e.SubItems[S::VIN], e.SubItems[S::Comment] };
 }
 
-QString description(const TFaultCode& code, bool english)
-{
-    return english ? code.DescEn : code.DescRu;
-}
-
 QString copyText(const QStringList& entries, const std::optional<SheetVehicle>& vehicle,
     const FaultCodeDictionary& codes, bool english)
 {
@@ -147,7 +142,7 @@ QString reportHtml(const QStringList& templateLines, const QStringList& entries,
         body += replaceAll(block,
             { { QStringLiteral("%CODE%"), QString::number(n) },
                 { QStringLiteral("%TYPE%"), code.Mode },
-                { QStringLiteral("%DESCRIPTION%"), description(code, english) },
+                { QStringLiteral("%DESCRIPTION%"), faultCodeDescription(code, english) },
                 { QStringLiteral("%COMMENT%"), code.Comment } });
     }
     return replaceAll(head, vehicleFields) + body + replaceAll(tail, vehicleFields);

@@ -24,9 +24,6 @@ QStringList entries(int currentVehicle, const FaultCodeList::SlotReader& slot);
 // The vehicle the header entry names, or nothing when it names no entry of the register.
 std::optional<SheetVehicle> vehicleOf(const QStringList& entries, const VehicleRegister& vehicles);
 
-// The description shown for a code: English or Russian.
-QString description(const TFaultCode& code, bool english);
-
 // The clipboard text: the vehicle block (left out when the header names no vehicle), then
 // one block per code with the entry as listed ("023").
 QString copyText(const QStringList& entries, const std::optional<SheetVehicle>& vehicle,
