@@ -38,6 +38,9 @@ public:
                          const QByteArray& defaultValue = {}) const;
     QString readUtf8(const QString& section, const QString& key,
                      const QString& defaultValue = {}) const;
+    // The same without the 2047-byte cut: for what the user typed, which must come back whole.
+    QString readUtf8Whole(const QString& section, const QString& key,
+                          const QString& defaultValue = {}) const;
     QString readAnsi(const QString& section, const QString& key,
                      const QString& defaultValue = {}) const;
     int readInteger(const QString& section, const QString& key, int defaultValue) const;
