@@ -10,8 +10,11 @@
 #include <csignal>
 #include <cstdio>
 #include <utility>
+#include <cmath>
 
 namespace {
+
+constexpr double MaxTimeScale = 1000;
 
 int fail(const QString& message)
 {
@@ -127,8 +130,10 @@ int main(int argc, char** argv)
     if (!ok || config.Baud < 0)
         return fail(QStringLiteral("--baud needs a number of 0 or more"));
     config.TimeScale = parser.value(scale).toDouble(&ok);
-    if (!ok || config.TimeScale <= 0)
-        return fail(QStringLiteral("--time-scale needs a number above 0"));
+    // NaN and infinity compare false with every bound: refused by name. Above the top a
+    // wait in milliseconds would no longer fit its integer.
+    if (!ok || !std::isfinite(config.TimeScale) || config.TimeScale <= 0 || config.TimeScale > MaxTimeScale)
+        return fail(QStringLiteral("--time-scale needs a number above 0, up to %1").arg(MaxTimeScale));
     config.Calibration = parser.value(calibration).toLatin1().toUpper();
     if (!SimConfig::validCalibration(config.Calibration))
         return fail(QStringLiteral("--calibration needs four hexadecimal digits"));
