@@ -5,8 +5,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -106,8 +106,10 @@ int main(int argc, char** argv)
     options.TimeScale = parser.value(scale).toDouble(&ok);
     // NaN and infinity compare false with every bound: refused by name. Above the top a
     // wait in milliseconds would no longer fit its integer.
-    if (!ok || !std::isfinite(options.TimeScale) || options.TimeScale <= 0 || options.TimeScale > MaxTimeScale)
-        return fail(QStringLiteral("--time-scale needs a number above 0, up to %1").arg(MaxTimeScale));
+    if (!ok || !std::isfinite(options.TimeScale) || options.TimeScale <= 0
+        || options.TimeScale > MaxTimeScale)
+        return fail(
+            QStringLiteral("--time-scale needs a number above 0, up to %1").arg(MaxTimeScale));
     for (const QString& name : parser.values(simFault)) {
         const auto fault = SimFaults::parse(name);
         if (!fault)

@@ -7,10 +7,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <utility>
-#include <cmath>
 
 namespace {
 
@@ -132,8 +132,10 @@ int main(int argc, char** argv)
     config.TimeScale = parser.value(scale).toDouble(&ok);
     // NaN and infinity compare false with every bound: refused by name. Above the top a
     // wait in milliseconds would no longer fit its integer.
-    if (!ok || !std::isfinite(config.TimeScale) || config.TimeScale <= 0 || config.TimeScale > MaxTimeScale)
-        return fail(QStringLiteral("--time-scale needs a number above 0, up to %1").arg(MaxTimeScale));
+    if (!ok || !std::isfinite(config.TimeScale) || config.TimeScale <= 0
+        || config.TimeScale > MaxTimeScale)
+        return fail(
+            QStringLiteral("--time-scale needs a number above 0, up to %1").arg(MaxTimeScale));
     config.Calibration = parser.value(calibration).toLatin1().toUpper();
     if (!SimConfig::validCalibration(config.Calibration))
         return fail(QStringLiteral("--calibration needs four hexadecimal digits"));
