@@ -5,9 +5,12 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <cmath>
 #include <cstdio>
 
 namespace {
+
+constexpr double MaxTimeScale = 1000;
 
 const QStringList BaudRates = { "9600", "19200", "38400", "57600", "115200" };
 
@@ -101,8 +104,12 @@ int main(int argc, char** argv)
     options.BluetoothDelay = parser.isSet(btDelay);
     bool ok = false;
     options.TimeScale = parser.value(scale).toDouble(&ok);
-    if (!ok || options.TimeScale <= 0)
-        return fail(QStringLiteral("--time-scale needs a number above 0"));
+    // NaN and infinity compare false with every bound: refused by name. Above the top a
+    // wait in milliseconds would no longer fit its integer.
+    if (!ok || !std::isfinite(options.TimeScale) || options.TimeScale <= 0
+        || options.TimeScale > MaxTimeScale)
+        return fail(
+            QStringLiteral("--time-scale needs a number above 0, up to %1").arg(MaxTimeScale));
     for (const QString& name : parser.values(simFault)) {
         const auto fault = SimFaults::parse(name);
         if (!fault)

@@ -7,11 +7,14 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <utility>
 
 namespace {
+
+constexpr double MaxTimeScale = 1000;
 
 int fail(const QString& message)
 {
@@ -134,8 +137,12 @@ int main(int argc, char** argv)
     if (!ok || config.EcuBaud < 0)
         return fail(QStringLiteral("--ecu-baud needs a number of 0 or more"));
     config.TimeScale = parser.value(scale).toDouble(&ok);
-    if (!ok || config.TimeScale <= 0)
-        return fail(QStringLiteral("--time-scale needs a number above 0"));
+    // NaN and infinity compare false with every bound: refused by name. Above the top a
+    // wait in milliseconds would no longer fit its integer.
+    if (!ok || !std::isfinite(config.TimeScale) || config.TimeScale <= 0
+        || config.TimeScale > MaxTimeScale)
+        return fail(
+            QStringLiteral("--time-scale needs a number above 0, up to %1").arg(MaxTimeScale));
     config.Calibration = parser.value(calibration).toLatin1().toUpper();
     if (!SimConfig::validCalibration(config.Calibration))
         return fail(QStringLiteral("--calibration needs four hexadecimal digits"));

@@ -26,15 +26,19 @@ namespace {
         throw CliUsageError(QStringLiteral("faults takes read, clear or test"));
     }
 
-    // A missing or unreadable codes.txt leaves the texts empty; the codes still print.
+    // A missing, unreadable or damaged codes.txt is told on stderr; the codes still print,
+    // those it doesn't describe as such.
     FaultCodeDictionary loadDictionary()
     {
         FaultCodeDictionary codes;
+        QStringList problems;
         try {
-            LoadFaultCodes(codes);
+            problems = LoadFaultCodes(codes);
         } catch (const VeskorError& error) {
-            std::fprintf(stderr, "veskor-cli: %s\n", qPrintable(error.message()));
+            problems.append(error.message());
         }
+        for (const QString& problem : problems)
+            std::fprintf(stderr, "veskor-cli: %s\n", qUtf8Printable(problem));
         return codes;
     }
 

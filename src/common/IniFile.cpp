@@ -192,6 +192,13 @@ QString IniFile::readUtf8(
     return QString::fromUtf8(bytes.size() == MaxValueBytes ? withoutBrokenUtf8Tail(bytes) : bytes);
 }
 
+QString IniFile::readUtf8Whole(
+    const QString& section, const QString& key, const QString& defaultValue) const
+{
+    const auto raw = readRaw(section, key);
+    return raw ? QString::fromUtf8(stripQuotes(*raw)) : defaultValue;
+}
+
 QString IniFile::readAnsi(
     const QString& section, const QString& key, const QString& defaultValue) const
 {

@@ -9,7 +9,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
 #include <memory>
 #include <optional>
 
@@ -34,12 +33,15 @@ public:
     bool hasKey(const QString& section, const QString& key) const;
 
     std::optional<QByteArray> readRaw(const QString& section, const QString& key) const;
-    QByteArray readBytes(const QString& section, const QString& key,
-                         const QByteArray& defaultValue = {}) const;
-    QString readUtf8(const QString& section, const QString& key,
-                     const QString& defaultValue = {}) const;
-    QString readAnsi(const QString& section, const QString& key,
-                     const QString& defaultValue = {}) const;
+    QByteArray readBytes(
+        const QString& section, const QString& key, const QByteArray& defaultValue = {}) const;
+    QString readUtf8(
+        const QString& section, const QString& key, const QString& defaultValue = {}) const;
+    // The same without the 2047-byte cut: for what the user typed, which must come back whole.
+    QString readUtf8Whole(
+        const QString& section, const QString& key, const QString& defaultValue = {}) const;
+    QString readAnsi(
+        const QString& section, const QString& key, const QString& defaultValue = {}) const;
     int readInteger(const QString& section, const QString& key, int defaultValue) const;
     bool readBool(const QString& section, const QString& key, bool defaultValue) const;
 

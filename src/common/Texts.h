@@ -19,6 +19,15 @@ inline constexpr const char* CaptionConfirm = "Подтверждение";
 // A shipped file that could not be copied into the user's data folder (%1: file and reason).
 inline constexpr const char* SeedFailed
     = "Не удалось скопировать файл программы в папку пользователя: %1";
+// Why a file could not be written or opened, by the system's error code.
+inline constexpr const char* SystemErrorNoSpace = "на диске нет места";
+inline constexpr const char* SystemErrorQuota = "превышена дисковая квота";
+inline constexpr const char* SystemErrorTooLarge = "превышен допустимый размер файла";
+inline constexpr const char* SystemErrorReadOnly = "диск доступен только для чтения";
+inline constexpr const char* SystemErrorAccess = "нет доступа";
+inline constexpr const char* SystemErrorNoFolder = "папка не найдена";
+inline constexpr const char* SystemErrorIo = "ошибка ввода-вывода";
+inline constexpr const char* SystemErrorOther = "системная ошибка %1";
 
 // ---- Adapter link: log lines ---------------------------------------------
 
@@ -149,6 +158,8 @@ inline constexpr const char* DefinitionUnsupported = "свойство этог�
 inline constexpr const char* DefinitionReadOnly = "свойство только для чтения";
 inline constexpr const char* DefinitionNotAccepted = "значение не принято";
 inline constexpr const char* DefinitionBadIndex = "номер элемента должен быть от 0 до %1";
+inline constexpr const char* DefinitionTooManyItems
+    = "больше %1 элементов в наборе не создаётся, такие определения дальше пропускаются";
 
 // Limits of a profile build (%1 the file).
 inline constexpr const char* ProfileLinesTooLong
@@ -269,6 +280,7 @@ inline constexpr const char* FaultCodesStopped
     = "Файл кодов ошибок codes.txt прочитан не до конца: символ NUL в строке %1, не прочитано "
       "строк: %2";
 inline constexpr const char* NoDescription = "нет описания";
+inline constexpr const char* DataFileProblemsTitle = "Ошибки в файлах данных программы:";
 inline constexpr const char* CarProfilesProblem = "Файл профилей автомобилей %1: %2";
 inline constexpr const char* CarProfilesUnreadable = "не удаётся прочитать (%1)";
 inline constexpr const char* CarProfilesNone = "ни одного профиля";

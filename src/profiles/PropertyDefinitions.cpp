@@ -74,15 +74,24 @@ bool ApplyDefinition(QObject* owner, QObject* target, QStringView path, QByteArr
                 return true;
             const std::optional<qint64> index
                 = collectionIndex(step.sliced(open + 1, step.size() - open - 2));
-            // Items are numbered from 0 and grow by one per definition: an index beyond the
-            // next free item would only ever make a stray item.
-            if (!index || *index < 0 || *index > collection->count()) {
+            const auto refuse = [&](const QString& why) {
                 reportDefinitionError(
                     invalidDefinitionText(label.join(u'.'),
                         step.toString() + u'.' + rest.toString(), decodeDefinitionUtf8(value)),
-                    Texts::text(Texts::DefinitionBadIndex).arg(collection->count()));
+                    why);
                 return false;
-            }
+            };
+            // A full collection takes no more items; the rest of an endless list is skipped
+            // with one line for all of it.
+            if (index && *index >= TCollection::MaxItems
+                && collection->count() >= TCollection::MaxItems)
+                return collection->firstOverflow()
+                    ? refuse(Texts::text(Texts::DefinitionTooManyItems).arg(TCollection::MaxItems))
+                    : false;
+            // Items are numbered from 0 and grow by one per definition: an index beyond the
+            // next free item would only ever make a stray item.
+            if (!index || *index < 0 || *index > collection->count())
+                return refuse(Texts::text(Texts::DefinitionBadIndex).arg(collection->count()));
             if (*index == collection->count())
                 collection->add();
             current = collection->item(int(*index));

@@ -2,16 +2,18 @@
 
 #include "RecordingCodec.h"
 #include "common/Errors.h"
+#include "common/SystemError.h"
 #include "common/Texts.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <unistd.h>
 
 RecordingWriter::RecordingWriter(const QString& path, const RecordingHeader& header)
     : m_file(path)
 {
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        throw VeskorError(Texts::text(Texts::RecordingWriteFailed).arg(path, m_file.errorString()));
+        fail(errno);
     write(RecordingCodec::encodeHeader(header));
 }
 
@@ -48,6 +50,7 @@ void RecordingWriter::flush()
     const QByteArray block = RecordingCodec::encodeBlock(m_block);
     m_block.clear();
     write(block);
+    ++m_blocks;
 }
 
 void RecordingWriter::close()
@@ -65,15 +68,36 @@ void RecordingWriter::close()
 
 void RecordingWriter::write(const QByteArray& bytes)
 {
-    const qint64 written = m_file.write(bytes);
-    if (written != bytes.size()) {
-        // A partial block is dropped by the reader; the file stays usable up to it.
-        if (written > 0)
-            m_bytes += written;
-        throw VeskorError(
-            Texts::text(Texts::RecordingWriteFailed).arg(m_file.fileName(), m_file.errorString()));
+    // Written by the descriptor itself, so that the reason of a failure is the system's own
+    // error code, told in the program's language.
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n
+            = ::write(m_file.handle(), bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            // A partial block is dropped by the reader; the file stays usable up to it.
+            m_bytes += done;
+            fail(n < 0 ? errno : ENOSPC);
+        }
+        done += n;
     }
-    m_bytes += written;
+    m_bytes += done;
     // Out of the page cache too: a flat battery must not cost more than a second either.
-    ::fdatasync(m_file.handle());
+    // Some file systems tell a full disk only here; one that cannot sync at all says EINVAL.
+    if (::fdatasync(m_file.handle()) != 0 && errno != EINVAL)
+        fail(errno);
+}
+
+void RecordingWriter::fail(int code)
+{
+    const QString path = m_file.fileName();
+    // A file without a whole block holds no word: left behind, it would list as a session
+    // that recorded nothing.
+    if (m_blocks == 0 && m_file.isOpen()) {
+        m_file.close();
+        QFile::remove(path);
+    }
+    throw VeskorError(Texts::text(Texts::RecordingWriteFailed).arg(path, systemErrorText(code)));
 }

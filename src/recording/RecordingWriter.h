@@ -19,7 +19,8 @@ public:
     // ... or holds this many words (many more than a second of any stream).
     static constexpr size_t BlockWords = 1 << 16;
 
-    // Creates (or empties) the file and writes the header. Throws VeskorError.
+    // Creates (or empties) the file and writes the header. Throws VeskorError, and then
+    // leaves no file behind.
     RecordingWriter(const QString& path, const RecordingHeader& header);
     // Writes the open block; a failure then is lost with the object (call close() to see it).
     ~RecordingWriter();
@@ -33,7 +34,8 @@ public:
     // Writes the open block when its first word is at least BlockMs older than nowMs (the
     // time since the start): a stream that pauses loses no more than a second either.
     void flushIfOlder(uint32_t nowMs);
-    // Writes the open block now and syncs it. Throws VeskorError.
+    // Writes the open block now and syncs it. Throws VeskorError; a file that holds no
+    // whole block yet is removed then.
     void flush();
     // Writes the open block and closes the file. Throws VeskorError.
     void close();
@@ -45,10 +47,13 @@ public:
 
 private:
     void write(const QByteArray& bytes);
+    // Throws the failure of the system error code; removes a file without a whole block.
+    [[noreturn]] void fail(int code);
 
     QFile m_file;
     std::vector<RecordedWord> m_block;
     uint32_t m_lastTime = 0;
     uint64_t m_words = 0;
+    uint64_t m_blocks = 0;
     qint64 m_bytes = 0;
 };

@@ -289,6 +289,18 @@ void TfrmVeskorReader::AddToLog(const QString& text)
     m_log->AddToLog(text);
 }
 
+void TfrmVeskorReader::tellDataProblems()
+{
+    if (m_dataProblems.isEmpty())
+        return;
+    for (const QString& problem : std::as_const(m_dataProblems))
+        AddToLog(problem);
+    warn(Texts::text(Texts::CaptionError),
+        Texts::text(Texts::DataFileProblemsTitle) + QLatin1Char('\n')
+            + m_dataProblems.join(QLatin1Char('\n')));
+    m_dataProblems.clear();
+}
+
 // ---- Creation, first show and close ------------------------------------------------------
 
 void TfrmVeskorReader::FormCreate()
@@ -312,7 +324,7 @@ void TfrmVeskorReader::FormCreate()
     registerProfileClasses();
     LoadEcuDatabase(m_context.Ecu);
     try {
-        LoadFaultCodes(m_context.FaultCodes);
+        m_dataProblems = LoadFaultCodes(m_context.FaultCodes);
     } catch (const VeskorError& e) {
         warn(Texts::text(Texts::CaptionError), e.message());
     }
@@ -439,7 +451,11 @@ void TfrmVeskorReader::FormShow()
     if (!m_settings.Toolbars.isEmpty())
         restoreState(m_settings.Toolbars);
 
-    LoadCarProfiles(m_context.Cars, programFile(QLatin1String(CarProfilesFile)));
+    QString carProblem;
+    LoadCarProfiles(m_context.Cars, programFile(QLatin1String(CarProfilesFile)), &carProblem);
+    if (!carProblem.isEmpty())
+        m_dataProblems.append(carProblem);
+    tellDataProblems();
     loadRegister();
     if (m_vehicleList->rowCount() > 0) {
         m_vehicles->lvAutosChange();

@@ -97,6 +97,9 @@ private:
     QRect fitOnScreen(const QRect& bounds) const;
     ReaderSettings collectSettings() const;
     void warn(const QString& caption, const QString& text);
+    // The problems of the data files read at start (codes.txt, CarProfiles.ini): each in
+    // the log, and all of them in one box.
+    void tellDataProblems();
 
     void onSlotWord(quint8 slot, quint16 word, bool live);
     // The path of every live word, the link's or a replayed recording's: the matrix, and
@@ -128,6 +131,8 @@ private:
     bool m_savedAtClose = true;
     // The register could not be read at start: it is not overwritten.
     bool m_registerUnreadable = false;
+    // Found while codes.txt and CarProfiles.ini were read, told once the window shows.
+    QStringList m_dataProblems;
 
     QComboBox* cbCurrentAuto = nullptr;
     QAction* acConnect = nullptr;

@@ -75,11 +75,12 @@ TAuto readVehicle(
     const IniFile& ini, const QString& section, const DateTimeText& dates, double loadTime)
 {
     TAuto a;
-    a.Name = ini.readUtf8(section, "Name");
-    a.Model = ini.readUtf8(section, "Model");
+    // What the user typed is read whole: a long note must not lose its end at the next start.
+    a.Name = ini.readUtf8Whole(section, "Name");
+    a.Model = ini.readUtf8Whole(section, "Model");
     a.Year = ini.readInteger(section, "Year", 0);
-    a.VIN = ini.readUtf8(section, "VIN");
-    a.Plate = ini.readUtf8(section, "Plate");
+    a.VIN = ini.readUtf8Whole(section, "VIN");
+    a.Plate = ini.readUtf8Whole(section, "Plate");
     const QString lastRead = ini.readAnsi(section, "LastRead");
     if (const auto date = dates.parse(lastRead))
         a.LastRead = *date;
@@ -87,7 +88,7 @@ TAuto readVehicle(
         a.LastRead = loadTime; // no date at all: the time of loading, as ever
     else
         a.LastReadKept = ini.readRaw(section, "LastRead").value_or(QByteArray()); // as written
-    a.Comment = ini.readUtf8(section, "Comment");
+    a.Comment = ini.readUtf8Whole(section, "Comment");
     a.CarProfile = ini.readInteger(section, "CarProfile", 0);
     a.CalID = ini.readAnsi(section, "CalID");
     return a;

@@ -93,6 +93,28 @@ case $check in
     ! grep -q '^Код: ' "$dir/out" || fail "codes after clearing"
     grep -qx "no fault codes" "$dir/out" || fail "an empty list is not told"
     ;;
+  faults-damaged-codes)
+    # A codes.txt that is empty, junk or cut by a NUL: told on stderr, every code printed
+    # as one without a description.
+    start_sim --codes 112 --time-scale 0.1
+    mkdir "$dir/home"
+    while IFS='|' read -r kind told; do
+      case $kind in
+        empty) : >"$dir/home/codes.txt" ;;
+        junk) for _ in $(seq 100); do printf '\xc3\xbe\x89PNG\x7f\xff junk '; done >"$dir/home/codes.txt" ;;
+        nul) printf '10\nKOER\nE10\nR10\nC10\n\000112\nKOER\nE112\nR112\nC112\n' >"$dir/home/codes.txt" ;;
+      esac
+      "$cli" --home "$dir/home" --port "$link" --time-scale 0.1 faults read >"$dir/out" 2>"$dir/err" \
+        || fail "$kind: exit code $?"
+      grep -qF "veskor-cli: $told" "$dir/err" || fail "$kind: not told: $(cat "$dir/err")"
+      [ "$(grep -c '^veskor-cli: ' "$dir/err")" -eq 1 ] || fail "$kind: told more than once: $(cat "$dir/err")"
+      grep -qx "Описание: нет описания" "$dir/out" || fail "$kind: the code's description"
+    done <<CASES
+empty|В файле кодов ошибок codes.txt нет ни одного кода: файл пуст
+junk|В файле кодов ошибок codes.txt нет ни одного кода: ни одна из 1 строк не номер кода
+nul|Файл кодов ошибок codes.txt прочитан не до конца: символ NUL в строке 6, не прочитано строк: 4
+CASES
+    ;;
   faults-test)
     start_sim --codes 112 --engine-off --self-test-time 3 --time-scale 0.1
     "$cli" --port "$link" --time-scale 0.1 faults test >"$dir/out" 2>&1 || fail "exit code $?"
@@ -253,6 +275,11 @@ case $check in
       ! grep -q '^log ' "$dir/out" || fail "\"$args\" used the adapter"
     done <<CASES
 --port sim --speed 12345 connect|--speed is one of
+--port sim --time-scale nan connect|--time-scale needs a number above 0
+--port sim --time-scale inf connect|--time-scale needs a number above 0
+--port sim --time-scale -1 connect|--time-scale needs a number above 0
+--port sim --time-scale 0 connect|--time-scale needs a number above 0
+--port sim --time-scale 1e300 connect|--time-scale needs a number above 0
 --port sim --frobnicate connect|frobnicate
 --port|port
 --port sim|name a command

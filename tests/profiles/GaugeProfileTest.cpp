@@ -1,5 +1,6 @@
 #include "ProfileTestSupport.h"
 #include "common/FloatFormat.h"
+#include "common/TCollection.h"
 #include "profiles/ProfileClasses.h"
 #include "profiles/TFordTrend.h"
 #include "profiles/TGaugeProfile.h"
@@ -282,6 +283,37 @@ TEST_F(Dashboard, HostileFilesAreCutShortQuickly)
     EXPECT_EQ(many->Widgets().size(), TGaugeProfile::MaxWidgets);
     EXPECT_EQ(reports.lines().size(), 1);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Dashboard, EndlessItemListsStopAtTheCapQuicklyWithOneLine)
+{
+    struct Case {
+        const char* widgetClass;
+        const char* collection;
+    };
+    for (const Case& c : { Case { "TFordGauge", "Arrows" }, Case { "TFordTrend", "Trends" } }) {
+        SCOPED_TRACE(c.collection);
+        QByteArray text = QByteArray("[Gauges]\nx=") + c.widgetClass + "\n[x]\n";
+        for (int i = 0; i < 100'000; ++i)
+            text += QByteArray(c.collection) + '[' + QByteArray::number(i) + "].PID=1\n";
+        reports.reports.clear();
+        TGaugeProfile* p = profile(QString(c.collection) + ".ini", text);
+        // Built and drawn, as the dashboard shows it.
+        QElapsedTimer timer;
+        timer.start();
+        p->Activate();
+        ASSERT_EQ(p->Widgets().size(), 1);
+        qobject_cast<QWidget*>(p->Widgets()[0])->grab();
+        EXPECT_LT(timer.elapsed(), 2000);
+        const auto* items
+            = qobject_cast<TCollection*>(p->Widgets()[0]->property(c.collection).value<QObject*>());
+        ASSERT_NE(items, nullptr);
+        EXPECT_EQ(items->count(), TCollection::MaxItems);
+        ASSERT_EQ(reports.lines().size(), 1) << qPrintable(reports.lines().join('\n'));
+        EXPECT_TRUE(reports.lines()[0].contains(
+            QString("%1[%2]").arg(c.collection).arg(TCollection::MaxItems)));
+        p->Deactivate();
+    }
 }
 
 TEST_F(Dashboard, BuildingShowsTheHourglassAndRestoresTheCursor)

@@ -18,10 +18,68 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
 namespace {
+
+// A paint device that keeps the texts drawn on it, so that a test reads what a list row shows.
+class TextCatcher : public QPaintDevice {
+public:
+    QStringList Drawn;
+
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+            return 1000;
+        case PdmHeight:
+            return 200;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return QPaintDevice::metric(metric);
+        }
+    }
+
+private:
+    class Engine : public QPaintEngine {
+    public:
+        explicit Engine(QStringList& texts)
+            : m_texts(texts)
+        {
+        }
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override { }
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { }
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override { }
+        void drawPath(const QPainterPath&) override { }
+        void drawTextItem(const QPointF&, const QTextItem& item) override
+        {
+            m_texts.append(item.text());
+        }
+        Type type() const override { return User; }
+
+    private:
+        QStringList& m_texts;
+    };
+    mutable Engine m_engine { Drawn };
+};
 
 class FaultsPageTest : public ::testing::Test {
 protected:
@@ -239,4 +297,42 @@ TEST_F(FaultsPageTest, NothingToSaveOrCopyAndAFailedOpenAreTold)
     EXPECT_EQ(QFileInfo(path).dir().dirName(), QString(127, u'ж'));
     EXPECT_TRUE(h.Prompts.Warnings.last().contains("Не удалось открыть"))
         << qPrintable(h.Prompts.Warnings.last());
+}
+
+TEST_F(FaultsPageTest, ACodeTheDictionaryLacksReadsNoDescriptionInTheListTheCopyAndTheReport)
+{
+    h.writeFile("codes.txt",
+        "\xEF\xBB\xBF"
+        "112\nKOEO\nEnglish 112\nТекст 112\nComment 112\n"); // no 23
+    connect("Escort");
+    readCodes();
+    const QString none = Texts::text(Texts::NoDescription);
+    const auto shownIn = [&](const QString& entry) {
+        QListWidget* list = h.find<QListWidget>("lbFaults");
+        const QList<QListWidgetItem*> items = list->findItems(entry, Qt::MatchExactly);
+        EXPECT_EQ(items.size(), 1) << qPrintable(entry);
+        if (items.isEmpty())
+            return QStringList();
+        TextCatcher device;
+        QPainter painter(&device);
+        QStyleOptionViewItem option;
+        option.initFrom(list);
+        option.rect = QRect(0, 0, 1000, 100);
+        list->itemDelegate()->paint(&painter, option, list->indexFromItem(items[0]));
+        return device.Drawn;
+    };
+    // The list.
+    EXPECT_TRUE(shownIn("023").contains(none)) << qPrintable(shownIn("023").join(" | "));
+    EXPECT_TRUE(shownIn("112").contains("Текст 112"));
+    EXPECT_FALSE(shownIn("112").contains(none));
+    // The copy.
+    const QString copied = h.window().faultsPage()->copyText();
+    EXPECT_EQ(copied.count(none), 1) << qPrintable(copied);
+    EXPECT_TRUE(copied.contains("Код: 023\r\nРежим: \r\nОписание: " + none + "\r\n"));
+    // The report.
+    h.find<QAction>("acSaveReport")->trigger();
+    ASSERT_EQ(h.Prompts.Opened.size(), 1) << qPrintable(h.Prompts.Warnings.join("\n"));
+    const QString html = readTextFile(h.Prompts.Opened.first()).join("\n");
+    EXPECT_EQ(html.count(none), 1) << qPrintable(html);
+    EXPECT_TRUE(html.contains("Текст 112"));
 }

@@ -137,3 +137,14 @@ TEST(ProfilePreview, NumbersReadTheSameUnderTheCAndRussianLocales)
             << locale << qPrintable(bad.errors);
     }
 }
+
+TEST(ReaderArguments, ATimeScaleOrAnythingUnknownIsRefusedWithExitTwo)
+{
+    // The window takes no time scale: NaN, infinity or a negative one can't slip in.
+    for (const QStringList& arguments : QList<QStringList> { { "--time-scale", "nan" },
+             { "--time-scale", "inf" }, { "--time-scale", "-1" }, { "--home" } }) {
+        const ReaderRun run = reader(arguments);
+        EXPECT_EQ(run.exitCode, 2) << qPrintable(arguments.join(' '));
+        EXPECT_TRUE(run.errors.contains("veskor-reader")) << qPrintable(run.errors);
+    }
+}

@@ -1,6 +1,9 @@
 #include "ui/model/SessionRecorder.h"
 
+#include "common/Texts.h"
 #include "recording/RecordingFile.h"
+#include "recording/RecordingWriter.h"
+#include "support/FullDisk.h"
 #include "support/TempDir.h"
 
 #include <QCoreApplication>
@@ -122,4 +125,59 @@ TEST(SessionRecorder, APausedStreamIsOnDiskWithinASecondAndAFailureIsToldOnce)
     failing.onSlotsCleared();
     failing.onWord(0x12, 0xA001, true);
     EXPECT_EQ(failed, 2);
+}
+
+TEST(SessionRecorder, AFullDiskIsToldInRussianAndLeavesNoRecordingWithoutWords)
+{
+    // When the disk fills: before the first word (the header fails), after the header but
+    // before the first block, and after a block (which the file keeps).
+    enum class FullAt { Start, FirstBlock, SecondBlock };
+    struct Case {
+        const char* name;
+        FullAt at;
+        size_t wordsKept;
+    };
+    const auto feed = [](SessionRecorder& recorder, uint32_t from, uint32_t count) {
+        // Words that do not pack away: a block fills more than a page of the disk.
+        for (uint32_t i = from; i < from + count; ++i)
+            recorder.onWord(quint8(i), quint16((i * 2654435761u) >> 16), true);
+    };
+    const uint32_t block = uint32_t(RecordingWriter::BlockWords);
+    for (const Case& c :
+        { Case { "start", FullAt::Start, 0 }, Case { "first block", FullAt::FirstBlock, 0 },
+            Case { "second block", FullAt::SecondBlock, block } }) {
+        SCOPED_TRACE(c.name);
+        FullDisk disk;
+        const QString folder = SessionRecorder::folder(disk.path(), QString());
+        ASSERT_TRUE(QDir().mkpath(folder));
+        SessionRecorder recorder(disk.path(), fillTable);
+        QStringList told;
+        QObject::connect(&recorder, &SessionRecorder::failed,
+            [&told](const QString& message) { told.append(message); });
+        if (c.at == FullAt::Start) {
+            ASSERT_TRUE(disk.fill());
+        }
+        feed(recorder, 0, 1);
+        if (c.at == FullAt::SecondBlock)
+            feed(recorder, 1, block); // the first block is written
+        if (c.at != FullAt::Start) {
+            ASSERT_TRUE(disk.fill());
+        }
+        feed(recorder, 2 * block, 2 * block);
+        recorder.stop();
+
+        ASSERT_EQ(told.size(), 1) << qPrintable(told.join('\n'));
+        const QStringList files = QDir(folder).entryList({ "*.vrec" }, QDir::Files);
+        ASSERT_EQ(files.size(), c.wordsKept ? 1 : 0) << qPrintable(files.join(' '));
+        if (c.wordsKept) {
+            EXPECT_EQ(
+                RecordingFile::read(QDir(folder).filePath(files[0])).Words.size(), c.wordsKept);
+        }
+        // The message is the window's: Russian, the reason too.
+        EXPECT_TRUE(told[0].startsWith(
+            Texts::text(Texts::RecordingWriteFailed).section(QLatin1Char('%'), 0, 0)))
+            << qPrintable(told[0]);
+        EXPECT_EQ(told[0].section(QStringLiteral(": "), -1),
+            Texts::text(disk.mounted() ? Texts::SystemErrorNoSpace : Texts::SystemErrorTooLarge));
+    }
 }

@@ -2,6 +2,7 @@
 // profiles, the log, and SIGTERM closing a running program in order.
 #include "WindowTestSupport.h"
 #include "common/IniFile.h"
+#include "common/Texts.h"
 #include "link/TCommThread.h"
 #include "profiles/TProfileList.h"
 #include "ui/pages/FaultsPage.h"
@@ -286,4 +287,61 @@ TEST(Startup, AFirstRunWaitsForTheSelfTestAndShowsTheMainDashboard)
     EXPECT_GE(clock.elapsed(), 500);
     EXPECT_EQ(w.faultsPage()->entries(), QStringList({ "0", "211" }));
     EXPECT_TRUE(w.faultsPage()->outcomeLine().contains("найдено кодов: 1"));
+}
+
+TEST(Startup, DamagedDataFilesAreLoggedAndListedInOneBox)
+{
+    const QByteArray codes = [] {
+        QFile shipped(QDir(qEnvironmentVariable("VESKOR_DATA")).filePath("codes.txt"));
+        return shipped.open(QIODevice::ReadOnly) ? shipped.readAll() : QByteArray();
+    }();
+    ASSERT_FALSE(codes.isEmpty());
+    QByteArray junk;
+    for (int i = 0; i < 2048; ++i)
+        junk += char(0x80 + (i * 37) % 0x7F);
+    // A NUL in the middle: the codes above it are read, the rest not.
+    const qsizetype cut = codes.indexOf("\n112\r\n") + 1;
+    ASSERT_GT(cut, 0);
+    const QByteArray nulCut = codes.left(cut) + '\0' + codes.mid(cut);
+    const QString nulLine = QString::number(codes.left(cut).count('\n') + 1) + ',';
+    const auto before
+        = [](const char* text) { return Texts::text(text).section(QLatin1Char('%'), 0, 0); };
+    struct Case {
+        const char* name;
+        QByteArray codes;
+        QByteArray cars; // empty: the shipped file
+        QStringList told; // a piece of each problem
+    };
+    const QList<Case> cases {
+        { "sound files", codes, {}, {} },
+        { "empty codes.txt", "", {}, { Texts::text(Texts::FaultCodesEmpty) } },
+        { "junk codes.txt", junk, {}, { before(Texts::FaultCodesNoNumber) } },
+        { "codes.txt cut by a NUL", nulCut, {}, { before(Texts::FaultCodesStopped) + nulLine } },
+        { "CarProfiles.ini in UTF-16", codes, QByteArray("\xFF\xFE[\0a\0]\0", 8),
+            { Texts::text(Texts::IniUtf16) } },
+        { "both", "", "Name=no section\n",
+            { Texts::text(Texts::FaultCodesEmpty), Texts::text(Texts::IniNoSection) } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WindowHarness h;
+        h.writeFile("codes.txt", c.codes);
+        if (!c.cars.isEmpty())
+            h.writeFile("CarProfiles.ini", c.cars);
+        h.writeFile("reader.ini", "[Main]\nAutoConnect=0\n");
+        h.writeFile("autos.ini", registerText({ { "First", "" } }));
+        h.open();
+        const QStringList boxes
+            = h.Prompts.Warnings.filter(Texts::text(Texts::DataFileProblemsTitle));
+        ASSERT_EQ(boxes.size(), c.told.isEmpty() ? 0 : 1)
+            << qPrintable(h.Prompts.Warnings.join("\n"));
+        QStringList log;
+        QListWidget* lbLog = h.find<QListWidget>("lbLog");
+        for (int i = 0; i < lbLog->count(); ++i)
+            log.append(lbLog->item(i)->text());
+        for (const QString& piece : c.told) {
+            EXPECT_TRUE(boxes[0].contains(piece)) << qPrintable(boxes[0] + " / " + piece);
+            EXPECT_EQ(log.filter(piece).size(), 1) << qPrintable(log.join("\n"));
+        }
+    }
 }

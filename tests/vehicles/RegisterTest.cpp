@@ -79,6 +79,31 @@ TEST(Register, ThreeVehiclesSurviveSaveAndLoadInOrder)
     EXPECT_EQ(back.at(0).SubItems[VehicleEntry::LastRead], "15.03.2023 12:00:00");
 }
 
+TEST(Register, LongTextsTheUserTypedComeBackWhole)
+{
+    // 40,000 bytes and more of Cyrillic, far past the 2047 bytes an INI value is cut at.
+    QString text;
+    for (int i = 0; text.toUtf8().size() < 40'000; ++i)
+        text += u8("Заметка %1: замена масла и фильтров. ").arg(i);
+    text += u8("Конец");
+    using Field = QString TAuto::*;
+    for (const Field field :
+        { &TAuto::Name, &TAuto::Model, &TAuto::VIN, &TAuto::Plate, &TAuto::Comment }) {
+        TempDir dir;
+        VehicleEntry entry = vehicle(u8("Форд"), u8("заметка"), 1990, 45000);
+        entry.Record.*field = text;
+        VehicleRegister saved;
+        saved.append(VehicleEntry::fromRecord(entry.Record, Dates));
+        SaveRegister(saved, dir.file("autos.ini"), Dates);
+        // Saved again after loading, as every start and close does.
+        SaveRegister(loaded(dir.file("autos.ini")), dir.file("autos.ini"), Dates);
+        const VehicleRegister back = loaded(dir.file("autos.ini"));
+        ASSERT_EQ(back.size(), 1);
+        const QString& read = back.at(0).Record.*field;
+        EXPECT_TRUE(read == text) << read.size() << " of " << text.size() << " characters";
+    }
+}
+
 TEST(Register, TheFileHoldsExactlyTheVehiclesOfTheList)
 {
     TempDir dir;
@@ -132,8 +157,8 @@ TEST(Register, MissingOrUnreadableValuesTakeTheirDefaults)
     EXPECT_EQ(r.at(0).SubItems[VehicleEntry::Year], "1989");
     EXPECT_GE(r.at(0).Record.LastRead, before - 1e-6);
     EXPECT_LE(r.at(0).Record.LastRead, after + 1e-6);
-    // 2047 bytes hold 1023 two-byte letters; the broken half of the next is dropped.
-    EXPECT_EQ(r.at(0).Record.Comment, u8("Ж").repeated(1023));
+    // What the user typed is not cut at 2047 bytes as other values are.
+    EXPECT_EQ(r.at(0).Record.Comment, u8("Ж").repeated(1500));
     EXPECT_TRUE(r.at(0).Record.Name.isEmpty());
     EXPECT_EQ(r.at(1).Record.Year, 0);
     EXPECT_EQ(r.at(1).Record.CarProfile, 0);

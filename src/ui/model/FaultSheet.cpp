@@ -50,11 +50,6 @@ std::optional<SheetVehicle> fromFields(const QStringList& f)
     return SheetVehicle { f[0], f[1], f[2], f[3], f[4], f[5], f[6] };
 }
 
-QString description(const TFaultCode& code, bool english)
-{
-    return english ? code.DescEn : code.DescRu;
-}
-
 QString copyText(const QStringList& entries, const std::optional<SheetVehicle>& vehicle,
     const FaultCodeDictionary& codes, bool english)
 {
@@ -175,7 +170,7 @@ QString reportHtml(const QStringList& templateLines, const QStringList& entries,
         body += replaceAll(block,
             { { QStringLiteral("%CODE%"), QString::number(n) },
                 { QStringLiteral("%TYPE%"), code.Mode },
-                { QStringLiteral("%DESCRIPTION%"), description(code, english) },
+                { QStringLiteral("%DESCRIPTION%"), faultCodeDescription(code, english) },
                 { QStringLiteral("%COMMENT%"), code.Comment } });
     }
     return replaceAll(head, vehicleFields) + body + replaceAll(tail, vehicleFields);

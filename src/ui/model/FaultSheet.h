@@ -29,9 +29,6 @@ SheetVehicle sheetVehicle(const VehicleEntry& entry);
 QStringList fields(const SheetVehicle& vehicle);
 std::optional<SheetVehicle> fromFields(const QStringList& fields);
 
-// The description shown for a code: English or Russian.
-QString description(const TFaultCode& code, bool english);
-
 // The clipboard text: the vehicle block (left out when the header names no vehicle), then
 // one block per code with the entry as listed ("023").
 QString copyText(const QStringList& entries, const std::optional<SheetVehicle>& vehicle,

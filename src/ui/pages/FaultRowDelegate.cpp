@@ -150,6 +150,6 @@ void FaultRowDelegate::paintCode(QPainter* p, const QRect& row, const QString& e
     drawAt(p, row, x(100), 2, 1000, 20, Style::Wrap, QString::number(n));
     drawAt(p, row, x(200), 2, 1000, 20, Style::Wrap, code.Mode);
     drawAt(p, row, x(100), 22, w - x(110), 20, Style::Ellipsis,
-        FaultSheet::description(code, m_context.English()));
+        faultCodeDescription(code, m_context.English()));
     drawAt(p, row, x(100), 42, w - x(110), row.height() - 42, Style::Wrap, code.Comment);
 }
