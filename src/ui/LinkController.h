@@ -26,9 +26,11 @@ class ControlledLink : private TCommThread {
 
 public:
     using TCommThread::CancelConnect;
+    using TCommThread::cancelFaultTest;
     using TCommThread::cancelMemoryReads;
     using TCommThread::DataManager;
     using TCommThread::DumpFile;
+    using TCommThread::faultTestOutcome;
     using TCommThread::FirmwareFile;
     using TCommThread::FirmwareVersion;
     using TCommThread::LastWordTick;
