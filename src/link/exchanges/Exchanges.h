@@ -9,6 +9,8 @@
 
 #include <QByteArray>
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 class TLinkContext;
 struct TQueuedMessage;
@@ -63,6 +65,14 @@ void ReadMemory(TLinkContext& link, Row first, Row end, bool save, uint16_t tag)
 // with every frame full, half as long again, and 5 s for the ECU to begin. The read also
 // ends on CancelConnect, on a lost port and after 2 s of silence.
 uint32_t memoryReadBoundMs(Row first, Row end, int baud);
+// The image addresses from first * 16 to end * 16 (exclusive, rows above MaxRow read as
+// MaxRow) that did not arrive, as runs in address order: what the check after a read names.
+struct AddressRun {
+    int First;
+    int Last;
+};
+std::vector<AddressRun> missingRuns(
+    Row first, Row end, const std::function<bool(uint16_t address)>& arrived);
 void runDumpToFile(TLinkContext& link, const TQueuedMessage& command);
 void runDumpRange(TLinkContext& link, const TQueuedMessage& command);
 
