@@ -19,7 +19,9 @@ fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
 all=(rx_decoder text_file fault_codes ecu_database car_profiles register register_import
-     dump ini_file profile profile_paint placeholders float_format recording)
+     dump ini_file profile profile_paint placeholders float_format recording
+     fault_list version_reply module_options memory_read boot_loader firmware_image
+     report_template reader_settings cli_arguments reader_arguments)
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=("${all[@]}")
 

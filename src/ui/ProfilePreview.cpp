@@ -17,7 +17,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
-#include <QRegularExpression>
 #include <cmath>
 #include <cstdio>
 
@@ -82,52 +81,6 @@ bool savePng(const QImage& image, const QString& path)
 }
 
 } // namespace
-
-std::optional<ProfilePreviewRequest> parsePreviewArguments(
-    const QStringList& arguments, QString& error)
-{
-    ProfilePreviewRequest request;
-    static const QRegularExpression sizePattern(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
-    static const QRegularExpression setPattern(
-        QStringLiteral("^\\s*(\\d{1,3})\\s*=\\s*(\\S+)\\s*$"));
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& option = arguments.at(i);
-        const bool hasValue = i + 1 < arguments.size();
-        const QString value = hasValue ? arguments.at(i + 1) : QString();
-        if (option == QLatin1String("--render-profile") && hasValue) {
-            request.profile = value;
-        } else if (option == QLatin1String("-o") && hasValue) {
-            request.output = value;
-        } else if (option == QLatin1String("--size") && hasValue) {
-            const QRegularExpressionMatch m = sizePattern.match(value);
-            const int w = m.captured(1).toInt(), h = m.captured(2).toInt();
-            if (!m.hasMatch() || w < 1 || h < 1 || w > 8192 || h > 8192) {
-                error = Texts::text(Texts::PreviewBadSize).arg(value);
-                return std::nullopt;
-            }
-            request.size = QSize(w, h);
-        } else if (option == QLatin1String("--set") && hasValue) {
-            const QRegularExpressionMatch m = setPattern.match(value);
-            bool ok = false;
-            const float number = m.hasMatch() ? m.captured(2).toFloat(&ok) : 0;
-            const int pid = m.captured(1).toInt();
-            if (!m.hasMatch() || !ok || !std::isfinite(number) || pid > 255) {
-                error = Texts::text(Texts::PreviewBadSet).arg(value);
-                return std::nullopt;
-            }
-            request.values.append({ quint8(pid), number });
-        } else {
-            error = Texts::text(Texts::PreviewBadArgument).arg(option);
-            return std::nullopt;
-        }
-        ++i;
-    }
-    if (request.profile.isEmpty() || request.output.isEmpty()) {
-        error = Texts::text(Texts::PreviewMissing);
-        return std::nullopt;
-    }
-    return request;
-}
 
 int renderProfilePreview(const ProfilePreviewRequest& request)
 {

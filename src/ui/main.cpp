@@ -21,19 +21,6 @@
 
 namespace {
 
-// Takes "--name VALUE" out of the arguments; false when the value is missing.
-bool takeValue(QStringList& arguments, const char* name, QString& value)
-{
-    const qsizetype at = arguments.indexOf(QLatin1String(name));
-    if (at < 0)
-        return true;
-    if (at + 1 >= arguments.size())
-        return false;
-    value = arguments.at(at + 1);
-    arguments.remove(at, 2);
-    return true;
-}
-
 bool hasDisplay()
 {
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
@@ -47,17 +34,12 @@ bool hasDisplay()
 
 int runWindow(QStringList arguments, QElapsedTimer started)
 {
-    const bool simulator = arguments.removeAll(QStringLiteral("--simulator")) > 0;
-    const bool live = arguments.removeAll(QStringLiteral("--live")) > 0;
-    const bool quitWhenShown = arguments.removeAll(QStringLiteral("--quit-when-shown")) > 0;
-    QString screenshots, profile, measureFile;
-    if (!takeValue(arguments, "--screenshots", screenshots)
-        || !takeValue(arguments, "--profile", profile)
-        || !takeValue(arguments, "--measure", measureFile) || !arguments.isEmpty()
-        || (!profile.isEmpty() && !live)) {
+    const std::optional<WindowArguments> parsed = parseWindowArguments(std::move(arguments));
+    if (!parsed) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(Texts::text(Texts::WindowUsage)));
         return 2;
     }
+    const auto& [simulator, live, quitWhenShown, screenshots, profile, measureFile] = *parsed;
     BatchPrompts batch;
     TfrmVeskorReader::Options options;
     options.Simulator = simulator || !screenshots.isEmpty();

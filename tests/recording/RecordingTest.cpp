@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <memory>
 #include <random>
 #include <zlib.h>
 
@@ -268,6 +270,34 @@ TEST(Recording, GarbageIsAClearErrorAndALaterVersionStillReads)
     // One that this version cannot read says so.
     qToLittleEndian<uint16_t>(2, later.data() + 10);
     refused(later, "newer");
+}
+
+// A file cut anywhere inside its header is refused as a damaged header, and the reader
+// never looks past the end: each cut is read from a heap buffer of exactly its length, so a
+// sanitizer build sees a byte read beyond it.
+TEST(Recording, AHeaderCutAtAnyLengthIsRefusedWithoutReadingPastIt)
+{
+    TempDir dir;
+    const QString path = dir.file("a.vrec");
+    writeFile(path, sampleHeader(), sampleWords(100));
+    const QByteArray whole = readBytes(path);
+    RecordingHeader header;
+    qsizetype headerBytes = 0;
+    ASSERT_EQ(
+        RecordingCodec::decodeHeader(whole, header, headerBytes), RecordingCodec::HeaderResult::Ok);
+    ASSERT_GT(headerBytes, RecordingCodec::HeaderFixedBytes + 64);
+
+    for (qsizetype cut = 0; cut < headerBytes; ++cut) {
+        const auto buffer = std::make_unique<char[]>(size_t(cut));
+        std::memcpy(buffer.get(), whole.constData(), size_t(cut));
+        const QByteArray bytes = QByteArray::fromRawData(buffer.get(), cut);
+        qsizetype read = -1;
+        EXPECT_EQ(
+            RecordingCodec::decodeHeader(bytes, header, read), RecordingCodec::HeaderResult::Short)
+            << cut;
+        EXPECT_EQ(read, -1) << cut;
+        EXPECT_THROW(RecordingFile::fromBytes(bytes, path), VeskorError) << cut;
+    }
 }
 
 TEST(Recording, ListsAFoldersRecordingsNewestFirst)

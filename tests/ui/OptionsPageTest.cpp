@@ -155,6 +155,8 @@ TEST_F(ModuleTest, OptionsRoundTripAndTheRestartIsOnlyAsked)
     apply->trigger();
     ASSERT_TRUE(waitUntil([&] { return h.Prompts.Questions.size() == 1; }));
     EXPECT_EQ(h.Prompts.Questions.first(), Texts::text(Texts::RestartQuestion));
+    // The link has written both lines; the module's thread may still be reading the last.
+    waitUntil([&] { return optionWrites().size() >= 2; });
     EXPECT_EQ(optionWrites(), QList<QByteArray>({ "o03", "o11" }));
     // Declined: the module hears nothing more.
     const qsizetype heard = sim->receivedLines().size();
@@ -181,6 +183,7 @@ TEST_F(ModuleTest, OptionsRoundTripAndTheRestartIsOnlyAsked)
         [&finished](quint8 code) { finished.append(code); });
     apply->trigger();
     ASSERT_TRUE(waitUntil([&] { return finished.contains(Link::cmdResetModule); }));
+    waitUntil([&] { return optionWrites().size() >= 3; });
     EXPECT_EQ(optionWrites().mid(2), QList<QByteArray>({ "o02" }));
 }
 

@@ -92,6 +92,31 @@ TEST(ReaderSettings, MaxTestTimeIsHeldToASaneRange)
     }
 }
 
+// A damaged file's bounds beyond any screen are cut to the largest widget, so that no edge
+// of the window's rectangle overflows.
+TEST(ReaderSettings, BoundsBeyondAnyScreenAreCutToTheLargestWidget)
+{
+    const struct {
+        const char* Values;
+        QRect Bounds;
+    } cases[] = {
+        { "MainWindowLeft=10\nMainWindowWidth=0x7fffffff\nMainWindowHeight=-2147483648\n",
+            QRect(10, 20, 16777215, -16777215) },
+        { "MainWindowLeft=2147483647\nMainWindowTop=-2147483648\nMainWindowWidth=$FFFFFFF\n",
+            QRect(16777215, -16777215, 16777215, 600) },
+        { "MainWindowLeft=-16777215\nMainWindowWidth=16777215\n",
+            QRect(-16777215, 20, 16777215, 600) },
+    };
+    for (const auto& c : cases) {
+        IniFile ini;
+        ReaderSettings s;
+        s.Bounds = QRect(0, 20, 800, 600);
+        ReaderIni::readAtShow(loaded(ini, QByteArray("[Main]\n") + c.Values), s);
+        EXPECT_EQ(s.Bounds, c.Bounds) << c.Values;
+        EXPECT_EQ(s.Bounds.right(), s.Bounds.left() + s.Bounds.width() - 1) << c.Values;
+    }
+}
+
 TEST(ReaderSettings, CloseWritesEveryKeyInOrderAndKeepsWhatItDoesNotWrite)
 {
     TempDir dir;

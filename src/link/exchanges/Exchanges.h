@@ -9,6 +9,8 @@
 
 #include <QByteArray>
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 class TLinkContext;
 struct TQueuedMessage;
@@ -68,6 +70,14 @@ inline constexpr uint32_t MemoryReadSilenceMs = 2000;
 // first block may follow, have stopped.
 inline constexpr uint32_t MemoryReadStallMs
     = 16 * 16 * 4 * 10 * 1000 / 2400 * 3 / 2 + MemoryReadSilenceMs;
+// The image addresses from first * 16 to end * 16 (exclusive, rows above MaxRow read as
+// MaxRow) that did not arrive, as runs in address order: what the check after a read names.
+struct AddressRun {
+    int First;
+    int Last;
+};
+std::vector<AddressRun> missingRuns(
+    Row first, Row end, const std::function<bool(uint16_t address)>& arrived);
 void runDumpToFile(TLinkContext& link, const TQueuedMessage& command);
 void runDumpRange(TLinkContext& link, const TQueuedMessage& command);
 

@@ -82,24 +82,17 @@ namespace {
     bool verify(TLinkContext& link, Row first, Row end)
     {
         link.LogLine(Texts::text(Texts::LogDataCheck));
-        bool ok = true;
-        const int stop = end * RowBytes;
-        for (int a = first * RowBytes; a < stop; ++a) {
-            if (link.MemMarks(uint16_t(a)) != 0)
-                continue;
-            ok = false;
-            int last = a;
-            while (last + 1 < stop && link.MemMarks(uint16_t(last + 1)) == 0)
-                ++last;
-            if (last == a)
+        const std::vector<AddressRun> missing = missingRuns(
+            first, end, [&link](uint16_t address) { return link.MemMarks(address) != 0; });
+        for (const AddressRun& run : missing) {
+            if (run.Last == run.First)
                 link.LogLine(fillPlaceholders(
-                    Texts::text(Texts::LogOffsetError), { hexDigits(unsigned(a), 4) }));
+                    Texts::text(Texts::LogOffsetError), { hexDigits(unsigned(run.First), 4) }));
             else
                 link.LogLine(fillPlaceholders(Texts::text(Texts::LogOffsetRangeError),
-                    { hexDigits(unsigned(a), 4), hexDigits(unsigned(last), 4) }));
-            a = last;
+                    { hexDigits(unsigned(run.First), 4), hexDigits(unsigned(run.Last), 4) }));
         }
-        return ok;
+        return missing.empty();
     }
 
     // The whole image at this moment, also the bytes outside the range read.
@@ -117,6 +110,27 @@ namespace {
             link.LogLine(Texts::text(Texts::LogDumpSaveError).arg(file, error.message()));
         }
     }
+
+} // namespace
+
+std::vector<AddressRun> missingRuns(
+    Row first, Row end, const std::function<bool(uint16_t address)>& arrived)
+{
+    std::vector<AddressRun> runs;
+    const int stop = std::min<int>(end, MaxRow) * RowBytes;
+    for (int a = first * RowBytes; a < stop; ++a) {
+        if (arrived(uint16_t(a)))
+            continue;
+        int last = a;
+        while (last + 1 < stop && !arrived(uint16_t(last + 1)))
+            ++last;
+        runs.push_back({ a, last });
+        a = last;
+    }
+    return runs;
+}
+
+namespace {
 
     // Selects the memory read, starts the stream of the rows, waits until it ends and
     // checks what came, on the port that the preparation left.

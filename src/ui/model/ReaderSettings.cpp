@@ -11,6 +11,14 @@ const QString Autos = QStringLiteral("Autos");
 // The layout of the toolbars and panels: Qt's saved state of the window, in base 64.
 const QString Toolbars = QStringLiteral("Toolbars");
 const QString ToolbarsState = QStringLiteral("State");
+// No screen is larger than Qt's largest widget (QWIDGETSIZE_MAX); a value beyond it is
+// damage, and the far edge of a rectangle built from it would not fit an int.
+constexpr int MaxCoordinate = 16777215;
+
+int coordinate(const IniFile& ini, const char* key, int defaultValue)
+{
+    return std::clamp(ini.readInteger(Main, key, defaultValue), -MaxCoordinate, MaxCoordinate);
+}
 
 } // namespace
 
@@ -24,10 +32,10 @@ void readAtCreation(const IniFile& ini, ReaderSettings& s)
 
 void readAtShow(const IniFile& ini, ReaderSettings& s)
 {
-    s.Bounds = QRect(ini.readInteger(Main, "MainWindowLeft", s.Bounds.left()),
-        ini.readInteger(Main, "MainWindowTop", s.Bounds.top()),
-        ini.readInteger(Main, "MainWindowWidth", s.Bounds.width()),
-        ini.readInteger(Main, "MainWindowHeight", s.Bounds.height()));
+    s.Bounds = QRect(coordinate(ini, "MainWindowLeft", s.Bounds.left()),
+        coordinate(ini, "MainWindowTop", s.Bounds.top()),
+        coordinate(ini, "MainWindowWidth", s.Bounds.width()),
+        coordinate(ini, "MainWindowHeight", s.Bounds.height()));
     s.CarInfoPane = ini.readInteger(Main, "CarInfoPane", s.CarInfoPane);
     s.UpdateMatrix = ini.readBool(Main, "UpdateMatrix", false);
     s.AutoConnect = ini.readBool(Main, "AutoConnect", true);

@@ -1,0 +1,37 @@
+// veskor-reader's command line without the program: the window's options and the profile
+// preview's, read without an application object so that any arguments can be tried on them.
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The window's options. A name that is empty was not given.
+struct WindowArguments {
+    bool Simulator = false;
+    bool Live = false;
+    bool QuitWhenShown = false;
+    QString Screenshots;
+    QString Profile;
+    QString MeasureFile;
+};
+
+// Reads "[--simulator] [--live [--profile FILE]] [--quit-when-shown] [--screenshots DIR]
+// [--measure FILE]" (without the program name and --home); nothing when an option is
+// unknown or lacks its value, or --profile comes without --live.
+std::optional<WindowArguments> parseWindowArguments(QStringList arguments);
+
+struct ProfilePreviewRequest {
+    QString profile;
+    QString output;
+    QSize size { 800, 560 };
+    QList<QPair<quint8, float>> values; // sent in this order
+};
+
+// Reads "--render-profile FILE [--size WxH] [--set PID=VALUE]... -o OUT.png" from the
+// arguments (without the program name); nothing and a reason when they are wrong.
+std::optional<ProfilePreviewRequest> parsePreviewArguments(
+    const QStringList& arguments, QString& error);
