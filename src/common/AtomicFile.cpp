@@ -1,25 +1,43 @@
 #include "AtomicFile.h"
 
 #include "Errors.h"
+#include "SystemError.h"
+#include "Texts.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QSaveFile>
+#include <cerrno>
+
+namespace {
+
+// The failure in the program's language: the system's code of the call that failed where it
+// left one, Qt's own text otherwise.
+VeskorError writeError(const QString& path, const QSaveFile& file, int code)
+{
+    return VeskorError(Texts::text(Texts::FileWriteFailed)
+                           .arg(path, code != 0 ? systemErrorText(code) : file.errorString()));
+}
+
+} // namespace
 
 void writeFileAtomically(const QString& path, const QByteArray& data)
 {
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        throw VeskorError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+        throw writeError(path, file, errno);
     // Small writes only fill Qt's buffer: flush to learn whether they reached the file,
     // because commit() would rename a short file into place after a failed flush.
+    errno = 0;
     if (file.write(data) != data.size() || !file.flush()) {
-        const QString reason = file.errorString();
+        const VeskorError error = writeError(path, file, errno);
         file.cancelWriting();
-        throw VeskorError(QStringLiteral("Cannot write %1: %2").arg(path, reason));
+        throw error;
     }
+    errno = 0;
     if (!file.commit())
-        throw VeskorError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+        throw writeError(path, file, errno);
 }
 
 void writeImageAtomically(const QString& path, const QImage& image, const char* format)

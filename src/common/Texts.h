@@ -20,6 +20,8 @@ inline constexpr const char* CaptionConfirm = "Подтверждение";
 inline constexpr const char* SeedFailed
     = "Не удалось скопировать файл программы в папку пользователя: %1";
 // Why a file could not be written or opened, by the system's error code.
+// A file that could not be written in whole (%1: the file, %2: why).
+inline constexpr const char* FileWriteFailed = "Не удалось записать файл %1: %2";
 inline constexpr const char* SystemErrorNoSpace = "на диске нет места";
 inline constexpr const char* SystemErrorQuota = "превышена дисковая квота";
 inline constexpr const char* SystemErrorTooLarge = "превышен допустимый размер файла";

@@ -20,7 +20,8 @@ TEST(SimFaults, NamesParseAndDescribe)
     EXPECT_EQ(SimFaults::parse("silent"), SimFault::Silent);
     EXPECT_EQ(SimFaults::parse("no-ecu"), SimFault::NoEcu);
     EXPECT_FALSE(SimFaults::parse("Silent").has_value());
-    EXPECT_EQ(SimFaults::descriptions().size(), 22);
+    EXPECT_EQ(SimFaults::descriptions().size(), 23);
+    EXPECT_EQ(SimFaults::parse("ecu-silent"), SimFault::EcuSilent);
     EXPECT_EQ(SimFaults::parse("short-replies"), SimFault::ShortReplies);
     EXPECT_EQ(SimFaults::parse("wrong-replies"), SimFault::WrongReplies);
     EXPECT_EQ(SimFaults::parse("unplug"), SimFault::Unplug);

@@ -240,7 +240,9 @@ TEST_F(LivePageTest, StartNeedsAProfileAndAnEmptyTableKeepsTheLetter)
     QList<int> finished;
     QObject::connect(&h.window().link(), &LinkController::commandDone, &h.window(),
         [&finished](quint8 code) { finished.append(code); });
-    ASSERT_EQ(profiles->currentIndex(), -1);
+    // The main dashboard is shown from the first start; with none chosen, start refuses.
+    ASSERT_EQ(profiles->currentIndex(), profileNamed("Двигатель"));
+    choose(-1);
     h.find<QAction>("acStartData")->trigger();
     ASSERT_EQ(h.Prompts.Warnings.size(), 1);
     EXPECT_TRUE(h.Prompts.Warnings.first().contains(Texts::text(Texts::LiveNoProfile)));

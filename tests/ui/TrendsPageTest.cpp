@@ -16,6 +16,7 @@
 #include "widgets/TFordValue.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QTabWidget>
@@ -117,6 +118,10 @@ TEST_F(TrendsPageTest, NavigationPagesTheHistoryAndTheReadoutShowsTheRightEdge)
             store->StoreValue(1, uint16_t((clock - 90'000) / 100));
     };
     record(105'000);
+    // No dashboard (the main one has trends of its own).
+    auto* profiles = h.find<QComboBox>("cbProfile");
+    profiles->setCurrentIndex(-1);
+    emit profiles->activated(-1);
     showPage();
     // Without a trend on the dashboard the chart draws engine speed among its curves, as
     // its axis curve.
