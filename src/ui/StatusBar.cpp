@@ -23,7 +23,8 @@ StatusBar::StatusBar(QWidget* parent)
     laSimulation = new GlowLabel(this);
     laSimulation->setObjectName(QStringLiteral("laSimulation"));
     laSimulation->setStatus({ Texts::text(Texts::StatusSimulation), Glow::Yellow });
-    addPermanentWidget(laSimulation);
+    // First, where it is seen on any screen.
+    insertWidget(0, laSimulation);
     laSimulation->hide();
     show(LinkStatus());
     showReconnect({});

@@ -204,9 +204,10 @@ void FaultsPage::ShowFaultCodes()
 {
     pnReadingFaults->hide();
     m_progress.stop();
-    // An exchange this page did not start (none pending) is taken as a read for the
-    // vehicle current now.
-    const Pending pending = m_pending ? *m_pending : pendingFor('B');
+    // The result belongs to the vehicle current when it came: the calibration code the
+    // ECU reported at connection may have selected it meanwhile. An exchange this page
+    // did not start is taken as a read.
+    const Pending pending = pendingFor(m_pending ? m_pending->Letter : 'B');
     m_pending.reset();
     const LinkController* link = m_context.Link;
     const QStringList codes

@@ -55,7 +55,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The exchange under way: what it was asked for and for which vehicle.
+    // An exchange: what it was asked for, since when, and the vehicle it is for.
     struct Pending {
         char Letter = 'B';
         int Row = -1;
