@@ -17,6 +17,14 @@ inline QByteArray bytes(const uint8_t* data, size_t size)
     return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
 }
 
+// The application and the object that receives the link's posted messages, made once by
+// LLVMFuzzerInitialize of the targets that drive the receive decoder.
+inline QObject* makeEventSink(int* argc, char*** argv)
+{
+    static QCoreApplication app(*argc, *argv);
+    return new QObject(&app);
+}
+
 // A file name in the temporary folder that no other fuzzing process uses.
 inline QString scratchPath(const QString& name)
 {

@@ -2,6 +2,7 @@
 // decoder and checked as the read checks it. The first three bytes give the rows read (12
 // bits each), the fourth how many bytes arrive per read. The check names every address of
 // the range that no block filled and no other, in order, each once.
+#include "FuzzSupport.h"
 #include "common/ScaledClock.h"
 #include "link/LinkTypes.h"
 #include "link/TLinkPoster.h"
@@ -36,8 +37,7 @@ TLinkShared& sharedState()
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    static QCoreApplication app(*argc, *argv);
-    sink = new QObject(&app);
+    sink = fuzz::makeEventSink(argc, argv);
     return 0;
 }
 

@@ -2,6 +2,7 @@
 // byte picks the mode, the PID table and whether the link armed the decoder for a sync
 // byte; the second how many bytes arrive per read. Nothing may crash or write outside
 // the slot table and the memory image.
+#include "FuzzSupport.h"
 #include "common/ScaledClock.h"
 #include "link/LinkTypes.h"
 #include "link/TLinkPoster.h"
@@ -43,8 +44,7 @@ TFordData& store()
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    static QCoreApplication app(*argc, *argv);
-    sink = new QObject(&app);
+    sink = fuzz::makeEventSink(argc, argv);
     return 0;
 }
 

@@ -18,9 +18,6 @@ struct VehicleEntry {
     QString Caption;
     std::array<QString, SubItemCount> SubItems;
     TAuto Record;
-    // Which vehicle this is while the program runs (never saved): a result read for it
-    // finds it again after rows were deleted or moved. Given by the vehicles list.
-    quint64 Id = 0;
 
     // An entry showing a record as the register's loader does: the name as caption, the
     // year as decimal text and the date in the system's formats.

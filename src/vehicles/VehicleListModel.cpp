@@ -59,8 +59,6 @@ void VehicleListModel::setVehicles(VehicleRegister vehicles)
 {
     beginResetModel();
     m_vehicles = std::move(vehicles);
-    for (int row = 0; row < m_vehicles.size(); ++row)
-        giveId(m_vehicles.at(row));
     endResetModel();
 }
 
@@ -68,22 +66,12 @@ void VehicleListModel::append(VehicleEntry entry)
 {
     const int row = m_vehicles.size();
     beginInsertRows(QModelIndex(), row, row);
-    giveId(entry);
     m_vehicles.append(std::move(entry));
     endInsertRows();
 }
 
 void VehicleListModel::replace(int row, VehicleEntry entry)
 {
-    entry.Id = m_vehicles.at(row).Id;
     m_vehicles.at(row) = std::move(entry);
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
-}
-
-int VehicleListModel::rowOfId(quint64 id) const
-{
-    for (int row = 0; row < m_vehicles.size(); ++row)
-        if (m_vehicles.at(row).Id == id)
-            return row;
-    return -1;
 }

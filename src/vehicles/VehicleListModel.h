@@ -28,14 +28,8 @@ public:
     // Replaces the whole register (after loading or importing it).
     void setVehicles(VehicleRegister vehicles);
     void append(VehicleEntry entry);
-    // Keeps the entry's Id: an edited vehicle is the same vehicle.
     void replace(int row, VehicleEntry entry);
-    // The row of the vehicle with this Id; -1 when it is gone.
-    int rowOfId(quint64 id) const;
 
 private:
-    void giveId(VehicleEntry& entry) { entry.Id = ++m_lastId; }
-
     VehicleRegister m_vehicles;
-    quint64 m_lastId = 0;
 };

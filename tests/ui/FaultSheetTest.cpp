@@ -195,7 +195,7 @@ TEST(FaultSheet, LongFolderNamesAreCutAtACharacterWithin255Bytes)
     }
 }
 
-TEST(FaultOutcome, EachOutcomeSaysItsOwnLineAndOnlyAnAnswerIsAResult)
+TEST(FaultOutcome, OnlyAnAnswerIsAResultAndTheCountdownStopsAtTheLimit)
 {
     using O = Link::FaultTestOutcome;
     const struct {
@@ -205,17 +205,10 @@ TEST(FaultOutcome, EachOutcomeSaysItsOwnLineAndOnlyAnAnswerIsAResult)
         bool result;
         const char* says;
     } cases[] = {
-        { O::ftoAnswered, 'B', 0, true, "Сохранённых кодов неисправностей нет" },
-        { O::ftoAnswered, 'B', 2, true, "Прочитано кодов неисправностей: 2" },
-        { O::ftoAnswered, 'C', 0, true, "стёрты" },
+        // The outcomes the fault page's tests do not reach through the simulator.
         { O::ftoAnswered, 'D', 0, true, "неисправностей не найдено" },
-        { O::ftoAnswered, 'D', 3, true, "найдено кодов: 3" },
-        { O::ftoSilent, 'B', 0, false, "ЭБУ не ответил" },
-        { O::ftoSilent, 'C', 0, false, "ЭБУ не ответил" },
         { O::ftoNotTaken, 'B', 0, false, "ЭБУ не ответил" },
         { O::ftoNone, 'B', 0, false, "ЭБУ не ответил" },
-        { O::ftoSilent, 'D', 0, false, "не завершился за 45 с" },
-        { O::ftoCancelled, 'D', 0, false, "Самотест прерван" },
         { O::ftoPortLost, 'B', 0, false, "Связь с адаптером потеряна" },
     };
     for (const auto& c : cases) {

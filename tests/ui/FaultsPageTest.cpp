@@ -17,9 +17,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPushButton>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 

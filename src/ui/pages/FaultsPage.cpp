@@ -132,26 +132,11 @@ FaultsPage::FaultsPage(ReaderContext& context, QWidget* parent)
     });
 }
 
-FaultsPage::Pending FaultsPage::pendingFor(char letter) const
-{
-    Pending p;
-    p.Letter = letter;
-    p.Row = m_context.currentVehicle();
-    if (p.Row >= 0 && p.Row < m_context.Vehicles->rowCount()) {
-        const VehicleEntry& e = m_context.Vehicles->entry(p.Row);
-        p.VehicleId = e.Id;
-        p.Vehicle = FaultSheet::sheetVehicle(e);
-    } else {
-        p.Row = -1;
-    }
-    p.Clock.start();
-    return p;
-}
-
 void FaultsPage::readFaults(char letter)
 {
     emit faultActionStarted();
-    m_pending = pendingFor(letter);
+    m_letter = letter;
+    m_clock.start();
     m_context.Link->post(Link::cmdFaultTest, letter);
 }
 
@@ -162,11 +147,11 @@ int FaultsPage::maxTestTime() const
 
 void FaultsPage::showOverlay()
 {
-    const bool selfTest = m_pending && m_pending->Letter == 'D';
+    const bool selfTest = m_letter == 'D';
     btCancelTest->setVisible(selfTest);
     btCancelTest->setEnabled(true);
     if (selfTest) {
-        m_pending->Clock.restart();
+        m_clock.restart();
         showProgress();
         m_progress.start(std::max(1, int(1000 * m_context.Link->timeScale())));
     } else {
@@ -179,10 +164,8 @@ void FaultsPage::showOverlay()
 
 void FaultsPage::showProgress()
 {
-    if (!m_pending)
-        return;
     const double scale = m_context.Link->timeScale();
-    const auto elapsed = qint64(double(m_pending->Clock.elapsed()) / (scale > 0 ? scale : 1.0));
+    const auto elapsed = qint64(double(m_clock.elapsed()) / (scale > 0 ? scale : 1.0));
     pnReadingFaults->setText(Texts::text(Texts::ReadingFaults) + QLatin1Char('\n')
         + FaultOutcome::progressText(elapsed, maxTestTime()));
 }
@@ -204,36 +187,41 @@ void FaultsPage::ShowFaultCodes()
 {
     pnReadingFaults->hide();
     m_progress.stop();
-    // The result belongs to the vehicle current when it came: the calibration code the
-    // ECU reported at connection may have selected it meanwhile. An exchange this page
-    // did not start is taken as a read.
-    const Pending pending = pendingFor(m_pending ? m_pending->Letter : 'B');
-    m_pending.reset();
+    // An exchange this page did not start is taken as a read.
+    const char letter = m_letter.value_or('B');
+    m_letter.reset();
     const LinkController* link = m_context.Link;
     const QStringList codes
         = FaultCodeList::entries([link](uint8_t slot) { return link->slotWordOf(slot); });
     const FaultOutcomeView view = FaultOutcome::describe(
-        link->link().faultTestOutcome(), pending.Letter, int(codes.size()), maxTestTime());
+        link->link().faultTestOutcome(), letter, int(codes.size()), maxTestTime());
     if (view.NewResult)
-        showResult(pending, codes);
+        showResult(codes);
     tell(view.Line, view.Failure);
 }
 
-void FaultsPage::showResult(const Pending& pending, const QStringList& codes)
+void FaultsPage::showResult(const QStringList& codes)
 {
-    std::optional<SheetVehicle> vehicle = pending.Vehicle;
-    // The diagnosis of the vehicle the codes were read for is now, wherever its row is now;
-    // a simulated ECU's answer is no diagnosis of a real car.
-    const int row = pending.Vehicle ? m_context.Vehicles->rowOfId(pending.VehicleId) : -1;
-    if (row >= 0 && !m_simulation) {
+    // The result belongs to the vehicle current when it came (the calibration code the ECU
+    // reported at connection may have selected it meanwhile), and keeps that vehicle's data,
+    // so that deleting or switching vehicles later never moves it to another car.
+    int row = m_context.currentVehicle();
+    std::optional<SheetVehicle> vehicle;
+    if (row >= 0 && row < m_context.Vehicles->rowCount()) {
         VehicleEntry e = m_context.Vehicles->entry(row);
-        CurrentVehicle::stampDiagnosis(e, QDateTime::currentDateTime());
+        // A simulated ECU's answer is no diagnosis of a real car.
+        if (!m_simulation)
+            CurrentVehicle::stampDiagnosis(e, QDateTime::currentDateTime());
         vehicle = FaultSheet::sheetVehicle(e);
-        m_context.Vehicles->replace(row, std::move(e));
-        m_context.RegisterChanged();
+        if (!m_simulation) {
+            m_context.Vehicles->replace(row, std::move(e));
+            m_context.RegisterChanged();
+        }
+    } else {
+        row = -1;
     }
     lbFaults->clear();
-    auto* header = new QListWidgetItem(QString::number(pending.Row));
+    auto* header = new QListWidgetItem(QString::number(row));
     if (vehicle)
         header->setData(Qt::UserRole, FaultSheet::fields(*vehicle));
     lbFaults->addItem(header);

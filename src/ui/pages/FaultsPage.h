@@ -55,18 +55,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // An exchange: what it was asked for, since when, and the vehicle it is for.
-    struct Pending {
-        char Letter = 'B';
-        int Row = -1;
-        quint64 VehicleId = 0;
-        std::optional<SheetVehicle> Vehicle;
-        QElapsedTimer Clock;
-    };
-
     void readFaults(char letter);
-    Pending pendingFor(char letter) const;
-    void showResult(const Pending& pending, const QStringList& codes);
+    void showResult(const QStringList& codes);
     void tell(const QString& text, bool failure);
     void placeOverlay();
     void showProgress();
@@ -79,7 +69,9 @@ private:
     QLabel* pnReadingFaults;
     QPushButton* btCancelTest;
     QTimer m_progress;
-    std::optional<Pending> m_pending;
+    // The exchange under way: its letter, and its clock for the self-test's countdown.
+    std::optional<char> m_letter;
+    QElapsedTimer m_clock;
     // The vehicle of the result on show, as it was when the result was read.
     std::optional<SheetVehicle> m_vehicle;
     // The result on show was saved or copied (or there is nothing to lose).
