@@ -1,17 +1,12 @@
 #include "CliPrinter.h"
 
 #include "common/Texts.h"
-#include "link/LinkMessage.h"
-#include "link/LinkTypes.h"
+#include "link/FirmwareProgress.h"
+#include "link/LinkSession.h"
 
 #include <cstdio>
 
 namespace {
-
-QByteArray hexByte(uint16_t word)
-{
-    return QByteArray::number(word & 0xFF, 16).rightJustified(2, '0').toUpper();
-}
 
 // A port text without its placeholder: what the link's port error lines begin with,
 // "Ошибка инициализации порта: " at the set-up and "Ошибка порта: " within an exchange.
@@ -23,24 +18,19 @@ QString prefixOf(const char* text)
 
 } // namespace
 
-CliPrinter::CliPrinter()
+CliPrinter::CliPrinter(LinkSession& session)
 {
     m_lastWord.start();
-}
-
-QByteArray CliPrinter::calibrationCode(uint16_t high, uint16_t low)
-{
-    return hexByte(high) + hexByte(low);
-}
-
-QByteArray CliPrinter::eventLine(uint8_t code, int32_t lParam)
-{
-    const char* name = Link::eventName(code);
-    QByteArray line = QByteArray("event ") + (name ? name : "?") + ' ';
-    if (code == Link::evFirmware)
-        return line + QByteArray::number(lParam & 0xFFFF) + ' '
-            + QByteArray::number(uint32_t(lParam) >> 16);
-    return line + QByteArray::number(lParam);
+    connect(&session, &LinkSession::logLine, this, &CliPrinter::onLog);
+    connect(&session, &LinkSession::words, this, &CliPrinter::onWords);
+    connect(&session, &LinkSession::report, this, &CliPrinter::onReport);
+    connect(&session, &LinkSession::firmwareProgress, this, &CliPrinter::onFirmware);
+    connect(&session, &LinkSession::commandDone, this, [this](quint8 code) {
+        if (m_awaited && code == *m_awaited) {
+            m_awaited.reset();
+            emit commandDone();
+        }
+    });
 }
 
 void CliPrinter::print(const QByteArray& line)
@@ -48,25 +38,6 @@ void CliPrinter::print(const QByteArray& line)
     std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
-}
-
-void CliPrinter::customEvent(QEvent* event)
-{
-    LinkEvents::takeOver(event);
-    if (event->type() == TLinkLogEvent::eventType()) {
-        onLog(static_cast<TLinkLogEvent*>(event)->Text);
-    } else if (event->type() == TLinkCommandDone::eventType()) {
-        if (m_awaited && static_cast<TLinkCommandDone*>(event)->Code == *m_awaited) {
-            m_awaited.reset();
-            emit commandDone();
-        }
-    } else if (event->type() == QEvent::Type(Link::WM_LINK_SLOT)) {
-        const auto* message = static_cast<TLinkMessage*>(event);
-        onWord(uint8_t(message->WParam), message->LParam);
-    } else if (event->type() == QEvent::Type(Link::WM_LINK_EVENT)) {
-        const auto* message = static_cast<TLinkMessage*>(event);
-        onEvent(uint8_t(message->WParam), message->LParam);
-    }
 }
 
 void CliPrinter::onLog(const QString& text)
@@ -81,41 +52,36 @@ void CliPrinter::onLog(const QString& text)
     print("log " + text.toUtf8());
 }
 
-void CliPrinter::onWord(uint8_t slot, int32_t lParam)
+void CliPrinter::onWords(const Link::WordBatch& batch)
 {
-    if (!Link::slotHasWord(lParam)) {
-        // The slots were cleared: a code seen before is no longer the ECU's answer.
-        m_words.fill(std::nullopt);
-        return;
-    }
     m_lastWord.restart();
-    const uint16_t word = Link::slotWord(lParam);
-    m_words[slot] = word;
     if (m_wordListener)
-        m_wordListener(slot, word, Link::slotIsLiveData(lParam));
+        for (const Link::StreamWord& w : batch)
+            m_wordListener(w.Slot, w.Word, w.live());
 }
 
-void CliPrinter::onEvent(uint8_t code, int32_t lParam)
+void CliPrinter::onReport(const LinkReport& report)
 {
-    if (!Link::eventName(code))
+    const QByteArray line = LinkReports::eventLine(report);
+    if (line.isEmpty())
         return;
-    m_events[code] = lParam;
-    print(eventLine(code, lParam));
-    // The log line names the error; the event is the link's word that an exchange failed.
-    if (code == Link::evPortError && !m_portError)
+    m_reports[report.Code] = report;
+    print(line);
+    // The log line names the error; the report is the link's word that an exchange failed.
+    if (report.Type == LinkReport::PortError && !m_portError)
         m_portError = Texts::text(Texts::PortLost);
-    // Only both words make a code; the status reset posts evCalibration with none.
-    const auto& high = m_words[Link::SlotCalibrationHigh];
-    const auto& low = m_words[Link::SlotCalibrationLow];
-    if (code == Link::evCalibration && high && low) {
-        m_calibration = calibrationCode(*high, *low);
+    // Only both words make a code; the status reset reports a calibration with none.
+    if (report.Type == LinkReport::Calibration && report.HasCode) {
+        m_calibration = report.Text.toLatin1();
         print("calibration " + m_calibration);
     }
-    // "progress 3/78 Прошивка...", as the options page's bar shows the update; "progress
-    // end" when the bar is hidden.
-    if (code == Link::evFirmware && m_firmware.apply(lParam))
-        print(m_firmware.visible()
-                ? QByteArray("progress ") + QByteArray::number(m_firmware.position()) + '/'
-                    + QByteArray::number(m_firmware.maximum()) + ' ' + m_firmware.caption().toUtf8()
-                : QByteArray("progress end"));
+}
+
+// "progress 3/78 Прошивка...", as the options page's bar shows the update; "progress end"
+// when the bar is hidden.
+void CliPrinter::onFirmware(const FirmwareProgress& progress)
+{
+    print(progress.visible() ? QByteArray("progress ") + QByteArray::number(progress.position())
+                + '/' + QByteArray::number(progress.maximum()) + ' ' + progress.caption().toUtf8()
+                             : QByteArray("progress end"));
 }

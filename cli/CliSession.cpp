@@ -1,9 +1,6 @@
 #include "CliSession.h"
 
 #include "common/Errors.h"
-#include "link/TCommThread.h"
-#include "link/serial/PosixSerialPort.h"
-#include "sim/Simulator.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -22,50 +19,44 @@ bool isStreaming(Link::LinkMode mode)
 
 } // namespace
 
+namespace {
+
+LinkSession::Options sessionOptions(const CliOptions& options)
+{
+    LinkSession::Options o;
+    o.TimeScale = options.TimeScale;
+    o.Simulator.Faults = options.SimulatorFaults;
+    return o;
+}
+
+} // namespace
+
 CliSession::CliSession(const CliOptions& options)
     : m_timeScale(options.TimeScale)
+    , m_link(std::make_unique<LinkSession>(sessionOptions(options)))
+    , m_printer(*m_link)
 {
-    QString port = options.Port;
-    if (port == QLatin1String("sim")) {
-        SimConfig config;
-        config.Baud = TLinkSettings::baudFromText(options.Speed);
-        config.TimeScale = options.TimeScale;
-        config.Faults = options.SimulatorFaults;
-        m_simulator = std::make_unique<Simulator>(config);
-        port = m_simulator->portPath();
-    }
-    m_settings.setPortName(port);
-    m_settings.setSpeedText(options.Speed);
-    m_settings.setBluetoothDelay(options.BluetoothDelay);
-
-    TCommThread::Options linkOptions;
-    linkOptions.TimeScale = options.TimeScale;
-    m_link = std::make_unique<TCommThread>(&m_printer, m_settings, linkOptions);
+    m_link->setPortSettings(options.Port, options.Speed, options.BluetoothDelay);
 }
 
-CliSession::~CliSession()
-{
-    // The link goes first: it may still use the simulator's port.
-    m_link.reset();
-    m_simulator.reset();
-}
+CliSession::~CliSession() = default;
 
-CliOutcome CliSession::run(uint8_t code, int32_t lParam, std::function<void()> tick)
+CliOutcome CliSession::run(const LinkCommand& command, std::function<void()> tick)
 {
     bool done = false;
     const auto connection
         = QObject::connect(&m_printer, &CliPrinter::commandDone, [&done] { done = true; });
-    m_printer.awaitCommand(code);
-    m_link->post(code, lParam);
+    m_printer.awaitCommand(LinkCommands::code(command));
+    m_link->send(command);
     const CliOutcome outcome = wait(
         std::nullopt, [&done] { return done; }, tick);
     QObject::disconnect(connection);
     return outcome;
 }
 
-void CliSession::runChecked(uint8_t code, int32_t lParam, std::function<void()> tick)
+void CliSession::runChecked(const LinkCommand& command, std::function<void()> tick)
 {
-    const CliOutcome outcome = run(code, lParam, std::move(tick));
+    const CliOutcome outcome = run(command, std::move(tick));
     if (const auto reason = failure())
         throw VeskorError(*reason);
     if (outcome == CliOutcome::Silent)
@@ -93,7 +84,7 @@ CliOutcome CliSession::wait(std::optional<std::chrono::milliseconds> duration,
             loop.quit();
             return;
         }
-        if (!isStreaming(m_link->LinkMode())) {
+        if (!isStreaming(m_link->mode())) {
             streaming.invalidate();
             return;
         }
@@ -122,7 +113,7 @@ std::optional<QString> CliSession::failure() const
 {
     if (const auto& error = m_printer.portError())
         return QStringLiteral("the port %1 failed: %2").arg(devicePath(), *error);
-    if (m_printer.lastEvent(Link::evConnected) == 0)
+    if (m_printer.lastWas(Link::evConnected, LinkReport::NotConnected))
         return QStringLiteral("no module answered on %1").arg(devicePath());
     return std::nullopt;
 }
@@ -142,5 +133,5 @@ std::chrono::milliseconds CliSession::silenceLimit() const
 
 QString CliSession::devicePath() const
 {
-    return QFileInfo(PosixSerialPort::devicePath(m_settings.portName())).absoluteFilePath();
+    return m_link->devicePath();
 }

@@ -1,9 +1,9 @@
-// One run of veskor-cli: the settings, the in-process simulator for the port "sim", the
-// link thread and the printer, and a way to run one command to its end.
+// One run of veskor-cli: a link session (with the in-process simulator for the port "sim"),
+// its printer, and a way to run one command to its end.
 #pragma once
 
 #include "CliPrinter.h"
-#include "link/TLinkSettings.h"
+#include "link/LinkSession.h"
 #include "sim/SimConfig.h"
 
 #include <QString>
@@ -12,8 +12,6 @@
 #include <memory>
 #include <optional>
 
-class Simulator;
-class TCommThread;
 
 struct CliOptions {
     QString Port;
@@ -39,12 +37,12 @@ public:
     explicit CliSession(const CliOptions& options);
     ~CliSession();
 
-    // Posts the command and runs the event loop until the link has done it, or until a
+    // Sends the command and runs the event loop until the link has done it, or until a
     // stream has fallen silent. tick() is called every 50 ms meanwhile.
-    CliOutcome run(uint8_t code, int32_t lParam, std::function<void()> tick = {});
+    CliOutcome run(const LinkCommand& command, std::function<void()> tick = {});
     // Like run(), and raises VeskorError with the reason when the link reported a
     // failure (failure()) or the stream fell silent.
-    void runChecked(uint8_t code, int32_t lParam, std::function<void()> tick = {});
+    void runChecked(const LinkCommand& command, std::function<void()> tick = {});
     // Runs the event loop for the time given (none: without end), until stop() says so
     // (asked every 50 ms) or until a stream falls silent.
     CliOutcome runFor(
@@ -61,15 +59,13 @@ public:
 
     const CliPrinter& printer() const { return m_printer; }
     CliPrinter& printer() { return m_printer; }
-    TCommThread& link() { return *m_link; }
+    LinkSession& link() { return *m_link; }
 
 private:
     CliOutcome wait(std::optional<std::chrono::milliseconds> duration,
         const std::function<bool()>& stop, const std::function<void()>& tick);
 
     double m_timeScale = 1.0;
+    std::unique_ptr<LinkSession> m_link;
     CliPrinter m_printer;
-    TLinkSettings m_settings;
-    std::unique_ptr<Simulator> m_simulator;
-    std::unique_ptr<TCommThread> m_link;
 };

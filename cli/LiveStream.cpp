@@ -3,7 +3,7 @@
 #include "CliInterrupt.h"
 #include "common/Errors.h"
 #include "link/LinkTypes.h"
-#include "link/TCommThread.h"
+#include "link/LinkSession.h"
 #include "store/TFordData.h"
 
 #include <QElapsedTimer>
@@ -19,12 +19,12 @@ std::array<uint8_t, 64> pidMap(TFordData& store)
     return map;
 }
 
-Result run(CliSession& session, std::optional<std::chrono::milliseconds> duration,
+Result run(CliSession& session, char table, std::optional<std::chrono::milliseconds> duration,
     const Handlers& handlers)
 {
     // Ctrl-C from here on stops the stream with cmdStopData instead of killing the link.
     const CliInterrupt interrupt;
-    TCommThread& link = session.link();
+    LinkSession& link = session.link();
     Result result;
     QElapsedTimer clock;
     // Words of the handshake before the stream are no live data.
@@ -52,8 +52,8 @@ Result run(CliSession& session, std::optional<std::chrono::milliseconds> duratio
     });
     flusher.start(FlushInterval);
 
-    result.Outcome = session.run(Link::cmdStartData, 0);
-    result.Streaming = link.LinkMode() == Link::lmLiveData;
+    result.Outcome = session.run(LinkCommands::StartData { table });
+    result.Streaming = link.mode() == Link::lmLiveData;
     // A port error that the link reports meanwhile ends the capture as well.
     const auto ended = [&] {
         return interrupt.requested() || result.WriteError || session.printer().portError();
@@ -63,7 +63,7 @@ Result run(CliSession& session, std::optional<std::chrono::milliseconds> duratio
     session.printer().setWordListener(nullptr);
     flusher.stop();
     // The stream is stopped also after a silence: the module may still be there.
-    session.run(Link::cmdStopData, 0);
+    session.run(LinkCommands::StopData {});
     return result;
 }
 

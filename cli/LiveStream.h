@@ -40,7 +40,7 @@ struct Result {
 std::array<uint8_t, 64> pidMap(TFordData& store);
 
 // Runs the stream of the table already set on the link; the stream is stopped on return.
-Result run(CliSession& session, std::optional<std::chrono::milliseconds> duration,
+Result run(CliSession& session, char table, std::optional<std::chrono::milliseconds> duration,
     const Handlers& handlers);
 // Raises VeskorError with the sentence for a stream that failed: the write error, a
 // silence, the link's failure, or no stream at all.

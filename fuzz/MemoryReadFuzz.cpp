@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     TLinkShared& shared = sharedState();
     shared.setLinkMode(Link::lmMemoryRead);
     static TFordData history;
-    static const ScaledClock clock;
+    static ScaledClock clock;
     const TLinkPoster poster(sink);
     TRxDecoder decoder(shared, history, poster, clock);
     decoder.awaitSync();

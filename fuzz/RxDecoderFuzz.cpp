@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     shared.setLinkMode(Link::LinkMode(setup % 6));
     TFordData& history = store();
     history.SelectTable((setup & 0x40) ? 'T' : 'P');
-    static const ScaledClock clock;
+    static ScaledClock clock;
     const TLinkPoster poster(sink);
     TRxDecoder decoder(shared, history, poster, clock);
     if (setup & 0x80)

@@ -5,7 +5,7 @@
 #include "link/TLinkPoster.h"
 #include "link/TLinkShared.h"
 #include "link/TRxDecoder.h"
-#include "link/WordPacket.h"
+#include "common/WordPacket.h"
 #include "store/TFordData.h"
 
 #include <QCoreApplication>

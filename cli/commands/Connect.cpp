@@ -9,8 +9,8 @@ int connect(CliContext& context)
     if (!context.arguments().isEmpty())
         throw CliUsageError(QStringLiteral("connect takes no arguments"));
     CliSession& session = context.session();
-    session.runChecked(Link::cmdConnect, 1);
-    if (session.printer().lastEvent(Link::evConnected) != 1)
+    session.runChecked(LinkCommands::Connect { true });
+    if (!session.printer().lastWas(Link::evConnected, LinkReport::Connected))
         throw VeskorError(QStringLiteral("no module answered on %1").arg(session.devicePath()));
     return 0;
 }

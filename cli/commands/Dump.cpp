@@ -2,7 +2,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
 #include "link/LinkTypes.h"
-#include "link/TCommThread.h"
+#include "link/LinkSession.h"
 #include "link/TLinkShared.h"
 
 #include <QFile>
@@ -48,7 +48,7 @@ namespace {
     }
 
     // The dump is good when the file holds the link's image as it stands now.
-    bool fileHoldsImage(const QString& path, const TCommThread& link)
+    bool fileHoldsImage(const QString& path, const LinkSession& link)
     {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
@@ -57,7 +57,7 @@ namespace {
         if (data.size() != TLinkShared::MemorySize)
             return false;
         for (int a = 0; a < TLinkShared::MemorySize; ++a)
-            if (uint8_t(data[a]) != link.MemImage(uint16_t(a)))
+            if (uint8_t(data[a]) != link.memImage(uint16_t(a)))
                 return false;
         return true;
     }
@@ -68,11 +68,10 @@ int dump(CliContext& context)
 {
     const DumpRequest request = parseDump(context.arguments());
     CliSession& session = context.session();
-    TCommThread& link = session.link();
-    link.setDumpFile(request.File);
+    LinkSession& link = session.link();
     session.runChecked(
-        Link::cmdDumpToFile, int32_t(uint32_t(request.First) | uint32_t(request.End) << 16));
-    if (!session.printer().lastEvent(Link::evDumpDone))
+        LinkCommands::DumpToFile { uint16_t(request.First), uint16_t(request.End), request.File });
+    if (!session.printer().last(Link::evDumpDone))
         throw VeskorError(QStringLiteral("the memory was not read whole"));
     // The event says the bytes came; a save that failed has said why in the log.
     if (!fileHoldsImage(request.File, link))

@@ -3,7 +3,7 @@
 #include "cli/CliCommand.h"
 #include "link/FaultCodeList.h"
 #include "link/LinkTypes.h"
-#include "link/TCommThread.h"
+#include "link/LinkSession.h"
 #include "vehicles/FaultCodeText.h"
 
 #include <QElapsedTimer>
@@ -45,7 +45,7 @@ namespace {
     // "progress 3/60 s" once a second of the self-test, in the link's seconds.
     class TestProgress {
     public:
-        TestProgress(const TCommThread& link, int maxSeconds, double timeScale)
+        TestProgress(const LinkSession& link, int maxSeconds, double timeScale)
             : m_link(link)
             , m_maxSeconds(maxSeconds)
             , m_timeScale(timeScale)
@@ -54,7 +54,7 @@ namespace {
 
         void tick()
         {
-            if (m_link.LinkMode() != Link::lmFaultTest)
+            if (m_link.mode() != Link::lmFaultTest)
                 return;
             if (!m_clock.isValid())
                 m_clock.start();
@@ -67,7 +67,7 @@ namespace {
         }
 
     private:
-        const TCommThread& m_link;
+        const LinkSession& m_link;
         const int m_maxSeconds;
         const double m_timeScale;
         QElapsedTimer m_clock;
@@ -90,24 +90,23 @@ int faults(CliContext& context)
 
     const FaultCodeDictionary codes = loadDictionary();
     CliSession& session = context.session();
-    TCommThread& link = session.link();
+    LinkSession& link = session.link();
     link.setMaxTestTime(maxTestTime);
     if (letter == 'D') {
         TestProgress progress(link, maxTestTime, context.options().TimeScale);
-        session.runChecked(Link::cmdFaultTest, letter, [&progress] { progress.tick(); });
+        session.runChecked(LinkCommands::FaultTest { letter }, [&progress] { progress.tick(); });
     } else {
-        session.runChecked(Link::cmdFaultTest, letter);
+        session.runChecked(LinkCommands::FaultTest { letter });
     }
 
-    const auto ended = session.printer().lastEvent(Link::evFaultTest);
+    const bool ended = session.printer().lastWas(Link::evFaultTest, LinkReport::FaultTestEnded);
     // The words that passed their check, never a rejected one left in the slot table.
-    const CliPrinter& printer = session.printer();
-    const uint16_t status = printer.validWord(FaultCodeList::StatusSlot);
-    if (!ended || *ended == 0
+    const uint16_t status = link.word(FaultCodeList::StatusSlot);
+    if (!ended
         || !(status & (FaultCodeList::StatusCodesReady | FaultCodeList::StatusNoResult)))
         throw VeskorError(QStringLiteral("the ECU gave no answer on %1").arg(session.devicePath()));
     const QStringList entries
-        = FaultCodeList::entries([&printer](uint8_t slot) { return printer.validWord(slot); });
+        = FaultCodeList::entries([&link](uint8_t slot) { return link.word(slot); });
     if (entries.isEmpty())
         CliPrinter::print(
             letter == 'C' ? "no fault codes: the ECU's memory is clear" : "no fault codes");

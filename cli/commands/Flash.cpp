@@ -2,7 +2,7 @@
 #include "cli/CliCommand.h"
 #include "common/Texts.h"
 #include "link/LinkTypes.h"
-#include "link/TCommThread.h"
+#include "link/LinkSession.h"
 
 #include <QFileInfo>
 
@@ -25,8 +25,8 @@ int flash(CliContext& context)
     if (context.arguments().size() != 1)
         throw CliUsageError(QStringLiteral("flash takes one firmware file"));
     CliSession& session = context.session();
-    session.link().setFirmwareFile(QFileInfo(context.arguments().first()).absoluteFilePath());
-    session.run(Link::cmdFlashFirmware, 0);
+    session.run(
+        LinkCommands::FlashFirmware { QFileInfo(context.arguments().first()).absoluteFilePath() });
     // A port error says most; then the update's own outcome, the last line of its log:
     // a module left in a boot loader that did not answer also fails the closing handshake,
     // and "no module answered" would hide why.

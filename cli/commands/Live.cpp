@@ -4,7 +4,7 @@
 #include "cli/CliCommand.h"
 #include "cli/LiveCapture.h"
 #include "cli/LiveStream.h"
-#include "link/TCommThread.h"
+#include "link/LinkSession.h"
 
 #include <memory>
 
@@ -45,10 +45,10 @@ int live(CliContext& context)
         }
     }
     CliSession& session = context.session();
-    TCommThread& link = session.link();
-    link.SetTable(request.Table);
+    LinkSession& link = session.link();
+    link.selectTable(request.Table);
     // Nothing here reads the store's history: it records none.
-    LiveCapture capture(LiveStream::pidMap(link.DataManager()));
+    LiveCapture capture(LiveStream::pidMap(link.store()));
     if (csv) {
         csv->append(capture.header());
         csv->flush();
@@ -66,7 +66,7 @@ int live(CliContext& context)
         if (csv)
             csv->flush();
     };
-    LiveStream::Result result = LiveStream::run(session, request.Duration, handlers);
+    LiveStream::Result result = LiveStream::run(session, request.Table, request.Duration, handlers);
     if (csv && !result.WriteError) {
         try {
             csv->flush();

@@ -3,7 +3,7 @@
 #include "cli/CliCommand.h"
 #include "link/LinkTypes.h"
 #include "link/ModuleOption.h"
-#include "link/TCommThread.h"
+#include "link/LinkSession.h"
 
 #include <cstdio>
 
@@ -35,10 +35,11 @@ namespace {
         if (speedValue < 0 && formatValue < 0)
             throw CliUsageError(QStringLiteral("options write needs --ecu-speed or --format"));
         CliSession& session = context.session();
-        session.link().setOptionBytes(ModuleOption::Speed, speedValue);
-        session.link().setOptionBytes(ModuleOption::Format, formatValue);
-        session.runChecked(Link::cmdModuleOptions, 1);
-        if (session.printer().lastEvent(Link::evOptions) != 1)
+        LinkCommands::WriteOptions write;
+        write.Bytes[ModuleOption::Speed] = speedValue;
+        write.Bytes[ModuleOption::Format] = formatValue;
+        session.runChecked(write);
+        if (!session.printer().lastWas(Link::evOptions, LinkReport::OptionsWritten))
             throw VeskorError(QStringLiteral("the options could not be written"));
         const QByteArray port = context.options().Port.toUtf8();
         CliPrinter::print("note the module applies the options after a restart: veskor-cli --port "
@@ -68,21 +69,19 @@ namespace {
     int read(CliContext& context)
     {
         CliSession& session = context.session();
-        // The link leaves the bytes a reply did not bring as they were: 0 is no option.
-        for (int option = 0; option < ModuleOption::Count; ++option)
-            session.link().setOptionBytes(option, 0);
-        session.runChecked(Link::cmdModuleOptions, 0);
-        if (session.printer().lastEvent(Link::evOptions) != 0)
+        // A byte the reply did not bring reads 0: no option.
+        session.runChecked(LinkCommands::ReadOptions {});
+        if (!session.printer().lastWas(Link::evOptions, LinkReport::OptionsRead))
             throw VeskorError(QStringLiteral("the module did not send its options"));
         for (int option = 0; option < ModuleOption::Count; ++option)
-            if (!isOptionByte(uint8_t(session.link().OptionBytes(option))))
+            if (!isOptionByte(uint8_t(session.link().optionByte(option))))
                 throw VeskorError(
                     QStringLiteral("the module's reply holds no option %1 (byte "
                                    "0x%2): a short or garbled reply")
                         .arg(option)
-                        .arg(uint8_t(session.link().OptionBytes(option)), 2, 16, QLatin1Char('0')));
+                        .arg(uint8_t(session.link().optionByte(option)), 2, 16, QLatin1Char('0')));
         for (int option = 0; option < ModuleOption::Count; ++option)
-            CliPrinter::print(optionLine(option, uint8_t(session.link().OptionBytes(option))));
+            CliPrinter::print(optionLine(option, uint8_t(session.link().optionByte(option))));
         return 0;
     }
 

@@ -2,9 +2,9 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
 #include "cli/LiveStream.h"
-#include "link/TCommThread.h"
+#include "link/LinkSession.h"
 #include "recording/RecordingWriter.h"
-#include "ui/model/LinkReport.h"
+#include "link/LinkReport.h"
 
 #include <memory>
 
@@ -36,8 +36,8 @@ int record(CliContext& context)
 {
     const RecordRequest request = parseRecord(context.arguments());
     CliSession& session = context.session();
-    TCommThread& link = session.link();
-    link.SetTable(request.Table);
+    LinkSession& link = session.link();
+    link.selectTable(request.Table);
 
     // The file is begun with the stream's first word, when the handshake has told the
     // calibration code and the module's version.
@@ -48,10 +48,10 @@ int record(CliContext& context)
             RecordingHeader header;
             header.Started = QDateTime::currentDateTime();
             header.Table = request.Table;
-            header.PidMap = LiveStream::pidMap(link.DataManager());
+            header.PidMap = LiveStream::pidMap(link.store());
             header.Calibration = QString::fromLatin1(session.printer().calibration());
             header.ModuleVersion
-                = LinkReports::versionText(link.FirmwareVersion(), link.ModuleId());
+                = link.module().text();
             writer = std::make_unique<RecordingWriter>(request.File, header);
         }
         writer->append(slot, word, timeMs);
@@ -60,7 +60,7 @@ int record(CliContext& context)
         if (writer)
             writer->flushIfOlder(nowMs);
     };
-    LiveStream::Result result = LiveStream::run(session, request.Duration, handlers);
+    LiveStream::Result result = LiveStream::run(session, request.Table, request.Duration, handlers);
     try {
         if (writer)
             writer->close();

@@ -9,9 +9,9 @@ int reset(CliContext& context)
     if (!context.arguments().isEmpty())
         throw CliUsageError(QStringLiteral("reset takes no arguments"));
     CliSession& session = context.session();
-    session.runChecked(Link::cmdResetModule, 0);
+    session.runChecked(LinkCommands::ResetModule {});
     // The handshake after the restart tells whether the module came back.
-    if (session.printer().lastEvent(Link::evConnected) != 1)
+    if (!session.printer().lastWas(Link::evConnected, LinkReport::Connected))
         throw VeskorError(
             QStringLiteral("no module answered on %1 after the restart").arg(session.devicePath()));
     return 0;

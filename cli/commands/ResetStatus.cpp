@@ -9,8 +9,8 @@ int resetStatus(CliContext& context)
     if (!context.arguments().isEmpty())
         throw CliUsageError(QStringLiteral("reset-status takes no arguments"));
     CliSession& session = context.session();
-    session.runChecked(Link::cmdReadCalibration, 0);
-    if (!session.printer().lastEvent(Link::evCalibration))
+    session.runChecked(LinkCommands::ReadCalibration {});
+    if (!session.printer().last(Link::evCalibration))
         throw VeskorError(QStringLiteral("the module did not reset its status"));
     return 0;
 }

@@ -79,19 +79,30 @@ QEvent::Type TLinkCommandDone::eventType()
 }
 
 namespace {
-std::atomic<uint64_t> slotMessagesPosted { 0 };
+std::atomic<uint64_t> wordsPostedSoFar { 0 };
 } // namespace
 
-TSlotMessage::TSlotMessage(uint8_t slot, int32_t lParam)
-    : TMessage(QEvent::Type(Link::WM_LINK_SLOT), slot, lParam)
+TWordBatchEvent::TWordBatchEvent()
+    : QEvent(eventType())
     , StampNs(std::chrono::duration_cast<std::chrono::nanoseconds>(
           std::chrono::steady_clock::now().time_since_epoch())
                   .count())
-    , Sequence(slotMessagesPosted.fetch_add(1, std::memory_order_relaxed) + 1)
 {
 }
 
-uint64_t TSlotMessage::posted()
+QEvent::Type TWordBatchEvent::eventType()
 {
-    return slotMessagesPosted.load(std::memory_order_relaxed);
+    static const QEvent::Type type = QEvent::Type(QEvent::registerEventType());
+    return type;
+}
+
+void TWordBatchEvent::seal()
+{
+    Sequence = wordsPostedSoFar.fetch_add(uint64_t(m_count), std::memory_order_relaxed)
+        + uint64_t(m_count);
+}
+
+uint64_t TWordBatchEvent::wordsPosted()
+{
+    return wordsPostedSoFar.load(std::memory_order_relaxed);
 }

@@ -2,10 +2,12 @@
 // arguments, the log line handed to the window, and the end of a command.
 #pragma once
 
+#include "LinkTypes.h"
 #include "common/Messages.h"
 
 #include <QEvent>
 #include <QString>
+#include <array>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -23,17 +25,33 @@ void takeOver(const QEvent* event);
 // the same event class the dashboard panel fans out.
 using TLinkMessage = TMessage;
 
-// A word's slot message, stamped when the link took the word: a front end measures from it
-// how long the word takes to reach the screen and how many slot messages wait behind it.
-class TSlotMessage : public TMessage {
+// The checked words of one receive call, in the order they came: one posted event for all
+// of them, so that a stream of thousands of words a second wakes the window a few hundred
+// times at most. Stamped when the link took the first word, so that a front end measures
+// how long a word takes to reach the screen and how many words wait behind the batch.
+class TWordBatchEvent : public QEvent {
 public:
-    TSlotMessage(uint8_t slot, int32_t lParam);
+    // More than one receive call can bring (its buffer holds 2000 bytes, 500 words).
+    static constexpr int Capacity = 512;
 
-    // Slot messages posted by the process so far.
-    static uint64_t posted();
+    TWordBatchEvent();
+
+    static QEvent::Type eventType();
+    // Words posted in batches by the process so far.
+    static uint64_t wordsPosted();
+
+    bool full() const { return m_count == Capacity; }
+    void append(const Link::StreamWord& word) { m_words[size_t(m_count++)] = word; }
+    // Counts the batch's words as posted; Sequence is then the number of its last word.
+    void seal();
+    Link::WordBatch batch() const { return { m_words.data(), m_count, StampNs, Sequence }; }
 
     const int64_t StampNs; // steady clock
-    const uint64_t Sequence; // this message's number, counted from 1
+    uint64_t Sequence = 0;
+
+private:
+    std::array<Link::StreamWord, Capacity> m_words;
+    int m_count = 0;
 };
 
 // Tells the waiting link thread that the window has taken its log line. The window

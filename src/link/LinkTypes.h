@@ -8,15 +8,12 @@
 
 namespace Link {
 
-// Numbers of the messages (QEvent types) between the link, the window and the dashboard.
+// Numbers of the link's own messages: commands in its queue, and what it posts to its
+// session (the slots cleared, an event). The dashboard's numbers are in common/Messages.h.
 enum Message : int {
     WM_LINK_COMMAND = 1090,
     WM_LINK_SLOT = 1091,
     WM_LINK_EVENT = 1092,
-    WM_PID_CHANGED = Msg::WM_PID_CHANGED,
-    WM_SLOTS_CLEARED_PANEL
-    = Msg::WM_SLOTS_CLEARED, // to the dashboard panel after the slots are cleared
-    WM_CHECK_REGISTER = 1283,
 };
 
 // WM_LINK_SLOT's lParam for a word that passed its check: bit 16 set, the word in the
@@ -107,6 +104,30 @@ constexpr bool slotIsLiveData(int32_t lParam)
 {
     return slotHasWord(lParam) && slotMode(lParam) == lmLiveData;
 }
+
+// A checked word of the stream: its slot, the word, the link mode it arrived in (only a
+// word that came in lmLiveData is a PID value) and the link's clock when it was taken.
+struct StreamWord {
+    uint8_t Slot = 0;
+    uint8_t Mode = 0;
+    uint16_t Word = 0;
+    uint32_t TickMs = 0;
+
+    bool live() const { return Mode == lmLiveData; }
+};
+
+// The words of one receive call in order, as a front end reads them: valid only during
+// the signal that hands it over. StampNs (steady clock) is when the link took the first;
+// Sequence counts the words the link has posted up to and including the last of these.
+struct WordBatch {
+    const StreamWord* Words = nullptr;
+    int Count = 0;
+    int64_t StampNs = 0;
+    uint64_t Sequence = 0;
+
+    const StreamWord* begin() const { return Words; }
+    const StreamWord* end() const { return Words + Count; }
+};
 
 // The event's name as front ends print it ("evConnected"); nullptr for a code without one.
 const char* eventName(int code);

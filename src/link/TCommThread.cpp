@@ -59,12 +59,21 @@ void TCommThread::post(uint32_t wParam, int32_t lParam)
 
 void TCommThread::postMessage(int message, uint32_t wParam, int32_t lParam)
 {
-    const uint8_t code = uint8_t(wParam & 0xFF);
+    TQueuedMessage queued;
+    queued.Message = message;
+    queued.WParam = wParam;
+    queued.LParam = lParam;
+    postMessage(queued);
+}
+
+void TCommThread::postMessage(const TQueuedMessage& message)
+{
+    const uint8_t code = uint8_t(message.WParam & 0xFF);
     // Counted before the link can take it, so the image is never written under a read.
-    if (message == Link::WM_LINK_COMMAND
+    if (message.Message == Link::WM_LINK_COMMAND
         && (code == Link::cmdDumpToFile || code == Link::cmdDumpRange))
         m_shared->MemoryReadsPosted.fetch_add(1, Relaxed);
-    m_queue.post({ message, wParam, lParam });
+    m_queue.post(message);
 }
 
 void TCommThread::terminate()
@@ -90,6 +99,7 @@ void TCommThread::run()
 void TCommThread::dispatch(const TQueuedMessage& message)
 {
     const uint8_t code = uint8_t(message.WParam & 0xFF);
+    takeData(code, message);
     const auto procedure = Exchanges::commandProcedure(code);
     if (procedure) {
         try {
@@ -100,6 +110,24 @@ void TCommThread::dispatch(const TQueuedMessage& message)
         }
     }
     m_poster.postRaw(new TLinkCommandDone(code));
+}
+
+void TCommThread::takeData(uint8_t code, const TQueuedMessage& message)
+{
+    // What the command carries becomes the link's as it begins, for the exchange and for
+    // the log lines that name the file.
+    if (!message.File.isEmpty() && code == Link::cmdDumpToFile)
+        m_texts->setDumpFile(message.File);
+    if (!message.File.isEmpty() && code == Link::cmdFlashFirmware)
+        m_texts->setFirmwareFile(message.File);
+    if (code == Link::cmdModuleOptions && message.LParam != 0)
+        for (size_t i = 0; i < message.OptionBytes.size(); ++i)
+            m_shared->OptionBytes[i].store(message.OptionBytes[i], Relaxed);
+    // A read starts from no option: a byte that the reply does not bring reads 0, never
+    // an earlier read's.
+    if (code == Link::cmdModuleOptions && message.LParam == 0)
+        for (auto& byte : m_shared->OptionBytes)
+            byte.store(0, Relaxed);
 }
 
 void TCommThread::setTestSignalPanel(QObject* panel)

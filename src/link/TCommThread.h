@@ -53,6 +53,8 @@ public:
     void post(uint32_t wParam, int32_t lParam = 0);
     // Posts any other message to the queue; the thread ignores it.
     void postMessage(int message, uint32_t wParam, int32_t lParam);
+    // A command with the data it carries (WM_LINK_COMMAND), or any other message.
+    void postMessage(const TQueuedMessage& message);
     // Asks the thread to end without waiting for it.
     void terminate();
     bool terminating() const { return m_shared->terminating(); }
@@ -126,6 +128,7 @@ public:
 private:
     void run();
     void dispatch(const TQueuedMessage& message);
+    void takeData(uint8_t code, const TQueuedMessage& message);
 
     ScaledClock m_clock;
     TLinkPoster m_poster;

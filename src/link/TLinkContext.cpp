@@ -51,7 +51,7 @@ void TLinkContext::ClearSlots()
 {
     for (int s = 0; s < TLinkShared::SlotCount; ++s)
         m_shared.clearSlot(uint8_t(s));
-    m_poster.postSlot(0, 0);
+    m_poster.postSlotsCleared();
 }
 
 void TLinkContext::clearSlots(std::initializer_list<uint8_t> which)

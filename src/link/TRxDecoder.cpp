@@ -3,7 +3,7 @@
 #include "LinkMessage.h"
 #include "TLinkPoster.h"
 #include "TLinkShared.h"
-#include "WordPacket.h"
+#include "common/WordPacket.h"
 #include "common/Placeholders.h"
 #include "common/ScaledClock.h"
 #include "common/Texts.h"
@@ -25,7 +25,7 @@ constexpr bool isValuePosition(int position)
 } // namespace
 
 TRxDecoder::TRxDecoder(
-    TLinkShared& shared, TFordData& store, const TLinkPoster& poster, const ScaledClock& clock)
+    TLinkShared& shared, TFordData& store, const TLinkPoster& poster, ScaledClock& clock)
     : m_shared(shared)
     , m_store(store)
     , m_poster(poster)
@@ -43,6 +43,11 @@ void TRxDecoder::OnReceive(ISerialPort& port, size_t count)
     const Link::LinkMode mode = m_shared.linkMode();
     if (mode == Link::lmIdle || mode == Link::lmConnected || m_shared.terminating())
         return;
+    // The live stream is read a few milliseconds after its bytes begin to arrive, so that
+    // one call takes about a frame's words: a port that wakes for every packet (a pty,
+    // a fast adapter) would otherwise cost a wake-up of the window per word.
+    if (mode == Link::lmLiveData && count < GatherBytes)
+        m_clock.sleepMs(GatherMs);
     uint8_t buffer[2000];
     size_t got = 0;
     try {
@@ -85,8 +90,10 @@ void TRxDecoder::feed(const uint8_t* bytes, size_t count)
     uint8_t received = m_rxCount.load(Relaxed);
     bool awaitSync = m_awaitSync.load(Relaxed);
     uint8_t word[2] = { m_rxWord[0].load(Relaxed), m_rxWord[1].load(Relaxed) };
-    // The bytes of one call arrived together: one clock reading serves all their words.
+    // The bytes of one call arrived together: one clock reading serves all their words,
+    // and they are posted together.
     m_feedTick.reset();
+    TLinkPoster::WordScope posted(m_poster);
 
     for (size_t i = 0; i < count; ++i) {
         const uint8_t b = bytes[i];
@@ -112,7 +119,7 @@ void TRxDecoder::feed(const uint8_t* bytes, size_t count)
                     awaitSync = true;
                     continue;
                 }
-                processWord(slot, w);
+                processWord(posted, slot, w);
             }
         }
     }
@@ -124,7 +131,7 @@ void TRxDecoder::feed(const uint8_t* bytes, size_t count)
     m_rxWord[1].store(word[1], Relaxed);
 }
 
-void TRxDecoder::processWord(uint8_t slot, uint16_t word)
+void TRxDecoder::processWord(TLinkPoster::WordScope& posted, uint8_t slot, uint16_t word)
 {
     m_shared.setSlot(slot, word);
     if (!m_feedTick)
@@ -133,7 +140,7 @@ void TRxDecoder::processWord(uint8_t slot, uint16_t word)
     const Link::LinkMode mode = m_shared.linkMode();
     // The mode tells a front end whether the word belongs to the live stream or to the
     // frames of a handshake, a fault test or a memory read.
-    m_poster.postSlot(slot, Link::slotLParam(word, mode));
+    posted.add({ slot, uint8_t(mode), word, *m_feedTick });
     switch (mode) {
     case Link::lmLiveData: {
         const int position = slot & 0x0F;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "LinkTypes.h"
+#include "TLinkPoster.h"
 
 #include <atomic>
 #include <cstddef>
@@ -13,13 +14,12 @@ class ISerialPort;
 class ScaledClock;
 class SerialError;
 class TFordData;
-class TLinkPoster;
 struct TLinkShared;
 
 class TRxDecoder {
 public:
     TRxDecoder(
-        TLinkShared& shared, TFordData& store, const TLinkPoster& poster, const ScaledClock& clock);
+        TLinkShared& shared, TFordData& store, const TLinkPoster& poster, ScaledClock& clock);
 
     // The receive routine, on the port's notification thread: takes the bytes waiting
     // (count may be stale) and decodes them, unless the link mode ignores input.
@@ -37,20 +37,25 @@ public:
     uint8_t rxSlot() const { return m_rxSlot.load(std::memory_order_relaxed); }
     uint16_t rxWord() const;
 
+    // The wait before a read of the live stream, in the link's milliseconds, unless this
+    // many bytes wait already: at 115,200 baud about fifteen words.
+    static constexpr uint32_t GatherMs = 5;
+    static constexpr size_t GatherBytes = 64;
+
     static constexpr uint8_t BlockEndSlot = 0xF5;
     static constexpr uint8_t BlockAddressLow = 0x81;
     static constexpr uint8_t BlockAddressHigh = 0x91;
 
 private:
     void portLost(Link::LinkMode mode, const SerialError& error);
-    void processWord(uint8_t slot, uint16_t word);
+    void processWord(TLinkPoster::WordScope& posted, uint8_t slot, uint16_t word);
     void noteBlockWord(uint8_t slot);
     void copyBlock();
 
     TLinkShared& m_shared;
     TFordData& m_store;
     const TLinkPoster& m_poster;
-    const ScaledClock& m_clock;
+    ScaledClock& m_clock;
     // RxSlot, RxCount and RxWord: the packet being received.
     std::atomic<uint8_t> m_rxSlot { 0xFF };
     std::atomic<uint8_t> m_rxCount { 2 };

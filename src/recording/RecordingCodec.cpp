@@ -1,6 +1,6 @@
 #include "RecordingCodec.h"
 
-#include "link/WordPacket.h"
+#include "common/WordPacket.h"
 
 #include <QtEndian>
 #include <array>

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class DataFeed;
 class LinkController;
 class Prompts;
 class QComboBox;
@@ -20,7 +21,10 @@ struct ReaderContext {
     VehicleListModel* Vehicles = nullptr;
     // cbCurrentAuto: its selected index is the current vehicle.
     QComboBox* CurrentAuto = nullptr;
+    // The link, through the window's policy: commands and what the link reports.
     LinkController* Link = nullptr;
+    // The words the pages show: the link's stream or a replayed recording's.
+    DataFeed* Feed = nullptr;
     Prompts* Ask = nullptr;
     // True when fault descriptions are to be shown in English (cbDescLang).
     std::function<bool()> English = [] { return false; };

@@ -6,21 +6,11 @@
 #include "common/Errors.h"
 #include "common/ProgramDir.h"
 #include "common/Texts.h"
-#include "link/TCommThread.h"
 #include "pages/ReplayBar.h"
 #include "ui/model/FaultSheet.h"
 
 #include <QFileInfo>
 #include <QWidget>
-
-namespace {
-
-// Every control that sends something to the adapter.
-constexpr const char* LinkControls[] = { "acConnect", "acDisconnect", "acResetModule",
-    "acStartData", "acStopData", "acTestSignal", "tbFaultCodes", "tbDump", "btnReadAdapt",
-    "acReadOptions", "acApplyOptions", "btnFlashFirmware" };
-
-} // namespace
 
 ReplaySession::ReplaySession(ReaderContext& context, QWidget* window, RecordingPlayer::Clock clock)
     : QObject(window)
@@ -31,8 +21,6 @@ ReplaySession::ReplaySession(ReaderContext& context, QWidget* window, RecordingP
 {
     m_bar->hide();
     connect(m_bar, &ReplayBar::closeRequested, this, &ReplaySession::close);
-    connect(&m_player, &RecordingPlayer::slotWord, this, &ReplaySession::slotWord);
-    connect(&m_player, &RecordingPlayer::slotsCleared, this, &ReplaySession::slotsCleared);
 }
 
 ReplaySession::~ReplaySession()
@@ -79,7 +67,7 @@ bool ReplaySession::linkReady()
     LinkController* link = m_context.Link;
     if (link->held())
         return true;
-    switch (link->link().LinkMode()) {
+    switch (link->session().mode()) {
     case Link::lmIdle:
     case Link::lmConnected:
         return true;
@@ -87,7 +75,7 @@ bool ReplaySession::linkReady()
         if (!m_context.Ask->confirm(
                 m_window, Texts::text(Texts::CaptionConfirm), Texts::text(Texts::ReplayStopStream)))
             return false;
-        link->post(Link::cmdStopData);
+        link->send(LinkCommands::StopData {});
         return true;
     default:
         m_context.Ask->warning(
@@ -100,14 +88,14 @@ bool ReplaySession::open(Recording recording, const QString& name)
 {
     if (!linkReady())
         return false;
-    holdLink(true);
+    m_context.Link->setHeld(true);
     if (!recording.Note.isEmpty())
         emit logLine(name + QLatin1String(": ") + recording.Note);
     m_player.open(std::move(recording));
     m_active = true;
     m_bar->showRecording(name);
     m_bar->show();
-    emit started(&m_player.store());
+    emit started();
     m_player.play();
     return true;
 }
@@ -119,26 +107,6 @@ void ReplaySession::close()
     m_player.close();
     m_active = false;
     m_bar->hide();
-    holdLink(false);
+    m_context.Link->setHeld(false);
     emit ended();
-}
-
-void ReplaySession::holdLink(bool held)
-{
-    if (held == m_context.Link->held())
-        return;
-    m_context.Link->setHeld(held);
-    if (held) {
-        m_held.clear();
-        for (const char* name : LinkControls)
-            if (QObject* control = m_window->findChild<QObject*>(QLatin1String(name))) {
-                m_held.emplace_back(control, control->property("enabled").toBool());
-                control->setProperty("enabled", false);
-            }
-        return;
-    }
-    for (const auto& [control, enabled] : m_held)
-        if (control)
-            control->setProperty("enabled", enabled);
-    m_held.clear();
 }

@@ -1,6 +1,6 @@
 // A recorded session played in the window instead of the link's live data: it holds the
-// link (nothing reaches the adapter meanwhile), keeps the link's actions off, plays the
-// recording and shows its transport bar, and gives everything back when it is closed.
+// link (nothing reaches the adapter meanwhile, and its guarded controls are off), plays
+// the recording and shows its transport bar, and gives everything back when it is closed.
 #pragma once
 
 #include "pages/ReplayBar.h"
@@ -51,18 +51,14 @@ public:
     void close();
 
 signals:
-    // A recording is open; its words come from store's PID map, its history is in store.
-    void started(TFordData* store);
+    // A recording is open and plays; the player's words and store are the window's now.
+    void started();
     void ended();
-    // The recording's words and clearings, for the window's path of live words.
-    void slotWord(quint8 slot, quint16 word);
-    void slotsCleared();
     // A line for the window's log: what a damaged recording lost.
     void logLine(const QString& text);
 
 private:
     bool linkReady();
-    void holdLink(bool held);
 
     ReaderContext& m_context;
     QWidget* m_window;
@@ -70,6 +66,4 @@ private:
     QPointer<ReplayBar> m_bar;
     Loader m_loader = &RecordingFile::read;
     bool m_active = false;
-    // The link's controls as they were before the recording opened.
-    std::vector<std::pair<QPointer<QObject>, bool>> m_held;
 };

@@ -12,7 +12,7 @@
 #include "common/Texts.h"
 #include "dock/LogPanel.h"
 #include "dock/MatrixPanel.h"
-#include "link/TCommThread.h"
+#include "link/ModuleOption.h"
 #include "model/LiveMeasure.h"
 #include "pages/FaultsPage.h"
 #include "pages/HelpPage.h"
@@ -100,6 +100,12 @@ TfrmVeskorReader::TfrmVeskorReader(const Options& options)
     m_context.ShowError
         = [this](const QString& text) { warn(Texts::text(Texts::CaptionError), text); };
     m_context.RegisterChanged = [this] { saveRegister(); };
+    // The link and the feed exist before the pages, which take them as they are built.
+    m_link = std::make_unique<LinkController>(m_options.Link, this);
+    m_context.Link = m_link.get();
+    m_liveSource = std::make_unique<LiveSource>(m_link->session());
+    m_feed = std::make_unique<DataFeed>(*m_liveSource);
+    m_context.Feed = m_feed.get();
     buildFrame();
     FormCreate();
 }
@@ -132,15 +138,17 @@ void TfrmVeskorReader::buildFrame()
         AddToLog(Texts::text(Texts::LogConnecting));
         acConnect->setEnabled(false);
         updatePortSettings();
-        m_link->post(Link::cmdConnect, 1);
+        m_link->send(LinkCommands::Connect { true });
     });
     connect(acDisconnect, &QAction::triggered, this, [this] {
         acDisconnect->setEnabled(false);
-        m_link->link().setCancelConnect(true);
-        m_link->post(Link::cmdDisconnect, 1);
+        m_link->session().cancelConnect();
+        m_link->send(LinkCommands::Disconnect {});
     });
     connect(acResetModule, &QAction::triggered, this,
-        [this] { m_link->post(Link::cmdResetModule, 0); });
+        [this] { m_link->send(LinkCommands::ResetModule {}); });
+    for (QObject* control : { acConnect, acResetModule, acDisconnect })
+        m_link->guard(control);
     buildToolbar();
 
     m_pages = new QTabWidget(this);
@@ -167,10 +175,11 @@ void TfrmVeskorReader::buildFrame()
         AddToLog(text);
         m_statusBar->showNotice(text);
     });
-    connect(m_optionsPage, &OptionsPage::portSettingsChanged, this, [this] {
-        if (m_link)
-            updatePortSettings();
-    });
+    MemoryPage* memory = m_memory;
+    memory->setContrast([this] { return m_optionsPage->contrast()->value(); });
+    connect(memory, &MemoryPage::logLine, this, &TfrmVeskorReader::AddToLog);
+    connect(m_optionsPage, &OptionsPage::portSettingsChanged, this,
+        [this] { updatePortSettings(); });
     buildPageActions();
     buildDock();
     m_statusBar = new StatusBar(this);
@@ -328,12 +337,13 @@ void TfrmVeskorReader::FormCreate()
     } catch (const VeskorError& e) {
         warn(Texts::text(Texts::CaptionError), e.message());
     }
-    m_link = std::make_unique<LinkController>(m_options.Link, this);
-    m_context.Link = m_link.get();
+    LinkSession* session = &m_link->session();
     connect(m_link.get(), &LinkController::logLine, this, &TfrmVeskorReader::AddToLog);
-    connect(m_link.get(), &LinkController::slotWord, this, &TfrmVeskorReader::onSlotWord);
-    connect(m_link.get(), &LinkController::slotsCleared, this, &TfrmVeskorReader::onSlotsCleared);
-    connect(m_link.get(), &LinkController::linkEvent, this, &TfrmVeskorReader::onLinkEvent);
+    connect(session, &LinkSession::logLine, this, &TfrmVeskorReader::AddToLog);
+    connect(m_feed.get(), &DataFeed::words, this, &TfrmVeskorReader::showWords);
+    connect(m_feed.get(), &DataFeed::slotsCleared, this, &TfrmVeskorReader::onSlotsCleared);
+    connect(session, &LinkSession::report, this, &TfrmVeskorReader::onLinkEvent);
+    connect(session, &LinkSession::firmwareProgress, m_optionsPage, &OptionsPage::showFirmware);
     connect(m_link.get(), &LinkController::reconnectStatus, m_statusBar, &StatusBar::showReconnect);
     m_link->setAutoReconnect(m_optionsPage->autoReconnect()->isChecked());
     connect(m_optionsPage->autoReconnect(), &QCheckBox::toggled, m_link.get(),
@@ -347,24 +357,21 @@ void TfrmVeskorReader::buildReplay()
 {
     m_replay = new ReplaySession(m_context, this, m_options.ReplayClock);
     m_live->insertBar(m_replay->bar());
-    connect(m_replay, &ReplaySession::slotWord, this,
-        [this](quint8 slot, quint16 word) { showSlotWord(slot, word, true); });
-    connect(m_replay, &ReplaySession::slotsCleared, m_matrix->grid(), &MatrixGrid::clear);
+    m_replaySource = std::make_unique<ReplaySource>(m_replay->player());
     connect(m_replay, &ReplaySession::logLine, this, &TfrmVeskorReader::AddToLog);
-    connect(m_replay, &ReplaySession::started, this, [this](TFordData* store) {
-        m_live->setStore(store);
-        m_trends->setDataManager(store);
+    connect(m_live, &LiveDataPage::streamReadouts, m_matrix, &MatrixPanel::showReadouts);
+    connect(m_replay, &ReplaySession::started, this, [this] {
+        m_feed->setSource(*m_replaySource);
         m_pages->setCurrentWidget(m_live);
     });
     // The trends page's chart follows the replay as it follows the link's words.
     connect(&m_replay->player(), &RecordingPlayer::positionChanged, m_trends->chart(),
         [this] { m_trends->chart()->update(); });
     connect(m_replay, &ReplaySession::ended, this, [this] {
-        m_live->setStore(nullptr);
-        m_trends->setDataManager(nullptr);
+        m_feed->setSource(*m_liveSource);
         // The matrix shows the link's slots again.
         for (int slot = 0; slot < 256; ++slot)
-            m_matrix->grid()->setWord(quint8(slot), m_link->slotWordOf(quint8(slot)), false);
+            m_matrix->grid()->setWord(quint8(slot), m_link->session().word(quint8(slot)), false);
         m_matrix->grid()->update();
     });
     connect(m_live, &LiveDataPage::openRecordingRequested, this, [this] {
@@ -386,16 +393,21 @@ void TfrmVeskorReader::openRecordings(const QString& vehicleName)
 void TfrmVeskorReader::wireRecorder()
 {
     m_recorder = std::make_unique<SessionRecorder>(programDir(), [this](RecordingHeader& h) {
-        ControlledLink& link = m_link->link();
+        const LinkSession& link = m_link->session();
         h.Vehicle = cbCurrentAuto->currentText();
-        h.Table = link.Table();
+        h.Table = link.table();
         for (size_t i = 0; i < h.PidMap.size(); ++i)
-            h.PidMap[i] = link.DataManager().PidMap(int(i));
+            h.PidMap[i] = link.store().PidMap(int(i));
     });
     SessionRecorder* recorder = m_recorder.get();
-    connect(m_link.get(), &LinkController::slotWord, recorder, &SessionRecorder::onWord);
-    connect(
-        m_link.get(), &LinkController::slotsCleared, recorder, &SessionRecorder::onSlotsCleared);
+    // The recorder keeps the link's stream, also while a recording plays.
+    connect(&m_link->session(), &LinkSession::words, recorder,
+        [recorder](const Link::WordBatch& batch) {
+            for (const Link::StreamWord& w : batch)
+                recorder->onWord(w.Slot, w.Word, w.live());
+        });
+    connect(&m_link->session(), &LinkSession::slotsCleared, recorder,
+        &SessionRecorder::onSlotsCleared);
     connect(recorder, &SessionRecorder::failed, this, &TfrmVeskorReader::AddToLog);
     connect(m_optionsPage->recordSessions(), &QCheckBox::toggled, recorder,
         &SessionRecorder::setEnabled);
@@ -446,7 +458,7 @@ void TfrmVeskorReader::FormShow()
     m_optionsPage->bluetoothDelay()->setChecked(m_settings.BluetoothDelay);
     if (m_settings.CurrentSkin != m_skin)
         applySkin(m_settings.CurrentSkin);
-    m_link->link().setMaxTestTime(m_settings.MaxTestTime);
+    m_link->session().setMaxTestTime(m_settings.MaxTestTime);
     m_optionsPage->contrast()->setValue(m_settings.TableContrast);
     if (!m_settings.Toolbars.isEmpty())
         restoreState(m_settings.Toolbars);
@@ -474,12 +486,12 @@ void TfrmVeskorReader::FormShow()
             Texts::text(Texts::ProfileErrorsTitle) + QLatin1Char('\n')
                 + errors.join(QLatin1Char('\n')));
 
-    QCoreApplication::postEvent(this, new QEvent(QEvent::Type(WM_CHECK_REGISTER)));
+    QCoreApplication::postEvent(this, new QEvent(WM_CHECK_REGISTER));
     updatePortSettings();
     if (m_options.Live)
         startLive();
-    m_link->post(
-        Link::cmdConnect, m_options.Live || m_optionsPage->autoConnect()->isChecked() ? 1 : 0);
+    m_link->send(
+        LinkCommands::Connect { m_options.Live || m_optionsPage->autoConnect()->isChecked() });
 }
 
 QRect TfrmVeskorReader::fitOnScreen(const QRect& bounds) const
@@ -539,7 +551,7 @@ bool TfrmVeskorReader::saveRegister()
 
 void TfrmVeskorReader::customEvent(QEvent* event)
 {
-    if (int(event->type()) == WM_CHECK_REGISTER)
+    if (event->type() == WM_CHECK_REGISTER)
         m_vehicles->checkRegister();
 }
 
@@ -578,8 +590,8 @@ void TfrmVeskorReader::FormClose()
     // waited for; the words it posted before go into the session's one recording, and any
     // it posts later into none.
     m_link->terminate();
-    QCoreApplication::sendPostedEvents(m_link.get(), Link::WM_LINK_SLOT);
-    disconnect(m_link.get(), nullptr, m_recorder.get(), nullptr);
+    m_link->session().deliverPostedWords();
+    disconnect(&m_link->session(), nullptr, m_recorder.get(), nullptr);
     m_recorder->stop();
     // Closed before its first show, the window has not read what closing would write over.
     // A demo run on the simulator leaves the user's settings and register as they were: its
@@ -612,7 +624,7 @@ void TfrmVeskorReader::updatePortSettings()
         + (simulated ? Texts::text(Texts::CaptionSimulation) : QString()));
     m_statusBar->showSimulation(simulated);
     try {
-        m_link->setPortSettings(m_optionsPage->port()->currentText(),
+        m_link->session().setPortSettings(m_optionsPage->port()->currentText(),
             m_optionsPage->speed()->currentText(), m_optionsPage->bluetoothDelay()->isChecked());
     } catch (const VeskorError& e) {
         AddToLog(e.message());
@@ -621,26 +633,18 @@ void TfrmVeskorReader::updatePortSettings()
 
 // ---- Link events -------------------------------------------------------------------------
 
-void TfrmVeskorReader::onSlotWord(quint8 slot, quint16 word, bool live)
+void TfrmVeskorReader::showWords(const Link::WordBatch& batch)
 {
-    // A late word of a stream stopped for a replay must not mix with the recording's.
-    if (m_replay->active())
-        return;
-    showSlotWord(slot, word, live);
-}
-
-void TfrmVeskorReader::showSlotWord(quint8 slot, quint16 word, bool live)
-{
-    m_matrix->grid()->setWord(slot, word, m_matrix->updating());
-    // The event says which stream the word came in: the link's mode may have moved on.
-    if (live && m_pages->currentWidget() == m_live)
-        m_live->showWord(slot, word);
+    const bool updating = m_matrix->updating();
+    for (const Link::StreamWord& w : batch)
+        m_matrix->grid()->setWord(w.Slot, w.Word, updating);
+    // Each word says which stream it came in: the link's mode may have moved on.
+    if (m_pages->currentWidget() == m_live)
+        m_live->showWords(batch);
 }
 
 void TfrmVeskorReader::onSlotsCleared()
 {
-    if (m_replay->active())
-        return;
     QCoreApplication::postEvent(m_live->panel(), new TMessage(Msg::WM_SLOTS_CLEARED, 0, 0));
     m_matrix->grid()->clear();
 }
@@ -668,18 +672,15 @@ void TfrmVeskorReader::onLinkEvent(const LinkReport& r)
         EnableModuleActions(false);
         acConnect->setEnabled(true);
         break;
-    case LinkReport::Firmware:
-        m_optionsPage->showFirmware(r.Argument);
-        break;
     case LinkReport::FaultTestBegun:
         m_faults->showOverlay();
         break;
     case LinkReport::FaultTestEnded:
-        m_faults->ShowFaultCodes();
+        m_faults->ShowFaultCodes(r.Outcome);
         break;
     case LinkReport::OptionsRead:
-        m_optionsPage->showModuleOptions(
-            m_link->link().OptionBytes(0), m_link->link().OptionBytes(1));
+        m_optionsPage->showModuleOptions(int8_t(r.Bytes.at(ModuleOption::Speed)),
+            int8_t(r.Bytes.at(ModuleOption::Format)));
         break;
     case LinkReport::OptionsWritten:
         if (m_context.Ask->confirm(

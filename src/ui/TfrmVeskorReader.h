@@ -4,6 +4,7 @@
 
 #include "LinkController.h"
 #include "ReaderContext.h"
+#include "ui/model/DataSource.h"
 #include "ui/model/LinkStatus.h"
 #include "ui/model/ReaderSettings.h"
 
@@ -16,6 +17,7 @@ class HelpPage;
 class LiveMeasure;
 class LiveDataPage;
 class LogPanel;
+class MemoryPage;
 class MatrixPanel;
 class OptionsPage;
 class QActionGroup;
@@ -51,8 +53,8 @@ public:
 
     static constexpr int InitialWidth = 954, InitialHeight = 643;
     static constexpr int MinWidth = 870, MinHeight = 570;
-    // Window message 1283: the end of the first show.
-    static constexpr int WM_CHECK_REGISTER = 1283;
+    // Posted to itself at the end of the first show.
+    static constexpr QEvent::Type WM_CHECK_REGISTER = QEvent::Type(1283);
     static constexpr const char* DarkSkin = "Dark";
 
     explicit TfrmVeskorReader(const Options& options);
@@ -101,10 +103,9 @@ private:
     // the log, and all of them in one box.
     void tellDataProblems();
 
-    void onSlotWord(quint8 slot, quint16 word, bool live);
-    // The path of every live word, the link's or a replayed recording's: the matrix, and
-    // the dashboard while its page is on show.
-    void showSlotWord(quint8 slot, quint16 word, bool live);
+    // The path of every word of the current source, the link's or a replayed recording's:
+    // the matrix, and the dashboard while its page is on show.
+    void showWords(const Link::WordBatch& batch);
     void buildReplay();
     void openRecordings(const QString& vehicleName);
     void onSlotsCleared();
@@ -120,6 +121,9 @@ private:
     ReaderContext m_context;
     VehicleListModel* m_vehicleList;
     std::unique_ptr<LinkController> m_link;
+    std::unique_ptr<LiveSource> m_liveSource;
+    std::unique_ptr<ReplaySource> m_replaySource;
+    std::unique_ptr<DataFeed> m_feed;
     // After the link: it goes first, closing the recording under way.
     std::unique_ptr<SessionRecorder> m_recorder;
     LinkStatus m_status;
@@ -146,7 +150,7 @@ private:
     FaultsPage* m_faults = nullptr;
     LiveDataPage* m_live = nullptr;
     TrendsPage* m_trends = nullptr;
-    QWidget* m_memory = nullptr;
+    MemoryPage* m_memory = nullptr;
     OptionsPage* m_optionsPage = nullptr;
     HelpPage* m_help = nullptr;
     MatrixPanel* m_matrix = nullptr;

@@ -84,24 +84,26 @@ int runWindow(QStringList arguments, QElapsedTimer started)
     if (!measureFile.isEmpty()) {
         auto* tick = new QTimer(&window);
         QObject::connect(tick, &QTimer::timeout, &window,
-            [&window, &measure] { measure.streamTick(window.link().liveWords()); });
+            [&window, &measure] { measure.streamTick(window.link().session().liveWords()); });
         tick->start(1000);
         // The link's log goes to stderr with its time, so that a figure that looks wrong can
         // be traced to what the link did at that moment.
-        QObject::connect(
-            &window.link(), &LinkController::logLine, &window, [](const QString& text) {
-                std::fprintf(stderr, "%s %s\n",
-                    qUtf8Printable(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz"))),
-                    qUtf8Printable(text));
-            });
+        const auto logLine = [](const QString& text) {
+            std::fprintf(stderr, "%s %s\n",
+                qUtf8Printable(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz"))),
+                qUtf8Printable(text));
+        };
+        QObject::connect(&window.link(), &LinkController::logLine, &window, logLine);
+        QObject::connect(&window.link().session(), &LinkSession::logLine, &window, logLine);
     }
     // A save that failed at close is told by the exit code too.
     const int result = signalledAtStart ? 0 : QApplication::exec();
     const int ended = window.savedAtClose() ? result : 1;
     if (measureFile.isEmpty())
         return ended;
-    measure.backlogSeen(window.link().maxBacklog());
-    measure.setTotals(window.link().liveWords(), window.link().link().DataManager().HistoryBytes());
+    const LinkSession& session = window.link().session();
+    measure.backlogSeen(session.maxBacklog());
+    measure.setTotals(session.liveWords(), session.store().HistoryBytes());
     try {
         writeFileAtomically(measureFile, measure.report(LiveMeasure::sampleProcess()));
     } catch (const VeskorError& e) {

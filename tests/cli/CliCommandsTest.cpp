@@ -5,7 +5,7 @@
 #include "cli/LiveCapture.h"
 #include "link/LinkMessage.h"
 #include "link/LinkTypes.h"
-#include "link/WordPacket.h"
+#include "common/WordPacket.h"
 #include "store/TFordData.h"
 
 #include <QCoreApplication>

@@ -213,7 +213,7 @@ TEST(CommThread, TestSignalFeedsPid255UntilSwitchedOff)
     ASSERT_TRUE(h.recorder.waitFor([&] { return panel.Panel.size() >= 3; }));
     EXPECT_TRUE(h.link->testSignalActive());
     const RecordedMessage first = panel.Panel.first();
-    EXPECT_EQ(first.Message, Link::WM_PID_CHANGED);
+    EXPECT_EQ(first.Message, Msg::WM_PID_CHANGED);
     EXPECT_EQ(first.WParam, 255u);
     EXPECT_EQ(first.LParam, 0);
     ASSERT_GE(h.link->DataManager().BlockCount(255), 1);

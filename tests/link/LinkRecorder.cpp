@@ -60,6 +60,11 @@ void LinkRecorder::customEvent(QEvent* event)
         Logs.append(static_cast<TLinkLogEvent*>(event)->Text);
     } else if (event->type() == TLinkCommandDone::eventType()) {
         Done.append(static_cast<TLinkCommandDone*>(event)->Code);
+    } else if (event->type() == TWordBatchEvent::eventType()) {
+        // Each word as the slot message it was before the link posted words in batches.
+        const auto taken = std::chrono::steady_clock::now();
+        for (const Link::StreamWord& w : static_cast<TWordBatchEvent*>(event)->batch())
+            SlotPosts.append({ Link::WM_LINK_SLOT, w.Slot, Link::slotLParam(w.Word, w.Mode), taken });
     } else if (auto* message = dynamic_cast<TLinkMessage*>(event)) {
         const RecordedMessage recorded { int(event->type()), uint32_t(message->WParam),
             int32_t(message->LParam), std::chrono::steady_clock::now() };

@@ -1,7 +1,7 @@
 #include "recording/RecordingCsv.h"
 
 #include "common/Errors.h"
-#include "link/WordPacket.h"
+#include "common/WordPacket.h"
 #include "store/TFordData.h"
 #include "support/TempDir.h"
 

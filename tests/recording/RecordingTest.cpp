@@ -1,5 +1,5 @@
 #include "common/Errors.h"
-#include "link/WordPacket.h"
+#include "common/WordPacket.h"
 #include "recording/RecordingCodec.h"
 #include "recording/RecordingFile.h"
 #include "recording/RecordingWriter.h"

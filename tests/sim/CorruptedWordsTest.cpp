@@ -1,7 +1,7 @@
 // Corrupted packets from the simulator through the real link: no word that fails its
 // check reaches a value, neither in the link's slot messages nor in the store.
 #include "LinkHarness.h"
-#include "link/WordPacket.h"
+#include "common/WordPacket.h"
 #include "store/TFordData.h"
 
 #include <cstdio>

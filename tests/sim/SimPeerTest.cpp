@@ -3,7 +3,7 @@
 #include "link/FaultCodeList.h"
 #include "link/LinkTypes.h"
 #include "link/TRxDecoder.h"
-#include "link/WordPacket.h"
+#include "common/WordPacket.h"
 #include "sim/SimEngine.h"
 #include "sim/SimFrames.h"
 #include "sim/SimPidTables.h"

@@ -194,7 +194,7 @@ TEST_F(FaultsPageTest, AnUnansweredReadKeepsTheResultAndTheDateAndSaysWhatToChec
     // The adapter takes the command, and the ECU says nothing (a key turned off).
     SimFaults silent;
     silent.set(SimFault::EcuSilent);
-    h.window().link().simulator()->setFaults(silent);
+    h.window().link().session().simulator()->setFaults(silent);
     runAction("acReadFaults");
     EXPECT_EQ(page()->entries(), result);
     EXPECT_EQ(h.readFile("autos.ini"), stamped);

@@ -113,7 +113,7 @@ TEST_F(PostedEvents, SlotWordsReachTheMatrixAndTheCalibrationCodeIsTheirs)
 
 TEST_F(PostedEvents, OptionsFirmwareAndFaultOverlay)
 {
-    ControlledLink& link = h.window().link().link();
+    LinkSession& link = h.window().link().session();
     link.setOptionBytes(0, '3');
     link.setOptionBytes(1, '1');
     deliver(h, Link::WM_LINK_EVENT, Link::evOptions, 0);

@@ -3,7 +3,7 @@
 
 #include "common/Texts.h"
 #include "link/LinkTypes.h"
-#include "ui/model/LinkReport.h"
+#include "link/LinkReport.h"
 
 #include <gtest/gtest.h>
 

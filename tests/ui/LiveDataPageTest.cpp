@@ -185,7 +185,7 @@ TEST_F(MatrixTest, SlotRepaintsItsTwoCellsOnlyWhileUpdatingAndPositionsSixUpShow
 TEST_F(MatrixTest, DashboardIsFedPositionsTwoToFiveOnlyOnItsOwnPage)
 {
     ValueWatch values(h.find<LiveDataPage>("tabLiveData")->panel());
-    TFordData& store = h.window().link().link().DataManager();
+    TFordData& store = h.window().link().session().DataManager();
     store.SelectTable('P');
     PaintWatch paints(grid);
     h.window().pages()->setCurrentWidget(h.find<LiveDataPage>("tabLiveData"));
@@ -236,7 +236,7 @@ protected:
 
 TEST_F(LivePageTest, StartNeedsAProfileAndAnEmptyTableKeepsTheLetter)
 {
-    ControlledLink& link = h.window().link().link();
+    LinkSession& link = h.window().link().session();
     QList<int> finished;
     QObject::connect(&h.window().link(), &LinkController::commandDone, &h.window(),
         [&finished](quint8 code) { finished.append(code); });
@@ -289,7 +289,7 @@ TEST_F(LivePageTest, ChoosingTheActiveProfileAgainKeepsItsWidgetsWhereTheyWere)
 
 TEST_F(LivePageTest, TestSignalRunsAndItsHistoryGoesToDumpdata)
 {
-    ControlledLink& link = h.window().link().link();
+    LinkSession& link = h.window().link().session();
     link.DataManager().PidLimits(TFordData::TestSignalPid).RecordHistory = true;
     ValueWatch values(h.find<LiveDataPage>("tabLiveData")->panel());
     h.find<QAction>("acTestSignal")->trigger();
@@ -335,7 +335,7 @@ TEST(LiveStart, OpensOnTheDashboardConnectsAndStreams)
     EXPECT_EQ(page->profiles().selectedFileName(), "main-copy.ini");
     EXPECT_EQ(h.find<QComboBox>("cbProfile")->currentIndex(), page->profiles().selectedIndex());
     ASSERT_TRUE(
-        waitUntil([&] { return h.window().link().link().LinkMode() == Link::lmLiveData; }, 20000));
+        waitUntil([&] { return h.window().link().session().LinkMode() == Link::lmLiveData; }, 20000));
     const QImage before = h.find<LiveDataPage>("tabLiveData")->panel()->grab().toImage();
     ASSERT_TRUE(waitUntil([&] { return measure.latency().count() > 20; }, 20000));
     EXPECT_NE(h.find<LiveDataPage>("tabLiveData")->panel()->grab().toImage(), before);

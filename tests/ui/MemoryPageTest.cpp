@@ -64,7 +64,7 @@ protected:
         const QImage image = table->viewport()->grab().toImage();
         return image.pixelColor(rect.left() + 3, rect.bottom() - 2);
     }
-    ControlledLink& link() { return h.window().findChild<LinkController*>()->link(); }
+    LinkSession& link() { return h.window().findChild<LinkController*>()->link(); }
     QString log()
     {
         QStringList lines;

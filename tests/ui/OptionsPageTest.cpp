@@ -91,7 +91,7 @@ TEST(OptionsPage, OptionBytesSelectTheirEntriesAndAnyOtherByteNone)
     WindowHarness h;
     h.writeFile("reader.ini", "[Main]\nAutoConnect=0\n");
     h.open();
-    ControlledLink& link = h.window().link().link();
+    LinkSession& link = h.window().link().session();
     auto* eecSpeed = h.find<QComboBox>("cbEECSpeed");
     auto* format = h.find<QComboBox>("cbDataFormat");
     const auto show = [&](int8_t speedByte, int8_t formatByte) {
@@ -120,7 +120,7 @@ protected:
         h.open();
         ASSERT_TRUE(
             waitUntil([&] { return h.find<QAction>("acReadOptions")->isEnabled(); }, 20000));
-        sim = h.window().link().simulator();
+        sim = h.window().link().session().simulator();
         ASSERT_NE(sim, nullptr);
     }
     // The option lines ("o0…", "o1…") the module received, and every line after the first n.

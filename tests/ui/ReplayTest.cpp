@@ -123,7 +123,7 @@ TEST(Replay, TenMinutesReachMatrixAndDashboardAtOneAndSixteenTimes)
     WindowHarness& h = rig.h;
     ASSERT_TRUE(waitUntil([&] {
         return h.find<GlowLabel>("laModule")->text() == Texts::text(Texts::ModuleConnected)
-            && h.window().link().link().LinkMode() == Link::lmConnected;
+            && h.window().link().session().LinkMode() == Link::lmConnected;
     }));
     // The dashboard with a trend chart.
     LiveDataPage* live = h.window().liveDataPage();
@@ -134,7 +134,7 @@ TEST(Replay, TenMinutesReachMatrixAndDashboardAtOneAndSixteenTimes)
         }
     waitUntil([] { return false; }, 300);
     const int before = rig.commandsDone;
-    const QList<QByteArray> lines = h.window().link().simulator()->receivedLines();
+    const QList<QByteArray> lines = h.window().link().session().simulator()->receivedLines();
 
     // Opened from the live data page, in the current vehicle's folder.
     h.Prompts.FileAnswer = h.path("Recordings/Escort/2026-12-09 10-00.vrec");
@@ -192,7 +192,7 @@ TEST(Replay, TenMinutesReachMatrixAndDashboardAtOneAndSixteenTimes)
     h.window().link().post(Link::cmdStartData);
     waitUntil([] { return false; }, 300);
     EXPECT_EQ(rig.commandsDone, before);
-    EXPECT_EQ(h.window().link().simulator()->receivedLines(), lines);
+    EXPECT_EQ(h.window().link().session().simulator()->receivedLines(), lines);
 
     // Closing gives the window back to the link.
     h.find<QToolButton>("btnReplayClose")->click();
@@ -201,7 +201,7 @@ TEST(Replay, TenMinutesReachMatrixAndDashboardAtOneAndSixteenTimes)
     EXPECT_TRUE(h.find<QAction>("acConnect")->isEnabled());
     EXPECT_TRUE(h.find<QAction>("acStartData")->isEnabled());
     for (TFordTrend* trend : trends)
-        EXPECT_EQ(trend->DataManager(), &h.window().link().link().DataManager());
+        EXPECT_EQ(trend->DataManager(), &h.window().link().session().DataManager());
     h.window().link().post(Link::cmdDisconnect);
     EXPECT_TRUE(waitUntil([&] { return rig.commandsDone > before; }));
 }
@@ -211,13 +211,13 @@ TEST(Replay, AStreamStopsFirstWhenTheUserAgrees)
     ReplayRig rig;
     WindowHarness& h = rig.h;
     ASSERT_TRUE(
-        waitUntil([&] { return h.window().link().link().LinkMode() == Link::lmConnected; }));
+        waitUntil([&] { return h.window().link().session().LinkMode() == Link::lmConnected; }));
     auto* profiles = h.find<QComboBox>("cbProfile");
     profiles->setCurrentIndex(0);
     emit profiles->activated(0);
     h.find<QAction>("acStartData")->trigger();
     ASSERT_TRUE(
-        waitUntil([&] { return h.window().link().link().LinkMode() == Link::lmLiveData; }, 20000));
+        waitUntil([&] { return h.window().link().session().LinkMode() == Link::lmLiveData; }, 20000));
 
     // From the vehicles page, in that vehicle's folder; declined: the stream goes on.
     h.window().vehiclesPage()->selectRow(0);
@@ -228,7 +228,7 @@ TEST(Replay, AStreamStopsFirstWhenTheUserAgrees)
     EXPECT_EQ(h.Prompts.Questions.size(), 1);
     EXPECT_EQ(QDir::cleanPath(h.Prompts.FileRequests.value(0).Folder),
         QDir::cleanPath(h.path("Recordings/Escort")));
-    EXPECT_EQ(h.window().link().link().LinkMode(), Link::lmLiveData);
+    EXPECT_EQ(h.window().link().session().LinkMode(), Link::lmLiveData);
 
     // A file that cannot be read is reported and changes nothing.
     h.Prompts.ConfirmAnswer = true;
@@ -246,7 +246,7 @@ TEST(Replay, AStreamStopsFirstWhenTheUserAgrees)
     const QListWidget* log = h.window().findChild<LogPanel*>()->list();
     EXPECT_EQ(log->findItems("x.vrec: часть записи потеряна", Qt::MatchExactly).size(), 1);
     ASSERT_TRUE(
-        waitUntil([&] { return h.window().link().link().LinkMode() != Link::lmLiveData; }, 20000));
+        waitUntil([&] { return h.window().link().session().LinkMode() != Link::lmLiveData; }, 20000));
     // The stream's last words do not reach the matrix of the replay.
     rig.player().pause();
     rig.player().seek(60000);

@@ -55,7 +55,7 @@ protected:
         h.open();
         page = h.window().trendsPage();
         chart = h.find<TFordTrend>("FT");
-        store = &h.window().link().link().DataManager();
+        store = &h.window().link().session().DataManager();
         ASSERT_TRUE(waitUntil([&] { return chart->DataManager() == store; }));
     }
     void showPage() { h.window().pages()->setCurrentWidget(page); }

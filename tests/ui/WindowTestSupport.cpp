@@ -77,8 +77,17 @@ void WindowHarness::close()
 
 void deliver(WindowHarness& h, int message, uint32_t wParam, int32_t lParam)
 {
+    LinkSession& session = h.window().link().session();
+    // A word goes as the link posts it: a batch, here of one.
+    if (message == Link::WM_LINK_SLOT && Link::slotHasWord(lParam)) {
+        TWordBatchEvent batch;
+        batch.append({ uint8_t(wParam), Link::slotMode(lParam), Link::slotWord(lParam), 0 });
+        batch.seal();
+        QCoreApplication::sendEvent(&session, &batch);
+        return;
+    }
     TLinkMessage event(QEvent::Type(message), wParam, lParam);
-    QCoreApplication::sendEvent(&h.window().link(), &event);
+    QCoreApplication::sendEvent(&session, &event);
 }
 
 QByteArray registerText(std::initializer_list<std::pair<const char*, const char*>> vehicles)

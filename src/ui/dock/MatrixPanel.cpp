@@ -124,3 +124,9 @@ void MatrixPanel::setUpdating(bool on)
 {
     cbUpdateMap->setChecked(on);
 }
+
+void MatrixPanel::showReadouts(const QString& interval, const QString& depth)
+{
+    laUpdateFreq->setText(interval);
+    laCount->setText(depth);
+}

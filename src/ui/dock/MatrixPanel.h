@@ -45,6 +45,8 @@ public:
     bool updating() const;
     void setUpdating(bool on);
     MatrixGrid* grid() const { return dgMap; }
+    // The stream's readouts: the interval between frames and the receive depth.
+    void showReadouts(const QString& interval, const QString& depth);
 
 private:
     QLabel* laUpdateFreq;

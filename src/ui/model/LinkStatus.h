@@ -2,7 +2,7 @@
 // state, each a text with a glow, following the link's reports.
 #pragma once
 
-#include "LinkReport.h"
+#include "link/LinkReport.h"
 
 #include <QString>
 

@@ -131,18 +131,13 @@ QString loadNote(const QString& file, qint64 size)
     return {};
 }
 
-int32_t dumpArgument(int lastBlock)
-{
-    return int32_t(uint32_t(lastBlock) << 16);
-}
-
-int32_t adaptiveRangeArgument(uint16_t address)
+BlockRange adaptiveRange(uint16_t address)
 {
     const uint32_t first = address / BlockBytes;
     // A read cannot run past the top of memory: it stops at the last block.
     const uint32_t last
         = std::min<uint32_t>((address + AdaptiveReadBytes) / BlockBytes, FullLastBlock);
-    return int32_t(first | (last << 16));
+    return { uint16_t(first), uint16_t(last) };
 }
 
 int adaptiveRangeEnd(uint16_t address)

@@ -28,6 +28,8 @@ inline constexpr int FullLastBlock = 4095; // RAM and ROM, 65536 bytes
 inline constexpr int RamLastBlock = 511; // RAM, 8192 bytes
 // The request tag of the adaptive tables' range read.
 inline constexpr int AdaptiveTag = 1;
+// The table contrast of the options page at its default.
+inline constexpr int DefaultContrast = 500;
 
 // Column headings (engine speed) and row headings (load, one decimal).
 const std::array<int, Columns>& rpmHeadings();
@@ -78,10 +80,13 @@ QString dumpFileName(const QString& kind, const QDateTime& time);
 // of it was taken); empty for a file of the image's size.
 QString loadNote(const QString& file, qint64 size);
 
-// cmdDumpToFile's argument: the first block 0, the last block in the high 16 bits.
-int32_t dumpArgument(int lastBlock);
-// cmdDumpRange's argument for the adaptive tables: their first block to 12 blocks later.
-int32_t adaptiveRangeArgument(uint16_t address);
+// The blocks of a memory read, both included.
+struct BlockRange {
+    uint16_t First = 0;
+    uint16_t Last = 0;
+};
+// The read of the adaptive tables: their first block to 12 blocks later.
+BlockRange adaptiveRange(uint16_t address);
 // The end of that range, for the progress bar.
 int adaptiveRangeEnd(uint16_t address);
 

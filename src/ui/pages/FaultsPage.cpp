@@ -52,6 +52,7 @@ FaultsPage::FaultsPage(ReaderContext& context, QWidget* parent)
     tbFaultCodes = new QToolBar(this);
     tbFaultCodes->setObjectName(QStringLiteral("tbFaultCodes"));
     tbFaultCodes->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_context.Link->guard(tbFaultCodes);
     QAction* read
         = barAction(tbFaultCodes, "acReadFaults", Texts::ActReadFaults, Texts::HintReadFaults);
     QAction* clear
@@ -101,7 +102,7 @@ FaultsPage::FaultsPage(ReaderContext& context, QWidget* parent)
     btCancelTest->hide();
     connect(btCancelTest, &QPushButton::clicked, this, [this] {
         btCancelTest->setEnabled(false);
-        m_context.Link->link().cancelFaultTest();
+        m_context.Link->session().cancelFaultTest();
     });
     // Once a second of the link's clock; the text itself is computed from the elapsed time.
     connect(&m_progress, &QTimer::timeout, this, &FaultsPage::showProgress);
@@ -137,12 +138,12 @@ void FaultsPage::readFaults(char letter)
     emit faultActionStarted();
     m_letter = letter;
     m_clock.start();
-    m_context.Link->post(Link::cmdFaultTest, letter);
+    m_context.Link->send(LinkCommands::FaultTest { letter });
 }
 
 int FaultsPage::maxTestTime() const
 {
-    return m_context.Link->link().MaxTestTime();
+    return m_context.Link->session().maxTestTime();
 }
 
 void FaultsPage::showOverlay()
@@ -183,18 +184,18 @@ void FaultsPage::placeOverlay()
     pnReadingFaults->move(area.center() - pnReadingFaults->rect().center());
 }
 
-void FaultsPage::ShowFaultCodes()
+void FaultsPage::ShowFaultCodes(Link::FaultTestOutcome outcome)
 {
     pnReadingFaults->hide();
     m_progress.stop();
     // An exchange this page did not start is taken as a read.
     const char letter = m_letter.value_or('B');
     m_letter.reset();
-    const LinkController* link = m_context.Link;
+    const LinkSession& link = m_context.Link->session();
     const QStringList codes
-        = FaultCodeList::entries([link](uint8_t slot) { return link->slotWordOf(slot); });
-    const FaultOutcomeView view = FaultOutcome::describe(
-        link->link().faultTestOutcome(), letter, int(codes.size()), maxTestTime());
+        = FaultCodeList::entries([&link](uint8_t slot) { return link.word(slot); });
+    const FaultOutcomeView view
+        = FaultOutcome::describe(outcome, letter, int(codes.size()), maxTestTime());
     if (view.NewResult)
         showResult(codes);
     tell(view.Line, view.Failure);

@@ -6,6 +6,7 @@
 // exchange that brought no answer keeps the result on show and says so.
 #pragma once
 
+#include "link/LinkTypes.h"
 #include "ui/model/FaultSheet.h"
 
 #include <QDateTime>
@@ -31,7 +32,7 @@ public:
     // The exchange has ended: hides the overlay and, when the ECU answered, shows its codes
     // and stamps the diagnosis date of the vehicle it was read for. Every outcome gets its
     // own line on the page and in the log.
-    void ShowFaultCodes();
+    void ShowFaultCodes(Link::FaultTestOutcome outcome);
     void showOverlay();
     // The toolbar's part of EnableModuleActions.
     void EnableModuleActions(bool enabled);

@@ -4,11 +4,11 @@
 #include "common/Messages.h"
 #include "common/ProgramDir.h"
 #include "common/Texts.h"
-#include "link/TCommThread.h"
 #include "profiles/DefinitionErrors.h"
 #include "profiles/ProfileReport.h"
 #include "store/TFordData.h"
 #include "ui/LinkController.h"
+#include "ui/model/DataSource.h"
 #include "ui/Prompts.h"
 #include "ui/ReaderContext.h"
 #include "ui/model/DashboardFit.h"
@@ -91,46 +91,40 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     layout->addWidget(m_view);
 
     connect(acStartData, &QAction::triggered, this, &LiveDataPage::startData);
-    connect(
-        acStopData, &QAction::triggered, this, [this] { m_context.Link->post(Link::cmdStopData); });
+    connect(acStopData, &QAction::triggered, this,
+        [this] { m_context.Link->send(LinkCommands::StopData {}); });
     connect(cbProfile, &QComboBox::activated, this, &LiveDataPage::selectProfile);
     connect(acFitDashboard, &QAction::toggled, this, &LiveDataPage::layoutDashboard);
     connect(test, &QAction::triggered, this,
-        [this] { m_context.Link->post(Link::cmdToggleTestSignal); });
+        [this] { m_context.Link->send(LinkCommands::ToggleTestSignal {}); });
     connect(dump, &QAction::triggered, this, &LiveDataPage::dumpTestData);
-    // The window creates the link after its pages.
-    QTimer::singleShot(0, this, [this] {
-        if (m_context.Link)
-            m_context.Link->link().setTestSignalPanel(pnBlack);
-        if (m_context.Link)
-            connect(m_context.Link, &LinkController::slotWord, this,
-                [this](quint8 slot, quint16, bool live) {
-                    if (live)
-                        noteStreamWord(slot);
-                });
-    });
+    for (QObject* control : { acStartData, acStopData, test })
+        m_context.Link->guard(control);
+    LinkSession& session = m_context.Link->session();
+    session.setTestSignalPanel(pnBlack);
+    // The readouts measure the adapter's stream, also while a recording plays.
+    connect(&session, &LinkSession::words, this, &LiveDataPage::noteStreamWords);
+    connect(m_context.Feed, &DataFeed::sourceChanged, this,
+        [this](TFordData& store) { m_profiles.setDataManager(&store); });
     m_clock.start();
 }
 
-void LiveDataPage::noteStreamWord(uint8_t slot)
+void LiveDataPage::noteStreamWords(const Link::WordBatch& batch)
 {
-    // Timed when the link took the word: the window takes the words in bursts, and timing
-    // them as it handles them would shorten the interval to the burst's length.
-    const int64_t stamp = m_context.Link->slotStampNs(slot);
-    if (!m_rate.noteFrame(slot >> 4, stamp ? stamp / 1000000 : m_clock.elapsed()))
+    bool newFrame = false;
+    for (const Link::StreamWord& w : batch)
+        // Timed when the link took the word: the window takes the words in bursts, and
+        // timing them as it handles them would shorten the interval to the burst's length.
+        if (w.live())
+            newFrame |= m_rate.noteFrame(w.Slot >> 4, batch.StampNs / 1000000);
+    if (!newFrame)
         return;
     if (m_readoutsShown.isValid() && m_readoutsShown.elapsed() < ReadoutRefreshMs)
         return;
     m_readoutsShown.start();
-    const QWidget* top = window();
-    if (!m_intervalReadout)
-        m_intervalReadout = top->findChild<QLabel*>(QStringLiteral("laUpdateFreq"));
-    if (!m_depthReadout)
-        m_depthReadout = top->findChild<QLabel*>(QStringLiteral("laCount"));
-    if (m_intervalReadout && m_rate.intervalMs())
-        m_intervalReadout->setText(StreamRate::intervalText(*m_rate.intervalMs()));
-    if (m_depthReadout)
-        m_depthReadout->setText(StreamRate::depthText(m_context.Link->link().MaxReceiveDepth()));
+    if (m_rate.intervalMs())
+        emit streamReadouts(StreamRate::intervalText(*m_rate.intervalMs()),
+            StreamRate::depthText(m_context.Link->session().maxReceiveDepth()));
 }
 
 bool LiveDataPage::eventFilter(QObject* watched, QEvent* event)
@@ -198,7 +192,7 @@ int LiveDataPage::loadProfiles(const QString& folder, const QString& current, QS
 {
     int count = 0;
     errors = collectErrors([&] {
-        count = m_profiles.load(folder, pnBlack, &m_context.Link->link().DataManager(), current);
+        count = m_profiles.load(folder, pnBlack, &m_context.Feed->store(), current);
         // A first run, or a saved dashboard that is gone: the main dashboard rather than
         // an empty page.
         if (m_profiles.selectedIndex() < 0 && count > 0)
@@ -223,7 +217,7 @@ bool LiveDataPage::showProfileFile(const QString& file, QStringList& errors)
             index = i;
     errors = collectErrors([&] {
         if (index < 0) {
-            index = m_profiles.add(file, pnBlack, &m_context.Link->link().DataManager());
+            index = m_profiles.add(file, pnBlack, &m_context.Feed->store());
             cbProfile->addItem(m_profiles.at(index)->ProfileName());
         }
         m_profiles.select(index);
@@ -252,7 +246,7 @@ void LiveDataPage::watchGauges()
 void LiveDataPage::dumpTestData()
 {
     try {
-        m_context.Link->link().DataManager().SaveHistory(
+        m_context.Link->session().store().SaveHistory(
             TFordData::TestSignalPid, programFile(QStringLiteral("dumpdata.txt")));
     } catch (const VeskorError& e) {
         m_context.ShowError(e.message());
@@ -278,32 +272,30 @@ void LiveDataPage::startData()
         m_context.ShowError(Texts::text(Texts::LiveNoProfile));
         return;
     }
-    if (!profile->Table().isEmpty())
-        m_context.Link->link().SetTable(profile->Table().at(0).toLatin1());
+    LinkSession& session = m_context.Link->session();
+    const char table = profile->Table().isEmpty() ? session.table() : profile->Table().at(0).toLatin1();
     // The readouts measure this stream from its start.
     m_rate.reset();
-    m_context.Link->link().resetMaxReceiveDepth();
-    m_context.Link->post(Link::cmdStartData);
+    session.resetMaxReceiveDepth();
+    m_context.Link->send(LinkCommands::StartData { table });
 }
 
-void LiveDataPage::showWord(uint8_t slot, uint16_t word)
+void LiveDataPage::showWords(const Link::WordBatch& batch)
 {
-    const int position = slot & 0x0F, frame = slot >> 4;
-    if (position < 2 || position > 5)
-        return;
-    const TFordData& store = m_store ? *m_store : m_context.Link->link().DataManager();
-    const uint8_t pid = store.PidMap(frame * 4 + position - 2);
-    const float value = TFordData::ConvertValue(pid, word);
-    if (m_measure)
-        m_measure->valueSent(pid, m_context.Link->slotStampNs(slot));
-    QCoreApplication::postEvent(
-        pnBlack, new TMessage(Msg::WM_PID_CHANGED, pid, Msg::floatToLParam(value)));
-}
-
-void LiveDataPage::setStore(TFordData* store)
-{
-    m_store = store;
-    m_profiles.setDataManager(store ? store : &m_context.Link->link().DataManager());
+    const TFordData& store = m_context.Feed->store();
+    for (const Link::StreamWord& w : batch) {
+        const int position = w.Slot & 0x0F, frame = w.Slot >> 4;
+        if (!w.live() || position < 2 || position > 5)
+            continue;
+        const uint8_t pid = store.PidMap(frame * 4 + position - 2);
+        const float value = TFordData::ConvertValue(pid, w.Word);
+        if (m_measure)
+            m_measure->valueSent(pid, batch.StampNs);
+        // Handed to the panel at once: the batch came in one event, and its values need
+        // no second trip through the event queue.
+        TMessage changed(Msg::WM_PID_CHANGED, pid, Msg::floatToLParam(value));
+        QCoreApplication::sendEvent(pnBlack, &changed);
+    }
 }
 
 void LiveDataPage::insertBar(QWidget* bar)

@@ -2,6 +2,7 @@
 // profile box cbProfile, and the dashboard panel pnBlack that shows the chosen profile.
 #pragma once
 
+#include "link/LinkTypes.h"
 #include "profiles/TProfileList.h"
 #include "ui/model/StreamRate.h"
 
@@ -46,21 +47,21 @@ public:
     // "Старт чтения" and "Стоп чтения", which the trends page shows as well.
     QAction* startAction() const { return acStartData; }
     QAction* stopAction() const { return acStopData; }
-    // Feeds a word of position 2 to 5 to the dashboard as its PID's value.
-    void showWord(uint8_t slot, uint16_t word);
+    // Feeds the live words of position 2 to 5 to the dashboard as their PIDs' values.
+    void showWords(const Link::WordBatch& batch);
     // The scale the dashboard is drawn at: fitted to the page, or 1 when shown 1:1.
     double dashboardScale() const;
     // Sizes the dashboard to its widgets and scales it to the page (or 1:1).
     void layoutDashboard();
-    // The store whose PID map names the words' PIDs and whose history the dashboard's
-    // trends draw: a replayed recording's, or the link's again when null.
-    void setStore(TFordData* store);
     // Puts a bar (the replay's transport bar) under the toolbar.
     void insertBar(QWidget* bar);
 
 signals:
     // "Открыть запись...": the user asks for a recorded session.
     void openRecordingRequested();
+    // The stream's readouts: the interval between frames and the most bytes a receive
+    // call found waiting.
+    void streamReadouts(const QString& interval, const QString& depth);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,7 +80,7 @@ private:
     QComboBox* cbProfile;
     QSizeF dashboardSize() const;
     // A word of the live stream: the interval and depth readouts follow complete cycles.
-    void noteStreamWord(uint8_t slot);
+    void noteStreamWords(const Link::WordBatch& batch);
 
     TFordPanel* pnBlack;
     QAction* acStartData;
@@ -93,8 +94,5 @@ private:
     // and each new text lays out the window's bar anew.
     static constexpr int ReadoutRefreshMs = 250;
     QElapsedTimer m_readoutsShown;
-    QPointer<QLabel> m_intervalReadout;
-    QPointer<QLabel> m_depthReadout;
     LiveMeasure* m_measure = nullptr;
-    TFordData* m_store = nullptr;
 };

@@ -45,10 +45,7 @@ MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("tabDump"));
-    m_contrast = [this] {
-        const auto* spin = window()->findChild<QSpinBox*>(QStringLiteral("speContrast"));
-        return spin ? spin->value() : 500;
-    };
+    m_contrast = [] { return MemoryView::DefaultContrast; };
     const auto contrastNow = [this] { return contrast(); };
 
     auto* layout = new QVBoxLayout(this);
@@ -180,11 +177,12 @@ MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
     connect(stop, &QAction::triggered, this, &MemoryPage::stopReading);
     connect(btnReadAdapt, &QPushButton::clicked, this, &MemoryPage::readAdaptive);
     connect(edAddr, &QLineEdit::textChanged, this, &MemoryPage::DecodeInjectionMap);
-    // The window creates the link after its pages.
-    QTimer::singleShot(0, this, [this] {
-        if (m_context.Link)
-            connect(m_context.Link, &LinkController::linkEvent, this, &MemoryPage::onLinkEvent);
-    });
+    for (QObject* control : { static_cast<QObject*>(bar), static_cast<QObject*>(btnReadAdapt) })
+        m_context.Link->guard(control);
+    LinkSession& session = m_context.Link->session();
+    connect(&session, &LinkSession::memoryProgress, this,
+        [this](int address) { pbDump->setValue(std::clamp(address, pbDump->minimum(), pbDump->maximum())); });
+    connect(&session, &LinkSession::memoryDone, this, &MemoryPage::memoryReadDone);
 }
 
 MemoryPage::Addresses MemoryPage::adaptiveAddresses() const
@@ -211,8 +209,8 @@ int MemoryPage::contrast() const
 
 MemoryView::ImageReader MemoryPage::image() const
 {
-    const ControlledLink& link = m_context.Link->link();
-    return [&link](uint16_t address) { return link.MemImage(address); };
+    const LinkSession& link = m_context.Link->session();
+    return [&link](uint16_t address) { return link.memImage(address); };
 }
 
 bool MemoryPage::adaptiveAreaRead() const
@@ -220,15 +218,14 @@ bool MemoryPage::adaptiveAreaRead() const
     const Addresses at = adaptiveAddresses();
     if (!at.Problem.isEmpty())
         return false;
-    const ControlledLink& link = m_context.Link->link();
+    const LinkSession& link = m_context.Link->session();
     return MemoryView::adaptiveAreaRead(
-        [&link](uint16_t address) { return link.MemMarks(address); }, at.Adaptive, at.Checksum);
+        [&link](uint16_t address) { return link.memMarks(address); }, at.Adaptive, at.Checksum);
 }
 
-void MemoryPage::log(const QString& text) const
+void MemoryPage::log(const QString& text)
 {
-    if (auto* panel = window()->findChild<LogPanel*>())
-        panel->AddToLog(text);
+    emit logLine(text);
 }
 
 void MemoryPage::dumpToFile(int lastBlock, const QString& kind)
@@ -246,10 +243,9 @@ void MemoryPage::dumpToFile(int lastBlock, const QString& kind)
     const QString file = m_context.Ask->chooseFile(window(), request);
     if (file.isEmpty())
         return;
-    m_context.Link->link().setDumpFile(file);
     pbDump->setRange(0, lastBlock * MemoryView::BlockBytes);
     pbDump->setValue(0);
-    m_context.Link->post(Link::cmdDumpToFile, MemoryView::dumpArgument(lastBlock));
+    m_context.Link->send(LinkCommands::DumpToFile { 0, uint16_t(lastBlock), file });
 }
 
 void MemoryPage::readDumpFile()
@@ -276,7 +272,7 @@ bool MemoryPage::loadDumpFile(const QString& file)
         return false;
     }
     const qint64 size = std::max<qint64>(in.size(), bytes.size());
-    if (!m_context.Link->link().loadMemImage(bytes.left(MemoryView::ImageBytes))) {
+    if (!m_context.Link->session().loadMemImage(bytes.left(MemoryView::ImageBytes))) {
         log(Texts::text(Texts::LogMemLoadBusy));
         return false;
     }
@@ -291,7 +287,7 @@ bool MemoryPage::loadDumpFile(const QString& file)
 void MemoryPage::stopReading()
 {
     // The running read ends at its next check and names the bytes that did not come.
-    m_context.Link->link().cancelMemoryReads();
+    m_context.Link->session().cancelMemoryReads();
 }
 
 void MemoryPage::readAdaptive()
@@ -299,25 +295,16 @@ void MemoryPage::readAdaptive()
     const uint16_t a = adaptiveAddresses().Adaptive;
     pbDump->setRange(a, MemoryView::adaptiveRangeEnd(a));
     pbDump->setValue(a);
-    m_context.Link->post(
-        Link::cmdDumpRange, MemoryView::adaptiveRangeArgument(a), MemoryView::AdaptiveTag);
+    const MemoryView::BlockRange range = MemoryView::adaptiveRange(a);
+    m_context.Link->send(LinkCommands::DumpRange { range.First, range.Last, MemoryView::AdaptiveTag });
 }
 
-void MemoryPage::onLinkEvent(const LinkReport& report)
+void MemoryPage::memoryReadDone(quint16 tag)
 {
-    switch (report.Type) {
-    case LinkReport::DumpProgress:
-        pbDump->setValue(std::clamp(report.Argument, pbDump->minimum(), pbDump->maximum()));
-        break;
-    case LinkReport::DumpDone:
-        // The read of the adaptive area shows its tables, and so does a dump that brought
-        // all of them for the vehicle's car profile.
-        if (report.Argument == MemoryView::AdaptiveTag || adaptiveAreaRead())
-            DecodeAdaptTables();
-        break;
-    default:
-        break;
-    }
+    // The read of the adaptive area shows its tables, and so does a dump that brought all
+    // of them for the vehicle's car profile.
+    if (tag == MemoryView::AdaptiveTag || adaptiveAreaRead())
+        DecodeAdaptTables();
 }
 
 void MemoryPage::DecodeAdaptTables()

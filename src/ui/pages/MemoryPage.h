@@ -22,7 +22,7 @@ class MemoryPage : public QWidget {
 public:
     explicit MemoryPage(ReaderContext& context, QWidget* parent = nullptr);
 
-    // The table contrast; by default the options page's value.
+    // The table contrast; the window gives the options page's value.
     void setContrast(std::function<int()> contrast) { m_contrast = std::move(contrast); }
 
     // Fill the grids from the link's memory image.
@@ -32,12 +32,16 @@ public:
     // loaded (a read is pending, or the file could not be read: the user is told).
     bool loadDumpFile(const QString& file);
 
+signals:
+    // A line for the window's log.
+    void logLine(const QString& text);
+
 private:
     void dumpToFile(int lastBlock, const QString& kind);
     void readDumpFile();
     void stopReading();
     void readAdaptive();
-    void onLinkEvent(const LinkReport& report);
+    void memoryReadDone(quint16 tag);
     MemoryView::ImageReader image() const;
     int contrast() const;
     // The adaptive tables' addresses for the current vehicle: 0 and 0, and why, without a
@@ -52,7 +56,7 @@ private:
     bool adaptiveAreaRead() const;
     // The current vehicle's dump folder.
     QString dumpFolder() const;
-    void log(const QString& text) const;
+    void log(const QString& text);
 
     ReaderContext& m_context;
     std::function<int()> m_contrast;

@@ -2,7 +2,7 @@
 
 #include "common/Texts.h"
 #include "link/ModuleOption.h"
-#include "link/TCommThread.h"
+#include "ui/model/MemoryView.h"
 #include "ui/LinkController.h"
 #include "ui/Prompts.h"
 #include "ui/ReaderContext.h"
@@ -122,7 +122,7 @@ QWidget* OptionsPage::interfaceGroup()
     speContrast->setObjectName(QStringLiteral("speContrast"));
     speContrast->setRange(0, 3000);
     speContrast->setSingleStep(50);
-    speContrast->setValue(500);
+    speContrast->setValue(MemoryView::DefaultContrast);
     form->addRow(plain(new QLabel(Texts::text(Texts::OptDescLang), box)), cbDescLang);
     form->addRow(plain(new QLabel(Texts::text(Texts::OptContrast), box)), speContrast);
     cbRecordSessions = plain(new QCheckBox(Texts::text(Texts::OptRecordSessions), box));
@@ -165,8 +165,10 @@ QWidget* OptionsPage::moduleGroup()
     form->addRow(plain(new QLabel(ModuleOption::label(ModuleOption::Format), box)), cbDataFormat);
     form->addRow(buttons);
     connect(acReadOptions, &QAction::triggered, this,
-        [this] { m_context.Link->post(Link::cmdModuleOptions, 0); });
+        [this] { m_context.Link->send(LinkCommands::ReadOptions {}); });
     connect(acApplyOptions, &QAction::triggered, this, &OptionsPage::applyOptions);
+    m_context.Link->guard(acReadOptions);
+    m_context.Link->guard(acApplyOptions);
     return box;
 }
 
@@ -180,6 +182,7 @@ QWidget* OptionsPage::firmwareGroup()
     pbFw->setTextVisible(true);
     pbFw->hide();
     btnFlashFirmware = plain(new QPushButton(Texts::text(Texts::FlashFirmware), box));
+    m_context.Link->guard(btnFlashFirmware);
     btnFlashFirmware->setObjectName(QStringLiteral("btnFlashFirmware"));
     auto* note = plain(new QLabel(Texts::text(Texts::FirmwareNote), box));
     note->setWordWrap(true);
@@ -206,10 +209,10 @@ void OptionsPage::showModuleOptions(int8_t speedByte, int8_t formatByte)
 
 void OptionsPage::applyOptions()
 {
-    ControlledLink& link = m_context.Link->link();
-    link.setOptionBytes(ModuleOption::Speed, int8_t(cbEECSpeed->currentIndex()));
-    link.setOptionBytes(ModuleOption::Format, int8_t(cbDataFormat->currentIndex()));
-    m_context.Link->post(Link::cmdModuleOptions, 1);
+    LinkCommands::WriteOptions write;
+    write.Bytes[ModuleOption::Speed] = int8_t(cbEECSpeed->currentIndex());
+    write.Bytes[ModuleOption::Format] = int8_t(cbDataFormat->currentIndex());
+    m_context.Link->send(write);
 }
 
 void OptionsPage::flashFirmware()
@@ -220,19 +223,16 @@ void OptionsPage::flashFirmware()
     const QString file = m_context.Ask->chooseFile(window(), request);
     if (file.isEmpty())
         return;
-    m_context.Link->link().setFirmwareFile(file);
-    m_context.Link->post(Link::cmdFlashFirmware);
+    m_context.Link->send(LinkCommands::FlashFirmware { file });
     btnFlashFirmware->setEnabled(false);
 }
 
-void OptionsPage::showFirmware(int32_t lParam)
+void OptionsPage::showFirmware(const FirmwareProgress& progress)
 {
-    if (!m_firmware.apply(lParam))
-        return;
-    pbFw->setVisible(m_firmware.visible());
-    pbFw->setMaximum(std::max(m_firmware.maximum(), 1));
-    pbFw->setValue(std::min(m_firmware.position(), pbFw->maximum()));
-    pbFw->setFormat(m_firmware.caption());
-    if (m_firmware.finished())
+    pbFw->setVisible(progress.visible());
+    pbFw->setMaximum(std::max(progress.maximum(), 1));
+    pbFw->setValue(std::min(progress.position(), pbFw->maximum()));
+    pbFw->setFormat(progress.caption());
+    if (progress.finished())
         btnFlashFirmware->setEnabled(true);
 }

@@ -36,7 +36,7 @@ public:
     // evOptions (0): the boxes show the option bytes the link read; saving is possible.
     void showModuleOptions(int8_t speedByte, int8_t formatByte);
     // evFirmware: the progress bar follows the update.
-    void showFirmware(int32_t lParam);
+    void showFirmware(const FirmwareProgress& progress);
 
 signals:
     void portSettingsChanged();
@@ -65,5 +65,4 @@ private:
     QAction* acApplyOptions;
     QProgressBar* pbFw;
     QPushButton* btnFlashFirmware;
-    FirmwareProgress m_firmware;
 };

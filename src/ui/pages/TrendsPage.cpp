@@ -2,10 +2,9 @@
 
 #include "common/Messages.h"
 #include "common/Texts.h"
-#include "link/TCommThread.h"
 #include "profiles/TFordTrend.h"
 #include "store/TFordData.h"
-#include "ui/LinkController.h"
+#include "ui/model/DataSource.h"
 #include "ui/ReaderContext.h"
 #include "ui/WindowTestSignal.h"
 #include "ui/pages/LiveDataPage.h"
@@ -114,7 +113,7 @@ TrendsPage::TrendsPage(ReaderContext& context, LiveDataPage* live, QWidget* pare
     fvN->setLabelDynColorUp(clAqua);
     fvN->setCaption(QStringLiteral("   0"));
     fvN->setVisibleState(true);
-    auto* show1 = new QPushButton(Texts::text(Texts::TrendsShow), bottom);
+    auto* show1 = m_testSignalButton = new QPushButton(Texts::text(Texts::TrendsShow), bottom);
     show1->setObjectName(QStringLiteral("SpTBXButton1"));
     show1->setToolTip(Texts::text(Texts::HintTrendsTestSignal));
     show1->setFixedSize(169, 49);
@@ -136,8 +135,8 @@ TrendsPage::TrendsPage(ReaderContext& context, LiveDataPage* live, QWidget* pare
     connect(backHalf, &QPushButton::clicked, this, [this] { FT->page(-0.5); });
     connect(forwardHalf, &QPushButton::clicked, this, [this] { FT->page(0.5); });
     connect(follow, &QPushButton::clicked, FT, &TFordTrend::followLatest);
-    connect(show1, &QPushButton::clicked, this, &TrendsPage::SpTBXButton1Click);
-    connect(show2, &QPushButton::clicked, this, &TrendsPage::SpTBXButton2Click);
+    connect(show1, &QPushButton::clicked, this, &TrendsPage::toggleTestSignal);
+    connect(show2, &QPushButton::clicked, this, &TrendsPage::showWholeHistory);
     connect(FT, &TFordTrend::rendered, this, &TrendsPage::showRightEdge);
     connect(m_testSignal, &WindowTestSignal::stepped, this, [this] {
         if (isVisible()) {
@@ -146,28 +145,14 @@ TrendsPage::TrendsPage(ReaderContext& context, LiveDataPage* live, QWidget* pare
         }
     });
     setCurves();
-    // The window creates the link after its pages.
-    QTimer::singleShot(0, this, &TrendsPage::bindLink);
+    connect(m_context.Feed, &DataFeed::words, this, &TrendsPage::onWords);
+    connect(m_context.Feed, &DataFeed::sourceChanged, this,
+        [this](TFordData& store) { showStore(&store); });
+    showStore(&m_context.Feed->store());
 }
 
-void TrendsPage::bindLink()
+void TrendsPage::showStore(TFordData* shown)
 {
-    if (!m_context.Link)
-        return;
-    connect(m_context.Link, &LinkController::slotWord, this, &TrendsPage::onSlotWord);
-    if (!m_store)
-        setDataManager(nullptr);
-}
-
-TFordData* TrendsPage::linkStore() const
-{
-    return m_context.Link ? &m_context.Link->link().DataManager() : nullptr;
-}
-
-void TrendsPage::setDataManager(TFordData* store)
-{
-    m_store = store;
-    TFordData* shown = store ? store : linkStore();
     m_testSignal->setStore(shown);
     if (FT->DataManager() == shown)
         return;
@@ -179,15 +164,18 @@ void TrendsPage::setDataManager(TFordData* store)
 }
 
 // While the page is on show, a live word repaints the chart when it carries one of its PIDs.
-void TrendsPage::onSlotWord(uint8_t slot, uint16_t, bool live)
+void TrendsPage::onWords(const Link::WordBatch& batch)
 {
-    const int position = slot & 0x0F;
-    if (!live || !isVisible() || position < 2 || position > 5)
+    if (!isVisible())
         return;
-    const TFordData* store = linkStore();
-    const uint8_t pid = store->PidMap((slot >> 4) * 4 + position - 2);
-    TMessage changed(Msg::WM_PID_CHANGED, pid, 0);
-    FT->message(changed);
+    const TFordData& store = m_context.Feed->store();
+    for (const Link::StreamWord& w : batch) {
+        const int position = w.Slot & 0x0F;
+        if (!w.live() || position < 2 || position > 5)
+            continue;
+        TMessage changed(Msg::WM_PID_CHANGED, store.PidMap((w.Slot >> 4) * 4 + position - 2), 0);
+        FT->message(changed);
+    }
 }
 
 void TrendsPage::showEvent(QShowEvent* event)
@@ -255,7 +243,7 @@ void TrendsPage::setCurves()
     FT->setYAxisIndex(source && !m_testSignal->isActive() ? source->YAxisIndex() : 0);
 }
 
-void TrendsPage::SpTBXButton1Click()
+void TrendsPage::toggleTestSignal()
 {
     m_testSignal->toggle();
     if (TFordData* store = FT->DataManager())
@@ -263,12 +251,11 @@ void TrendsPage::SpTBXButton1Click()
             store->PidLimits(pid).RecordHistory = true;
     setCurves();
     FT->setUpdateEnd(true);
-    if (auto* button = findChild<QPushButton*>(QStringLiteral("SpTBXButton1")))
-        button->setChecked(m_testSignal->isActive());
+    m_testSignalButton->setChecked(m_testSignal->isActive());
 }
 
 // The whole recorded history of the axis curve in one window.
-void TrendsPage::SpTBXButton2Click()
+void TrendsPage::showWholeHistory()
 {
     TFordData* store = FT->DataManager();
     const int axis = FT->YAxisIndex();

@@ -4,10 +4,12 @@
 // (engine speed, coolant temperature and throttle when it has none), and the window's
 // test signal while that runs.
 //
-// A replay feeds a store of its own: setDataManager(store) makes the chart read it from now
-// on (nullptr: the link's store again) and follow its newest data, which the replay's clock
-// ends at the play position.
+// The chart reads the store of the window's current data source: a replay's store of its
+// own while one plays, the link's otherwise; on a switch it follows the new store's newest
+// data, which a replay's clock ends at the play position.
 #pragma once
+
+#include "link/LinkTypes.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -26,8 +28,6 @@ class TrendsPage : public QWidget {
 public:
     TrendsPage(ReaderContext& context, LiveDataPage* live, QWidget* parent = nullptr);
 
-    void setDataManager(TFordData* store);
-
     TFordTrend* chart() const { return FT; }
     WindowTestSignal* testSignal() const { return m_testSignal; }
     // Takes the curves of the active dashboard's trend (or the default ones) again.
@@ -37,11 +37,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    TFordData* linkStore() const;
-    void bindLink();
-    void onSlotWord(uint8_t slot, uint16_t word, bool live);
-    void SpTBXButton1Click();
-    void SpTBXButton2Click();
+    void showStore(TFordData* store);
+    void onWords(const Link::WordBatch& batch);
+    void toggleTestSignal();
+    void showWholeHistory();
     void setCurves();
     const TFordTrend* dashboardTrend() const;
     void showRightEdge();
@@ -51,5 +50,5 @@ private:
     TFordTrend* FT;
     TFordValue* fvN;
     WindowTestSignal* m_testSignal;
-    TFordData* m_store = nullptr; // a replay's store; null: the link's
+    QPushButton* m_testSignalButton = nullptr;
 };

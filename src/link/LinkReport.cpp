@@ -1,6 +1,5 @@
 #include "LinkReport.h"
 
-#include "link/LinkTypes.h"
 
 namespace LinkReports {
 
@@ -8,6 +7,8 @@ LinkReport fromEvent(int code, int32_t lParam)
 {
     LinkReport r;
     r.Argument = lParam;
+    r.Code = uint8_t(code);
+    r.Raw = lParam;
     switch (code) {
     case Link::evSearching:
         r.Type = LinkReport::Searching;
@@ -20,6 +21,8 @@ LinkReport fromEvent(int code, int32_t lParam)
         break;
     case Link::evFirmware:
         r.Type = LinkReport::Firmware;
+        r.Step = Link::FirmwareStep(lParam & 0xFFFF);
+        r.Argument = int32_t(uint32_t(lParam) >> 16);
         break;
     case Link::evFaultTest:
         r.Type = lParam == 0 ? LinkReport::FaultTestBegun : LinkReport::FaultTestEnded;
@@ -40,11 +43,26 @@ LinkReport fromEvent(int code, int32_t lParam)
     case Link::evCalibration:
         r.Type = LinkReport::Calibration;
         break;
+    case Link::evPortError:
+        r.Type = LinkReport::PortError;
+        break;
     default:
         r.Type = LinkReport::Ignored;
         break;
     }
     return r;
+}
+
+QByteArray eventLine(const LinkReport& report)
+{
+    const char* name = Link::eventName(report.Code);
+    if (!name)
+        return {};
+    QByteArray line = QByteArray("event ") + name + ' ';
+    if (report.Code == Link::evFirmware)
+        return line + QByteArray::number(report.Raw & 0xFFFF) + ' '
+            + QByteArray::number(uint32_t(report.Raw) >> 16);
+    return line + QByteArray::number(report.Raw);
 }
 
 QString versionText(float firmwareVersion, const QByteArray& moduleId)
