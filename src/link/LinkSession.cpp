@@ -142,6 +142,11 @@ void LinkSession::cancelConnect()
     m_link->setCancelConnect(true);
 }
 
+bool LinkSession::connectCancelled() const
+{
+    return m_link->CancelConnect();
+}
+
 void LinkSession::setMaxTestTime(int seconds)
 {
     m_link->setMaxTestTime(seconds);

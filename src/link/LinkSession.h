@@ -67,6 +67,7 @@ public:
     void cancelMemoryReads();
     // Ends a handshake or a memory read in progress; the next Disconnect clears it.
     void cancelConnect();
+    bool connectCancelled() const;
     void setMaxTestTime(int seconds);
     // The dashboard panel that receives the test signal's values.
     void setTestSignalPanel(QObject* panel);

@@ -120,9 +120,9 @@ void TCommThread::takeData(uint8_t code, const TQueuedMessage& message)
         m_texts->setDumpFile(message.File);
     if (!message.File.isEmpty() && code == Link::cmdFlashFirmware)
         m_texts->setFirmwareFile(message.File);
-    if (code == Link::cmdModuleOptions && message.LParam != 0)
-        for (size_t i = 0; i < message.OptionBytes.size(); ++i)
-            m_shared->OptionBytes[i].store(message.OptionBytes[i], Relaxed);
+    if (code == Link::cmdModuleOptions && message.LParam != 0 && message.OptionBytes)
+        for (size_t i = 0; i < message.OptionBytes->size(); ++i)
+            m_shared->OptionBytes[i].store((*message.OptionBytes)[i], Relaxed);
     // A read starts from no option: a byte that the reply does not bring reads 0, never
     // an earlier read's.
     if (code == Link::cmdModuleOptions && message.LParam == 0)

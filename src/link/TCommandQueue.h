@@ -17,8 +17,9 @@ struct TQueuedMessage {
     uint32_t WParam = 0;
     int32_t LParam = 0;
     QString File;
-    // Speed and format bytes to write (cmdModuleOptions 1); a negative byte is left alone.
-    std::array<int8_t, 2> OptionBytes { -1, -1 };
+    // Speed and format bytes to write (cmdModuleOptions 1); a negative byte is not written.
+    // Without them the bytes the link holds are written.
+    std::optional<std::array<int8_t, 2>> OptionBytes;
 };
 
 class TCommandQueue {

@@ -4,6 +4,7 @@
 #include "cli/CliPrinter.h"
 #include "cli/LiveCapture.h"
 #include "link/LinkMessage.h"
+#include "link/LinkSession.h"
 #include "link/LinkTypes.h"
 #include "common/WordPacket.h"
 #include "store/TFordData.h"
@@ -44,10 +45,19 @@ QList<QByteArray> feedFrames(LiveCapture& capture, int first, int last, uint32_t
     return rows;
 }
 
-void sendSlot(CliPrinter& printer, uint8_t slot, int32_t lParam)
+void sendWords(LinkSession& session, std::initializer_list<Link::StreamWord> words)
 {
-    TLinkMessage message(QEvent::Type(Link::WM_LINK_SLOT), slot, lParam);
-    QCoreApplication::sendEvent(&printer, &message);
+    TWordBatchEvent batch;
+    for (const Link::StreamWord& w : words)
+        batch.append(w);
+    batch.seal();
+    QCoreApplication::sendEvent(&session, &batch);
+}
+
+void sendEvent(LinkSession& session, Link::Event code, int32_t lParam)
+{
+    TLinkMessage message(QEvent::Type(Link::WM_LINK_EVENT), code, lParam);
+    QCoreApplication::sendEvent(&session, &message);
 }
 
 } // namespace
@@ -126,38 +136,54 @@ TEST(CliLiveCapture, LostFrameFifteenStillClosesTheCycle)
     EXPECT_TRUE(feedFrames(capture, 0, 3, 60).isEmpty());
 }
 
-TEST(CliPrinter, TakesOnlyCheckedWordsFromTheEvents)
+// The window and veskor-cli read one session: the printer's words, calibration code and
+// event lines follow the same typed signals the window takes.
+TEST(CliPrinter, PrintsWhatTheSessionTellsTheWindow)
 {
-    CliPrinter printer;
+    LinkSession session(LinkSession::Options {});
+    CliPrinter printer(session);
     QList<QPair<uint8_t, uint16_t>> heard;
     QList<bool> live;
     printer.setWordListener([&](uint8_t slot, uint16_t word, bool isLive) {
         heard.append({ slot, word });
         live.append(isLive);
     });
+    QList<LinkReport> reports;
+    QObject::connect(&session, &LinkSession::report, [&](const LinkReport& r) { reports << r; });
 
-    const uint16_t word = WordPacket::encode(0x4B);
-    sendSlot(printer, Link::SlotCalibrationHigh, Link::slotLParam(word, Link::lmCalibration));
-    // An event without a word (the slots cleared) reaches no listener and forgets the word.
-    EXPECT_EQ(printer.validWord(Link::SlotCalibrationHigh), word);
-    sendSlot(printer, 0, 0);
-    EXPECT_EQ(printer.validWord(Link::SlotCalibrationHigh), 0);
-    ASSERT_EQ(heard.size(), 1);
-    EXPECT_EQ(heard[0].first, Link::SlotCalibrationHigh);
-    EXPECT_EQ(heard[0].second, word);
-    // A handshake's word is no live value; a word of the stream is.
-    sendSlot(printer, 0x12, Link::slotLParam(0x1234, Link::lmLiveData));
-    EXPECT_EQ(live, (QList<bool> { false, true }));
+    const uint16_t high = WordPacket::encode(0x4B), low = WordPacket::encode(0xAA);
+    sendWords(session, { { Link::SlotCalibrationHigh, uint8_t(Link::lmCalibration), high, 0 } });
+    sendEvent(session, Link::evCalibration, 0);
+    // One word of the code is no code: the window's report says so, and nothing is printed.
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_FALSE(reports[0].HasCode);
+    EXPECT_TRUE(printer.calibration().isEmpty());
+    sendWords(session,
+        { { Link::SlotCalibrationLow, uint8_t(Link::lmCalibration), low, 0 },
+            { 0x12, uint8_t(Link::lmLiveData), 0x1234, 0 } });
+    sendEvent(session, Link::evCalibration, 0);
+    EXPECT_TRUE(reports.last().HasCode);
+    EXPECT_EQ(reports.last().Text, "4BAA");
+    EXPECT_EQ(printer.calibration(), "4BAA");
+    // Every word in order; a handshake's word is no live value, a word of the stream is.
+    EXPECT_EQ(heard.size(), 3);
+    EXPECT_EQ(live, (QList<bool> { false, false, true }));
+    EXPECT_EQ(session.word(0x12), 0x1234);
     EXPECT_LT(printer.sinceLastWord(), 5000);
+    // Cleared slots forget the code's words.
+    TLinkMessage cleared(QEvent::Type(Link::WM_LINK_SLOT), 0, 0);
+    QCoreApplication::sendEvent(&session, &cleared);
+    EXPECT_FALSE(session.hasWord(Link::SlotCalibrationHigh));
 
-    EXPECT_EQ(
-        CliPrinter::calibrationCode(WordPacket::encode(0x4B), WordPacket::encode(0xAA)), "4BAA");
-    EXPECT_EQ(CliPrinter::eventLine(Link::evFirmware, Link::firmwareEvent(Link::fwLoaded, 78)),
-        "event evFirmware 1 78");
-    EXPECT_EQ(CliPrinter::eventLine(Link::evConnected, 1), "event evConnected 1");
+    sendEvent(session, Link::evFirmware, Link::firmwareEvent(Link::fwLoaded, 78));
+    EXPECT_EQ(reports.last().Step, Link::fwLoaded);
+    EXPECT_EQ(reports.last().Argument, 78);
+    EXPECT_EQ(LinkReports::eventLine(reports.last()), "event evFirmware 1 78");
+    sendEvent(session, Link::evConnected, 1);
+    EXPECT_TRUE(printer.lastWas(Link::evConnected, LinkReport::Connected));
 
     TLinkLogEvent error(QString::fromUtf8("Ошибка инициализации порта: /dev/x: gone"), nullptr);
-    QCoreApplication::sendEvent(&printer, &error);
+    QCoreApplication::sendEvent(&session, &error);
     EXPECT_EQ(printer.portError(), QStringLiteral("/dev/x: gone"));
 }
 

@@ -114,15 +114,11 @@ TEST_F(PostedEvents, SlotWordsReachTheMatrixAndTheCalibrationCodeIsTheirs)
 TEST_F(PostedEvents, OptionsFirmwareAndFaultOverlay)
 {
     LinkSession& link = h.window().link().session();
-    link.setOptionBytes(0, '3');
-    link.setOptionBytes(1, '1');
-    deliver(h, Link::WM_LINK_EVENT, Link::evOptions, 0);
+    deliverOptions(h, '3', '1');
     EXPECT_EQ(h.find<QComboBox>("cbEECSpeed")->currentText(), "19200");
     EXPECT_EQ(h.find<QComboBox>("cbDataFormat")->currentText(), "HEX");
     EXPECT_TRUE(h.find<QAction>("acApplyOptions")->isEnabled());
-    link.setOptionBytes(0, 127);
-    link.setOptionBytes(1, 127);
-    deliver(h, Link::WM_LINK_EVENT, Link::evOptions, 0);
+    deliverOptions(h, 127, 127);
     EXPECT_EQ(h.find<QComboBox>("cbEECSpeed")->currentText(), "9600");
     EXPECT_EQ(h.find<QComboBox>("cbDataFormat")->currentText(), "BIN");
     h.Prompts.ConfirmAnswer = false;

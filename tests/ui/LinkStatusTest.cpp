@@ -74,7 +74,13 @@ TEST(LinkReports, EventsBecomeTypedReports)
     EXPECT_EQ(dump.Type, LinkReport::DumpDone);
     EXPECT_EQ(dump.Argument, 1); // the tag of the high word
     EXPECT_EQ(LinkReports::fromEvent(Link::evDumpDone, 0).Argument, 0);
-    for (int unused : { 2, 8, 12, 200 })
+    const LinkReport lost = LinkReports::fromEvent(Link::evPortError, Link::PortErrorStream);
+    EXPECT_EQ(lost.Type, LinkReport::PortError);
+    EXPECT_EQ(lost.Argument, Link::PortErrorStream);
+    const LinkReport step = LinkReports::fromEvent(Link::evFirmware, Link::firmwareEvent(Link::fwLoaded, 78));
+    EXPECT_EQ(step.Step, Link::fwLoaded);
+    EXPECT_EQ(step.Argument, 78);
+    for (int unused : { 2, 8, 200 })
         EXPECT_EQ(LinkReports::fromEvent(unused, 1).Type, LinkReport::Ignored) << unused;
 }
 

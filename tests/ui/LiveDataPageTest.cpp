@@ -185,7 +185,7 @@ TEST_F(MatrixTest, SlotRepaintsItsTwoCellsOnlyWhileUpdatingAndPositionsSixUpShow
 TEST_F(MatrixTest, DashboardIsFedPositionsTwoToFiveOnlyOnItsOwnPage)
 {
     ValueWatch values(h.find<LiveDataPage>("tabLiveData")->panel());
-    TFordData& store = h.window().link().session().DataManager();
+    TFordData& store = h.window().link().session().store();
     store.SelectTable('P');
     PaintWatch paints(grid);
     h.window().pages()->setCurrentWidget(h.find<LiveDataPage>("tabLiveData"));
@@ -238,7 +238,7 @@ TEST_F(LivePageTest, StartNeedsAProfileAndAnEmptyTableKeepsTheLetter)
 {
     LinkSession& link = h.window().link().session();
     QList<int> finished;
-    QObject::connect(&h.window().link(), &LinkController::commandDone, &h.window(),
+    QObject::connect(&h.window().link().session(), &LinkSession::commandDone, &h.window(),
         [&finished](quint8 code) { finished.append(code); });
     // The main dashboard is shown from the first start; with none chosen, start refuses.
     ASSERT_EQ(profiles->currentIndex(), profileNamed("Двигатель"));
@@ -249,20 +249,20 @@ TEST_F(LivePageTest, StartNeedsAProfileAndAnEmptyTableKeepsTheLetter)
     settle(500);
     EXPECT_FALSE(finished.contains(Link::cmdStartData));
 
-    link.SetTable('T');
+    link.selectTable('T');
     choose(profileNamed("Без таблицы"));
     h.find<QAction>("acStartData")->trigger();
     ASSERT_TRUE(waitUntil([&] { return finished.contains(Link::cmdStartData); }));
-    EXPECT_EQ(link.Table(), 'T');
+    EXPECT_EQ(link.table(), 'T');
     h.find<QAction>("acStopData")->trigger();
     ASSERT_TRUE(waitUntil([&] { return finished.contains(Link::cmdStopData); }));
 
     const int main = profileNamed("Двигатель");
     ASSERT_GE(main, 0);
     choose(main);
-    ASSERT_NE(link.Table(), 'P');
+    ASSERT_NE(link.table(), 'P');
     h.find<QAction>("acStartData")->trigger();
-    EXPECT_EQ(link.Table(), 'P');
+    EXPECT_EQ(link.table(), 'P');
     EXPECT_EQ(h.Prompts.Warnings.size(), 1) << qPrintable(h.Prompts.Warnings.join('\n'));
 }
 
@@ -290,13 +290,13 @@ TEST_F(LivePageTest, ChoosingTheActiveProfileAgainKeepsItsWidgetsWhereTheyWere)
 TEST_F(LivePageTest, TestSignalRunsAndItsHistoryGoesToDumpdata)
 {
     LinkSession& link = h.window().link().session();
-    link.DataManager().PidLimits(TFordData::TestSignalPid).RecordHistory = true;
+    link.store().PidLimits(TFordData::TestSignalPid).RecordHistory = true;
     ValueWatch values(h.find<LiveDataPage>("tabLiveData")->panel());
     h.find<QAction>("acTestSignal")->trigger();
     ASSERT_TRUE(waitUntil([&] { return link.testSignalActive(); }));
     ASSERT_TRUE(waitUntil([&] {
-        return link.DataManager().BlockCount(TFordData::TestSignalPid) > 0
-            && link.DataManager().Block(TFordData::TestSignalPid, 0).Idx >= 3;
+        return link.store().BlockCount(TFordData::TestSignalPid) > 0
+            && link.store().Block(TFordData::TestSignalPid, 0).Idx >= 3;
     }));
     EXPECT_TRUE(values.Pids.contains(TFordData::TestSignalPid));
     h.find<QAction>("acTestSignal")->trigger();
@@ -313,7 +313,7 @@ TEST_F(LivePageTest, TestSignalRunsAndItsHistoryGoesToDumpdata)
     QDir().mkpath(h.path("dumpdata.txt/x"));
     h.find<QAction>("acDumpTestData")->trigger();
     EXPECT_EQ(h.Prompts.Warnings.size(), 1);
-    EXPECT_GT(link.DataManager().BlockCount(TFordData::TestSignalPid), 0);
+    EXPECT_GT(link.store().BlockCount(TFordData::TestSignalPid), 0);
 }
 
 // --live with a profile from outside the folder: the live page, the connection although
@@ -335,7 +335,7 @@ TEST(LiveStart, OpensOnTheDashboardConnectsAndStreams)
     EXPECT_EQ(page->profiles().selectedFileName(), "main-copy.ini");
     EXPECT_EQ(h.find<QComboBox>("cbProfile")->currentIndex(), page->profiles().selectedIndex());
     ASSERT_TRUE(
-        waitUntil([&] { return h.window().link().session().LinkMode() == Link::lmLiveData; }, 20000));
+        waitUntil([&] { return h.window().link().session().mode() == Link::lmLiveData; }, 20000));
     const QImage before = h.find<LiveDataPage>("tabLiveData")->panel()->grab().toImage();
     ASSERT_TRUE(waitUntil([&] { return measure.latency().count() > 20; }, 20000));
     EXPECT_NE(h.find<LiveDataPage>("tabLiveData")->panel()->grab().toImage(), before);

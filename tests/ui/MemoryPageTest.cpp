@@ -64,7 +64,7 @@ protected:
         const QImage image = table->viewport()->grab().toImage();
         return image.pixelColor(rect.left() + 3, rect.bottom() - 2);
     }
-    LinkSession& link() { return h.window().findChild<LinkController*>()->link(); }
+    LinkSession& link() { return h.window().link().session(); }
     QString log()
     {
         QStringList lines;
@@ -132,7 +132,6 @@ TEST_F(MemoryPageTest, RamDumpAndItsReloadShowTheTablesWithAGreenChecksum)
     const QString file = QDir(dumpFolder()).filePath(asked.Name);
     ASSERT_TRUE(waitUntil([&] { return QFile::exists(file); }, 60000)) << qPrintable(log());
     EXPECT_GT(steps, 0);
-    EXPECT_EQ(link().DumpFile(), file);
     QFile dump(file);
     ASSERT_TRUE(dump.open(QIODevice::ReadOnly));
     const QByteArray bytes = dump.readAll();
@@ -209,7 +208,7 @@ TEST_F(MemoryPageTest, ReadDuringLiveDataPausesTheStreamWithoutAReconnect)
     QStringList statuses;
     QObject scope; // ends the connections with the test
     QObject::connect(
-        &link, &LinkController::commandDone, &scope, [&](quint8 code) { done.append(code); });
+        &link.session(), &LinkSession::commandDone, &scope, [&](quint8 code) { done.append(code); });
     QObject::connect(&link, &LinkController::reconnectStatus, &scope, [&](const StatusText& s) {
         if (!s.Text.isEmpty())
             statuses.append(s.Text);
@@ -219,24 +218,24 @@ TEST_F(MemoryPageTest, ReadDuringLiveDataPausesTheStreamWithoutAReconnect)
     profiles->setCurrentIndex(0);
     emit profiles->activated(0);
     h.find<QAction>("acStartData")->trigger();
-    ASSERT_TRUE(waitUntil([&] { return link.liveWords() > 50; }, 20000)) << qPrintable(log());
+    ASSERT_TRUE(waitUntil([&] { return link.session().liveWords() > 50; }, 20000)) << qPrintable(log());
     done.clear();
-    const qsizetype sent = link.simulator()->receivedLines().size();
+    const qsizetype sent = link.session().simulator()->receivedLines().size();
 
     h.find<QPushButton>("btnReadAdapt")->click();
     auto* checksum = h.find<GlowLabel>("lbAdaptChecksum");
     ASSERT_TRUE(waitUntil([&] { return checksum->text() != "????"; }, 30000)) << qPrintable(log());
     EXPECT_EQ(checksum->glow(), Glow::Green);
     EXPECT_EQ(cell("sgAdapt", 8, 10), factor(SimMemory::AdaptiveAddress + 79));
-    const uint64_t words = link.liveWords();
-    ASSERT_TRUE(waitUntil([&] { return link.liveWords() > words + 50; }, 20000))
+    const uint64_t words = link.session().liveWords();
+    ASSERT_TRUE(waitUntil([&] { return link.session().liveWords() > words + 50; }, 20000))
         << qPrintable(log());
-    EXPECT_EQ(link.link().LinkMode(), Link::lmLiveData);
+    EXPECT_EQ(link.session().mode(), Link::lmLiveData);
     EXPECT_EQ(done,
         (QList<quint8> {
             quint8(Link::cmdStopData), quint8(Link::cmdDumpRange), quint8(Link::cmdStartData) }));
     // The module was told to stop streaming before it was asked for memory.
-    const QList<QByteArray> lines = link.simulator()->receivedLines().mid(sent);
+    const QList<QByteArray> lines = link.session().simulator()->receivedLines().mid(sent);
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_EQ(lines.first(), "z");
     EXPECT_LT(lines.indexOf("lD"), lines.indexOf("cG"));
@@ -250,11 +249,11 @@ TEST_F(MemoryPageTest, StopEndsTheReadAndNamesWhatDidNotCome)
     TempDir files;
     const QString other = files.write("other.bin", QByteArray(65536, '\x11'));
     h.find<QAction>("acDumpFull")->trigger();
-    ASSERT_TRUE(waitUntil([&] { return link().LinkMode() == Link::lmMemoryRead; }, 20000));
+    ASSERT_TRUE(waitUntil([&] { return link().mode() == Link::lmMemoryRead; }, 20000));
     // No file goes into the image under a running read.
     load(other);
     EXPECT_TRUE(logged(Texts::text(Texts::LogMemLoadBusy)));
-    EXPECT_NE(link().MemImage(0xFFFF), 0x11);
+    EXPECT_NE(link().memImage(0xFFFF), 0x11);
     EXPECT_EQ(h.find<GlowLabel>("lbAdaptChecksum")->text(), "????");
 
     h.find<QAction>("acDumpStop")->trigger();
@@ -269,10 +268,10 @@ TEST_F(MemoryPageTest, StopEndsTheReadAndNamesWhatDidNotCome)
         = h.Prompts.FileRequests.first().Folder + "/" + h.Prompts.FileRequests.first().Name;
     EXPECT_FALSE(waitUntil([&] { return QFile::exists(file); }, 1500));
     // The link was not disconnected, and the image now takes the file.
-    EXPECT_FALSE(link().CancelConnect());
+    EXPECT_FALSE(link().connectCancelled());
     EXPECT_EQ(h.find<GlowLabel>("laModule")->text(), Texts::text(Texts::ModuleConnected));
     load(other);
-    EXPECT_EQ(link().MemImage(0xFFFF), 0x11);
+    EXPECT_EQ(link().memImage(0xFFFF), 0x11);
     EXPECT_EQ(cell("sgAdapt", 1, 1), "0.566");
 }
 
@@ -298,20 +297,20 @@ TEST_F(MemoryPageTest, DumpFilesOfOtherSizesFillWhatTheyHold)
     longer[0x10000] = char(0x99);
     const QString longFile = files.write("long.bin", longer);
     load(longFile);
-    EXPECT_EQ(link().MemImage(0xFFFF), 0x42);
-    EXPECT_EQ(link().MemImage(0x0000), 0x00);
+    EXPECT_EQ(link().memImage(0xFFFF), 0x42);
+    EXPECT_EQ(link().memImage(0x0000), 0x00);
     EXPECT_TRUE(logged(MemoryView::loadNote(longFile, 70000)));
     EXPECT_EQ(cell("sgAdapt", 1, 5), "0.500");
 
     // A file that cannot be read goes to the error display; the image stays.
     load(files.file("missing.bin"));
     EXPECT_EQ(h.Prompts.Warnings.size(), 1);
-    EXPECT_EQ(link().MemImage(0xFFFF), 0x42);
+    EXPECT_EQ(link().memImage(0xFFFF), 0x42);
     // A cancelled dialog changes nothing.
     h.Prompts.AnswerFile = [](const FileRequest&) { return QString(); };
     h.find<QAction>("acReadDump")->trigger();
     EXPECT_EQ(h.Prompts.Warnings.size(), 1);
-    EXPECT_EQ(link().MemImage(0xFFFF), 0x42);
+    EXPECT_EQ(link().memImage(0xFFFF), 0x42);
 }
 
 TEST_F(MemoryPageTest, CellsShowFactorsAndBytesInTheirColours)

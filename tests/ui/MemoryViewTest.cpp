@@ -105,14 +105,16 @@ TEST(MemoryView, DumpFolderAndCommandArguments)
     EXPECT_EQ(MemoryView::dumpFolder("/home/x", "a/b:c*..\\"), "/home/x/Dumps/a_b_c_.._");
     EXPECT_EQ(MemoryView::dumpFolder("/home/x", ".."), "/home/x/Dumps/__");
 
-    EXPECT_EQ(MemoryView::dumpArgument(4095), 4095 * 65536);
-    EXPECT_EQ(MemoryView::dumpArgument(511), 511 * 65536);
+    const auto range = [](uint16_t address) {
+        const MemoryView::BlockRange r = MemoryView::adaptiveRange(address);
+        return std::pair<int, int>(r.First, r.Last);
+    };
     // No vehicle: blocks 0 to 12.
-    EXPECT_EQ(MemoryView::adaptiveRangeArgument(0), 12 * 65536);
-    EXPECT_EQ(MemoryView::adaptiveRangeArgument(0xC112), 0xC11 + 65536 * 0xC1D);
+    EXPECT_EQ(range(0), std::make_pair(0, 12));
+    EXPECT_EQ(range(0xC112), std::make_pair(0xC11, 0xC1D));
     EXPECT_EQ(MemoryView::adaptiveRangeEnd(0xC112), 0xC112 + 192);
     // Near the top the read stops at the last block.
-    EXPECT_EQ(MemoryView::adaptiveRangeArgument(0xFFA0), 0xFFA + 65536 * 0xFFF);
+    EXPECT_EQ(range(0xFFA0), std::make_pair(0xFFA, 0xFFF));
     EXPECT_EQ(MemoryView::adaptiveRangeEnd(0xFFA0), 65536);
 }
 

@@ -95,9 +95,7 @@ TEST(OptionsPage, OptionBytesSelectTheirEntriesAndAnyOtherByteNone)
     auto* eecSpeed = h.find<QComboBox>("cbEECSpeed");
     auto* format = h.find<QComboBox>("cbDataFormat");
     const auto show = [&](int8_t speedByte, int8_t formatByte) {
-        link.setOptionBytes(0, speedByte);
-        link.setOptionBytes(1, formatByte);
-        deliver(h, Link::WM_LINK_EVENT, Link::evOptions, 0);
+        deliverOptions(h, speedByte, formatByte);
         return QStringList { eecSpeed->currentText(), format->currentText() };
     };
     EXPECT_EQ(show('2', '0'), QStringList({ "9600", "BIN" }));
@@ -179,7 +177,7 @@ TEST_F(ModuleTest, OptionsRoundTripAndTheRestartIsOnlyAsked)
     eecSpeed->setCurrentIndex(2);
     h.Prompts.ConfirmAnswer = true;
     QList<int> finished;
-    QObject::connect(&h.window().link(), &LinkController::commandDone, &h.window(),
+    QObject::connect(&h.window().link().session(), &LinkSession::commandDone, &h.window(),
         [&finished](quint8 code) { finished.append(code); });
     apply->trigger();
     ASSERT_TRUE(waitUntil([&] { return finished.contains(Link::cmdResetModule); }));
@@ -208,7 +206,7 @@ TEST_F(ModuleTest, FirmwareUpdateShowsEveryStageAndPassesVerification)
     const QString shots = qEnvironmentVariable("VESKOR_SCREENSHOTS");
     h.window().pages()->setCurrentWidget(page);
     QObject::connect(
-        &h.window().link(), &LinkController::linkEvent, &h.window(), [&](const LinkReport& r) {
+        &h.window().link().session(), &LinkSession::report, &h.window(), [&](const LinkReport& r) {
             if (r.Type != LinkReport::Firmware)
                 return;
             if (bar->isVisibleTo(page) && (captions.isEmpty() || captions.last() != bar->format()))

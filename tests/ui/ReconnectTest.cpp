@@ -37,7 +37,7 @@ void streamOnAdapterPath(WindowHarness& h, int& liveWords, const QByteArray& set
     ASSERT_TRUE(status);
     EXPECT_FALSE(status->isVisibleTo(&h.window()));
     ASSERT_TRUE(waitUntil([&] { return connected(h); }));
-    Simulator* sim = link.simulator();
+    Simulator* sim = link.session().simulator();
     ASSERT_TRUE(sim);
     const QString port = h.path("ttyADAPTER");
     sim->createLink(port);
@@ -46,10 +46,12 @@ void streamOnAdapterPath(WindowHarness& h, int& liveWords, const QByteArray& set
     ASSERT_TRUE(
         waitUntil([&] { return h.find<QAction>("acConnect")->isEnabled() && connected(h); }));
     ASSERT_EQ(link.reconnector().expectedCode(), QStringLiteral("4BAA"));
-    QObject::connect(&link, &LinkController::slotWord, &link,
-        [&liveWords](quint8, quint16, bool live) { liveWords += live ? 1 : 0; });
-    link.link().SetTable('P');
-    link.post(Link::cmdStartData);
+    QObject::connect(&link.session(), &LinkSession::words, &link,
+        [&liveWords](const Link::WordBatch& batch) {
+            for (const Link::StreamWord& w : batch)
+                liveWords += w.live() ? 1 : 0;
+        });
+    link.send(LinkCommands::StartData { 'P' });
 }
 
 // The samples of a PID's history: their times, oldest first.
@@ -76,11 +78,11 @@ TEST(Reconnect, StreamComesBackAfterTheAdapterReturnsAndDisconnectStopsTheAttemp
     WindowHarness h;
     ASSERT_NO_FATAL_FAILURE(streamOnAdapterPath(h, liveWords));
     LinkController& link = h.window().link();
-    Simulator* sim = link.simulator();
+    Simulator* sim = link.session().simulator();
     GlowLabel* status = h.find<GlowLabel>("laReconnect");
     ASSERT_TRUE(waitUntil([&] { return liveWords > 20; }));
     // A curve records the first PID of the table: its history must outlive the drop.
-    TFordData& store = link.link().DataManager();
+    TFordData& store = link.session().store();
     const uint8_t pid = store.PidMap(0);
     store.PidLimits(pid).RecordHistory = true;
     ASSERT_TRUE(waitUntil([&] { return store.BlockCount(pid) > 0; }));
@@ -100,7 +102,7 @@ TEST(Reconnect, StreamComesBackAfterTheAdapterReturnsAndDisconnectStopsTheAttemp
         waitUntil([&] { return status->text() == Texts::text(Texts::ReconnectResumed); }, 10000))
         << qPrintable(status->text());
     EXPECT_EQ(link.reconnector().expectedCode(), QStringLiteral("4BAA"));
-    EXPECT_EQ(link.link().Table(), 'P');
+    EXPECT_EQ(link.session().table(), 'P');
     const int before = liveWords;
     ASSERT_TRUE(waitUntil([&] { return liveWords > before + 20; })) << "the stream resumed";
     const uint32_t resumedAt = store.now();
@@ -128,7 +130,7 @@ TEST(Reconnect, AnotherCarBehindTheAdapterIsNotResumed)
     WindowHarness h;
     ASSERT_NO_FATAL_FAILURE(streamOnAdapterPath(h, liveWords));
     LinkController& link = h.window().link();
-    Simulator* sim = link.simulator();
+    Simulator* sim = link.session().simulator();
     GlowLabel* status = h.find<GlowLabel>("laReconnect");
     ASSERT_TRUE(waitUntil([&] { return liveWords > 20; }));
 
@@ -168,7 +170,7 @@ TEST(Reconnect, SilentStreamIsLostTooAndTheOptionDecidesWhetherToTryAgain)
         QStringList shown;
         QObject::connect(&link, &LinkController::reconnectStatus, &link,
             [&](const StatusText& s) { shown << s.Text; });
-        link.post(Link::cmdStartData);
+        link.send(LinkCommands::StartData { link.session().table() });
         GlowLabel* status = h.find<GlowLabel>("laReconnect");
         if (autoReconnect) {
             ASSERT_TRUE(waitUntil(
@@ -197,9 +199,9 @@ TEST(Reconnect, TenSilentSecondsLeaveAGapInTheHistoryAndNothingElse)
     WindowHarness h;
     ASSERT_NO_FATAL_FAILURE(streamOnAdapterPath(h, liveWords, "CurrentProfile=main.ini\n"));
     LinkController& link = h.window().link();
-    Simulator* sim = link.simulator();
+    Simulator* sim = link.session().simulator();
     GlowLabel* status = h.find<GlowLabel>("laReconnect");
-    TFordData& store = link.link().DataManager();
+    TFordData& store = link.session().store();
     // PID 1, the engine speed, is a curve of the dashboard's trend: it is recorded.
     const uint8_t pid = 1;
     ASSERT_TRUE(store.PidLimits(pid).RecordHistory);

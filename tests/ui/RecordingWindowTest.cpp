@@ -23,10 +23,9 @@ void streamWords(WindowHarness& h, int& liveWords, int count)
 {
     LinkController& link = h.window().link();
     const int before = liveWords;
-    link.link().SetTable('P');
-    link.post(Link::cmdStartData);
+    link.send(LinkCommands::StartData { 'P' });
     ASSERT_TRUE(waitUntil([&] { return liveWords - before >= count; }, 15000));
-    link.post(Link::cmdStopData);
+    link.send(LinkCommands::StopData {});
     ASSERT_TRUE(waitUntil([&] { return !h.window().recorder().recording(); }));
 }
 
@@ -45,8 +44,11 @@ TEST(SessionRecording, EachStreamGoesToTheVehiclesFolderAndOldOnesCanBeDeleted)
     ASSERT_FALSE(vehicle.isEmpty());
     int liveWords = 0;
     LinkController& link = h.window().link();
-    QObject::connect(&link, &LinkController::slotWord, &link,
-        [&liveWords](quint8, quint16, bool live) { liveWords += live ? 1 : 0; });
+    QObject::connect(&link.session(), &LinkSession::words, &link,
+        [&liveWords](const Link::WordBatch& batch) {
+            for (const Link::StreamWord& w : batch)
+                liveWords += w.live() ? 1 : 0;
+        });
 
     ASSERT_NO_FATAL_FAILURE(streamWords(h, liveWords, 300));
     const QString home = QFileInfo(h.path("reader.ini")).path();
@@ -62,7 +64,7 @@ TEST(SessionRecording, EachStreamGoesToTheVehiclesFolderAndOldOnesCanBeDeleted)
     EXPECT_EQ(header.ModuleVersion, "1.23 (SIM01)");
     EXPECT_EQ(header.Vehicle, vehicle);
     EXPECT_EQ(header.Table, 'P');
-    TFordData& store = link.link().DataManager();
+    TFordData& store = link.session().store();
     for (int i = 0; i < 64; ++i)
         EXPECT_EQ(header.PidMap[size_t(i)], store.PidMap(i)) << i;
 

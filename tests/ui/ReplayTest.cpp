@@ -84,7 +84,7 @@ struct ReplayRig {
         });
         h.Prompts.AnswerFile = [this](const FileRequest&) { return h.Prompts.FileAnswer; };
         QObject::connect(
-            &h.window().link(), &LinkController::commandDone, [this](quint8) { ++commandsDone; });
+            &h.window().link().session(), &LinkSession::commandDone, [this](quint8) { ++commandsDone; });
         h.window().liveDataPage()->panel()->installEventFilter(&messages);
         h.window().replay()->setLoader([this](const QString& path) {
             if (!path.endsWith(".vrec"))
@@ -123,7 +123,7 @@ TEST(Replay, TenMinutesReachMatrixAndDashboardAtOneAndSixteenTimes)
     WindowHarness& h = rig.h;
     ASSERT_TRUE(waitUntil([&] {
         return h.find<GlowLabel>("laModule")->text() == Texts::text(Texts::ModuleConnected)
-            && h.window().link().session().LinkMode() == Link::lmConnected;
+            && h.window().link().session().mode() == Link::lmConnected;
     }));
     // The dashboard with a trend chart.
     LiveDataPage* live = h.window().liveDataPage();
@@ -189,7 +189,7 @@ TEST(Replay, TenMinutesReachMatrixAndDashboardAtOneAndSixteenTimes)
     }
 
     // Nothing went to the adapter; a command asked for meanwhile is refused.
-    h.window().link().post(Link::cmdStartData);
+    h.window().link().send(LinkCommands::StartData {});
     waitUntil([] { return false; }, 300);
     EXPECT_EQ(rig.commandsDone, before);
     EXPECT_EQ(h.window().link().session().simulator()->receivedLines(), lines);
@@ -201,8 +201,8 @@ TEST(Replay, TenMinutesReachMatrixAndDashboardAtOneAndSixteenTimes)
     EXPECT_TRUE(h.find<QAction>("acConnect")->isEnabled());
     EXPECT_TRUE(h.find<QAction>("acStartData")->isEnabled());
     for (TFordTrend* trend : trends)
-        EXPECT_EQ(trend->DataManager(), &h.window().link().session().DataManager());
-    h.window().link().post(Link::cmdDisconnect);
+        EXPECT_EQ(trend->DataManager(), &h.window().link().session().store());
+    h.window().link().send(LinkCommands::Disconnect {});
     EXPECT_TRUE(waitUntil([&] { return rig.commandsDone > before; }));
 }
 
@@ -211,13 +211,13 @@ TEST(Replay, AStreamStopsFirstWhenTheUserAgrees)
     ReplayRig rig;
     WindowHarness& h = rig.h;
     ASSERT_TRUE(
-        waitUntil([&] { return h.window().link().session().LinkMode() == Link::lmConnected; }));
+        waitUntil([&] { return h.window().link().session().mode() == Link::lmConnected; }));
     auto* profiles = h.find<QComboBox>("cbProfile");
     profiles->setCurrentIndex(0);
     emit profiles->activated(0);
     h.find<QAction>("acStartData")->trigger();
     ASSERT_TRUE(
-        waitUntil([&] { return h.window().link().session().LinkMode() == Link::lmLiveData; }, 20000));
+        waitUntil([&] { return h.window().link().session().mode() == Link::lmLiveData; }, 20000));
 
     // From the vehicles page, in that vehicle's folder; declined: the stream goes on.
     h.window().vehiclesPage()->selectRow(0);
@@ -228,7 +228,7 @@ TEST(Replay, AStreamStopsFirstWhenTheUserAgrees)
     EXPECT_EQ(h.Prompts.Questions.size(), 1);
     EXPECT_EQ(QDir::cleanPath(h.Prompts.FileRequests.value(0).Folder),
         QDir::cleanPath(h.path("Recordings/Escort")));
-    EXPECT_EQ(h.window().link().session().LinkMode(), Link::lmLiveData);
+    EXPECT_EQ(h.window().link().session().mode(), Link::lmLiveData);
 
     // A file that cannot be read is reported and changes nothing.
     h.Prompts.ConfirmAnswer = true;
@@ -246,7 +246,7 @@ TEST(Replay, AStreamStopsFirstWhenTheUserAgrees)
     const QListWidget* log = h.window().findChild<LogPanel*>()->list();
     EXPECT_EQ(log->findItems("x.vrec: часть записи потеряна", Qt::MatchExactly).size(), 1);
     ASSERT_TRUE(
-        waitUntil([&] { return h.window().link().session().LinkMode() != Link::lmLiveData; }, 20000));
+        waitUntil([&] { return h.window().link().session().mode() != Link::lmLiveData; }, 20000));
     // The stream's last words do not reach the matrix of the replay.
     rig.player().pause();
     rig.player().seek(60000);

@@ -99,7 +99,7 @@ TEST(Startup, SavedBoundsSettingsAndAProfileThatIsGone)
     EXPECT_EQ(w.size(), QSize(1000, 700));
     EXPECT_FALSE(h.find<QCheckBox>("cbAutoConnect")->isChecked());
     EXPECT_TRUE(h.find<QCheckBox>("cbBluetoothDelay")->isChecked());
-    EXPECT_EQ(w.link().session().MaxTestTime(), 42);
+    EXPECT_EQ(w.link().session().maxTestTime(), 42);
     // The saved dashboard is gone: the main one is shown rather than an empty page.
     EXPECT_EQ(w.liveDataPage()->profiles().selectedFileName(), "main.ini");
     // Not connecting at start: the status bar keeps its start texts.
@@ -274,7 +274,7 @@ TEST(Startup, AFirstRunWaitsForTheSelfTestAndShowsTheMainDashboard)
         o.Link.Simulator.TestCodes = { 211 };
     });
     EXPECT_EQ(h.find<QComboBox>("cbSpeed")->currentText(), "38400");
-    EXPECT_EQ(w.link().session().MaxTestTime(), 60);
+    EXPECT_EQ(w.link().session().maxTestTime(), 60);
     EXPECT_EQ(w.liveDataPage()->profiles().selectedFileName(), "main.ini");
     // A run on the simulator says so.
     EXPECT_TRUE(w.windowTitle().contains("симуляция"));

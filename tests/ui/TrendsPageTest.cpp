@@ -55,7 +55,7 @@ protected:
         h.open();
         page = h.window().trendsPage();
         chart = h.find<TFordTrend>("FT");
-        store = &h.window().link().session().DataManager();
+        store = &h.window().link().session().store();
         ASSERT_TRUE(waitUntil([&] { return chart->DataManager() == store; }));
     }
     void showPage() { h.window().pages()->setCurrentWidget(page); }
@@ -163,12 +163,10 @@ TEST_F(TrendsPageTest, SlotWordsOnTheTrendsPageRepaintMatrixAndChartButPostNoVal
     ASSERT_TRUE(waitUntil([&] { return chart->isVisible(); }));
     EventCounter toPanel(h.find<LiveDataPage>("tabLiveData")->panel(), Msg::WM_PID_CHANGED);
     EventCounter chartPaints(chart, QEvent::Paint);
-    const auto deliver = [&](uint16_t word) {
-        TLinkMessage event(
-            QEvent::Type(Link::WM_LINK_SLOT), 0x02, Link::slotLParam(word, Link::lmLiveData));
-        QCoreApplication::sendEvent(&h.window().link(), &event);
+    const auto word = [&](uint16_t value) {
+        deliver(h, Link::WM_LINK_SLOT, 0x02, Link::slotLParam(value, Link::lmLiveData));
     };
-    deliver(0x1234);
+    word(0x1234);
     EXPECT_EQ(h.find<MatrixGrid>("dgMap")->word(0x02), 0x1234);
     EXPECT_TRUE(waitUntil([&] { return chartPaints.count > 0; }));
     QCoreApplication::processEvents();
@@ -176,6 +174,6 @@ TEST_F(TrendsPageTest, SlotWordsOnTheTrendsPageRepaintMatrixAndChartButPostNoVal
 
     // On the live data page the same word goes to the dashboard.
     h.window().pages()->setCurrentIndex(2);
-    deliver(0x1235);
+    word(0x1235);
     EXPECT_TRUE(waitUntil([&] { return toPanel.count == 1; }));
 }

@@ -23,19 +23,18 @@ constexpr int ExchangeMs = 20000;
 
 struct Exchange {
     const char* Name;
-    Link::Command Command;
-    int32_t LParam;
+    LinkCommand Command;
 };
 
 const Exchange Exchanges[] = {
-    { "connect", Link::cmdConnect, 1 },
-    { "live start", Link::cmdStartData, 0 },
-    { "live stop", Link::cmdStopData, 0 },
-    { "read codes", Link::cmdFaultTest, 'B' },
-    { "self-test", Link::cmdFaultTest, 'D' },
-    { "options read", Link::cmdModuleOptions, 0 },
-    { "reset", Link::cmdResetModule, 0 },
-    { "calibration", Link::cmdReadCalibration, 0 },
+    { "connect", LinkCommands::Connect { true } },
+    { "live start", LinkCommands::StartData {} },
+    { "live stop", LinkCommands::StopData {} },
+    { "read codes", LinkCommands::FaultTest { 'B' } },
+    { "self-test", LinkCommands::FaultTest { 'D' } },
+    { "options read", LinkCommands::ReadOptions {} },
+    { "reset", LinkCommands::ResetModule {} },
+    { "calibration", LinkCommands::ReadCalibration {} },
 };
 
 // How long this thread has waited for a processor while it could run, in nanoseconds (0
@@ -89,9 +88,9 @@ TEST_P(WindowFaultMatrix, WindowKeepsTurningEveryExchangeEndsAndTheLinkComesBack
     LinkController& link = window.link();
     QList<quint8> done;
     QObject::connect(
-        &link, &LinkController::commandDone, [&done](quint8 code) { done.append(code); });
+        &link.session(), &LinkSession::commandDone, [&done](quint8 code) { done.append(code); });
     bool connected = false;
-    QObject::connect(&link, &LinkController::linkEvent, [&connected](const LinkReport& r) {
+    QObject::connect(&link.session(), &LinkSession::report, [&connected](const LinkReport& r) {
         connected = connected || r.Type == LinkReport::Connected;
     });
 
@@ -99,17 +98,18 @@ TEST_P(WindowFaultMatrix, WindowKeepsTurningEveryExchangeEndsAndTheLinkComesBack
         SCOPED_TRACE(exchange.Name);
         StallWatch watch;
         done.clear();
-        link.post(exchange.Command, exchange.LParam);
-        EXPECT_TRUE(waitUntil([&] { return done.contains(quint8(exchange.Command)); }, ExchangeMs))
+        link.send(exchange.Command);
+        EXPECT_TRUE(waitUntil(
+            [&] { return done.contains(quint8(LinkCommands::code(exchange.Command))); }, ExchangeMs))
             << "the exchange did not end";
         EXPECT_LT(watch.longestMs(), MaxStallMs) << "the window stood still";
     }
 
     // The fault is gone: the next connection finds the module.
-    link.simulator()->setFaults(SimFaults());
+    link.session().simulator()->setFaults(SimFaults());
     connected = false;
     done.clear();
-    link.post(Link::cmdConnect, 1);
+    link.send(LinkCommands::Connect { true });
     ASSERT_TRUE(waitUntil([&] { return done.contains(quint8(Link::cmdConnect)); }, ExchangeMs));
     EXPECT_TRUE(connected);
     h.close();

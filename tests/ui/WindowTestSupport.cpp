@@ -90,6 +90,15 @@ void deliver(WindowHarness& h, int message, uint32_t wParam, int32_t lParam)
     QCoreApplication::sendEvent(&session, &event);
 }
 
+void deliverOptions(WindowHarness& h, int8_t speed, int8_t format)
+{
+    LinkReport report = LinkReports::fromEvent(Link::evOptions, 0);
+    report.Bytes = QByteArray(20, '\0');
+    report.Bytes[0] = char(speed);
+    report.Bytes[1] = char(format);
+    emit h.window().link().session().report(report);
+}
+
 QByteArray registerText(std::initializer_list<std::pair<const char*, const char*>> vehicles)
 {
     QByteArray text;

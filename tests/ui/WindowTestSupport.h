@@ -92,6 +92,8 @@ private:
 
 // Delivers a message to the window's link controller as the link thread posts it.
 void deliver(WindowHarness& h, int message, uint32_t wParam, int32_t lParam);
+// The module's option bytes as the session reports them after a read.
+void deliverOptions(WindowHarness& h, int8_t speed, int8_t format);
 
 // A register of vehicles (name, calibration code) for autos.ini.
 QByteArray registerText(std::initializer_list<std::pair<const char*, const char*>> vehicles);
