@@ -38,9 +38,9 @@ public:
     uint16_t rxWord() const;
 
     // The wait before a read of the live stream, in the link's milliseconds, unless this
-    // many bytes wait already: at 115,200 baud about fifteen words.
-    static constexpr uint32_t GatherMs = 5;
-    static constexpr size_t GatherBytes = 64;
+    // many bytes wait already: at 115,200 baud about thirty words.
+    static constexpr uint32_t GatherMs = 10;
+    static constexpr size_t GatherBytes = 128;
 
     static constexpr uint8_t BlockEndSlot = 0xF5;
     static constexpr uint8_t BlockAddressLow = 0x81;

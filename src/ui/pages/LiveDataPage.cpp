@@ -86,6 +86,7 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     pnBlack = new TFordPanel;
     pnBlack->setObjectName(QStringLiteral("pnBlack"));
     m_proxy = scene->addWidget(pnBlack);
+    m_proxy->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
     m_view->setScene(scene);
     m_view->viewport()->installEventFilter(this);
     layout->addWidget(m_view);
