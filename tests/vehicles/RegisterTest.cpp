@@ -3,8 +3,11 @@
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 #include "vehicles/RegisterFile.h"
+#include "vehicles/VehicleListModel.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStringEncoder>
@@ -202,6 +205,44 @@ TEST(Register, DatesSurviveALocaleChange)
     // ISO 8601, as scripts write it, reads under any locale.
     EXPECT_EQ(russian.parse("2023-03-15T12:00:05"), noon);
     EXPECT_EQ(c.parse("2023-03-15 12:00:05"), noon);
+}
+
+TEST(Register, TenThousandVehiclesLoadIntoTheListInTime)
+{
+    // Each date read once cost several local times, each asking the system for its time
+    // zone: start-up took seconds. Every vehicle has a time of day of its own, as stamped
+    // ones do; ISO 8601 is the form read last, after those of every locale.
+    constexpr int Count = 10000;
+    const struct {
+        const char* form;
+        QLocale loading;
+    } cases[] = { { "dd.MM.yyyy HH:mm:ss", QLocale(QLocale::Russian, QLocale::Russia) },
+        { "yyyy-MM-ddTHH:mm:ss", QLocale::c() } };
+    const auto stamp = [](int i) {
+        return QDateTime(QDate(2000, 1, 1).addDays(i), QTime(0, 0, 1).addSecs(i * 7), Qt::UTC);
+    };
+    for (const auto& t : cases) {
+        TempDir dir;
+        QByteArray text;
+        for (int i = 0; i < Count; ++i)
+            text += "[" + QByteArray::number(i) + "]\nName=" + QByteArray::number(i)
+                + "\nLastRead=" + stamp(i).toString(t.form).toLatin1() + "\n";
+        dir.write("autos.ini", text);
+
+        VehicleListModel list;
+        QElapsedTimer timer;
+        timer.start();
+        VehicleRegister loaded;
+        ASSERT_TRUE(LoadRegister(loaded, dir.file("autos.ini"), DateTimeText(t.loading)));
+        list.setVehicles(std::move(loaded));
+        EXPECT_LT(timer.elapsed(), 1500) << t.form;
+        ASSERT_EQ(list.rowCount(), Count);
+        for (int i : { 0, 1, Count / 2, Count - 1 }) {
+            EXPECT_DOUBLE_EQ(list.entry(i).Record.LastRead,
+                DateTimeText::fromDateTime(stamp(i).date(), stamp(i).time()))
+                << t.form << " " << i;
+        }
+    }
 }
 
 TEST(Register, ADateThatCannotBeReadIsKeptAsWritten)
