@@ -17,7 +17,7 @@ namespace {
 const char* const KnownKeys[]
     = { "Name", "Model", "Year", "VIN", "Plate", "LastRead", "Comment", "CarProfile", "CalID" };
 
-bool isKnownKey(const QByteArray& key)
+bool isKnownKey(QByteArrayView key)
 {
     for (const char* known : KnownKeys) {
         if (key.compare(known, Qt::CaseInsensitive) == 0)
@@ -38,16 +38,14 @@ UnknownLines unknownLines(const QByteArray& data)
 {
     UnknownLines result;
     QByteArrayList* current = &result.preamble;
-    for (const QByteArray& line : iniLines(data)) {
-        const QByteArray trimmed = line.trimmed();
-        if (const auto section = iniSectionName(trimmed)) {
+    visitIniLines(data, [&](QByteArrayView line) {
+        const QByteArrayView trimmed = line.trimmed();
+        if (const auto section = iniSectionName(trimmed))
             current = &result.sections[section->toLower()];
-            continue;
-        }
-        if (trimmed.isEmpty() || isKnownKey(iniKeyName(trimmed)))
-            continue;
-        current->append(line);
-    }
+        else if (!trimmed.isEmpty() && !isKnownKey(iniKeyName(trimmed)))
+            current->append(line.toByteArray());
+        return true;
+    });
     return result;
 }
 
