@@ -74,21 +74,22 @@ TAuto readVehicle(
 {
     TAuto a;
     // What the user typed is read whole: a long note must not lose its end at the next start.
-    a.Name = ini.readUtf8Whole(section, "Name");
-    a.Model = ini.readUtf8Whole(section, "Model");
-    a.Year = ini.readInteger(section, "Year", 0);
-    a.VIN = ini.readUtf8Whole(section, "VIN");
-    a.Plate = ini.readUtf8Whole(section, "Plate");
-    const QString lastRead = ini.readAnsi(section, "LastRead");
+    a.Name = ini.readUtf8Whole(section, QStringLiteral("Name"));
+    a.Model = ini.readUtf8Whole(section, QStringLiteral("Model"));
+    a.Year = ini.readInteger(section, QStringLiteral("Year"), 0);
+    a.VIN = ini.readUtf8Whole(section, QStringLiteral("VIN"));
+    a.Plate = ini.readUtf8Whole(section, QStringLiteral("Plate"));
+    const QString lastRead = ini.readAnsi(section, QStringLiteral("LastRead"));
     if (const auto date = dates.parse(lastRead))
         a.LastRead = *date;
     else if (lastRead.trimmed().isEmpty())
         a.LastRead = loadTime; // no date at all: the time of loading, as ever
     else
-        a.LastReadKept = ini.readRaw(section, "LastRead").value_or(QByteArray()); // as written
-    a.Comment = ini.readUtf8Whole(section, "Comment");
-    a.CarProfile = ini.readInteger(section, "CarProfile", 0);
-    a.CalID = ini.readAnsi(section, "CalID");
+        a.LastReadKept
+            = ini.readRaw(section, QStringLiteral("LastRead")).value_or(QByteArray()); // as written
+    a.Comment = ini.readUtf8Whole(section, QStringLiteral("Comment"));
+    a.CarProfile = ini.readInteger(section, QStringLiteral("CarProfile"), 0);
+    a.CalID = ini.readAnsi(section, QStringLiteral("CalID"));
     return a;
 }
 
@@ -153,7 +154,9 @@ bool LoadRegister(VehicleRegister& vehicles, const QString& path, const DateTime
     const UnknownLines unknown = unknownLines(data);
     vehicles.setPreamble(unknown.preamble);
     const double loadTime = DateTimeText::now();
-    for (const QString& section : ini.sections()) {
+    const QStringList sections = ini.sections();
+    vehicles.reserve(vehicles.size() + sections.size());
+    for (const QString& section : sections) {
         TAuto a = readVehicle(ini, section, dates, loadTime);
         a.KeptLines = unknown.sections.value(section.toUtf8().toLower());
         vehicles.append(VehicleEntry::fromRecord(a, dates));
