@@ -30,7 +30,15 @@ QByteArray stripQuotes(QByteArray value)
 
 std::string key8(const QString& s)
 {
-    return s.toStdString();
+    // Names are mostly short ASCII: copied as they are, they need no conversion buffer.
+    std::string ascii;
+    ascii.reserve(static_cast<size_t>(s.size()));
+    for (const QChar c : s) {
+        if (c.unicode() >= 0x80)
+            return s.toStdString();
+        ascii.push_back(static_cast<char>(c.unicode()));
+    }
+    return ascii;
 }
 
 // The 2047-byte cut may split a UTF-8 sequence: drop its incomplete tail rather than

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QRegularExpression>
 #include <cmath>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -137,6 +138,29 @@ const std::vector<DateTimeText::Forms>& fixedForms()
     return forms;
 }
 
+// Text in the form "date time", read as date and time apart at each blank in turn (a
+// field's text may hold blanks too). Read as a whole it would become a local time, and
+// each of those asks the system for its time zone: that made loading a large register
+// slow. The parts come out the same, also for a time that local time skips.
+std::pair<QDate, QTime> dateAndTime(const QLocale& locale, const QString& text,
+    const QString& dateFormat, std::initializer_list<QString> timeFormats)
+{
+    std::vector<std::pair<QDate, qsizetype>> days; // the dates before a blank, once each
+    for (qsizetype blank = text.indexOf(u' '); blank >= 0; blank = text.indexOf(u' ', blank + 1)) {
+        const QDate day = locale.toDate(text.left(blank), dateFormat);
+        if (day.isValid())
+            days.emplace_back(day, blank);
+    }
+    for (const QString& timeFormat : timeFormats) {
+        for (const auto& [day, blank] : days) {
+            const QTime time = locale.toTime(text.mid(blank + 1), timeFormat);
+            if (time.isValid())
+                return { day, time };
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 std::optional<double> DateTimeText::Forms::parse(const QString& text) const
@@ -145,13 +169,8 @@ std::optional<double> DateTimeText::Forms::parse(const QString& text) const
         const bool shortYear = dateFormat != date;
         QDate day = locale.toDate(text, dateFormat);
         QTime time(0, 0);
-        for (const QString& timeFormat : { longTime, shortTime }) {
-            if (day.isValid())
-                break;
-            const QDateTime dt = locale.toDateTime(text, dateFormat + u' ' + timeFormat);
-            day = dt.date();
-            time = dt.time();
-        }
+        if (!day.isValid())
+            std::tie(day, time) = dateAndTime(locale, text, dateFormat, { longTime, shortTime });
         if (day.isValid())
             return fromDateTime(shortYear ? inCenturyWindow(day) : day, time);
     }

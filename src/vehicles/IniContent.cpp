@@ -2,35 +2,42 @@
 
 #include "common/Texts.h"
 
-QByteArrayList iniLines(const QByteArray& data)
+void visitIniLines(const QByteArray& data, const std::function<bool(QByteArrayView)>& visit)
 {
-    QByteArray text = data.startsWith("\xEF\xBB\xBF") ? data.mid(3) : data;
-    text.replace("\r\n", "\n").replace('\r', '\n');
-    QByteArrayList lines = text.split('\n');
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast(); // the end of the last line adds no line
-    return lines;
+    QByteArrayView text(data);
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
+    // A line ends at CR LF, CR or LF; the end of the last line adds no line.
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != '\n' && text[end] != '\r')
+            ++end;
+        if (!visit(text.sliced(start, end - start)))
+            return;
+        start = end + (text.sliced(end).startsWith("\r\n") ? 2 : 1);
+    }
 }
 
-bool isIniBlankOrComment(const QByteArray& trimmed)
+bool isIniBlankOrComment(QByteArrayView trimmed)
 {
     return trimmed.isEmpty() || trimmed.startsWith(';') || trimmed.startsWith('#');
 }
 
-std::optional<QByteArray> iniSectionName(const QByteArray& trimmed)
+std::optional<QByteArray> iniSectionName(QByteArrayView trimmed)
 {
     if (!trimmed.startsWith('['))
         return std::nullopt;
     const qsizetype close = trimmed.indexOf(']');
     if (close < 0)
         return std::nullopt;
-    return trimmed.mid(1, close - 1).trimmed();
+    return trimmed.sliced(1, close - 1).trimmed().toByteArray();
 }
 
-QByteArray iniKeyName(const QByteArray& trimmed)
+QByteArrayView iniKeyName(QByteArrayView trimmed)
 {
     const qsizetype equals = trimmed.indexOf('=');
-    return equals < 0 ? QByteArray() : trimmed.left(equals).trimmed();
+    return equals < 0 ? QByteArrayView() : trimmed.first(equals).trimmed();
 }
 
 QString iniContentProblem(const QByteArray& data)
@@ -41,11 +48,13 @@ QString iniContentProblem(const QByteArray& data)
     if (nul >= 0)
         return Texts::text(Texts::IniNul).arg(data.left(nul).count('\n') + 1);
     bool content = false;
-    for (const QByteArray& line : iniLines(data)) {
-        const QByteArray trimmed = line.trimmed();
-        if (iniSectionName(trimmed))
-            return {};
+    bool section = false;
+    // Up to the first section: what follows it changes nothing.
+    visitIniLines(data, [&](QByteArrayView line) {
+        const QByteArrayView trimmed = line.trimmed();
+        section = iniSectionName(trimmed).has_value();
         content = content || !isIniBlankOrComment(trimmed);
-    }
-    return content ? Texts::text(Texts::IniNoSection) : QString();
+        return !section;
+    });
+    return content && !section ? Texts::text(Texts::IniNoSection) : QString();
 }

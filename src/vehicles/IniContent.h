@@ -3,8 +3,9 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayList>
+#include <QByteArrayView>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // The reason the bytes hold no usable INI text, or an empty string: UTF-16 text, a NUL
@@ -12,11 +13,12 @@
 // section. A file of blanks and comments only is usable (it holds nothing).
 QString iniContentProblem(const QByteArray& data);
 
-// The file's lines without their line ends (a UTF-8 byte order mark dropped).
-QByteArrayList iniLines(const QByteArray& data);
+// Gives the file's lines one by one, without their line ends (a UTF-8 byte order mark
+// dropped) and without copying them, until visit returns false.
+void visitIniLines(const QByteArray& data, const std::function<bool(QByteArrayView)>& visit);
 // A trimmed line that is blank or a comment (";" or "#").
-bool isIniBlankOrComment(const QByteArray& trimmed);
+bool isIniBlankOrComment(QByteArrayView trimmed);
 // The section name of a trimmed "[name]" line, or nothing.
-std::optional<QByteArray> iniSectionName(const QByteArray& trimmed);
-// The key of a trimmed "key=value" line (trimmed), or an empty array.
-QByteArray iniKeyName(const QByteArray& trimmed);
+std::optional<QByteArray> iniSectionName(QByteArrayView trimmed);
+// The key of a trimmed "key=value" line (trimmed), or an empty view.
+QByteArrayView iniKeyName(QByteArrayView trimmed);

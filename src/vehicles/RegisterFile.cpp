@@ -17,7 +17,7 @@ namespace {
 const char* const KnownKeys[]
     = { "Name", "Model", "Year", "VIN", "Plate", "LastRead", "Comment", "CarProfile", "CalID" };
 
-bool isKnownKey(const QByteArray& key)
+bool isKnownKey(QByteArrayView key)
 {
     for (const char* known : KnownKeys) {
         if (key.compare(known, Qt::CaseInsensitive) == 0)
@@ -38,16 +38,14 @@ UnknownLines unknownLines(const QByteArray& data)
 {
     UnknownLines result;
     QByteArrayList* current = &result.preamble;
-    for (const QByteArray& line : iniLines(data)) {
-        const QByteArray trimmed = line.trimmed();
-        if (const auto section = iniSectionName(trimmed)) {
+    visitIniLines(data, [&](QByteArrayView line) {
+        const QByteArrayView trimmed = line.trimmed();
+        if (const auto section = iniSectionName(trimmed))
             current = &result.sections[section->toLower()];
-            continue;
-        }
-        if (trimmed.isEmpty() || isKnownKey(iniKeyName(trimmed)))
-            continue;
-        current->append(line);
-    }
+        else if (!trimmed.isEmpty() && !isKnownKey(iniKeyName(trimmed)))
+            current->append(line.toByteArray());
+        return true;
+    });
     return result;
 }
 
@@ -76,21 +74,22 @@ TAuto readVehicle(
 {
     TAuto a;
     // What the user typed is read whole: a long note must not lose its end at the next start.
-    a.Name = ini.readUtf8Whole(section, "Name");
-    a.Model = ini.readUtf8Whole(section, "Model");
-    a.Year = ini.readInteger(section, "Year", 0);
-    a.VIN = ini.readUtf8Whole(section, "VIN");
-    a.Plate = ini.readUtf8Whole(section, "Plate");
-    const QString lastRead = ini.readAnsi(section, "LastRead");
+    a.Name = ini.readUtf8Whole(section, QStringLiteral("Name"));
+    a.Model = ini.readUtf8Whole(section, QStringLiteral("Model"));
+    a.Year = ini.readInteger(section, QStringLiteral("Year"), 0);
+    a.VIN = ini.readUtf8Whole(section, QStringLiteral("VIN"));
+    a.Plate = ini.readUtf8Whole(section, QStringLiteral("Plate"));
+    const QString lastRead = ini.readAnsi(section, QStringLiteral("LastRead"));
     if (const auto date = dates.parse(lastRead))
         a.LastRead = *date;
     else if (lastRead.trimmed().isEmpty())
         a.LastRead = loadTime; // no date at all: the time of loading, as ever
     else
-        a.LastReadKept = ini.readRaw(section, "LastRead").value_or(QByteArray()); // as written
-    a.Comment = ini.readUtf8Whole(section, "Comment");
-    a.CarProfile = ini.readInteger(section, "CarProfile", 0);
-    a.CalID = ini.readAnsi(section, "CalID");
+        a.LastReadKept
+            = ini.readRaw(section, QStringLiteral("LastRead")).value_or(QByteArray()); // as written
+    a.Comment = ini.readUtf8Whole(section, QStringLiteral("Comment"));
+    a.CarProfile = ini.readInteger(section, QStringLiteral("CarProfile"), 0);
+    a.CalID = ini.readAnsi(section, QStringLiteral("CalID"));
     return a;
 }
 
@@ -155,7 +154,9 @@ bool LoadRegister(VehicleRegister& vehicles, const QString& path, const DateTime
     const UnknownLines unknown = unknownLines(data);
     vehicles.setPreamble(unknown.preamble);
     const double loadTime = DateTimeText::now();
-    for (const QString& section : ini.sections()) {
+    const QStringList sections = ini.sections();
+    vehicles.reserve(vehicles.size() + sections.size());
+    for (const QString& section : sections) {
         TAuto a = readVehicle(ini, section, dates, loadTime);
         a.KeptLines = unknown.sections.value(section.toUtf8().toLower());
         vehicles.append(VehicleEntry::fromRecord(a, dates));

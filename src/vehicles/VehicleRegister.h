@@ -14,6 +14,7 @@ public:
     const VehicleEntry& at(int row) const { return m_entries.at(static_cast<size_t>(row)); }
     VehicleEntry& at(int row) { return m_entries.at(static_cast<size_t>(row)); }
 
+    void reserve(int count) { m_entries.reserve(static_cast<size_t>(count)); }
     void append(VehicleEntry entry) { m_entries.push_back(std::move(entry)); }
     void removeAt(int row) { m_entries.erase(m_entries.begin() + row); }
     void clear() { m_entries.clear(); }
