@@ -26,8 +26,8 @@ static void ForEachSampleHourAt10Hz(benchmark::State& state)
         store.StoreValue(255, uint16_t(0xA000 | (i & 0xFFF)));
     int64_t sum = 0;
     for (auto _ : state) {
-        store.ForEachSample(255, 0, [&](uint32_t t, int32_t, uint16_t v, int, uint8_t) { sum += t + v; },
-                            time, -1);
+        store.ForEachSample(
+            255, 0, [&](uint32_t t, int32_t, uint16_t v, int, uint8_t) { sum += t + v; }, time, -1);
     }
     benchmark::DoNotOptimize(sum);
     state.SetItemsProcessed(state.iterations() * 36000);

@@ -12,7 +12,6 @@
 #include <memory>
 #include <optional>
 
-
 struct CliOptions {
     QString Port;
     QString Speed = QString::number(SimDefaults::Baud);

@@ -2,8 +2,8 @@
 
 #include "CliInterrupt.h"
 #include "common/Errors.h"
-#include "link/LinkTypes.h"
 #include "link/LinkSession.h"
+#include "link/LinkTypes.h"
 #include "store/TFordData.h"
 
 #include <QElapsedTimer>

@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth
   avrdude
+  clang-format
 )
 
 missing=()

@@ -1,11 +1,11 @@
 // Throughput of the receive decoder on a live data stream, in bytes per second; a
 // 115,200-baud line carries 11,520.
 #include "common/ScaledClock.h"
+#include "common/WordPacket.h"
 #include "link/LinkTypes.h"
 #include "link/TLinkPoster.h"
 #include "link/TLinkShared.h"
 #include "link/TRxDecoder.h"
-#include "common/WordPacket.h"
 #include "store/TFordData.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QPainter>
-
 #include <benchmark/benchmark.h>
 
 namespace {

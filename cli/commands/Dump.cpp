@@ -1,8 +1,8 @@
 #include "Commands.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
-#include "link/LinkTypes.h"
 #include "link/LinkSession.h"
+#include "link/LinkTypes.h"
 #include "link/TLinkShared.h"
 
 #include <QFile>

@@ -2,8 +2,8 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
 #include "link/FaultCodeList.h"
-#include "link/LinkTypes.h"
 #include "link/LinkSession.h"
+#include "link/LinkTypes.h"
 #include "vehicles/FaultCodeText.h"
 
 #include <QElapsedTimer>
@@ -102,8 +102,7 @@ int faults(CliContext& context)
     const bool ended = session.printer().lastWas(Link::evFaultTest, LinkReport::FaultTestEnded);
     // The words that passed their check, never a rejected one left in the slot table.
     const uint16_t status = link.word(FaultCodeList::StatusSlot);
-    if (!ended
-        || !(status & (FaultCodeList::StatusCodesReady | FaultCodeList::StatusNoResult)))
+    if (!ended || !(status & (FaultCodeList::StatusCodesReady | FaultCodeList::StatusNoResult)))
         throw VeskorError(QStringLiteral("the ECU gave no answer on %1").arg(session.devicePath()));
     const QStringList entries
         = FaultCodeList::entries([&link](uint8_t slot) { return link.word(slot); });

@@ -1,8 +1,8 @@
 #include "Commands.h"
 #include "cli/CliCommand.h"
 #include "common/Texts.h"
-#include "link/LinkTypes.h"
 #include "link/LinkSession.h"
+#include "link/LinkTypes.h"
 
 #include <QFileInfo>
 

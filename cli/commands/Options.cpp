@@ -1,9 +1,9 @@
 #include "Commands.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
+#include "link/LinkSession.h"
 #include "link/LinkTypes.h"
 #include "link/ModuleOption.h"
-#include "link/LinkSession.h"
 
 #include <cstdio>
 

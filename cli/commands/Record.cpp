@@ -2,9 +2,9 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
 #include "cli/LiveStream.h"
+#include "link/LinkReport.h"
 #include "link/LinkSession.h"
 #include "recording/RecordingWriter.h"
-#include "link/LinkReport.h"
 
 #include <memory>
 
@@ -50,8 +50,7 @@ int record(CliContext& context)
             header.Table = request.Table;
             header.PidMap = LiveStream::pidMap(link.store());
             header.Calibration = QString::fromLatin1(session.printer().calibration());
-            header.ModuleVersion
-                = link.module().text();
+            header.ModuleVersion = link.module().text();
             writer = std::make_unique<RecordingWriter>(request.File, header);
         }
         writer->append(slot, word, timeMs);

@@ -7,7 +7,10 @@
 class VeskorError : public std::runtime_error {
 public:
     explicit VeskorError(const QString& message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
+        : std::runtime_error(message.toStdString())
+        , m_message(message)
+    {
+    }
 
     const QString& message() const { return m_message; }
 

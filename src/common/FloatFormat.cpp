@@ -4,15 +4,14 @@
 #include "common/Texts.h"
 
 #include <QLocale>
-
 #include <cmath>
 #include <cstdio>
 #include <string>
 
 namespace {
 
-constexpr int MaxDigits = 18;   // significant digits of an extended-precision number
-constexpr int MaxWidth = 1000;  // wider fields are refused rather than allocated
+constexpr int MaxDigits = 18; // significant digits of an extended-precision number
+constexpr int MaxWidth = 1000; // wider fields are refused rather than allocated
 
 // value = 0.d1 d2 d3 … × 10^exponent; no digits means zero.
 struct Decimal {
@@ -113,7 +112,8 @@ QString fixedDigits(Decimal d, int decimals, bool grouped)
 
 QString exponentText(int exponent, bool alwaysSign, int minDigits)
 {
-    QString out = exponent < 0 ? QStringLiteral("-") : (alwaysSign ? QStringLiteral("+") : QString());
+    QString out
+        = exponent < 0 ? QStringLiteral("-") : (alwaysSign ? QStringLiteral("+") : QString());
     out += QString::number(std::abs(exponent)).rightJustified(minDigits, QLatin1Char('0'));
     return out;
 }
@@ -147,7 +147,8 @@ QString general(Decimal d, int precision)
         for (int i = 0; i < d.exponent; ++i)
             out += QLatin1Char(digitAt(d, i));
         if (n > d.exponent)
-            out += QLatin1Char('.') + QString::fromLatin1(d.digits.data() + d.exponent, n - d.exponent);
+            out += QLatin1Char('.')
+                + QString::fromLatin1(d.digits.data() + d.exponent, n - d.exponent);
         return out;
     }
     QString out(QLatin1Char(d.digits[0]));
@@ -159,7 +160,8 @@ QString general(Decimal d, int precision)
 // Money: the number with grouping, placed where the locale puts its currency symbol.
 QString currency(const QString& number, bool negative)
 {
-    const QString sample = QLocale::system().toCurrencyString(1.0, QLocale::system().currencySymbol(), 0);
+    const QString sample
+        = QLocale::system().toCurrencyString(1.0, QLocale::system().currencySymbol(), 0);
     const qsizetype one = sample.indexOf(QLatin1Char('1'));
     const QString prefix = one >= 0 ? sample.left(one) : QString();
     const QString suffix = one >= 0 ? sample.mid(one + 1) : QString();
@@ -181,9 +183,8 @@ QString convert(const Spec& spec, long double value)
         return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
     const Decimal d = toDecimal(value);
     const char type = char(spec.type.toLower().toLatin1());
-    const auto sign = [](const Decimal& rounded) {
-        return rounded.negative ? QStringLiteral("-") : QString();
-    };
+    const auto sign
+        = [](const Decimal& rounded) { return rounded.negative ? QStringLiteral("-") : QString(); };
     const auto roundedFixed = [&](int decimals) {
         Decimal r = d;
         roundTo(r, r.exponent + decimals);
@@ -202,7 +203,8 @@ QString convert(const Spec& spec, long double value)
         roundTo(r, precision);
         return sign(r) + general(d, precision);
     }
-    default: break;
+    default:
+        break;
     }
     // f, n, m: numbers too large for fixed notation fall back to the general form.
     if (d.exponent > MaxDigits)

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <optional>
 
 // Returns nothing for text that is not such a number or does not fit 32 bits.

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QEvent>
-
 #include <bit>
 #include <cstdint>
 
@@ -10,12 +9,19 @@ namespace Msg {
 
 // A PID's new value for the dashboard: wParam = PID, lParam = the value's float bits.
 inline constexpr QEvent::Type WM_PID_CHANGED = QEvent::Type(1281);
-// Posted to the dashboard panel when the link's slots were cleared; the panel forwards it to no one.
+// Posted to the dashboard panel when the link's slots were cleared; the panel forwards it to no
+// one.
 inline constexpr QEvent::Type WM_SLOTS_CLEARED = QEvent::Type(1282);
 
 // The value travels as the bit pattern of a single-precision float, never as a converted number.
-inline int64_t floatToLParam(float value) { return std::bit_cast<uint32_t>(value); }
-inline float lParamToFloat(int64_t lParam) { return std::bit_cast<float>(uint32_t(lParam)); }
+inline int64_t floatToLParam(float value)
+{
+    return std::bit_cast<uint32_t>(value);
+}
+inline float lParamToFloat(int64_t lParam)
+{
+    return std::bit_cast<float>(uint32_t(lParam));
+}
 
 } // namespace Msg
 
@@ -24,7 +30,11 @@ inline float lParamToFloat(int64_t lParam) { return std::bit_cast<float>(uint32_
 class TMessage : public QEvent {
 public:
     TMessage(QEvent::Type msg, uint64_t wParam, int64_t lParam)
-        : QEvent(msg), WParam(wParam), LParam(lParam) {}
+        : QEvent(msg)
+        , WParam(wParam)
+        , LParam(lParam)
+    {
+    }
 
     uint64_t WParam;
     int64_t LParam;

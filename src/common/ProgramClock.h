@@ -9,4 +9,4 @@ uint32_t now();
 // The system's millisecond tick count at program start (the steady clock's, cut to 32 bits);
 // the trend chart's grid marks whole seconds of it.
 uint32_t startTick();
-}
+} // namespace ProgramClock

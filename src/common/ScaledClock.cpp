@@ -1,14 +1,15 @@
 #include "ScaledClock.h"
 
 ScaledClock::ScaledClock(double scale)
-    : m_scale(scale > 0 ? scale : 1.0), m_start(std::chrono::steady_clock::now())
+    : m_scale(scale > 0 ? scale : 1.0)
+    , m_start(std::chrono::steady_clock::now())
 {
 }
 
 uint32_t ScaledClock::tickMs() const
 {
-    const auto elapsed = std::chrono::duration<double, std::milli>(
-        std::chrono::steady_clock::now() - m_start);
+    const auto elapsed
+        = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - m_start);
     return static_cast<uint32_t>(static_cast<uint64_t>(elapsed.count() / m_scale));
 }
 

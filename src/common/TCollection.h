@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <utility>
+#include <vector>
 
 class TCollection : public QObject {
     Q_OBJECT
@@ -26,4 +27,58 @@ public:
 
 private:
     bool m_overflowed = false;
+};
+
+// A collection of items it owns, in order: each a child of the collection, made by the
+// owner's makeItem() and copied by the item's assign(); every change calls changed(), for
+// the owner to repaint.
+template <typename Item> class TItemCollection : public TCollection {
+public:
+    using TCollection::TCollection;
+
+    int count() const override { return int(m_items.size()); }
+    Item* add() override
+    {
+        Item* item = makeItem();
+        m_items.push_back(item);
+        changed();
+        return item;
+    }
+    QObject* item(int index) const override { return at(index); }
+    Item* at(int index) const
+    {
+        return index >= 0 && index < count() ? m_items[size_t(index)] : nullptr;
+    }
+    void remove(int index)
+    {
+        if (Item* item = at(index)) {
+            m_items.erase(m_items.begin() + index);
+            delete item;
+            changed();
+        }
+    }
+    void clear()
+    {
+        for (Item* item : m_items)
+            delete item;
+        m_items.clear();
+        changed();
+    }
+
+protected:
+    // A new item with default values, a child of this collection.
+    virtual Item* makeItem() = 0;
+    virtual void changed() = 0;
+    // Replaces the items with copies of the other collection's items.
+    void assignItems(const TItemCollection& other)
+    {
+        if (&other == this)
+            return;
+        clear();
+        for (const Item* source : other.m_items)
+            add()->assign(*source);
+    }
+
+private:
+    std::vector<Item*> m_items; // children of this object
 };

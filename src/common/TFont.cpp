@@ -2,7 +2,6 @@
 #include "common/TFont.h"
 
 #include <QGuiApplication>
-
 #include <cmath>
 
 namespace {
@@ -17,7 +16,8 @@ int mulDiv(int a, int b, int c)
 
 } // namespace
 
-TFont::TFont(QObject* parent) : QObject(parent)
+TFont::TFont(QObject* parent)
+    : QObject(parent)
 {
     // Without a GUI application (a console tool) there is no toolkit font to ask.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {

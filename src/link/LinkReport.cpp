@@ -1,6 +1,5 @@
 #include "LinkReport.h"
 
-
 namespace LinkReports {
 
 LinkReport fromEvent(int code, int32_t lParam)

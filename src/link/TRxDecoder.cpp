@@ -3,10 +3,10 @@
 #include "LinkMessage.h"
 #include "TLinkPoster.h"
 #include "TLinkShared.h"
-#include "common/WordPacket.h"
 #include "common/Placeholders.h"
 #include "common/ScaledClock.h"
 #include "common/Texts.h"
+#include "common/WordPacket.h"
 #include "serial/SerialPort.h"
 #include "store/TFordData.h"
 

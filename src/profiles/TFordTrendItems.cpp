@@ -5,39 +5,14 @@
 #include "store/TFordData.h"
 
 TFordTrendItems::TFordTrendItems(TFordTrend* chart)
-    : TCollection(chart)
+    : TItemCollection(chart)
     , m_chart(chart)
 {
 }
 
-TFordTrendItem* TFordTrendItems::add()
+TFordTrendItem* TFordTrendItems::makeItem()
 {
-    auto* item = new TFordTrendItem(this);
-    m_items.push_back(item);
-    changed();
-    return item;
-}
-
-TFordTrendItem* TFordTrendItems::at(int index) const
-{
-    return index >= 0 && index < count() ? m_items[size_t(index)] : nullptr;
-}
-
-void TFordTrendItems::clear()
-{
-    for (TFordTrendItem* item : m_items)
-        delete item;
-    m_items.clear();
-    changed();
-}
-
-void TFordTrendItems::assign(const TFordTrendItems& other)
-{
-    if (&other == this)
-        return;
-    clear();
-    for (const TFordTrendItem* source : other.m_items)
-        add()->assign(*source);
+    return new TFordTrendItem(this);
 }
 
 void TFordTrendItems::changed()

@@ -178,8 +178,8 @@ void TfrmVeskorReader::buildFrame()
     MemoryPage* memory = m_memory;
     memory->setContrast([this] { return m_optionsPage->contrast()->value(); });
     connect(memory, &MemoryPage::logLine, this, &TfrmVeskorReader::AddToLog);
-    connect(m_optionsPage, &OptionsPage::portSettingsChanged, this,
-        [this] { updatePortSettings(); });
+    connect(
+        m_optionsPage, &OptionsPage::portSettingsChanged, this, [this] { updatePortSettings(); });
     buildPageActions();
     buildDock();
     m_statusBar = new StatusBar(this);
@@ -406,8 +406,8 @@ void TfrmVeskorReader::wireRecorder()
             for (const Link::StreamWord& w : batch)
                 recorder->onWord(w.Slot, w.Word, w.live());
         });
-    connect(&m_link->session(), &LinkSession::slotsCleared, recorder,
-        &SessionRecorder::onSlotsCleared);
+    connect(
+        &m_link->session(), &LinkSession::slotsCleared, recorder, &SessionRecorder::onSlotsCleared);
     connect(recorder, &SessionRecorder::failed, this, &TfrmVeskorReader::AddToLog);
     connect(m_optionsPage->recordSessions(), &QCheckBox::toggled, recorder,
         &SessionRecorder::setEnabled);
@@ -679,8 +679,8 @@ void TfrmVeskorReader::onLinkEvent(const LinkReport& r)
         m_faults->ShowFaultCodes(r.Outcome);
         break;
     case LinkReport::OptionsRead:
-        m_optionsPage->showModuleOptions(int8_t(r.Bytes.at(ModuleOption::Speed)),
-            int8_t(r.Bytes.at(ModuleOption::Format)));
+        m_optionsPage->showModuleOptions(
+            int8_t(r.Bytes.at(ModuleOption::Speed)), int8_t(r.Bytes.at(ModuleOption::Format)));
         break;
     case LinkReport::OptionsWritten:
         if (m_context.Ask->confirm(

@@ -2,53 +2,52 @@
 #include "widgets/CanvasPrimitives.h"
 
 #include <QPainter>
-
 #include <cmath>
 
 namespace Canvas {
 
 namespace {
 
-// Far beyond any image the gauge draws, close enough to keep the raster engine exact.
-constexpr double Limit = 1e6;
+    // Far beyond any image the gauge draws, close enough to keep the raster engine exact.
+    constexpr double Limit = 1e6;
 
-bool usable(double v)
-{
-    return std::isfinite(v) && std::fabs(v) < Limit;
-}
+    bool usable(double v)
+    {
+        return std::isfinite(v) && std::fabs(v) < Limit;
+    }
 
-bool usable(QPointF p)
-{
-    return usable(p.x()) && usable(p.y());
-}
+    bool usable(QPointF p)
+    {
+        return usable(p.x()) && usable(p.y());
+    }
 
-QPointF rounded(QPointF p)
-{
-    return QPointF(roundPixel(p.x()), roundPixel(p.y()));
-}
+    QPointF rounded(QPointF p)
+    {
+        return QPointF(roundPixel(p.x()), roundPixel(p.y()));
+    }
 
-// The bounding box of the circle, rounded as the drawing calls take it.
-QRectF box(QPointF centre, double radius)
-{
-    const double l = roundPixel(centre.x() - radius), t = roundPixel(centre.y() - radius);
-    const double r = roundPixel(centre.x() + radius), b = roundPixel(centre.y() + radius);
-    return QRectF(l, t, r - l, b - t);
-}
+    // The bounding box of the circle, rounded as the drawing calls take it.
+    QRectF box(QPointF centre, double radius)
+    {
+        const double l = roundPixel(centre.x() - radius), t = roundPixel(centre.y() - radius);
+        const double r = roundPixel(centre.x() + radius), b = roundPixel(centre.y() + radius);
+        return QRectF(l, t, r - l, b - t);
+    }
 
-// A counterclockwise span from a to b in degrees, in (0, 360]; equal ends give a full turn.
-double ccwSpan(double a, double b)
-{
-    double span = std::fmod(b - a, 360.0);
-    if (span <= 0)
-        span += 360.0;
-    return span;
-}
+    // A counterclockwise span from a to b in degrees, in (0, 360]; equal ends give a full turn.
+    double ccwSpan(double a, double b)
+    {
+        double span = std::fmod(b - a, 360.0);
+        if (span <= 0)
+            span += 360.0;
+        return span;
+    }
 
-// Qt measures angles counterclockwise from three o'clock; φ = 0 points down.
-int qtAngle16(double phi)
-{
-    return int(std::lround((phi - 90.0) * 16.0));
-}
+    // Qt measures angles counterclockwise from three o'clock; φ = 0 points down.
+    int qtAngle16(double phi)
+    {
+        return int(std::lround((phi - 90.0) * 16.0));
+    }
 
 } // namespace
 
@@ -61,7 +60,8 @@ void arc(QPainter& p, QPointF centre, double radius, double fromPhi, double toPh
 {
     if (!usable(centre) || !usable(radius) || radius < 0 || !usable(fromPhi) || !usable(toPhi))
         return;
-    p.drawArc(box(centre, radius), qtAngle16(fromPhi), int(std::lround(ccwSpan(fromPhi, toPhi) * 16.0)));
+    p.drawArc(
+        box(centre, radius), qtAngle16(fromPhi), int(std::lround(ccwSpan(fromPhi, toPhi) * 16.0)));
 }
 
 void line(QPainter& p, QPointF from, QPointF to)
@@ -77,7 +77,8 @@ void pie(QPainter& p, QPointF centre, double radius, QPointF from, QPointF to)
     const QRectF rect = box(centre, radius);
     const QPointF c = rect.center();
     const QPointF a = rounded(from), b = rounded(to);
-    const auto phi = [&](QPointF q) { return std::atan2(q.x() - c.x(), q.y() - c.y()) * 180.0 / M_PI; };
+    const auto phi
+        = [&](QPointF q) { return std::atan2(q.x() - c.x(), q.y() - c.y()) * 180.0 / M_PI; };
     const double start = phi(a), end = phi(b);
     p.drawPie(rect, qtAngle16(start), int(std::lround(ccwSpan(start, end) * 16.0)));
 }

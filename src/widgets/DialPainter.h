@@ -11,8 +11,8 @@
 #include <QStringList>
 
 struct TDialStyle {
-    QColor background;  // the gauge's Color, resolved
-    QFont font;         // the gauge's Font at the image scale
+    QColor background; // the gauge's Color, resolved
+    QFont font; // the gauge's Font at the image scale
     QColor fontColor;
 };
 
@@ -24,14 +24,16 @@ public:
     // Draws the whole dial. Parts that cannot be computed (Max = Min, no tick intervals,
     // a zero label ratio, a format for no number) are left out and described in problems.
     static void draw(QImage& image, const TGaugeSettings& settings, const TGaugeGeometry& geometry,
-                     const TDialStyle& style, QStringList& problems);
+        const TDialStyle& style, QStringList& problems);
 
     // The glow colour of ring i (0 is the outermost): moved toward the background by a
     // sixth of the difference per ring, per channel, the first step before ring 0.
     static QRgb glowColor(QRgb glow, QRgb background, qint64 ring);
 
 private:
-    static void drawGlow(QPainter& p, const TGaugeSettings& s, const TGaugeGeometry& g, const TDialStyle& style);
-    static void drawTicks(QPainter& p, const TGaugeSettings& s, const TGaugeGeometry& g, QStringList& problems);
+    static void drawGlow(
+        QPainter& p, const TGaugeSettings& s, const TGaugeGeometry& g, const TDialStyle& style);
+    static void drawTicks(
+        QPainter& p, const TGaugeSettings& s, const TGaugeGeometry& g, QStringList& problems);
     static void drawCaption(QPainter& p, const TGaugeSettings& s, const TGaugeGeometry& g);
 };

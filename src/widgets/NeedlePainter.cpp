@@ -4,7 +4,6 @@
 #include "widgets/CanvasPrimitives.h"
 
 #include <QPainter>
-
 #include <cmath>
 
 void TNeedlePainter::drawNeedle(QPainter& p, const TGaugeGeometry& g, const TNeedle& needle)
@@ -19,13 +18,14 @@ void TNeedlePainter::drawNeedle(QPainter& p, const TGaugeGeometry& g, const TNee
     const QPointF tip(g.cx() + needle.tipX, g.cy() + needle.tipY);
     const QPointF p1(g.cx() - back * std::sin(theta + h), g.cy() - back * std::cos(theta + h));
     const QPointF p2(g.cx() - back * std::sin(theta - h), g.cy() - back * std::cos(theta - h));
-    p.setPen(QPen(needle.ArrowColor.toQColor(Qt::gray), g.scale(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(needle.ArrowColor.toQColor(Qt::gray), g.scale(), Qt::SolidLine, Qt::RoundCap,
+        Qt::RoundJoin));
     p.setBrush(needle.ArrowBack.toQColor(Qt::white));
     Canvas::pie(p, tip, 1.1 * needle.ArrowRadius * g.scale(), p2, p1);
 }
 
-void TNeedlePainter::drawLabel(QPainter& p, const TGaugeGeometry& g, const TNeedle& needle, const QFont& font,
-                               const QColor& textColor, const QColor& fill)
+void TNeedlePainter::drawLabel(QPainter& p, const TGaugeGeometry& g, const TNeedle& needle,
+    const QFont& font, const QColor& textColor, const QColor& fill)
 {
     if (needle.labelText.isEmpty())
         return;
@@ -34,19 +34,20 @@ void TNeedlePainter::drawLabel(QPainter& p, const TGaugeGeometry& g, const TNeed
     const int w2 = needle.labelSize.width() / 2, h2 = needle.labelSize.height() / 2;
     p.setPen(QPen(textColor, px));
     p.setBrush(fill);
-    Canvas::roundRect(p, lx - w2 - 15 * px, ly - h2 - 5 * px, lx + w2 + 15 * px, ly + h2 + 5 * px, 15 * px);
+    Canvas::roundRect(
+        p, lx - w2 - 15 * px, ly - h2 - 5 * px, lx + w2 + 15 * px, ly + h2 + 5 * px, 15 * px);
     p.setFont(font);
     const QPointF topLeft(Canvas::roundPixel(lx - w2), Canvas::roundPixel(ly - h2));
     p.fillRect(QRectF(topLeft, QSizeF(needle.labelSize)), fill);
     Canvas::textOut(p, topLeft, needle.labelText, needle.labelAscent);
 }
 
-void TNeedlePainter::drawCap(QPainter& p, const TGaugeGeometry& g, int radius, const QColor& outline,
-                             const QColor& fill, double penWidth)
+void TNeedlePainter::drawCap(QPainter& p, const TGaugeGeometry& g, int radius,
+    const QColor& outline, const QColor& fill, double penWidth)
 {
     if (radius <= 0)
         return;
     p.setPen(QPen(outline, penWidth));
     p.setBrush(fill);
-    Canvas::circle(p, {g.cx(), g.cy()}, radius * g.scale());
+    Canvas::circle(p, { g.cx(), g.cy() }, radius * g.scale());
 }

@@ -4,7 +4,9 @@
 #include "common/Texts.h"
 #include "widgets/WidgetProblems.h"
 
-TControl::TControl(QWidget* parent) : QWidget(parent), m_font(new TFont(this))
+TControl::TControl(QWidget* parent)
+    : QWidget(parent)
+    , m_font(new TFont(this))
 {
     connect(m_font, &TFont::changed, this, [this] {
         if (!m_takingParentFont)
@@ -45,8 +47,12 @@ bool TControl::acceptPosition(const char* name, int value)
 {
     if (value >= -MaxPosition && value <= MaxPosition)
         return true;
-    reportWidgetProblem(this, Texts::text(Texts::ControlOutOfRange).arg(QLatin1String(name)).arg(value)
-        .arg(-MaxPosition).arg(MaxPosition));
+    reportWidgetProblem(this,
+        Texts::text(Texts::ControlOutOfRange)
+            .arg(QLatin1String(name))
+            .arg(value)
+            .arg(-MaxPosition)
+            .arg(MaxPosition));
     return false;
 }
 
@@ -54,8 +60,12 @@ bool TControl::acceptExtent(const char* name, int value)
 {
     if (value >= 0 && value <= MaxExtent)
         return true;
-    reportWidgetProblem(this, Texts::text(Texts::ControlOutOfRange).arg(QLatin1String(name)).arg(value)
-        .arg(0).arg(MaxExtent));
+    reportWidgetProblem(this,
+        Texts::text(Texts::ControlOutOfRange)
+            .arg(QLatin1String(name))
+            .arg(value)
+            .arg(0)
+            .arg(MaxExtent));
     return false;
 }
 
@@ -81,7 +91,9 @@ void TControl::setParentFont(bool parentFont)
         applyParentFont();
 }
 
-void TControl::message(TMessage&) {}
+void TControl::message(TMessage&)
+{
+}
 
 bool TControl::event(QEvent* e)
 {

@@ -5,7 +5,10 @@
 
 #include <cmath>
 
-TFordLabel::TFordLabel(QWidget* parent) : TLabel(parent) {}
+TFordLabel::TFordLabel(QWidget* parent)
+    : TLabel(parent)
+{
+}
 
 void TFordLabel::setColorOn(TColor color)
 {

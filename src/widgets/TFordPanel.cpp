@@ -5,7 +5,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-TFordPanel::TFordPanel(QWidget* parent) : TControl(parent)
+TFordPanel::TFordPanel(QWidget* parent)
+    : TControl(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -65,7 +66,8 @@ QSize TFordPanel::minimumSizeHint() const
     for (QObject* child : children()) {
         auto* widget = qobject_cast<QWidget*>(child);
         if (widget && !widget->isHidden())
-            extent = extent.expandedTo(QSize(widget->geometry().right() + 1, widget->geometry().bottom() + 1));
+            extent = extent.expandedTo(
+                QSize(widget->geometry().right() + 1, widget->geometry().bottom() + 1));
     }
     return extent;
 }

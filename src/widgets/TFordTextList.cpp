@@ -4,7 +4,10 @@
 #include <cmath>
 #include <limits>
 
-TFordTextList::TFordTextList(QWidget* parent) : TLabel(parent) {}
+TFordTextList::TFordTextList(QWidget* parent)
+    : TLabel(parent)
+{
+}
 
 void TFordTextList::setLabelTextList(const QStringList& lines)
 {

@@ -5,7 +5,8 @@
 
 #include <QPainter>
 
-TLabel::TLabel(QWidget* parent) : TControl(parent)
+TLabel::TLabel(QWidget* parent)
+    : TControl(parent)
 {
     m_color = clNone;
     setAttribute(Qt::WA_NoSystemBackground);
@@ -127,7 +128,8 @@ void TLabel::adjustBounds()
     QSize size;
     if (m_wrapping == twWrap) {
         const int textWidth = qMax(1, width() - 2 * m);
-        const QRect bounds = metrics.boundingRect(QRect(0, 0, textWidth, 1 << 20), textFlags(), m_caption);
+        const QRect bounds
+            = metrics.boundingRect(QRect(0, 0, textWidth, 1 << 20), textFlags(), m_caption);
         size = QSize(width(), qMax(bounds.height(), metrics.height()) + 2 * m);
     } else {
         size = QSize(metrics.horizontalAdvance(m_caption) + 2 * m, metrics.height() + 2 * m);
@@ -161,7 +163,7 @@ void TLabel::paintEvent(QPaintEvent*)
     if (m_glow != gldNone && !m_glowColor.isSpecial()) {
         if (m_glowImage.isNull())
             m_glowImage = renderTextGlow(size(), textRect, textFlags(), text, font,
-                                         m_glowColor.toQColor(), GlowRadius, devicePixelRatioF());
+                m_glowColor.toQColor(), GlowRadius, devicePixelRatioF());
         painter.drawImage(glowOffset(), m_glowImage);
     }
     painter.setFont(font);

@@ -67,7 +67,7 @@ private:
     TTextWrapping m_wrapping = twNone;
     QImage m_glowImage; // cached; null when it must be drawn again
     QFont m_drawFont;
-    QFontMetrics m_metrics{QFont()};
+    QFontMetrics m_metrics { QFont() };
     QString m_fontName;
     int m_fontSize = 0;
     TFont::TFontStyles m_fontStyle;

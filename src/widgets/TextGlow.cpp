@@ -2,7 +2,6 @@
 #include "widgets/TextGlow.h"
 
 #include <QPainter>
-
 #include <algorithm>
 #include <vector>
 
@@ -38,7 +37,7 @@ void boxBlur(QImage& image, int radius, bool horizontal)
 } // namespace
 
 QImage renderTextGlow(const QSize& canvas, const QRect& textRect, int flags, const QString& text,
-                      const QFont& font, const QColor& color, int radius, qreal devicePixelRatio)
+    const QFont& font, const QColor& color, int radius, qreal devicePixelRatio)
 {
     const QSize pixels = canvas * devicePixelRatio;
     if (pixels.isEmpty() || pixels.width() > 8192 || pixels.height() > 8192)

@@ -10,4 +10,4 @@
 // Draws the text as painting it with (font, flags) into textRect would, widened by
 // `radius` on every side, blurred, on a transparent image of size canvas.
 QImage renderTextGlow(const QSize& canvas, const QRect& textRect, int flags, const QString& text,
-                      const QFont& font, const QColor& color, int radius, qreal devicePixelRatio);
+    const QFont& font, const QColor& color, int radius, qreal devicePixelRatio);

@@ -3,20 +3,19 @@
 
 #include <QObject>
 #include <QtGlobal>
-
 #include <atomic>
 
 namespace {
 
 void warnOnLog(const QObject* widget, const QString& problem)
 {
-    const QString who = widget ? QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ')
-            + widget->objectName()
+    const QString who = widget ? QString::fromLatin1(widget->metaObject()->className())
+            + QLatin1Char(' ') + widget->objectName()
                                : QString();
     qWarning("%s: %s", qUtf8Printable(who.trimmed()), qUtf8Printable(problem));
 }
 
-std::atomic<WidgetProblemHandler> handler{&warnOnLog};
+std::atomic<WidgetProblemHandler> handler { &warnOnLog };
 
 } // namespace
 

@@ -29,7 +29,7 @@ QHash<QString, Entry>& registry()
 void registerWidgetClass(const QString& className, WidgetFactory factory)
 {
     if (factory)
-        registry().insert(className.toLower(), Entry{className, factory});
+        registry().insert(className.toLower(), Entry { className, factory });
 }
 
 std::unique_ptr<QObject> createWidget(const QString& className)

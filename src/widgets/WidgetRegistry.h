@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-
 #include <memory>
 
 using WidgetFactory = QObject* (*)();
@@ -13,10 +12,9 @@ using WidgetFactory = QObject* (*)();
 // Registers (or replaces) a class under its name; names are matched regardless of case.
 void registerWidgetClass(const QString& className, WidgetFactory factory);
 
-template <typename T>
-void registerWidgetClass(const QString& className)
+template <typename T> void registerWidgetClass(const QString& className)
 {
-    registerWidgetClass(className, [] () -> QObject* { return new T; });
+    registerWidgetClass(className, []() -> QObject* { return new T; });
 }
 
 // A new object of the named class, or nullptr when the name is not registered.

@@ -3,10 +3,10 @@
 #include "cli/CliCommand.h"
 #include "cli/CliPrinter.h"
 #include "cli/LiveCapture.h"
+#include "common/WordPacket.h"
 #include "link/LinkMessage.h"
 #include "link/LinkSession.h"
 #include "link/LinkTypes.h"
-#include "common/WordPacket.h"
 #include "store/TFordData.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,6 @@
 #include "common/ScaledClock.h"
 
 #include <gtest/gtest.h>
-
 #include <thread>
 
 TEST(ScaledClock, SleepsAndTicksRunAtTheScale)

@@ -1,10 +1,8 @@
 #include "common/FloatFormat.h"
 
 #include <QLocale>
-
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace {
@@ -90,8 +88,8 @@ TEST(FloatFormat, NonFiniteValues)
 
 TEST(FloatFormat, FormatsThatCannotTakeOneNumberRaise)
 {
-    for (const char* bad : {"%d", "%s", "%x", "%p", "%u", "%", "abc %", "%.1f %.1f", "%*f", "%.*f",
-                            "%1:f", "%5000f", "%-", "%z"})
+    for (const char* bad : { "%d", "%s", "%x", "%p", "%u", "%", "abc %", "%.1f %.1f", "%*f", "%.*f",
+             "%1:f", "%5000f", "%-", "%z" })
         EXPECT_THROW(fmt(bad, 1.0), FormatError) << bad;
     try {
         fmt("%d", 1.0);

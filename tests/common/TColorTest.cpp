@@ -1,8 +1,8 @@
 #include "common/TColor.h"
+
 #include "common/TFont.h"
 
 #include <QMetaProperty>
-
 #include <gtest/gtest.h>
 
 TEST(TColor, IdentifiersAndNumbersAreReadAndWritten)
@@ -27,7 +27,8 @@ TEST(TColor, IdentifiersAndNumbersAreReadAndWritten)
     EXPECT_EQ(clDefault.toText(), "clDefault");
     EXPECT_EQ(TColor(0x123456).toText(), "$00123456");
     EXPECT_EQ(systemColor(25).toText(), "$FF000019");
-    for (const char* name : {"clBlack", "clSkyBlue", "clCream", "clMedGray", "cl3DDkShadow", "clHotLight"})
+    for (const char* name :
+        { "clBlack", "clSkyBlue", "clCream", "clMedGray", "cl3DDkShadow", "clHotLight" })
         EXPECT_EQ(TColor::fromText(name)->toText(), name);
 }
 

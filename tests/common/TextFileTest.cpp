@@ -4,9 +4,9 @@
 
 TEST(TextFile, ByteOrderMarksPickTheEncoding)
 {
-    const QStringList expected{QStringLiteral("Привет"), QStringLiteral("b")};
+    const QStringList expected { QStringLiteral("Привет"), QStringLiteral("b") };
     EXPECT_EQ(decodeTextLines(QByteArray("\xEF\xBB\xBF") + QStringLiteral("Привет\nb").toUtf8()),
-              expected);
+        expected);
 
     QByteArray le("\xFF\xFE");
     for (QChar c : QStringLiteral("Привет\r\nb"))
@@ -22,20 +22,21 @@ TEST(TextFile, ByteOrderMarksPickTheEncoding)
 TEST(TextFile, WithoutMarkBytesAreWindows1251)
 {
     EXPECT_EQ(decodeTextLines("\xCF\xF0\xE8\xE2\xE5\xF2\r\nb"),
-              (QStringList{QStringLiteral("Привет"), QStringLiteral("b")}));
+        (QStringList { QStringLiteral("Привет"), QStringLiteral("b") }));
 }
 
 TEST(TextFile, EveryLineEndCountsAndAFinalOneAddsNoLine)
 {
-    const QByteArray mixed = QByteArray("\xEF\xBB\xBF") + QStringLiteral("a\rb\nc\r\nd\u2028e\r\n\r\n").toUtf8();
-    EXPECT_EQ(decodeTextLines(mixed), (QStringList{"a", "b", "c", "d", "e", ""}));
-    EXPECT_EQ(decodeTextLines("x"), QStringList{"x"});
+    const QByteArray mixed
+        = QByteArray("\xEF\xBB\xBF") + QStringLiteral("a\rb\nc\r\nd\u2028e\r\n\r\n").toUtf8();
+    EXPECT_EQ(decodeTextLines(mixed), (QStringList { "a", "b", "c", "d", "e", "" }));
+    EXPECT_EQ(decodeTextLines("x"), QStringList { "x" });
     EXPECT_TRUE(decodeTextLines("").isEmpty());
 }
 
 TEST(TextFile, NulEndsTheText)
 {
-    EXPECT_EQ(decodeTextLines(QByteArray("a\nb\0c\nd", 7)), (QStringList{"a", "b"}));
+    EXPECT_EQ(decodeTextLines(QByteArray("a\nb\0c\nd", 7)), (QStringList { "a", "b" }));
 }
 
 TEST(TextFile, MissingFileRaisesAnError)

@@ -1,6 +1,6 @@
 #include "ExchangeTestSupport.h"
-#include "link/FaultCodeList.h"
 #include "common/WordPacket.h"
+#include "link/FaultCodeList.h"
 #include "link/serial/PosixSerialPort.h"
 
 #include <array>

@@ -64,7 +64,8 @@ void LinkRecorder::customEvent(QEvent* event)
         // Each word as the slot message it was before the link posted words in batches.
         const auto taken = std::chrono::steady_clock::now();
         for (const Link::StreamWord& w : static_cast<TWordBatchEvent*>(event)->batch())
-            SlotPosts.append({ Link::WM_LINK_SLOT, w.Slot, Link::slotLParam(w.Word, w.Mode), taken });
+            SlotPosts.append(
+                { Link::WM_LINK_SLOT, w.Slot, Link::slotLParam(w.Word, w.Mode), taken });
     } else if (auto* message = dynamic_cast<TLinkMessage*>(event)) {
         const RecordedMessage recorded { int(event->type()), uint32_t(message->WParam),
             int32_t(message->LParam), std::chrono::steady_clock::now() };

@@ -1,10 +1,10 @@
 #include "LinkRecorder.h"
 #include "common/ScaledClock.h"
+#include "common/WordPacket.h"
 #include "link/LinkTypes.h"
 #include "link/TLinkPoster.h"
 #include "link/TLinkShared.h"
 #include "link/TRxDecoder.h"
-#include "common/WordPacket.h"
 #include "store/TFordData.h"
 
 #include <QCoreApplication>

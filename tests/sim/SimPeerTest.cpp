@@ -1,9 +1,9 @@
 // The simulator keeps its own tables, word encoding and frame layout, written from the
 // protocol; here alone they meet the program's, so a mistake on either side shows.
+#include "common/WordPacket.h"
 #include "link/FaultCodeList.h"
 #include "link/LinkTypes.h"
 #include "link/TRxDecoder.h"
-#include "common/WordPacket.h"
 #include "sim/SimEngine.h"
 #include "sim/SimFrames.h"
 #include "sim/SimPidTables.h"

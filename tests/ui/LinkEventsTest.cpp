@@ -113,7 +113,6 @@ TEST_F(PostedEvents, SlotWordsReachTheMatrixAndTheCalibrationCodeIsTheirs)
 
 TEST_F(PostedEvents, OptionsFirmwareAndFaultOverlay)
 {
-    LinkSession& link = h.window().link().session();
     deliverOptions(h, '3', '1');
     EXPECT_EQ(h.find<QComboBox>("cbEECSpeed")->currentText(), "19200");
     EXPECT_EQ(h.find<QComboBox>("cbDataFormat")->currentText(), "HEX");

@@ -2,8 +2,8 @@
 #include "ui/model/LinkStatus.h"
 
 #include "common/Texts.h"
-#include "link/LinkTypes.h"
 #include "link/LinkReport.h"
+#include "link/LinkTypes.h"
 
 #include <gtest/gtest.h>
 
@@ -77,7 +77,8 @@ TEST(LinkReports, EventsBecomeTypedReports)
     const LinkReport lost = LinkReports::fromEvent(Link::evPortError, Link::PortErrorStream);
     EXPECT_EQ(lost.Type, LinkReport::PortError);
     EXPECT_EQ(lost.Argument, Link::PortErrorStream);
-    const LinkReport step = LinkReports::fromEvent(Link::evFirmware, Link::firmwareEvent(Link::fwLoaded, 78));
+    const LinkReport step
+        = LinkReports::fromEvent(Link::evFirmware, Link::firmwareEvent(Link::fwLoaded, 78));
     EXPECT_EQ(step.Step, Link::fwLoaded);
     EXPECT_EQ(step.Argument, 78);
     for (int unused : { 2, 8, 200 })

@@ -207,8 +207,8 @@ TEST_F(MemoryPageTest, ReadDuringLiveDataPausesTheStreamWithoutAReconnect)
     QList<quint8> done;
     QStringList statuses;
     QObject scope; // ends the connections with the test
-    QObject::connect(
-        &link.session(), &LinkSession::commandDone, &scope, [&](quint8 code) { done.append(code); });
+    QObject::connect(&link.session(), &LinkSession::commandDone, &scope,
+        [&](quint8 code) { done.append(code); });
     QObject::connect(&link, &LinkController::reconnectStatus, &scope, [&](const StatusText& s) {
         if (!s.Text.isEmpty())
             statuses.append(s.Text);
@@ -218,7 +218,8 @@ TEST_F(MemoryPageTest, ReadDuringLiveDataPausesTheStreamWithoutAReconnect)
     profiles->setCurrentIndex(0);
     emit profiles->activated(0);
     h.find<QAction>("acStartData")->trigger();
-    ASSERT_TRUE(waitUntil([&] { return link.session().liveWords() > 50; }, 20000)) << qPrintable(log());
+    ASSERT_TRUE(waitUntil([&] { return link.session().liveWords() > 50; }, 20000))
+        << qPrintable(log());
     done.clear();
     const qsizetype sent = link.session().simulator()->receivedLines().size();
 

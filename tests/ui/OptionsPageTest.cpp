@@ -91,7 +91,6 @@ TEST(OptionsPage, OptionBytesSelectTheirEntriesAndAnyOtherByteNone)
     WindowHarness h;
     h.writeFile("reader.ini", "[Main]\nAutoConnect=0\n");
     h.open();
-    LinkSession& link = h.window().link().session();
     auto* eecSpeed = h.find<QComboBox>("cbEECSpeed");
     auto* format = h.find<QComboBox>("cbDataFormat");
     const auto show = [&](int8_t speedByte, int8_t formatByte) {

@@ -46,8 +46,8 @@ void streamOnAdapterPath(WindowHarness& h, int& liveWords, const QByteArray& set
     ASSERT_TRUE(
         waitUntil([&] { return h.find<QAction>("acConnect")->isEnabled() && connected(h); }));
     ASSERT_EQ(link.reconnector().expectedCode(), QStringLiteral("4BAA"));
-    QObject::connect(&link.session(), &LinkSession::words, &link,
-        [&liveWords](const Link::WordBatch& batch) {
+    QObject::connect(
+        &link.session(), &LinkSession::words, &link, [&liveWords](const Link::WordBatch& batch) {
             for (const Link::StreamWord& w : batch)
                 liveWords += w.live() ? 1 : 0;
         });

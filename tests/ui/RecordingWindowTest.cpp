@@ -44,8 +44,8 @@ TEST(SessionRecording, EachStreamGoesToTheVehiclesFolderAndOldOnesCanBeDeleted)
     ASSERT_FALSE(vehicle.isEmpty());
     int liveWords = 0;
     LinkController& link = h.window().link();
-    QObject::connect(&link.session(), &LinkSession::words, &link,
-        [&liveWords](const Link::WordBatch& batch) {
+    QObject::connect(
+        &link.session(), &LinkSession::words, &link, [&liveWords](const Link::WordBatch& batch) {
             for (const Link::StreamWord& w : batch)
                 liveWords += w.live() ? 1 : 0;
         });

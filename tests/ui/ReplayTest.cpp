@@ -83,8 +83,8 @@ struct ReplayRig {
             options.ReplayClock = [this] { return now; };
         });
         h.Prompts.AnswerFile = [this](const FileRequest&) { return h.Prompts.FileAnswer; };
-        QObject::connect(
-            &h.window().link().session(), &LinkSession::commandDone, [this](quint8) { ++commandsDone; });
+        QObject::connect(&h.window().link().session(), &LinkSession::commandDone,
+            [this](quint8) { ++commandsDone; });
         h.window().liveDataPage()->panel()->installEventFilter(&messages);
         h.window().replay()->setLoader([this](const QString& path) {
             if (!path.endsWith(".vrec"))
@@ -210,8 +210,7 @@ TEST(Replay, AStreamStopsFirstWhenTheUserAgrees)
 {
     ReplayRig rig;
     WindowHarness& h = rig.h;
-    ASSERT_TRUE(
-        waitUntil([&] { return h.window().link().session().mode() == Link::lmConnected; }));
+    ASSERT_TRUE(waitUntil([&] { return h.window().link().session().mode() == Link::lmConnected; }));
     auto* profiles = h.find<QComboBox>("cbProfile");
     profiles->setCurrentIndex(0);
     emit profiles->activated(0);

@@ -99,8 +99,9 @@ TEST_P(WindowFaultMatrix, WindowKeepsTurningEveryExchangeEndsAndTheLinkComesBack
         StallWatch watch;
         done.clear();
         link.send(exchange.Command);
-        EXPECT_TRUE(waitUntil(
-            [&] { return done.contains(quint8(LinkCommands::code(exchange.Command))); }, ExchangeMs))
+        EXPECT_TRUE(
+            waitUntil([&] { return done.contains(quint8(LinkCommands::code(exchange.Command))); },
+                ExchangeMs))
             << "the exchange did not end";
         EXPECT_LT(watch.longestMs(), MaxStallMs) << "the window stood still";
     }

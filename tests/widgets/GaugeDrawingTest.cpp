@@ -1,14 +1,11 @@
 #include "WidgetTestSupport.h"
-
 #include "widgets/DialPainter.h"
 #include "widgets/TFordGauge.h"
 #include "widgets/TFordGaugeItem.h"
 
 #include <QApplication>
-
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -38,11 +35,11 @@ TEST(GaugeDial, DefaultDialHasArcRedZoneTicksAndGlow)
     const QImage& dial = gauge.dialImage();
     ASSERT_EQ(dial.size(), QSize(321, 321));
     EXPECT_EQ(dial.pixelColor(2, 318), clBtnFace.toQColor());
-    EXPECT_TRUE(isBlack(at(dial, gauge, 180, 140)));          // dial arc over the top
+    EXPECT_TRUE(isBlack(at(dial, gauge, 180, 140))); // dial arc over the top
     EXPECT_EQ(at(dial, gauge, phiOf(90), 132), QColor(255, 0, 0)); // red zone at value 90
     EXPECT_NE(at(dial, gauge, phiOf(50), 132), QColor(255, 0, 0)); // none at 50
     // Ticks reach inward from the arc (inner edge at 135): big ones to 100, small ones to 120.
-    EXPECT_TRUE(isBlack(at(dial, gauge, -60 - 240.0 / 7, 110)));  // second big tick
+    EXPECT_TRUE(isBlack(at(dial, gauge, -60 - 240.0 / 7, 110))); // second big tick
     EXPECT_TRUE(isBlack(at(dial, gauge, -60 - 240.0 / 35, 126))); // first small tick after it
     EXPECT_FALSE(isBlack(at(dial, gauge, -60 - 240.0 / 70, 126))); // between ticks
     // The glow fades from the yellow rim towards the background.
@@ -58,7 +55,8 @@ TEST(GaugeDial, GlowColourStepsTowardTheBackground)
 {
     const QRgb glow = qRgb(255, 255, 0), back = qRgb(240, 240, 240);
     EXPECT_EQ(TDialPainter::glowColor(glow, back, 0), qRgb(253, 253, 40));
-    EXPECT_EQ(TDialPainter::glowColor(glow, back, 1000000000), TDialPainter::glowColor(glow, back, 200));
+    EXPECT_EQ(
+        TDialPainter::glowColor(glow, back, 1000000000), TDialPainter::glowColor(glow, back, 200));
     const QRgb far = TDialPainter::glowColor(glow, back, 200);
     EXPECT_LE(std::abs(qBlue(far) - 240), 5);
     EXPECT_LE(std::abs(qRed(far) - 240), 15); // stops within 5 per step of a sixth
@@ -136,8 +134,8 @@ TEST(GaugeFrame, ValueLabelsUseTheirOwnFontsAndShowFlags)
                     ++n;
         return n;
     };
-    EXPECT_GT(redIn(250, 270), 0);  // the label of item 0 at y = 260 in image pixels
-    hidden->setValueShow(true);     // item setters are seen at the next paint
+    EXPECT_GT(redIn(250, 270), 0); // the label of item 0 at y = 260 in image pixels
+    hidden->setValueShow(true); // item setters are seen at the next paint
     hidden->ValueFont()->setColor(clRed);
     EXPECT_EQ(redIn(50, 70), 0);
     const QImage& again = gauge.frameImage();
@@ -169,5 +167,6 @@ TEST(GaugeFrame, WindowShowsTheFrameScaledDownOrAsItIs)
 
     gauge.setSmoothFactor(1);
     shown = gauge.grab().toImage();
-    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), gauge.frameImage().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+        gauge.frameImage().convertToFormat(QImage::Format_RGB32));
 }

@@ -50,8 +50,8 @@ int main(int argc, char** argv)
     three->Font()->setColor(clWhite);
     three->setGaugeColor(clWhite);
     three->setGlowColor(clAqua);
-    const int pids[] = {5, 6, 7};
-    const TColor colors[] = {clRed, clLime, clYellow};
+    const int pids[] = { 5, 6, 7 };
+    const TColor colors[] = { clRed, clLime, clYellow };
     for (int i = 0; i < 3; ++i) {
         TFordGaugeItem* item = three->Arrows()->add();
         item->setPID(quint8(pids[i]));
@@ -96,7 +96,7 @@ int main(int argc, char** argv)
     auto* list = new TFordTextList(&panel);
     list->move(20, 290);
     list->setPID(4);
-    list->setLabelTextList({"Холостой ход", "Прогрев", "Нагрузка"});
+    list->setLabelTextList({ "Холостой ход", "Прогрев", "Нагрузка" });
     list->Font()->setSize(14);
     list->setColor(clCream);
     list->setCaptionGlow(TLabel::gldBottomRight);

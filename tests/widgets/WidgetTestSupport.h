@@ -21,7 +21,8 @@ public:
     ProblemRecorder()
     {
         reports().clear();
-        setWidgetProblemHandler([](const QObject*, const QString& problem) { reports().append(problem); });
+        setWidgetProblemHandler(
+            [](const QObject*, const QString& problem) { reports().append(problem); });
     }
     ~ProblemRecorder() { setWidgetProblemHandler(nullptr); }
     const QStringList& list() const { return reports(); }

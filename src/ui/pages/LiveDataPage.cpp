@@ -8,10 +8,10 @@
 #include "profiles/ProfileReport.h"
 #include "store/TFordData.h"
 #include "ui/LinkController.h"
-#include "ui/model/DataSource.h"
 #include "ui/Prompts.h"
 #include "ui/ReaderContext.h"
 #include "ui/model/DashboardFit.h"
+#include "ui/model/DataSource.h"
 #include "ui/model/LiveMeasure.h"
 #include "widgets/TFordGauge.h"
 #include "widgets/TFordGaugeItem.h"
@@ -274,7 +274,8 @@ void LiveDataPage::startData()
         return;
     }
     LinkSession& session = m_context.Link->session();
-    const char table = profile->Table().isEmpty() ? session.table() : profile->Table().at(0).toLatin1();
+    const char table
+        = profile->Table().isEmpty() ? session.table() : profile->Table().at(0).toLatin1();
     // The readouts measure this stream from its start.
     m_rate.reset();
     session.resetMaxReceiveDepth();

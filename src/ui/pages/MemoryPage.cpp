@@ -180,8 +180,9 @@ MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
     for (QObject* control : { static_cast<QObject*>(bar), static_cast<QObject*>(btnReadAdapt) })
         m_context.Link->guard(control);
     LinkSession& session = m_context.Link->session();
-    connect(&session, &LinkSession::memoryProgress, this,
-        [this](int address) { pbDump->setValue(std::clamp(address, pbDump->minimum(), pbDump->maximum())); });
+    connect(&session, &LinkSession::memoryProgress, this, [this](int address) {
+        pbDump->setValue(std::clamp(address, pbDump->minimum(), pbDump->maximum()));
+    });
     connect(&session, &LinkSession::memoryDone, this, &MemoryPage::memoryReadDone);
 }
 
@@ -296,7 +297,8 @@ void MemoryPage::readAdaptive()
     pbDump->setRange(a, MemoryView::adaptiveRangeEnd(a));
     pbDump->setValue(a);
     const MemoryView::BlockRange range = MemoryView::adaptiveRange(a);
-    m_context.Link->send(LinkCommands::DumpRange { range.First, range.Last, MemoryView::AdaptiveTag });
+    m_context.Link->send(
+        LinkCommands::DumpRange { range.First, range.Last, MemoryView::AdaptiveTag });
 }
 
 void MemoryPage::memoryReadDone(quint16 tag)

@@ -2,10 +2,10 @@
 
 #include "common/Texts.h"
 #include "link/ModuleOption.h"
-#include "ui/model/MemoryView.h"
 #include "ui/LinkController.h"
 #include "ui/Prompts.h"
 #include "ui/ReaderContext.h"
+#include "ui/model/MemoryView.h"
 
 #include <QAction>
 #include <QCheckBox>
