@@ -4,7 +4,7 @@
 #include "common/Errors.h"
 #include "common/ProgramDir.h"
 #include "common/Texts.h"
-#include "link/TCommThread.h"
+#include "link/LinkSession.h"
 #include "store/TFordData.h"
 #include "ui/BatchPrompts.h"
 #include "ui/ProfilePreview.h"

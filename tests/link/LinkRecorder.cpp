@@ -51,6 +51,7 @@ void LinkRecorder::clear()
     SlotPosts.clear();
     Panel.clear();
     Done.clear();
+    Order.clear();
 }
 
 void LinkRecorder::customEvent(QEvent* event)
@@ -63,14 +64,17 @@ void LinkRecorder::customEvent(QEvent* event)
     } else if (event->type() == TWordBatchEvent::eventType()) {
         // Each word as the slot message it was before the link posted words in batches.
         const auto taken = std::chrono::steady_clock::now();
+        Order.append(Link::WM_LINK_SLOT);
         for (const Link::StreamWord& w : static_cast<TWordBatchEvent*>(event)->batch())
             SlotPosts.append(
                 { Link::WM_LINK_SLOT, w.Slot, Link::slotLParam(w.Word, w.Mode), taken });
     } else if (auto* message = dynamic_cast<TLinkMessage*>(event)) {
         const RecordedMessage recorded { int(event->type()), uint32_t(message->WParam),
             int32_t(message->LParam), std::chrono::steady_clock::now() };
-        if (recorded.Message == Link::WM_LINK_EVENT)
+        if (recorded.Message == Link::WM_LINK_EVENT) {
             Events.append(recorded);
+            Order.append(Link::WM_LINK_EVENT);
+        }
         else if (recorded.Message == Link::WM_LINK_SLOT)
             SlotPosts.append(recorded);
         else

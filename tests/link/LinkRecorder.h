@@ -27,6 +27,8 @@ public:
     QList<RecordedMessage> SlotPosts; // WM_LINK_SLOT
     QList<RecordedMessage> Panel; // WM_PID_CHANGED and other panel messages
     QList<uint8_t> Done; // command codes that have ended
+    // What came, in order: WM_LINK_SLOT once per batch of words, WM_LINK_EVENT per event.
+    QList<int> Order;
 
     // Processes posted events until the predicate holds or the real timeout passes.
     bool waitFor(const std::function<bool()>& ready,

@@ -10,7 +10,9 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <chrono>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -128,6 +130,31 @@ TEST_F(RxDecoderTest, RejectedWordReachesNoReaderOfValues)
     // The post carries the word and the mode it came in: a live data word.
     EXPECT_EQ(Link::slotWord(recorder.SlotPosts.last().LParam), 0xA000);
     EXPECT_TRUE(Link::slotIsLiveData(recorder.SlotPosts.last().LParam));
+}
+
+// The words of one receive call travel as one event, in order; an event that the link
+// thread posts meanwhile (it may already see them in the slot table) comes after them.
+TEST_F(RxDecoderTest, OneCallIsOneBatchAndNoEventOvertakesIt)
+{
+    settle();
+    std::vector<uint8_t> bytes;
+    for (uint8_t slot : { 0x12, 0x13, 0x22 })
+        for (uint8_t b : WordPacket::packet(slot, WordPacket::encode(slot)))
+            bytes.push_back(b);
+    std::thread linkThread;
+    {
+        TLinkPoster::WordScope held(poster);
+        linkThread = std::thread([this] { poster.postEvent(Link::evCalibration, 0); });
+        // The event waits while the words of the call are taken.
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        held.add({ 0x02, Link::lmLiveData, 0x0102, 0 });
+    }
+    linkThread.join();
+    decoder.feed(bytes.data(), bytes.size());
+    QCoreApplication::sendPostedEvents(&recorder);
+    EXPECT_EQ(recorder.Order,
+        (QList<int> { Link::WM_LINK_SLOT, Link::WM_LINK_EVENT, Link::WM_LINK_SLOT }));
+    EXPECT_EQ(postedSlots(), (QList<uint32_t> { 0x02, 0x12, 0x13, 0x22 }));
 }
 
 TEST_F(RxDecoderTest, SyncByteInsideAPacketIsData)

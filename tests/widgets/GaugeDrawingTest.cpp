@@ -1,9 +1,11 @@
 #include "WidgetTestSupport.h"
 #include "widgets/DialPainter.h"
+#include "widgets/SmoothBlit.h"
 #include "widgets/TFordGauge.h"
 #include "widgets/TFordGaugeItem.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -169,4 +171,50 @@ TEST(GaugeFrame, WindowShowsTheFrameScaledDownOrAsItIs)
     shown = gauge.grab().toImage();
     EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
         gauge.frameImage().convertToFormat(QImage::Format_RGB32));
+}
+
+// A frame of twice the window's size (and one pixel more, as a gauge draws it) is shown as
+// area-averaging shows it, whatever it holds: one-pixel lines, noise, a gradient.
+TEST(GaugeFrame, HalfSizeBlitAveragesAsSmoothScalingDoes)
+{
+    for (const int margin : { 0, 1 }) {
+        SCOPED_TRACE(margin);
+        const QSize size(64 + margin, 48 + margin);
+        QImage lines(size, QImage::Format_ARGB32_Premultiplied);
+        lines.fill(Qt::black);
+        for (int x = 0; x < lines.width(); x += 3)
+            for (int y = 0; y < lines.height(); ++y)
+                lines.setPixelColor(x, y, Qt::white);
+        QImage noise(size, QImage::Format_ARGB32_Premultiplied);
+        uint32_t seed = 7;
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width(); ++x) {
+                seed = seed * 1103515245u + 12345u;
+                noise.setPixel(x, y, 0xFF000000u | (seed >> 8));
+            }
+        QImage gradient(size, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < gradient.height(); ++y)
+            for (int x = 0; x < gradient.width(); ++x)
+                gradient.setPixelColor(x, y, QColor(x * 3, y * 5, 128));
+        for (const QImage& source : { lines, noise, gradient }) {
+            QImage shown(32, 24, QImage::Format_ARGB32_Premultiplied);
+            shown.fill(Qt::transparent);
+            {
+                QPainter painter(&shown);
+                smoothBlit(painter, shown.rect(), source);
+            }
+            // The margin pixel is left out.
+            const QImage expected
+                = source.copy(0, 0, 64, 48)
+                      .scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            int worst = 0;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x) {
+                    const QColor a = shown.pixelColor(x, y), b = expected.pixelColor(x, y);
+                    worst = std::max({ worst, std::abs(a.red() - b.red()),
+                        std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue()) });
+                }
+            EXPECT_LE(worst, 2);
+        }
+    }
 }

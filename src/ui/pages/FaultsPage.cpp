@@ -7,7 +7,7 @@
 #include "common/TextFile.h"
 #include "common/Texts.h"
 #include "link/FaultCodeList.h"
-#include "link/TCommThread.h"
+#include "link/LinkSession.h"
 #include "ui/LinkController.h"
 #include "ui/Prompts.h"
 #include "ui/ReaderContext.h"

@@ -4,7 +4,7 @@
 #include "MapGrid.h"
 #include "common/ProgramDir.h"
 #include "common/Texts.h"
-#include "link/TCommThread.h"
+#include "link/LinkSession.h"
 #include "ui/GlowLabel.h"
 #include "ui/LinkController.h"
 #include "ui/Prompts.h"
