@@ -74,8 +74,7 @@ void LinkRecorder::customEvent(QEvent* event)
         if (recorded.Message == Link::WM_LINK_EVENT) {
             Events.append(recorded);
             Order.append(Link::WM_LINK_EVENT);
-        }
-        else if (recorded.Message == Link::WM_LINK_SLOT)
+        } else if (recorded.Message == Link::WM_LINK_SLOT)
             SlotPosts.append(recorded);
         else
             Panel.append(recorded);

@@ -8,9 +8,9 @@
 #include "store/TFordData.h"
 
 #include <QCoreApplication>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <initializer_list>
-#include <chrono>
 #include <memory>
 #include <thread>
 #include <vector>
