@@ -26,6 +26,7 @@ Simulator::Simulator(const SimConfig& config)
     , m_module(std::make_unique<SimModule>(config, *m_transmitter))
 {
     m_portPath = m_pty->slavePath();
+    m_baud = config.Baud;
     m_stop = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     m_control = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (m_stop < 0 || m_control < 0)

@@ -27,6 +27,8 @@ public:
     Simulator& operator=(const Simulator&) = delete;
 
     QString portPath() const;
+    // The line speed the module paces its bytes at.
+    int baud() const { return m_baud; }
     void createLink(const QString& path);
     // An adapter unplugged and plugged in again: dropPort() closes the pty, so its device and
     // link vanish and an open port fails; restorePort() serves a fresh pty at the same link
@@ -63,6 +65,7 @@ private:
     QString m_link;
     QByteArray m_nextCalibration;
     SimFaults m_nextFaults;
+    int m_baud = 0;
     QString m_portPath;
     std::thread m_thread;
 };

@@ -38,10 +38,8 @@ TCommThread::TCommThread(QObject* eventSink, const TLinkSettings& settings, Opti
         TLinkContext::Parts {
             settings, m_clock, m_poster, *m_shared, *m_texts, *m_log, *m_decoder, *m_testSignal },
         std::move(options.PortFactory),
-        [decoder = m_decoder.get(), shared = m_shared.get()](ISerialPort& port, size_t count) {
-            shared->noteReceiveDepth(count);
-            decoder->OnReceive(port, count);
-        });
+        [decoder = m_decoder.get()](
+            ISerialPort& port, size_t count) { decoder->OnReceive(port, count); });
     SetTable('P');
     m_thread = std::thread([this] { run(); });
 }

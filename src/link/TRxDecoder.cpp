@@ -58,6 +58,8 @@ void TRxDecoder::OnReceive(ISerialPort& port, size_t count)
         portLost(mode, error);
         return;
     }
+    // The depth counts what one call takes, after the wait that lets a frame gather.
+    m_shared.noteReceiveDepth(got);
     feed(buffer, got);
 }
 

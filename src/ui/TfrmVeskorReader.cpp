@@ -178,8 +178,12 @@ void TfrmVeskorReader::buildFrame()
     MemoryPage* memory = m_memory;
     memory->setContrast([this] { return m_optionsPage->contrast()->value(); });
     connect(memory, &MemoryPage::logLine, this, &TfrmVeskorReader::AddToLog);
-    connect(
-        m_optionsPage, &OptionsPage::portSettingsChanged, this, [this] { updatePortSettings(); });
+    // Only once reader.ini is read: the built-in simulator starts at the first port settings
+    // and keeps their speed.
+    connect(m_optionsPage, &OptionsPage::portSettingsChanged, this, [this] {
+        if (m_portSettingsRead)
+            updatePortSettings();
+    });
     buildPageActions();
     buildDock();
     m_statusBar = new StatusBar(this);
@@ -349,6 +353,7 @@ void TfrmVeskorReader::FormCreate()
     connect(m_optionsPage->autoReconnect(), &QCheckBox::toggled, m_link.get(),
         &LinkController::setAutoReconnect);
     wireRecorder();
+    m_portSettingsRead = true;
     updatePortSettings();
     buildReplay();
 }

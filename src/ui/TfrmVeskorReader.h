@@ -132,6 +132,8 @@ private:
     // --live: the stream starts at the first connection.
     bool m_startDataWhenConnected = false;
     bool m_closed = false;
+    // FormCreate has put reader.ini's port settings on the options page.
+    bool m_portSettingsRead = false;
     bool m_savedAtClose = true;
     // The register could not be read at start: it is not overwritten.
     bool m_registerUnreadable = false;

@@ -5,6 +5,7 @@
 #include "common/Texts.h"
 #include "link/TCommThread.h"
 #include "profiles/TProfileList.h"
+#include "sim/Simulator.h"
 #include "ui/pages/FaultsPage.h"
 #include "ui/pages/LiveDataPage.h"
 #include "vehicles/TfrmAddEditAuto.h"
@@ -287,6 +288,16 @@ TEST(Startup, AFirstRunWaitsForTheSelfTestAndShowsTheMainDashboard)
     EXPECT_GE(clock.elapsed(), 500);
     EXPECT_EQ(w.faultsPage()->entries(), QStringList({ "0", "211" }));
     EXPECT_TRUE(w.faultsPage()->outcomeLine().contains("найдено кодов: 1"));
+}
+
+// The built-in module paces its bytes at the saved speed, not at the options page's first.
+TEST(Startup, TheSimulatorRunsAtTheSavedSpeed)
+{
+    WindowHarness h;
+    h.writeFile("reader.ini", "[Main]\nComPortName=sim\nComPortSpeed=4\nAutoConnect=0\n");
+    TfrmVeskorReader& w = h.open();
+    ASSERT_TRUE(w.link().session().simulator());
+    EXPECT_EQ(w.link().session().simulator()->baud(), 115200);
 }
 
 TEST(Startup, DamagedDataFilesAreLoggedAndListedInOneBox)
