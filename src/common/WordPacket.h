@@ -31,4 +31,12 @@ constexpr std::array<uint8_t, 4> packet(uint8_t slot, uint16_t word)
     return { Sync, slot, uint8_t(word & 0xFF), uint8_t(word >> 8) };
 }
 
+// The position of a slot's word in the PID map: positions 2 to 5 of each of the 16 frames
+// carry values; -1 for positions 0, 1 and 6 to 15.
+constexpr int mapIndex(uint8_t slot)
+{
+    const int position = slot & 0x0F, frame = slot >> 4;
+    return position >= 2 && position <= 5 ? frame * 4 + position - 2 : -1;
+}
+
 } // namespace WordPacket

@@ -50,8 +50,7 @@ TQueuedMessage queued(const LinkCommand& command)
     else if (const auto* w = std::get_if<WriteOptions>(&command)) {
         m.LParam = 1;
         m.OptionBytes = w->Bytes;
-    } else if (std::holds_alternative<Disconnect>(command))
-        m.LParam = 1;
+    }
     return m;
 }
 

@@ -16,12 +16,6 @@ namespace {
 constexpr auto Relaxed = std::memory_order_relaxed;
 constexpr uint8_t AddressLowSeen = 1;
 constexpr uint8_t AddressHighSeen = 2;
-
-// Positions 2 to 5 of a frame carry values: PIDs in live data, bytes in a memory read.
-constexpr bool isValuePosition(int position)
-{
-    return position >= 2 && position <= 5;
-}
 } // namespace
 
 TRxDecoder::TRxDecoder(
@@ -144,13 +138,10 @@ void TRxDecoder::processWord(TLinkPoster::WordScope& posted, uint8_t slot, uint1
     // frames of a handshake, a fault test or a memory read.
     posted.add({ slot, uint8_t(mode), word, *m_feedTick });
     switch (mode) {
-    case Link::lmLiveData: {
-        const int position = slot & 0x0F;
-        const int frame = slot >> 4;
-        if (isValuePosition(position))
-            m_store.StoreValue(m_store.PidMap(frame * 4 + position - 2), word);
+    case Link::lmLiveData:
+        if (const int index = WordPacket::mapIndex(slot); index >= 0)
+            m_store.StoreValue(m_store.PidMap(index), word);
         break;
-    }
     case Link::lmMemoryRead:
         noteBlockWord(slot);
         if (slot == BlockEndSlot)
@@ -163,11 +154,9 @@ void TRxDecoder::processWord(TLinkPoster::WordScope& posted, uint8_t slot, uint1
 
 void TRxDecoder::noteBlockWord(uint8_t slot)
 {
-    const int position = slot & 0x0F;
-    if (isValuePosition(position)) {
-        const int bit = (slot >> 4) * 4 + position - 2;
+    // The value positions carry a block's bytes as they carry PIDs in live data.
+    if (const int bit = WordPacket::mapIndex(slot); bit >= 0)
         m_blockBytes.store(m_blockBytes.load(Relaxed) | uint64_t(1) << bit, Relaxed);
-    }
     if (slot == BlockAddressLow)
         m_blockAddress.store(m_blockAddress.load(Relaxed) | AddressLowSeen, Relaxed);
     if (slot == BlockAddressHigh)

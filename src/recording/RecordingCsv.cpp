@@ -3,6 +3,7 @@
 #include "FrameCycle.h"
 #include "PidNames.h"
 #include "common/AtomicFile.h"
+#include "common/WordPacket.h"
 #include "store/TFordData.h"
 
 #include <QList>
@@ -76,10 +77,8 @@ QByteArray text(const Recording& recording)
         if (step.EndsBefore)
             rows.row(lastTime);
         lastTime = w.TimeMs;
-        const int frame = w.Slot >> 4;
-        const int position = w.Slot & 0x0F;
-        if (position >= 2 && position <= 5) {
-            const uint8_t pid = recording.Header.PidMap[size_t(frame * 4 + position - 2)];
+        if (const int index = WordPacket::mapIndex(w.Slot); index >= 0) {
+            const uint8_t pid = recording.Header.PidMap[size_t(index)];
             rows.set(pid, TFordData::ConvertValue(pid, w.Word));
         }
         if (step.EndsWith)

@@ -3,6 +3,7 @@
 #include "common/Texts.h"
 
 #include <QVariant>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -142,12 +143,9 @@ void LinkController::run(Reconnector::Step step)
 
 void LinkController::onWords(const Link::WordBatch& batch)
 {
-    bool live = false;
-    for (const Link::StreamWord& w : batch) {
-        m_stamps[w.Slot] = batch.StampNs;
-        live |= w.live();
-    }
-    if (live && m_reconnector.state() == Reconnector::State::Streaming)
+    if (m_reconnector.state() != Reconnector::State::Streaming)
+        return;
+    if (std::any_of(batch.begin(), batch.end(), [](const auto& w) { return w.live(); }))
         m_silence.start();
 }
 

@@ -11,7 +11,6 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
-#include <array>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -48,8 +47,6 @@ public:
     // On by default: after the adapter drops mid-stream, reconnect and resume the stream.
     void setAutoReconnect(bool on);
     const Reconnector& reconnector() const { return m_reconnector; }
-    // When the link took the slot's last word (steady clock, ns; 0 for none from the link).
-    int64_t slotStampNs(uint8_t slot) const { return m_stamps[slot]; }
     // Asks the thread to end without waiting for it.
     void terminate() { m_session.terminate(); }
 
@@ -71,7 +68,6 @@ private:
     void resumeStream();
 
     LinkSession m_session;
-    std::array<int64_t, 256> m_stamps {};
     Reconnector m_reconnector;
     QTimer m_retry;
     // Restarted by every live word while the user's stream runs: a stream that falls

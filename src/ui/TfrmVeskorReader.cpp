@@ -175,9 +175,8 @@ void TfrmVeskorReader::buildFrame()
         AddToLog(text);
         m_statusBar->showNotice(text);
     });
-    MemoryPage* memory = m_memory;
-    memory->setContrast([this] { return m_optionsPage->contrast()->value(); });
-    connect(memory, &MemoryPage::logLine, this, &TfrmVeskorReader::AddToLog);
+    m_memory->setContrast([this] { return m_optionsPage->contrast()->value(); });
+    connect(m_memory, &MemoryPage::logLine, this, &TfrmVeskorReader::AddToLog);
     // Only once reader.ini is read: the built-in simulator starts at the first port settings
     // and keeps their speed.
     connect(m_optionsPage, &OptionsPage::portSettingsChanged, this, [this] {

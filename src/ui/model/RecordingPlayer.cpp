@@ -1,5 +1,7 @@
 #include "RecordingPlayer.h"
 
+#include "common/WordPacket.h"
+
 #include <QElapsedTimer>
 #include <algorithm>
 #include <limits>
@@ -108,7 +110,7 @@ void RecordingPlayer::emitDue()
     const uint32_t until = position();
     while (m_next < words.size() && words[m_next].TimeMs <= until) {
         const RecordedWord& w = words[m_next++];
-        const int index = ReplayHistory::pidIndex(w.Slot);
+        const int index = WordPacket::mapIndex(w.Slot);
         if (index >= 0)
             m_store.AppendSample(m_recording.Header.PidMap[size_t(index)], w.Word, w.TimeMs);
         emit slotWord(w.Slot, w.Word);

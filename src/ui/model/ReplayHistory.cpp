@@ -1,12 +1,8 @@
 #include "ReplayHistory.h"
 
-#include <algorithm>
+#include "common/WordPacket.h"
 
-int ReplayHistory::pidIndex(uint8_t slot)
-{
-    const int position = slot & 0x0F, frame = slot >> 4;
-    return position >= 2 && position <= 5 ? frame * 4 + position - 2 : -1;
-}
+#include <algorithm>
 
 void ReplayHistory::clear()
 {
@@ -20,7 +16,7 @@ void ReplayHistory::build(const Recording& recording)
     // The store's own rule cuts the blocks, so a replay's history has the live one's shape.
     TFordData scratch;
     for (const RecordedWord& w : recording.Words) {
-        const int index = pidIndex(w.Slot);
+        const int index = WordPacket::mapIndex(w.Slot);
         if (index < 0)
             continue;
         const uint8_t pid = recording.Header.PidMap[size_t(index)];

@@ -12,9 +12,6 @@
 
 class ReplayHistory {
 public:
-    // The position of slot's word in the PID map, or -1 for positions 0, 1 and 6 to 15.
-    static int pidIndex(uint8_t slot);
-
     // Takes the history of every PID that the recording's words carry, under its PID map.
     void build(const Recording& recording);
     void clear();

@@ -4,6 +4,7 @@
 #include "common/Messages.h"
 #include "common/ProgramDir.h"
 #include "common/Texts.h"
+#include "common/WordPacket.h"
 #include "profiles/DefinitionErrors.h"
 #include "profiles/ProfileReport.h"
 #include "store/TFordData.h"
@@ -286,10 +287,10 @@ void LiveDataPage::showWords(const Link::WordBatch& batch)
 {
     const TFordData& store = m_context.Feed->store();
     for (const Link::StreamWord& w : batch) {
-        const int position = w.Slot & 0x0F, frame = w.Slot >> 4;
-        if (!w.live() || position < 2 || position > 5)
+        const int index = WordPacket::mapIndex(w.Slot);
+        if (!w.live() || index < 0)
             continue;
-        const uint8_t pid = store.PidMap(frame * 4 + position - 2);
+        const uint8_t pid = store.PidMap(index);
         const float value = TFordData::ConvertValue(pid, w.Word);
         if (m_measure)
             m_measure->valueSent(pid, batch.StampNs);

@@ -2,6 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/Texts.h"
+#include "common/WordPacket.h"
 #include "profiles/TFordTrend.h"
 #include "store/TFordData.h"
 #include "ui/ReaderContext.h"
@@ -170,10 +171,10 @@ void TrendsPage::onWords(const Link::WordBatch& batch)
         return;
     const TFordData& store = m_context.Feed->store();
     for (const Link::StreamWord& w : batch) {
-        const int position = w.Slot & 0x0F;
-        if (!w.live() || position < 2 || position > 5)
+        const int index = WordPacket::mapIndex(w.Slot);
+        if (!w.live() || index < 0)
             continue;
-        TMessage changed(Msg::WM_PID_CHANGED, store.PidMap((w.Slot >> 4) * 4 + position - 2), 0);
+        TMessage changed(Msg::WM_PID_CHANGED, store.PidMap(index), 0);
         FT->message(changed);
     }
 }
