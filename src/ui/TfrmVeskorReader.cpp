@@ -103,7 +103,8 @@ TfrmVeskorReader::TfrmVeskorReader(const Options& options)
     // The link and the feed exist before the pages, which take them as they are built.
     m_link = std::make_unique<LinkController>(m_options.Link, this);
     m_context.Link = m_link.get();
-    m_liveSource = std::make_unique<LiveSource>(m_link->session());
+    m_liveSource = std::make_unique<LiveSource>(m_link->session(),
+        [link = m_link.get()](const LinkCommand& command) { link->send(command); });
     m_feed = std::make_unique<DataFeed>(*m_liveSource);
     m_context.Feed = m_feed.get();
     buildFrame();
@@ -399,6 +400,8 @@ void TfrmVeskorReader::wireRecorder()
     m_recorder = std::make_unique<SessionRecorder>(programDir(), [this](RecordingHeader& h) {
         const LinkSession& link = m_link->session();
         h.Vehicle = cbCurrentAuto->currentText();
+        h.Calibration = m_liveSource->calibration();
+        h.ModuleVersion = m_liveSource->moduleVersion();
         h.Table = link.table();
         for (size_t i = 0; i < h.PidMap.size(); ++i)
             h.PidMap[i] = link.store().PidMap(int(i));
@@ -665,7 +668,6 @@ void TfrmVeskorReader::onLinkEvent(const LinkReport& r)
         m_statusBar->show(m_status);
     switch (r.Type) {
     case LinkReport::Connected:
-        m_recorder->setModuleVersion(r.Text);
         EnableModuleActions(true);
         acConnect->setEnabled(true);
         // The measurement, if any, starts itself at the stream's first words.
@@ -697,10 +699,8 @@ void TfrmVeskorReader::onLinkEvent(const LinkReport& r)
         break;
     case LinkReport::Calibration:
         // The status reset reports the slots just cleared: that is no code of the ECU.
-        if (r.Text != QLatin1String("0000")) {
-            m_recorder->setCalibration(r.Text);
+        if (r.Text != QLatin1String("0000"))
             m_vehicles->MatchCalibration(r.Text, !onSimulator());
-        }
         break;
     default:
         break;

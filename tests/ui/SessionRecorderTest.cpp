@@ -14,9 +14,12 @@
 
 namespace {
 
+// What the window fills in as a recording begins.
 void fillTable(RecordingHeader& h)
 {
     h.Table = 'T';
+    h.Calibration = QStringLiteral("4BAA");
+    h.ModuleVersion = QStringLiteral("1.23 (AB001)");
     for (size_t i = 0; i < h.PidMap.size(); ++i)
         h.PidMap[i] = uint8_t(0x43 + i);
 }
@@ -35,8 +38,6 @@ TEST(SessionRecorder, RecordsEachStreamFromItsFirstWordToTheClearedSlots)
     int finished = 0;
     QObject::connect(&recorder, &SessionRecorder::finished, [&finished] { ++finished; });
     recorder.setVehicle("Escort 1.6 / синий");
-    recorder.setCalibration("4BAA");
-    recorder.setModuleVersion("1.23 (AB001)");
 
     // The handshake's words are no session.
     recorder.onWord(0xB1, 0xA04B, false);

@@ -3,17 +3,45 @@
 #include "link/LinkSession.h"
 #include "ui/model/RecordingPlayer.h"
 
-LiveSource::LiveSource(LinkSession& session, QObject* parent)
+LiveSource::LiveSource(LinkSession& session, Send send, QObject* parent)
     : DataSource(parent)
     , m_session(session)
+    , m_send(std::move(send))
 {
     connect(&session, &LinkSession::words, this, &DataSource::words);
     connect(&session, &LinkSession::slotsCleared, this, &DataSource::slotsCleared);
+    connect(&session, &LinkSession::connected, this, [this](const ModuleInfo& module) {
+        m_moduleVersion = LinkReports::versionText(module.Version, module.Id);
+        // Another connection may be another car: its code is yet to come.
+        m_calibration.clear();
+        emit identityChanged();
+    });
+    connect(&session, &LinkSession::calibration, this, [this](const QString& code) {
+        if (code == m_calibration)
+            return;
+        m_calibration = code;
+        emit identityChanged();
+    });
 }
 
 TFordData& LiveSource::store()
 {
     return m_session.store();
+}
+
+void LiveSource::start(char table)
+{
+    m_send(LinkCommands::StartData { table });
+}
+
+void LiveSource::stop()
+{
+    m_send(LinkCommands::StopData {});
+}
+
+bool LiveSource::running() const
+{
+    return m_session.mode() == Link::lmLiveData;
 }
 
 ReplaySource::ReplaySource(RecordingPlayer& player, QObject* parent)
@@ -32,6 +60,31 @@ TFordData& ReplaySource::store()
     return m_player.store();
 }
 
+QString ReplaySource::calibration() const
+{
+    return m_player.recording().Header.Calibration;
+}
+
+QString ReplaySource::moduleVersion() const
+{
+    return m_player.recording().Header.ModuleVersion;
+}
+
+void ReplaySource::start(char /*table*/)
+{
+    m_player.play();
+}
+
+void ReplaySource::stop()
+{
+    m_player.pause();
+}
+
+bool ReplaySource::running() const
+{
+    return m_player.playing();
+}
+
 DataFeed::DataFeed(DataSource& initial, QObject* parent)
     : DataSource(parent)
 {
@@ -46,8 +99,10 @@ void DataFeed::setSource(DataSource& source)
         disconnect(relay);
     m_source = &source;
     m_relays = { connect(&source, &DataSource::words, this, &DataSource::words),
-        connect(&source, &DataSource::slotsCleared, this, &DataSource::slotsCleared) };
+        connect(&source, &DataSource::slotsCleared, this, &DataSource::slotsCleared),
+        connect(&source, &DataSource::identityChanged, this, &DataSource::identityChanged) };
     emit sourceChanged(source.store());
+    emit identityChanged();
 }
 
 TFordData& DataFeed::store()

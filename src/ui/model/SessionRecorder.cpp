@@ -86,8 +86,6 @@ void SessionRecorder::begin()
 {
     RecordingHeader header;
     header.Started = QDateTime::currentDateTime();
-    header.Calibration = m_calibration;
-    header.ModuleVersion = m_moduleVersion;
     header.Vehicle = m_vehicle;
     if (m_source)
         m_source(header);

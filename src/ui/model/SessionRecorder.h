@@ -35,8 +35,6 @@ public:
     bool enabled() const { return m_enabled; }
     // Read when a recording begins.
     void setVehicle(const QString& name) { m_vehicle = name; }
-    void setCalibration(const QString& code) { m_calibration = code; }
-    void setModuleVersion(const QString& text) { m_moduleVersion = text; }
 
     // The link's slot words: a live one begins a recording when none runs.
     void onWord(quint8 slot, quint16 word, bool live);
@@ -63,7 +61,7 @@ private:
     bool m_enabled = true;
     // A failure ends recording until the stream stops, so that it is told once.
     bool m_failedThisStream = false;
-    QString m_vehicle, m_calibration, m_moduleVersion;
+    QString m_vehicle;
     std::unique_ptr<RecordingWriter> m_writer;
     QString m_path;
     QElapsedTimer m_clock;

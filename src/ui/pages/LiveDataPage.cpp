@@ -93,8 +93,7 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     layout->addWidget(m_view);
 
     connect(acStartData, &QAction::triggered, this, &LiveDataPage::startData);
-    connect(acStopData, &QAction::triggered, this,
-        [this] { m_context.Link->send(LinkCommands::StopData {}); });
+    connect(acStopData, &QAction::triggered, m_context.Feed, &DataFeed::stop);
     connect(cbProfile, &QComboBox::activated, this, &LiveDataPage::selectProfile);
     connect(acFitDashboard, &QAction::toggled, this, &LiveDataPage::layoutDashboard);
     connect(test, &QAction::triggered, this,
@@ -280,7 +279,7 @@ void LiveDataPage::startData()
     // The readouts measure this stream from its start.
     m_rate.reset();
     session.resetMaxReceiveDepth();
-    m_context.Link->send(LinkCommands::StartData { table });
+    m_context.Feed->start(table);
 }
 
 void LiveDataPage::showWords(const Link::WordBatch& batch)
