@@ -32,8 +32,10 @@ constexpr CliCommand Commands[] = {
         "passed verification",
         CliCommands::flash },
     { "live", "[--table P|T] [--seconds N] [--csv FILE]",
-        "stream live data of PID table P (default) or T: a line \"pid N VALUE\" for each "
-        "changed value, or with --csv a row of every PID per cycle of 16 frames (an empty cell "
+        "stream live data of PID table P (default) or T: a line \"pid N \\\"NAME\\\" VALUE UNIT\" "
+        "for "
+        "each changed value (names and units from pids.txt), or with --csv a row of every PID per "
+        "cycle of 16 frames (an empty cell "
         "until a PID has come), written to FILE as it comes and flushed twice a second; ends "
         "after N seconds or on Ctrl-C with cmdStopData",
         CliCommands::live },

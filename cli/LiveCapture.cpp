@@ -1,5 +1,6 @@
 #include "LiveCapture.h"
 
+#include "store/PidTable.h"
 #include "store/TFordData.h"
 
 namespace {
@@ -7,6 +8,18 @@ namespace {
 QByteArray number(float value)
 {
     return QByteArray::number(double(value), 'g', 6);
+}
+
+// pid 1 "Обороты двигателя" 1024 об/мин: the number first, so that a script reads the
+// line as before; the name in quotes, the unit (if any) last.
+QByteArray line(uint8_t pid, float value)
+{
+    const PidTable& table = PidTable::current();
+    QByteArray text = "pid " + QByteArray::number(pid) + " \"" + table.name(pid).toUtf8() + "\" "
+        + number(value);
+    if (const QString unit = table.unit(pid); !unit.isEmpty())
+        text += ' ' + unit.toUtf8();
+    return text;
 }
 
 } // namespace
@@ -35,7 +48,7 @@ LiveCapture::Update LiveCapture::onWord(uint8_t slot, uint16_t word, uint32_t ti
         m_values[pid] = value;
         if (m_shown[pid] != value) {
             m_shown[pid] = value;
-            update.Line = "pid " + QByteArray::number(pid) + ' ' + number(value);
+            update.Line = line(pid, value);
         }
     }
     if (step.EndsWith)

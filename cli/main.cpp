@@ -2,6 +2,7 @@
 #include "CliCommand.h"
 #include "common/Errors.h"
 #include "common/ProgramDir.h"
+#include "store/PidTable.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -124,6 +125,8 @@ int main(int argc, char** argv)
     }
     if (parser.isSet(home))
         setProgramDir(parser.value(home));
+    for (const QString& problem : PidTable::useFile(programFile(QStringLiteral("pids.txt"))))
+        std::fprintf(stderr, "veskor-cli: %s\n", qPrintable(problem));
 
     try {
         CliContext context(options, arguments);

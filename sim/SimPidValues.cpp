@@ -33,16 +33,16 @@ uint16_t value(uint8_t pid, const SimEngineState& s, double seconds)
         return raw(s.SparkDeg / 0.25);
     case 9: // throttle position, A/D counts of 5 V
         return raw(s.ThrottleV / 5 * 4095);
-    case 12: // battery, volts
-        return raw(s.BatteryV * 8.6666667);
+    case 12: // injector pulse width: the reading, x / 8.67, comes out in milliseconds
+        return raw(s.InjectionMs * 8.6666667);
     case 13: // lambda
         return raw(2048 / s.Lambda);
-    case 15: // coolant, degrees Celsius
-        return temperature(s.CoolantC);
-    case 16: // intake air, degrees Celsius
+    case 15: // air charge temperature, degrees Celsius
         return temperature(s.AirC);
-    case 17: // injector pulse width, milliseconds
-        return raw(s.InjectionMs / 0.0625);
+    case 16: // coolant, degrees Celsius
+        return temperature(s.CoolantC);
+    case 17: // supply voltage, sixteenths of a volt
+        return raw(s.BatteryV * 16);
     case 40: // intake air mass flow, kg/h over 4
         return raw(s.AirflowKgH / 4 / 0.0625);
     case 23: // idle air valve, percent

@@ -153,7 +153,7 @@ QStringList seedEmptyHome(const QString& dir)
         return {};
     static const QStringList Shipped { QStringLiteral("codes.txt"), QStringLiteral("models.txt"),
         QStringLiteral("CarProfiles.ini"), QStringLiteral("report.htm"),
-        QStringLiteral("user-guide.html"), QStringLiteral("Profiles") };
+        QStringLiteral("user-guide.html"), QStringLiteral("pids.txt"), QStringLiteral("Profiles") };
     return seedUserData(exeDir, dir, [](const QString& relative) {
         return Shipped.contains(relative.section(QLatin1Char('/'), 0, 0));
     });

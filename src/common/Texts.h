@@ -202,6 +202,16 @@ inline constexpr const char* DefinitionDecimalPoint = "десятичный ра
 
 // ---- Vehicles and reference data -----------------------------------------
 
+// The table of PID meanings (pids.txt).
+inline constexpr const char* PidUnknown = "неизвестно";
+inline constexpr const char* PidBitUnnamed = "бит %1";
+inline constexpr const char* PidTableBadLine = "pids.txt, строка %1: %2";
+inline constexpr const char* PidTableTooFewFields = "меньше пяти полей через табуляцию";
+inline constexpr const char* PidTableBadNumber = "номер PID не шестнадцатеричный 00…FF (бит: 0…15)";
+inline constexpr const char* PidTableNoName = "нет названия";
+inline constexpr const char* MatrixSlot = "Кадр %1, позиция %2";
+inline constexpr const char* MatrixSlotPid = "%1: %2 = %3";
+inline constexpr const char* PidTableUnreadable = "Не удалось прочитать таблицу PID %1: %2";
 inline constexpr const char* FaultCodesMissing = "Не найден файл кодов ошибок codes.txt!";
 inline constexpr const char* FaultCodesReadError = "Ошибка чтения файла кодов ошибок codes.txt: %s";
 // One code of the fault list as the fault codes page copies it: the entry, mode,

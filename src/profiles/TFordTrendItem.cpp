@@ -2,6 +2,7 @@
 #include "profiles/TFordTrendItem.h"
 
 #include "profiles/TFordTrendItems.h"
+#include "store/PidTable.h"
 
 TFordTrendItem::TFordTrendItem(TFordTrendItems* collection)
     : QObject(collection)
@@ -36,7 +37,8 @@ void TFordTrendItem::setColor(TColor color)
 
 QString TFordTrendItem::displayName() const
 {
-    return m_caption.isEmpty() ? QStringLiteral("PID %1").arg(m_pid) : m_caption;
+    // Without a caption of its own a curve is called what pids.txt calls its PID.
+    return m_caption.isEmpty() ? PidTable::current().nameWithUnit(m_pid) : m_caption;
 }
 
 void TFordTrendItem::assign(const TFordTrendItem& other)

@@ -1,5 +1,5 @@
-// What the program knows of a PID: a name and the unit of TFordData::ConvertValue's value,
-// for column headings. Most PIDs have neither.
+// What the program knows of a PID (pids.txt): an English name and the unit of the value,
+// for column headings. An unknown PID has neither.
 #pragma once
 
 #include <QString>

@@ -58,6 +58,11 @@ QString columnName(uint8_t pid)
         name += QLatin1Char(' ') + known;
     if (const QString unit = PidNames::unit(pid); !unit.isEmpty())
         name += QStringLiteral(" (%1)").arg(unit);
+    // A name from an edited pids.txt may hold the separator or a quote: quoted as CSV
+    // readers expect, it stays one column.
+    if (name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('"')))
+        name = QLatin1Char('"') + name.replace(QLatin1Char('"'), QStringLiteral("\"\""))
+            + QLatin1Char('"');
     return name;
 }
 

@@ -10,6 +10,7 @@
 #include "common/Placeholders.h"
 #include "common/ProgramDir.h"
 #include "common/Texts.h"
+#include "common/WordPacket.h"
 #include "dock/LogPanel.h"
 #include "dock/MatrixPanel.h"
 #include "link/ModuleOption.h"
@@ -23,6 +24,7 @@
 #include "pages/VehiclesPage.h"
 #include "profiles/ProfileClasses.h"
 #include "profiles/TFordTrend.h"
+#include "store/PidTable.h"
 #include "store/TFordData.h"
 #include "ui/model/SessionRecorder.h"
 #include "ui/model/WindowBounds.h"
@@ -260,6 +262,12 @@ void TfrmVeskorReader::buildPageActions()
 void TfrmVeskorReader::buildDock()
 {
     m_matrix = new MatrixPanel(this);
+    // A cell names the PID its slot carries in the current source's table.
+    m_matrix->grid()->setDescriber([this](uint8_t slot, uint16_t word) {
+        const int index = WordPacket::mapIndex(slot);
+        return PidTable::current().slotText(
+            slot, word, index < 0 ? std::nullopt : std::optional(m_feed->store().PidMap(index)));
+    });
     m_log = new LogPanel(this);
     const QDockWidget::DockWidgetFeatures features
         = QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable;
@@ -341,6 +349,7 @@ void TfrmVeskorReader::FormCreate()
     } catch (const VeskorError& e) {
         warn(Texts::text(Texts::CaptionError), e.message());
     }
+    m_dataProblems += PidTable::useFile(programFile(QStringLiteral("pids.txt")));
     LinkSession* session = &m_link->session();
     connect(m_link.get(), &LinkController::logLine, this, &TfrmVeskorReader::AddToLog);
     connect(session, &LinkSession::logLine, this, &TfrmVeskorReader::AddToLog);

@@ -98,7 +98,8 @@ TEST(CliLiveCapture, ChangedValuesAndOneRowPerCycle)
     EXPECT_EQ(capture.pids().count(1), 1);
     EXPECT_EQ(capture.header().left(12), "time_ms,1,17");
 
-    EXPECT_EQ(capture.onWord(0x02, WordPacket::encode(200), 10).Line, "pid 1 800");
+    EXPECT_EQ(capture.onWord(0x02, WordPacket::encode(200), 10).Line,
+        "pid 1 \"Обороты двигателя\" 800 об/мин");
     EXPECT_FALSE(capture.onWord(0x02, WordPacket::encode(200), 11).Line.has_value())
         << "unchanged values print nothing";
     EXPECT_FALSE(capture.onWord(0x01, WordPacket::encode(3), 12).Line.has_value())

@@ -64,8 +64,8 @@ case $check in
              END { if (n < 20) { print "only " n " engine speeds"; bad = 1 }; exit bad }' "$dir/out.csv" >>"$dir/out" \
       || fail "a corrupted word reached a CSV cell"
     "$cli" --port "$link" --time-scale 0.1 live --seconds 3 >"$dir/out" 2>&1 || fail "pid: exit code $?"
-    grep -q '^pid 1 1024$' "$dir/out" || fail "no engine speed came"
-    ! grep '^pid 1 ' "$dir/out" | grep -qv '^pid 1 1024$' || fail "a corrupted word reached a pid line"
+    grep -q '^pid 1 "[^"]*" 1024 об/мин$' "$dir/out" || fail "no engine speed came"
+    ! grep '^pid 1 ' "$dir/out" | grep -qv '^pid 1 "[^"]*" 1024 об/мин$' || fail "a corrupted word reached a pid line"
     ;;
   live-interrupt)
     "$cli" --port sim --time-scale 0.1 live >"$dir/out" 2>&1 &

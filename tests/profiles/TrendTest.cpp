@@ -137,7 +137,7 @@ TEST(Trend, NewChartDefaults)
     EXPECT_EQ(item->PID(), 255);
     EXPECT_TRUE(item->Visible());
     EXPECT_EQ(item->Color(), clWhite);
-    EXPECT_EQ(item->displayName(), "PID 255");
+    EXPECT_EQ(item->displayName(), "Тестовый сигнал");
 }
 
 TEST(Trend, AxisIndexZeroSelectsTheLastCurve)

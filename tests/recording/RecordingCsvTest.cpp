@@ -65,8 +65,8 @@ TEST(RecordingCsv, ParsesBackWithColumnsTimesAndValues)
         if (!pids.contains(pid))
             pids << pid;
     ASSERT_EQ(heading.size(), pids.size() + 1);
-    EXPECT_TRUE(heading.contains("PID 1 engine speed (rpm)"));
-    EXPECT_TRUE(heading.contains("PID 15 coolant temperature (degC)"));
+    EXPECT_TRUE(heading.contains("PID 1 Engine speed (rpm)"));
+    EXPECT_TRUE(heading.contains("PID 16 Coolant temperature (degC)"));
     for (const auto& row : rows)
         EXPECT_EQ(row.size(), heading.size()) << "regular rows";
     EXPECT_EQ(rows[1][0], "1.000");

@@ -70,11 +70,11 @@ TEST(SimAndProgram, TheProgramReadsTheEngineInEachPidsUnits)
 {
     const SimEngineState s = SimEngine(true).at(120);
     EXPECT_NEAR(reading(1, s), s.Rpm, 4);
-    EXPECT_NEAR(reading(12, s), s.BatteryV, 0.1);
+    EXPECT_NEAR(reading(12, s), s.InjectionMs, 0.12);
     EXPECT_NEAR(reading(13, s), s.Lambda, 0.01);
-    EXPECT_NEAR(reading(15, s), s.CoolantC, 1.2);
-    EXPECT_NEAR(reading(16, s), s.AirC, 1.2);
-    EXPECT_NEAR(reading(17, s), s.InjectionMs, 0.0625);
+    EXPECT_NEAR(reading(15, s), s.AirC, 1.2);
+    EXPECT_NEAR(reading(16, s), s.CoolantC, 1.2);
+    EXPECT_NEAR(reading(17, s), s.BatteryV, 0.0625);
     EXPECT_NEAR(reading(42, s), s.IdleTargetRpm, 16);
     EXPECT_NEAR(reading(4, s), s.SparkDeg, 0.25);
     EXPECT_EQ(reading(24, s), 0);

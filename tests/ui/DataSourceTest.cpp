@@ -1,9 +1,10 @@
 // The feed the dashboards read: the live session and a playing recording each bring their
 // words, their ECU's identity and their start and stop through it, and a source that is
 // not current reaches no reader.
+#include "ui/model/DataSource.h"
+
 #include "RecordingSynth.h"
 #include "link/LinkSession.h"
-#include "ui/model/DataSource.h"
 #include "ui/model/RecordingPlayer.h"
 
 #include <gtest/gtest.h>

@@ -4,9 +4,11 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace {
@@ -57,6 +59,28 @@ void MatrixGrid::setWord(uint8_t slot, uint16_t word, bool repaint)
     const int position = slot & 0x0F, frame = slot >> 4;
     if (repaint && position < Columns / 2)
         update(cellRect(2 * position, frame).united(cellRect(2 * position + 1, frame)));
+}
+
+QString MatrixGrid::toolTipAt(QPoint pos) const
+{
+    const int column = pos.x() / (CellWidth + 1), row = pos.y() / (CellHeight + 1);
+    if (!m_describe || pos.x() < 0 || pos.y() < 0 || column >= Columns || row >= Rows)
+        return {};
+    const auto slot = uint8_t(row * 16 + column / 2);
+    return m_describe(slot, m_words[slot]);
+}
+
+bool MatrixGrid::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = toolTipAt(help->pos());
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, this);
+    return true;
 }
 
 void MatrixGrid::clear()

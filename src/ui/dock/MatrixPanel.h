@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class QLabel;
 class QCheckBox;
@@ -29,11 +30,19 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
+    // What the cell at a point tells on hover: describe(slot, word) of its slot; empty
+    // outside the cells or without a describer.
+    using Describe = std::function<QString(uint8_t slot, uint16_t word)>;
+    void setDescriber(Describe describe) { m_describe = std::move(describe); }
+    QString toolTipAt(QPoint pos) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     std::array<uint16_t, 256> m_words {};
+    Describe m_describe;
 };
 
 class MatrixPanel : public QWidget {

@@ -30,7 +30,7 @@ struct CurveSpec {
 // Without a trend on the dashboard: coolant temperature, throttle and engine speed, the
 // last being the axis curve.
 constexpr CurveSpec DefaultCurves[] = {
-    { 15, clAqua, Texts::TrendsCoolant },
+    { 16, clAqua, Texts::TrendsCoolant },
     { 9, clFuchsia, Texts::TrendsThrottle },
     { 1, clLime, Texts::TrendsRpm },
 };

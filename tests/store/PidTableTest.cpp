@@ -1,0 +1,91 @@
+// The table of PID meanings: how pids.txt is read, and that the shipped one names what the
+// shipped dashboards show.
+#include "store/PidTable.h"
+
+#include "store/TFordData.h"
+#include "support/TempDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+TEST(PidTable, ReadsLinesAndBitsAndTellsWhatItSkips)
+{
+    QStringList problems;
+    const PidTable table
+        = PidTable::parse(QStringLiteral("# comment\n"
+                                         "01\tОбороты\tEngine speed\tоб/мин\trpm\tx * 4\n"
+                                         "1a.7\tНасос\tFuel pump\t-\t-\n"
+                                         "\n"
+                                         "1G\tПлохо\tBad\t-\t-\n"
+                                         "02\tМало полей\n"
+                                         "03\t-\tno name\t-\t-\n"
+                                         "1A.16\tБит\tBit\t-\t-\n"),
+            &problems);
+    ASSERT_NE(table.find(1), nullptr);
+    EXPECT_EQ(table.find(1)->UnitEn, "rpm");
+    EXPECT_EQ(table.nameWithUnit(1), "Обороты, об/мин");
+    EXPECT_EQ(table.label(1), "01h Обороты");
+    EXPECT_EQ(table.bitName(0x1A, 7), "Насос");
+    EXPECT_EQ(table.bitName(0x1A, 6), "бит 6");
+    EXPECT_EQ(table.find(0x1A), nullptr) << "a bit's line says nothing of its word";
+    // An unknown PID keeps its number.
+    EXPECT_EQ(table.nameWithUnit(0x2C), "2Ch неизвестно");
+    EXPECT_EQ(table.unit(0x2C), "");
+    EXPECT_EQ(problems,
+        QStringList({ "pids.txt, строка 5: номер PID не шестнадцатеричный 00…FF (бит: 0…15)",
+            "pids.txt, строка 6: меньше пяти полей через табуляцию",
+            "pids.txt, строка 7: нет названия",
+            "pids.txt, строка 8: номер PID не шестнадцатеричный 00…FF (бит: 0…15)" }));
+    EXPECT_EQ(table.slotText(0x02, 0xA0C8, 1), "Кадр 0, позиция 2: 01h Обороты = 800 об/мин");
+    EXPECT_EQ(table.slotText(0x31, 0xA0C8, std::nullopt), "Кадр 3, позиция 1");
+}
+
+TEST(PidTable, AUsersFileReplacesTheShippedNamesUnlessUnreadable)
+{
+    const PidTable shipped = PidTable::current();
+    ASSERT_EQ(shipped.name(1), "Обороты двигателя");
+    TempDir dir;
+    EXPECT_TRUE(PidTable::useFile(dir.file("none.txt")).isEmpty());
+    EXPECT_EQ(PidTable::current().name(1), "Обороты двигателя");
+
+    QFile file(dir.file("pids.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("01\tСвои обороты\tMy rpm\t-\t-\n");
+    file.close();
+    EXPECT_TRUE(PidTable::useFile(file.fileName()).isEmpty());
+    EXPECT_EQ(PidTable::current().name(1), "Свои обороты");
+    PidTable::setCurrent(shipped);
+}
+
+// Every PID the engine and flags dashboards show has a name, and every PID the program
+// converts (so its value has a unit) has a name and a unit. The others of the sensors table
+// and of table T are not known publicly and keep their numbers.
+TEST(PidTable, ShippedTableNamesThePidsOfTheShippedDashboards)
+{
+    QStringList problems;
+    const PidTable table = PidTable::load(QStringLiteral(VESKOR_DATA_DIR "/pids.txt"), &problems);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
+    const QRegularExpression pidLine(
+        QStringLiteral("^(?:Trends\\[\\d+\\]\\.)?PID=(\\d+)"), QRegularExpression::MultilineOption);
+    for (const char* name : { "main.ini", "sensors.ini", "flags.ini", "table-t.ini" }) {
+        const bool all = QLatin1String(name) == "main.ini" || QLatin1String(name) == "flags.ini";
+        QFile file(QStringLiteral(VESKOR_DATA_DIR "/Profiles/") + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QString text = QString::fromUtf8(file.readAll());
+        int count = 0;
+        for (auto it = pidLine.globalMatch(text); it.hasNext(); ++count) {
+            const auto pid = uint8_t(it.next().captured(1).toUInt());
+            const bool converted = TFordData::ConvertValue(pid, 0x0100) != 256.0f;
+            if (all || converted) {
+                EXPECT_NE(table.find(pid), nullptr) << name << ": PID " << int(pid);
+            }
+            // No public source gives the units of PID 0Ch's and 0Dh's conversions.
+            if (converted && pid != 12 && pid != 13) {
+                EXPECT_NE(table.unit(pid), "") << name << ": PID " << int(pid);
+            }
+        }
+        EXPECT_GT(count, 3) << name;
+    }
+}
