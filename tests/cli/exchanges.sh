@@ -186,7 +186,7 @@ CASES
     last=$(awk -v s="$seconds" 'BEGIN { printf "%d", s * 1000 }')
     echo "captured ${streamed} ms, recorded ${last} ms, ${words} words, $(stat -c %s "$dir/r.vrec") bytes" >>"$dir/out"
     [ "$last" -ge $((streamed - 1600)) ] || fail "more than the last second lost"
-    [ "$(head -n 1 "$dir/r.csv" | cut -d, -f1-2)" = "time_s,PID 1 engine speed (rpm)" ] || fail "CSV heading"
+    [ "$(head -n 1 "$dir/r.csv" | cut -d, -f1-2)" = "time_s,PID 1 Engine speed (rpm)" ] || fail "CSV heading"
     [ "$(($(wc -l <"$dir/r.csv") - 1))" -ge 10 ] || fail "too few CSV rows"
     [ -n "${VESKOR_SHOW:-}" ] && cat "$dir/out"
     ;;
@@ -198,7 +198,7 @@ CASES
     "$cli" export "$dir/r.vrec" -o "$dir/r.csv" >"$dir/export" 2>&1 || fail "export: exit code $?"
     cat "$dir/export" >>"$dir/out"
     ! grep -q '^log ' "$dir/export" || fail "a whole recording told as damaged"
-    awk -F, 'NR == 1 { n = NF; if ($1 != "time_s" || $2 != "PID 1 engine speed (rpm)") { print "heading " $0; bad = 1 }; next }
+    awk -F, 'NR == 1 { n = NF; if ($1 != "time_s" || $2 != "PID 1 Engine speed (rpm)") { print "heading " $0; bad = 1 }; next }
              NF != n { print "row " NR " has " NF " cells"; bad = 1 }
              $1 + 0 < t { print "time goes back in row " NR; bad = 1 }
              { t = $1 + 0; rows++ }
