@@ -209,6 +209,7 @@ inline constexpr const char* PidTableBadLine = "pids.txt, строка %1: %2";
 inline constexpr const char* PidTableTooFewFields = "меньше пяти полей через табуляцию";
 inline constexpr const char* PidTableBadNumber = "номер PID не шестнадцатеричный 00…FF (бит: 0…15)";
 inline constexpr const char* PidTableNoName = "нет названия";
+inline constexpr const char* LabelBadPidName = "PidName %1: не номер PID (0D) и не бит (1A.7)";
 inline constexpr const char* MatrixSlot = "Кадр %1, позиция %2";
 inline constexpr const char* MatrixSlotPid = "%1: %2 = %3";
 inline constexpr const char* PidTableUnreadable = "Не удалось прочитать таблицу PID %1: %2";

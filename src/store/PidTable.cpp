@@ -24,8 +24,10 @@ QString field(const QString& text)
     return t == QLatin1String("-") ? QString() : t;
 }
 
+} // namespace
+
 // "0D" or "1A.7": the PID and the bit (-1 for the whole PID).
-std::optional<std::pair<uint8_t, int>> key(const QString& text)
+std::optional<std::pair<uint8_t, int>> PidTable::parseKey(const QString& text)
 {
     const QStringList parts = text.trimmed().split(QLatin1Char('.'));
     if (parts.size() > 2)
@@ -42,8 +44,6 @@ std::optional<std::pair<uint8_t, int>> key(const QString& text)
     }
     return std::pair { uint8_t(pid), bit };
 }
-
-} // namespace
 
 PidTable PidTable::parse(const QString& text, QStringList* problems)
 {
@@ -63,7 +63,7 @@ PidTable PidTable::parse(const QString& text, QStringList* problems)
             tell(Texts::PidTableTooFewFields);
             continue;
         }
-        const auto where = key(fields[0]);
+        const auto where = parseKey(fields[0]);
         if (!where) {
             tell(Texts::PidTableBadNumber);
             continue;
@@ -160,6 +160,14 @@ QString PidTable::nameWithUnit(uint8_t pid) const
     if (!m)
         return label(pid);
     return m->Unit.isEmpty() ? m->Name : m->Name + QStringLiteral(", ") + m->Unit;
+}
+
+QString PidTable::nameOf(const QString& key) const
+{
+    const auto where = parseKey(key);
+    if (!where)
+        return {};
+    return where->second < 0 ? nameWithUnit(where->first) : bitName(where->first, where->second);
 }
 
 QString PidTable::bitName(uint8_t pid, int bit) const

@@ -49,6 +49,11 @@ public:
     QString nameWithUnit(uint8_t pid) const;
     // The bit's name, or "бит N" when it has none.
     QString bitName(uint8_t pid, int bit) const;
+    // "0D" or "1A.7" as pids.txt writes them: nameWithUnit of the PID, or bitName of the
+    // bit; empty for text that names neither.
+    QString nameOf(const QString& key) const;
+    // The PID (and bit, -1 for none) of such a key.
+    static std::optional<std::pair<uint8_t, int>> parseKey(const QString& key);
 
     // What a slot of the matrix carries: "Кадр 0, позиция 2: 01h Обороты двигателя = 800
     // об/мин" for a word of a PID, "Кадр 0, позиция 0" for a position without one (pid

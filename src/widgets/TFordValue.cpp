@@ -3,7 +3,10 @@
 
 #include "common/FloatFormat.h"
 #include "common/Texts.h"
+#include "store/PidTable.h"
 #include "widgets/NoValueText.h"
+
+#include <algorithm>
 
 TFordValue::TFordValue(QWidget* parent)
     : TLabel(parent)
@@ -20,6 +23,29 @@ void TFordValue::setLabelRatio(float ratio)
 {
     m_ratio = ratio;
     sendSelfUpdate();
+}
+
+void TFordValue::setNameWidth(int width)
+{
+    m_nameWidth = std::clamp(width, 0, 64);
+    sendSelfUpdate();
+}
+
+// "0Fh Т воздуха      21.0 °C": names of one width line the numbers up in a column of a
+// fixed-pitch font.
+QString TFordValue::named(const QString& number) const
+{
+    if (m_nameWidth <= 0)
+        return number;
+    const PidTable& table = PidTable::current();
+    QString name = table.name(m_pid);
+    if (name.size() > m_nameWidth)
+        name = name.left(m_nameWidth - 1) + QChar(0x2026);
+    QString text = PidTable::number(m_pid) + QLatin1Char(' ') + name.leftJustified(m_nameWidth)
+        + QLatin1Char(' ') + number;
+    if (const QString unit = table.unit(m_pid); !unit.isEmpty())
+        text += QLatin1Char(' ') + unit;
+    return text;
 }
 
 // Formats the caption again at once; this counts as one unchanged reading.
@@ -42,7 +68,7 @@ void TFordValue::showValue(float value)
     }
     try {
         const QString text = formatFloat(m_format, static_cast<long double>(value) / m_ratio);
-        setCaption(m_received ? text : noValueText(m_format));
+        setCaption(named(m_received ? text : noValueText(m_format)));
     } catch (const FormatError& e) {
         m_problems.report(this, e.message());
     }

@@ -19,6 +19,10 @@ class TFordValue : public TLabel {
     // Taken when the value rose.
     Q_PROPERTY(TColor LabelDynColorDown READ LabelDynColorDown WRITE setLabelDynColorDown)
     Q_PROPERTY(int LabelDynCount READ LabelDynCount WRITE setLabelDynCount)
+    // Above 0: the caption begins with the PID's number and its name from pids.txt, padded
+    // or shortened to this many characters, and ends with the unit; LabelFormat then gives
+    // the number alone. 0 (the default): the caption is LabelFormat's text as it stands.
+    Q_PROPERTY(int NameWidth READ NameWidth WRITE setNameWidth)
 
 public:
     explicit TFordValue(QWidget* parent = nullptr);
@@ -39,11 +43,14 @@ public:
     void setLabelDynColorDown(TColor color) { m_dynColorDown = color; }
     int LabelDynCount() const { return m_dynCount; }
     void setLabelDynCount(int count) { m_dynCount = count; }
+    int NameWidth() const { return m_nameWidth; }
+    void setNameWidth(int width);
 
     void message(TMessage& msg) override;
 
 private:
     void showValue(float value);
+    QString named(const QString& number) const;
     void sendSelfUpdate();
 
     quint8 m_pid = 0;
@@ -54,6 +61,7 @@ private:
     TColor m_dynColorUp = clSilver;
     TColor m_dynColorDown = clMaroon;
     int m_dynCount = 10;
+    int m_nameWidth = 0;
     float m_last = 0.0f;
     int m_counter = 10;
     bool m_received = false; // a value came (not only the label's own update)

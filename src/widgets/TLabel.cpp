@@ -1,7 +1,10 @@
 // The text label.
 #include "widgets/TLabel.h"
 
+#include "common/Texts.h"
+#include "store/PidTable.h"
 #include "widgets/TextGlow.h"
+#include "widgets/WidgetProblems.h"
 
 #include <QPainter>
 
@@ -32,6 +35,16 @@ void TLabel::setAutoSize(bool autoSize)
 {
     m_autoSize = autoSize;
     layoutChanged();
+}
+
+void TLabel::setPidName(const QString& key)
+{
+    m_pidName = key;
+    const QString name = PidTable::current().nameOf(key);
+    if (name.isEmpty())
+        reportWidgetProblem(this, Texts::text(Texts::LabelBadPidName).arg(key));
+    else
+        setCaption(name);
 }
 
 void TLabel::setCaptionGlow(TGlowDirection glow)

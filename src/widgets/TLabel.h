@@ -15,6 +15,8 @@ class TLabel : public TControl {
     Q_PROPERTY(TGlowDirection CaptionGlow READ CaptionGlow WRITE setCaptionGlow)
     Q_PROPERTY(TColor CaptionGlowColor READ CaptionGlowColor WRITE setCaptionGlowColor)
     Q_PROPERTY(TTextWrapping Wrapping READ Wrapping WRITE setWrapping)
+    // "0D" or "1A.7": the caption becomes what pids.txt calls that PID or bit.
+    Q_PROPERTY(QString PidName READ PidName WRITE setPidName)
 
 public:
     enum TAlignment { taLeftJustify, taRightJustify, taCenter };
@@ -41,6 +43,8 @@ public:
     void setCaptionGlowColor(TColor color);
     TTextWrapping Wrapping() const { return m_wrapping; }
     void setWrapping(TTextWrapping wrapping);
+    QString PidName() const { return m_pidName; }
+    void setPidName(const QString& key);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -49,6 +53,7 @@ protected:
     void fontChanged() override;
 
 private:
+    QString m_pidName;
     void layoutChanged();
     void adjustBounds();
     int margin() const { return m_glow == gldNone ? 0 : GlowRadius; }

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -131,6 +132,45 @@ TEST(FordValue, BadFormatOrZeroRatioKeepsTheTextAndIsReportedOnce)
     v.feed(51);
     EXPECT_EQ(v.label.Caption(), "99.00");
     EXPECT_EQ(problems.list().size(), 2);
+}
+
+// Labels that ask pids.txt: a value label with its PID's number, name (cut or padded to
+// NameWidth) and unit, a text label naming a PID or a bit of a flag word.
+TEST(PidNames, LabelsTakeTheirNamesFromThePidTable)
+{
+    ProblemRecorder problems;
+    struct Case {
+        quint8 Pid;
+        int Width;
+        std::optional<float> Value;
+        const char* Caption;
+    };
+    const Case cases[] = {
+        { 0x10, 16, 24.44f, "10h Температура ОЖ   24.4 °C" },
+        { 0x10, 8, 24.44f, "10h Темпера… 24.4 °C" },
+        { 0x10, 8, std::nullopt, "10h Темпера… --- °C" },
+        { 0x2C, 12, 7.0f, "2Ch неизвестно   7.0" },
+        { 0x10, 0, 24.44f, "24.4" },
+    };
+    for (const Case& c : cases) {
+        TFordValue label;
+        label.setPID(c.Pid);
+        label.setLabelFormat("%.1f");
+        label.setNameWidth(c.Width);
+        if (c.Value)
+            sendPid(label, c.Pid, *c.Value);
+        EXPECT_EQ(label.Caption(), c.Caption) << c.Caption;
+    }
+
+    TLabel text;
+    text.setPidName("1A.7");
+    EXPECT_EQ(text.Caption(), "Бензонасос включён");
+    text.setPidName("10");
+    EXPECT_EQ(text.Caption(), "Температура ОЖ, °C");
+    EXPECT_TRUE(problems.list().isEmpty());
+    text.setPidName("1A.x");
+    EXPECT_EQ(text.Caption(), "Температура ОЖ, °C");
+    EXPECT_EQ(problems.list().size(), 1);
 }
 
 TEST(FordLabel, AllMaskBitsMakeTheOnColour)
