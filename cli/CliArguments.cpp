@@ -80,3 +80,14 @@ std::optional<std::chrono::milliseconds> CliArguments::seconds(const CliArgument
         return std::nullopt;
     return std::chrono::seconds(CliArguments::number("--seconds", *seconds, 1, 86400));
 }
+
+PidCsv::Dialect CliArguments::csvDialect(const CliArguments& args)
+{
+    const auto locale = args.value("--csv-locale");
+    if (!locale)
+        return {};
+    const auto dialect = PidCsv::dialect(*locale);
+    if (!dialect)
+        throw CliUsageError(QStringLiteral("--csv-locale is ru or en"));
+    return *dialect;
+}

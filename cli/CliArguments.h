@@ -2,6 +2,8 @@
 // (read), checked against what the command accepts.
 #pragma once
 
+#include "recording/PidCsv.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -27,6 +29,10 @@ public:
     static char table(const CliArguments& args);
     // Their --seconds: 1 to 86400, none without the option.
     static std::optional<std::chrono::milliseconds> seconds(const CliArguments& args);
+
+    // The CSV commands' --csv-locale: "ru" for a Russian spreadsheet, or "en" (the
+    // default); raises CliUsageError otherwise.
+    static PidCsv::Dialect csvDialect(const CliArguments& args);
 
     // The absolute path of a file the command will write, checked before any long read:
     // its folder exists and takes files, and no folder or read-only file stands in its

@@ -31,13 +31,13 @@ constexpr CliCommand Commands[] = {
         "prints \"progress N/M stage\" lines; exit 0 when the update completed after a "
         "passed verification",
         CliCommands::flash },
-    { "live", "[--table P|T] [--seconds N] [--csv FILE]",
+    { "live", "[--table P|T] [--seconds N] [--csv FILE [--csv-locale ru|en]]",
         "stream live data of PID table P (default) or T: a line \"pid N \\\"NAME\\\" VALUE UNIT\" "
-        "for "
-        "each changed value (names and units from pids.txt), or with --csv a row of every PID per "
-        "cycle of 16 frames (an empty cell "
-        "until a PID has come), written to FILE as it comes and flushed twice a second; ends "
-        "after N seconds or on Ctrl-C with cmdStopData",
+        "for each changed value (names and units from pids.txt), or with --csv the CSV of "
+        "export (a \"# start\" line, time_s and a column \"name (unit)\" per PID, a row per "
+        "cycle of 16 frames; --csv-locale ru: \";\" and a decimal comma), written to FILE as "
+        "it comes and flushed twice a second; ends after N seconds or on Ctrl-C with "
+        "cmdStopData",
         CliCommands::live },
     { "record", "-o FILE [--table P|T] [--seconds N]",
         "record the live data stream of PID table P (default) or T into the recording FILE: "
@@ -45,10 +45,11 @@ constexpr CliCommand Commands[] = {
         "the module's version; written as it comes in blocks of a second, so a killed capture "
         "loses at most the last second; ends after N seconds or on Ctrl-C with cmdStopData",
         CliCommands::record },
-    { "export", "RECORDING -o FILE",
-        "write the recording as CSV (no adapter needed): a column time_s and one per PID of "
-        "its table with name and unit where known, a row per cycle of 16 frames; a torn or "
-        "damaged part is told as a log line and the rest exported",
+    { "export", "RECORDING -o FILE [--csv-locale ru|en]",
+        "write the recording as CSV (no adapter needed): a line \"# start\" with the "
+        "recording's start, a column time_s and one \"name (unit)\" per PID of its table, a "
+        "row per cycle of 16 frames, as live --csv; --csv-locale ru writes \";\" and a decimal "
+        "comma; a torn or damaged part is told as a log line and the rest exported",
         CliCommands::exportCsv },
     { "faults", "read|clear|test [--lang ru|en] [--max-test-time S]",
         "read or clear the stored fault codes, or run the engine self-test (cmdFaultTest B, C "

@@ -1,5 +1,6 @@
 #include "LiveCapture.h"
 
+#include "common/WordPacket.h"
 #include "store/PidTable.h"
 #include "store/TFordData.h"
 
@@ -24,53 +25,23 @@ QByteArray line(uint8_t pid, float value)
 
 } // namespace
 
-LiveCapture::LiveCapture(const PidMap& map)
+LiveCapture::LiveCapture(const PidMap& map, PidCsv::Dialect dialect)
     : m_map(map)
+    , m_csv(map, dialect)
 {
-    for (uint8_t pid : m_map)
-        if (!m_pids.contains(pid))
-            m_pids << pid;
 }
 
 LiveCapture::Update LiveCapture::onWord(uint8_t slot, uint16_t word, uint32_t timeMs)
 {
     Update update;
-    const FrameCycle::Step step = m_cycle.onWord(slot);
-    if (step.EndsBefore)
-        update.Row = row();
-    m_lastTime = timeMs;
-
-    const int frame = slot >> 4;
-    const int position = slot & 0x0F;
-    if (position >= 2 && position <= 5) {
-        const uint8_t pid = m_map[size_t(frame * 4 + position - 2)];
+    update.Row = m_csv.onWord(slot, word, timeMs);
+    if (const int index = WordPacket::mapIndex(slot); index >= 0) {
+        const uint8_t pid = m_map[size_t(index)];
         const float value = TFordData::ConvertValue(pid, word);
-        m_values[pid] = value;
         if (m_shown[pid] != value) {
             m_shown[pid] = value;
             update.Line = line(pid, value);
         }
     }
-    if (step.EndsWith)
-        update.Row = row();
     return update;
-}
-
-QByteArray LiveCapture::row() const
-{
-    QByteArray cells = QByteArray::number(m_lastTime);
-    for (uint8_t pid : m_pids) {
-        cells += ',';
-        if (m_values[pid])
-            cells += number(*m_values[pid]);
-    }
-    return cells;
-}
-
-QByteArray LiveCapture::header() const
-{
-    QByteArray text = "time_ms";
-    for (uint8_t pid : m_pids)
-        text += ',' + QByteArray::number(pid);
-    return text;
 }

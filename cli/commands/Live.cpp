@@ -16,17 +16,22 @@ namespace {
         char Table = 'P';
         std::optional<std::chrono::milliseconds> Duration;
         std::optional<QString> Csv;
+        PidCsv::Dialect Dialect;
     };
 
     LiveRequest parseLive(const QStringList& arguments)
     {
-        const CliArguments args(arguments, { "--table", "--seconds", "--csv" });
+        const CliArguments args(arguments, { "--table", "--seconds", "--csv", "--csv-locale" });
         if (!args.words().isEmpty())
-            throw CliUsageError(QStringLiteral("live takes only --table, --seconds and --csv"));
+            throw CliUsageError(
+                QStringLiteral("live takes only --table, --seconds, --csv and --csv-locale"));
+        if (args.isSet("--csv-locale") && !args.isSet("--csv"))
+            throw CliUsageError(QStringLiteral("--csv-locale goes with --csv"));
         LiveRequest request;
         request.Table = CliArguments::table(args);
         request.Duration = CliArguments::seconds(args);
         request.Csv = args.value("--csv");
+        request.Dialect = CliArguments::csvDialect(args);
         return request;
     }
 
@@ -48,14 +53,17 @@ int live(CliContext& context)
     LinkSession& link = session.link();
     link.selectTable(request.Table);
     // Nothing here reads the store's history: it records none.
-    LiveCapture capture(LiveStream::pidMap(link.store()));
-    if (csv) {
-        csv->append(capture.header());
-        csv->flush();
-    }
+    LiveCapture capture(LiveStream::pidMap(link.store()), request.Dialect);
 
+    bool began = false;
     LiveStream::Handlers handlers;
     handlers.Word = [&](uint8_t slot, uint16_t word, uint32_t timeMs) {
+        // The file begins with the stream's first word, its time 0.
+        if (csv && !began) {
+            began = true;
+            csv->append(capture.csv().startLine(QDateTime::currentDateTime().addMSecs(-timeMs)));
+            csv->append(capture.csv().heading());
+        }
         const LiveCapture::Update update = capture.onWord(slot, word, timeMs);
         if (csv && update.Row)
             csv->append(*update.Row);
@@ -69,6 +77,8 @@ int live(CliContext& context)
     LiveStream::Result result = LiveStream::run(session, request.Table, request.Duration, handlers);
     if (csv && !result.WriteError) {
         try {
+            if (const auto row = capture.csv().finish())
+                csv->append(*row);
             csv->flush();
         } catch (const VeskorError& error) {
             result.WriteError = error.message();

@@ -7,6 +7,7 @@
 #include "link/LinkMessage.h"
 #include "link/LinkSession.h"
 #include "link/LinkTypes.h"
+#include "recording/RecordingCsv.h"
 #include "store/TFordData.h"
 
 #include <QCoreApplication>
@@ -19,10 +20,10 @@
 
 namespace {
 
-LiveCapture::PidMap tableP()
+LiveCapture::PidMap tableP(char table = 'P')
 {
     TFordData store;
-    store.SelectTable('P');
+    store.SelectTable(table);
     LiveCapture::PidMap map;
     for (int i = 0; i < 64; ++i)
         map[size_t(i)] = store.PidMap(i);
@@ -94,9 +95,10 @@ TEST(CliLiveCapture, ChangedValuesAndOneRowPerCycle)
 {
     LiveCapture capture(tableP());
     // Table P lists PID 1 first and again in frame 8; each PID is one column.
-    EXPECT_EQ(capture.pids().first(), 1);
-    EXPECT_EQ(capture.pids().count(1), 1);
-    EXPECT_EQ(capture.header().left(12), "time_ms,1,17");
+    EXPECT_EQ(capture.csv().pids().first(), 1);
+    EXPECT_EQ(capture.csv().pids().count(1), 1);
+    EXPECT_TRUE(capture.csv().heading().startsWith("time_s,Engine speed (rpm),Supply voltage (V),"))
+        << capture.csv().heading().constData();
 
     EXPECT_EQ(capture.onWord(0x02, WordPacket::encode(200), 10).Line,
         "pid 1 \"Обороты двигателя\" 800 об/мин");
@@ -109,8 +111,8 @@ TEST(CliLiveCapture, ChangedValuesAndOneRowPerCycle)
     const auto end = capture.onWord(0xF5, WordPacket::encode(7), 20);
     ASSERT_TRUE(end.Row.has_value());
     QList<QByteArray> cells = end.Row->split(',');
-    ASSERT_EQ(cells.size(), capture.pids().size() + 1);
-    EXPECT_EQ(cells[0], "20");
+    ASSERT_EQ(cells.size(), capture.csv().pids().size() + 1);
+    EXPECT_EQ(cells[0], "0.020");
     EXPECT_EQ(cells[1], "800");
     EXPECT_EQ(cells[2], "") << "PID 17 has not come";
 
@@ -118,7 +120,7 @@ TEST(CliLiveCapture, ChangedValuesAndOneRowPerCycle)
     const QList<QByteArray> rows = feedFrames(capture, 0, 15, 30);
     ASSERT_EQ(rows.size(), 1);
     cells = rows[0].split(',');
-    EXPECT_EQ(cells[0], "30");
+    EXPECT_EQ(cells[0], "0.030");
     // PID 1 was last brought by frame 8, position 2: the value 10 reads 40 rpm.
     EXPECT_EQ(cells[1], "40");
     EXPECT_FALSE(cells.contains("")) << rows[0].constData();
@@ -131,10 +133,48 @@ TEST(CliLiveCapture, LostFrameFifteenStillClosesTheCycle)
     // Frame 15 never came; frame 0 of the next cycle closes the row at the last word's time.
     const QList<QByteArray> rows = feedFrames(capture, 0, 15, 50);
     ASSERT_EQ(rows.size(), 2);
-    EXPECT_TRUE(rows[0].startsWith("10,")) << rows[0].constData();
-    EXPECT_TRUE(rows[1].startsWith("50,")) << rows[1].constData();
+    EXPECT_TRUE(rows[0].startsWith("0.010,")) << rows[0].constData();
+    EXPECT_TRUE(rows[1].startsWith("0.050,")) << rows[1].constData();
     // A cycle closed by its own last word is not closed again by the next frame 0.
     EXPECT_TRUE(feedFrames(capture, 0, 3, 60).isEmpty());
+}
+
+// live --csv writes what export makes of the same words: one heading, one row rule, one
+// format, in either locale.
+TEST(CliLiveCapture, WritesTheCsvOfExport)
+{
+    struct Case {
+        char Table;
+        const char* Locale;
+    };
+    for (const Case& c : { Case { 'P', "en" }, Case { 'T', "en" }, Case { 'P', "ru" } }) {
+        SCOPED_TRACE(std::string(1, c.Table) + " " + c.Locale);
+        const PidCsv::Dialect dialect = *PidCsv::dialect(QString::fromLatin1(c.Locale));
+        Recording recording;
+        recording.Header.PidMap = tableP(c.Table);
+        // A whole cycle, one whose frame 15 was lost, and one the stop cut short.
+        uint32_t timeMs = 0;
+        for (int last : { 15, 12, 3 })
+            for (int frame = 0; frame <= last; ++frame)
+                for (int position = 0; position <= 5; ++position)
+                    recording.Words.push_back({ timeMs += 7, uint8_t(frame * 16 + position),
+                        WordPacket::encode(
+                            uint16_t((frame * 97 + position * 13 + last) & 0xFFF)) });
+
+        LiveCapture capture(recording.Header.PidMap, dialect);
+        QByteArrayList live { capture.csv().heading() };
+        for (const RecordedWord& w : recording.Words)
+            if (const auto row = capture.onWord(w.Slot, w.Word, w.TimeMs).Row)
+                live << *row;
+        if (const auto row = capture.csv().finish())
+            live << *row;
+
+        QByteArrayList exported = RecordingCsv::text(recording, dialect).split('\n');
+        ASSERT_TRUE(exported.takeFirst().startsWith("# start "));
+        ASSERT_EQ(exported.takeLast(), "") << "every line ends with its newline";
+        EXPECT_EQ(live.size(), 4);
+        EXPECT_EQ(live, exported);
+    }
 }
 
 // The window and veskor-cli read one session: the printer's words, calibration code and

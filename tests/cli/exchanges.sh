@@ -11,6 +11,10 @@ trap '[ -n "$simpid" ] && { kill "$simpid" 2>/dev/null; wait "$simpid" 2>/dev/nu
 codes="$(dirname "$cli")/codes.txt"
 
 fail() { echo "FAIL: $*"; echo "--- output:"; cat "$dir/out" 2>/dev/null; exit 1; }
+# The start of an awk program over a CSV of live data: line 1 must be the start, c becomes
+# the engine speed's column of the heading, and the rows follow.
+rpm_column='NR == 1 { if ($0 !~ /^# start [0-9-]+T[0-9:]+/) exit 1; next }
+  NR == 2 { for (i = 1; i <= NF; i++) if ($i == "Engine speed (rpm)") c = i; if (!c) exit 1; next }'
 
 start_sim() {
   "$sim" --link "$link" "$@" >/dev/null &
@@ -48,9 +52,9 @@ expect_code() { # expect_code CODE LANG(3=ru, 2=en): the block of the code with 
 case $check in
   live-csv)
     "$cli" --port sim live --table P --seconds 5 --csv "$dir/out.csv" >"$dir/out" 2>&1 || fail "exit code $?"
-    rows=$(($(wc -l <"$dir/out.csv") - 1))
+    rows=$(($(wc -l <"$dir/out.csv") - 2))
     [ "$rows" -ge 30 ] || fail "only $rows rows"
-    awk -F, 'NR == 1 { for (i = 1; i <= NF; i++) if ($i == "1") c = i; if (!c) exit 1; next }
+    awk -F, "$rpm_column"'
              $c < 500 || $c > 7000 { print "engine speed " $c " in row " NR; bad = 1 }
              END { exit bad }' "$dir/out.csv" >>"$dir/out" || fail "engine speed out of range"
     ;;
@@ -59,7 +63,7 @@ case $check in
     # shows anything else, neither in a CSV cell nor in a pid line.
     start_sim --time-scale 0.1 --fault flip-bits --corrupt-rate 8 --hold-rpm 1024
     "$cli" --port "$link" --time-scale 0.1 live --seconds 3 --csv "$dir/out.csv" >"$dir/out" 2>&1 || fail "csv: exit code $?"
-    awk -F, 'NR == 1 { for (i = 1; i <= NF; i++) if ($i == "1") c = i; if (!c) exit 1; next }
+    awk -F, "$rpm_column"'
              $c != "" { n++; if ($c != 1024) { print "engine speed " $c " in row " NR; bad = 1 } }
              END { if (n < 20) { print "only " n " engine speeds"; bad = 1 }; exit bad }' "$dir/out.csv" >>"$dir/out" \
       || fail "a corrupted word reached a CSV cell"
@@ -161,15 +165,16 @@ CASES
     # kill -9 after some seconds of capture: the file keeps its header and every row up to
     # the last second before the kill.
     capture_then_kill --port sim --time-scale 0.1 live --csv "$dir/out.csv"
-    [ "$(head -n 1 "$dir/out.csv" | cut -d, -f1-3)" = "time_ms,1,17" ] || fail "no header"
-    last=$(tail -n 1 "$dir/out.csv" | cut -d, -f1)
+    head -n 1 "$dir/out.csv" | grep -q '^# start ' || fail "no start line"
+    [ "$(sed -n 2p "$dir/out.csv" | cut -d, -f1-3)" = "time_s,Engine speed (rpm),Supply voltage (V)" ] || fail "no heading"
+    last=$(tail -n 1 "$dir/out.csv" | awk -F, '{ printf "%d", $1 * 1000 }')
     streamed=$(((killed - started) / 1000000))
-    rows=$(($(wc -l <"$dir/out.csv") - 1))
+    rows=$(($(wc -l <"$dir/out.csv") - 2))
     echo "captured ${streamed} ms, last row at ${last} ms, ${rows} rows" >>"$dir/out"
     [ "$last" -ge $((streamed - 1000)) ] || fail "rows of more than the last second lost"
     # Whole rows only, their times in order.
-    awk -F, -v n="$(head -n 1 "$dir/out.csv" | awk -F, '{ print NF }')" '
-      NR > 1 && (NF != n || $1 + 0 < t) { print "row " NR " broken"; bad = 1 } NR > 1 { t = $1 + 0 }
+    awk -F, -v n="$(sed -n 2p "$dir/out.csv" | awk -F, '{ print NF }')" '
+      NR > 2 && (NF != n || $1 + 0 < t) { print "row " NR " broken"; bad = 1 } NR > 2 { t = $1 + 0 }
       END { exit bad }' "$dir/out.csv" >>"$dir/out" || fail "a broken row"
     ;;
   record-killed)
@@ -186,8 +191,8 @@ CASES
     last=$(awk -v s="$seconds" 'BEGIN { printf "%d", s * 1000 }')
     echo "captured ${streamed} ms, recorded ${last} ms, ${words} words, $(stat -c %s "$dir/r.vrec") bytes" >>"$dir/out"
     [ "$last" -ge $((streamed - 1600)) ] || fail "more than the last second lost"
-    [ "$(head -n 1 "$dir/r.csv" | cut -d, -f1-2)" = "time_s,PID 1 Engine speed (rpm)" ] || fail "CSV heading"
-    [ "$(($(wc -l <"$dir/r.csv") - 1))" -ge 10 ] || fail "too few CSV rows"
+    [ "$(sed -n 2p "$dir/r.csv" | cut -d, -f1-2)" = "time_s,Engine speed (rpm)" ] || fail "CSV heading"
+    [ "$(($(wc -l <"$dir/r.csv") - 2))" -ge 10 ] || fail "too few CSV rows"
     [ -n "${VESKOR_SHOW:-}" ] && cat "$dir/out"
     ;;
   record-export)
@@ -198,13 +203,19 @@ CASES
     "$cli" export "$dir/r.vrec" -o "$dir/r.csv" >"$dir/export" 2>&1 || fail "export: exit code $?"
     cat "$dir/export" >>"$dir/out"
     ! grep -q '^log ' "$dir/export" || fail "a whole recording told as damaged"
-    awk -F, 'NR == 1 { n = NF; if ($1 != "time_s" || $2 != "PID 1 Engine speed (rpm)") { print "heading " $0; bad = 1 }; next }
+    awk -F, 'NR == 1 { if ($0 !~ /^# start [0-9-]+T[0-9:]+/) { print "start " $0; bad = 1 }; next }
+             NR == 2 { n = NF; if ($1 != "time_s" || $2 != "Engine speed (rpm)") { print "heading " $0; bad = 1 }; next }
              NF != n { print "row " NR " has " NF " cells"; bad = 1 }
              $1 + 0 < t { print "time goes back in row " NR; bad = 1 }
              { t = $1 + 0; rows++ }
              $2 != "" && ($2 < 500 || $2 > 7000) { print "engine speed " $2 " in row " NR; bad = 1 }
              END { if (rows < 20 || t < 2) { print rows " rows over " t " s"; bad = 1 }; exit bad }' "$dir/r.csv" >>"$dir/out" \
       || fail "the CSV does not parse back"
+    # For a Russian spreadsheet: the same cells, split by ";", with decimal commas.
+    "$cli" export "$dir/r.vrec" -o "$dir/ru.csv" --csv-locale ru >>"$dir/out" 2>&1 || fail "ru: exit code $?"
+    [ "$(sed -n 1p "$dir/ru.csv")" = "$(sed -n 1p "$dir/r.csv")" ] || fail "ru: start line"
+    [ "$(tail -n +2 "$dir/ru.csv" | tr ',;' '.,')" = "$(tail -n +2 "$dir/r.csv")" ] || fail "ru: not the cells of the default CSV"
+    grep -q '^[0-9]*,[0-9]\{3\};' "$dir/ru.csv" || fail "ru: no time with a decimal comma"
     # Something that is no recording: exit 1 and a sentence, no CSV.
     printf 'garbage' >"$dir/g.vrec"
     "$cli" export "$dir/g.vrec" -o "$dir/g.csv" >"$dir/out" 2>"$dir/err"; rc=$?
@@ -241,7 +252,7 @@ CASES
     ! grep -q '^pid ' "$dir/out" || fail "a rejected word printed"
     grep -q "^veskor-cli: no valid word came from" "$dir/err" || fail "the sentence: $(cat "$dir/err")"
     "$cli" --port sim --sim-fault bad-check --time-scale 0.1 live --seconds 3 --csv "$dir/out.csv" >"$dir/out" 2>&1
-    [ "$(wc -l <"$dir/out.csv")" -eq 1 ] || fail "a row of rejected words"
+    [ ! -s "$dir/out.csv" ] || fail "a line of rejected words"
     # A table the module refuses: no stream, one sentence.
     "$cli" --port sim --sim-fault table-refused --time-scale 0.1 live >"$dir/out" 2>"$dir/err"
     rc=$?
@@ -316,6 +327,9 @@ export $dir/r.vrec|export takes RECORDING
 export $dir/r.vrec -o $dir|is a folder
 --port sim live --csv|--csv needs a value
 --port sim live --csv $dir/none/x.csv|cannot write
+--port sim live --csv-locale ru|--csv-locale goes with --csv
+--port sim live --csv $dir/x.csv --csv-locale de|--csv-locale is ru or en
+export $dir/r.vrec -o $dir/x.csv --csv-locale|--csv-locale needs a value
 --port sim options|options takes
 --port sim options write|needs --ecu-speed or --format
 --port sim options write --ecu-speed 4|--ecu-speed needs a number from 0 to 3
