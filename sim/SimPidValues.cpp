@@ -60,6 +60,11 @@ uint16_t value(uint8_t pid, const SimEngineState& s, double seconds)
         return raw((s.Rpm > 400 ? 0x01 : 0) | (s.ThrottleV < 1.0 ? 0x02 : 0)
             | (s.CoolantC >= WarmEnoughC ? 0x04 : 0) | (s.ClosedLoop ? 0x08 : 0)
             | (s.Rpm > 2000 ? 0x10 : 0));
+    case 26: // bit map 0: fuel pump (bit 7) while the engine turns; in neutral, no purge,
+             // the air conditioning off (bit 11)
+        return raw((s.Rpm > 0 ? 0x080 : 0) | 0x800);
+    case 27: // bit map 1: closed loop fuel control (bit 0)
+        return raw(s.ClosedLoop ? 0x001 : 0);
     case 46: // status word: configuration bits that never change
         return 0x005;
     case 47: // status word: no warnings
