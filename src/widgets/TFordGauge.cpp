@@ -48,8 +48,38 @@ void TFordGauge::updateNeedle(TNeedle& needle, float value, bool reading)
         needle.labelValid = false;
         update();
     }
-    if (m_geometry.updateValue(needle, value))
+    if (m_geometry.updateValue(needle, value)) {
         m_valuePacer.request();
+        if (m_limits.any())
+            refreshAlarm();
+    }
+}
+
+void TFordGauge::setLimit(float& limit, float value)
+{
+    limit = value;
+    refreshAlarm();
+    update();
+}
+
+ValueLimits::Level TFordGauge::limitLevel() const
+{
+    ValueLimits::Level worst = ValueLimits::Normal;
+    const auto take = [&](const TNeedle& needle) {
+        if (needle.received)
+            worst = std::max(worst, m_limits.level(needle.Value));
+    };
+    if (m_items->count() > 0)
+        for (int i = 0; i < m_items->count(); ++i)
+            take(m_items->at(i)->needle());
+    else
+        take(m_own);
+    return worst;
+}
+
+void TFordGauge::refreshAlarm()
+{
+    AlarmBlink::instance().setInAlarm(this, limitLevel() == ValueLimits::Alarm);
 }
 
 void TFordGauge::message(TMessage& msg)
@@ -219,8 +249,13 @@ void TFordGauge::composeFrame()
         if (!needle.ValueShow)
             return;
         prepareLabel(needle, font);
-        TNeedlePainter::drawLabel(p, m_geometry, needle, font.toQFont(m_geometry.scale()),
-            font.Color().toQColor(palette().color(QPalette::Text)), fill);
+        const ValueLimits::Level level
+            = needle.received ? m_limits.level(needle.Value) : ValueLimits::Normal;
+        const QColor colour = level == ValueLimits::Normal
+            ? font.Color().toQColor(palette().color(QPalette::Text))
+            : limitColour(level, AlarmBlink::instance().on());
+        TNeedlePainter::drawLabel(
+            p, m_geometry, needle, font.toQFont(m_geometry.scale()), colour, fill);
         penWidth = m_geometry.pixelRatio();
     };
     if (m_items->count() > 0) {

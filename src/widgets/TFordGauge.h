@@ -9,6 +9,7 @@
 #include "widgets/TControl.h"
 #include "widgets/TFordGaugeItems.h"
 #include "widgets/TGaugeGeometry.h"
+#include "widgets/ValueLimits.h"
 #include "widgets/WidgetProblems.h"
 
 #include <QImage>
@@ -25,6 +26,12 @@ class TFordGauge : public TControl {
     Q_PROPERTY(float Max READ Max WRITE setMax)
     // Start of the red zone, which runs to Max.
     Q_PROPERTY(float RedLine READ RedLine WRITE setRedLine)
+    // A value at or past a warning limit shows its label amber, past an alarm limit red and
+    // blinking; no limit by default.
+    Q_PROPERTY(float WarnLow READ WarnLow WRITE setWarnLow)
+    Q_PROPERTY(float WarnHigh READ WarnHigh WRITE setWarnHigh)
+    Q_PROPERTY(float AlarmLow READ AlarmLow WRITE setAlarmLow)
+    Q_PROPERTY(float AlarmHigh READ AlarmHigh WRITE setAlarmHigh)
     Q_PROPERTY(bool RedLineShow READ RedLineShow WRITE setRedLineShow)
     // Gaps in degrees between straight down and the scale's left and right ends.
     Q_PROPERTY(float AngleLeft READ AngleLeft WRITE setAngleLeft)
@@ -135,6 +142,18 @@ public:
     void setArrowCenterBack(TColor v) { repaintWith(m_settings.ArrowCenterBack, v); }
     bool ValueShow() const { return m_own.ValueShow; }
     void setValueShow(bool v) { rebuildWith(m_own.ValueShow, v); }
+    float WarnLow() const { return m_limits.WarnLow; }
+    void setWarnLow(float v) { setLimit(m_limits.WarnLow, v); }
+    float WarnHigh() const { return m_limits.WarnHigh; }
+    void setWarnHigh(float v) { setLimit(m_limits.WarnHigh, v); }
+    float AlarmLow() const { return m_limits.AlarmLow; }
+    void setAlarmLow(float v) { setLimit(m_limits.AlarmLow, v); }
+    float AlarmHigh() const { return m_limits.AlarmHigh; }
+    void setAlarmHigh(float v) { setLimit(m_limits.AlarmHigh, v); }
+    const ValueLimits& limits() const { return m_limits; }
+    // The worst level of the values the needles show (Normal before any value came).
+    ValueLimits::Level limitLevel() const;
+
     TFont* ValueFont() const { return m_valueFont; }
     void assignValueFont(TFont* font) { m_valueFont->assignFrom(font); }
     int ValueLabelX() const { return m_own.ValueLabelX; }
@@ -198,6 +217,8 @@ private:
     QColor background() const;
     void report(const QStringList& problems);
     void makeImages();
+    void setLimit(float& limit, float value);
+    void refreshAlarm();
 
 public:
     // Reports a format that cannot show one number, when it is set rather than when drawn.
@@ -211,6 +232,7 @@ private:
     TFordGaugeItems* m_items;
     int m_maxMinResetDelay = 0;
     TGaugeGeometry m_geometry;
+    ValueLimits m_limits;
     QImage m_dial;
     QImage m_frame;
     bool m_dialDue = true;

@@ -11,6 +11,10 @@
 TFordValue::TFordValue(QWidget* parent)
     : TLabel(parent)
 {
+    connect(&AlarmBlink::instance(), &AlarmBlink::toggled, this, [this] {
+        if (m_level == ValueLimits::Alarm)
+            showLevel();
+    });
 }
 
 void TFordValue::setLabelFormat(const QString& format)
@@ -48,6 +52,26 @@ QString TFordValue::named(const QString& number) const
     return text;
 }
 
+void TFordValue::setLimit(float& limit, float value)
+{
+    limit = value;
+    const ValueLimits::Level before = m_level;
+    m_level = m_received ? m_limits.level(m_last) : ValueLimits::Normal;
+    if (!showLevel() && before != ValueLimits::Normal)
+        Font()->setColor(m_dynColor);
+}
+
+bool TFordValue::showLevel()
+{
+    AlarmBlink& blink = AlarmBlink::instance();
+    blink.setInAlarm(this, m_level == ValueLimits::Alarm);
+    if (m_level == ValueLimits::Normal)
+        return false;
+    const QColor c = limitColour(m_level, blink.on());
+    Font()->setColor(TColor::fromRgb(c.red(), c.green(), c.blue()));
+    return true;
+}
+
 // Formats the caption again at once; this counts as one unchanged reading.
 void TFordValue::sendSelfUpdate()
 {
@@ -82,7 +106,13 @@ void TFordValue::message(TMessage& msg)
         const float v = Msg::lParamToFloat(msg.LParam);
         m_received = m_received || !m_selfUpdate;
         showValue(v);
-        if (v != m_last && m_counter < m_dynCount) {
+        const ValueLimits::Level before = m_level;
+        m_level = m_received ? m_limits.level(v) : ValueLimits::Normal;
+        if (showLevel()) {
+            // A value past a limit keeps its colour; the rising and falling ones wait.
+        } else if (before != ValueLimits::Normal) {
+            Font()->setColor(m_dynColor);
+        } else if (v != m_last && m_counter < m_dynCount) {
             // A fall takes LabelDynColorUp and a rise LabelDynColorDown.
             Font()->setColor(v < m_last ? m_dynColorUp : m_dynColorDown);
         } else {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "widgets/TLabel.h"
+#include "widgets/ValueLimits.h"
 #include "widgets/WidgetProblems.h"
 
 class TFordValue : public TLabel {
@@ -23,6 +24,12 @@ class TFordValue : public TLabel {
     // or shortened to this many characters, and ends with the unit; LabelFormat then gives
     // the number alone. 0 (the default): the caption is LabelFormat's text as it stands.
     Q_PROPERTY(int NameWidth READ NameWidth WRITE setNameWidth)
+    // A value at or past a warning limit turns the text amber, past an alarm limit red and
+    // blinking; no limit by default.
+    Q_PROPERTY(float WarnLow READ WarnLow WRITE setWarnLow)
+    Q_PROPERTY(float WarnHigh READ WarnHigh WRITE setWarnHigh)
+    Q_PROPERTY(float AlarmLow READ AlarmLow WRITE setAlarmLow)
+    Q_PROPERTY(float AlarmHigh READ AlarmHigh WRITE setAlarmHigh)
 
 public:
     explicit TFordValue(QWidget* parent = nullptr);
@@ -43,6 +50,16 @@ public:
     void setLabelDynColorDown(TColor color) { m_dynColorDown = color; }
     int LabelDynCount() const { return m_dynCount; }
     void setLabelDynCount(int count) { m_dynCount = count; }
+    float WarnLow() const { return m_limits.WarnLow; }
+    void setWarnLow(float v) { setLimit(m_limits.WarnLow, v); }
+    float WarnHigh() const { return m_limits.WarnHigh; }
+    void setWarnHigh(float v) { setLimit(m_limits.WarnHigh, v); }
+    float AlarmLow() const { return m_limits.AlarmLow; }
+    void setAlarmLow(float v) { setLimit(m_limits.AlarmLow, v); }
+    float AlarmHigh() const { return m_limits.AlarmHigh; }
+    void setAlarmHigh(float v) { setLimit(m_limits.AlarmHigh, v); }
+    ValueLimits::Level limitLevel() const { return m_level; }
+
     int NameWidth() const { return m_nameWidth; }
     void setNameWidth(int width);
 
@@ -51,6 +68,10 @@ public:
 private:
     void showValue(float value);
     QString named(const QString& number) const;
+    void setLimit(float& limit, float value);
+    // Colours the text for the last value's level; false when it is Normal (the rising and
+    // falling colours then apply).
+    bool showLevel();
     void sendSelfUpdate();
 
     quint8 m_pid = 0;
@@ -62,6 +83,8 @@ private:
     TColor m_dynColorDown = clMaroon;
     int m_dynCount = 10;
     int m_nameWidth = 0;
+    ValueLimits m_limits;
+    ValueLimits::Level m_level = ValueLimits::Normal;
     float m_last = 0.0f;
     int m_counter = 10;
     bool m_received = false; // a value came (not only the label's own update)

@@ -218,3 +218,27 @@ TEST(GaugeFrame, HalfSizeBlitAveragesAsSmoothScalingDoes)
         }
     }
 }
+
+// A gauge's value label takes the colour of its limit: amber pixels only while the value
+// is at or past the warning limit.
+TEST(GaugeDial, ValueLabelTurnsAmberPastItsLimit)
+{
+    TFordGauge gauge;
+    gauge.setPID(1);
+    gauge.setWarnHigh(100);
+    const QColor amber = limitColour(ValueLimits::Warning, true);
+    const auto amberPixels = [&] {
+        const QImage& frame = gauge.frameImage();
+        int n = 0;
+        for (int y = 0; y < frame.height(); ++y)
+            for (int x = 0; x < frame.width(); ++x)
+                n += frame.pixelColor(x, y) == amber;
+        return n;
+    };
+    for (const auto& [value, amberShown] :
+        { std::pair { 50.0f, false }, { 120.0f, true }, { 60.0f, false } }) {
+        sendPid(gauge, 1, value);
+        EXPECT_EQ(gauge.limitLevel() == ValueLimits::Warning, amberShown) << value;
+        EXPECT_EQ(amberPixels() > 20, amberShown) << value;
+    }
+}

@@ -6,6 +6,7 @@
 #include "widgets/TFordValue.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <gtest/gtest.h>
 #include <limits>
@@ -326,4 +327,39 @@ TEST(Colours, SystemColoursFollowTheApplicationPalette)
     EXPECT_EQ(clWindowText.toQColor(), QColor(4, 5, 6));
     EXPECT_EQ(systemColor(99).toQColor(), QColor(0, 0, 0));
     QApplication::setPalette(saved);
+}
+
+// Warning and alarm limits: a value on or past a limit is a warning (amber) or an alarm
+// (red, blinking in step with every other alarm); back within them, the label's own colours.
+TEST(Limits, ValuesPastALimitTurnAmberOrRedAndAlarmsBlink)
+{
+    ValueLimits limits;
+    EXPECT_EQ(limits.level(1e9f), ValueLimits::Normal) << "no limit, no level";
+    limits.WarnLow = 10;
+    limits.AlarmLow = 5;
+    limits.WarnHigh = 100;
+    limits.AlarmHigh = 110;
+    const std::pair<float, ValueLimits::Level> table[] = { { 50, ValueLimits::Normal },
+        { 99.9f, ValueLimits::Normal }, { 100, ValueLimits::Warning },
+        { 109, ValueLimits::Warning }, { 110, ValueLimits::Alarm }, { 10, ValueLimits::Warning },
+        { 5.5f, ValueLimits::Warning }, { 5, ValueLimits::Alarm }, { -40, ValueLimits::Alarm } };
+    for (const auto& [value, level] : table)
+        EXPECT_EQ(limits.level(value), level) << value;
+
+    const auto rgb = [](const QColor& c) { return TColor::fromRgb(c.red(), c.green(), c.blue()); };
+    ValueLabel v;
+    v.label.setWarnHigh(100);
+    v.label.setAlarmHigh(110);
+    v.feed(50);
+    EXPECT_EQ(v.feed(105), rgb(limitColour(ValueLimits::Warning, true)));
+    EXPECT_EQ(v.feed(106), rgb(limitColour(ValueLimits::Warning, true))) << "not the rising colour";
+    EXPECT_EQ(v.feed(120), rgb(limitColour(ValueLimits::Alarm, true)));
+    QElapsedTimer clock;
+    clock.start();
+    while (v.label.Font()->Color() == rgb(limitColour(ValueLimits::Alarm, true))
+        && clock.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(v.label.Font()->Color(), rgb(limitColour(ValueLimits::Alarm, false)));
+    EXPECT_LT(clock.elapsed(), 2 * AlarmBlink::HalfPeriodMs);
+    EXPECT_EQ(v.feed(50), v.label.LabelDynColor());
 }

@@ -1,0 +1,66 @@
+// Warning and alarm limits of a shown value, as a dashboard's profile sets them: a value
+// below a low or above a high limit is a warning (amber) or an alarm (red, blinking).
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+class QWidget;
+
+struct ValueLimits {
+    enum Level { Normal, Warning, Alarm };
+
+    // NaN: no limit on that side.
+    float WarnLow = std::numeric_limits<float>::quiet_NaN();
+    float WarnHigh = std::numeric_limits<float>::quiet_NaN();
+    float AlarmLow = std::numeric_limits<float>::quiet_NaN();
+    float AlarmHigh = std::numeric_limits<float>::quiet_NaN();
+
+    bool any() const
+    {
+        return !std::isnan(WarnLow) || !std::isnan(WarnHigh) || !std::isnan(AlarmLow)
+            || !std::isnan(AlarmHigh);
+    }
+    // A value on a limit is past it: a limit names the first value that needs attention.
+    Level level(float value) const
+    {
+        if (value <= AlarmLow || value >= AlarmHigh)
+            return Alarm;
+        if (value <= WarnLow || value >= WarnHigh)
+            return Warning;
+        return Normal;
+    }
+};
+
+// Amber for a warning; red for an alarm, dark red in the blink's off phase.
+QColor limitColour(ValueLimits::Level level, bool blinkOn);
+
+// The one blink of every alarm on the screen, twice a second, so that alarms blink
+// together; it runs only while a widget is in alarm.
+class AlarmBlink : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int HalfPeriodMs = 250;
+    static AlarmBlink& instance();
+
+    // The widget repaints at each change of the phase while it is in alarm.
+    void setInAlarm(QWidget* widget, bool inAlarm);
+    bool on() const { return m_on; }
+
+signals:
+    void toggled(bool on);
+
+private:
+    AlarmBlink();
+    void tick();
+
+    QTimer m_timer;
+    bool m_on = true;
+    std::vector<QPointer<QWidget>> m_widgets;
+};
