@@ -314,6 +314,8 @@ void TfrmVeskorReader::showPanels(bool shown)
 void TfrmVeskorReader::openFullScreen()
 {
     m_fullScreen->showModule(m_status.module());
+    // The scene takes the active dashboard's extent, also when its page was never shown.
+    m_live->layoutDashboard();
     m_fullScreen->open(screen());
 }
 

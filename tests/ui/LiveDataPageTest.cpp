@@ -413,11 +413,13 @@ TEST(FullScreen, ShowsTheDashboardAloneWhileItStreamsAndEscBringsTheWindowBack)
                 << qPrintable(corner->text());
             EXPECT_EQ(corner->glow(), Glow::Green);
             // The stream's words reach the gauges on the other page's behalf.
-            const QImage before = screen->grab().toImage();
+            ValueWatch values(w.liveDataPage()->panel());
+            const QImage before = dashboard->grab().toImage();
             h.find<QAction>("acStartData")->trigger();
             ASSERT_TRUE(waitUntil([&] { return corner->text().contains(" мс"); }, 20000))
                 << qPrintable(corner->text());
-            EXPECT_TRUE(waitUntil([&] { return screen->grab().toImage() != before; }));
+            EXPECT_TRUE(waitUntil([&] { return values.Pids.contains(1); }));
+            EXPECT_TRUE(waitUntil([&] { return dashboard->grab().toImage() != before; }));
         }
         QKeyEvent key(QEvent::KeyPress, leave, Qt::NoModifier);
         QCoreApplication::sendEvent(screen, &key);

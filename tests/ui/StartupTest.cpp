@@ -9,6 +9,9 @@
 #include "ui/pages/FaultsPage.h"
 #include "ui/pages/LiveDataPage.h"
 #include "vehicles/TfrmAddEditAuto.h"
+#include "widgets/TFordGauge.h"
+#include "widgets/TFordPanel.h"
+#include "widgets/TFordValue.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -400,6 +403,18 @@ TEST(Startup, WindowFitsItsScreenAndANarrowOneStartsWithoutThePanels)
         auto* panels = h.find<QAction>("acShowPanels");
         auto* dashboard = h.find<QGraphicsView>("gvDashboard");
         EXPECT_EQ(panels->isChecked(), c.panels);
+        // The main dashboard's readouts and its engine speed stay readable from the driver's
+        // seat: 24 pixels high at least.
+        ASSERT_TRUE(waitUntil([&] { return (dashboard->width() > w.width() - 20) == !c.panels; }));
+        QList<const TFont*> readouts;
+        for (const TFordValue* readout : w.liveDataPage()->panel()->findChildren<TFordValue*>())
+            readouts.append(readout->Font());
+        for (const TFordGauge* dial : w.liveDataPage()->panel()->findChildren<TFordGauge*>())
+            if (dial->PID() == 1)
+                readouts.append(dial->ValueFont());
+        ASSERT_EQ(readouts.size(), 3);
+        for (const TFont* font : readouts)
+            EXPECT_GE(font->pixelSize() * w.liveDataPage()->dashboardScale(), 24.0);
         for (bool shown : { c.panels, !c.panels }) {
             ASSERT_TRUE(waitUntil([&] { return matrix->isVisible() == shown; }));
             EXPECT_EQ(log->isVisible(), shown);

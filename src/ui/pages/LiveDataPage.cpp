@@ -189,6 +189,14 @@ void LiveDataPage::fitView(QGraphicsView* view, bool fit)
     view->setTransform(QTransform::fromScale(scale, scale));
 }
 
+void LiveDataPage::layoutDashboardSoon()
+{
+    layoutDashboard();
+    // The profile's widgets show themselves by a queued call; the extent they make is known
+    // only after it.
+    QMetaObject::invokeMethod(this, &LiveDataPage::layoutDashboard, Qt::QueuedConnection);
+}
+
 QStringList LiveDataPage::collectErrors(const std::function<void()>& work)
 {
     QStringList errors;
@@ -218,7 +226,7 @@ int LiveDataPage::loadProfiles(const QString& folder, const QString& current, QS
     cbProfile->clear();
     cbProfile->addItems(m_profiles.names());
     cbProfile->setCurrentIndex(m_profiles.selectedIndex());
-    layoutDashboard();
+    layoutDashboardSoon();
     watchGauges();
     return count;
 }
@@ -240,7 +248,7 @@ bool LiveDataPage::showProfileFile(const QString& file, QStringList& errors)
         m_profiles.select(index);
     });
     cbProfile->setCurrentIndex(index);
-    layoutDashboard();
+    layoutDashboardSoon();
     watchGauges();
     return true;
 }
@@ -273,7 +281,7 @@ void LiveDataPage::dumpTestData()
 void LiveDataPage::selectProfile(int index)
 {
     const QStringList errors = collectErrors([&] { m_profiles.select(index); });
-    layoutDashboard();
+    layoutDashboardSoon();
     watchGauges();
     if (!errors.isEmpty())
         m_context.Ask->warning(window(), Texts::text(Texts::CaptionError),

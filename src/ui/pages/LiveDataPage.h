@@ -80,6 +80,8 @@ private:
     // "dump": the recorded history of PID 255 into dumpdata.txt in the program folder.
     void dumpTestData();
     void watchGauges();
+    // Lays the dashboard out now and again once its widgets have shown themselves.
+    void layoutDashboardSoon();
     // Shows the profile; its definition errors come as one list.
     void selectProfile(int index);
     // Runs work with the definition errors collected rather than shown one by one.
