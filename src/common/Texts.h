@@ -344,6 +344,17 @@ inline constexpr const char* PageOptions = "Настройки";
 inline constexpr const char* PageHelp = "Справка";
 inline constexpr const char* PanelMatrix = "Матрица";
 inline constexpr const char* PanelLog = "Журнал";
+// The toolbar's switch of the matrix and the log; the debug menu, shown with --debug or
+// Debug=1 in reader.ini.
+inline constexpr const char* ActShowPanels = "Панели";
+inline constexpr const char* HintShowPanels = "Показать или скрыть матрицу и журнал справа";
+inline constexpr const char* MenuDebug = "Отладка";
+// The dashboard alone on the whole screen.
+inline constexpr const char* ActFullScreen = "Во весь экран";
+inline constexpr const char* HintFullScreen
+    = "Панель приборов во весь экран (F11); назад — Esc или F11";
+// Its corner: the module's state, and the stream's cycle (%1: "120 мс").
+inline constexpr const char* FullScreenCycle = "цикл %1";
 inline constexpr const char* CleanLog = "Очистить";
 inline constexpr const char* HintCleanLog = "Очистить окно системного журнала";
 inline constexpr const char* LogConnecting = "Подключение...";
@@ -497,14 +508,15 @@ inline constexpr const char* NoDisplay
       "окна через veskor-cli (veskor-cli --help).";
 inline constexpr const char* WindowUsage
     = "Использование: veskor-reader [--home ПАПКА] [--simulator] [--screenshots ПАПКА]\n"
-      "       [--live [--profile ФАЙЛ]] [--measure ФАЙЛ] [--quit-when-shown]\n"
+      "       [--live [--profile ФАЙЛ]] [--measure ФАЙЛ] [--quit-when-shown] [--debug]\n"
       "  --home ПАПКА        папка программы (reader.ini, autos.ini, Profiles, Reports)\n"
       "  --simulator         подключиться к встроенному симулятору (порт «sim»)\n"
       "  --screenshots ПАПКА подключиться, прочитать коды, сохранить снимки страниц и выйти\n"
       "  --live              открыть страницу «Данные» и начать чтение после подключения\n"
       "  --profile ФАЙЛ      профиль отображения для --live (иначе сохранённый)\n"
       "  --measure ФАЙЛ      при выходе записать замеры потока: задержку, ЦП, память\n"
-      "  --quit-when-shown   выйти, как только окно показано, и напечатать время запуска";
+      "  --quit-when-shown   выйти, как только окно показано, и напечатать время запуска\n"
+      "  --debug             показать меню «Отладка» (тестовые сигналы, история PID 255)";
 // The start-up figure of --quit-when-shown (%1: milliseconds).
 inline constexpr const char* ShownAfter = "shown after %1 ms";
 inline constexpr const char* ScreenshotsSaved = "Снимки страниц сохранены в %1";
@@ -571,9 +583,9 @@ inline constexpr const char* LogMemNoCarProfile
     = "Таблицы адаптации: %1; адреса приняты равными 0.";
 
 // ---- live data page, matrix and options page ----
-inline constexpr const char* LiveTest = "test";
+inline constexpr const char* LiveTest = "Тестовый сигнал адаптера (PID 255)";
 inline constexpr const char* HintLiveTest = "Включить или выключить тестовый сигнал (PID 255)";
-inline constexpr const char* LiveDump = "dump";
+inline constexpr const char* LiveDump = "Записать историю PID 255 в dumpdata.txt";
 inline constexpr const char* HintLiveDump
     = "Записать историю PID 255 в файл dumpdata.txt в папке программы";
 inline constexpr const char* LiveNoProfile
@@ -583,7 +595,8 @@ inline constexpr const char* MeasureUnwritable = "Не удалось запис
 // ---- Trends page and trend cursors ----
 // The cursor box's row of the time between the cursors.
 inline constexpr const char* TrendCursorTime = "Δt, с";
-inline constexpr const char* TrendsShow = "Отобразить";
+inline constexpr const char* TrendsTestSignalAction = "Тестовый сигнал окна на графике (PID 255)";
+inline constexpr const char* TrendsWholeHistory = "Показать всю историю";
 inline constexpr const char* HintTrendsTestSignal
     = "Тестовый сигнал окна (PID 255) вкл/выкл; график следует за новыми данными";
 inline constexpr const char* HintTrendsWholeHistory = "Вся записанная история в одном окне";

@@ -111,17 +111,27 @@ void ScreenshotTour::step()
 void ScreenshotTour::shoot()
 {
     QDir().mkpath(m_folder);
+    const auto save = [this](const QString& name, QWidget& widget) {
+        try {
+            writeImageAtomically(
+                QDir(m_folder).filePath(name + QStringLiteral(".png")), widget.grab().toImage());
+        } catch (const VeskorError& e) {
+            say(e.message().toUtf8());
+        }
+    };
     QTabWidget* pages = m_window.pages();
     for (int i = 0; i < pages->count() && i < int(std::size(PageFiles)); ++i) {
         pages->setCurrentIndex(i);
         QCoreApplication::processEvents();
-        const QString file
-            = QDir(m_folder).filePath(QLatin1String(PageFiles[i]) + QStringLiteral(".png"));
-        try {
-            writeImageAtomically(file, m_window.grab().toImage());
-        } catch (const VeskorError& e) {
-            say(e.message().toUtf8());
-        }
+        save(QLatin1String(PageFiles[i]), m_window);
+    }
+    // The dashboard alone on the whole screen, as F11 shows it.
+    pages->setCurrentIndex(2);
+    m_window.findChild<QAction*>(QStringLiteral("acFullScreen"))->trigger();
+    QCoreApplication::processEvents();
+    if (auto* screen = m_window.findChild<QWidget*>(QStringLiteral("frmFullScreen"))) {
+        save(QStringLiteral("8-fullscreen"), *screen);
+        screen->close();
     }
     pages->setCurrentIndex(1);
     say(Texts::text(Texts::ScreenshotsSaved).arg(QDir(m_folder).absolutePath()).toUtf8());

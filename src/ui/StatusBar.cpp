@@ -19,6 +19,8 @@ StatusBar::StatusBar(QWidget* parent)
     addWidget(laReconnect);
     laNotice = new GlowLabel(this);
     laNotice->setObjectName(QStringLiteral("laNotice"));
+    // A long notice is cut rather than widening the window beyond a small screen.
+    laNotice->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     addWidget(laNotice, 1);
     laSimulation = new GlowLabel(this);
     laSimulation->setObjectName(QStringLiteral("laSimulation"));

@@ -16,6 +16,7 @@
 #include "link/ModuleOption.h"
 #include "model/LiveMeasure.h"
 #include "pages/FaultsPage.h"
+#include "pages/FullScreenDashboard.h"
 #include "pages/HelpPage.h"
 #include "pages/LiveDataPage.h"
 #include "pages/MemoryPage.h"
@@ -186,10 +187,20 @@ void TfrmVeskorReader::buildFrame()
         if (m_portSettingsRead)
             updatePortSettings();
     });
+    m_debugMenu->addActions(
+        { m_live->testSignalAction(), m_live->dumpAction(), m_trends->testSignalAction() });
     buildPageActions();
     buildDock();
     m_statusBar = new StatusBar(this);
     setStatusBar(m_statusBar);
+    m_fullScreen = new FullScreenDashboard(m_live->view(), this);
+    QAction* fullScreen = m_live->fullScreenAction();
+    // F11 from any page.
+    addAction(fullScreen);
+    connect(fullScreen, &QAction::triggered, this, &TfrmVeskorReader::openFullScreen);
+    connect(m_fullScreen, &FullScreenDashboard::closed, this, [this] { activateWindow(); });
+    connect(m_live, &LiveDataPage::streamReadouts, m_fullScreen,
+        [this](const QString& interval) { m_fullScreen->showCycle(interval); });
 }
 
 QWidget* TfrmVeskorReader::buildToolbar()
@@ -212,6 +223,13 @@ QWidget* TfrmVeskorReader::buildToolbar()
     bar->addAction(acResetModule);
     bar->addAction(acDisconnect);
     bar->addSeparator();
+    // Before the skin: on a small screen the bar's end goes into its overflow menu.
+    acShowPanels = bar->addAction(Texts::text(Texts::ActShowPanels));
+    acShowPanels->setObjectName(QStringLiteral("acShowPanels"));
+    acShowPanels->setToolTip(Texts::text(Texts::HintShowPanels));
+    acShowPanels->setCheckable(true);
+    acShowPanels->setChecked(true);
+    connect(acShowPanels, &QAction::toggled, this, &TfrmVeskorReader::showPanels);
     m_skinMenu = new QMenu(Texts::text(Texts::MenuSkin), this);
     m_skinMenu->setObjectName(QStringLiteral("mnSkin"));
     m_skinGroup = new QActionGroup(this);
@@ -229,6 +247,16 @@ QWidget* TfrmVeskorReader::buildToolbar()
     skin->setMenu(m_skinMenu);
     skin->setPopupMode(QToolButton::InstantPopup);
     bar->addWidget(skin);
+    // The developer's items, off the mechanic's screens unless asked for.
+    m_debugMenu = new QMenu(Texts::text(Texts::MenuDebug), this);
+    m_debugMenu->setObjectName(QStringLiteral("mnDebug"));
+    auto* debug = new QToolButton(bar);
+    debug->setObjectName(QStringLiteral("tbDebug"));
+    debug->setText(Texts::text(Texts::MenuDebug));
+    debug->setMenu(m_debugMenu);
+    debug->setPopupMode(QToolButton::InstantPopup);
+    m_debugItem = bar->addWidget(debug);
+    m_debugItem->setVisible(m_options.Debug);
     addToolBar(Qt::TopToolBarArea, bar);
     return bar;
 }
@@ -271,11 +299,11 @@ void TfrmVeskorReader::buildDock()
     m_log = new LogPanel(this);
     const QDockWidget::DockWidgetFeatures features
         = QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable;
-    auto* matrix = new QDockWidget(Texts::text(Texts::PanelMatrix), this);
+    auto* matrix = m_matrixDock = new QDockWidget(Texts::text(Texts::PanelMatrix), this);
     matrix->setObjectName(QStringLiteral("dkMatrix"));
     matrix->setFeatures(features);
     matrix->setWidget(m_matrix);
-    auto* log = new QDockWidget(Texts::text(Texts::PanelLog), this);
+    auto* log = m_logDock = new QDockWidget(Texts::text(Texts::PanelLog), this);
     log->setObjectName(QStringLiteral("dkLog"));
     log->setFeatures(features);
     log->setWidget(m_log);
@@ -283,6 +311,20 @@ void TfrmVeskorReader::buildDock()
     addDockWidget(Qt::RightDockWidgetArea, log);
     // Wide enough for the matrix's twelve columns.
     resizeDocks({ matrix }, { m_matrix->sizeHint().width() + 12 }, Qt::Horizontal);
+}
+
+void TfrmVeskorReader::showPanels(bool shown)
+{
+    m_matrixDock->setVisible(shown);
+    m_logDock->setVisible(shown);
+}
+
+void TfrmVeskorReader::openFullScreen()
+{
+    m_fullScreen->showModule(m_status.module());
+    // The scene takes the active dashboard's extent, also when its page was never shown.
+    m_live->layoutDashboard();
+    m_fullScreen->open(screen());
 }
 
 QStringList TfrmVeskorReader::skins()
@@ -463,9 +505,7 @@ void TfrmVeskorReader::FormShow()
     m_settings.CurrentSkin = m_skin;
     ReaderIni::readAtShow(ini, m_settings);
     // Every key takes its default when absent: a first run works as every later one.
-    const QRect bounds = fitOnScreen(m_settings.Bounds);
-    move(bounds.topLeft());
-    resize(bounds.size());
+    placeOnScreen(m_settings.Bounds);
     m_vehicles->setInfoPaneHeight(m_settings.CarInfoPane);
     m_matrix->setUpdating(m_settings.UpdateMatrix);
     m_optionsPage->autoConnect()->setChecked(m_settings.AutoConnect);
@@ -478,6 +518,9 @@ void TfrmVeskorReader::FormShow()
     m_optionsPage->contrast()->setValue(m_settings.TableContrast);
     if (!m_settings.Toolbars.isEmpty())
         restoreState(m_settings.Toolbars);
+    m_debugItem->setVisible(m_options.Debug || m_settings.Debug);
+    acShowPanels->setChecked(!m_narrowScreen && !m_matrixDock->isHidden());
+    showPanels(acShowPanels->isChecked());
 
     QString carProblem;
     LoadCarProfiles(m_context.Cars, programFile(QLatin1String(CarProfilesFile)), &carProblem);
@@ -510,14 +553,27 @@ void TfrmVeskorReader::FormShow()
         LinkCommands::Connect { m_options.Live || m_optionsPage->autoConnect()->isChecked() });
 }
 
-QRect TfrmVeskorReader::fitOnScreen(const QRect& bounds) const
+void TfrmVeskorReader::placeOnScreen(const QRect& bounds)
 {
-    QList<QRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens())
-        screens.append(screen->availableGeometry());
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    return WindowBounds::fitOnScreens(
-        bounds, screens, primary ? primary->availableGeometry() : QRect());
+    QList<QRect> screens = m_options.Screens;
+    if (screens.isEmpty()) {
+        if (const QScreen* primary = QGuiApplication::primaryScreen())
+            screens.append(primary->availableGeometry());
+        for (const QScreen* screen : QGuiApplication::screens())
+            if (screen != QGuiApplication::primaryScreen())
+                screens.append(screen->availableGeometry());
+    }
+    // The frame the window manager draws around the window takes its share of the screen.
+    const QSize frame = frameGeometry().size() - size();
+    for (QRect& screen : screens)
+        screen.setSize(screen.size() - frame);
+    const QRect screen = WindowBounds::screenOf(bounds, screens, screens.value(0));
+    const QRect fitted = WindowBounds::fitOnScreens(bounds, screens, screens.value(0));
+    if (!screen.isEmpty())
+        setMinimumSize(QSize(MinWidth, MinHeight).boundedTo(screen.size()));
+    move(fitted.topLeft());
+    resize(fitted.size());
+    m_narrowScreen = !screen.isEmpty() && screen.width() < WindowBounds::PanelsMinScreenWidth;
 }
 
 void TfrmVeskorReader::startLive()
@@ -602,6 +658,8 @@ void TfrmVeskorReader::closeEvent(QCloseEvent* event)
 
 void TfrmVeskorReader::FormClose()
 {
+    if (m_fullScreen->isOpen())
+        m_fullScreen->close();
     // The link stops first, so that nothing streams behind a box of closing. It is not
     // waited for; the words it posted before go into the session's one recording, and any
     // it posts later into none.
@@ -655,7 +713,7 @@ void TfrmVeskorReader::showWords(const Link::WordBatch& batch)
     for (const Link::StreamWord& w : batch)
         m_matrix->grid()->setWord(w.Slot, w.Word, updating);
     // Each word says which stream it came in: the link's mode may have moved on.
-    if (m_pages->currentWidget() == m_live)
+    if (m_pages->currentWidget() == m_live || m_fullScreen->isOpen())
         m_live->showWords(batch);
 }
 
@@ -673,8 +731,10 @@ void TfrmVeskorReader::EnableModuleActions(bool enabled)
 
 void TfrmVeskorReader::onLinkEvent(const LinkReport& r)
 {
-    if (m_status.apply(r))
+    if (m_status.apply(r)) {
         m_statusBar->show(m_status);
+        m_fullScreen->showModule(m_status.module());
+    }
     switch (r.Type) {
     case LinkReport::Connected:
         EnableModuleActions(true);

@@ -8,11 +8,14 @@
 #include "ui/model/LinkStatus.h"
 #include "ui/model/ReaderSettings.h"
 
+#include <QList>
 #include <QMainWindow>
+#include <QRect>
 #include <functional>
 #include <memory>
 
 class FaultsPage;
+class FullScreenDashboard;
 class HelpPage;
 class LiveMeasure;
 class LiveDataPage;
@@ -22,6 +25,7 @@ class MatrixPanel;
 class OptionsPage;
 class QActionGroup;
 class QComboBox;
+class QDockWidget;
 class QMenu;
 class QTabWidget;
 class SessionRecorder;
@@ -49,6 +53,11 @@ public:
         LiveMeasure* Measure = nullptr;
         // The clock a replayed recording runs on; a steady clock when empty.
         std::function<qint64()> ReplayClock;
+        // The debug menu is shown (also with Debug=1 in reader.ini).
+        bool Debug = false;
+        // The available geometries of the screens, the primary first; the system's when
+        // empty.
+        QList<QRect> Screens;
     };
 
     static constexpr int InitialWidth = 954, InitialHeight = 643;
@@ -69,6 +78,7 @@ public:
     TrendsPage* trendsPage() const { return m_trends; }
     LiveDataPage* liveDataPage() const { return m_live; }
     ReplaySession* replay() const { return m_replay; }
+    FullScreenDashboard* fullScreen() const { return m_fullScreen; }
     bool shown() const { return m_shown; }
     // False when closing could not write reader.ini or the register.
     bool savedAtClose() const { return m_savedAtClose; }
@@ -95,8 +105,13 @@ private:
     void updatePortSettings();
     // The port in use is the built-in simulator (a demo run, or the port "sim").
     bool onSimulator() const;
-    // Saved bounds onto the screens there are now.
-    QRect fitOnScreen(const QRect& bounds) const;
+    // Saved bounds onto the screens there are now, no larger than the screen they are on;
+    // the minimum size gives way on a small screen. A screen narrower than
+    // WindowBounds::PanelsMinScreenWidth starts without the side panels.
+    void placeOnScreen(const QRect& bounds);
+    void showPanels(bool shown);
+    // The active dashboard alone on the window's screen, and back.
+    void openFullScreen();
     ReaderSettings collectSettings() const;
     void warn(const QString& caption, const QString& text);
     // The problems of the data files read at start (codes.txt, CarProfiles.ini): each in
@@ -135,6 +150,8 @@ private:
     // FormCreate has put reader.ini's port settings on the options page.
     bool m_portSettingsRead = false;
     bool m_savedAtClose = true;
+    // The window opened on a screen too narrow for the side panels.
+    bool m_narrowScreen = false;
     // The register could not be read at start: it is not overwritten.
     bool m_registerUnreadable = false;
     // Found while codes.txt and CarProfiles.ini were read, told once the window shows.
@@ -144,6 +161,9 @@ private:
     QAction* acConnect = nullptr;
     QAction* acResetModule = nullptr;
     QAction* acDisconnect = nullptr;
+    QAction* acShowPanels = nullptr;
+    QMenu* m_debugMenu = nullptr;
+    QAction* m_debugItem = nullptr;
     QMenu* m_skinMenu = nullptr;
     QActionGroup* m_skinGroup = nullptr;
     QString m_skin;
@@ -156,6 +176,9 @@ private:
     OptionsPage* m_optionsPage = nullptr;
     HelpPage* m_help = nullptr;
     MatrixPanel* m_matrix = nullptr;
+    QDockWidget* m_matrixDock = nullptr;
+    QDockWidget* m_logDock = nullptr;
+    FullScreenDashboard* m_fullScreen = nullptr;
     LogPanel* m_log = nullptr;
     StatusBar* m_statusBar = nullptr;
     ReplaySession* m_replay = nullptr;

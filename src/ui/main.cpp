@@ -39,7 +39,8 @@ int runWindow(QStringList arguments, QElapsedTimer started)
         std::fprintf(stderr, "%s\n", qUtf8Printable(Texts::text(Texts::WindowUsage)));
         return 2;
     }
-    const auto& [simulator, live, quitWhenShown, screenshots, profile, measureFile] = *parsed;
+    const auto& [simulator, live, quitWhenShown, debug, screenshots, profile, measureFile]
+        = *parsed;
     BatchPrompts batch;
     TfrmVeskorReader::Options options;
     options.Simulator = simulator || !screenshots.isEmpty();
@@ -48,6 +49,7 @@ int runWindow(QStringList arguments, QElapsedTimer started)
     if (!screenshots.isEmpty())
         options.Ask = &batch;
     options.Live = live;
+    options.Debug = debug;
     options.LiveProfile = profile;
     LiveMeasure measure;
     if (!measureFile.isEmpty()) {

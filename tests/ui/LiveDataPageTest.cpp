@@ -8,15 +8,23 @@
 #include "link/LinkMessage.h"
 #include "link/TCommThread.h"
 #include "store/TFordData.h"
+#include "ui/GlowLabel.h"
 #include "ui/dock/MatrixPanel.h"
+#include "ui/model/DashboardFit.h"
 #include "ui/model/LiveMeasure.h"
+#include "ui/pages/FullScreenDashboard.h"
 #include "widgets/TFordPanel.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QDockWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QTabWidget>
@@ -363,4 +371,61 @@ TEST(LiveStart, ProfileThatIsNotThereIsReported)
     });
     ASSERT_EQ(h.Prompts.Warnings.size(), 1);
     EXPECT_TRUE(h.Prompts.Warnings.first().contains("nothing.ini"));
+}
+
+// F11 from another page: the dashboard alone on the whole screen, fitted, the link's state
+// and the stream's cycle in its corner, the stream's words moving its gauges; Esc and F11
+// bring the window back as it was.
+TEST(FullScreen, ShowsTheDashboardAloneWhileItStreamsAndEscBringsTheWindowBack)
+{
+    WindowHarness h;
+    h.writeFile("reader.ini", "[Main]\nComPortName=sim\nComPortSpeed=4\nAutoConnect=0\n");
+    TfrmVeskorReader& w = h.open();
+    auto* trends = h.find<QWidget>("tabTrends");
+    w.pages()->setCurrentWidget(trends);
+    const QRect bounds = w.geometry();
+    auto* matrix = h.find<QDockWidget>("dkMatrix");
+    auto* log = h.find<QDockWidget>("dkLog");
+    ASSERT_TRUE(matrix->isVisible() && log->isVisible());
+    auto* screen = h.find<FullScreenDashboard>("frmFullScreen");
+    auto* corner = h.find<GlowLabel>("laFullScreenLink");
+    auto* dashboard = h.find<QGraphicsView>("gvFullScreen");
+
+    for (const Qt::Key leave : { Qt::Key_Escape, Qt::Key_F11 }) {
+        // F11 from any page: the window holds the action as well as the live page's bar.
+        QAction* open = h.find<QAction>("acFullScreen");
+        EXPECT_EQ(open->shortcut(), QKeySequence(Qt::Key_F11));
+        EXPECT_TRUE(w.actions().contains(open));
+        open->trigger();
+        ASSERT_TRUE(waitUntil([&] { return screen->isVisible(); }));
+        EXPECT_TRUE(screen->isFullScreen());
+        EXPECT_EQ(screen->geometry(), w.screen()->geometry());
+        const QSizeF scene = dashboard->scene()->sceneRect().size();
+        EXPECT_DOUBLE_EQ(screen->scale(), DashboardFit::fitScale(scene, dashboard->size()));
+        EXPECT_TRUE(corner->isVisible());
+        EXPECT_TRUE(corner->text().startsWith(h.find<GlowLabel>("laModule")->text()))
+            << qPrintable(corner->text());
+        if (leave == Qt::Key_Escape) {
+            h.find<QAction>("acConnect")->trigger();
+            ASSERT_TRUE(waitUntil(
+                [&] { return corner->text().startsWith(Texts::text(Texts::ModuleConnected)); },
+                20000))
+                << qPrintable(corner->text());
+            EXPECT_EQ(corner->glow(), Glow::Green);
+            // The stream's words reach the gauges on the other page's behalf.
+            ValueWatch values(w.liveDataPage()->panel());
+            const QImage before = dashboard->grab().toImage();
+            h.find<QAction>("acStartData")->trigger();
+            ASSERT_TRUE(waitUntil([&] { return corner->text().contains(" мс"); }, 20000))
+                << qPrintable(corner->text());
+            EXPECT_TRUE(waitUntil([&] { return values.Pids.contains(1); }));
+            EXPECT_TRUE(waitUntil([&] { return dashboard->grab().toImage() != before; }));
+        }
+        QKeyEvent key(QEvent::KeyPress, leave, Qt::NoModifier);
+        QCoreApplication::sendEvent(screen, &key);
+        ASSERT_TRUE(waitUntil([&] { return !screen->isVisible(); }));
+        EXPECT_EQ(w.pages()->currentWidget(), trends);
+        EXPECT_EQ(w.geometry(), bounds);
+        EXPECT_TRUE(matrix->isVisible() && log->isVisible());
+    }
 }

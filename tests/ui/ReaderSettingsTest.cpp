@@ -36,6 +36,7 @@ TEST(ReaderSettings, WithoutMainEveryKeyTakesItsDefault)
     EXPECT_EQ(s.CurrentSkin, "Fusion");
     EXPECT_EQ(s.MaxTestTime, 60);
     EXPECT_EQ(s.TableContrast, 500);
+    EXPECT_FALSE(s.Debug);
     // [Autos] and the layout are read all the same.
     EXPECT_EQ(s.CurrentAuto, 2);
     EXPECT_EQ(s.Toolbars, QByteArray::fromBase64("AAEC"));
@@ -50,7 +51,7 @@ TEST(ReaderSettings, MainGivesEveryKeyAndUnreadableNumbersTheirDefaults)
         "[Main]\nComPortName=sim\nComPortSpeed=x\nMainWindowLeft=5\nMainWindowTop=6\n"
         "MainWindowWidth=1000\nMainWindowHeight=700\nCarInfoPane=200\nUpdateMatrix=1\n"
         "AutoConnect=0\nBluetoothDelay=1\nCurrentSkin=Windows\nCurrentProfile=main.ini\n"
-        "MaxTestTime=$10\nTableContrast=750\nAutoReconnect=0\nRecordSessions=0\n");
+        "MaxTestTime=$10\nTableContrast=750\nAutoReconnect=0\nRecordSessions=0\nDebug=1\n");
     ReaderIni::readAtCreation(ini, s);
     ReaderIni::readAtShow(ini, s);
     EXPECT_EQ(s.ComPortName, "sim");
@@ -66,6 +67,7 @@ TEST(ReaderSettings, MainGivesEveryKeyAndUnreadableNumbersTheirDefaults)
     EXPECT_EQ(s.CurrentProfile, "main.ini");
     EXPECT_EQ(s.MaxTestTime, 16);
     EXPECT_EQ(s.TableContrast, 750);
+    EXPECT_TRUE(s.Debug);
     EXPECT_EQ(s.CurrentAuto, 0);
 }
 

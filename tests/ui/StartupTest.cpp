@@ -9,19 +9,27 @@
 #include "ui/pages/FaultsPage.h"
 #include "ui/pages/LiveDataPage.h"
 #include "vehicles/TfrmAddEditAuto.h"
+#include "widgets/TFordGauge.h"
+#include "widgets/TFordPanel.h"
+#include "widgets/TFordValue.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QProcess>
+#include <QTabWidget>
 #include <QThread>
+#include <QToolButton>
 #include <QTreeView>
 #include <gtest/gtest.h>
 
@@ -354,5 +362,101 @@ TEST(Startup, DamagedDataFilesAreLoggedAndListedInOneBox)
             EXPECT_TRUE(boxes[0].contains(piece)) << qPrintable(boxes[0] + " / " + piece);
             EXPECT_EQ(log.filter(piece).size(), 1) << qPrintable(log.join("\n"));
         }
+    }
+}
+
+// The window never opens larger than its screen, also when reader.ini saved a larger one.
+// On a screen narrower than 1280 pixels the matrix and the log start hidden and the
+// dashboard takes their width, until "Панели" shows them.
+TEST(Startup, WindowFitsItsScreenAndANarrowOneStartsWithoutThePanels)
+{
+    const QByteArray large
+        = "MainWindowLeft=300\nMainWindowTop=200\nMainWindowWidth=1600\nMainWindowHeight=1000\n";
+    const struct {
+        const char* what;
+        QRect screen;
+        QByteArray saved;
+        bool fills; // else the first start's size
+        bool panels;
+    } cases[] = {
+        { "netbook, first start", { 0, 0, 800, 480 }, "", true, false },
+        { "netbook, saved on a monitor", { 0, 0, 800, 480 }, large, true, false },
+        { "laptop, saved on a monitor", { 0, 0, 1366, 768 }, large, true, true },
+        { "desktop, first start", { 0, 0, 1920, 1080 }, "", false, true },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WindowHarness h;
+        h.writeFile("reader.ini", "[Main]\nAutoConnect=0\n" + c.saved);
+        TfrmVeskorReader& w
+            = h.open([&](TfrmVeskorReader::Options& o) { o.Screens = { c.screen }; });
+        w.pages()->setCurrentWidget(w.liveDataPage());
+        // The frame included.
+        EXPECT_TRUE(c.screen.contains(w.frameGeometry()));
+        if (c.fills)
+            EXPECT_EQ(w.frameGeometry().size(), c.screen.size());
+        else
+            EXPECT_EQ(
+                w.size(), QSize(TfrmVeskorReader::InitialWidth, TfrmVeskorReader::InitialHeight));
+        auto* matrix = h.find<QDockWidget>("dkMatrix");
+        auto* log = h.find<QDockWidget>("dkLog");
+        auto* panels = h.find<QAction>("acShowPanels");
+        auto* dashboard = h.find<QGraphicsView>("gvDashboard");
+        EXPECT_EQ(panels->isChecked(), c.panels);
+        // The main dashboard's readouts and its engine speed stay readable from the driver's
+        // seat: 24 pixels high at least.
+        ASSERT_TRUE(waitUntil([&] { return (dashboard->width() > w.width() - 20) == !c.panels; }));
+        QList<const TFont*> readouts;
+        for (const TFordValue* readout : w.liveDataPage()->panel()->findChildren<TFordValue*>())
+            readouts.append(readout->Font());
+        for (const TFordGauge* dial : w.liveDataPage()->panel()->findChildren<TFordGauge*>())
+            if (dial->PID() == 1)
+                readouts.append(dial->ValueFont());
+        ASSERT_EQ(readouts.size(), 3);
+        for (const TFont* font : readouts)
+            EXPECT_GE(font->pixelSize() * w.liveDataPage()->dashboardScale(), 24.0);
+        for (bool shown : { c.panels, !c.panels }) {
+            ASSERT_TRUE(waitUntil([&] { return matrix->isVisible() == shown; }));
+            EXPECT_EQ(log->isVisible(), shown);
+            // The panels take a third of the width; the pages' frame a few pixels.
+            ASSERT_TRUE(waitUntil([&] { return (dashboard->width() > w.width() - 20) == !shown; }))
+                << dashboard->width() << " of " << w.width();
+            panels->trigger();
+        }
+    }
+}
+
+// The developer's items (the link's test signal and its history, the window's test signal)
+// are in the debug menu and nowhere else, and the menu shows only with --debug or Debug=1.
+// The memory page's unfinished maps stay hidden.
+TEST(Startup, DeveloperItemsOnlyInTheDebugMenuShownOnRequest)
+{
+    const struct {
+        const char* what;
+        bool option;
+        QByteArray saved;
+        bool shown;
+    } cases[] = {
+        { "neither", false, "", false },
+        { "--debug", true, "", true },
+        { "Debug=1", false, "Debug=1\n", true },
+        { "Debug=0", false, "Debug=0\n", false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WindowHarness h;
+        h.writeFile("reader.ini", "[Main]\nAutoConnect=0\n" + c.saved);
+        h.open([&](TfrmVeskorReader::Options& o) { o.Debug = c.option; });
+        auto* debug = h.find<QToolButton>("tbDebug");
+        EXPECT_EQ(waitUntil([&] { return debug->isVisible(); }, c.shown ? 10000 : 300), c.shown);
+        auto* menu = h.find<QMenu>("mnDebug");
+        for (const char* name : { "acTestSignal", "acDumpTestData", "SpTBXButton1" })
+            EXPECT_EQ(h.find<QAction>(name)->associatedObjects(), QObjectList { menu }) << name;
+        auto* maps = h.find<QTabWidget>("tabMem");
+        const QStringList unfinished { Texts::text(Texts::MemTabIgnition),
+            Texts::text(Texts::MemTabEnrichment) };
+        for (int i = 0; i < maps->count(); ++i)
+            EXPECT_EQ(maps->isTabVisible(i), !unfinished.contains(maps->tabText(i)))
+                << qPrintable(maps->tabText(i));
     }
 }

@@ -81,7 +81,7 @@ TEST_F(TrendsPageTest, ShowPressedTwiceRunsTheTestSignalThenStopsItKeepingTheRec
         store->PidLimits(pid).RecordHistory = false;
     chart->setUpdateEnd(false);
     EventCounter toPanel(h.find<LiveDataPage>("tabLiveData")->panel(), Msg::WM_PID_CHANGED);
-    click("SpTBXButton1");
+    h.find<QAction>("SpTBXButton1")->trigger();
     EXPECT_TRUE(page->testSignal()->isActive());
     EXPECT_TRUE(chart->UpdateEnd());
     for (const uint8_t pid : { 17, 254, 255 })
@@ -98,7 +98,7 @@ TEST_F(TrendsPageTest, ShowPressedTwiceRunsTheTestSignalThenStopsItKeepingTheRec
     EXPECT_EQ(block.Values[3], 103);
     ASSERT_TRUE(waitUntil([&] { return toPanel.count >= 4; }));
 
-    click("SpTBXButton1");
+    h.find<QAction>("SpTBXButton1")->trigger();
     EXPECT_FALSE(page->testSignal()->isActive());
     for (const uint8_t pid : { 17, 254, 255 })
         EXPECT_TRUE(store->PidLimits(pid).RecordHistory) << int(pid);

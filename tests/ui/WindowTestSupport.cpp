@@ -62,6 +62,9 @@ TfrmVeskorReader& WindowHarness::open(
     options.Ask = &Prompts;
     options.Link.TimeScale = 0.1;
     options.Link.Simulator.StoredCodes = { 112 };
+    // A desktop's screen, whatever the offscreen platform's is: the window keeps its size and
+    // its side panels.
+    options.Screens = { QRect(0, 0, 1920, 1080) };
     configure(options);
     m_window = std::make_unique<TfrmVeskorReader>(options);
     m_window->show();

@@ -28,6 +28,7 @@ std::optional<WindowArguments> parseWindowArguments(QStringList arguments)
     parsed.Simulator = arguments.removeAll(QStringLiteral("--simulator")) > 0;
     parsed.Live = arguments.removeAll(QStringLiteral("--live")) > 0;
     parsed.QuitWhenShown = arguments.removeAll(QStringLiteral("--quit-when-shown")) > 0;
+    parsed.Debug = arguments.removeAll(QStringLiteral("--debug")) > 0;
     if (!takeValue(arguments, "--screenshots", parsed.Screenshots)
         || !takeValue(arguments, "--profile", parsed.Profile)
         || !takeValue(arguments, "--measure", parsed.MeasureFile) || !arguments.isEmpty()

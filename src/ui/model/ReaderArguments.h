@@ -14,13 +14,15 @@ struct WindowArguments {
     bool Simulator = false;
     bool Live = false;
     bool QuitWhenShown = false;
+    // The developer's menu (the link's test signal, its history file) is shown.
+    bool Debug = false;
     QString Screenshots;
     QString Profile;
     QString MeasureFile;
 };
 
 // Reads "[--simulator] [--live [--profile FILE]] [--quit-when-shown] [--screenshots DIR]
-// [--measure FILE]" (without the program name and --home); nothing when an option is
+// [--measure FILE] [--debug]" (without the program name and --home); nothing when an option is
 // unknown or lacks its value, or --profile comes without --live.
 std::optional<WindowArguments> parseWindowArguments(QStringList arguments);
 

@@ -48,6 +48,7 @@ void readAtShow(const IniFile& ini, ReaderSettings& s)
     s.MaxTestTime = std::clamp(ini.readInteger(Main, "MaxTestTime", Link::DefaultMaxTestTime),
         Link::MinMaxTestTime, Link::MaxMaxTestTime);
     s.TableContrast = ini.readInteger(Main, "TableContrast", 500);
+    s.Debug = ini.readBool(Main, "Debug", false);
     s.CurrentAuto = ini.readInteger(Autos, "Current", 0);
     s.Toolbars = QByteArray::fromBase64(ini.readBytes(Toolbars, ToolbarsState));
 }

@@ -31,6 +31,8 @@ struct ReaderSettings {
     QString CurrentProfile;
     int MaxTestTime = Link::DefaultMaxTestTime;
     int TableContrast = 500;
+    // Debug=1: the developer's menu is shown. Set by hand, never written.
+    bool Debug = false;
 
     // [Autos] and the layout, read whether or not [Main] exists.
     int CurrentAuto = 0;

@@ -26,27 +26,41 @@ namespace {
         return std::clamp(at, low, low + room - length);
     }
 
+    bool titleReachable(const QRect& bounds, const QRect& screen)
+    {
+        const QRect title(bounds.left(), bounds.top(), bounds.width(), TitleHeight);
+        return overlap(title, screen) >= GrabbableArea;
+    }
+
 } // namespace
 
-QRect fitOnScreens(const QRect& bounds, const QList<QRect>& screens, const QRect& primary)
+QRect screenOf(const QRect& bounds, const QList<QRect>& screens, const QRect& primary)
 {
-    const QRect title(bounds.left(), bounds.top(), bounds.width(), TitleHeight);
     QRect target = primary;
     qint64 best = 0;
     for (const QRect& screen : screens) {
-        if (overlap(title, screen) >= GrabbableArea)
-            return bounds;
+        if (titleReachable(bounds, screen))
+            return screen;
         const qint64 area = overlap(bounds, screen);
         if (area > best) {
             best = area;
             target = screen;
         }
     }
+    return target;
+}
+
+QRect fitOnScreens(const QRect& bounds, const QList<QRect>& screens, const QRect& primary)
+{
+    const QRect target = screenOf(bounds, screens, primary);
     if (target.isEmpty())
         return bounds;
-    return { place(bounds.left(), bounds.width(), target.left(), target.width()),
-        place(bounds.top(), bounds.height(), target.top(), target.height()), bounds.width(),
-        bounds.height() };
+    const QSize size = bounds.size().boundedTo(target.size());
+    if (size == bounds.size() && titleReachable(bounds, target))
+        return bounds;
+    return { place(bounds.left(), size.width(), target.left(), target.width()),
+        place(bounds.top(), size.height(), target.top(), target.height()), size.width(),
+        size.height() };
 }
 
 } // namespace WindowBounds

@@ -55,13 +55,14 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     bar->addWidget(cbProfile);
     layout->addWidget(bar);
 
-    // Two developer items: the link's test signal for PID 255, and its recorded history.
-    QAction* test = bar->addAction(Texts::text(Texts::LiveTest));
-    test->setObjectName(QStringLiteral("acTestSignal"));
-    test->setToolTip(Texts::text(Texts::HintLiveTest));
-    QAction* dump = bar->addAction(Texts::text(Texts::LiveDump));
-    dump->setObjectName(QStringLiteral("acDumpTestData"));
-    dump->setToolTip(Texts::text(Texts::HintLiveDump));
+    // Two developer items, which the window puts in its debug menu: the link's test signal
+    // for PID 255, and its recorded history.
+    acTestSignal = new QAction(Texts::text(Texts::LiveTest), this);
+    acTestSignal->setObjectName(QStringLiteral("acTestSignal"));
+    acTestSignal->setToolTip(Texts::text(Texts::HintLiveTest));
+    acDumpTestData = new QAction(Texts::text(Texts::LiveDump), this);
+    acDumpTestData->setObjectName(QStringLiteral("acDumpTestData"));
+    acDumpTestData->setToolTip(Texts::text(Texts::HintLiveDump));
 
     bar->addSeparator();
     acFitDashboard = bar->addAction(Texts::text(Texts::LiveFit));
@@ -69,6 +70,11 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     acFitDashboard->setToolTip(Texts::text(Texts::HintLiveFit));
     acFitDashboard->setCheckable(true);
     acFitDashboard->setChecked(true);
+    acFullScreen = bar->addAction(Texts::text(Texts::ActFullScreen));
+    acFullScreen->setObjectName(QStringLiteral("acFullScreen"));
+    acFullScreen->setToolTip(Texts::text(Texts::HintFullScreen));
+    acFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    acFullScreen->setShortcutContext(Qt::WindowShortcut);
     bar->addSeparator();
     QAction* open = bar->addAction(Texts::text(Texts::ActOpenRecording));
     open->setObjectName(QStringLiteral("acOpenRecording"));
@@ -79,10 +85,7 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     // widgets paint in logical units and stay sharp.
     m_view = new QGraphicsView(this);
     m_view->setObjectName(QStringLiteral("gvDashboard"));
-    m_view->setFrameShape(QFrame::NoFrame);
-    m_view->setAlignment(Qt::AlignCenter);
-    m_view->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    m_view->setBackgroundBrush(Qt::black);
+    setUpView(m_view);
     auto* scene = new QGraphicsScene(m_view);
     pnBlack = new TFordPanel;
     pnBlack->setObjectName(QStringLiteral("pnBlack"));
@@ -96,10 +99,10 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     connect(acStopData, &QAction::triggered, m_context.Feed, &DataFeed::stop);
     connect(cbProfile, &QComboBox::activated, this, &LiveDataPage::selectProfile);
     connect(acFitDashboard, &QAction::toggled, this, &LiveDataPage::layoutDashboard);
-    connect(test, &QAction::triggered, this,
+    connect(acTestSignal, &QAction::triggered, this,
         [this] { m_context.Link->send(LinkCommands::ToggleTestSignal {}); });
-    connect(dump, &QAction::triggered, this, &LiveDataPage::dumpTestData);
-    for (QObject* control : { acStartData, acStopData, test })
+    connect(acDumpTestData, &QAction::triggered, this, &LiveDataPage::dumpTestData);
+    for (QObject* control : { acStartData, acStopData, acTestSignal })
         m_context.Link->guard(control);
     LinkSession& session = m_context.Link->session();
     session.setTestSignalPanel(pnBlack);
@@ -165,12 +168,33 @@ void LiveDataPage::layoutDashboard()
     m_view->scene()->setSceneRect(QRectF(QPointF(0, 0), size));
     // The margins beside a fitted dashboard take the panel's colour.
     m_view->setBackgroundBrush(pnBlack->Color().toQColor(QColor(Qt::black)));
-    const bool fit = acFitDashboard->isChecked();
-    const double scale = fit ? DashboardFit::fitScale(size, m_view->viewport()->size()) : 1.0;
+    fitView(m_view, acFitDashboard->isChecked());
+}
+
+void LiveDataPage::setUpView(QGraphicsView* view)
+{
+    view->setFrameShape(QFrame::NoFrame);
+    view->setAlignment(Qt::AlignCenter);
+    view->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    view->setBackgroundBrush(Qt::black);
+}
+
+void LiveDataPage::fitView(QGraphicsView* view, bool fit)
+{
+    const QSizeF size = view->scene()->sceneRect().size();
+    const double scale = fit ? DashboardFit::fitScale(size, view->viewport()->size()) : 1.0;
     const Qt::ScrollBarPolicy bars = fit ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
-    m_view->setHorizontalScrollBarPolicy(bars);
-    m_view->setVerticalScrollBarPolicy(bars);
-    m_view->setTransform(QTransform::fromScale(scale, scale));
+    view->setHorizontalScrollBarPolicy(bars);
+    view->setVerticalScrollBarPolicy(bars);
+    view->setTransform(QTransform::fromScale(scale, scale));
+}
+
+void LiveDataPage::layoutDashboardSoon()
+{
+    layoutDashboard();
+    // The profile's widgets show themselves by a queued call; the extent they make is known
+    // only after it.
+    QMetaObject::invokeMethod(this, &LiveDataPage::layoutDashboard, Qt::QueuedConnection);
 }
 
 QStringList LiveDataPage::collectErrors(const std::function<void()>& work)
@@ -202,7 +226,7 @@ int LiveDataPage::loadProfiles(const QString& folder, const QString& current, QS
     cbProfile->clear();
     cbProfile->addItems(m_profiles.names());
     cbProfile->setCurrentIndex(m_profiles.selectedIndex());
-    layoutDashboard();
+    layoutDashboardSoon();
     watchGauges();
     return count;
 }
@@ -224,7 +248,7 @@ bool LiveDataPage::showProfileFile(const QString& file, QStringList& errors)
         m_profiles.select(index);
     });
     cbProfile->setCurrentIndex(index);
-    layoutDashboard();
+    layoutDashboardSoon();
     watchGauges();
     return true;
 }
@@ -257,7 +281,7 @@ void LiveDataPage::dumpTestData()
 void LiveDataPage::selectProfile(int index)
 {
     const QStringList errors = collectErrors([&] { m_profiles.select(index); });
-    layoutDashboard();
+    layoutDashboardSoon();
     watchGauges();
     if (!errors.isEmpty())
         m_context.Ask->warning(window(), Texts::text(Texts::CaptionError),

@@ -53,6 +53,16 @@ public:
     double dashboardScale() const;
     // Sizes the dashboard to its widgets and scales it to the page (or 1:1).
     void layoutDashboard();
+    // The developer's items: the link's test signal, and its history into dumpdata.txt.
+    QAction* testSignalAction() const { return acTestSignal; }
+    QAction* dumpAction() const { return acDumpTestData; }
+    // "Во весь экран" (F11): the window shows the dashboard alone.
+    QAction* fullScreenAction() const { return acFullScreen; }
+    QGraphicsView* view() const { return m_view; }
+    // A view of a dashboard's scene as the page draws it, and its scale: fitted whole and
+    // centred, or 1:1 with scroll bars.
+    static void setUpView(QGraphicsView* view);
+    static void fitView(QGraphicsView* view, bool fit);
     // Puts a bar (the replay's transport bar) under the toolbar.
     void insertBar(QWidget* bar);
 
@@ -70,6 +80,8 @@ private:
     // "dump": the recorded history of PID 255 into dumpdata.txt in the program folder.
     void dumpTestData();
     void watchGauges();
+    // Lays the dashboard out now and again once its widgets have shown themselves.
+    void layoutDashboardSoon();
     // Shows the profile; its definition errors come as one list.
     void selectProfile(int index);
     // Runs work with the definition errors collected rather than shown one by one.
@@ -86,6 +98,9 @@ private:
     QAction* acStartData;
     QAction* acStopData;
     QAction* acFitDashboard;
+    QAction* acFullScreen;
+    QAction* acTestSignal;
+    QAction* acDumpTestData;
     QGraphicsView* m_view;
     QGraphicsProxyWidget* m_proxy;
     StreamRate m_rate;

@@ -154,10 +154,11 @@ MemoryPage::MemoryPage(ReaderContext& context, QWidget* parent)
     injectionLayout->addStretch();
     tabs->addTab(injection, Texts::text(Texts::MemTabInjection));
 
+    // Two maps not decoded yet: their tabs stay hidden until they show something.
     for (const char* caption : { Texts::MemTabIgnition, Texts::MemTabEnrichment }) {
         auto* label = new QLabel(Texts::text(Texts::MemInProgress), tabs);
         label->setAlignment(Qt::AlignCenter);
-        tabs->addTab(label, Texts::text(caption));
+        tabs->setTabVisible(tabs->addTab(label, Texts::text(caption)), false);
     }
     // The adaptive tables of two visits side by side.
     m_compare = new DumpComparePanel(contrastNow, tabs);

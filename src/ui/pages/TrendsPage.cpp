@@ -12,6 +12,7 @@
 #include "widgets/TFordPanel.h"
 #include "widgets/TFordValue.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScrollBar>
@@ -114,18 +115,18 @@ TrendsPage::TrendsPage(ReaderContext& context, LiveDataPage* live, QWidget* pare
     fvN->setLabelDynColorUp(clAqua);
     fvN->setCaption(QStringLiteral("   0"));
     fvN->setVisibleState(true);
-    auto* show1 = m_testSignalButton = new QPushButton(Texts::text(Texts::TrendsShow), bottom);
-    show1->setObjectName(QStringLiteral("SpTBXButton1"));
-    show1->setToolTip(Texts::text(Texts::HintTrendsTestSignal));
-    show1->setFixedSize(169, 49);
-    show1->setCheckable(true);
-    auto* show2 = new QPushButton(Texts::text(Texts::TrendsShow), bottom);
-    show2->setObjectName(QStringLiteral("SpTBXButton2"));
-    show2->setToolTip(Texts::text(Texts::HintTrendsWholeHistory));
-    show2->setFixedSize(169, 49);
+    // The window's test signal is a developer's item: the window puts it in its debug menu.
+    m_testSignalAction = new QAction(Texts::text(Texts::TrendsTestSignalAction), this);
+    m_testSignalAction->setObjectName(QStringLiteral("SpTBXButton1"));
+    m_testSignalAction->setToolTip(Texts::text(Texts::HintTrendsTestSignal));
+    m_testSignalAction->setCheckable(true);
+    auto* wholeHistory = new QPushButton(Texts::text(Texts::TrendsWholeHistory), bottom);
+    wholeHistory->setObjectName(QStringLiteral("SpTBXButton2"));
+    wholeHistory->setToolTip(Texts::text(Texts::HintTrendsWholeHistory));
+    wholeHistory->setFixedHeight(49);
+    wholeHistory->setMinimumWidth(169);
     bottomLayout->addWidget(fvN);
-    bottomLayout->addWidget(show1);
-    bottomLayout->addWidget(show2);
+    bottomLayout->addWidget(wholeHistory);
     bottomLayout->addStretch();
     layout->addWidget(bottom);
 
@@ -136,8 +137,8 @@ TrendsPage::TrendsPage(ReaderContext& context, LiveDataPage* live, QWidget* pare
     connect(backHalf, &QPushButton::clicked, this, [this] { FT->page(-0.5); });
     connect(forwardHalf, &QPushButton::clicked, this, [this] { FT->page(0.5); });
     connect(follow, &QPushButton::clicked, FT, &TFordTrend::followLatest);
-    connect(show1, &QPushButton::clicked, this, &TrendsPage::toggleTestSignal);
-    connect(show2, &QPushButton::clicked, this, &TrendsPage::showWholeHistory);
+    connect(m_testSignalAction, &QAction::triggered, this, &TrendsPage::toggleTestSignal);
+    connect(wholeHistory, &QPushButton::clicked, this, &TrendsPage::showWholeHistory);
     connect(FT, &TFordTrend::rendered, this, &TrendsPage::showRightEdge);
     connect(m_testSignal, &WindowTestSignal::stepped, this, [this] {
         if (isVisible()) {
@@ -252,7 +253,7 @@ void TrendsPage::toggleTestSignal()
             store->PidLimits(pid).RecordHistory = true;
     setCurves();
     FT->setUpdateEnd(true);
-    m_testSignalButton->setChecked(m_testSignal->isActive());
+    m_testSignalAction->setChecked(m_testSignal->isActive());
 }
 
 // The whole recorded history of the axis curve in one window.

@@ -1,7 +1,7 @@
 // The page "Тренды": start and stop of the live data (the live page's actions), a
-// navigation bar, the chart FT on the link's data store, the readout fvN and the two
-// "Отобразить" buttons. The chart draws the curves of the active dashboard's trend chart
-// (engine speed, coolant temperature and throttle when it has none), and the window's
+// navigation bar, the chart FT on the link's data store, the readout fvN and the button
+// that shows the whole history. The chart draws the curves of the active dashboard's trend
+// chart (engine speed, coolant temperature and throttle when it has none), and the window's
 // test signal while that runs.
 //
 // The chart reads the store of the window's current data source: a replay's store of its
@@ -15,7 +15,7 @@
 #include <cstdint>
 
 class LiveDataPage;
-class QPushButton;
+class QAction;
 class TFordData;
 class TFordTrend;
 class TFordValue;
@@ -30,6 +30,8 @@ public:
 
     TFordTrend* chart() const { return FT; }
     WindowTestSignal* testSignal() const { return m_testSignal; }
+    // The window's test signal on and off, for the window's debug menu.
+    QAction* testSignalAction() const { return m_testSignalAction; }
     // Takes the curves of the active dashboard's trend (or the default ones) again.
     void followProfile();
 
@@ -50,5 +52,5 @@ private:
     TFordTrend* FT;
     TFordValue* fvN;
     WindowTestSignal* m_testSignal;
-    QPushButton* m_testSignalButton = nullptr;
+    QAction* m_testSignalAction = nullptr;
 };
