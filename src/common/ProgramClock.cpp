@@ -18,3 +18,9 @@ uint32_t ProgramClock::startTick()
     return static_cast<uint32_t>(
         std::chrono::duration_cast<std::chrono::milliseconds>(g_start.time_since_epoch()).count());
 }
+
+QDateTime ProgramClock::startWallTime()
+{
+    static const QDateTime start = QDateTime::currentDateTime().addMSecs(-qint64(now()));
+    return start;
+}

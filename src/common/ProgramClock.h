@@ -2,6 +2,7 @@
 // History times of the data store and the trend chart's window use it.
 #pragma once
 
+#include <QDateTime>
 #include <cstdint>
 
 namespace ProgramClock {
@@ -9,4 +10,6 @@ uint32_t now();
 // The system's millisecond tick count at program start (the steady clock's, cut to 32 bits);
 // the trend chart's grid marks whole seconds of it.
 uint32_t startTick();
+// The wall-clock time at which now() was 0.
+QDateTime startWallTime();
 } // namespace ProgramClock

@@ -5,6 +5,7 @@
 #include "common/ProgramClock.h"
 #include "common/Texts.h"
 #include "profiles/TrendScale.h"
+#include "profiles/TrendTimeTicks.h"
 #include "widgets/SmoothBlit.h"
 
 #include <QKeyEvent>
@@ -282,9 +283,36 @@ void TFordTrend::paintEvent(QPaintEvent*)
         painter.drawImage(target, bitmap);
     else
         smoothBlit(painter, target, bitmap);
+    paintTimeLabels(painter, plotHeight);
     paintLegend(painter, plotHeight);
     paintCursors(painter, plotHeight);
     emit rendered();
+}
+
+// Times under the plot, on a dark box each so that curves behind stay apart from them: the
+// clock's for the live stream, from the start for a recording.
+void TFordTrend::paintTimeLabels(QPainter& painter, int height)
+{
+    if (!m_store)
+        return;
+    const QFontMetrics& metrics = m_legendMetrics;
+    const std::optional<QDateTime> origin = m_store->followsProgramClock()
+        ? std::optional(ProgramClock::startWallTime())
+        : std::nullopt;
+    const int textWidth = metrics.horizontalAdvance(QStringLiteral("00:00:00"));
+    const QRect plot(LegendWidth, 0, width() - LegendWidth, height);
+    painter.setFont(m_legendFont);
+    const QColor text = m_options->GridColor().toQColor(Qt::gray).lighter(250);
+    for (const TrendTimeTick& tick : trendTimeTicks(timeAxis(), 2 * textWidth, origin)) {
+        QRect box(0, 0, metrics.horizontalAdvance(tick.Text) + 4, metrics.height());
+        box.moveCenter(QPoint(int(tick.X), height - metrics.height() / 2 - 1));
+        if (!plot.contains(box))
+            continue;
+        painter.fillRect(box, QColor(0, 0, 0, 160));
+        painter.setPen(text);
+        painter.drawText(box, Qt::AlignCenter, tick.Text);
+        painter.drawLine(int(tick.X), box.top() - 3, int(tick.X), box.top() - 1);
+    }
 }
 
 // The strip at the left names each shown curve in its colour, with its newest value.

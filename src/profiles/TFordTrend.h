@@ -119,6 +119,7 @@ private:
     void recomputeGeometry();
     void followSize();
     void paintLegend(QPainter& painter, int height);
+    void paintTimeLabels(QPainter& painter, int height);
     void paintCursors(QPainter& painter, int height);
     void followBackColor();
     std::optional<TrendExtent> axisExtent() const;

@@ -86,6 +86,7 @@ TFordData::~TFordData() = default;
 
 void TFordData::setClock(ClockFunction clock)
 {
+    m_programClock = !clock;
     m_clock = clock ? std::move(clock) : ClockFunction(ProgramClock::now);
 }
 

@@ -98,6 +98,9 @@ public:
     uint32_t now() const;
     // Replaces the program clock, for tests and previews.
     void setClock(ClockFunction clock);
+    // True while the store stamps with the program clock (a live stream), whose time 0 is
+    // the program's start; false with a clock of its own (a recording that plays).
+    bool followsProgramClock() const { return m_programClock; }
 
 private:
     template <typename Visit>
@@ -109,4 +112,5 @@ private:
     // Guards m_history: held for each append and for each block of a walk.
     mutable std::mutex m_historyLock;
     ClockFunction m_clock;
+    bool m_programClock = true;
 };

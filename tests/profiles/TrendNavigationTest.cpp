@@ -2,6 +2,7 @@
 // by mouse events.
 #include "profiles/TFordTrend.h"
 #include "profiles/TrendNavigator.h"
+#include "profiles/TrendTimeTicks.h"
 #include "store/TFordData.h"
 
 #include <QScrollBar>
@@ -218,4 +219,37 @@ TEST(TrendMouse, PagingFollowUntilAndAStoreSwap)
     other.StoreValue(1, 100);
     c.trend.renderBitmap();
     EXPECT_EQ(c.trend.DisplayStart(), 50'000u);
+}
+
+// The time labels under the plot: a round step no denser than asked, seconds from the start
+// of a recording, the clock's whole seconds for a live stream.
+TEST(TrendTimeTicks, RoundMomentsFarEnoughApart)
+{
+    struct Case {
+        TrendTimeAxis Axis;
+        std::optional<QDateTime> Origin;
+        double FirstX;
+        QStringList Texts;
+    };
+    const QDateTime origin(QDate(2026, 12, 10), QTime(14, 3, 20, 500));
+    const Case cases[] = {
+        // 600 px for a minute, 100 px apart at least: every 10 s.
+        { { 0, 600, 125000, 60000 }, std::nullopt, 50,
+            { "1:10", "1:20", "1:30", "1:40", "1:50", "2:00" } },
+        // 1000 px for 20 s: every 2 s, on the clock's even seconds, none before the start.
+        { { 0, 1000, 10000, 20000 }, origin, 575,
+            { "14:03:22", "14:03:24", "14:03:26", "14:03:28", "14:03:30" } },
+        // Two hours from the start on 500 px: every 30 minutes.
+        { { 0, 500, 7200000, 7200000 }, std::nullopt, 0,
+            { "0:00", "30:00", "1:00:00", "1:30:00", "2:00:00" } },
+    };
+    for (const Case& c : cases) {
+        const auto ticks = trendTimeTicks(c.Axis, 100, c.Origin);
+        QStringList texts;
+        for (const TrendTimeTick& t : ticks)
+            texts << t.Text;
+        EXPECT_EQ(texts, c.Texts);
+        ASSERT_FALSE(ticks.empty());
+        EXPECT_NEAR(ticks.front().X, c.FirstX, 1e-6);
+    }
 }
