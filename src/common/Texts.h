@@ -210,6 +210,14 @@ inline constexpr const char* PidTableTooFewFields = "меньше пяти по�
 inline constexpr const char* PidTableBadNumber = "номер PID не шестнадцатеричный 00…FF (бит: 0…15)";
 inline constexpr const char* PidTableNoName = "нет названия";
 inline constexpr const char* LabelBadPidName = "PidName %1: не номер PID (0D) и не бит (1A.7)";
+inline constexpr const char* StatisticsTitle = "Мин., макс., среднее с начала приёма";
+inline constexpr const char* StatisticsPid = "PID";
+inline constexpr const char* StatisticsMin = "Мин.";
+inline constexpr const char* StatisticsMax = "Макс.";
+inline constexpr const char* StatisticsMean = "Среднее";
+inline constexpr const char* StatisticsUnit = "Ед.";
+inline constexpr const char* ActStatistics = "Мин./макс.";
+inline constexpr const char* HintStatistics = "Наименьшее, наибольшее и среднее значение каждого PID панели с начала приёма";
 inline constexpr const char* MatrixSlot = "Кадр %1, позиция %2";
 inline constexpr const char* MatrixSlotPid = "%1: %2 = %3";
 inline constexpr const char* PidTableUnreadable = "Не удалось прочитать таблицу PID %1: %2";

@@ -5,6 +5,7 @@
 
 #include "WindowTestSupport.h"
 #include "common/Texts.h"
+#include "common/WordPacket.h"
 #include "link/LinkMessage.h"
 #include "link/TCommThread.h"
 #include "store/TFordData.h"
@@ -28,6 +29,7 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -428,4 +430,36 @@ TEST(FullScreen, ShowsTheDashboardAloneWhileItStreamsAndEscBringsTheWindowBack)
         EXPECT_EQ(w.geometry(), bounds);
         EXPECT_TRUE(matrix->isVisible() && log->isVisible());
     }
+}
+
+// "Мин./макс." lists the dashboard's PIDs with the least, greatest and mean value of what
+// came since the stream started, by name, and a dash for a PID that has not come.
+TEST_F(LivePageTest, StatisticsOfTheShownPidsAreOneClickAway)
+{
+    ASSERT_EQ(profiles->currentIndex(), profileNamed("Двигатель"));
+    h.window().link().session().selectTable('P');
+    for (const uint16_t raw : { 200, 300, 250 }) // engine speed: 800, 1200 and 1000 rpm
+        deliver(h, Link::WM_LINK_SLOT, 0x02,
+            Link::slotLParam(WordPacket::encode(raw), Link::lmLiveData));
+    h.find<QAction>("acStatistics")->trigger();
+    auto* table = h.find<QTableWidget>("tbStatistics");
+    ASSERT_NE(table, nullptr);
+    QStringList firsts;
+    for (int row = 0; row < table->rowCount(); ++row)
+        firsts << table->item(row, 0)->text();
+    EXPECT_EQ(firsts,
+        QStringList({ "01h Обороты двигателя", "10h Температура ОЖ", "0Fh Т воздуха впуска",
+            "09h Дроссель, АЦП", "11h Бортсеть" }));
+    const auto row = [&](int r) {
+        QStringList cells;
+        for (int c = 1; c < table->columnCount(); ++c)
+            cells << table->item(r, c)->text();
+        return cells;
+    };
+    EXPECT_EQ(row(0), QStringList({ "800", "1200", "1000", "об/мин" }));
+    EXPECT_EQ(row(1), QStringList({ "—", "—", "—", "°C" }));
+    // Further words come into the open window within its second.
+    deliver(
+        h, Link::WM_LINK_SLOT, 0x02, Link::slotLParam(WordPacket::encode(400), Link::lmLiveData));
+    EXPECT_TRUE(waitUntil([&] { return row(0).value(1) == "1600"; }, 2000));
 }

@@ -1,5 +1,6 @@
 #include "LiveDataPage.h"
 
+#include "StatisticsDialog.h"
 #include "common/Errors.h"
 #include "common/Messages.h"
 #include "common/ProgramDir.h"
@@ -7,6 +8,7 @@
 #include "common/WordPacket.h"
 #include "profiles/DefinitionErrors.h"
 #include "profiles/ProfileReport.h"
+#include "profiles/TFordTrend.h"
 #include "store/TFordData.h"
 #include "ui/LinkController.h"
 #include "ui/Prompts.h"
@@ -75,6 +77,20 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     acFullScreen->setToolTip(Texts::text(Texts::HintFullScreen));
     acFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
     acFullScreen->setShortcutContext(Qt::WindowShortcut);
+    QAction* statistics = bar->addAction(Texts::text(Texts::ActStatistics));
+    statistics->setObjectName(QStringLiteral("acStatistics"));
+    statistics->setToolTip(Texts::text(Texts::HintStatistics));
+    connect(statistics, &QAction::triggered, this, [this] {
+        // One window, brought forward when it is already open.
+        auto* dialog = findChild<StatisticsDialog*>();
+        if (!dialog) {
+            dialog = new StatisticsDialog(
+                m_statistics, [this] { return shownPids(); }, this);
+            dialog->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        dialog->show();
+        dialog->raise();
+    });
     bar->addSeparator();
     QAction* open = bar->addAction(Texts::text(Texts::ActOpenRecording));
     open->setObjectName(QStringLiteral("acOpenRecording"));
@@ -108,8 +124,11 @@ LiveDataPage::LiveDataPage(ReaderContext& context, QObject* profileOwner, QWidge
     session.setTestSignalPanel(pnBlack);
     // The readouts measure the adapter's stream, also while a recording plays.
     connect(&session, &LinkSession::words, this, &LiveDataPage::noteStreamWords);
-    connect(m_context.Feed, &DataFeed::sourceChanged, this,
-        [this](TFordData& store) { m_profiles.setDataManager(&store); });
+    connect(m_context.Feed, &DataFeed::sourceChanged, this, [this](TFordData& store) {
+        m_profiles.setDataManager(&store);
+        // A recording's figures are its own.
+        m_statistics.reset();
+    });
     m_clock.start();
 }
 
@@ -289,6 +308,24 @@ void LiveDataPage::selectProfile(int index)
                 + errors.join(QLatin1Char('\n')));
 }
 
+QList<uint8_t> LiveDataPage::shownPids() const
+{
+    QList<uint8_t> pids;
+    const auto take = [&pids](int pid) {
+        if (pid > 0 && pid < 256 && !pids.contains(uint8_t(pid)))
+            pids << uint8_t(pid);
+    };
+    if (const TGaugeProfile* profile = m_profiles.selected())
+        for (const QObject* widget : profile->Widgets()) {
+            if (const auto* trend = qobject_cast<const TFordTrend*>(widget))
+                for (int i = 0; i < trend->Trends()->count(); ++i)
+                    take(trend->Trends()->at(i)->PID());
+            else if (const QVariant pid = widget->property("PID"); pid.isValid())
+                take(pid.toInt());
+        }
+    return pids.isEmpty() ? m_statistics.pids() : pids;
+}
+
 void LiveDataPage::startData()
 {
     TGaugeProfile* profile = m_profiles.at(cbProfile->currentIndex());
@@ -300,8 +337,9 @@ void LiveDataPage::startData()
     LinkSession& session = m_context.Link->session();
     const char table
         = profile->Table().isEmpty() ? session.table() : profile->Table().at(0).toLatin1();
-    // The readouts measure this stream from its start.
+    // The readouts and the figures measure this stream from its start.
     m_rate.reset();
+    m_statistics.reset();
     session.resetMaxReceiveDepth();
     m_context.Feed->start(table);
 }
@@ -315,6 +353,7 @@ void LiveDataPage::showWords(const Link::WordBatch& batch)
             continue;
         const uint8_t pid = store.PidMap(index);
         const float value = TFordData::ConvertValue(pid, w.Word);
+        m_statistics.add(pid, value);
         if (m_measure)
             m_measure->valueSent(pid, batch.StampNs);
         // Handed to the panel at once: the batch came in one event, and its values need

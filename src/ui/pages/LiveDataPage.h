@@ -4,6 +4,7 @@
 
 #include "link/LinkTypes.h"
 #include "profiles/TProfileList.h"
+#include "ui/model/PidStatistics.h"
 #include "ui/model/StreamRate.h"
 
 #include <QElapsedTimer>
@@ -58,6 +59,9 @@ public:
     QAction* dumpAction() const { return acDumpTestData; }
     // "Во весь экран" (F11): the window shows the dashboard alone.
     QAction* fullScreenAction() const { return acFullScreen; }
+    const PidStatistics& statistics() const { return m_statistics; }
+    // The PIDs the active dashboard shows (its widgets' and its trends'), in its order.
+    QList<uint8_t> shownPids() const;
     QGraphicsView* view() const { return m_view; }
     // A view of a dashboard's scene as the page draws it, and its scale: fitted whole and
     // centred, or 1:1 with scroll bars.
@@ -104,6 +108,7 @@ private:
     QGraphicsView* m_view;
     QGraphicsProxyWidget* m_proxy;
     StreamRate m_rate;
+    PidStatistics m_statistics;
     QElapsedTimer m_clock;
     // The readouts change at most four times a second: faster than that nobody reads them,
     // and each new text lays out the window's bar anew.
