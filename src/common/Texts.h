@@ -219,6 +219,8 @@ inline constexpr const char* StatisticsUnit = "Ед.";
 inline constexpr const char* ActStatistics = "Мин./макс.";
 inline constexpr const char* HintStatistics
     = "Наименьшее, наибольшее и среднее значение каждого PID панели с начала приёма";
+inline constexpr const char* LimitWarning = "Предупреждение: %1 = %2";
+inline constexpr const char* LimitAlarm = "Тревога: %1 = %2";
 inline constexpr const char* MatrixSlot = "Кадр %1, позиция %2";
 inline constexpr const char* MatrixSlotPid = "%1: %2 = %3";
 inline constexpr const char* PidTableUnreadable = "Не удалось прочитать таблицу PID %1: %2";

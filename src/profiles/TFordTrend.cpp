@@ -114,6 +114,8 @@ void TFordTrend::setDataManager(TFordData* store)
 {
     const bool swapped = m_store && store && store != m_store;
     m_store = store;
+    if (swapped)
+        m_markers.clear();
     if (swapped) {
         m_navigator.follow();
         m_navigator.clearCursors();
@@ -283,10 +285,31 @@ void TFordTrend::paintEvent(QPaintEvent*)
         painter.drawImage(target, bitmap);
     else
         smoothBlit(painter, target, bitmap);
+    paintMarkers(painter, plotHeight);
     paintTimeLabels(painter, plotHeight);
     paintLegend(painter, plotHeight);
     paintCursors(painter, plotHeight);
     emit rendered();
+}
+
+void TFordTrend::addMarker(quint32 time, const QColor& colour)
+{
+    if (m_markers.size() >= MaxMarkers)
+        m_markers.erase(m_markers.begin());
+    m_markers.emplace_back(time, colour);
+    update();
+}
+
+void TFordTrend::paintMarkers(QPainter& painter, int height)
+{
+    const TrendTimeAxis axis = timeAxis();
+    const quint32 start = axis.displayEnd > axis.spanMs ? axis.displayEnd - axis.spanMs : 0;
+    for (const auto& [time, colour] : m_markers) {
+        if (time < start || time > axis.displayEnd)
+            continue;
+        const int x = int(std::lround(axis.xAt(time)));
+        painter.fillRect(QRect(x - 1, 0, 2, height), colour);
+    }
 }
 
 // Times under the plot, on a dark box each so that curves behind stay apart from them: the

@@ -53,6 +53,11 @@ public:
 
     TFordData* DataManager() const { return m_store; }
     void setDataManager(TFordData* store);
+    // A line across the plot at a moment of the store's clock (an alarm, in its colour);
+    // a new store clears them. The oldest go beyond MaxMarkers.
+    static constexpr size_t MaxMarkers = 1000;
+    void addMarker(quint32 time, const QColor& colour);
+    size_t markerCount() const { return m_markers.size(); }
     quint32 DisplayStart() const { return m_displayStart; }
     void setDisplayStart(quint32 time);
     quint32 DisplayEnd() const { return m_displayEnd; }
@@ -120,6 +125,8 @@ private:
     void followSize();
     void paintLegend(QPainter& painter, int height);
     void paintTimeLabels(QPainter& painter, int height);
+    void paintMarkers(QPainter& painter, int height);
+    std::vector<std::pair<quint32, QColor>> m_markers;
     void paintCursors(QPainter& painter, int height);
     void followBackColor();
     std::optional<TrendExtent> axisExtent() const;

@@ -33,6 +33,7 @@
 #include "vehicles/RegisterFile.h"
 #include "vehicles/RegisterImport.h"
 #include "vehicles/VehicleListModel.h"
+#include "widgets/ValueLimits.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -416,6 +417,18 @@ void TfrmVeskorReader::buildReplay()
     m_replaySource = std::make_unique<ReplaySource>(m_replay->player());
     connect(m_replay, &ReplaySession::logLine, this, &TfrmVeskorReader::AddToLog);
     connect(m_live, &LiveDataPage::streamReadouts, m_matrix, &MatrixPanel::showReadouts);
+    // A value past its limit: a mark on the trends page too, and a line in the log.
+    connect(m_live, &LiveDataPage::limitReached, this,
+        [this](quint8 pid, float value, int level, quint32 time) {
+            m_trends->chart()->addMarker(time, limitColour(ValueLimits::Level(level), true));
+            const PidTable& table = PidTable::current();
+            QString shown = QString::number(double(value), 'g', 4);
+            if (const QString unit = table.unit(pid); !unit.isEmpty())
+                shown += QLatin1Char(' ') + unit;
+            AddToLog(
+                Texts::text(level == ValueLimits::Alarm ? Texts::LimitAlarm : Texts::LimitWarning)
+                    .arg(table.label(pid), shown));
+        });
     connect(m_replay, &ReplaySession::started, this, [this] {
         m_feed->setSource(*m_replaySource);
         m_pages->setCurrentWidget(m_live);

@@ -79,7 +79,22 @@ ValueLimits::Level TFordGauge::limitLevel() const
 
 void TFordGauge::refreshAlarm()
 {
-    AlarmBlink::instance().setInAlarm(this, limitLevel() == ValueLimits::Alarm);
+    const ValueLimits::Level level = limitLevel();
+    AlarmBlink::instance().setInAlarm(this, level == ValueLimits::Alarm);
+    if (level == m_level)
+        return;
+    m_level = level;
+    // The needle at that level names the moment.
+    quint8 pid = m_pid;
+    float value = m_own.Value;
+    for (int i = 0; i < m_items->count(); ++i) {
+        const TFordGaugeItem* item = m_items->at(i);
+        if (item->needle().received && m_limits.level(item->needle().Value) == level) {
+            pid = item->PID();
+            value = item->needle().Value;
+        }
+    }
+    emit limitLevelChanged(pid, value, level);
 }
 
 void TFordGauge::message(TMessage& msg)

@@ -154,6 +154,11 @@ public:
     // The worst level of the values the needles show (Normal before any value came).
     ValueLimits::Level limitLevel() const;
 
+signals:
+    // The worst level changed; pid and value of the needle that set it.
+    void limitLevelChanged(quint8 pid, float value, int level);
+
+public:
     TFont* ValueFont() const { return m_valueFont; }
     void assignValueFont(TFont* font) { m_valueFont->assignFrom(font); }
     int ValueLabelX() const { return m_own.ValueLabelX; }
@@ -233,6 +238,7 @@ private:
     int m_maxMinResetDelay = 0;
     TGaugeGeometry m_geometry;
     ValueLimits m_limits;
+    ValueLimits::Level m_level = ValueLimits::Normal;
     QImage m_dial;
     QImage m_frame;
     bool m_dialDue = true;

@@ -108,6 +108,8 @@ void TFordValue::message(TMessage& msg)
         showValue(v);
         const ValueLimits::Level before = m_level;
         m_level = m_received ? m_limits.level(v) : ValueLimits::Normal;
+        if (m_level != before)
+            emit limitLevelChanged(m_pid, v, m_level);
         if (showLevel()) {
             // A value past a limit keeps its colour; the rising and falling ones wait.
         } else if (before != ValueLimits::Normal) {

@@ -65,6 +65,10 @@ public:
 
     void message(TMessage& msg) override;
 
+signals:
+    // The value reached another level of its limits.
+    void limitLevelChanged(quint8 pid, float value, int level);
+
 private:
     void showValue(float value);
     QString named(const QString& number) const;

@@ -8,12 +8,15 @@
 #include "common/WordPacket.h"
 #include "link/LinkMessage.h"
 #include "link/TCommThread.h"
+#include "profiles/TFordTrend.h"
 #include "store/TFordData.h"
 #include "ui/GlowLabel.h"
+#include "ui/dock/LogPanel.h"
 #include "ui/dock/MatrixPanel.h"
 #include "ui/model/DashboardFit.h"
 #include "ui/model/LiveMeasure.h"
 #include "ui/pages/FullScreenDashboard.h"
+#include "ui/pages/TrendsPage.h"
 #include "widgets/TFordPanel.h"
 
 #include <QAction>
@@ -27,6 +30,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPaintEvent>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -462,4 +466,38 @@ TEST_F(LivePageTest, StatisticsOfTheShownPidsAreOneClickAway)
     deliver(
         h, Link::WM_LINK_SLOT, 0x02, Link::slotLParam(WordPacket::encode(400), Link::lmLiveData));
     EXPECT_TRUE(waitUntil([&] { return row(0).value(1) == "1600"; }, 2000));
+}
+
+// A value going past its limit marks the moment on the dashboard's trend and on the trends
+// page, and says so in the log; staying past it marks nothing more.
+TEST_F(LivePageTest, AValuePastItsLimitIsMarkedOnTheTrendsAndLogged)
+{
+    ASSERT_EQ(profiles->currentIndex(), profileNamed("Двигатель"));
+    h.window().link().session().selectTable('P');
+    TFordTrend* dashboardTrend = page->panel()->findChild<TFordTrend*>();
+    ASSERT_NE(dashboardTrend, nullptr);
+    TFordTrend* trendsChart = h.window().trendsPage()->chart();
+    const QListWidget* log = h.window().findChild<LogPanel*>()->list();
+    // Coolant (PID 10h) comes in slot 14h; the dashboard warns at 100 °C and alarms at 108.
+    const auto coolant = [&](uint16_t raw) {
+        deliver(h, Link::WM_LINK_SLOT, 0x14,
+            Link::slotLParam(WordPacket::encode(raw), Link::lmLiveData));
+    };
+    struct Step {
+        uint16_t Raw; // (2 raw - 32) * 5 / 9 °C
+        size_t Markers;
+    };
+    for (const Step& s :
+        { Step { 70, 0 }, Step { 117, 1 }, Step { 118, 1 }, Step { 70, 1 }, Step { 110, 2 } }) {
+        coolant(s.Raw);
+        EXPECT_EQ(dashboardTrend->markerCount(), s.Markers) << s.Raw;
+        EXPECT_EQ(trendsChart->markerCount(), s.Markers) << s.Raw;
+    }
+    QStringList lines;
+    for (int i = 0; i < log->count(); ++i)
+        if (log->item(i)->text().contains("10h Температура ОЖ"))
+            lines << log->item(i)->text();
+    EXPECT_EQ(lines,
+        QStringList({ "Тревога: 10h Температура ОЖ = 112.2 °C",
+            "Предупреждение: 10h Температура ОЖ = 104.4 °C" }));
 }

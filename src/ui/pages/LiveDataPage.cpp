@@ -19,6 +19,8 @@
 #include "widgets/TFordGauge.h"
 #include "widgets/TFordGaugeItem.h"
 #include "widgets/TFordPanel.h"
+#include "widgets/TFordValue.h"
+#include "widgets/ValueLimits.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -247,6 +249,7 @@ int LiveDataPage::loadProfiles(const QString& folder, const QString& current, QS
     cbProfile->setCurrentIndex(m_profiles.selectedIndex());
     layoutDashboardSoon();
     watchGauges();
+    watchLimits();
     return count;
 }
 
@@ -269,6 +272,7 @@ bool LiveDataPage::showProfileFile(const QString& file, QStringList& errors)
     cbProfile->setCurrentIndex(index);
     layoutDashboardSoon();
     watchGauges();
+    watchLimits();
     return true;
 }
 
@@ -287,6 +291,29 @@ void LiveDataPage::watchGauges()
         gauge->installEventFilter(this);
 }
 
+void LiveDataPage::watchLimits()
+{
+    for (TFordGauge* gauge : pnBlack->findChildren<TFordGauge*>())
+        connect(gauge, &TFordGauge::limitLevelChanged, this, &LiveDataPage::onLimitLevel,
+            Qt::UniqueConnection);
+    for (TFordValue* value : pnBlack->findChildren<TFordValue*>())
+        connect(value, &TFordValue::limitLevelChanged, this, &LiveDataPage::onLimitLevel,
+            Qt::UniqueConnection);
+}
+
+// The moment a value goes past a limit is marked on the trends, so that a look back finds
+// it; its return within the limits is not.
+void LiveDataPage::onLimitLevel(quint8 pid, float value, int level)
+{
+    if (level == ValueLimits::Normal)
+        return;
+    const quint32 time = m_context.Feed->store().now();
+    const QColor colour = limitColour(ValueLimits::Level(level), true);
+    for (TFordTrend* trend : pnBlack->findChildren<TFordTrend*>())
+        trend->addMarker(time, colour);
+    emit limitReached(pid, value, level, time);
+}
+
 void LiveDataPage::dumpTestData()
 {
     try {
@@ -302,6 +329,7 @@ void LiveDataPage::selectProfile(int index)
     const QStringList errors = collectErrors([&] { m_profiles.select(index); });
     layoutDashboardSoon();
     watchGauges();
+    watchLimits();
     if (!errors.isEmpty())
         m_context.Ask->warning(window(), Texts::text(Texts::CaptionError),
             Texts::text(Texts::ProfileErrorsTitle) + QLatin1Char('\n')

@@ -76,11 +76,16 @@ signals:
     // The stream's readouts: the interval between frames and the most bytes a receive
     // call found waiting.
     void streamReadouts(const QString& interval, const QString& depth);
+    // A shown value reached a warning or alarm limit (level as ValueLimits::Level) at the
+    // store's time; the page's own trends are marked already.
+    void limitReached(quint8 pid, float value, int level, quint32 time);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void watchLimits();
+    void onLimitLevel(quint8 pid, float value, int level);
     // "dump": the recorded history of PID 255 into dumpdata.txt in the program folder.
     void dumpTestData();
     void watchGauges();
