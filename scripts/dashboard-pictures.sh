@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Renders every shipped dashboard with each shown value at the low and at the high end of
 # its scale (a gauge's Min and Max; a readout without a scale at its alarm limits, else 0
-# and 9999), at 800x480
-# and 1920x1080, into docs/dashboards/NAME-low|high-WxH.png: what to look at after changing
-# a profile. Needs a built veskor-reader; no display (the preview draws off-screen).
+# and 9999), at its design size, 800x560, into docs/dashboards/NAME-low|high.png: what to
+# look at after changing a profile. The window and the full screen scale this picture to
+# their size. Needs a built veskor-reader; no display (the preview draws off-screen).
 #
 # Usage: scripts/dashboard-pictures.sh [BUILD_DIR]
 set -euo pipefail
@@ -37,10 +37,8 @@ for profile in data/Profiles/*.ini; do
       read -r pid min max <<<"$line"
       sets+=(--set "$pid=$([ "$end" = low ] && echo "$min" || echo "$max")")
     done
-    for size in 800x480 1920x1080; do
-      QT_QPA_PLATFORM=offscreen "$reader" --render-profile "$profile" --size "$size" \
-        "${sets[@]}" -o "$out/$name-$end-$size.png"
-    done
+    QT_QPA_PLATFORM=offscreen "$reader" --render-profile "$profile" --size 800x560 \
+      "${sets[@]}" -o "$out/$name-$end.png"
   done
 done
 echo "pictures in $out"

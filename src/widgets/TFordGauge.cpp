@@ -55,9 +55,8 @@ void TFordGauge::updateNeedle(TNeedle& needle, float value, bool reading)
     }
 }
 
-void TFordGauge::setLimit(float& limit, float value)
+void TFordGauge::limitsChanged()
 {
-    limit = value;
     refreshAlarm();
     update();
 }

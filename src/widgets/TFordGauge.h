@@ -16,7 +16,7 @@
 
 class TFordGaugeItem;
 
-class TFordGauge : public TControl {
+class TFordGauge : public TControl, public WithValueLimits {
     Q_OBJECT
     // PID of the own arrow, used when there are no arrow items.
     Q_PROPERTY(quint8 PID READ PID WRITE setPID)
@@ -142,15 +142,6 @@ public:
     void setArrowCenterBack(TColor v) { repaintWith(m_settings.ArrowCenterBack, v); }
     bool ValueShow() const { return m_own.ValueShow; }
     void setValueShow(bool v) { rebuildWith(m_own.ValueShow, v); }
-    float WarnLow() const { return m_limits.WarnLow; }
-    void setWarnLow(float v) { setLimit(m_limits.WarnLow, v); }
-    float WarnHigh() const { return m_limits.WarnHigh; }
-    void setWarnHigh(float v) { setLimit(m_limits.WarnHigh, v); }
-    float AlarmLow() const { return m_limits.AlarmLow; }
-    void setAlarmLow(float v) { setLimit(m_limits.AlarmLow, v); }
-    float AlarmHigh() const { return m_limits.AlarmHigh; }
-    void setAlarmHigh(float v) { setLimit(m_limits.AlarmHigh, v); }
-    const ValueLimits& limits() const { return m_limits; }
     // The worst level of the values the needles show (Normal before any value came).
     ValueLimits::Level limitLevel() const;
 
@@ -222,7 +213,7 @@ private:
     QColor background() const;
     void report(const QStringList& problems);
     void makeImages();
-    void setLimit(float& limit, float value);
+    void limitsChanged() override;
     void refreshAlarm();
 
 public:
@@ -237,7 +228,6 @@ private:
     TFordGaugeItems* m_items;
     int m_maxMinResetDelay = 0;
     TGaugeGeometry m_geometry;
-    ValueLimits m_limits;
     ValueLimits::Level m_level = ValueLimits::Normal;
     QImage m_dial;
     QImage m_frame;

@@ -52,9 +52,8 @@ QString TFordValue::named(const QString& number) const
     return text;
 }
 
-void TFordValue::setLimit(float& limit, float value)
+void TFordValue::limitsChanged()
 {
-    limit = value;
     const ValueLimits::Level before = m_level;
     m_level = m_received ? m_limits.level(m_last) : ValueLimits::Normal;
     if (!showLevel() && before != ValueLimits::Normal)

@@ -6,7 +6,7 @@
 #include "widgets/ValueLimits.h"
 #include "widgets/WidgetProblems.h"
 
-class TFordValue : public TLabel {
+class TFordValue : public TLabel, public WithValueLimits {
     Q_OBJECT
     Q_PROPERTY(quint8 PID READ PID WRITE setPID)
     Q_PROPERTY(QString LabelFormat READ LabelFormat WRITE setLabelFormat)
@@ -50,14 +50,6 @@ public:
     void setLabelDynColorDown(TColor color) { m_dynColorDown = color; }
     int LabelDynCount() const { return m_dynCount; }
     void setLabelDynCount(int count) { m_dynCount = count; }
-    float WarnLow() const { return m_limits.WarnLow; }
-    void setWarnLow(float v) { setLimit(m_limits.WarnLow, v); }
-    float WarnHigh() const { return m_limits.WarnHigh; }
-    void setWarnHigh(float v) { setLimit(m_limits.WarnHigh, v); }
-    float AlarmLow() const { return m_limits.AlarmLow; }
-    void setAlarmLow(float v) { setLimit(m_limits.AlarmLow, v); }
-    float AlarmHigh() const { return m_limits.AlarmHigh; }
-    void setAlarmHigh(float v) { setLimit(m_limits.AlarmHigh, v); }
     ValueLimits::Level limitLevel() const { return m_level; }
 
     int NameWidth() const { return m_nameWidth; }
@@ -72,7 +64,7 @@ signals:
 private:
     void showValue(float value);
     QString named(const QString& number) const;
-    void setLimit(float& limit, float value);
+    void limitsChanged() override;
     // Colours the text for the last value's level; false when it is Normal (the rising and
     // falling colours then apply).
     bool showLevel();
@@ -87,7 +79,6 @@ private:
     TColor m_dynColorDown = clMaroon;
     int m_dynCount = 10;
     int m_nameWidth = 0;
-    ValueLimits m_limits;
     ValueLimits::Level m_level = ValueLimits::Normal;
     float m_last = 0.0f;
     int m_counter = 10;

@@ -37,6 +37,34 @@ struct ValueLimits {
     }
 };
 
+// The limits as a widget publishes them (WarnLow, WarnHigh, AlarmLow, AlarmHigh): a widget
+// derives from it, names these accessors in its Q_PROPERTY lines and hears of a change.
+class WithValueLimits {
+public:
+    virtual ~WithValueLimits() = default;
+
+    float WarnLow() const { return m_limits.WarnLow; }
+    void setWarnLow(float v) { set(m_limits.WarnLow, v); }
+    float WarnHigh() const { return m_limits.WarnHigh; }
+    void setWarnHigh(float v) { set(m_limits.WarnHigh, v); }
+    float AlarmLow() const { return m_limits.AlarmLow; }
+    void setAlarmLow(float v) { set(m_limits.AlarmLow, v); }
+    float AlarmHigh() const { return m_limits.AlarmHigh; }
+    void setAlarmHigh(float v) { set(m_limits.AlarmHigh, v); }
+    const ValueLimits& limits() const { return m_limits; }
+
+protected:
+    virtual void limitsChanged() = 0;
+    ValueLimits m_limits;
+
+private:
+    void set(float& limit, float value)
+    {
+        limit = value;
+        limitsChanged();
+    }
+};
+
 // Amber for a warning; red for an alarm, dark red in the blink's off phase.
 QColor limitColour(ValueLimits::Level level, bool blinkOn);
 
