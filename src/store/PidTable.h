@@ -27,7 +27,8 @@ public:
     // An unreadable or missing file gives an empty table and a problem.
     static PidTable load(const QString& path, QStringList* problems = nullptr);
 
-    // The table every part of the program reads: the shipped one until another is set.
+    // The table every part of the program reads: the shipped one until another is set,
+    // which happens at start, before the link's thread or any reader runs.
     static const PidTable& current();
     static void setCurrent(PidTable table);
     // A pids.txt at path becomes the current table; without one the shipped table stays.
