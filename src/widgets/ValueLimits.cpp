@@ -1,5 +1,6 @@
 #include "widgets/ValueLimits.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <algorithm>
 
@@ -15,13 +16,17 @@ QColor limitColour(ValueLimits::Level level, bool blinkOn)
     }
 }
 
+// Owned by the application, so that its timer ends with the event loop that runs it.
 AlarmBlink& AlarmBlink::instance()
 {
-    static AlarmBlink blink;
-    return blink;
+    static QPointer<AlarmBlink> blink;
+    if (!blink)
+        blink = new AlarmBlink(QCoreApplication::instance());
+    return *blink;
 }
 
-AlarmBlink::AlarmBlink()
+AlarmBlink::AlarmBlink(QObject* parent)
+    : QObject(parent)
 {
     m_timer.setInterval(HalfPeriodMs);
     connect(&m_timer, &QTimer::timeout, this, &AlarmBlink::tick);

@@ -85,7 +85,7 @@ signals:
     void toggled(bool on);
 
 private:
-    AlarmBlink();
+    explicit AlarmBlink(QObject* parent);
     void tick();
 
     QTimer m_timer;
