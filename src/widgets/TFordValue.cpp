@@ -13,7 +13,7 @@ TFordValue::TFordValue(QWidget* parent)
 {
     connect(&AlarmBlink::instance(), &AlarmBlink::toggled, this, [this] {
         if (m_level == ValueLimits::Alarm)
-            showLevel();
+            showLevel(m_level);
     });
 }
 
@@ -56,14 +56,18 @@ void TFordValue::limitsChanged()
 {
     const ValueLimits::Level before = m_level;
     m_level = m_received ? m_limits.level(m_last) : ValueLimits::Normal;
-    if (!showLevel() && before != ValueLimits::Normal)
+    if (!showLevel(before) && before != ValueLimits::Normal)
         Font()->setColor(m_dynColor);
 }
 
-bool TFordValue::showLevel()
+// Within the limits (the usual case, on every value) this costs one comparison.
+bool TFordValue::showLevel(ValueLimits::Level before)
 {
+    if (m_level == before && m_level == ValueLimits::Normal)
+        return false;
     AlarmBlink& blink = AlarmBlink::instance();
-    blink.setInAlarm(this, m_level == ValueLimits::Alarm);
+    if (m_level != before)
+        blink.setInAlarm(this, m_level == ValueLimits::Alarm);
     if (m_level == ValueLimits::Normal)
         return false;
     const QColor c = limitColour(m_level, blink.on());
@@ -109,7 +113,7 @@ void TFordValue::message(TMessage& msg)
         m_level = m_received ? m_limits.level(v) : ValueLimits::Normal;
         if (m_level != before)
             emit limitLevelChanged(m_pid, v, m_level);
-        if (showLevel()) {
+        if (showLevel(before)) {
             // A value past a limit keeps its colour; the rising and falling ones wait.
         } else if (before != ValueLimits::Normal) {
             Font()->setColor(m_dynColor);

@@ -65,9 +65,9 @@ private:
     void showValue(float value);
     QString named(const QString& number) const;
     void limitsChanged() override;
-    // Colours the text for the last value's level; false when it is Normal (the rising and
-    // falling colours then apply).
-    bool showLevel();
+    // Colours the text for the last value's level, coming from before; false when it is
+    // Normal (the rising and falling colours then apply).
+    bool showLevel(ValueLimits::Level before);
     void sendSelfUpdate();
 
     quint8 m_pid = 0;
