@@ -6,21 +6,13 @@
 
 namespace {
 
-QByteArray number(float value)
-{
-    return QByteArray::number(double(value), 'g', 6);
-}
-
 // pid 1 "Обороты двигателя" 1024 об/мин: the number first, so that a script reads the
 // line as before; the name in quotes, the unit (if any) last.
 QByteArray line(uint8_t pid, float value)
 {
     const PidTable& table = PidTable::current();
-    QByteArray text = "pid " + QByteArray::number(pid) + " \"" + table.name(pid).toUtf8() + "\" "
-        + number(value);
-    if (const QString unit = table.unit(pid); !unit.isEmpty())
-        text += ' ' + unit.toUtf8();
-    return text;
+    return "pid " + QByteArray::number(pid) + " \"" + table.name(pid).toUtf8() + "\" "
+        + table.valueText(pid, double(value)).toUtf8();
 }
 
 } // namespace

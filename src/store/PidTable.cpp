@@ -181,8 +181,14 @@ QString PidTable::slotText(uint8_t slot, uint16_t word, std::optional<uint8_t> p
     const QString where = Texts::text(Texts::MatrixSlot).arg(slot >> 4).arg(slot & 0x0F);
     if (!pid)
         return where;
-    QString value = QString::number(double(TFordData::ConvertValue(*pid, word)), 'g', 6);
-    if (const QString u = unit(*pid); !u.isEmpty())
-        value += QLatin1Char(' ') + u;
-    return Texts::text(Texts::MatrixSlotPid).arg(where, label(*pid), value);
+    return Texts::text(Texts::MatrixSlotPid)
+        .arg(where, label(*pid), valueText(*pid, TFordData::ConvertValue(*pid, word)));
+}
+
+QString PidTable::valueText(uint8_t pid, double value, int digits) const
+{
+    QString text = QString::number(value, 'g', digits);
+    if (const QString u = unit(pid); !u.isEmpty())
+        text += QLatin1Char(' ') + u;
+    return text;
 }

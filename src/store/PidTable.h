@@ -56,6 +56,8 @@ public:
     // The PID (and bit, -1 for none) of such a key.
     static std::optional<std::pair<uint8_t, int>> parseKey(const QString& key);
 
+    // "800 об/мин": the value with digits significant digits, and the PID's unit if any.
+    QString valueText(uint8_t pid, double value, int digits = 6) const;
     // What a slot of the matrix carries: "Кадр 0, позиция 2: 01h Обороты двигателя = 800
     // об/мин" for a word of a PID, "Кадр 0, позиция 0" for a position without one (pid
     // nullopt).

@@ -422,12 +422,9 @@ void TfrmVeskorReader::buildReplay()
         [this](quint8 pid, float value, int level, quint32 time) {
             m_trends->chart()->addMarker(time, limitColour(ValueLimits::Level(level), true));
             const PidTable& table = PidTable::current();
-            QString shown = QString::number(double(value), 'g', 4);
-            if (const QString unit = table.unit(pid); !unit.isEmpty())
-                shown += QLatin1Char(' ') + unit;
             AddToLog(
                 Texts::text(level == ValueLimits::Alarm ? Texts::LimitAlarm : Texts::LimitWarning)
-                    .arg(table.label(pid), shown));
+                    .arg(table.label(pid), table.valueText(pid, value, 4)));
         });
     connect(m_replay, &ReplaySession::started, this, [this] {
         m_feed->setSource(*m_replaySource);
