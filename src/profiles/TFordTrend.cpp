@@ -361,7 +361,7 @@ void TFordTrend::paintLegend(QPainter& painter, int height)
         painter.drawText(second, Qt::AlignRight | Qt::AlignVCenter, text);
         // The curve's scale beside its value, so that a line can be read off the plot.
         if (m_store) {
-            const TrendScale scale = trendScale(*m_store, curve->PID());
+            const TrendScale scale = trendScale(*m_store, curve->PID()).dividedBy(curve->Ratio());
             const QString range = scaleNumber(scale.lo) + QChar(0x2026) + scaleNumber(scale.hi);
             const int room = second.width() - metrics.horizontalAdvance(text) - 4;
             if (room > 0)
@@ -423,7 +423,9 @@ std::optional<float> TFordTrend::valueAt(int index, uint32_t time) const
 {
     if (!m_store || index < 0 || index >= m_trends->count())
         return std::nullopt;
-    return trendValueAt(*m_store, m_trends->at(index)->PID(), time);
+    const TFordTrendItem* curve = m_trends->at(index);
+    const std::optional<float> value = trendValueAt(*m_store, curve->PID(), time);
+    return value ? std::optional(float(curve->shown(*value))) : std::nullopt;
 }
 
 // A move of the scroll bar by the user: a fixed window goes where the bar says.

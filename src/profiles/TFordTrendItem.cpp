@@ -4,6 +4,8 @@
 #include "profiles/TFordTrendItems.h"
 #include "store/PidTable.h"
 
+#include <cmath>
+
 TFordTrendItem::TFordTrendItem(TFordTrendItems* collection)
     : QObject(collection)
     , m_collection(collection)
@@ -35,6 +37,13 @@ void TFordTrendItem::setColor(TColor color)
     m_collection->changed();
 }
 
+void TFordTrendItem::setRatio(float ratio)
+{
+    // A ratio that is not a finite number would draw every point at infinity.
+    m_ratio = std::isfinite(ratio) ? ratio : 0.0f;
+    m_collection->changed();
+}
+
 QString TFordTrendItem::displayName() const
 {
     // Without a caption of its own a curve is called what pids.txt calls its PID.
@@ -46,5 +55,6 @@ void TFordTrendItem::assign(const TFordTrendItem& other)
     setPID(other.m_pid);
     setColor(other.m_color);
     setCaption(other.m_caption);
+    setRatio(other.m_ratio);
     setVisible(other.m_visible);
 }

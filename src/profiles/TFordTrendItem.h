@@ -17,6 +17,9 @@ class TFordTrendItem : public QObject {
     // Setting it also switches the store's history recording of the PID.
     Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
     Q_PROPERTY(TColor Color READ Color WRITE setColor)
+    // The curve, its scale and its readings show value / Ratio (0: the value itself), as a
+    // readout's LabelRatio does: a throttle in A/D counts reads volts with Ratio=819.
+    Q_PROPERTY(float Ratio READ Ratio WRITE setRatio)
 
 public:
     explicit TFordTrendItem(TFordTrendItems* collection);
@@ -29,10 +32,14 @@ public:
     void setVisible(bool visible);
     TColor Color() const { return m_color; }
     void setColor(TColor color);
+    float Ratio() const { return m_ratio; }
+    void setRatio(float ratio);
+    // A converted value of the PID as this curve shows it.
+    double shown(double value) const { return m_ratio != 0.0f ? value / m_ratio : value; }
 
     // The caption, or "PID n" when it is empty.
     QString displayName() const;
-    // Copies PID, Color, Caption and Visible, in that order.
+    // Copies PID, Color, Caption, Ratio and Visible, in that order.
     void assign(const TFordTrendItem& other);
 
 private:
@@ -41,4 +48,5 @@ private:
     QString m_caption;
     bool m_visible = true;
     TColor m_color = clWhite;
+    float m_ratio = 0.0f;
 };

@@ -52,6 +52,7 @@ struct CurveWalk {
     uint32_t displayEnd = 0;
     int64_t span = 1; // XRatio in milliseconds
     uint8_t pid = 0;
+    const TFordTrendItem* curve = nullptr;
     bool started = false;
     QPointF previous;
     float newest = std::numeric_limits<float>::quiet_NaN();
@@ -87,7 +88,7 @@ struct CurveWalk {
             started = false;
         }
         const int x = g->xr - mulDiv(int32_t(displayEnd - time), g->pw, span);
-        const float v = TFordData::ConvertValue(pid, raw);
+        const float v = float(curve->shown(TFordData::ConvertValue(pid, raw)));
         // A value beyond the scale is drawn on the plot's edge: an overheating engine must
         // not vanish from the chart.
         const QPointF point(
@@ -149,7 +150,8 @@ void TrendPainter::paint(QImage& bitmap, const TrendGeometry& g, const TTrendVie
         walk.painter = &painter;
         walk.clip = clip;
         walk.g = &g;
-        walk.scale = trendScale(*store, curve->PID());
+        walk.scale = trendScale(*store, curve->PID()).dividedBy(curve->Ratio());
+        walk.curve = curve;
         walk.displayEnd = frame.displayEnd;
         walk.span = span;
         walk.pid = curve->PID();

@@ -37,6 +37,14 @@ int TrendScale::rowOf(double v, int y0, int ph) const
     return int(qBound(-1e9, y, 1e9));
 }
 
+TrendScale TrendScale::dividedBy(double ratio) const
+{
+    if (ratio == 0)
+        return *this;
+    const double a = lo / ratio, b = hi / ratio;
+    return TrendScale { std::min(a, b), std::max(a, b) };
+}
+
 TrendScale trendScale(const TFordData& store, uint8_t pid)
 {
     const TPidLimits& limits = store.PidLimits(pid);

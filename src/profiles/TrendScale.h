@@ -10,6 +10,8 @@ struct TrendScale {
     double hi = 1;
     // The bitmap row of value v on a plot of height ph whose zero line is y0.
     int rowOf(double v, int y0, int ph) const;
+    // The range of value / ratio (0: itself), low end first whatever the ratio's sign.
+    TrendScale dividedBy(double ratio) const;
 };
 
 // The store's ScaleMin … ScaleMax of the PID; a PID without a usable scale (ScaleMax not

@@ -285,7 +285,8 @@ TEST(Trend, CurvesFollowTheNewestSampleOfTheAxisAtTheirScale)
     trend.setDataManager(&h.store);
     addCurve(trend, 1, clLime); // 0 … 6500 rpm
     addCurve(trend, 15, clAqua); // −20 … 100 °C
-    addCurve(trend, 2, clRed); // no scale: the raw 0 … 4095
+    // No scale: the raw 0 … 4095, shown in volts like a throttle readout.
+    addCurve(trend, 2, clRed)->setRatio(819);
     trend.setYAxisIndex(1);
     trend.setUpdateEnd(true);
     h.record(1, 0x0000 | 750, 100'000, 160'000); // 3000 rpm
@@ -308,6 +309,9 @@ TEST(Trend, CurvesFollowTheNewestSampleOfTheAxisAtTheirScale)
     EXPECT_NEAR(centre(qRgb(255, 0, 0)), g.y0 - g.ph * 2048.0 / 4095, 2);
     ASSERT_EQ(trend.newestValues().size(), 3u);
     EXPECT_FLOAT_EQ(trend.newestValues()[0], 3000);
+    // A curve's ratio divides its readings and its scale alike, so its line stays put.
+    EXPECT_NEAR(trend.newestValues()[2], 2048 / 819.0, 1e-4);
+    EXPECT_NEAR(trend.valueAt(2, 150'000).value_or(-1), 2048 / 819.0, 1e-4);
 
     // Scrolled back, the window stays where the scroll bar put it while data comes in.
     trend.scrollBar()->setValue(10);
@@ -461,4 +465,8 @@ TEST(TrendScale, StoreLimitsOrTheWholeConvertedRange)
     EXPECT_EQ(trendScale(store, 13).lo, 0);
     EXPECT_EQ(trendScale(store, 13).hi, 2048);
     EXPECT_EQ(trendScale(store, 200).hi, 4095);
+    const TrendScale volts = trendScale(store, 200).dividedBy(-819);
+    EXPECT_NEAR(volts.lo, -5, 1e-3);
+    EXPECT_EQ(volts.hi, 0);
+    EXPECT_EQ(trendScale(store, 200).dividedBy(0).hi, 4095);
 }

@@ -232,7 +232,7 @@ void TrendsPage::setCurves()
             return false;
         for (int i = 0; i < a.count(); ++i)
             if (a.at(i)->PID() != b.at(i)->PID() || a.at(i)->Color() != b.at(i)->Color()
-                || a.at(i)->Caption() != b.at(i)->Caption()
+                || a.at(i)->Caption() != b.at(i)->Caption() || a.at(i)->Ratio() != b.at(i)->Ratio()
                 || a.at(i)->Visible() != b.at(i)->Visible())
                 return false;
         return true;
