@@ -606,6 +606,8 @@ inline constexpr const char* MeasureUnwritable = "Не удалось запис
 // ---- Trends page and trend cursors ----
 // The cursor box's row of the time between the cursors.
 inline constexpr const char* TrendCursorTime = "Δt, с";
+// Over a stretch of a trend where the stream paused.
+inline constexpr const char* TrendPauseMark = "пауза";
 inline constexpr const char* TrendsTestSignalAction = "Тестовый сигнал окна на графике (PID 255)";
 inline constexpr const char* TrendsWholeHistory = "Показать всю историю";
 inline constexpr const char* HintTrendsTestSignal

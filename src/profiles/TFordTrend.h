@@ -83,6 +83,8 @@ public:
     const TrendGeometry& trendGeometry() const { return m_geometry; }
     // The newest value drawn of each curve at the last render (NaN: none).
     const std::vector<float>& newestValues() const { return m_newest; }
+    // The stream's pauses inside the window at the last render, each marked on the chart.
+    const std::vector<TrendPause>& pauses() const { return m_painter.pauses(); }
     // The system tick count at program start, which places the grid's whole seconds.
     void setStartTick(uint32_t tick) { m_startTick = tick; }
 

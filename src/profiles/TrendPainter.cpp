@@ -53,6 +53,9 @@ struct CurveWalk {
     int64_t span = 1; // XRatio in milliseconds
     uint8_t pid = 0;
     const TFordTrendItem* curve = nullptr;
+    // Where the pauses crossed go; null for every curve but the first shown.
+    std::vector<TrendPause>* pauses = nullptr;
+    std::optional<uint32_t> previousTime;
     bool started = false;
     QPointF previous;
     float newest = std::numeric_limits<float>::quiet_NaN();
@@ -86,7 +89,10 @@ struct CurveWalk {
         if (afterPause) {
             flush();
             started = false;
+            if (pauses)
+                pauses->push_back(TrendPause { previousTime, time });
         }
+        previousTime = time;
         const int x = g->xr - mulDiv(int32_t(displayEnd - time), g->pw, span);
         const float v = float(curve->shown(TFordData::ConvertValue(pid, raw)));
         // A value beyond the scale is drawn on the plot's edge: an overheating engine must
@@ -132,6 +138,7 @@ void TrendPainter::paint(QImage& bitmap, const TrendGeometry& g, const TTrendVie
         paintGrid(bitmap, g, options, frame);
 
     newest.assign(size_t(curves.count()), std::numeric_limits<float>::quiet_NaN());
+    m_pauses.clear();
     if (!store)
         return;
     QPainter painter(&bitmap);
@@ -140,6 +147,7 @@ void TrendPainter::paint(QImage& bitmap, const TrendGeometry& g, const TTrendVie
     const uint32_t upper = uint32_t(std::min<int64_t>(int64_t(frame.displayEnd) + 500, UINT32_MAX));
     const double margin = 4.0 * g.k;
     const QRectF clip(-margin, -margin, bitmap.width() + 2 * margin, bitmap.height() + 2 * margin);
+    bool pausesTaken = false;
     for (int i = 0; i < curves.count(); ++i) {
         const TFordTrendItem* curve = curves.at(i);
         if (!curve->Visible())
@@ -152,6 +160,9 @@ void TrendPainter::paint(QImage& bitmap, const TrendGeometry& g, const TTrendVie
         walk.g = &g;
         walk.scale = trendScale(*store, curve->PID()).dividedBy(curve->Ratio());
         walk.curve = curve;
+        // The curves of one stream pause together: the first one's pauses mark them all.
+        walk.pauses = pausesTaken ? nullptr : &m_pauses;
+        pausesTaken = true;
         walk.displayEnd = frame.displayEnd;
         walk.span = span;
         walk.pid = curve->PID();

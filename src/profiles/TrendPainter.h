@@ -8,11 +8,19 @@
 #include <QImage>
 #include <QPolygonF>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class TFordData;
 class TFordTrendItems;
 class TTrendViewOptions;
+
+// A pause of the stream inside the window: the last sample before it (none when the pause
+// began before the window) and the first one after it, on the store's clock.
+struct TrendPause {
+    std::optional<uint32_t> before;
+    uint32_t after = 0;
+};
 
 struct TrendFrame {
     uint32_t displayStart = 0;
@@ -28,6 +36,8 @@ public:
     void paint(QImage& bitmap, const TrendGeometry& geometry, const TTrendViewOptions& options,
         const TrendFrame& frame, const TFordTrendItems& curves, const TFordData* store,
         std::vector<float>& newest) const;
+    // The pauses that the first shown curve crossed at the last paint, oldest first.
+    const std::vector<TrendPause>& pauses() const { return m_pauses; }
 
 private:
     void paintGrid(QImage& bitmap, const TrendGeometry& g, const TTrendViewOptions& options,
@@ -36,4 +46,5 @@ private:
     // The points of the stretch of curve being drawn; kept between paints so that a paint
     // allocates nothing once it has grown.
     mutable QPolygonF m_run;
+    mutable std::vector<TrendPause> m_pauses;
 };

@@ -354,6 +354,20 @@ TEST(Trend, HiddenCurvesAreNotDrawnAndAPauseStaysAGap)
         EXPECT_TRUE(rowsOf(bitmap, x, qRgb(255, 0, 0)).isEmpty());
     // Before the first non-zero sample nothing is drawn.
     EXPECT_TRUE(rowsOf(bitmap, column(102'000), qRgb(0, 255, 0)).isEmpty());
+
+    // Each pause is marked where the stream came back, and the gap is veiled when the last
+    // value before it is in the window.
+    ASSERT_EQ(trend.pauses().size(), 2u);
+    EXPECT_FALSE(trend.pauses()[0].before);
+    EXPECT_EQ(trend.pauses()[0].after, 106'000u);
+    EXPECT_EQ(trend.pauses()[1].before, 108'000u);
+    EXPECT_EQ(trend.pauses()[1].after, 116'000u);
+    const QImage shown = trend.grab().toImage();
+    const TrendTimeAxis axis = trend.timeAxis();
+    const int plotRow = shown.height() / 2;
+    const auto at = [&](uint32_t t) { return shown.pixel(int(std::lround(axis.xAt(t))), plotRow); };
+    EXPECT_NE(at(112'000), Black);
+    EXPECT_EQ(at(103'000), Black);
 }
 
 TEST(Trend, ResizingResizesTheBitmapAndKeepsTheScrollBarAlongTheBottom)
