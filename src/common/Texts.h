@@ -702,6 +702,9 @@ inline constexpr const char* ReplayPause = "Пауза";
 inline constexpr const char* HintReplayPlay = "Воспроизвести или приостановить запись";
 inline constexpr const char* ReplaySpeed = "Скорость:";
 inline constexpr const char* HintReplaySeek = "Перейти к любому моменту записи";
+inline constexpr const char* ReplayNextMark = "Тревоги: %1 ▶";
+inline constexpr const char* HintReplayNextMark
+    = "Перейти к следующему выходу значения за предел: за 5 с до него";
 inline constexpr const char* ReplayClose = "Закрыть запись";
 inline constexpr const char* HintReplayClose = "Закрыть запись и вернуться к данным модуля";
 // %1: the recording's file name.

@@ -15,6 +15,16 @@ struct RecordedWord {
     uint16_t Word = 0; // the word as it passed its check
 };
 
+// The moment a shown value went past a warning or alarm limit.
+struct RecordedMark {
+    enum Level : uint8_t { Warning = 1, Alarm = 2 };
+    uint32_t TimeMs = 0; // since the start of the recording
+    uint8_t Pid = 0;
+    uint8_t Level = Warning;
+    float Value = 0; // the value as shown, in the PID's unit
+    bool operator==(const RecordedMark&) const = default;
+};
+
 struct RecordingHeader {
     QDateTime Started; // local time at the start of the stream
     char Table = 0; // the PID table letter the stream was started with (0: none)
@@ -28,6 +38,7 @@ struct RecordingHeader {
 struct Recording {
     RecordingHeader Header;
     std::vector<RecordedWord> Words; // in arrival order, TimeMs never decreasing
+    std::vector<RecordedMark> Marks; // in time order
     // What a reader could not read of the file: the bytes of a torn tail (a crash while
     // writing) or of damaged blocks, and a sentence for the user (empty when all was read).
     qint64 LostBytes = 0;

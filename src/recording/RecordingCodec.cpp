@@ -53,6 +53,47 @@ namespace {
         out += char(value);
     }
 
+    // Frames unpacked bytes as a block of the kind: header, CRC and the zlib-packed bytes.
+    QByteArray packBlock(uint16_t kind, uint32_t count, uint32_t base, const QByteArray& raw)
+    {
+        uLongf packedBytes = compressBound(uLong(raw.size()));
+        QByteArray block(BlockHeaderBytes + qsizetype(packedBytes), Qt::Uninitialized);
+        auto* packed = reinterpret_cast<Bytef*>(block.data() + BlockHeaderBytes);
+        compress2(packed, &packedBytes, reinterpret_cast<const Bytef*>(raw.constData()),
+            uLong(raw.size()), Z_DEFAULT_COMPRESSION);
+        block.resize(BlockHeaderBytes + qsizetype(packedBytes));
+
+        char* head = block.data();
+        qToLittleEndian<uint32_t>(BlockMarker, head);
+        qToLittleEndian<uint16_t>(kind, head + 4);
+        qToLittleEndian<uint16_t>(0, head + 6);
+        qToLittleEndian<uint32_t>(count, head + 8);
+        qToLittleEndian<uint32_t>(base, head + 12);
+        qToLittleEndian<uint32_t>(uint32_t(raw.size()), head + 16);
+        qToLittleEndian<uint32_t>(uint32_t(packedBytes), head + 20);
+        uint32_t crc = crcOf(head + 4, 20);
+        crc = crcOf(block.constData() + BlockHeaderBytes, qsizetype(packedBytes), crc);
+        qToLittleEndian<uint32_t>(crc, head + 24);
+        return block;
+    }
+
+    // Adds the varint at raw[at] to time; false when it is cut short, too long or takes the
+    // time past its range.
+    bool addVarint(const QByteArray& raw, qsizetype& at, uint64_t& time)
+    {
+        uint32_t step = 0;
+        for (int shift = 0;; shift += 7) {
+            if (at >= raw.size() || shift > 28)
+                return false;
+            const auto byte = uint8_t(raw[at++]);
+            step |= uint32_t(byte & 0x7F) << shift;
+            if (!(byte & 0x80))
+                break;
+        }
+        time += step;
+        return time <= UINT32_MAX;
+    }
+
     // The word's value as a change from the slot's last value, and its check nibble as a
     // change from the one the value implies: a slowly moving, valid stream packs to little.
     uint16_t deltaWord(uint16_t word, uint16_t previous)
@@ -185,25 +226,23 @@ QByteArray encodeBlock(std::span<const RecordedWord> words)
         out[2 * count + i] = char(stored >> 8);
     }
 
-    uLongf packedBytes = compressBound(uLong(raw.size()));
-    QByteArray block(BlockHeaderBytes + qsizetype(packedBytes), Qt::Uninitialized);
-    auto* packed = reinterpret_cast<Bytef*>(block.data() + BlockHeaderBytes);
-    compress2(packed, &packedBytes, reinterpret_cast<const Bytef*>(raw.constData()),
-        uLong(raw.size()), Z_DEFAULT_COMPRESSION);
-    block.resize(BlockHeaderBytes + qsizetype(packedBytes));
+    return packBlock(KindWords, uint32_t(count), words.front().TimeMs, raw);
+}
 
-    char* head = block.data();
-    qToLittleEndian<uint32_t>(BlockMarker, head);
-    qToLittleEndian<uint16_t>(KindWords, head + 4);
-    qToLittleEndian<uint16_t>(0, head + 6);
-    qToLittleEndian<uint32_t>(uint32_t(count), head + 8);
-    qToLittleEndian<uint32_t>(words.front().TimeMs, head + 12);
-    qToLittleEndian<uint32_t>(uint32_t(raw.size()), head + 16);
-    qToLittleEndian<uint32_t>(uint32_t(packedBytes), head + 20);
-    uint32_t crc = crcOf(head + 4, 20);
-    crc = crcOf(block.constData() + BlockHeaderBytes, qsizetype(packedBytes), crc);
-    qToLittleEndian<uint32_t>(crc, head + 24);
-    return block;
+QByteArray encodeMarks(std::span<const RecordedMark> marks)
+{
+    // A record per mark: the time step, the PID, the level and the value as a float.
+    QByteArray raw;
+    raw.reserve(qsizetype(marks.size()) * 8);
+    uint32_t time = marks.front().TimeMs;
+    for (const RecordedMark& m : marks) {
+        putVarint(raw, m.TimeMs - time);
+        time = m.TimeMs;
+        raw += char(m.Pid);
+        raw += char(m.Level);
+        put<float>(raw, m.Value);
+    }
+    return packBlock(KindMarks, uint32_t(marks.size()), marks.front().TimeMs, raw);
 }
 
 namespace {
@@ -216,17 +255,7 @@ namespace {
         qsizetype at = 0;
         uint64_t time = base;
         for (uint32_t i = 0; i < count; ++i) {
-            uint32_t step = 0;
-            for (int shift = 0;; shift += 7) {
-                if (at >= raw.size() || shift > 28)
-                    return false;
-                const auto byte = uint8_t(raw[at++]);
-                step |= uint32_t(byte & 0x7F) << shift;
-                if (!(byte & 0x80))
-                    break;
-            }
-            time += step;
-            if (time > UINT32_MAX)
+            if (!addVarint(raw, at, time))
                 return false;
             words[i].TimeMs = uint32_t(time);
         }
@@ -241,6 +270,28 @@ namespace {
             words[i].Word = last[slot] = undeltaWord(stored, last[slot]);
         }
         return true;
+    }
+
+    // The marks of a block's unpacked records; false when they do not add up. A level this
+    // reader does not know is damage: the writer makes only the two.
+    bool unpackMarks(
+        const QByteArray& raw, uint32_t count, uint32_t base, std::vector<RecordedMark>& marks)
+    {
+        marks.resize(count);
+        qsizetype at = 0;
+        uint64_t time = base;
+        for (RecordedMark& m : marks) {
+            if (!addVarint(raw, at, time) || raw.size() - at < 6)
+                return false;
+            m.TimeMs = uint32_t(time);
+            m.Pid = uint8_t(raw[at]);
+            m.Level = uint8_t(raw[at + 1]);
+            m.Value = get<float>(raw, at + 2);
+            at += 6;
+            if (m.Level != RecordedMark::Warning && m.Level != RecordedMark::Alarm)
+                return false;
+        }
+        return at == raw.size();
     }
 
 } // namespace
@@ -265,10 +316,11 @@ std::optional<Block> decodeBlock(const QByteArray& data, qsizetype at)
 
     Block block;
     block.Bytes = BlockHeaderBytes + qsizetype(packedBytes);
-    if (kind != KindWords)
+    if (kind != KindWords && kind != KindMarks)
         return block;
-    // Every word takes at least four bytes unpacked: a count beyond that is damage.
-    if (count == 0 || rawBytes < 4 * count)
+    // Every word takes at least four bytes unpacked, every mark seven: a count beyond that
+    // is damage.
+    if (count == 0 || rawBytes / (kind == KindWords ? 4 : 7) < count)
         return std::nullopt;
     QByteArray raw(qsizetype(rawBytes), Qt::Uninitialized);
     uLongf rawLength = rawBytes;
@@ -277,7 +329,8 @@ std::optional<Block> decodeBlock(const QByteArray& data, qsizetype at)
             != Z_OK
         || rawLength != rawBytes)
         return std::nullopt;
-    if (!unpackWords(raw, count, base, block.Words))
+    if (kind == KindWords ? !unpackWords(raw, count, base, block.Words)
+                          : !unpackMarks(raw, count, base, block.Marks))
         return std::nullopt;
     block.Known = true;
     return block;

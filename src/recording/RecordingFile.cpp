@@ -57,9 +57,12 @@ Recording fromBytes(const QByteArray& data, const QString& name)
     while (at < data.size()) {
         const auto block = RecordingCodec::decodeBlock(data, at);
         // A block that would go back in time is no part of this recording.
+        std::vector<RecordedMark>& marks = read.Marks;
         const bool fits = block
             && (block->Words.empty() || words.empty()
-                || block->Words.front().TimeMs >= words.back().TimeMs);
+                || block->Words.front().TimeMs >= words.back().TimeMs)
+            && (block->Marks.empty() || marks.empty()
+                || block->Marks.front().TimeMs >= marks.back().TimeMs);
         if (!fits) {
             const qsizetype next = nextBlock(data, at + 1);
             read.LostBytes += next - at;
@@ -67,6 +70,7 @@ Recording fromBytes(const QByteArray& data, const QString& name)
             continue;
         }
         words.insert(words.end(), block->Words.begin(), block->Words.end());
+        marks.insert(marks.end(), block->Marks.begin(), block->Marks.end());
         at += block->Bytes;
     }
     if (read.LostBytes > 0)

@@ -37,19 +37,35 @@ void RecordingWriter::append(uint8_t slot, uint16_t word, uint32_t timeMs)
     ++m_words;
 }
 
+void RecordingWriter::mark(RecordedMark mark)
+{
+    mark.TimeMs = std::max(mark.TimeMs, m_marks.empty() ? m_lastMark : m_marks.back().TimeMs);
+    m_lastMark = mark.TimeMs;
+    m_marks.push_back(mark);
+    ++m_markCount;
+}
+
 void RecordingWriter::flushIfOlder(uint32_t nowMs)
 {
-    if (!m_block.empty() && nowMs >= m_block.front().TimeMs + BlockMs)
+    const auto older = [nowMs](uint32_t first) { return nowMs >= first + BlockMs; };
+    if ((!m_block.empty() && older(m_block.front().TimeMs))
+        || (!m_marks.empty() && older(m_marks.front().TimeMs)))
         flush();
 }
 
 void RecordingWriter::flush()
 {
-    if (m_block.empty() || !m_file.isOpen())
+    if ((m_block.empty() && m_marks.empty()) || !m_file.isOpen())
         return;
-    const QByteArray block = RecordingCodec::encodeBlock(m_block);
+    // The words and the marks of the same second go out in one write and one sync.
+    QByteArray blocks;
+    if (!m_block.empty())
+        blocks = RecordingCodec::encodeBlock(m_block);
+    if (!m_marks.empty())
+        blocks += RecordingCodec::encodeMarks(m_marks);
     m_block.clear();
-    write(block);
+    m_marks.clear();
+    write(blocks);
     ++m_blocks;
 }
 

@@ -31,6 +31,9 @@ public:
     // A word timeMs after the start; a time before the last word's counts as the last's.
     // Throws VeskorError when a block that closes cannot be written.
     void append(uint8_t slot, uint16_t word, uint32_t timeMs);
+    // The moment a value went past a limit; written with the words of its second. A time
+    // before the last mark's counts as the last's.
+    void mark(RecordedMark mark);
     // Writes the open block when its first word is at least BlockMs older than nowMs (the
     // time since the start): a stream that pauses loses no more than a second either.
     void flushIfOlder(uint32_t nowMs);
@@ -42,6 +45,7 @@ public:
 
     QString path() const { return m_file.fileName(); }
     uint64_t wordCount() const { return m_words; }
+    uint64_t markCount() const { return m_markCount; }
     // The bytes in the file so far.
     qint64 bytesWritten() const { return m_bytes; }
 
@@ -52,7 +56,10 @@ private:
 
     QFile m_file;
     std::vector<RecordedWord> m_block;
+    std::vector<RecordedMark> m_marks;
     uint32_t m_lastTime = 0;
+    uint32_t m_lastMark = 0;
+    uint64_t m_markCount = 0;
     uint64_t m_words = 0;
     uint64_t m_blocks = 0;
     qint64 m_bytes = 0;

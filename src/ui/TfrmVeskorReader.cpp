@@ -421,6 +421,9 @@ void TfrmVeskorReader::buildReplay()
     connect(m_live, &LiveDataPage::limitReached, this,
         [this](quint8 pid, float value, int level, quint32 time) {
             m_trends->chart()->addMarker(time, limitColour(ValueLimits::Level(level), true));
+            // A replayed alarm is the recording's own, not news of the car.
+            if (&m_feed->source() == m_liveSource.get())
+                m_recorder->onLimit(pid, value, level == ValueLimits::Alarm);
             const PidTable& table = PidTable::current();
             AddToLog(
                 Texts::text(level == ValueLimits::Alarm ? Texts::LimitAlarm : Texts::LimitWarning)

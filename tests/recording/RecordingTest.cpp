@@ -165,6 +165,50 @@ TEST(Recording, WriterClosesABlockPerSecondAndOnAPause)
     EXPECT_THROW(RecordingWriter(dir.file("none/a.vrec"), {}), VeskorError);
 }
 
+// The moments a value went past a limit are kept beside the words of their second, come
+// back in order, are written by a pause like words, and a damaged mark costs only its block.
+TEST(Recording, LimitMarksGoWithTheirSecondAndComeBack)
+{
+    TempDir dir;
+    const QString path = dir.file("a.vrec");
+    RecordingWriter writer(path, sampleHeader());
+    const qint64 header = writer.bytesWritten();
+    writer.append(0x02, 0xA123, 100);
+    const RecordedMark hot { 300, 0x10, RecordedMark::Alarm, 112.5f };
+    writer.mark(hot);
+    writer.mark({ 250, 0x11, RecordedMark::Warning, 11.9f }); // back in time: kept in order
+    writer.flushIfOlder(1099);
+    EXPECT_EQ(writer.bytesWritten(), header);
+    writer.flushIfOlder(1100); // a second after the first word
+    const qint64 first = writer.bytesWritten();
+    EXPECT_GT(first, header);
+    // Marks alone, the stream paused, still go out a second later.
+    writer.mark({ 5000, 0x01, RecordedMark::Warning, 5600 });
+    writer.flushIfOlder(5999);
+    EXPECT_EQ(writer.bytesWritten(), first);
+    writer.flushIfOlder(6000);
+    EXPECT_GT(writer.bytesWritten(), first);
+    writer.append(0x02, 0xA124, 6100);
+    writer.close();
+    EXPECT_EQ(writer.markCount(), 3u);
+
+    const Recording read = RecordingFile::read(path);
+    EXPECT_TRUE(read.Note.isEmpty()) << read.Note.toStdString();
+    EXPECT_EQ(read.Words.size(), 2u);
+    const std::vector<RecordedMark> expected { hot, { 300, 0x11, RecordedMark::Warning, 11.9f },
+        { 5000, 0x01, RecordedMark::Warning, 5600 } };
+    EXPECT_EQ(read.Marks, expected);
+
+    // A marks block whose level no writer makes is damage: its bytes are lost, the rest read.
+    const QByteArray whole = readBytes(path);
+    const QByteArray bad
+        = RecordingCodec::encodeMarks(std::vector<RecordedMark> { { 7000, 0x10, 9, 1.0f } });
+    const Recording damaged = RecordingFile::fromBytes(whole + bad, path);
+    EXPECT_EQ(damaged.LostBytes, bad.size());
+    EXPECT_EQ(damaged.Marks, expected);
+    EXPECT_EQ(damaged.Words.size(), 2u);
+}
+
 TEST(Recording, TornOrDamagedBlocksCostOnlyThemselves)
 {
     TempDir dir;

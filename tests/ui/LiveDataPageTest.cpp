@@ -9,12 +9,14 @@
 #include "link/LinkMessage.h"
 #include "link/TCommThread.h"
 #include "profiles/TFordTrend.h"
+#include "recording/RecordingFile.h"
 #include "store/TFordData.h"
 #include "ui/GlowLabel.h"
 #include "ui/dock/LogPanel.h"
 #include "ui/dock/MatrixPanel.h"
 #include "ui/model/DashboardFit.h"
 #include "ui/model/LiveMeasure.h"
+#include "ui/model/SessionRecorder.h"
 #include "ui/pages/FullScreenDashboard.h"
 #include "ui/pages/TrendsPage.h"
 #include "widgets/TFordPanel.h"
@@ -500,4 +502,13 @@ TEST_F(LivePageTest, AValuePastItsLimitIsMarkedOnTheTrendsAndLogged)
     EXPECT_EQ(lines,
         QStringList({ "Тревога: 10h Температура ОЖ = 112.2 °C",
             "Предупреждение: 10h Температура ОЖ = 104.4 °C" }));
+    // The session's recording keeps both moments for a later look.
+    SessionRecorder& recorder = h.window().recorder();
+    ASSERT_TRUE(recorder.recording());
+    recorder.stop();
+    const Recording read = RecordingFile::read(recorder.path());
+    ASSERT_EQ(read.Marks.size(), 2u);
+    EXPECT_EQ(read.Marks[0].Level, RecordedMark::Alarm);
+    EXPECT_EQ(read.Marks[1].Level, RecordedMark::Warning);
+    EXPECT_EQ(read.Marks[1].Pid, 0x10);
 }

@@ -171,6 +171,22 @@ TEST(RecordingPlayer, SeekGivesTheHistoryAndSlotsOfItsMoment)
         expectSameHistory(played.player.store(), store, pid);
 }
 
+TEST(RecordingPlayer, NextMarkSeeksAheadOfEachAlarmInTurnAndWraps)
+{
+    Recording r = synthRecording(60 * 1000, 300);
+    PlayerRig rig;
+    rig.player.open(r);
+    EXPECT_FALSE(rig.player.seekToNextMark()) << "no marks";
+    r.Marks = { { 2000, 0x10, RecordedMark::Alarm, 110 },
+        { 20000, 0x11, RecordedMark::Warning, 12 }, { 20500, 0x01, RecordedMark::Alarm, 6300 } };
+    rig.player.open(r);
+    const std::vector<uint32_t> stops { 0, 15000, 15500, 0 };
+    for (const uint32_t expected : stops) {
+        ASSERT_TRUE(rig.player.seekToNextMark());
+        EXPECT_EQ(rig.player.position(), expected);
+    }
+}
+
 TEST(RecordingPlayer, TimeText)
 {
     EXPECT_EQ(RecordingPlayer::timeText(0), "0:00");

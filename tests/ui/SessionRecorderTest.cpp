@@ -42,8 +42,12 @@ TEST(SessionRecorder, RecordsEachStreamFromItsFirstWordToTheClearedSlots)
     // The handshake's words are no session.
     recorder.onWord(0xB1, 0xA04B, false);
     EXPECT_FALSE(recorder.recording());
-    for (int i = 0; i < 300; ++i)
+    recorder.onLimit(0x10, 99.5f, false); // no recording runs: nowhere to mark it
+    for (int i = 0; i < 300; ++i) {
         recorder.onWord(quint8(i % 96), quint16(0xA000 + i), true);
+        if (i == 150)
+            recorder.onLimit(0x10, 112.5f, true);
+    }
     EXPECT_TRUE(recorder.recording());
     recorder.onWord(0x10, 0x1234, false); // a word of no stream is not recorded
     recorder.onSlotsCleared();
@@ -60,6 +64,11 @@ TEST(SessionRecorder, RecordsEachStreamFromItsFirstWordToTheClearedSlots)
     EXPECT_LT(qAbs(entries[0].Started.secsTo(QDateTime::currentDateTime())), 10);
 
     const Recording read = RecordingFile::read(recorder.path());
+    ASSERT_EQ(read.Marks.size(), 1u) << "the alarm during the stream, not the one before it";
+    EXPECT_EQ(read.Marks[0].Pid, 0x10);
+    EXPECT_EQ(read.Marks[0].Level, RecordedMark::Alarm);
+    EXPECT_EQ(read.Marks[0].Value, 112.5f);
+    EXPECT_LE(read.Marks[0].TimeMs, read.durationMs());
     const RecordingHeader& h = read.Header;
     EXPECT_EQ(h.Vehicle, "Escort 1.6 / синий");
     EXPECT_EQ(h.Calibration, "4BAA");

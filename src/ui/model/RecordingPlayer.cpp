@@ -39,6 +39,7 @@ void RecordingPlayer::open(Recording recording)
         m_firstIndex[m_recording.Words[i].Slot] = i;
     m_open = true;
     m_position = 0;
+    m_lastMark.reset();
     m_next = 0;
     // Nothing has played yet: even a word at 0 ms is still to come.
     for (int pid = 0; pid < 256; ++pid)
@@ -124,6 +125,7 @@ void RecordingPlayer::seek(uint32_t ms)
         return;
     ms = std::min(ms, duration());
     m_position = ms;
+    m_lastMark.reset();
     m_lastClock = m_clock();
     const auto& words = m_recording.Words;
     m_next = size_t(std::upper_bound(words.begin(), words.end(), ms,
@@ -133,6 +135,26 @@ void RecordingPlayer::seek(uint32_t ms)
     setStoreTime(ms);
     restoreSlots();
     emit positionChanged(ms);
+}
+
+bool RecordingPlayer::seekToNextMark()
+{
+    const auto& marks = m_recording.Marks;
+    if (!m_open || marks.empty())
+        return false;
+    const auto target
+        = [](const RecordedMark& m) { return m.TimeMs > MarkLeadMs ? m.TimeMs - MarkLeadMs : 0; };
+    // A mark whose lead point is the position itself is next unless it was the last visited.
+    size_t next = 0;
+    while (next < marks.size()
+        && !(target(marks[next]) > position()
+            || (target(marks[next]) == position() && (!m_lastMark || next > *m_lastMark))))
+        ++next;
+    if (next == marks.size())
+        next = 0;
+    seek(target(marks[next]));
+    m_lastMark = next;
+    return true;
 }
 
 // The matrix and the dashboard show the moment at once: the newest word of every slot up

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <optional>
 
 class RecordingPlayer : public QObject {
     Q_OBJECT
@@ -44,6 +45,11 @@ public:
     uint32_t position() const { return uint32_t(m_position); }
     uint32_t duration() const { return m_recording.durationMs(); }
 
+    // Seeks to MarkLeadMs before the next limit mark after the position (the first one
+    // again past the last), so that the approach is seen; false when there is no mark.
+    static constexpr uint32_t MarkLeadMs = 5000;
+    bool seekToNextMark();
+
     // One step of the timer: the words that fell due since the last one, all of them.
     void tick();
 
@@ -66,6 +72,8 @@ private:
     Clock m_clock;
     QTimer m_timer;
     Recording m_recording;
+    // The mark that seekToNextMark() went to, until another seek.
+    std::optional<size_t> m_lastMark;
     ReplayHistory m_history;
     TFordData m_store;
     // The first slot's word index in the recording (SIZE_MAX: never): a seek's search for

@@ -62,6 +62,14 @@ void SessionRecorder::onWord(quint8 slot, quint16 word, bool live)
     }
 }
 
+void SessionRecorder::onLimit(quint8 pid, float value, bool alarm)
+{
+    if (!m_writer)
+        return;
+    m_writer->mark({ uint32_t(m_clock.elapsed()), pid,
+        alarm ? RecordedMark::Alarm : RecordedMark::Warning, value });
+}
+
 void SessionRecorder::onSlotsCleared()
 {
     m_failedThisStream = false;

@@ -38,6 +38,8 @@ public:
 
     // The link's slot words: a live one begins a recording when none runs.
     void onWord(quint8 slot, quint16 word, bool live);
+    // A live value went past a warning (or alarm) limit: marked in the recording under way.
+    void onLimit(quint8 pid, float value, bool alarm);
     // The link cleared its slots: the stream has stopped (or another command began).
     void onSlotsCleared();
     // Ends the recording under way, if any.

@@ -32,6 +32,9 @@ ReplayBar::ReplayBar(RecordingPlayer& player, QWidget* parent)
     slReplayPosition->setMinimumWidth(160);
     laReplayTime = new QLabel(this);
     laReplayTime->setObjectName(QStringLiteral("laReplayTime"));
+    btnReplayNextMark = new QToolButton(this);
+    btnReplayNextMark->setObjectName(QStringLiteral("btnReplayNextMark"));
+    btnReplayNextMark->setToolTip(Texts::text(Texts::HintReplayNextMark));
     btnReplayClose = new QToolButton(this);
     btnReplayClose->setObjectName(QStringLiteral("btnReplayClose"));
     btnReplayClose->setText(Texts::text(Texts::ReplayClose));
@@ -43,6 +46,7 @@ ReplayBar::ReplayBar(RecordingPlayer& player, QWidget* parent)
     layout->addWidget(cbReplaySpeed);
     layout->addWidget(slReplayPosition, 1);
     layout->addWidget(laReplayTime);
+    layout->addWidget(btnReplayNextMark);
     layout->addWidget(btnReplayClose);
 
     connect(btnReplayPlay, &QToolButton::clicked, this,
@@ -54,6 +58,7 @@ ReplayBar::ReplayBar(RecordingPlayer& player, QWidget* parent)
         [this] { m_player.seek(quint32(slReplayPosition->sliderPosition())); });
     connect(slReplayPosition, &QSlider::sliderMoved, this,
         [this](int value) { m_player.seek(quint32(value)); });
+    connect(btnReplayNextMark, &QToolButton::clicked, this, [this] { m_player.seekToNextMark(); });
     connect(btnReplayClose, &QToolButton::clicked, this, &ReplayBar::closeRequested);
     connect(&m_player, &RecordingPlayer::positionChanged, this, &ReplayBar::showPosition);
     connect(&m_player, &RecordingPlayer::playingChanged, this, &ReplayBar::showPlaying);
@@ -68,6 +73,10 @@ void ReplayBar::showRecording(const QString& name)
     slReplayPosition->setSingleStep(1000);
     slReplayPosition->setPageStep(std::max(1000, total / 20));
     cbReplaySpeed->setCurrentIndex(cbReplaySpeed->findData(m_player.speed()));
+    // Only a recording with alarms offers to go to them.
+    const auto marks = qsizetype(m_player.recording().Marks.size());
+    btnReplayNextMark->setText(Texts::text(Texts::ReplayNextMark).arg(marks));
+    btnReplayNextMark->setVisible(marks > 0);
     showPosition(m_player.position());
     showPlaying(m_player.playing());
 }

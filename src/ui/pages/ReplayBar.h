@@ -32,5 +32,6 @@ private:
     QSlider* slReplayPosition;
     QLabel* laReplayTime;
     QLabel* laReplayName;
+    QToolButton* btnReplayNextMark;
     QToolButton* btnReplayClose;
 };
