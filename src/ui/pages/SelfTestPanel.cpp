@@ -13,8 +13,9 @@ SelfTestPanel::SelfTestPanel(QWidget* parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("pnSelfTest"));
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Raised);
+    // A plain line in the text's colour: a raised edge vanishes on a white list.
+    setFrameShape(QFrame::Box);
+    setFrameShadow(QFrame::Plain);
     setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);
@@ -29,6 +30,9 @@ SelfTestPanel::SelfTestPanel(QWidget* parent)
     laTestCountdown = new QLabel(this);
     laTestCountdown->setObjectName(QStringLiteral("laTestCountdown"));
     laTestCountdown->setAlignment(Qt::AlignHCenter);
+    QFont countdown = laTestCountdown->font();
+    countdown.setPointSizeF(countdown.pointSizeF() * 1.15);
+    laTestCountdown->setFont(countdown);
     layout->addWidget(laTestCountdown);
     pbTestTime = new QProgressBar(this);
     pbTestTime->setObjectName(QStringLiteral("pbTestTime"));
