@@ -1,7 +1,7 @@
 // Pictures of the engine self-test on the fault codes page, before (the guide), during
 // (the countdown) and after (the verdict above the codes), from the real window on the
-// built-in simulator: selftest_pictures <output folder>. Run it under xvfb-run
-// (scripts/selftest-pictures.sh); not part of the test suite.
+// built-in simulator: selftest_pictures <output folder> [WIDTHxHEIGHT, 1366x768]. Run it under
+// xvfb-run (scripts/selftest-pictures.sh); not part of the test suite.
 #include "WindowTestSupport.h"
 #include "common/AtomicFile.h"
 #include "common/Errors.h"
@@ -56,12 +56,20 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
-    const QSize screen(1366, 768);
+    const QStringList size = argc > 2 ? QString::fromLocal8Bit(argv[2]).split(QLatin1Char('x'))
+                                      : QStringList { "1366", "768" };
+    const QSize screen(size.value(0).toInt(), size.value(1).toInt());
+    if (screen.isEmpty()) {
+        std::fprintf(stderr, "usage: selftest_pictures <folder> [WIDTHxHEIGHT]\n");
+        return 2;
+    }
 
     WindowHarness h;
     h.writeFile("reader.ini",
         "[Main]\nComPortName=sim\nComPortSpeed=2\nMainWindowLeft=0\nMainWindowTop=0\n"
-        "MainWindowWidth=1366\nMainWindowHeight=768\n[Autos]\nCurrent=0\n");
+        "MainWindowWidth="
+            + QByteArray::number(screen.width()) + "\nMainWindowHeight="
+            + QByteArray::number(screen.height()) + "\n[Autos]\nCurrent=0\n");
     h.writeFile("autos.ini", registerText({ { "Escort 1.8 Ghia", "4BAA" } }));
     TfrmVeskorReader& window = h.open([&](TfrmVeskorReader::Options& o) {
         o.Screens = { QRect(QPoint(0, 0), screen) };

@@ -106,7 +106,8 @@ FaultsPage::FaultsPage(ReaderContext& context, QWidget* parent)
     pnReadingFaults->setAutoFillBackground(true);
     pnReadingFaults->resize(385, 81);
     pnReadingFaults->hide();
-    pnSelfTest = new SelfTestPanel(lbFaults->viewport());
+    // On the page, not in the list: on a small screen it may reach over the lines above.
+    pnSelfTest = new SelfTestPanel(this);
     connect(pnSelfTest, &SelfTestPanel::cancelRequested, this,
         [this] { m_context.Link->session().cancelFaultTest(); });
     // Four times a second of the link's clock, so that no second is shown late; the text
@@ -193,12 +194,14 @@ bool FaultsPage::eventFilter(QObject* watched, QEvent* event)
 void FaultsPage::placeOverlay()
 {
     const QRect area = lbFaults->viewport()->rect();
-    // On a short list the panel's top stays in sight: its title and countdown come first.
-    for (QWidget* overlay :
-        { static_cast<QWidget*>(pnReadingFaults), static_cast<QWidget*>(pnSelfTest) }) {
-        const QPoint at = area.center() - overlay->rect().center();
-        overlay->move(at.x(), std::max(0, at.y()));
-    }
+    pnReadingFaults->move(area.center() - pnReadingFaults->rect().center());
+    // The self-test's panel over the middle of the list; on a short list it moves up, but
+    // never over the toolbar, so that its title, countdown and cancel stay in sight.
+    const QRect list(lbFaults->viewport()->mapTo(this, QPoint(0, 0)), area.size());
+    const QPoint at = list.center() - pnSelfTest->rect().center();
+    const int top = tbFaultCodes->geometry().bottom() + 1;
+    pnSelfTest->move(
+        at.x(), std::clamp(at.y(), top, std::max(top, height() - pnSelfTest->height())));
 }
 
 void FaultsPage::ShowFaultCodes(Link::FaultTestOutcome outcome)

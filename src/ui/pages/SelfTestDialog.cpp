@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 SelfTestDialog::SelfTestDialog(SelfTestKind kind, QWidget* parent)
     : QDialog(parent)
@@ -26,13 +28,20 @@ SelfTestDialog::SelfTestDialog(SelfTestKind kind, QWidget* parent)
     (kind == SelfTestKind::Koer ? rbKoer : rbKoeo)->setChecked(true);
     layout->addWidget(rbKoeo);
     layout->addWidget(rbKoer);
-    laSelfTestSteps = new QLabel(this);
+    laSelfTestSteps = new QLabel;
     laSelfTestSteps->setObjectName(QStringLiteral("laSelfTestSteps"));
     laSelfTestSteps->setTextFormat(Qt::RichText);
     laSelfTestSteps->setWordWrap(true);
-    // Wide enough for the longest line of either list; both lists fit without a jump.
-    laSelfTestSteps->setMinimumWidth(520);
-    layout->addWidget(laSelfTestSteps, 1);
+    laSelfTestSteps->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // On a small screen the lists scroll and the buttons stay in sight.
+    auto* steps = new QScrollArea(this);
+    steps->setFrameShape(QFrame::NoFrame);
+    steps->setWidgetResizable(true);
+    steps->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    steps->setWidget(laSelfTestSteps);
+    // Wide enough for the longest line of either list, tall enough for the longer list.
+    steps->setMinimumWidth(540);
+    layout->addWidget(steps, 1);
     auto* note = new QLabel(Texts::text(Texts::SelfTestEcuChooses), this);
     note->setWordWrap(true);
     layout->addWidget(note);
@@ -48,6 +57,9 @@ SelfTestDialog::SelfTestDialog(SelfTestKind kind, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     connect(rbKoeo, &QRadioButton::toggled, this, &SelfTestDialog::showSteps);
+    // As tall as the longer list (KOER's), up to what a small screen leaves.
+    laSelfTestSteps->setText(stepsHtml(SelfTestKind::Koer));
+    steps->setMinimumHeight(std::min(laSelfTestSteps->heightForWidth(520), 420));
     showSteps();
 }
 
@@ -56,12 +68,14 @@ SelfTestKind SelfTestDialog::kind() const
     return rbKoer->isChecked() ? SelfTestKind::Koer : SelfTestKind::Koeo;
 }
 
+QString SelfTestDialog::stepsHtml(SelfTestKind k)
+{
+    return SelfTestGuide::htmlList(
+               Texts::text(Texts::SelfTestBefore), SelfTestGuide::preparation(k))
+        + SelfTestGuide::htmlList(Texts::text(Texts::SelfTestDuring), SelfTestGuide::duringTest(k));
+}
+
 void SelfTestDialog::showSteps()
 {
-    const SelfTestKind k = kind();
-    laSelfTestSteps->setText(
-        SelfTestGuide::htmlList(Texts::text(Texts::SelfTestBefore), SelfTestGuide::preparation(k))
-        + SelfTestGuide::htmlList(
-            Texts::text(Texts::SelfTestDuring), SelfTestGuide::duringTest(k)));
-    adjustSize();
+    laSelfTestSteps->setText(stepsHtml(kind()));
 }

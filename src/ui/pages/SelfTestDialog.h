@@ -18,6 +18,7 @@ public:
     SelfTestKind kind() const;
 
 private:
+    static QString stepsHtml(SelfTestKind kind);
     void showSteps();
 
     QRadioButton* rbKoeo;
