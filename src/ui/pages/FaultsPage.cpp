@@ -200,8 +200,8 @@ void FaultsPage::placeOverlay()
     const QRect list(lbFaults->viewport()->mapTo(this, QPoint(0, 0)), area.size());
     const QPoint at = list.center() - pnSelfTest->rect().center();
     const int top = tbFaultCodes->geometry().bottom() + 1;
-    pnSelfTest->move(
-        at.x(), std::clamp(at.y(), top, std::max(top, height() - pnSelfTest->height())));
+    pnSelfTest->move(std::max(0, at.x()),
+        std::clamp(at.y(), top, std::max(top, height() - pnSelfTest->height())));
 }
 
 void FaultsPage::ShowFaultCodes(Link::FaultTestOutcome outcome)
