@@ -430,6 +430,52 @@ inline constexpr const char* FaultsPortLost
     = "Связь с адаптером потеряна: проверьте кабель и порт. Прежний результат сохранён.";
 inline constexpr const char* FaultsTestProgress = "Самотест: прошло %1 с, осталось %2 с";
 inline constexpr const char* ActCancelTest = "Прервать";
+// The self-test's guide: what the car needs before the test and what the mechanic does
+// while it runs, as the ECU's self-test procedure asks.
+inline constexpr const char* SelfTestCaption = "Самотест двигателя";
+inline constexpr const char* SelfTestQuestion = "К какому тесту готов автомобиль?";
+inline constexpr const char* SelfTestKoeo = "KOEO: ключ включён, двигатель не работает";
+inline constexpr const char* SelfTestKoer = "KOER: двигатель работает";
+inline constexpr const char* SelfTestBefore = "Перед тестом:";
+inline constexpr const char* SelfTestDuring = "Во время теста:";
+inline constexpr const char* SelfTestEcuChooses
+    = "Какой тест выполнить, ЭБУ решает сам: при работающем двигателе он проводит KOER, "
+      "при заглушённом — KOEO.";
+inline constexpr const char* SelfTestStart = "Начать тест";
+inline constexpr const char* SelfTestBack = "Отмена";
+inline constexpr const char* SelfTestWarm = "Двигатель прогрет до рабочей температуры.";
+inline constexpr const char* SelfTestGear
+    = "Рычаг КПП в положении P (автомат) или N (механика), стояночный тормоз затянут.";
+inline constexpr const char* SelfTestAccessories
+    = "Фары, обогрев, вентилятор, магнитола и другие потребители выключены.";
+inline constexpr const char* SelfTestAirCon = "Кондиционер выключен.";
+inline constexpr const char* SelfTestKeyOn = "Ключ зажигания в положении ON, двигатель не запущен.";
+inline constexpr const char* SelfTestEngineRuns
+    = "Двигатель работает на холостом ходу. Перед тестом дайте ему 2 минуты поработать на "
+      "2000 об/мин, чтобы прогрелся датчик кислорода.";
+inline constexpr const char* SelfTestHandsOff
+    = "Не запускайте двигатель и не трогайте педали до конца теста.";
+inline constexpr const char* SelfTestBrake
+    = "Сразу после начала теста нажмите и отпустите педаль тормоза.";
+inline constexpr const char* SelfTestSteering
+    = "Затем поверните руль на пол-оборота и отпустите (датчик давления гидроусилителя).";
+inline constexpr const char* SelfTestOverdrive
+    = "Если есть кнопка отмены овердрайва (O/D OFF), нажмите её и отпустите.";
+inline constexpr const char* SelfTestThrottle
+    = "Когда ЭБУ попросит (код динамической проверки 10), коротко нажмите педаль газа до "
+      "упора и отпустите. В другое время газ не трогайте.";
+// %1: KOEO or KOER.
+inline constexpr const char* SelfTestRunning = "Идёт самотест %1";
+// The verdict above the codes once the self-test has ended.
+inline constexpr const char* VerdictPass = "Неисправностей не найдено";
+// %1: the number of codes; the word follows the number.
+inline constexpr const char* VerdictFoundOne = "Найден %1 код";
+inline constexpr const char* VerdictFoundFew = "Найдено %1 кода";
+inline constexpr const char* VerdictFoundMany = "Найдено %1 кодов";
+inline constexpr const char* VerdictNoAnswer = "ЭБУ не ответил";
+inline constexpr const char* VerdictNoList = "ЭБУ завершил тест без списка кодов";
+inline constexpr const char* VerdictCancelled = "Самотест прерван";
+inline constexpr const char* VerdictPortLost = "Связь с адаптером потеряна";
 inline constexpr const char* ClearQuestion = "Стереть коды неисправностей из памяти ЭБУ?";
 inline constexpr const char* ClearUnsavedQuestion
     = "Коды на странице не сохранены в отчёт и не скопированы: после стирания их не "

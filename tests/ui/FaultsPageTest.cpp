@@ -19,7 +19,9 @@
 #include <QListWidget>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -81,22 +83,30 @@ private:
     mutable Engine m_engine { Drawn };
 };
 
+// Opens the window on the simulator with a register of two vehicles, the first current,
+// and waits until the module is connected; the simulated ECU keeps the codes 112 and 23.
+void connectWindow(WindowHarness& h, const char* vehicleName,
+    const std::function<void(SimConfig&)>& configure = {}, const QByteArray& settings = {})
+{
+    h.writeFile("reader.ini",
+        "[Main]\nComPortName=sim\nComPortSpeed=2\n" + settings + "[Autos]\nCurrent=0\n");
+    h.writeFile("autos.ini", registerText({ { vehicleName, "4BAA" }, { "Other", "" } }));
+    h.open([&](SimConfig& c) {
+        c.StoredCodes = { 112, 23 };
+        if (configure)
+            configure(c);
+    });
+    ASSERT_TRUE(waitUntil([&] {
+        return h.find<GlowLabel>("laWorkmode")->text() == Texts::text(Texts::ModeExchange);
+    }));
+}
+
 class FaultsPageTest : public ::testing::Test {
 protected:
     void connect(const char* vehicleName, const std::function<void(SimConfig&)>& configure = {},
         const QByteArray& settings = {})
     {
-        h.writeFile("reader.ini",
-            "[Main]\nComPortName=sim\nComPortSpeed=2\n" + settings + "[Autos]\nCurrent=0\n");
-        h.writeFile("autos.ini", registerText({ { vehicleName, "4BAA" }, { "Other", "" } }));
-        h.open([&](SimConfig& c) {
-            c.StoredCodes = { 112, 23 };
-            if (configure)
-                configure(c);
-        });
-        ASSERT_TRUE(waitUntil([&] {
-            return h.find<GlowLabel>("laWorkmode")->text() == Texts::text(Texts::ModeExchange);
-        }));
+        connectWindow(h, vehicleName, configure, settings);
     }
     // Starts an action and waits until its exchange has ended; the milliseconds it took.
     qint64 runAction(const char* action)
@@ -227,31 +237,68 @@ TEST_F(FaultsPageTest, ClearingAsksFirstAndWarnsOfCodesNeverSavedOrCopied)
     EXPECT_TRUE(page()->outcomeLine().contains("Сохранённых кодов неисправностей нет"));
 }
 
-TEST_F(FaultsPageTest, TheSelfTestCountsItsSecondsAndCanBeCancelled)
+TEST(FaultsPageSelfTest, TheSelfTestCountsItsSecondsAndCanBeCancelled)
 {
-    connect("Escort", [](SimConfig& c) { c.SelfTestMs = 40000; });
-    QElapsedTimer clock;
-    clock.start();
-    h.find<QAction>("acInvokeTest")->trigger();
-    auto* overlay = h.find<QLabel>("pnReadingFaults");
-    ASSERT_TRUE(waitUntil([&] { return overlay->text().contains("прошло 1 с, осталось 59 с"); }));
-    auto* cancel = h.find<QPushButton>("btCancelTest");
-    ASSERT_TRUE(cancel->isVisible());
-    cancel->click();
-    ASSERT_TRUE(waitUntil([&] { return page()->outcomeLine().contains("Самотест прерван"); }));
-    // Far less than the test's 4 s at the tests' time scale.
-    EXPECT_LT(clock.elapsed(), 2500);
-    EXPECT_FALSE(overlay->isVisible());
-    EXPECT_TRUE(page()->entries().isEmpty());
+    const struct {
+        const char* choice;
+        QByteArray settings;
+        int limit;
+        const char* title;
+        const char* moment;
+    } cases[] = {
+        { "rbKoeo", "", 60, "Идёт самотест KOEO", "Не запускайте двигатель" },
+        { "rbKoer", "MaxTestTime=120\n", 120, "Идёт самотест KOER", "педаль газа до упора" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.choice);
+        WindowHarness h;
+        // The ECU would answer after 40 s of its clock, 4 s here.
+        ASSERT_NO_FATAL_FAILURE(connectWindow(
+            h, "Escort", [](SimConfig& s) { s.SelfTestMs = 40000; }, c.settings));
+        h.Prompts.AnswerDialog = selfTestAnswer(c.choice);
+        QElapsedTimer clock;
+        clock.start();
+        h.find<QAction>("acInvokeTest")->trigger();
+        auto* countdown = h.find<QLabel>("laTestCountdown");
+        auto* bar = h.find<QProgressBar>("pbTestTime");
+        const QString start = QStringLiteral("прошло 0 с, осталось %1 с").arg(c.limit);
+        ASSERT_TRUE(waitUntil([&] { return countdown->text().contains(start); }, 2000))
+            << qPrintable(countdown->text());
+        EXPECT_TRUE(countdown->isVisible());
+        EXPECT_EQ(bar->maximum(), c.limit);
+        EXPECT_EQ(h.find<QLabel>("laTestTitle")->text(), QString::fromUtf8(c.title));
+        EXPECT_TRUE(h.find<QLabel>("laTestMoments")->text().contains(QString::fromUtf8(c.moment)));
+        // A second of the link's clock later, the countdown has moved by one.
+        const QString next = QStringLiteral("прошло 1 с, осталось %1 с").arg(c.limit - 1);
+        ASSERT_TRUE(waitUntil([&] { return countdown->text().contains(next); }, 2000))
+            << qPrintable(countdown->text());
+        EXPECT_EQ(bar->value(), 1);
+        auto* cancel = h.find<QPushButton>("btCancelTest");
+        ASSERT_TRUE(cancel->isVisible());
+        QElapsedTimer sinceCancel;
+        sinceCancel.start();
+        cancel->click();
+        FaultsPage* page = h.window().faultsPage();
+        ASSERT_TRUE(waitUntil([&] { return page->outcomeLine().contains("Самотест прерван"); }));
+        // The exchange ends at the link's next check and its settling (0.06 s here), far
+        // from the ECU's 4 s.
+        EXPECT_LT(sinceCancel.elapsed(), 1500);
+        EXPECT_LT(clock.elapsed(), 3000);
+        EXPECT_EQ(page->verdict(), "Самотест прерван");
+        EXPECT_FALSE(countdown->isVisible());
+        EXPECT_TRUE(page->entries().isEmpty());
+    }
 }
 
 TEST_F(FaultsPageTest, ASelfTestThatOutlastsItsLimitRanOutOfTime)
 {
     connect(
         "Escort", [](SimConfig& c) { c.SelfTestMs = 40000; }, "MaxTestTime=2\n");
+    h.Prompts.AnswerDialog = selfTestAnswer("rbKoer");
     EXPECT_GE(runAction("acInvokeTest"), 200);
     EXPECT_TRUE(page()->outcomeLine().contains("не завершился за 2 с"))
         << qPrintable(page()->outcomeLine());
+    EXPECT_EQ(page()->verdict(), "ЭБУ не ответил");
     EXPECT_TRUE(page()->entries().isEmpty());
 }
 
@@ -335,4 +382,122 @@ TEST_F(FaultsPageTest, ACodeTheDictionaryLacksReadsNoDescriptionInTheListTheCopy
     const QString html = readTextFile(h.Prompts.Opened.first()).join("\n");
     EXPECT_EQ(html.count(none), 1) << qPrintable(html);
     EXPECT_TRUE(html.contains("Текст 112"));
+}
+
+TEST_F(FaultsPageTest, TheGuideListsWhatEachTestNeedsAndBackingOutSendsNothing)
+{
+    // The ECU answers after 1 s of its clock.
+    connect("Escort", [](SimConfig& c) { c.SelfTestMs = 1000; });
+    const QStringList always = { "прогрет", "P (автомат) или N (механика)", "потребители выключены",
+        "Кондиционер выключен" };
+    const struct {
+        const char* choice; // nullptr: backs out after looking at KOER
+        const char* offered; // the choice the guide comes up with
+        QStringList shown;
+        QStringList notShown;
+    } cases[] = {
+        { "rbKoeo", "rbKoeo", { "двигатель не запущен", "Не запускайте двигатель" },
+            { "педаль газа" } },
+        { "rbKoer", "rbKoeo",
+            { "2000 об/мин", "педаль тормоза", "пол-оборота", "овердрайва",
+                "коротко нажмите педаль газа до упора" },
+            { "двигатель не запущен" } },
+        { nullptr, "rbKoer", {}, {} },
+    };
+    auto* simulator = h.window().link().session().simulator();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.choice ? c.choice : "back out");
+        const qsizetype sent = simulator->receivedLines().count("cD");
+        const QString before = page()->outcomeLine();
+        const QString verdict = page()->verdict();
+        bool offered = false;
+        QString steps;
+        const auto answer = selfTestAnswer(c.choice, &steps);
+        h.Prompts.AnswerDialog = [&](QDialog& dialog) {
+            offered = dialog.findChild<QRadioButton*>(QLatin1String(c.offered))->isChecked();
+            return answer(dialog);
+        };
+        h.find<QAction>("acInvokeTest")->trigger();
+        EXPECT_TRUE(offered);
+        for (const QString& text : c.shown + (c.choice ? always : QStringList()))
+            EXPECT_TRUE(steps.contains(text)) << qPrintable(text);
+        for (const QString& text : c.notShown)
+            EXPECT_FALSE(steps.contains(text)) << qPrintable(text);
+        if (!c.choice) {
+            QCoreApplication::processEvents();
+            EXPECT_EQ(simulator->receivedLines().count("cD"), sent);
+            EXPECT_FALSE(h.find<QWidget>("pnSelfTest")->isVisible());
+            EXPECT_EQ(page()->outcomeLine(), before);
+            EXPECT_EQ(page()->verdict(), verdict);
+            continue;
+        }
+        // A self-test clears the verdict when it starts and gives one when it ends.
+        ASSERT_TRUE(waitUntil([&] { return !page()->verdict().isEmpty(); }));
+        EXPECT_EQ(simulator->receivedLines().count("cD"), sent + 1);
+    }
+}
+
+TEST(FaultsPageSelfTest, TheVerdictSaysWhatTheTestFoundAboveTheCodes)
+{
+    using Codes = QList<int>;
+    const struct {
+        const char* name;
+        bool engineRunning;
+        Codes testCodes;
+        std::optional<SimFault> fault;
+        QStringList entries; // after the header; empty: no new result
+        const char* verdict;
+    } cases[] = {
+        // KOER: the test's own codes only; the pass code alone passes.
+        { "KOER pass", true, { 111 }, {}, { "111" }, "Неисправностей не найдено" },
+        // KOEO: the continuous memory's codes (112, 23) follow the test's pass.
+        { "KOEO memory", false, { 111 }, {}, { "111", "112", "023" }, "Найдено 2 кода" },
+        { "KOER one", true, { 211 }, {}, { "211" }, "Найден 1 код" },
+        { "KOER five", true, { 211, 212, 213, 214, 215 }, {}, { "211", "212", "213", "214", "215" },
+            "Найдено 5 кодов" },
+        { "no list", true, { 211 }, SimFault::NoResult, { "999" },
+            "ЭБУ завершил тест без списка кодов" },
+        { "silent", true, { 211 }, SimFault::EcuSilent, {}, "ЭБУ не ответил" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WindowHarness h;
+        // The ECU answers after 3 s of its clock, 0.3 s here; a silent one is given up
+        // after the limit of 20 s (2 s here).
+        ASSERT_NO_FATAL_FAILURE(connectWindow(
+            h, "Escort",
+            [&](SimConfig& s) {
+                s.SelfTestMs = 3000;
+                s.EngineRunning = c.engineRunning;
+                s.TestCodes = c.testCodes;
+                if (c.fault)
+                    s.Faults.set(*c.fault);
+            },
+            "MaxTestTime=20\n"));
+        h.Prompts.AnswerDialog = selfTestAnswer(c.engineRunning ? "rbKoer" : "rbKoeo");
+        FaultsPage* page = h.window().faultsPage();
+        QElapsedTimer clock;
+        clock.start();
+        h.find<QAction>("acInvokeTest")->trigger();
+        ASSERT_TRUE(waitUntil([&] { return !page->outcomeLine().isEmpty(); }, 20000));
+        const qint64 took = clock.elapsed();
+        auto* verdict = h.find<QLabel>("laTestVerdict");
+        EXPECT_TRUE(verdict->isVisible());
+        EXPECT_EQ(verdict->text(), QString::fromUtf8(c.verdict));
+        // The verdict stands above the codes.
+        EXPECT_LT(verdict->geometry().bottom(), h.find<QListWidget>("lbFaults")->geometry().top());
+        if (c.entries.isEmpty()) {
+            EXPECT_TRUE(page->entries().isEmpty());
+            // The link waited out its limit: 20 s of its clock.
+            EXPECT_GE(took, 2000);
+        } else {
+            EXPECT_EQ(page->entries(), QStringList { "0" } + c.entries);
+            // Not before the ECU's 3 s, and long before the limit.
+            EXPECT_GE(took, 300);
+            EXPECT_LT(took, 1500);
+        }
+        // The next exchange takes the verdict away: it was the self-test's.
+        h.find<QAction>("acReadFaults")->trigger();
+        EXPECT_FALSE(verdict->isVisible());
+    }
 }

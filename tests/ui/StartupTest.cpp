@@ -289,6 +289,7 @@ TEST(Startup, AFirstRunWaitsForTheSelfTestAndShowsTheMainDashboard)
     EXPECT_TRUE(w.windowTitle().contains("симуляция"));
     EXPECT_TRUE(h.find<QWidget>("laSimulation")->isVisible());
     ASSERT_TRUE(waitUntil([&] { return h.find<QAction>("acInvokeTest")->isEnabled(); }));
+    h.Prompts.AnswerDialog = selfTestAnswer("rbKoer");
     QElapsedTimer clock;
     clock.start();
     h.find<QAction>("acInvokeTest")->trigger();

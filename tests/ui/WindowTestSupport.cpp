@@ -7,6 +7,9 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QThread>
 
 bool waitUntil(const std::function<bool()>& ready, int ms)
@@ -110,4 +113,19 @@ QByteArray registerText(std::initializer_list<std::pair<const char*, const char*
         text += "[" + QByteArray::number(i++) + "]\nName=" + name + "\nModel=Escort\nYear=1995\n"
             + "LastRead=01.01.2020\nCalID=" + code + "\n";
     return text;
+}
+
+std::function<bool(QDialog&)> selfTestAnswer(const char* choice, QString* steps)
+{
+    return [choice, steps](QDialog& dialog) {
+        if (dialog.objectName() != QLatin1String("dlgSelfTest"))
+            return false;
+        if (choice)
+            dialog.findChild<QRadioButton*>(QLatin1String(choice))->click();
+        if (steps)
+            *steps = dialog.findChild<QLabel*>(QStringLiteral("laSelfTestSteps"))->text();
+        dialog.findChild<QPushButton*>(QLatin1String(choice ? "btStartTest" : "btBackOut"))
+            ->click();
+        return dialog.result() == QDialog::Accepted;
+    };
 }

@@ -95,5 +95,10 @@ void deliver(WindowHarness& h, int message, uint32_t wParam, int32_t lParam);
 // The module's option bytes as the session reports them after a read.
 void deliverOptions(WindowHarness& h, int8_t speed, int8_t format);
 
+// An answer to the self-test's guide: picks the test whose radio button is named (rbKoeo,
+// rbKoer) and presses "Начать тест"; nullptr backs out. steps, when given, receives the
+// guide's list as it was shown for the choice.
+std::function<bool(QDialog&)> selfTestAnswer(const char* choice, QString* steps = nullptr);
+
 // A register of vehicles (name, calibration code) for autos.ini.
 QByteArray registerText(std::initializer_list<std::pair<const char*, const char*>> vehicles);

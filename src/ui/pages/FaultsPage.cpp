@@ -1,6 +1,8 @@
 #include "FaultsPage.h"
 
 #include "FaultRowDelegate.h"
+#include "SelfTestDialog.h"
+#include "SelfTestPanel.h"
 #include "common/AtomicFile.h"
 #include "common/Errors.h"
 #include "common/ProgramDir.h"
@@ -24,10 +26,10 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -66,6 +68,16 @@ FaultsPage::FaultsPage(ReaderContext& context, QWidget* parent)
         = barAction(tbFaultCodes, "acSaveReport", Texts::ActSaveReport, Texts::HintSaveReport);
     layout->addWidget(tbFaultCodes);
 
+    laTestVerdict = new QLabel(this);
+    laTestVerdict->setObjectName(QStringLiteral("laTestVerdict"));
+    laTestVerdict->setContentsMargins(8, 6, 8, 0);
+    QFont large = laTestVerdict->font();
+    large.setBold(true);
+    large.setPointSizeF(large.pointSizeF() * 1.6);
+    laTestVerdict->setFont(large);
+    laTestVerdict->hide();
+    layout->addWidget(laTestVerdict);
+
     laFaultOutcome = new QLabel(this);
     laFaultOutcome->setObjectName(QStringLiteral("laFaultOutcome"));
     laFaultOutcome->setWordWrap(true);
@@ -92,19 +104,14 @@ FaultsPage::FaultsPage(ReaderContext& context, QWidget* parent)
     pnReadingFaults->setFrameShape(QFrame::Panel);
     pnReadingFaults->setFrameShadow(QFrame::Raised);
     pnReadingFaults->setAutoFillBackground(true);
-    pnReadingFaults->resize(385, 96);
+    pnReadingFaults->resize(385, 81);
     pnReadingFaults->hide();
-    btCancelTest = new QPushButton(Texts::text(Texts::ActCancelTest), pnReadingFaults);
-    btCancelTest->setObjectName(QStringLiteral("btCancelTest"));
-    btCancelTest->adjustSize();
-    btCancelTest->move((pnReadingFaults->width() - btCancelTest->width()) / 2,
-        pnReadingFaults->height() - btCancelTest->height() - 10);
-    btCancelTest->hide();
-    connect(btCancelTest, &QPushButton::clicked, this, [this] {
-        btCancelTest->setEnabled(false);
-        m_context.Link->session().cancelFaultTest();
-    });
-    // Once a second of the link's clock; the text itself is computed from the elapsed time.
+    // On the page, not in the list: on a small screen it may reach over the lines above.
+    pnSelfTest = new SelfTestPanel(this);
+    connect(pnSelfTest, &SelfTestPanel::cancelRequested, this,
+        [this] { m_context.Link->session().cancelFaultTest(); });
+    // Four times a second of the link's clock, so that no second is shown late; the text
+    // itself is computed from the elapsed time.
     connect(&m_progress, &QTimer::timeout, this, &FaultsPage::showProgress);
 
     connect(read, &QAction::triggered, this, [this] { readFaults('B'); });
@@ -114,7 +121,7 @@ FaultsPage::FaultsPage(ReaderContext& context, QWidget* parent)
                 Texts::text(unsaved ? Texts::ClearUnsavedQuestion : Texts::ClearQuestion)))
             readFaults('C');
     });
-    connect(test, &QAction::triggered, this, [this] { readFaults('D'); });
+    connect(test, &QAction::triggered, this, &FaultsPage::offerSelfTest);
     connect(copy, &QAction::triggered, this, [this] {
         if (entries().isEmpty()) {
             m_context.ShowError(Texts::text(Texts::NothingToCopy));
@@ -133,9 +140,20 @@ FaultsPage::FaultsPage(ReaderContext& context, QWidget* parent)
     });
 }
 
+void FaultsPage::offerSelfTest()
+{
+    SelfTestDialog guide(m_testKind, this);
+    if (!m_context.Ask->runDialog(guide))
+        return;
+    m_testKind = guide.kind();
+    readFaults('D');
+}
+
 void FaultsPage::readFaults(char letter)
 {
     emit faultActionStarted();
+    laTestVerdict->hide();
+    laTestVerdict->clear();
     m_letter = letter;
     m_clock.start();
     m_context.Link->send(LinkCommands::FaultTest { letter });
@@ -148,27 +166,22 @@ int FaultsPage::maxTestTime() const
 
 void FaultsPage::showOverlay()
 {
-    const bool selfTest = m_letter == 'D';
-    btCancelTest->setVisible(selfTest);
-    btCancelTest->setEnabled(true);
-    if (selfTest) {
+    QWidget* overlay = pnReadingFaults;
+    if (m_letter == 'D') {
+        pnSelfTest->start(m_testKind, maxTestTime());
         m_clock.restart();
-        showProgress();
-        m_progress.start(std::max(1, int(1000 * m_context.Link->timeScale())));
-    } else {
-        pnReadingFaults->setText(Texts::text(Texts::ReadingFaults));
+        m_progress.start(std::max(1, int(250 * m_context.Link->timeScale())));
+        overlay = pnSelfTest;
     }
     placeOverlay();
-    pnReadingFaults->show();
-    pnReadingFaults->raise();
+    overlay->show();
+    overlay->raise();
 }
 
 void FaultsPage::showProgress()
 {
     const double scale = m_context.Link->timeScale();
-    const auto elapsed = qint64(double(m_clock.elapsed()) / (scale > 0 ? scale : 1.0));
-    pnReadingFaults->setText(Texts::text(Texts::ReadingFaults) + QLatin1Char('\n')
-        + FaultOutcome::progressText(elapsed, maxTestTime()));
+    pnSelfTest->showElapsed(qint64(double(m_clock.elapsed()) / (scale > 0 ? scale : 1.0)));
 }
 
 bool FaultsPage::eventFilter(QObject* watched, QEvent* event)
@@ -182,11 +195,19 @@ void FaultsPage::placeOverlay()
 {
     const QRect area = lbFaults->viewport()->rect();
     pnReadingFaults->move(area.center() - pnReadingFaults->rect().center());
+    // The self-test's panel over the middle of the list; on a short list it moves up, but
+    // never over the toolbar, so that its title, countdown and cancel stay in sight.
+    const QRect list(lbFaults->viewport()->mapTo(this, QPoint(0, 0)), area.size());
+    const QPoint at = list.center() - pnSelfTest->rect().center();
+    const int top = tbFaultCodes->geometry().bottom() + 1;
+    pnSelfTest->move(std::max(0, at.x()),
+        std::clamp(at.y(), top, std::max(top, height() - pnSelfTest->height())));
 }
 
 void FaultsPage::ShowFaultCodes(Link::FaultTestOutcome outcome)
 {
     pnReadingFaults->hide();
+    pnSelfTest->hide();
     m_progress.stop();
     // An exchange this page did not start is taken as a read.
     const char letter = m_letter.value_or('B');
@@ -198,7 +219,26 @@ void FaultsPage::ShowFaultCodes(Link::FaultTestOutcome outcome)
         = FaultOutcome::describe(outcome, letter, int(codes.size()), maxTestTime());
     if (view.NewResult)
         showResult(codes);
+    if (letter == 'D')
+        showVerdict(SelfTestGuide::verdict(outcome, codes));
     tell(view.Line, view.Failure);
+}
+
+void FaultsPage::showVerdict(const SelfTestVerdict& verdict)
+{
+    QString colour = QStringLiteral("#d03030");
+    if (verdict.Kind == VerdictKind::Pass)
+        colour = QStringLiteral("#2a9d3a");
+    else if (verdict.Kind == VerdictKind::Found || verdict.Kind == VerdictKind::Cancelled)
+        colour = QStringLiteral("#d08000");
+    laTestVerdict->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+    laTestVerdict->setText(verdict.Text);
+    laTestVerdict->show();
+}
+
+QString FaultsPage::verdict() const
+{
+    return laTestVerdict->text();
 }
 
 void FaultsPage::showResult(const QStringList& codes)

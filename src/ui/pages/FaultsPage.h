@@ -8,6 +8,7 @@
 
 #include "link/LinkTypes.h"
 #include "ui/model/FaultSheet.h"
+#include "ui/model/SelfTestGuide.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -19,8 +20,8 @@
 class QAction;
 class QLabel;
 class QListWidget;
-class QPushButton;
 class QToolBar;
+class SelfTestPanel;
 struct ReaderContext;
 
 class FaultsPage : public QWidget {
@@ -43,6 +44,9 @@ public:
     QString saveReport();
     // The line of the last outcome, with its time (laFaultOutcome).
     QString outcomeLine() const;
+    // The last self-test's verdict above the codes (laTestVerdict); empty after any other
+    // exchange.
+    QString verdict() const;
     // A run on the simulator: its results stamp no vehicle of the register.
     void setSimulation(bool on) { m_simulation = on; }
 
@@ -57,6 +61,9 @@ protected:
 
 private:
     void readFaults(char letter);
+    // Shows what the self-test needs and starts it when the mechanic says the car is ready.
+    void offerSelfTest();
+    void showVerdict(const SelfTestVerdict& verdict);
     void showResult(const QStringList& codes);
     void tell(const QString& text, bool failure);
     void placeOverlay();
@@ -65,14 +72,17 @@ private:
 
     ReaderContext& m_context;
     QToolBar* tbFaultCodes;
+    QLabel* laTestVerdict;
     QLabel* laFaultOutcome;
     QListWidget* lbFaults;
     QLabel* pnReadingFaults;
-    QPushButton* btCancelTest;
+    SelfTestPanel* pnSelfTest;
     QTimer m_progress;
     // The exchange under way: its letter, and its clock for the self-test's countdown.
     std::optional<char> m_letter;
     QElapsedTimer m_clock;
+    // The test the car was last made ready for: the guide offers it again.
+    SelfTestKind m_testKind = SelfTestKind::Koeo;
     // The vehicle of the result on show, as it was when the result was read.
     std::optional<SheetVehicle> m_vehicle;
     // The result on show was saved or copied (or there is nothing to lose).
