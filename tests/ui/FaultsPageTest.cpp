@@ -421,8 +421,7 @@ TEST_F(FaultsPageTest, AReportPrintsAndSavesAsPdfWithItsTextAndSaysWhereItWent)
             continue; // no pdftotext here: the file's form is all that is checked
         for (const char* expected : { "Мастерская «Мотор»", "ул. Заводская, 5", "Коды ошибок",
                  "Escort", "4BAA", "Ford Sierra 2.0i", "Датчик температуры воздуха (ACT)",
-                 "Предыдущие посещения",
-                 "20 нояб. 2025 10:15 — 111" })
+                 "Предыдущие посещения", "20 нояб. 2025 10:15 — 111" })
             EXPECT_TRUE(text->contains(QString::fromUtf8(expected)))
                 << c.action << ": " << expected << "\n"
                 << qPrintable(*text);
