@@ -232,12 +232,12 @@ TEST(FaultSheet, TheShippedTemplateCarriesTheWorkshopTheEcuTheCodesAndTheHistory
     const QString html
         = FaultSheet::reportHtml(templateFile(qEnvironmentVariable("VESKOR_DATA") + "/report.htm"),
             { "0", "112", "023" }, car, plainDictionary(), false, fullReport());
-    for (const char* expected : { "<b>Мастерская «Мотор»</b><br>ул. Заводская, 5<br>тел. +7 900",
-             "<td>4BAA</td>", "Модель: Ford Sierra 2.0i<br>Годы выпуска: 1989-1993",
-             "<td>1.23 (SIM01)</td>", "<td>05 мар. 2026 14:07</td>",
-             "<td class=\"code\">112</td><td>KOER</td><td>Код 112</td>",
-             "<td class=\"code\">23</td><td>KOEO</td><td>Код 23 &amp; &lt;датчик&gt;</td>",
-             "05 фев. 2026 10:00 — 112, 23<br>01 янв. 2026 09:30 — кодов нет" })
+    for (const char* expected :
+        { "<b>Мастерская «Мотор»</b><br>ул. Заводская, 5<br>тел. +7 900", "<td>4BAA</td>",
+            "Модель: Ford Sierra 2.0i<br>Годы выпуска: 1989-1993", "<td>1.23 (SIM01)</td>",
+            ">05 мар. 2026 14:07</td>", "<td class=\"code\">112</td><td>KOER</td><td>Код 112</td>",
+            "<td class=\"code\">23</td><td>KOEO</td><td>Код 23 &amp; &lt;датчик&gt;</td>",
+            "05 фев. 2026 10:00 — 112, 23<br>01 янв. 2026 09:30 — кодов нет" })
         EXPECT_TRUE(html.contains(QString::fromUtf8(expected))) << expected;
     // Every placeholder of the shipped template has its value.
     EXPECT_FALSE(QRegularExpression("%[A-Z]+%").match(html).hasMatch())

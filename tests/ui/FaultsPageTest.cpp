@@ -380,7 +380,7 @@ TEST_F(FaultsPageTest, AReportCarriesTheWorkshopTheEcuTheModuleAndTheCarsEarlier
     const QString today = QLocale(QLocale::Russian).toString(QDate::currentDate(), "dd MMM yyyy");
     for (const QString& expected : { QString("<b>Мастерская «Мотор»</b><br>ул. Заводская, 5"),
              QString("<td>4BAA</td>"), QString("Модель: Ford Sierra 2.0i (образец)<br>"),
-             "<td>" + module + "</td>", "<td>" + today, QString("<td class=\"code\">112</td>"),
+             "<td>" + module + "</td>", ">" + today, QString("<td class=\"code\">112</td>"),
              QString("<td class=\"code\">23</td>"),
              // Only the earlier visit: this one is the report itself.
              QString("<p class=\"history\">20 нояб. 2025 10:15 — 111</p>") })
