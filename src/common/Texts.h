@@ -490,6 +490,25 @@ inline constexpr const char* ResultCopied = "Результат скопиров
 inline constexpr const char* OpenFailed
     = "Не удалось открыть %1: в системе нет программы для этого файла.";
 inline constexpr const char* ReportFolderFailed = "Не удалось создать папку отчёта %1.";
+// Texts of our own: the report printed and saved as PDF, and what goes wrong on the way.
+inline constexpr const char* ActPrintReport = "Печать";
+inline constexpr const char* HintPrintReport = "Напечатать отчёт по результатам чтения ошибок";
+inline constexpr const char* ActSaveReportPdf = "Сохранить PDF";
+inline constexpr const char* HintSaveReportPdf = "Сохранить отчёт в PDF-файле";
+inline constexpr const char* ReportPdfTitle = "Сохранить отчёт в PDF";
+inline constexpr const char* ReportPdfFilter = "Документы PDF (*.pdf);;Все файлы (*)";
+inline constexpr const char* NothingToPrint = "Нечего печатать: сначала прочитайте коды.";
+inline constexpr const char* ReportPdfSaved = "Отчёт сохранён в PDF: %1";
+inline constexpr const char* ReportPrinted = "Отчёт отправлен на печать: %1";
+inline constexpr const char* ReportNotSaved = "Отчёт не сохранён: %1";
+inline constexpr const char* ReportNotPrinted
+    = "Отчёт не напечатан: принтер %1 не принял задание. Проверьте принтер и повторите.";
+// The car's earlier visits in a report: one line per fault read or self-test.
+inline constexpr const char* VisitLine = "%1 — %2";
+inline constexpr const char* VisitSelfTest = "самотест: %1";
+inline constexpr const char* VisitNoCodes = "кодов нет";
+inline constexpr const char* NoEarlierVisits = "Более ранних посещений нет";
+inline constexpr const char* VisitsNotKept = "Не удалось записать историю посещений: %1";
 inline constexpr const char* FaultCode = "Код:";
 inline constexpr const char* FaultMode = "Режим:";
 inline constexpr const char* FaultDescription = "Описание:";
@@ -511,6 +530,11 @@ inline constexpr const char* ReportNoBlock
     = "В шаблоне отчёта %1 нет блока %BEGIN% … %END%: отчёт не сохранён.";
 
 // Options page (the port, interface and module groups).
+// Text of our own: the workshop that heads every report.
+inline constexpr const char* GroupWorkshop = " Мастерская (для отчётов) ";
+inline constexpr const char* OptWorkshopName = "Название:";
+inline constexpr const char* OptWorkshopContacts = "Адрес, телефон:";
+inline constexpr const char* HintWorkshop = "Печатается в заголовке каждого отчёта";
 inline constexpr const char* GroupPort = " Настройки порта обмена ";
 inline constexpr const char* OptPort = "Порт:";
 inline constexpr const char* OptSpeed = "Скорость обмена:";

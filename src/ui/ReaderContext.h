@@ -6,13 +6,21 @@
 #include "vehicles/EcuProfiles.h"
 #include "vehicles/FaultCodes.h"
 
+#include <QString>
 #include <functional>
 
 class DataFeed;
+class DataSource;
 class LinkController;
 class Prompts;
 class QComboBox;
 class VehicleListModel;
+
+// The workshop that heads every report (the options page).
+struct ReportWorkshop {
+    QString Name;
+    QString Contacts;
+};
 
 struct ReaderContext {
     FaultCodeDictionary FaultCodes;
@@ -25,9 +33,13 @@ struct ReaderContext {
     LinkController* Link = nullptr;
     // The words the pages show: the link's stream or a replayed recording's.
     DataFeed* Feed = nullptr;
+    // The link's own words: the calibration code and module version of the ECU the link
+    // talks to, also while a recording plays.
+    DataSource* Live = nullptr;
     Prompts* Ask = nullptr;
     // True when fault descriptions are to be shown in English (cbDescLang).
     std::function<bool()> English = [] { return false; };
+    std::function<ReportWorkshop()> Workshop = [] { return ReportWorkshop {}; };
     // Called after every change of the register, which is then saved.
     std::function<void()> RegisterChanged = [] {};
     // Shows an error that an action did not handle (the general error display).

@@ -5,6 +5,7 @@
 #include "common/AtomicFile.h"
 #include "common/Errors.h"
 #include "common/Texts.h"
+#include "pages/FaultsPage.h"
 #include "pages/TrendsPage.h"
 #include "profiles/TFordTrend.h"
 #include "store/TFordData.h"
@@ -134,6 +135,16 @@ void ScreenshotTour::shoot()
         screen->close();
     }
     pages->setCurrentIndex(1);
+    // The report of the codes read, as it prints, when they belong to a car.
+    auto* faults = m_window.findChild<QListWidget*>(QStringLiteral("lbFaults"));
+    if (faults->count() > 1 && faults->item(0)->text() != QLatin1String("-1")) {
+        try {
+            m_window.faultsPage()->saveReportPdf(
+                QDir(m_folder).filePath(QStringLiteral("9-report.pdf")));
+        } catch (const VeskorError& e) {
+            say(e.message().toUtf8());
+        }
+    }
     say(Texts::text(Texts::ScreenshotsSaved).arg(QDir(m_folder).absolutePath()).toUtf8());
     m_window.close();
 }

@@ -1,7 +1,7 @@
 // The --screenshots run: waits until the window is connected to the module and has matched
 // the calibration code, reads the fault codes, streams live data for a few seconds, saves a
-// picture of every page into a folder and closes the window. It also reports how long
-// start-up took.
+// picture of every page and the report as PDF (9-report.pdf) into a folder and closes the
+// window. It also reports how long start-up took.
 #pragma once
 
 #include <QElapsedTimer>

@@ -44,6 +44,7 @@
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -111,6 +112,7 @@ TfrmVeskorReader::TfrmVeskorReader(const Options& options)
         [link = m_link.get()](const LinkCommand& command) { link->send(command); });
     m_feed = std::make_unique<DataFeed>(*m_liveSource);
     m_context.Feed = m_feed.get();
+    m_context.Live = m_liveSource.get();
     buildFrame();
     FormCreate();
 }
@@ -174,6 +176,10 @@ void TfrmVeskorReader::buildFrame()
     m_pages->addTab(m_help, Texts::text(Texts::PageHelp));
     setCentralWidget(m_pages);
     m_context.English = [this] { return m_optionsPage->english(); };
+    m_context.Workshop = [this] {
+        return ReportWorkshop { m_optionsPage->workshopName()->text(),
+            m_optionsPage->workshopContacts()->text() };
+    };
     connect(m_faults, &FaultsPage::faultActionStarted, this,
         [this] { m_pages->setCurrentWidget(m_faults); });
     connect(m_faults, &FaultsPage::notice, this, [this](const QString& text) {
@@ -529,6 +535,8 @@ void TfrmVeskorReader::FormShow()
         applySkin(m_settings.CurrentSkin);
     m_link->session().setMaxTestTime(m_settings.MaxTestTime);
     m_optionsPage->contrast()->setValue(m_settings.TableContrast);
+    m_optionsPage->workshopName()->setText(m_settings.WorkshopName);
+    m_optionsPage->workshopContacts()->setText(m_settings.WorkshopContacts);
     if (!m_settings.Toolbars.isEmpty())
         restoreState(m_settings.Toolbars);
     m_debugItem->setVisible(m_options.Debug || m_settings.Debug);
@@ -657,6 +665,8 @@ ReaderSettings TfrmVeskorReader::collectSettings() const
     s.Toolbars = saveState();
     s.CurrentAuto = cbCurrentAuto->currentIndex();
     s.TableContrast = m_optionsPage->contrast()->value();
+    s.WorkshopName = m_optionsPage->workshopName()->text();
+    s.WorkshopContacts = m_optionsPage->workshopContacts()->text();
     return s;
 }
 

@@ -85,4 +85,6 @@ TEST(CurrentVehicle, DiagnosisStampReachesTheRecord)
     EXPECT_EQ(DateTimeText::timePart(e.Record.LastRead), QTime(14, 7));
     EXPECT_TRUE(CurrentVehicle::diagnosisText(when).startsWith("05 "));
     EXPECT_TRUE(CurrentVehicle::diagnosisText(when).endsWith(" 2026 14:07"));
+    // The month in the window's language, whatever the system's.
+    EXPECT_EQ(CurrentVehicle::diagnosisText(when), "05 мар. 2026 14:07");
 }

@@ -6,6 +6,8 @@
 #include "ui/model/FaultOutcome.h"
 
 #include <QDateTime>
+#include <QFile>
+#include <QRegularExpression>
 #include <array>
 #include <gtest/gtest.h>
 
@@ -192,6 +194,74 @@ TEST(FaultSheet, LongFolderNamesAreCutAtACharacterWithin255Bytes)
         const QString folder = FaultSheet::folderName(c.name);
         EXPECT_EQ(folder, c.expected) << c.name.size();
         EXPECT_LE(folder.toUtf8().size(), 255);
+    }
+}
+
+namespace {
+
+QStringList templateFile(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
+    return decodeTextLines(file.readAll());
+}
+
+// Codes whose texts name no placeholder.
+FaultCodeDictionary plainDictionary()
+{
+    FaultCodeDictionary codes;
+    codes.parse({ "23", "KOEO", "Code 23", "Код 23 & <датчик>", "Comment 23", //
+        "112", "KOER", "Code 112", "Код 112", "Проверьте проводку" });
+    return codes;
+}
+
+// A report as the fault page fills it for the code 4BAA of the sample database.
+SheetReport fullReport()
+{
+    return { "Мастерская «Мотор»", "ул. Заводская, 5\nтел. +7 900 000-00-00", "4BAA",
+        "Модель: Ford Sierra 2.0i\nГоды выпуска: 1989-1993", "1.23 (SIM01)",
+        "05 фев. 2026 10:00 — 112, 23\n01 янв. 2026 09:30 — кодов нет" };
+}
+
+} // namespace
+
+TEST(FaultSheet, TheShippedTemplateCarriesTheWorkshopTheEcuTheCodesAndTheHistory)
+{
+    SheetVehicle car = vehicle();
+    car.Date = "05 мар. 2026 14:07";
+    const QString html
+        = FaultSheet::reportHtml(templateFile(qEnvironmentVariable("VESKOR_DATA") + "/report.htm"),
+            { "0", "112", "023" }, car, plainDictionary(), false, fullReport());
+    for (const char* expected :
+        { "<b>Мастерская «Мотор»</b><br>ул. Заводская, 5<br>тел. +7 900", "<td>4BAA</td>",
+            "Модель: Ford Sierra 2.0i<br>Годы выпуска: 1989-1993", "<td>1.23 (SIM01)</td>",
+            ">05 мар. 2026 14:07</td>", "<td class=\"code\">112</td><td>KOER</td><td>Код 112</td>",
+            "<td class=\"code\">23</td><td>KOEO</td><td>Код 23 &amp; &lt;датчик&gt;</td>",
+            "05 фев. 2026 10:00 — 112, 23<br>01 янв. 2026 09:30 — кодов нет" })
+        EXPECT_TRUE(html.contains(QString::fromUtf8(expected))) << expected;
+    // Every placeholder of the shipped template has its value.
+    EXPECT_FALSE(QRegularExpression("%[A-Z]+%").match(html).hasMatch())
+        << qPrintable(QRegularExpression("%[A-Z]+%").match(html).captured());
+}
+
+TEST(FaultSheet, ATemplateWithoutTheNewPlaceholdersReadsAsBefore)
+{
+    // The template as shipped before the report had a workshop, and what it gave then.
+    const QString data = QString::fromUtf8(VESKOR_UI_TEST_DATA);
+    const QStringList before = templateFile(data + "/report-before-workshop.htm");
+    QFile expected(data + "/report-before-workshop.expected.htm");
+    ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
+    const QByteArray then = expected.readAll();
+    // The comment names a placeholder, which stays as it is.
+    FaultCodeDictionary codes;
+    codes.parse({ "23", "KOEO", "Code 23", "Код 23 & <датчик>", "Comment 23", //
+        "112", "KOER", "Code 112", "Код 112", "Проверьте %NAME% проводку" });
+    const SheetVehicle car { "Escort \"Ghia\"", "05 мар. 2026 14:07", "А123ВС", "Escort", "1995",
+        "WF0AXXGCAA1234567", "после ремонта" };
+    for (const SheetReport& report : { SheetReport {}, fullReport() }) {
+        const QByteArray now = FaultSheet::reportBytes(
+            FaultSheet::reportHtml(before, { "0", "112", "023" }, car, codes, false, report));
+        EXPECT_EQ(now, then) << qPrintable(report.Workshop);
     }
 }
 

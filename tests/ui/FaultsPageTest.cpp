@@ -7,6 +7,7 @@
 #include "common/Texts.h"
 #include "sim/Simulator.h"
 #include "ui/GlowLabel.h"
+#include "ui/model/CurrentVehicle.h"
 #include "ui/pages/VehiclesPage.h"
 
 #include <QAction>
@@ -19,9 +20,13 @@
 #include <QListWidget>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -101,6 +106,20 @@ void connectWindow(WindowHarness& h, const char* vehicleName,
     }));
 }
 
+// The text of a PDF file as pdftotext reads it, or nothing when pdftotext isn't installed.
+std::optional<QString> pdfText(const QString& path)
+{
+    const QString tool = QStandardPaths::findExecutable("pdftotext");
+    if (tool.isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(tool, { "-enc", "UTF-8", path, "-" });
+    EXPECT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0) << qPrintable(process.readAllStandardError());
+    // pdftotext breaks lines where the page does.
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
 class FaultsPageTest : public ::testing::Test {
 protected:
     void connect(const char* vehicleName, const std::function<void(SimConfig&)>& configure = {},
@@ -119,6 +138,14 @@ protected:
         return clock.elapsed();
     }
     FaultsPage* page() { return h.window().faultsPage(); }
+    // A workshop on the options page, and a visit of Escort's before this one.
+    void connectWithWorkshopAndAVisit()
+    {
+        QDir().mkpath(h.path("Reports/Escort"));
+        h.writeFile("Reports/Escort/visits.txt", "2025-11-20T10:15:00 B 111\n");
+        connect("Escort", {},
+            "[Workshop]\nName=Мастерская «Мотор»\nContacts=ул. Заводская, 5, тел. 8 800 000\n");
+    }
     QStringList log() const
     {
         QStringList lines;
@@ -500,4 +527,91 @@ TEST(FaultsPageSelfTest, TheVerdictSaysWhatTheTestFoundAboveTheCodes)
         h.find<QAction>("acReadFaults")->trigger();
         EXPECT_FALSE(verdict->isVisible());
     }
+}
+
+TEST_F(FaultsPageTest, AReportCarriesTheWorkshopTheEcuTheModuleAndTheCarsEarlierVisits)
+{
+    connectWithWorkshopAndAVisit();
+    readCodes();
+    // The history has grown by this visit.
+    const QList<QByteArray> visits = h.readFile("Reports/Escort/visits.txt").split('\n');
+    ASSERT_EQ(visits.size(), 3) << h.readFile("Reports/Escort/visits.txt").constData();
+    EXPECT_EQ(visits[0], "2025-11-20T10:15:00 B 111");
+    EXPECT_TRUE(visits[1].endsWith(" B 112 023")) << visits[1].constData();
+
+    const QString path = page()->saveReport();
+    const QString html = readTextFile(path).join("\n");
+    const QString module = h.window().link().session().module().text();
+    const QString today = QLocale(QLocale::Russian).toString(QDate::currentDate(), "dd MMM yyyy");
+    for (const QString& expected : { QString("<b>Мастерская «Мотор»</b><br>ул. Заводская, 5"),
+             QString("<td>4BAA</td>"), QString("Модель: Ford Sierra 2.0i (образец)<br>"),
+             "<td>" + module + "</td>", ">" + today, QString("<td class=\"code\">112</td>"),
+             QString("<td class=\"code\">23</td>"),
+             // Only the earlier visit: this one is the report itself.
+             QString("<p class=\"history\">20 нояб. 2025 10:15 — 111</p>") })
+        EXPECT_TRUE(html.contains(expected)) << qPrintable(expected);
+    EXPECT_FALSE(module.isEmpty());
+    EXPECT_TRUE(log().last().contains("Отчёт сохранён: " + path)) << qPrintable(log().last());
+}
+
+TEST_F(FaultsPageTest, AReportPrintsAndSavesAsPdfWithItsTextAndSaysWhereItWent)
+{
+    connectWithWorkshopAndAVisit();
+    readCodes();
+    const QString pdf = h.path("Escort.pdf");
+    const QString printed = h.path("printed.pdf");
+    h.Prompts.FileAnswer = pdf;
+    h.Prompts.AnswerDialog = [&](QDialog& dialog) {
+        QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(printed);
+        return true;
+    };
+    const struct {
+        const char* action;
+        QString file;
+        QString logLine;
+    } cases[] = {
+        { "acSaveReportPdf", pdf, "Отчёт сохранён в PDF: " + pdf },
+        { "acPrintReport", printed, "Отчёт отправлен на печать: " + printed },
+    };
+    for (const auto& c : cases) {
+        h.find<QAction>(c.action)->trigger();
+        EXPECT_TRUE(log().last().endsWith(c.logLine)) << qPrintable(log().last());
+        QFile file(c.file);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.action;
+        EXPECT_TRUE(file.read(5) == "%PDF-") << c.action;
+        const std::optional<QString> text = pdfText(c.file);
+        if (!text)
+            continue; // no pdftotext here: the file's form is all that is checked
+        for (const char* expected : { "Мастерская «Мотор»", "ул. Заводская, 5", "Коды ошибок",
+                 "Escort", "4BAA", "Ford Sierra 2.0i", "Датчик температуры воздуха (ACT)",
+                 "Предыдущие посещения", "20 нояб. 2025 10:15 — 111" })
+            EXPECT_TRUE(text->contains(QString::fromUtf8(expected)))
+                << c.action << ": " << expected << "\n"
+                << qPrintable(*text);
+        EXPECT_TRUE(text->contains(QLocale(QLocale::Russian).toString(QDate::currentDate(), "MMM")))
+            << qPrintable(*text);
+    }
+    ASSERT_EQ(h.Prompts.FileRequests.size(), 1);
+    const FileRequest& asked = h.Prompts.FileRequests.first();
+    EXPECT_TRUE(asked.Save);
+    EXPECT_EQ(QDir(asked.Folder), QDir(h.path("Reports/Escort")));
+    EXPECT_TRUE(asked.Name.endsWith(".pdf")) << qPrintable(asked.Name);
+    EXPECT_TRUE(h.Prompts.Warnings.isEmpty()) << qPrintable(h.Prompts.Warnings.join("\n"));
+
+    // A file that can't be written: told in the log and in a box, and no file is left.
+    h.Prompts.FileAnswer = h.path("gone/Escort.pdf");
+    h.find<QAction>("acSaveReportPdf")->trigger();
+    EXPECT_TRUE(log().last().contains("Отчёт не сохранён: ")) << qPrintable(log().last());
+    EXPECT_TRUE(log().last().contains(h.path("gone/Escort.pdf")));
+    ASSERT_EQ(h.Prompts.Warnings.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(h.path("gone/Escort.pdf")));
+    // Cancelled dialogs: nothing written, nothing said.
+    const QStringList before = log();
+    h.Prompts.FileAnswer.clear();
+    h.Prompts.AnswerDialog = [](QDialog&) { return false; };
+    h.find<QAction>("acSaveReportPdf")->trigger();
+    h.find<QAction>("acPrintReport")->trigger();
+    EXPECT_EQ(log(), before);
 }

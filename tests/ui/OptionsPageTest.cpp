@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
@@ -78,11 +79,22 @@ TEST(OptionsPage, ControlsStartWithTheirDefaultsAndHintsAndCloseSavesThem)
     h.find<QCheckBox>("cbAutoConnect")->setChecked(false);
     h.find<QCheckBox>("cbBluetoothDelay")->setChecked(true);
     contrast->setValue(1250);
+    auto* workshop = h.find<QLineEdit>("edWorkshopName");
+    auto* contacts = h.find<QLineEdit>("edWorkshopContacts");
+    EXPECT_EQ(workshop->text(), "");
+    EXPECT_EQ(contacts->text(), "");
+    workshop->setText("Мастерская «Мотор»");
+    contacts->setText("ул. Заводская, 5; тел. 8 800 000");
     h.close();
     const QByteArray ini = h.readFile("reader.ini");
     for (const char* line : { "ComPortName=/dev/ttyUSB7", "ComPortSpeed=4", "AutoConnect=0",
-             "BluetoothDelay=1", "TableContrast=1250" })
-        EXPECT_TRUE(ini.contains(line)) << line;
+             "BluetoothDelay=1", "TableContrast=1250", "[Workshop]\nName=Мастерская «Мотор»\n",
+             "Contacts=ул. Заводская, 5; тел. 8 800 000" })
+        EXPECT_TRUE(ini.contains(line)) << line << "\n" << ini.constData();
+    // The next start shows them again.
+    h.open();
+    EXPECT_EQ(h.find<QLineEdit>("edWorkshopName")->text(), "Мастерская «Мотор»");
+    EXPECT_EQ(h.find<QLineEdit>("edWorkshopContacts")->text(), "ул. Заводская, 5; тел. 8 800 000");
     EXPECT_FALSE(ini.contains("DescLang"));
 }
 

@@ -171,6 +171,8 @@ TEST(ReaderSettings, FirstCloseCreatesTheFileThatTheNextStartReadsBack)
     written.CurrentProfile = "flags.ini";
     written.TableContrast = 1000;
     written.CurrentAuto = 1;
+    written.WorkshopName = "Мастерская \"Мотор\"; №1";
+    written.WorkshopContacts = "ул. Заводская, 5 = тел. +7 900 000-00-00";
     ReaderIni::save(dir.file("reader.ini"), written);
 
     IniFile ini;
@@ -188,5 +190,7 @@ TEST(ReaderSettings, FirstCloseCreatesTheFileThatTheNextStartReadsBack)
     EXPECT_EQ(read.CurrentProfile, "flags.ini");
     EXPECT_EQ(read.TableContrast, 1000);
     EXPECT_EQ(read.CurrentAuto, 1);
+    EXPECT_EQ(read.WorkshopName, written.WorkshopName);
+    EXPECT_EQ(read.WorkshopContacts, written.WorkshopContacts);
     EXPECT_FALSE(ini.hasKey("Main", "MaxTestTime")); // never written
 }

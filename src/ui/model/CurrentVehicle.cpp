@@ -22,7 +22,8 @@ CalibrationMatch matchCalibration(const VehicleRegister& vehicles, int current, 
 
 QString diagnosisText(const QDateTime& time)
 {
-    return QLocale::system().toString(time, QStringLiteral("dd MMM yyyy hh:mm"));
+    // The window speaks Russian, whatever the system's language: "05 мар. 2026 14:07".
+    return QLocale(QLocale::Russian).toString(time, QStringLiteral("dd MMM yyyy hh:mm"));
 }
 
 void stampDiagnosis(VehicleEntry& vehicle, const QDateTime& time)

@@ -24,7 +24,8 @@ namespace CurrentVehicle {
 CalibrationMatch matchCalibration(
     const VehicleRegister& vehicles, int current, const QString& code);
 
-// The diagnosis date as the fault page shows it: "dd mmm yyyy hh:nn".
+// The diagnosis date as the fault page shows it: "dd mmm yyyy hh:nn", the month in Russian
+// as the rest of the window ("05 мар. 2026 14:07").
 QString diagnosisText(const QDateTime& time);
 
 // Stamps a vehicle with the time of a finished fault exchange: its shown date and its

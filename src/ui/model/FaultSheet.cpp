@@ -7,7 +7,11 @@
 #include "common/Texts.h"
 #include "vehicles/FaultCodeText.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QStringEncoder>
+#include <QTextDocument>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -107,7 +111,9 @@ namespace {
 
     QString escaped(const QString& value)
     {
-        return value.toHtmlEscaped().replace(QLatin1Char('\''), QStringLiteral("&#39;"));
+        return value.toHtmlEscaped()
+            .replace(QLatin1Char('\''), QStringLiteral("&#39;"))
+            .replace(QLatin1Char('\n'), QStringLiteral("<br>"));
     }
 
     // Replaces every placeholder of the list in one pass from left to right, so that a value
@@ -139,7 +145,7 @@ namespace {
 
 QString reportHtml(const QStringList& templateLines, const QStringList& entries,
     const SheetVehicle& vehicle, const FaultCodeDictionary& codes, bool english,
-    const QString& templateName)
+    const SheetReport& report, const QString& templateName)
 {
     QString t;
     for (const QString& line : templateLines)
@@ -162,6 +168,12 @@ QString reportHtml(const QStringList& templateLines, const QStringList& entries,
         { QStringLiteral("%YEAR%"), vehicle.Year },
         { QStringLiteral("%VIN%"), vehicle.VIN },
         { QStringLiteral("%NOTICE%"), vehicle.Notes },
+        { QStringLiteral("%WORKSHOP%"), report.Workshop },
+        { QStringLiteral("%CONTACTS%"), report.Contacts },
+        { QStringLiteral("%CALID%"), report.CalID },
+        { QStringLiteral("%ECU%"), report.Ecu },
+        { QStringLiteral("%FIRMWARE%"), report.Firmware },
+        { QStringLiteral("%HISTORY%"), report.History },
     };
     QString body;
     for (qsizetype i = 1; i < entries.size(); ++i) {
@@ -183,6 +195,41 @@ QByteArray reportBytes(const QString& html)
         text += line + QStringLiteral("\r\n");
     QStringEncoder encoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
     return encoder.encode(text);
+}
+
+namespace {
+
+    std::unique_ptr<QTextDocument> reportDocument(const QString& html)
+    {
+        auto document = std::make_unique<QTextDocument>();
+        document->setHtml(html);
+        return document;
+    }
+
+} // namespace
+
+void printReport(const QString& html, QPagedPaintDevice& device)
+{
+    reportDocument(html)->print(&device);
+}
+
+QByteArray reportPdf(const QString& html)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        // The writer finishes the document when it goes.
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+        writer.setResolution(1200);
+        writer.setCreator(QStringLiteral("VeskorReader"));
+        const auto document = reportDocument(html);
+        writer.setTitle(document->metaInformation(QTextDocument::DocumentTitle));
+        document->print(&writer);
+    }
+    return pdf;
 }
 
 } // namespace FaultSheet

@@ -11,9 +11,22 @@
 #include <QStringList>
 #include <optional>
 
+class QPagedPaintDevice;
+
 // The vehicle as the fault page shows it: the list entry's display texts.
 struct SheetVehicle {
     QString Name, Date, Plate, Model, Year, VIN, Notes;
+};
+
+// What a report tells beyond the vehicle and its codes, each value for a placeholder of
+// its own; a value in several lines keeps its lines.
+struct SheetReport {
+    QString Workshop; // %WORKSHOP%
+    QString Contacts; // %CONTACTS%
+    QString CalID; // %CALID%: the ECU's calibration code
+    QString Ecu; // %ECU%: the calibration database's record of the code
+    QString Firmware; // %FIRMWARE%: the module's version
+    QString History; // %HISTORY%: the car's earlier visits
 };
 
 namespace FaultSheet {
@@ -41,15 +54,21 @@ QString folderName(const QString& vehicleName);
 // "05.03.2012 14 07 33.htm".
 QString reportFileName(const QDateTime& time);
 
-// The report from the template's lines: head and tail get the vehicle's values, the block
-// between %BEGIN% and %END% is repeated per code. Every value is HTML-escaped and put in
-// once (a value is never searched for placeholders). Throws VeskorError when the template
-// has no %BEGIN% … %END% block.
+// The report from the template's lines: head and tail get the vehicle's values and the
+// report's, the block between %BEGIN% and %END% is repeated per code. Every value is
+// HTML-escaped and put in once (a value is never searched for placeholders). A template
+// that names none of the report's placeholders reads as it did before they existed.
+// Throws VeskorError when the template has no %BEGIN% … %END% block.
 QString reportHtml(const QStringList& templateLines, const QStringList& entries,
     const SheetVehicle& vehicle, const FaultCodeDictionary& codes, bool english,
-    const QString& templateName = QStringLiteral("report.htm"));
+    const SheetReport& report = {}, const QString& templateName = QStringLiteral("report.htm"));
 
 // The report's bytes: UTF-16 little-endian with a byte order mark, lines ending in CR LF.
 QByteArray reportBytes(const QString& html);
+
+// The report laid out on the device's pages: a printer, or a PDF.
+void printReport(const QString& html, QPagedPaintDevice& device);
+// The report as a PDF document on A4 pages.
+QByteArray reportPdf(const QString& html);
 
 } // namespace FaultSheet

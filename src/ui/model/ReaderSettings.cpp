@@ -8,6 +8,7 @@ namespace {
 
 const QString Main = QStringLiteral("Main");
 const QString Autos = QStringLiteral("Autos");
+const QString Workshop = QStringLiteral("Workshop");
 // The layout of the toolbars and panels: Qt's saved state of the window, in base 64.
 const QString Toolbars = QStringLiteral("Toolbars");
 const QString ToolbarsState = QStringLiteral("State");
@@ -50,6 +51,9 @@ void readAtShow(const IniFile& ini, ReaderSettings& s)
     s.TableContrast = ini.readInteger(Main, "TableContrast", 500);
     s.Debug = ini.readBool(Main, "Debug", false);
     s.CurrentAuto = ini.readInteger(Autos, "Current", 0);
+    // What the user typed comes back whole.
+    s.WorkshopName = ini.readUtf8Whole(Workshop, "Name");
+    s.WorkshopContacts = ini.readUtf8Whole(Workshop, "Contacts");
     s.Toolbars = QByteArray::fromBase64(ini.readBytes(Toolbars, ToolbarsState));
 }
 
@@ -74,6 +78,8 @@ void writeAtClose(IniFile& ini, const ReaderSettings& s)
     // Last, so that the lines older versions wrote keep their order.
     ini.writeBool(Main, "AutoReconnect", s.AutoReconnect);
     ini.writeBool(Main, "RecordSessions", s.RecordSessions);
+    ini.writeUtf8(Workshop, "Name", s.WorkshopName);
+    ini.writeUtf8(Workshop, "Contacts", s.WorkshopContacts);
 }
 
 bool load(IniFile& ini, const QString& path)

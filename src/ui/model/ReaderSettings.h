@@ -34,6 +34,10 @@ struct ReaderSettings {
     // Debug=1: the developer's menu is shown. Set by hand, never written.
     bool Debug = false;
 
+    // [Workshop]: who made a report, at its head.
+    QString WorkshopName;
+    QString WorkshopContacts;
+
     // [Autos] and the layout, read whether or not [Main] exists.
     int CurrentAuto = 0;
     QByteArray Toolbars;
@@ -46,7 +50,7 @@ inline constexpr int DefaultSpeed = 2;
 // The [Main] keys of creation. A key that is absent (no reader.ini, no [Main]) takes its
 // default, so a first run works as every later one.
 void readAtCreation(const IniFile& ini, ReaderSettings& settings);
-// The [Main] keys of first show, [Autos] Current and the layout, each with its default
+// The [Main] keys of first show, [Autos] Current, [Workshop] and the layout, each with its default
 // when absent. MaxTestTime is held to its sane range.
 void readAtShow(const IniFile& ini, ReaderSettings& settings);
 // Writes every key that closing writes, in order. CurrentProfile only when not empty,

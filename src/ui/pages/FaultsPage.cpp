@@ -6,6 +6,7 @@
 #include "common/AtomicFile.h"
 #include "common/Errors.h"
 #include "common/ProgramDir.h"
+#include "common/StampedName.h"
 #include "common/TextFile.h"
 #include "common/Texts.h"
 #include "link/FaultCodeList.h"
@@ -14,8 +15,10 @@
 #include "ui/Prompts.h"
 #include "ui/ReaderContext.h"
 #include "ui/model/CurrentVehicle.h"
+#include "ui/model/DataSource.h"
 #include "ui/model/FaultOutcome.h"
 #include "ui/model/FaultSheet.h"
+#include "vehicles/EcuInfo.h"
 #include "vehicles/VehicleListModel.h"
 
 #include <QAction>
@@ -26,12 +29,18 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
+
+// The earlier visits a report lists.
+constexpr int ReportedVisits = 10;
 
 QAction* barAction(QToolBar* bar, const char* name, const char* text, const char* hint)
 {
@@ -66,6 +75,10 @@ FaultsPage::FaultsPage(ReaderContext& context, QWidget* parent)
     QAction* copy = barAction(tbFaultCodes, "acCopy", Texts::ActCopy, Texts::HintCopy);
     QAction* report
         = barAction(tbFaultCodes, "acSaveReport", Texts::ActSaveReport, Texts::HintSaveReport);
+    QAction* print
+        = barAction(tbFaultCodes, "acPrintReport", Texts::ActPrintReport, Texts::HintPrintReport);
+    QAction* pdf = barAction(
+        tbFaultCodes, "acSaveReportPdf", Texts::ActSaveReportPdf, Texts::HintSaveReportPdf);
     layout->addWidget(tbFaultCodes);
 
     laTestVerdict = new QLabel(this);
@@ -131,13 +144,20 @@ FaultsPage::FaultsPage(ReaderContext& context, QWidget* parent)
         m_kept = true;
         emit notice(Texts::text(Texts::ResultCopied));
     });
-    connect(report, &QAction::triggered, this, [this] {
-        try {
-            saveReport();
-        } catch (const VeskorError& e) {
-            m_context.ShowError(e.message());
-        }
-    });
+    connect(report, &QAction::triggered, this, [this] { runReport([this] { saveReport(); }); });
+    connect(print, &QAction::triggered, this, [this] { runReport([this] { printReport(); }); });
+    connect(pdf, &QAction::triggered, this, [this] { runReport([this] { saveReportPdf(); }); });
+}
+
+void FaultsPage::runReport(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const VeskorError& e) {
+        emit notice(FaultOutcome::stamped(
+            QDateTime::currentDateTime(), Texts::text(Texts::ReportNotSaved).arg(e.message())));
+        m_context.ShowError(e.message());
+    }
 }
 
 void FaultsPage::offerSelfTest()
@@ -218,7 +238,7 @@ void FaultsPage::ShowFaultCodes(Link::FaultTestOutcome outcome)
     const FaultOutcomeView view
         = FaultOutcome::describe(outcome, letter, int(codes.size()), maxTestTime());
     if (view.NewResult)
-        showResult(codes);
+        showResult(codes, letter);
     if (letter == 'D')
         showVerdict(SelfTestGuide::verdict(outcome, codes));
     tell(view.Line, view.Failure);
@@ -241,8 +261,10 @@ QString FaultsPage::verdict() const
     return laTestVerdict->text();
 }
 
-void FaultsPage::showResult(const QStringList& codes)
+void FaultsPage::showResult(const QStringList& codes, char letter)
 {
+    // To the second, as the history keeps it: the visit is this result's, not an earlier one.
+    const QDateTime now = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch());
     // The result belongs to the vehicle current when it came (the calibration code the ECU
     // reported at connection may have selected it meanwhile), and keeps that vehicle's data,
     // so that deleting or switching vehicles later never moves it to another car.
@@ -252,15 +274,23 @@ void FaultsPage::showResult(const QStringList& codes)
         VehicleEntry e = m_context.Vehicles->entry(row);
         // A simulated ECU's answer is no diagnosis of a real car.
         if (!m_simulation)
-            CurrentVehicle::stampDiagnosis(e, QDateTime::currentDateTime());
+            CurrentVehicle::stampDiagnosis(e, now);
         vehicle = FaultSheet::sheetVehicle(e);
+        // The result's own date, also when the register keeps its old one.
+        vehicle->Date = CurrentVehicle::diagnosisText(now);
+        m_calibration = m_context.Live ? m_context.Live->calibration() : QString();
+        if (m_calibration.isEmpty())
+            m_calibration = e.Record.CalID;
         if (!m_simulation) {
             m_context.Vehicles->replace(row, std::move(e));
             m_context.RegisterChanged();
         }
     } else {
         row = -1;
+        m_calibration = m_context.Live ? m_context.Live->calibration() : QString();
     }
+    m_moduleVersion = m_context.Live ? m_context.Live->moduleVersion() : QString();
+    m_resultTime = now;
     lbFaults->clear();
     auto* header = new QListWidgetItem(QString::number(row));
     if (vehicle)
@@ -269,6 +299,20 @@ void FaultsPage::showResult(const QStringList& codes)
     lbFaults->addItems(codes);
     m_vehicle = vehicle;
     m_kept = codes.isEmpty();
+    // Clearing brings no codes of the car's: the read before it has them.
+    if (vehicle && !m_simulation && letter != 'C')
+        recordVisit(Visit { now, letter, codes });
+}
+
+void FaultsPage::recordVisit(const Visit& visit)
+{
+    try {
+        reportFolder();
+        VisitHistory::record(historyFile(), visit);
+    } catch (const VeskorError& e) {
+        emit notice(FaultOutcome::stamped(
+            QDateTime::currentDateTime(), Texts::text(Texts::VisitsNotKept).arg(e.message())));
+    }
 }
 
 void FaultsPage::tell(const QString& text, bool failure)
@@ -303,31 +347,118 @@ QString FaultsPage::copyText() const
     return FaultSheet::copyText(entries(), m_vehicle, m_context.FaultCodes, m_context.English());
 }
 
-QString FaultsPage::saveReport()
+std::optional<QString> FaultsPage::report(const char* nothingText)
 {
     const QStringList list = entries();
     if (list.size() < 2) {
-        m_context.ShowError(Texts::text(Texts::NothingToSave));
-        return {};
+        m_context.ShowError(Texts::text(nothingText));
+        return std::nullopt;
     }
     if (!m_vehicle) {
         m_context.ShowError(Texts::text(Texts::ResultWithoutVehicle));
-        return {};
+        return std::nullopt;
     }
-    const QString folder
-        = programFile(QStringLiteral("Reports/") + FaultSheet::folderName(m_vehicle->Name));
+    return FaultSheet::reportHtml(readTextFile(programFile(QStringLiteral("report.htm"))), list,
+        *m_vehicle, m_context.FaultCodes, m_context.English(), sheetReport());
+}
+
+SheetReport FaultsPage::sheetReport() const
+{
+    const ReportWorkshop workshop = m_context.Workshop();
+    const QString none = Texts::text(Texts::NoData);
+    SheetReport r;
+    r.Workshop = workshop.Name;
+    r.Contacts = workshop.Contacts;
+    r.CalID = m_calibration.isEmpty() ? none : m_calibration;
+    r.Ecu = formatCalibrationRecord(m_context.Ecu, m_calibration);
+    r.Firmware = m_moduleVersion.isEmpty() ? none : m_moduleVersion;
+    r.History = VisitHistory::text(
+        VisitHistory::earlier(VisitHistory::load(historyFile()), m_resultTime, ReportedVisits));
+    if (r.History.isEmpty())
+        r.History = Texts::text(Texts::NoEarlierVisits);
+    return r;
+}
+
+QString FaultsPage::vehicleFolder() const
+{
+    return programFile(QStringLiteral("Reports/") + FaultSheet::folderName(m_vehicle->Name));
+}
+
+QString FaultsPage::historyFile() const
+{
+    return vehicleFolder() + QLatin1Char('/') + QLatin1String(VisitHistory::FileName);
+}
+
+QString FaultsPage::reportFolder() const
+{
+    const QString folder = vehicleFolder();
     if (!QDir().mkpath(folder))
         throw VeskorError(Texts::text(Texts::ReportFolderFailed).arg(folder));
-    const QString html
-        = FaultSheet::reportHtml(readTextFile(programFile(QStringLiteral("report.htm"))), list,
-            *m_vehicle, m_context.FaultCodes, m_context.English());
-    const QString path
-        = folder + QLatin1Char('/') + FaultSheet::reportFileName(QDateTime::currentDateTime());
-    writeFileAtomically(path, FaultSheet::reportBytes(html));
+    return folder;
+}
+
+QString FaultsPage::saveReport()
+{
+    const std::optional<QString> html = report(Texts::NothingToSave);
+    if (!html)
+        return {};
+    const QString path = reportFolder() + QLatin1Char('/')
+        + FaultSheet::reportFileName(QDateTime::currentDateTime());
+    writeFileAtomically(path, FaultSheet::reportBytes(*html));
     m_kept = true;
     emit notice(FaultOutcome::stamped(
         QDateTime::currentDateTime(), Texts::text(Texts::ReportSaved).arg(path)));
     if (!m_context.Ask->openExternally(QUrl::fromLocalFile(path)))
         m_context.ShowError(Texts::text(Texts::OpenFailed).arg(path));
     return path;
+}
+
+QString FaultsPage::saveReportPdf(const QString& target)
+{
+    const std::optional<QString> html = report(Texts::NothingToSave);
+    if (!html)
+        return {};
+    QString path = target;
+    if (path.isEmpty()) {
+        FileRequest request;
+        request.Save = true;
+        request.Title = Texts::text(Texts::ReportPdfTitle);
+        request.Folder = reportFolder();
+        request.Name = StampedName::fileName(QDateTime::currentDateTime(), QStringLiteral("pdf"));
+        request.Filter = Texts::text(Texts::ReportPdfFilter);
+        request.Suffix = QStringLiteral("pdf");
+        path = m_context.Ask->chooseFile(window(), request);
+        if (path.isEmpty())
+            return {};
+    }
+    // Laid out in memory and written in one piece: a failed write leaves no half a PDF.
+    writeFileAtomically(path, FaultSheet::reportPdf(*html));
+    m_kept = true;
+    emit notice(FaultOutcome::stamped(
+        QDateTime::currentDateTime(), Texts::text(Texts::ReportPdfSaved).arg(path)));
+    return path;
+}
+
+bool FaultsPage::printReport()
+{
+    const std::optional<QString> html = report(Texts::NothingToPrint);
+    if (!html)
+        return false;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, window());
+    if (!m_context.Ask->runDialog(dialog))
+        return false;
+    FaultSheet::printReport(*html, printer);
+    const QString where
+        = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    if (printer.printerState() == QPrinter::Error) {
+        const QString text = Texts::text(Texts::ReportNotPrinted).arg(where);
+        emit notice(FaultOutcome::stamped(QDateTime::currentDateTime(), text));
+        m_context.ShowError(text);
+        return false;
+    }
+    m_kept = true;
+    emit notice(FaultOutcome::stamped(
+        QDateTime::currentDateTime(), Texts::text(Texts::ReportPrinted).arg(where)));
+    return true;
 }

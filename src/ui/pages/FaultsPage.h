@@ -1,20 +1,24 @@
 // The page "Коды ошибок": the fault exchanges' toolbar, the owner-drawn list lbFaults with
-// the overlay shown while an exchange runs, copy to the clipboard and the HTML report.
+// the overlay shown while an exchange runs, copy to the clipboard and the report: as HTML,
+// printed, or as PDF.
 //
 // A result belongs to the vehicle that was current when it was read: its data are kept
 // with the result, so deleting or switching vehicles never moves it to another car. An
-// exchange that brought no answer keeps the result on show and says so.
+// exchange that brought no answer keeps the result on show and says so. Every read and
+// self-test of a car is kept in its history, which its later reports list.
 #pragma once
 
 #include "link/LinkTypes.h"
 #include "ui/model/FaultSheet.h"
 #include "ui/model/SelfTestGuide.h"
+#include "ui/model/VisitHistory.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -40,8 +44,13 @@ public:
     QStringList entries() const;
     QString copyText() const;
     // Writes the report and opens it; the file's path, or empty when nothing was written
-    // (and the reason was told).
+    // (and the reason was told). Throws VeskorError when the report can't be made.
     QString saveReport();
+    // The report as PDF into target, or when it is empty into the file the user chooses;
+    // the file's path, or empty when nothing was written. Throws VeskorError.
+    QString saveReportPdf(const QString& target = {});
+    // The report on the printer the user chooses; true when it went out. Throws VeskorError.
+    bool printReport();
     // The line of the last outcome, with its time (laFaultOutcome).
     QString outcomeLine() const;
     // The last self-test's verdict above the codes (laTestVerdict); empty after any other
@@ -64,7 +73,19 @@ private:
     // Shows what the self-test needs and starts it when the mechanic says the car is ready.
     void offerSelfTest();
     void showVerdict(const SelfTestVerdict& verdict);
-    void showResult(const QStringList& codes);
+    void showResult(const QStringList& codes, char letter);
+    void recordVisit(const Visit& visit);
+    // The report of the result on show, or nothing when there is none (told with the text
+    // given, or that the result has no vehicle).
+    std::optional<QString> report(const char* nothingText);
+    SheetReport sheetReport() const;
+    // Reports/<vehicle> of the result's vehicle, and there its history of visits.
+    QString vehicleFolder() const;
+    QString historyFile() const;
+    // vehicleFolder(), created when missing. Throws VeskorError.
+    QString reportFolder() const;
+    // Runs a report action; a failure is told in the log and in a box.
+    void runReport(const std::function<void()>& action);
     void tell(const QString& text, bool failure);
     void placeOverlay();
     void showProgress();
@@ -85,6 +106,10 @@ private:
     SelfTestKind m_testKind = SelfTestKind::Koeo;
     // The vehicle of the result on show, as it was when the result was read.
     std::optional<SheetVehicle> m_vehicle;
+    // When the result came, and the ECU it came from.
+    QDateTime m_resultTime;
+    QString m_calibration;
+    QString m_moduleVersion;
     // The result on show was saved or copied (or there is nothing to lose).
     bool m_kept = true;
     bool m_simulation = false;

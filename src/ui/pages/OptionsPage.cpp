@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSerialPortInfo>
@@ -61,6 +62,7 @@ OptionsPage::OptionsPage(ReaderContext& context, QAction* connect, QWidget* pare
     auto* left = new QVBoxLayout;
     left->addWidget(portGroup(connect));
     left->addWidget(interfaceGroup());
+    left->addWidget(workshopGroup());
     left->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(moduleGroup());
@@ -132,6 +134,21 @@ QWidget* OptionsPage::interfaceGroup()
     btnRecordings = plain(new QPushButton(Texts::text(Texts::ActRecordings), box));
     btnRecordings->setObjectName(QStringLiteral("btnRecordings"));
     form->addRow(cbRecordSessions, btnRecordings);
+    return box;
+}
+
+QWidget* OptionsPage::workshopGroup()
+{
+    QGroupBox* box = group(Texts::GroupWorkshop, this);
+    box->setToolTip(Texts::text(Texts::HintWorkshop));
+    auto* form = new QFormLayout(box);
+    edWorkshopName = plain(new QLineEdit(box));
+    edWorkshopName->setObjectName(QStringLiteral("edWorkshopName"));
+    edWorkshopContacts = plain(new QLineEdit(box));
+    edWorkshopContacts->setObjectName(QStringLiteral("edWorkshopContacts"));
+    form->addRow(plain(new QLabel(Texts::text(Texts::OptWorkshopName), box)), edWorkshopName);
+    form->addRow(
+        plain(new QLabel(Texts::text(Texts::OptWorkshopContacts), box)), edWorkshopContacts);
     return box;
 }
 

@@ -1,5 +1,6 @@
 // The page "Настройки": the port settings the link reads when it opens the port, the
-// description language and table contrast, the module's two options and the firmware update.
+// description language and table contrast, the workshop named in reports, the module's two
+// options and the firmware update.
 #pragma once
 
 #include "link/FirmwareProgress.h"
@@ -9,6 +10,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -30,6 +32,9 @@ public:
     // Opens the list of the current vehicle's recordings (the window does).
     QPushButton* recordingsButton() const { return btnRecordings; }
     QSpinBox* contrast() const { return speContrast; }
+    // The workshop that heads every report.
+    QLineEdit* workshopName() const { return edWorkshopName; }
+    QLineEdit* workshopContacts() const { return edWorkshopContacts; }
     bool english() const;
     QAction* readOptions() const { return acReadOptions; }
 
@@ -44,6 +49,7 @@ signals:
 private:
     QWidget* portGroup(QAction* connect);
     QWidget* interfaceGroup();
+    QWidget* workshopGroup();
     QWidget* moduleGroup();
     QWidget* firmwareGroup();
     void applyOptions();
@@ -59,6 +65,8 @@ private:
     QPushButton* btnRecordings;
     QComboBox* cbDescLang;
     QSpinBox* speContrast;
+    QLineEdit* edWorkshopName;
+    QLineEdit* edWorkshopContacts;
     QComboBox* cbEECSpeed;
     QComboBox* cbDataFormat;
     QAction* acReadOptions;
