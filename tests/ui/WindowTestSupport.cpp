@@ -2,11 +2,13 @@
 
 #include "common/ProgramDir.h"
 #include "link/LinkMessage.h"
+#include "ui/dock/LogPanel.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QThread>
 
 bool waitUntil(const std::function<bool()>& ready, int ms)
@@ -110,4 +112,13 @@ QByteArray registerText(std::initializer_list<std::pair<const char*, const char*
         text += "[" + QByteArray::number(i++) + "]\nName=" + name + "\nModel=Escort\nYear=1995\n"
             + "LastRead=01.01.2020\nCalID=" + code + "\n";
     return text;
+}
+
+QStringList logLines(WindowHarness& h)
+{
+    QStringList lines;
+    const QListWidget* list = h.find<QListWidget>("lbLog");
+    for (int i = 0; i < list->count(); ++i)
+        lines.append(LogPanel::lineText(*list->item(i)));
+    return lines;
 }

@@ -95,5 +95,8 @@ void deliver(WindowHarness& h, int message, uint32_t wParam, int32_t lParam);
 // The module's option bytes as the session reports them after a read.
 void deliverOptions(WindowHarness& h, int8_t speed, int8_t format);
 
+// The log's lines as they were handed to it, without the time each line shows.
+QStringList logLines(WindowHarness& h);
+
 // A register of vehicles (name, calibration code) for autos.ini.
 QByteArray registerText(std::initializer_list<std::pair<const char*, const char*>> vehicles);
