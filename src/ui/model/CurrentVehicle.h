@@ -12,7 +12,8 @@ struct CalibrationMatch {
         Keep, // no vehicle is current, or it already has the code
         Select, // Row is the first vehicle with the code
         Adopt, // no vehicle has the code: the current one (Row) keeps it as its own
-        ShowCurrent, // no vehicle has the code and the current one has another
+        NewVehicle, // no vehicle has the code and the current one (Row, -1 when none) has
+                    // another: a car new to the register is connected
     };
     Action Result = Keep;
     int Row = -1;
@@ -20,7 +21,8 @@ struct CalibrationMatch {
 
 namespace CurrentVehicle {
 
-// The vehicle a code reported by the ECU makes current, compared exactly (as text).
+// The vehicle a code reported by the ECU makes current, compared exactly (as text). With
+// no vehicle current, the first vehicle with the code becomes current all the same.
 CalibrationMatch matchCalibration(
     const VehicleRegister& vehicles, int current, const QString& code);
 
