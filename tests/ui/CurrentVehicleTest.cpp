@@ -55,10 +55,8 @@ TEST(MatchCalibration, WithoutACurrentVehicleOrAMatch)
         EXPECT_EQ(m.Result, c.result) << c.name;
         EXPECT_EQ(m.Row, c.row) << c.name;
     }
-    // With none current, a vehicle that carries the code is the connected car all the same.
-    const CalibrationMatch found = CurrentVehicle::matchCalibration(r, -1, "1A2B");
-    EXPECT_EQ(found.Result, CalibrationMatch::Select);
-    EXPECT_EQ(found.Row, 0);
+    // With none current the user chose no vehicle: a car of the register leaves it so.
+    EXPECT_EQ(CurrentVehicle::matchCalibration(r, -1, "1A2B").Result, CalibrationMatch::Keep);
 }
 
 TEST(VehicleEdits, NewAndEditedEntries)

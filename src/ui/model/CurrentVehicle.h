@@ -9,7 +9,8 @@
 
 struct CalibrationMatch {
     enum Action {
-        Keep, // no vehicle is current, or it already has the code
+        Keep, // the current vehicle has the code already, or none is current and a
+              // vehicle of the register has it
         Select, // Row is the first vehicle with the code
         Adopt, // no vehicle has the code: the current one (Row) keeps it as its own
         NewVehicle, // no vehicle has the code and the current one (Row, -1 when none) has
@@ -21,8 +22,7 @@ struct CalibrationMatch {
 
 namespace CurrentVehicle {
 
-// The vehicle a code reported by the ECU makes current, compared exactly (as text). With
-// no vehicle current, the first vehicle with the code becomes current all the same.
+// The vehicle a code reported by the ECU makes current, compared exactly (as text).
 CalibrationMatch matchCalibration(
     const VehicleRegister& vehicles, int current, const QString& code);
 
