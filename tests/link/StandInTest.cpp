@@ -391,8 +391,7 @@ TEST(LinkStandIn, PulledCableDuringLiveDataIsReportedByTheStream)
     EXPECT_EQ(s.recorder.eventArgs(Link::evPortError), QList<int32_t> { Link::PortErrorStream });
     ASSERT_TRUE(s.recorder.waitFor(
         [&] {
-            return !s.recorder.Logs.isEmpty()
-                && s.recorder.Logs.last().startsWith(lostAdapter());
+            return !s.recorder.Logs.isEmpty() && s.recorder.Logs.last().startsWith(lostAdapter());
         },
         5s));
 }
