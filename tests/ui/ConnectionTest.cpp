@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QTreeView>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -78,9 +79,13 @@ constexpr const char* SampleRecord = "Ford Sierra 2.0i (образец), 1989-19
 // simulator is never offered.
 TEST(NewCar, SavedFromTheDialogBecomesCurrentWithItsCodeAndRecord)
 {
+    enum Start { Selected, Current, FirstStart };
     struct Case {
         const char* name;
         QByteArray autos;
+        // How the window starts: the first vehicle selected in the list, [Autos] Current
+        // alone, or an empty register's dialog open as the car answers.
+        Start start;
         int current;
         bool simulator;
         bool save;
@@ -89,21 +94,24 @@ TEST(NewCar, SavedFromTheDialogBecomesCurrentWithItsCodeAndRecord)
         const char* paneCode;
     };
     const QByteArray other = registerText({ { "A", "1A2B" } });
-    for (const Case& c : {
-             Case { "another car is current", other, 0, false, true, 1, "Новая", "4BAA" },
-             Case { "none is current", other, -1, false, true, 1, "Новая", "4BAA" },
-             Case { "the first start's dialog takes the code", {}, 0, false, true, 1, "Новая",
-                 "4BAA" },
-             Case { "declined", other, 0, false, false, 1, "A", "1A2B" },
-             Case { "a car without a code adopts it", registerText({ { "A", "" } }), 0, false,
-                 false, 0, "A", "4BAA" },
-             Case { "the simulator is no car", other, 0, true, true, 0, "A", "1A2B" },
-         }) {
+    for (const Case& c :
+        {
+            Case { "another car is selected", other, Selected, 0, false, true, 1, "Новая", "4BAA" },
+            Case { "another car is current", other, Current, 0, false, true, 1, "Новая", "4BAA" },
+            Case { "none is current", other, Current, -1, false, true, 1, "Новая", "4BAA" },
+            Case { "the first start's dialog takes the code", {}, FirstStart, 0, false, true, 1,
+                "Новая", "4BAA" },
+            Case { "declined", other, Selected, 0, false, false, 1, "A", "1A2B" },
+            Case { "a car without a code adopts it", registerText({ { "A", "" } }), Selected, 0,
+                false, false, 0, "A", "4BAA" },
+            Case { "the simulator is no car", other, Selected, 0, true, true, 0, "A", "1A2B" },
+        }) {
         SCOPED_TRACE(c.name);
         Simulator peer(peerConfig());
         WindowHarness h;
         h.writeFile("reader.ini",
-            settings(c.simulator ? QStringLiteral("sim") : peer.portPath(), c.current));
+            settings(c.simulator ? QStringLiteral("sim") : peer.portPath(), c.current,
+                c.start == FirstStart));
         if (!c.autos.isEmpty())
             h.writeFile("autos.ini", c.autos);
         QString shownCode, shownRecord;
@@ -119,6 +127,13 @@ TEST(NewCar, SavedFromTheDialogBecomesCurrentWithItsCodeAndRecord)
             return c.save;
         };
         h.open();
+        if (c.start == Selected) {
+            auto* list = h.find<QTreeView>("lvAutos");
+            list->selectionModel()->select(list->model()->index(0, 0),
+                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        }
+        if (c.start != FirstStart)
+            h.find<QAction>("acConnect")->trigger();
         ASSERT_TRUE(waitUntil([&] { return calibrationsLogged(h) == 1; }));
         waitUntil([&] { return h.Prompts.Dialogs > c.dialogs; }, 300);
         EXPECT_EQ(h.Prompts.Dialogs, c.dialogs);
@@ -129,8 +144,9 @@ TEST(NewCar, SavedFromTheDialogBecomesCurrentWithItsCodeAndRecord)
         }
         EXPECT_EQ(h.find<QComboBox>("cbCurrentAuto")->currentText(), c.currentName);
         EXPECT_EQ(label(h, "lbiCalID"), c.paneCode);
-        if (QString(c.paneCode) == "4BAA")
+        if (QString(c.paneCode) == "4BAA") {
             EXPECT_EQ(label(h, "lbiModel"), "Ford Sierra 2.0i (образец)");
+        }
         EXPECT_EQ(h.readFile("autos.ini").contains("CalID=4BAA"), QString(c.paneCode) == "4BAA");
 
         // The same car again: no second dialog, whatever the first answer was.
