@@ -84,6 +84,8 @@ void TfrmAddEditAuto::buildControls()
     btnEditCalID->setAutoDefault(false);
     lbiEcuRecord = named(new QLabel, "lbiEcuRecord");
     lbiEcuRecord->setWordWrap(true);
+    // As tall as its text: the group's spare height stays where it was without it.
+    lbiEcuRecord->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     lbiEcuRecord->setTextInteractionFlags(Qt::TextSelectableByMouse);
     spYear = named(new QSpinBox, "spYear");
     spYear->setRange(FirstYear, LastYear);

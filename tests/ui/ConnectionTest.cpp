@@ -2,12 +2,14 @@
 // say what to do and come early, the status bar after a failure, and the log's times.
 #include "WindowTestSupport.h"
 #include "common/Texts.h"
+#include "link/serial/PortAccess.h"
 #include "sim/Simulator.h"
 #include "ui/GlowLabel.h"
 #include "ui/dock/LogPanel.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -124,6 +126,10 @@ TEST(NewCar, SavedFromTheDialogBecomesCurrentWithItsCodeAndRecord)
             shownRecord = d.findChild<QLabel*>("lbiEcuRecord")->text();
             notice = d.findChild<QLabel*>("stMsg")->isVisibleTo(&d);
             d.findChild<QLineEdit*>("edName")->setText("Новая");
+            // VESKOR_SCREENSHOTS names a folder for a picture of the dialog as offered.
+            const QString folder = qEnvironmentVariable("VESKOR_SCREENSHOTS");
+            if (!folder.isEmpty() && c.start == Selected)
+                d.grab().save(QDir(folder).filePath(QStringLiteral("new-car-dialog.png")));
             return c.save;
         };
         h.open();
@@ -192,6 +198,19 @@ TEST(ConnectionErrors, SayWhatToDoAndComeEarly)
                  },
                  [](const QString&port) { return "Нет доступа к порту " + port + ": "; }, 1500,
                  Texts::ModuleUnavailable },
+             Case { "a port its group may use",
+                 [](TempDir&dir, SilentPty&) {
+                     if (geteuid() == 0)
+                         return QString();
+                     const QString path = dir.write("ttyUSB1", {});
+                     chmod(QFile::encodeName(path).constData(), 0060);
+                     return path;
+                 },
+                 [](const QString&port) {
+                     // The device's group, and the command that puts the user in it.
+                     return Texts::text(Texts::PortAccessDenied).arg(port, deviceAccessGroup(port));
+                 },
+                 1500, Texts::ModuleUnavailable },
              Case { "a module that does not answer",
                  [](TempDir&, SilentPty&pty) { return pty.path(); },
                  [](const QString&port) {
