@@ -6,22 +6,11 @@
 
 #include <cstdio>
 
-namespace {
-
-// A port text without its placeholder: what the link's port error lines begin with,
-// "Ошибка инициализации порта: " at the set-up and "Ошибка порта: " within an exchange.
-QString prefixOf(const char* text)
-{
-    const QString whole = Texts::text(text);
-    return whole.left(whole.indexOf(QLatin1String("%s")));
-}
-
-} // namespace
-
 CliPrinter::CliPrinter(LinkSession& session)
 {
     m_lastWord.start();
     connect(&session, &LinkSession::logLine, this, &CliPrinter::onLog);
+    connect(&session, &LinkSession::portFailure, this, &CliPrinter::onPortFailure);
     connect(&session, &LinkSession::words, this, &CliPrinter::onWords);
     connect(&session, &LinkSession::report, this, &CliPrinter::onReport);
     connect(&session, &LinkSession::firmwareProgress, this, &CliPrinter::onFirmware);
@@ -43,13 +32,14 @@ void CliPrinter::print(const QByteArray& line)
 void CliPrinter::onLog(const QString& text)
 {
     m_logLines.append(text);
-    for (const char* line : { Texts::LogPortInitError, Texts::LogPortError }) {
-        const QString prefix = prefixOf(line);
-        // The first error is the cause; the clean-up after it may fail again.
-        if (text.startsWith(prefix) && !m_portError)
-            m_portError = text.mid(prefix.size());
-    }
     print("log " + text.toUtf8());
+}
+
+void CliPrinter::onPortFailure(const QString& detail)
+{
+    // The first error is the cause; the clean-up after it may fail again.
+    if (!m_portError)
+        m_portError = detail;
 }
 
 void CliPrinter::onWords(const Link::WordBatch& batch)

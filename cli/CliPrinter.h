@@ -41,7 +41,7 @@ public:
     }
     // Milliseconds since the last valid word (or since the printer was made).
     int64_t sinceLastWord() const { return m_lastWord.elapsed(); }
-    // The message of the last port error the link logged.
+    // The system's words of the first port error the link logged.
     const std::optional<QString>& portError() const { return m_portError; }
 
     // The code of the last calibration report that came with both words ("4BAA"); empty
@@ -58,6 +58,7 @@ signals:
 
 private:
     void onLog(const QString& text);
+    void onPortFailure(const QString& detail);
     void onWords(const Link::WordBatch& batch);
     void onReport(const LinkReport& report);
     void onFirmware(const FirmwareProgress& progress);

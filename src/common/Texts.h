@@ -117,6 +117,33 @@ inline constexpr const char* PortAccessDenied
 inline constexpr const char* PortAccessDeniedNoGroup
     = "Нет доступа к порту %1: получите у "
       "администратора права на чтение и запись этого устройства и войдите в систему заново.";
+// Why the port failed, first what to do (%1 the device); the system's own words follow
+// in the log as PortErrorDetail.
+inline constexpr const char* PortNotFound
+    = "Адаптер не найден на %1: подключите адаптер или выберите порт в настройках";
+inline constexpr const char* PortBusy
+    = "Порт %1 занят другой программой: закройте её или выберите другой порт в настройках";
+inline constexpr const char* PortNotSerial
+    = "%1 — не последовательный порт: выберите порт адаптера в настройках";
+inline constexpr const char* PortGone
+    = "Связь с адаптером на %1 потеряна: проверьте кабель адаптера и подключитесь снова";
+inline constexpr const char* PortFailed
+    = "Порт %1 не работает: переподключите адаптер или выберите другой порт в настройках";
+// The advice, then the system's words (%1 the advice, %2 the system's text).
+inline constexpr const char* PortErrorDetail = "%1. Подробности: %2";
+// No "!" came back to any search (%1 the device, %2 the speed in bit/s).
+inline constexpr const char* ModuleSilent
+    = "Модуль не отвечает на %1 (%2 бит/с): проверьте скорость обмена в настройках, кабель "
+      "адаптера и включено ли зажигание";
+// The module answered, the ECU did not: "m" gave no link, or no calibration code came.
+inline constexpr const char* EcuSilent
+    = "ЭБУ не отвечает: включите зажигание и проверьте, что кабель адаптера надёжно подключён к "
+      "диагностическому разъёму, затем нажмите «Подключить»";
+inline constexpr const char* EcuNoCalibration
+    = "ЭБУ не прислал код калибровки: проверьте зажигание и разъём диагностики, затем нажмите "
+      "«Подключить»";
+// The code the ECU reported, with its record (%1 the code, %2 the record or "нет данных").
+inline constexpr const char* LogCalibrationCode = "Код калибровки ЭБУ: %1 — %2";
 
 // ---- Dashboard widgets -----------------------------------------------------
 // These take their arguments with QString::arg (%1, %2).
@@ -269,6 +296,8 @@ inline constexpr const char* AutoCalID = "Калибр.код:";
 inline constexpr const char* AutoCalIDHint
     = "Калибровочный код считывается из EEC-IV в момент подключения. Вручную вводить не нужно.";
 inline constexpr const char* AutoEditCalID = "Редактировать";
+// Text of our own: the calibration database's record of the code the ECU reported.
+inline constexpr const char* AutoEcuRecord = "Данные ЭБУ:";
 inline constexpr const char* AutoYear = "Год выпуска:";
 inline constexpr const char* AutoVIN = "VIN:";
 inline constexpr const char* AutoPlate = "Гос.номер:";
@@ -617,7 +646,9 @@ inline constexpr const char* ReconnectResumed = "Связь восстановл
 inline constexpr const char* ReconnectOtherCar
     = "Другой автомобиль (калибровка %s вместо %s): приём данных не возобновлён";
 inline constexpr const char* ReconnectLost = "Связь с адаптером потеряна";
-inline constexpr const char* LogStreamSilent = "Поток данных прервался: нет данных от адаптера";
+inline constexpr const char* LogStreamSilent
+    = "Поток данных прервался: нет данных от адаптера. Проверьте кабель адаптера и включено ли "
+      "зажигание";
 // Memory page.
 inline constexpr const char* ActDumpFull = "Считать RAM+ROM...";
 inline constexpr const char* HintDumpFull

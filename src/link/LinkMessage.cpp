@@ -53,9 +53,10 @@ bool TLogReceipt::wait()
     return m_done;
 }
 
-TLinkLogEvent::TLinkLogEvent(QString text, std::shared_ptr<TLogReceipt> receipt)
+TLinkLogEvent::TLinkLogEvent(QString text, std::shared_ptr<TLogReceipt> receipt, QString failure)
     : QEvent(eventType())
     , Text(std::move(text))
+    , Failure(std::move(failure))
     , m_receipt(std::move(receipt))
 {
 }

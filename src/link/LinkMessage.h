@@ -74,11 +74,13 @@ private:
 // receiver) releases the link thread that waits for it.
 class TLinkLogEvent : public QEvent {
 public:
-    TLinkLogEvent(QString text, std::shared_ptr<TLogReceipt> receipt);
+    // failure: for a line that tells of a port's error, the system's words of it.
+    TLinkLogEvent(QString text, std::shared_ptr<TLogReceipt> receipt, QString failure = {});
     ~TLinkLogEvent() override;
 
     static QEvent::Type eventType();
     const QString Text;
+    const QString Failure;
 
 private:
     std::shared_ptr<TLogReceipt> m_receipt;

@@ -250,7 +250,10 @@ void LinkSession::customEvent(QEvent* event)
         m_maxBacklog = std::max(m_maxBacklog, TWordBatchEvent::wordsPosted() - batch.Sequence);
         emit words(batch);
     } else if (type == TLinkLogEvent::eventType()) {
-        emit logLine(static_cast<TLinkLogEvent*>(event)->Text);
+        const auto* line = static_cast<TLinkLogEvent*>(event);
+        emit logLine(line->Text);
+        if (!line->Failure.isEmpty())
+            emit portFailure(line->Failure);
     } else if (type == TLinkCommandDone::eventType()) {
         emit commandDone(static_cast<TLinkCommandDone*>(event)->Code);
     } else if (type == QEvent::Type(Link::WM_LINK_SLOT)) {

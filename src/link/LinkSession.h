@@ -104,6 +104,9 @@ public:
 
 signals:
     void logLine(const QString& text);
+    // After the log line of a port's error: the system's words of it ("/dev/ttyUSB0
+    // (open): No such file or directory"), for a front end that says what failed itself.
+    void portFailure(const QString& detail);
     // The checked words of one receive call, in order (valid during the signal only).
     void words(const Link::WordBatch& batch);
     void slotsCleared();

@@ -9,14 +9,8 @@
 #include "common/ScaledClock.h"
 #include "common/Texts.h"
 #include "exchanges/Exchanges.h"
-
-namespace {
-QString errorText(const std::exception& error)
-{
-    const auto* own = dynamic_cast<const VeskorError*>(&error);
-    return own ? own->message() : QString::fromUtf8(error.what());
-}
-} // namespace
+#include "serial/PortAccess.h"
+#include "serial/PosixSerialPort.h"
 
 TLinkContext::TLinkContext(
     Parts parts, SerialPortFactory factory, ISerialPort::ReceiveHandler onReceive)
@@ -72,12 +66,12 @@ void TLinkContext::postEvent(Link::Event code, int32_t lParam)
 
 void TLinkContext::logPortError(const std::exception& error)
 {
-    LogLine(fillPlaceholders(Texts::text(Texts::LogPortInitError), { errorText(error) }));
+    m_log.line(portErrorLine(error, Texts::LogPortInitError), portErrorDetail(error));
 }
 
 void TLinkContext::reportExchangeError(uint8_t command, const std::exception& error)
 {
-    LogLine(fillPlaceholders(Texts::text(Texts::LogPortError), { errorText(error) }));
+    m_log.line(portErrorLine(error, Texts::LogPortError), portErrorDetail(error));
     postEvent(Link::evPortError, command);
     dropFailedPort();
 }
@@ -96,7 +90,8 @@ void TLinkContext::throwIfPortLost()
     // A read of a vanished device raises its own error; one that still answers is lost
     // all the same, since its stream failed.
     m_port.read(1);
-    throw SerialError(m_settings.portName() + QStringLiteral(": ") + Texts::text(Texts::PortLost));
+    throw SerialError(Texts::text(Texts::PortGone).arg(m_settings.portName()),
+        m_settings.portName() + QStringLiteral(": ") + Texts::text(Texts::PortLost));
 }
 
 void TLinkContext::toggleTestSignal()
@@ -110,6 +105,11 @@ SerialConfig TLinkContext::portConfig() const
     config.Name = m_settings.portName();
     config.Baud = m_settings.baud();
     return config;
+}
+
+QString TLinkContext::devicePath() const
+{
+    return PosixSerialPort::devicePath(m_settings.portName());
 }
 
 bool TLinkContext::bluetoothDelay() const

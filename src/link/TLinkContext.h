@@ -71,6 +71,8 @@ public:
 
     TLinkPort& port() { return m_port; }
     SerialConfig portConfig() const;
+    // The device the port's name opens, as the user is told of it.
+    QString devicePath() const;
     bool bluetoothDelay() const;
     // Sleeps on the link's clock; false when termination cut it short.
     bool sleep(uint32_t ms);

@@ -10,7 +10,7 @@ TLinkLog::TLinkLog(const TLinkPoster& poster, TLinkShared& shared)
 {
 }
 
-void TLinkLog::line(const QString& text)
+void TLinkLog::line(const QString& text, const QString& failure)
 {
     auto receipt = std::make_shared<TLogReceipt>();
     {
@@ -19,7 +19,7 @@ void TLinkLog::line(const QString& text)
             return;
         m_pending = receipt;
     }
-    m_poster.postRaw(new TLinkLogEvent(text, receipt));
+    m_poster.postRaw(new TLinkLogEvent(text, receipt, failure));
     receipt->wait();
     std::lock_guard lock(m_mutex);
     m_pending.reset();

@@ -15,8 +15,9 @@ class TLinkLog {
 public:
     TLinkLog(const TLinkPoster& poster, TLinkShared& shared);
 
-    // On the link thread: blocks until the window has added the line to its log.
-    void line(const QString& text);
+    // On the link thread: blocks until the window has added the line to its log. failure:
+    // the system's words of the port error the line tells of.
+    void line(const QString& text, const QString& failure = {});
     // From any thread: sets the link's terminating flag and releases a waiting line.
     void terminate();
 

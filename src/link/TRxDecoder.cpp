@@ -7,6 +7,7 @@
 #include "common/ScaledClock.h"
 #include "common/Texts.h"
 #include "common/WordPacket.h"
+#include "serial/PortAccess.h"
 #include "serial/SerialPort.h"
 #include "store/TFordData.h"
 
@@ -65,9 +66,8 @@ void TRxDecoder::portLost(Link::LinkMode mode, const SerialError& error)
     // the live stream runs without the link thread, so the failure is reported here.
     if (mode != Link::lmLiveData)
         return;
-    m_poster.postRaw(
-        new TLinkLogEvent(fillPlaceholders(Texts::text(Texts::LogPortError), { error.message() }),
-            std::make_shared<TLogReceipt>()));
+    m_poster.postRaw(new TLinkLogEvent(portErrorLine(error, Texts::LogPortError),
+        std::make_shared<TLogReceipt>(), portErrorDetail(error)));
     m_poster.postEvent(Link::evPortError, Link::PortErrorStream);
 }
 

@@ -30,6 +30,7 @@
 #include "ui/model/SessionRecorder.h"
 #include "ui/model/WindowBounds.h"
 #include "vehicles/EcuDatabase.h"
+#include "vehicles/EcuInfo.h"
 #include "vehicles/RegisterFile.h"
 #include "vehicles/RegisterImport.h"
 #include "vehicles/VehicleListModel.h"
@@ -791,8 +792,13 @@ void TfrmVeskorReader::onLinkEvent(const LinkReport& r)
         break;
     case LinkReport::Calibration:
         // The status reset reports the slots just cleared: that is no code of the ECU.
-        if (r.Text != QLatin1String("0000"))
+        if (r.Text != QLatin1String("0000")) {
+            AddToLog(Texts::text(Texts::LogCalibrationCode)
+                         .arg(r.Text, ecuSummary(ecuInfoFor(m_context.Ecu, r.Text))));
+            // The simulator is no car: its code never enters the register, so a demo or
+            // a test run neither adds it nor opens the new-car dialog at each connection.
             m_vehicles->MatchCalibration(r.Text, !onSimulator());
+        }
         break;
     default:
         break;

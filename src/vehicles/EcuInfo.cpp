@@ -42,6 +42,17 @@ EcuInfo ecuInfoFor(const EcuProfiles& profiles, const QString& calId)
     return info;
 }
 
+QString ecuSummary(const EcuInfo& info)
+{
+    if (!info.Found)
+        return Texts::text(Texts::NoData);
+    QStringList parts;
+    for (const EcuInfo::Field field : { EcuInfo::Model, EcuInfo::Years, EcuInfo::Disp })
+        if (!info.Fields[field].Value.isEmpty())
+            parts.append(info.Fields[field].Value);
+    return parts.join(QStringLiteral(", "));
+}
+
 QString formatCalibrationRecord(const EcuProfiles& profiles, const QString& code)
 {
     const EcuInfo info = ecuInfoFor(profiles, code);

@@ -28,6 +28,10 @@ struct EcuInfo {
 // a code out of range (or not hexadecimal) leaves the other nine fields empty.
 EcuInfo ecuInfoFor(const EcuProfiles& profiles, const QString& calId);
 
+// The record's model, years and displacement in one line ("Ford Sierra 2.0i, 1989-1993,
+// 2.0 л"), "нет данных" when the database has no record for the code.
+QString ecuSummary(const EcuInfo& info);
+
 // The database record of a code as text, one "caption value" line per field in the
 // order shown, or "нет данных" when the database has no record for the code.
 QString formatCalibrationRecord(const EcuProfiles& profiles, const QString& code);

@@ -82,6 +82,11 @@ void TfrmAddEditAuto::buildControls()
     edCalID->hide();
     btnEditCalID = named(new QPushButton(text(Texts::AutoEditCalID)), "btnEditCalID");
     btnEditCalID->setAutoDefault(false);
+    lbiEcuRecord = named(new QLabel, "lbiEcuRecord");
+    lbiEcuRecord->setWordWrap(true);
+    // As tall as its text: the group's spare height stays where it was without it.
+    lbiEcuRecord->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    lbiEcuRecord->setTextInteractionFlags(Qt::TextSelectableByMouse);
     spYear = named(new QSpinBox, "spYear");
     spYear->setRange(FirstYear, LastYear);
     spYear->setValue(FirstYear);
@@ -106,14 +111,20 @@ void TfrmAddEditAuto::buildControls()
     rows->addWidget(lbiCalID, 2, 1); // the code field lies over the label when revealed
     rows->addWidget(edCalID, 2, 1);
     rows->addWidget(btnEditCalID, 2, 2);
-    rows->addWidget(caption(Texts::AutoYear, spYear), 3, 0);
-    rows->addWidget(spYear, 3, 1, Qt::AlignLeft);
-    rows->addWidget(caption(Texts::AutoVIN, edVIN), 4, 0);
-    rows->addWidget(edVIN, 4, 1, 1, 2);
-    rows->addWidget(caption(Texts::AutoPlate, edPlate), 5, 0);
-    rows->addWidget(edPlate, 5, 1, 1, 2);
-    rows->addWidget(caption(Texts::AutoComment, edComment), 6, 0);
-    rows->addWidget(edComment, 6, 1, 1, 2);
+    // Shown only with a code the ECU reported.
+    lbEcuRecordCaption = caption(Texts::AutoEcuRecord, lbiEcuRecord);
+    rows->addWidget(lbEcuRecordCaption, 3, 0);
+    rows->addWidget(lbiEcuRecord, 3, 1, 1, 2);
+    lbEcuRecordCaption->hide();
+    lbiEcuRecord->hide();
+    rows->addWidget(caption(Texts::AutoYear, spYear), 4, 0);
+    rows->addWidget(spYear, 4, 1, Qt::AlignLeft);
+    rows->addWidget(caption(Texts::AutoVIN, edVIN), 5, 0);
+    rows->addWidget(edVIN, 5, 1, 1, 2);
+    rows->addWidget(caption(Texts::AutoPlate, edPlate), 6, 0);
+    rows->addWidget(edPlate, 6, 1, 1, 2);
+    rows->addWidget(caption(Texts::AutoComment, edComment), 7, 0);
+    rows->addWidget(edComment, 7, 1, 1, 2);
 
     auto* technical = named(new QGroupBox(text(Texts::AutoGroupTechnical)), "gbTechnical");
     technical->setFont(bold);
@@ -297,4 +308,20 @@ void TfrmAddEditAuto::setCalIdDisplay(const QString& calId)
 QString TfrmAddEditAuto::calIdEdit() const
 {
     return edCalID->text();
+}
+
+void TfrmAddEditAuto::showReportedCode(const QString& code, const EcuInfo& info)
+{
+    lbiCalID->setText(code);
+    lbiEcuRecord->setText(ecuSummary(info));
+    lbEcuRecordCaption->show();
+    lbiEcuRecord->show();
+    if (info.Found && cbModel->currentText().isEmpty())
+        cbModel->setEditText(info.Fields[EcuInfo::Model].Value);
+}
+
+QString TfrmAddEditAuto::calId() const
+{
+    return edCalID->isVisibleTo(this) && !edCalID->text().isEmpty() ? edCalID->text()
+                                                                    : lbiCalID->text();
 }

@@ -2,6 +2,7 @@
 // car-profile list and the fields, shows it, and reads the fields back after OK.
 #pragma once
 
+#include "EcuInfo.h"
 #include "ModelNames.h"
 #include "common/ProgramDir.h"
 
@@ -60,6 +61,11 @@ public:
     void setCalIdDisplay(const QString& calId);
     // The code typed after "Редактировать"; empty keeps the stored code.
     QString calIdEdit() const;
+    // The code the ECU reported, shown with its calibration database record (model,
+    // years, displacement); the model field takes the record's model while it is empty.
+    void showReportedCode(const QString& code, const EcuInfo& info);
+    // The code the dialog ends with: the one typed after "Редактировать", else the shown.
+    QString calId() const;
 
 public slots:
     // Copies the shown code into the code field, shows the field over it and focuses it.
@@ -79,6 +85,8 @@ private:
     QLabel* lbiCalID = nullptr;
     QLineEdit* edCalID = nullptr;
     QPushButton* btnEditCalID = nullptr;
+    QLabel* lbEcuRecordCaption = nullptr;
+    QLabel* lbiEcuRecord = nullptr;
     QSpinBox* spYear = nullptr;
     QLineEdit* edVIN = nullptr;
     QLineEdit* edPlate = nullptr;

@@ -223,7 +223,12 @@ TEST(CliPrinter, PrintsWhatTheSessionTellsTheWindow)
     sendEvent(session, Link::evConnected, 1);
     EXPECT_TRUE(printer.lastWas(Link::evConnected, LinkReport::Connected));
 
-    TLinkLogEvent error(QString::fromUtf8("Ошибка инициализации порта: /dev/x: gone"), nullptr);
+    // A log line that tells of no port error names none.
+    TLinkLogEvent plain(QString::fromUtf8("Инициализация порта..."), nullptr);
+    QCoreApplication::sendEvent(&session, &plain);
+    EXPECT_FALSE(printer.portError());
+    TLinkLogEvent error(QString::fromUtf8("Адаптер не найден на /dev/x: подключите адаптер"),
+        nullptr, QStringLiteral("/dev/x: gone"));
     QCoreApplication::sendEvent(&session, &error);
     EXPECT_EQ(printer.portError(), QStringLiteral("/dev/x: gone"));
 }

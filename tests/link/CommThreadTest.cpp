@@ -244,9 +244,11 @@ TEST(CommThread, PortErrorIsLoggedAndThePortObjectReleased)
     ASSERT_TRUE(h.run(Link::cmdConnect, 1));
     EXPECT_EQ(h.recorder.eventNames(), Names { "evConnected 0" });
     ASSERT_EQ(h.recorder.Logs.size(), 3);
-    EXPECT_TRUE(
-        h.recorder.Logs[2].startsWith(QString(Texts::text(Texts::LogPortInitError)).remove("%s")));
-    EXPECT_TRUE(h.recorder.Logs[2].contains("veskor-no-such-port"));
+    // What to do comes first, the system's words after it.
+    EXPECT_TRUE(h.recorder.Logs[2].startsWith(
+        Texts::text(Texts::PortNotFound).arg("/dev/veskor-no-such-port") + ". Подробности: "))
+        << qPrintable(h.recorder.Logs[2]);
+    EXPECT_TRUE(h.recorder.Logs[2].contains("(open): "));
     ASSERT_TRUE(h.run(Link::cmdDisconnect));
     EXPECT_EQ(h.recorder.eventArgs(Link::evDisconnected), QList<int32_t> { 0 });
 

@@ -94,6 +94,7 @@ bool allowed(char expected, Outcome outcome)
 // What one command did: the messages from its posting to its end.
 struct Slice {
     QStringList Logs;
+    QStringList Failures;
     QList<RecordedMessage> Events;
     QList<RecordedMessage> SlotPosts;
     int64_t ElapsedMs = 0;
@@ -109,6 +110,9 @@ struct Slice {
     }
     bool has(uint8_t code) const { return !args(code).isEmpty(); }
     int logCount(const char* text) const { return int(Logs.count(Texts::text(text))); }
+    // A port failed as it was set up: a port error logged without the evPortError that
+    // every error within an exchange posts.
+    bool setupFailed() const { return Failures.size() > args(Link::evPortError).size(); }
     bool logStarts(const char* text) const
     {
         const QString head = Texts::text(text).section(u'%', 0, 0);
@@ -249,6 +253,7 @@ struct Cell {
     {
         LinkRecorder& r = H->recorder;
         const qsizetype logs = r.Logs.size();
+        const qsizetype failures = r.Failures.size();
         const qsizetype events = r.Events.size();
         const qsizetype slotPosts = r.SlotPosts.size();
         const qsizetype done = r.Done.count(code);
@@ -265,6 +270,7 @@ struct Cell {
             r.waitFor([&] { return r.Done.count(code) > done; }, 60s);
         }
         slice.Logs = r.Logs.mid(logs);
+        slice.Failures = r.Failures.mid(failures);
         slice.Events = r.Events.mid(events);
         slice.SlotPosts = r.SlotPosts.mid(slotPosts);
         return slice;
@@ -374,7 +380,7 @@ void checkHandshake(Cell&, const Slice& s, QStringList& problems)
         problems << QStringLiteral("more than eleven searches");
     if (connected.size() > 1)
         problems << QStringLiteral("evConnected posted %1 times").arg(connected.size());
-    if (s.logStarts(Texts::LogPortInitError) && connected != QList<int32_t> { 0 })
+    if (s.setupFailed() && connected != QList<int32_t> { 0 })
         problems << QStringLiteral("a port error without evConnected 0");
     if (s.has(Link::evCalibration) && !calibrationIsTheEcus(s))
         problems << QStringLiteral("evCalibration with another code than the ECU's");
@@ -384,7 +390,7 @@ void checkHandshake(Cell&, const Slice& s, QStringList& problems)
 void checkConnect(Cell& c, const Slice& s, QStringList& problems)
 {
     checkHandshake(c, s, problems);
-    if (s.args(Link::evConnected).isEmpty() && !s.logStarts(Texts::LogPortInitError))
+    if (s.args(Link::evConnected).isEmpty() && !s.setupFailed())
         problems << QStringLiteral("the handshake ended without evConnected");
 }
 

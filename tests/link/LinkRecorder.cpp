@@ -47,6 +47,7 @@ QStringList LinkRecorder::eventNames() const
 void LinkRecorder::clear()
 {
     Logs.clear();
+    Failures.clear();
     Events.clear();
     SlotPosts.clear();
     Panel.clear();
@@ -58,7 +59,10 @@ void LinkRecorder::customEvent(QEvent* event)
 {
     LinkEvents::takeOver(event);
     if (event->type() == TLinkLogEvent::eventType()) {
-        Logs.append(static_cast<TLinkLogEvent*>(event)->Text);
+        const auto* line = static_cast<TLinkLogEvent*>(event);
+        Logs.append(line->Text);
+        if (!line->Failure.isEmpty())
+            Failures.append(line->Failure);
     } else if (event->type() == TLinkCommandDone::eventType()) {
         Done.append(static_cast<TLinkCommandDone*>(event)->Code);
     } else if (event->type() == TWordBatchEvent::eventType()) {

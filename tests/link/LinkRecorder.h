@@ -23,6 +23,8 @@ class LinkRecorder : public QObject {
 
 public:
     QList<QString> Logs;
+    // The system's words of the log lines that tell of a port's error, in order.
+    QList<QString> Failures;
     QList<RecordedMessage> Events; // WM_LINK_EVENT
     QList<RecordedMessage> SlotPosts; // WM_LINK_SLOT
     QList<RecordedMessage> Panel; // WM_PID_CHANGED and other panel messages

@@ -1,6 +1,7 @@
 #include "link/serial/PortAccess.h"
 
 #include "common/ScaledClock.h"
+#include "common/Texts.h"
 #include "link/serial/PosixSerialPort.h"
 #include "support/TempDir.h"
 
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -91,4 +93,58 @@ TEST(PortAccessDeathTest, ADeniedOpenOfThePortSaysWhichGroupToJoin)
     };
     EXPECT_EXIT(
         openAsStranger(), ::testing::ExitedWithCode(0), "usermod -aG " + group.toStdString() + " ");
+}
+
+// Every failure of the port says first what to do, by the stage and the system's error;
+// the log line adds the system's words after it.
+TEST(PortAccess, EachFailureSaysWhatToDoFirst)
+{
+    struct Case {
+        const char* what;
+        int error;
+        const char* advice;
+    };
+    const QString port = QStringLiteral("/dev/ttyUSB0");
+    for (const Case& c : {
+             Case { "open", ENOENT, Texts::PortNotFound },
+             Case { "open", ENODEV, Texts::PortNotFound },
+             Case { "open", ENXIO, Texts::PortNotFound },
+             Case { "open", EBUSY, Texts::PortBusy },
+             Case { "open", EIO, Texts::PortFailed },
+             Case { "tcgetattr", ENOTTY, Texts::PortNotSerial },
+             Case { "tcsetattr", EINVAL, Texts::PortNotSerial },
+             Case { "read", EIO, Texts::PortGone },
+             Case { "write", ENXIO, Texts::PortGone },
+             Case { "poll", ENOMEM, Texts::PortFailed },
+         }) {
+        EXPECT_EQ(portFailureText(port, c.what, c.error), Texts::text(c.advice).arg(port))
+            << c.what << ' ' << c.error;
+    }
+    // A denied open names the fix, whatever the device's group.
+    EXPECT_TRUE(portFailureText(port, "open", EACCES).startsWith("Нет доступа к порту " + port));
+
+    struct Line {
+        const char* name;
+        SerialError error;
+        QString expected;
+    };
+    for (const Line& l :
+        {
+            Line { "advice and detail",
+                SerialError(Texts::text(Texts::PortNotFound).arg(port),
+                    QStringLiteral("ttyUSB0 (open): No such file or directory")),
+                Texts::text(Texts::PortNotFound).arg(port)
+                    + ". Подробности: ttyUSB0 (open): No such file or directory" },
+            Line { "an advice of one sentence loses its full stop",
+                SerialError(QStringLiteral("Нет доступа к порту X: войдите заново."),
+                    QStringLiteral("X (open): Permission denied")),
+                "Нет доступа к порту X: войдите заново. Подробности: X (open): Permission denied" },
+            Line { "a message alone", SerialError(QStringLiteral("write failed")),
+                "Ошибка порта: write failed" },
+        }) {
+        EXPECT_EQ(portErrorLine(l.error, Texts::LogPortError), l.expected) << l.name;
+    }
+    EXPECT_EQ(portErrorDetail(SerialError(QStringLiteral("a"), QStringLiteral("b"))), "b");
+    EXPECT_EQ(portErrorDetail(SerialError(QStringLiteral("a"))), "a");
+    EXPECT_EQ(portErrorDetail(std::runtime_error("c")), "c");
 }

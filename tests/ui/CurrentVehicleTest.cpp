@@ -33,19 +33,30 @@ TEST(MatchCalibration, FirstVehicleWithTheCodeBecomesCurrent)
     EXPECT_EQ(CurrentVehicle::matchCalibration(r, 2, "4BAA").Result, CalibrationMatch::Keep);
 }
 
+// A code no vehicle carries is a car new to the register, unless the current vehicle has
+// no code yet: that one takes it. The comparison is exact: lower case doesn't match.
 TEST(MatchCalibration, WithoutACurrentVehicleOrAMatch)
 {
+    struct Case {
+        const char* name;
+        int current;
+        CalibrationMatch::Action result;
+        int row;
+    };
     const VehicleRegister r = withCodes({ "1A2B", "", "4baa" });
-    EXPECT_EQ(CurrentVehicle::matchCalibration(r, -1, "4BAA").Result, CalibrationMatch::Keep);
-    EXPECT_EQ(CurrentVehicle::matchCalibration(r, 3, "4BAA").Result, CalibrationMatch::Keep);
-    // The comparison is exact: lower case doesn't match.
-    const CalibrationMatch other = CurrentVehicle::matchCalibration(r, 0, "4BAA");
-    EXPECT_EQ(other.Result, CalibrationMatch::ShowCurrent);
-    EXPECT_EQ(other.Row, 0);
-    // A current vehicle without a code takes the reported one.
-    const CalibrationMatch adopt = CurrentVehicle::matchCalibration(r, 1, "4BAA");
-    EXPECT_EQ(adopt.Result, CalibrationMatch::Adopt);
-    EXPECT_EQ(adopt.Row, 1);
+    for (const Case& c : {
+             Case { "none current", -1, CalibrationMatch::NewVehicle, -1 },
+             Case { "current beyond the list", 3, CalibrationMatch::NewVehicle, -1 },
+             Case { "current has another code", 0, CalibrationMatch::NewVehicle, 0 },
+             Case { "current without a code", 1, CalibrationMatch::Adopt, 1 },
+             Case { "current has it in lower case", 2, CalibrationMatch::NewVehicle, 2 },
+         }) {
+        const CalibrationMatch m = CurrentVehicle::matchCalibration(r, c.current, "4BAA");
+        EXPECT_EQ(m.Result, c.result) << c.name;
+        EXPECT_EQ(m.Row, c.row) << c.name;
+    }
+    // With none current the user chose no vehicle: a car of the register leaves it so.
+    EXPECT_EQ(CurrentVehicle::matchCalibration(r, -1, "1A2B").Result, CalibrationMatch::Keep);
 }
 
 TEST(VehicleEdits, NewAndEditedEntries)

@@ -67,7 +67,7 @@ TEST(LinkEvents, SilentModuleSearchesThenIsUnavailable)
     QAction* connect = h.find<QAction>("acConnect");
     connect->trigger();
     EXPECT_FALSE(connect->isEnabled());
-    EXPECT_EQ(h.find<QListWidget>("lbLog")->item(0)->text(), Texts::text(Texts::LogConnecting));
+    EXPECT_EQ(logLines(h).value(0), Texts::text(Texts::LogConnecting));
     ASSERT_TRUE(waitUntil([&] { return text(h, "laModule").startsWith("поиск.."); }));
     EXPECT_EQ(h.find<GlowLabel>("laModule")->glow(), Glow::Yellow);
     ASSERT_TRUE(waitUntil(

@@ -51,14 +51,36 @@ TEST(LinkStatus, ConnectResultEcuLinkAndDisconnect)
         EXPECT_EQ(s.workmode(), (StatusText { t(Texts::ModeNoEecIv), Glow::Red }));
     }
     EXPECT_FALSE(s.apply(event(Link::evEcuLink, 'x'))); // any other byte: nothing
-    s.apply(event(Link::evConnected, 0));
-    EXPECT_EQ(s.module(), (StatusText { t(Texts::ModuleUnavailable), Glow::Red }));
-    EXPECT_EQ(s.workmode(), (StatusText { t(Texts::ModeNoEec), Glow::Red }));
     s.apply(event(Link::evDisconnected, 1));
     EXPECT_EQ(s.module(), (StatusText { t(Texts::ModuleDisconnected), Glow::Red }));
     EXPECT_EQ(s.workmode(), (StatusText { t(Texts::ModeNoLink), Glow::Red }));
     // The version stays until the next connection.
     EXPECT_EQ(s.version().Text, "1.23 (AB001)");
+    s.apply(event(Link::evConnected, 0));
+    EXPECT_EQ(s.module(), (StatusText { t(Texts::ModuleUnavailable), Glow::Red }));
+    EXPECT_EQ(s.workmode(), (StatusText { t(Texts::ModeNoEec), Glow::Red }));
+}
+
+// A connection that failed, or a port that failed within an exchange, leaves nothing of
+// the module found before: its version, its state and the ECU's.
+TEST(LinkStatus, AFailureClearsTheModuleFoundBefore)
+{
+    struct Case {
+        const char* name;
+        int code;
+        int32_t lParam;
+    };
+    for (const Case& c : { Case { "no module", Link::evConnected, 0 },
+             Case { "port error", Link::evPortError, Link::PortErrorStream },
+             Case { "port error in a fault read", Link::evPortError, Link::cmdFaultTest } }) {
+        LinkStatus s;
+        s.apply(event(Link::evConnected, 1, LinkReports::versionText(123, "AB001")));
+        s.apply(event(Link::evEcuLink, 'c'));
+        EXPECT_TRUE(s.apply(event(c.code, c.lParam))) << c.name;
+        EXPECT_EQ(s.version(), LinkStatus().version()) << c.name;
+        EXPECT_EQ(s.module(), (StatusText { t(Texts::ModuleUnavailable), Glow::Red })) << c.name;
+        EXPECT_EQ(s.workmode(), (StatusText { t(Texts::ModeNoEec), Glow::Red })) << c.name;
+    }
 }
 
 TEST(LinkReports, EventsBecomeTypedReports)

@@ -479,7 +479,6 @@ TEST_F(LivePageTest, AValuePastItsLimitIsMarkedOnTheTrendsAndLogged)
     TFordTrend* dashboardTrend = page->panel()->findChild<TFordTrend*>();
     ASSERT_NE(dashboardTrend, nullptr);
     TFordTrend* trendsChart = h.window().trendsPage()->chart();
-    const QListWidget* log = h.window().findChild<LogPanel*>()->list();
     // Coolant (PID 10h) comes in slot 14h; the dashboard warns at 100 °C and alarms at 108.
     const auto coolant = [&](uint16_t raw) {
         deliver(h, Link::WM_LINK_SLOT, 0x14,
@@ -495,11 +494,7 @@ TEST_F(LivePageTest, AValuePastItsLimitIsMarkedOnTheTrendsAndLogged)
         EXPECT_EQ(dashboardTrend->markerCount(), s.Markers) << s.Raw;
         EXPECT_EQ(trendsChart->markerCount(), s.Markers) << s.Raw;
     }
-    QStringList lines;
-    for (int i = 0; i < log->count(); ++i)
-        if (log->item(i)->text().contains("10h Температура ОЖ"))
-            lines << log->item(i)->text();
-    EXPECT_EQ(lines,
+    EXPECT_EQ(logLines(h).filter("10h Температура ОЖ"),
         QStringList({ "Тревога: 10h Температура ОЖ = 112.2 °C",
             "Предупреждение: 10h Температура ОЖ = 104.4 °C" }));
     // The session's recording keeps both moments for a later look.

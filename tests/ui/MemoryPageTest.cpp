@@ -65,14 +65,7 @@ protected:
         return image.pixelColor(rect.left() + 3, rect.bottom() - 2);
     }
     LinkSession& link() { return h.window().link().session(); }
-    QString log()
-    {
-        QStringList lines;
-        const QListWidget* list = h.window().findChild<LogPanel*>()->list();
-        for (int i = 0; i < list->count(); ++i)
-            lines.append(list->item(i)->text());
-        return lines.join('\n');
-    }
+    QString log() { return logLines(h).join('\n'); }
     bool logged(const QString& line) { return log().split('\n').contains(line); }
     void load(const QString& file)
     {

@@ -32,8 +32,7 @@ QStringList items(const QComboBox* box)
 
 bool logHas(WindowHarness& h, const QString& line)
 {
-    const QListWidget* log = h.window().findChild<LogPanel*>()->list();
-    return !log->findItems(line, Qt::MatchExactly).isEmpty();
+    return logLines(h).contains(line);
 }
 
 } // namespace

@@ -2,12 +2,14 @@
 
 #include "common/ProgramDir.h"
 #include "link/LinkMessage.h"
+#include "ui/dock/LogPanel.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QThread>
@@ -128,4 +130,13 @@ std::function<bool(QDialog&)> selfTestAnswer(const char* choice, QString* steps)
             ->click();
         return dialog.result() == QDialog::Accepted;
     };
+}
+
+QStringList logLines(WindowHarness& h)
+{
+    QStringList lines;
+    const QListWidget* list = h.find<QListWidget>("lbLog");
+    for (int i = 0; i < list->count(); ++i)
+        lines.append(LogPanel::lineText(*list->item(i)));
+    return lines;
 }

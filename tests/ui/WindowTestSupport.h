@@ -100,5 +100,8 @@ void deliverOptions(WindowHarness& h, int8_t speed, int8_t format);
 // guide's list as it was shown for the choice.
 std::function<bool(QDialog&)> selfTestAnswer(const char* choice, QString* steps = nullptr);
 
+// The log's lines as they were handed to it, without the time each line shows.
+QStringList logLines(WindowHarness& h);
+
 // A register of vehicles (name, calibration code) for autos.ini.
 QByteArray registerText(std::initializer_list<std::pair<const char*, const char*>> vehicles);

@@ -42,6 +42,8 @@ namespace {
         link.sleep(100);
         if (calibrationCodeArrived(link))
             link.postEvent(Link::evCalibration, 0);
+        else if (!link.CancelConnect() && !link.terminating())
+            link.LogLine(Texts::text(Texts::EcuNoCalibration));
     }
 
     // The search for the module, its version and its link to the ECU on the opened port;
@@ -66,6 +68,9 @@ namespace {
         port.purge();
         if (!found) {
             link.postEvent(Link::evConnected, 0);
+            link.LogLine(Texts::text(Texts::ModuleSilent)
+                             .arg(link.devicePath())
+                             .arg(link.portConfig().Baud));
             return true;
         }
 
@@ -85,8 +90,10 @@ namespace {
             link.postEvent(Link::evEcuLink, uint8_t(state[0]));
         link.sleep(100);
         port.purge();
-        if (state.isEmpty() || state[0] != 'c')
+        if (state.isEmpty() || state[0] != 'c') {
+            link.LogLine(Texts::text(Texts::EcuSilent));
             return true;
+        }
 
         awaitCalibrationCode(link);
         link.setLinkMode(Link::lmConnected);

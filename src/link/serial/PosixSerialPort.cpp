@@ -78,9 +78,11 @@ QString PosixSerialPort::devicePath(const QString& name)
 
 void PosixSerialPort::fail(const char* what) const
 {
-    throw SerialError(QStringLiteral("%1 (%2): %3")
-                          .arg(m_config.Name, QString::fromLatin1(what),
-                              QString::fromLocal8Bit(strerror(errno))));
+    const int error = errno;
+    throw SerialError(portFailureText(devicePath(m_config.Name), what, error),
+        QStringLiteral("%1 (%2): %3")
+            .arg(
+                m_config.Name, QString::fromLatin1(what), QString::fromLocal8Bit(strerror(error))));
 }
 
 void PosixSerialPort::open()
@@ -89,15 +91,8 @@ void PosixSerialPort::open()
         return;
     const QByteArray path = devicePath(m_config.Name).toLocal8Bit();
     m_fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (m_fd < 0) {
-        const int error = errno;
-        const QString device = QString::fromLocal8Bit(path);
-        const QString denied = openDeniedText(device, error, deviceAccessGroup(device));
-        if (!denied.isEmpty())
-            throw SerialError(denied);
-        errno = error;
+    if (m_fd < 0)
         fail("open");
-    }
     try {
         configure();
         if (m_events && m_handler)

@@ -9,13 +9,28 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class ScaledClock;
 
-// An error of the port or the platform; its message names what failed.
+// An error of the port or the platform; its message names what failed. The platform's
+// port says what the user can do about it, in the message, and keeps the system's own
+// words as the detail.
 class SerialError : public VeskorError {
 public:
     using VeskorError::VeskorError;
+    SerialError(const QString& advice, QString detail)
+        : VeskorError(advice)
+        , m_detail(std::move(detail))
+    {
+    }
+
+    // The system's words ("/dev/ttyUSB0 (open): No such file or directory"); empty when
+    // the message is all there is.
+    const QString& detail() const { return m_detail; }
+
+private:
+    QString m_detail;
 };
 
 // Timeouts in milliseconds of the port's clock. A read of n bytes ends when n bytes have

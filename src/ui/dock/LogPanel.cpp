@@ -4,8 +4,21 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int TextRole = Qt::UserRole;
+
+bool startsWithTime(const QString& text)
+{
+    static const QRegularExpression stamp(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d "));
+    return stamp.match(text).hasMatch();
+}
+
+} // namespace
 
 LogPanel::LogPanel(QWidget* parent)
     : QWidget(parent)
@@ -28,8 +41,21 @@ LogPanel::LogPanel(QWidget* parent)
     connect(acCleanLog, &QAction::triggered, lbLog, &QListWidget::clear);
 }
 
-void LogPanel::AddToLog(const QString& text)
+QString LogPanel::timedLine(const QString& text, const QTime& time)
 {
-    lbLog->addItem(text);
+    return startsWithTime(text) ? text : time.toString(QStringLiteral("HH:mm:ss ")) + text;
+}
+
+void LogPanel::AddToLog(const QString& text, const QTime& time)
+{
+    auto* item = new QListWidgetItem(timedLine(text, time));
+    item->setData(TextRole, text);
+    lbLog->addItem(item);
     lbLog->scrollToBottom();
+}
+
+QString LogPanel::lineText(const QListWidgetItem& item)
+{
+    const QVariant text = item.data(TextRole);
+    return text.isValid() ? text.toString() : item.text();
 }

@@ -8,16 +8,19 @@ namespace CurrentVehicle {
 
 CalibrationMatch matchCalibration(const VehicleRegister& vehicles, int current, const QString& code)
 {
-    if (current < 0 || current >= vehicles.size())
+    const bool hasCurrent = current >= 0 && current < vehicles.size();
+    if (hasCurrent && vehicles.at(current).Record.CalID == code)
         return {};
-    if (vehicles.at(current).Record.CalID == code)
-        return {};
+    // With none current the user chose no vehicle: a car of the register leaves it so.
     for (int row = 0; row < vehicles.size(); ++row)
         if (vehicles.at(row).Record.CalID == code)
-            return { CalibrationMatch::Select, row };
+            return { hasCurrent ? CalibrationMatch::Select : CalibrationMatch::Keep,
+                hasCurrent ? row : -1 };
+    if (!hasCurrent)
+        return { CalibrationMatch::NewVehicle, -1 };
     if (vehicles.at(current).Record.CalID.isEmpty())
         return { CalibrationMatch::Adopt, current };
-    return { CalibrationMatch::ShowCurrent, current };
+    return { CalibrationMatch::NewVehicle, current };
 }
 
 QString diagnosisText(const QDateTime& time)

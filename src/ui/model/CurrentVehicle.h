@@ -9,10 +9,12 @@
 
 struct CalibrationMatch {
     enum Action {
-        Keep, // no vehicle is current, or it already has the code
+        Keep, // the current vehicle has the code already, or none is current and a
+              // vehicle of the register has it
         Select, // Row is the first vehicle with the code
         Adopt, // no vehicle has the code: the current one (Row) keeps it as its own
-        ShowCurrent, // no vehicle has the code and the current one has another
+        NewVehicle, // no vehicle has the code and the current one (Row, -1 when none) has
+                    // another: a car new to the register is connected
     };
     Action Result = Keep;
     int Row = -1;

@@ -34,8 +34,12 @@ bool LinkStatus::apply(const LinkReport& r)
         m_version = { r.Text, Glow::None };
         break;
     case LinkReport::NotConnected:
+    case LinkReport::PortError:
+        // No module, or the port failed: the version of a module found before is no
+        // longer what is connected.
         m_workmode = status(Texts::ModeNoEec, Glow::Red);
         m_module = status(Texts::ModuleUnavailable, Glow::Red);
+        m_version = status(Texts::VersionNone, Glow::None);
         break;
     case LinkReport::EcuLink:
         switch (r.Argument & 0xFF) {

@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -191,6 +192,11 @@ bool VehiclesPage::EditVehicle(bool editMode, bool notice)
         dialog.showNotice();
     const int row = selectedRow();
     const bool editing = editMode && row >= 0;
+    // The notice tells of a car that is connected: the dialog shows its code, now or
+    // when it comes.
+    const QString reported = notice && !editing ? unknownCode() : QString();
+    if (!reported.isEmpty())
+        dialog.showReportedCode(reported, ecuInfoFor(m_context.Ecu, reported));
     if (editing) {
         const VehicleEntry& e = m_context.Vehicles->entry(row);
         dialog.setName(e.Caption);
@@ -202,8 +208,19 @@ bool VehiclesPage::EditVehicle(bool editMode, bool notice)
         dialog.setCalIdDisplay(e.Record.CalID);
         dialog.setCarProfile(e.Record.CarProfile);
     }
-    if (!m_context.Ask->runDialog(dialog))
+    m_dialog = &dialog;
+    m_awaitsCode = notice && !editing;
+    const bool saved = m_context.Ask->runDialog(dialog);
+    m_dialog = nullptr;
+    m_awaitsCode = false;
+    // The code the dialog showed when it closed: one that came while it was open counts.
+    const QString code = editing ? QString() : dialog.calId();
+    if (!saved) {
+        if (!code.isEmpty() && code == m_reportedCode)
+            m_declined.insert(code);
+        queueOffer();
         return false;
+    }
     const VehicleEdit edit { dialog.name(), dialog.model(), dialog.yearText(), dialog.vin(),
         dialog.plate(), dialog.comment(), dialog.calIdEdit(), dialog.carProfile() };
     if (editing) {
@@ -211,16 +228,56 @@ bool VehiclesPage::EditVehicle(bool editMode, bool notice)
         VehicleEdits::apply(e, edit);
         m_context.Vehicles->replace(row, std::move(e));
     } else {
-        m_context.Vehicles->append(VehicleEdits::newEntry(edit));
+        VehicleEntry e = VehicleEdits::newEntry(edit);
+        // A code shown or typed in the add dialog belongs to the new car.
+        e.Record.CalID = code;
+        m_context.Vehicles->append(std::move(e));
     }
     m_context.RegisterChanged();
     // A vehicle added while none is selected becomes the selected (and current) one, so
-    // that the pane and the calibration match have a vehicle to work with.
-    if (selectedRow() < 0)
+    // that the pane and the calibration match have a vehicle to work with; so does the
+    // connected car, whose record the pane then shows.
+    if (selectedRow() < 0 || (!editing && !code.isEmpty()))
         selectRow(m_context.Vehicles->rowCount() - 1);
     else
         ShowVehicleInfo(selectedRow(), true);
+    queueOffer();
     return true;
+}
+
+bool VehiclesPage::carried(const QString& code) const
+{
+    const VehicleRegister& vehicles = m_context.Vehicles->vehicles();
+    for (int row = 0; row < vehicles.size(); ++row)
+        if (vehicles.at(row).Record.CalID == code)
+            return true;
+    return false;
+}
+
+QString VehiclesPage::unknownCode() const
+{
+    return m_reportedCode.isEmpty() || carried(m_reportedCode) ? QString() : m_reportedCode;
+}
+
+void VehiclesPage::queueOffer()
+{
+    const QString code = unknownCode();
+    if (code.isEmpty() || m_declined.contains(code) || m_offerQueued)
+        return;
+    m_offerQueued = true;
+    // Not inside the link's event: the dialog's own event loop would run the link's
+    // later events within this one.
+    QTimer::singleShot(0, this, &VehiclesPage::offerNewVehicle);
+}
+
+void VehiclesPage::offerNewVehicle()
+{
+    m_offerQueued = false;
+    const QString code = unknownCode();
+    // Another dialog is open: the code waits until it closes (or goes into it).
+    if (code.isEmpty() || m_declined.contains(code) || m_dialog)
+        return;
+    EditVehicle(false, true);
 }
 
 void VehiclesPage::deleteVehicle()
@@ -235,10 +292,12 @@ void VehiclesPage::deleteVehicle()
     m_context.RegisterChanged();
 }
 
-void VehiclesPage::MatchCalibration(const QString& code, bool adopt)
+void VehiclesPage::MatchCalibration(const QString& code, bool realCar)
 {
     const CalibrationMatch match = CurrentVehicle::matchCalibration(
         m_context.Vehicles->vehicles(), m_context.currentVehicle(), code);
+    if (realCar)
+        m_reportedCode = code;
     switch (match.Result) {
     case CalibrationMatch::Keep:
         return;
@@ -246,7 +305,7 @@ void VehiclesPage::MatchCalibration(const QString& code, bool adopt)
         selectRow(match.Row);
         return;
     case CalibrationMatch::Adopt: {
-        if (!adopt) {
+        if (!realCar) {
             ShowVehicleInfo(match.Row, true);
             return;
         }
@@ -257,15 +316,23 @@ void VehiclesPage::MatchCalibration(const QString& code, bool adopt)
         ShowVehicleInfo(match.Row, true);
         return;
     }
-    case CalibrationMatch::ShowCurrent:
-        ShowVehicleInfo(match.Row, true);
+    case CalibrationMatch::NewVehicle:
+        if (match.Row >= 0)
+            ShowVehicleInfo(match.Row, true);
+        if (!realCar)
+            return;
+        if (m_dialog && m_awaitsCode)
+            m_dialog->showReportedCode(code, ecuInfoFor(m_context.Ecu, code));
+        else
+            queueOffer();
         return;
     }
 }
 
 void VehiclesPage::checkRegister()
 {
-    if (m_context.Vehicles->rowCount() == 0)
+    // A car that connected first has opened the dialog already.
+    if (m_context.Vehicles->rowCount() == 0 && !m_dialog)
         EditVehicle(false, true);
 }
 
