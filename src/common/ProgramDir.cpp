@@ -1,4 +1,5 @@
 #include "ProgramDir.h"
+#include "common/SystemError.h"
 
 #include "AtomicFile.h"
 #include "Errors.h"
@@ -115,7 +116,7 @@ QStringList seedUserData(const QString& sharedDir, const QString& userDir,
             QFile in(source);
             try {
                 if (!user.mkpath(QFileInfo(relative).path()) || !in.open(QIODevice::ReadOnly))
-                    throw VeskorError(QStringLiteral("%1: %2").arg(target, in.errorString()));
+                    throw VeskorError(QStringLiteral("%1: %2").arg(target, fileErrorText(in)));
                 writeFileAtomically(target, in.readAll());
             } catch (const VeskorError& error) {
                 // Not marked as seeded: the next start tries again.

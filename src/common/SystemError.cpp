@@ -2,6 +2,8 @@
 
 #include "Texts.h"
 
+#include <QFileDevice>
+#include <QFileInfo>
 #include <cerrno>
 
 QString systemErrorText(int code)
@@ -26,4 +28,21 @@ QString systemErrorText(int code)
     default:
         return Texts::text(Texts::SystemErrorOther).arg(code);
     }
+}
+
+QString fileErrorText(const QFileDevice& file, int code)
+{
+    // A failed read leaves no code of its own behind for certain, and Qt refuses a folder
+    // without one: errno may still hold an older call's. What the path is tells first.
+    if (file.error() == QFileDevice::ReadError)
+        return Texts::text(Texts::SystemErrorIo);
+    const QFileInfo info(file.fileName());
+    if (!info.exists())
+        return Texts::text(Texts::SystemErrorNoFile);
+    if (info.isDir())
+        return Texts::text(Texts::SystemErrorIsFolder);
+    if (!info.isReadable() || file.error() == QFileDevice::PermissionsError)
+        return Texts::text(Texts::SystemErrorAccess);
+    return code != 0 ? systemErrorText(code)
+                     : Texts::text(Texts::SystemErrorOther).arg(int(file.error()));
 }

@@ -3,5 +3,12 @@
 #pragma once
 
 #include <QString>
+#include <cerrno>
 
 QString systemErrorText(int code);
+
+class QFileDevice;
+// Why a file could not be opened or read, in the program's language: by what its path is
+// (missing, a folder, not readable), else by the system's error code (errno right after
+// the failure, as the default argument takes it). Qt's own errorString() is English.
+QString fileErrorText(const QFileDevice& file, int code = errno);

@@ -1,4 +1,6 @@
 #include "TextFile.h"
+#include "common/SystemError.h"
+#include "common/Texts.h"
 
 #include "AnsiCodec.h"
 #include "Errors.h"
@@ -53,7 +55,7 @@ QStringList readTextFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw VeskorError(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+        throw VeskorError(Texts::text(Texts::FileUnreadable).arg(path, fileErrorText(file)));
     return decodeTextLines(file.readAll());
 }
 

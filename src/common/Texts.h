@@ -29,6 +29,9 @@ inline constexpr const char* SystemErrorReadOnly = "диск доступен т
 inline constexpr const char* SystemErrorAccess = "нет доступа";
 inline constexpr const char* SystemErrorNoFolder = "папка не найдена";
 inline constexpr const char* SystemErrorIo = "ошибка ввода-вывода";
+inline constexpr const char* SystemErrorNoFile = "файл не найден";
+inline constexpr const char* SystemErrorIsFolder = "это папка, а не файл";
+inline constexpr const char* FileUnreadable = "Не удалось открыть %1: %2";
 inline constexpr const char* SystemErrorOther = "системная ошибка %1";
 
 // ---- Adapter link: log lines ---------------------------------------------

@@ -1,4 +1,5 @@
 #include "FirmwareImage.h"
+#include "common/SystemError.h"
 
 #include "common/Texts.h"
 
@@ -21,11 +22,11 @@ FirmwareImage FirmwareImage::load(const QString& path)
     const QString name = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return { {}, Texts::text(Texts::FirmwareFileUnreadable).arg(name, file.errorString()) };
+        return { {}, Texts::text(Texts::FirmwareFileUnreadable).arg(name, fileErrorText(file)) };
     // One byte more than the limit tells a file that is too large without reading it all.
     QByteArray bytes = file.read(MaxSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return { {}, Texts::text(Texts::FirmwareFileUnreadable).arg(name, file.errorString()) };
+        return { {}, Texts::text(Texts::FirmwareFileUnreadable).arg(name, fileErrorText(file)) };
     if (bytes.isEmpty())
         return { {}, Texts::text(Texts::FirmwareFileEmpty).arg(name) };
     if (bytes.size() > MaxSize)

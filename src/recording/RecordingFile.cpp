@@ -1,4 +1,5 @@
 #include "RecordingFile.h"
+#include "common/SystemError.h"
 
 #include "RecordingCodec.h"
 #include "common/Errors.h"
@@ -85,10 +86,10 @@ Recording read(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw VeskorError(Texts::text(Texts::RecordingUnreadable).arg(path, file.errorString()));
+        throw VeskorError(Texts::text(Texts::RecordingUnreadable).arg(path, fileErrorText(file)));
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw VeskorError(Texts::text(Texts::RecordingUnreadable).arg(path, file.errorString()));
+        throw VeskorError(Texts::text(Texts::RecordingUnreadable).arg(path, fileErrorText(file)));
     return fromBytes(data, path);
 }
 

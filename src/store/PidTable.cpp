@@ -1,4 +1,5 @@
 #include "store/PidTable.h"
+#include "common/SystemError.h"
 
 #include "common/Texts.h"
 #include "store/TFordData.h"
@@ -87,7 +88,7 @@ PidTable PidTable::load(const QString& path, QStringList* problems)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (problems)
-            problems->append(Texts::text(Texts::PidTableUnreadable).arg(path, file.errorString()));
+            problems->append(Texts::text(Texts::PidTableUnreadable).arg(path, fileErrorText(file)));
         return {};
     }
     QStringDecoder utf8(QStringDecoder::Utf8);

@@ -1,4 +1,5 @@
 #include "CarProfiles.h"
+#include "common/SystemError.h"
 
 #include "FileLink.h"
 #include "IniContent.h"
@@ -83,7 +84,7 @@ bool LoadCarProfiles(CarProfiles& profiles, const QString& path, QString* proble
     if (!file.exists())
         return fail({});
     if (!file.open(QIODevice::ReadOnly))
-        return fail(Texts::text(Texts::CarProfilesUnreadable).arg(file.errorString()));
+        return fail(Texts::text(Texts::CarProfilesUnreadable).arg(fileErrorText(file)));
     const QByteArray data = file.readAll();
     IniFile ini;
     ini.loadData(data);

@@ -1,4 +1,5 @@
 #include "FaultCodes.h"
+#include "common/SystemError.h"
 
 #include "FileLink.h"
 #include "common/Errors.h"
@@ -98,10 +99,10 @@ QByteArray readBytes(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw VeskorError(file.errorString());
+        throw VeskorError(fileErrorText(file));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw VeskorError(file.errorString());
+        throw VeskorError(fileErrorText(file));
     return bytes;
 }
 

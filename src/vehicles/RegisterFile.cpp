@@ -1,4 +1,5 @@
 #include "RegisterFile.h"
+#include "common/SystemError.h"
 
 #include "FileLink.h"
 #include "IniContent.h"
@@ -60,10 +61,10 @@ QString unreadableReason(const QString& path, QByteArray* data = nullptr)
     if (!file.exists())
         return {};
     if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
+        return fileErrorText(file);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return file.errorString();
+        return fileErrorText(file);
     if (data)
         *data = bytes;
     return iniContentProblem(bytes);

@@ -1,4 +1,9 @@
 #include "common/TextFile.h"
+#include "common/Errors.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -39,7 +44,31 @@ TEST(TextFile, NulEndsTheText)
     EXPECT_EQ(decodeTextLines(QByteArray("a\nb\0c\nd", 7)), (QStringList { "a", "b" }));
 }
 
-TEST(TextFile, MissingFileRaisesAnError)
+// A file that cannot be read is told in the program's language with the reason, never in
+// Qt's English.
+TEST(TextFile, AnUnreadableFileSaysWhyInRussian)
 {
-    EXPECT_ANY_THROW(readTextFile(QStringLiteral("/nonexistent/dir/codes.txt")));
+    const QTemporaryDir dir;
+    const QString locked = dir.filePath("locked.txt");
+    QFile(locked).open(QIODevice::WriteOnly);
+    QFile::setPermissions(locked, QFileDevice::Permissions());
+    const struct {
+        QString path;
+        const char* reason;
+    } cases[] = {
+        { "/nonexistent/dir/codes.txt", "файл не найден" },
+        { dir.path(), "это папка, а не файл" },
+        { locked, "нет доступа" },
+    };
+    for (const auto& c : cases) {
+        if (c.path == locked && ::geteuid() == 0)
+            continue; // root reads any file
+        try {
+            readTextFile(c.path);
+            ADD_FAILURE() << qPrintable(c.path);
+        } catch (const VeskorError& e) {
+            EXPECT_EQ(e.message().toStdString(),
+                ("Не удалось открыть " + c.path + ": " + QString::fromUtf8(c.reason)).toStdString());
+        }
+    }
 }

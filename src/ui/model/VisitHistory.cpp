@@ -82,9 +82,7 @@ void record(const QString& path, const Visit& visit)
         // Writing without the lines that could not be read would lose them.
         errno = 0;
         if (!file.open(QIODevice::ReadOnly))
-            throw VeskorError(
-                Texts::text(Texts::FileWriteFailed)
-                    .arg(path, errno != 0 ? systemErrorText(errno) : file.errorString()));
+            throw VeskorError(Texts::text(Texts::FileWriteFailed).arg(path, fileErrorText(file)));
         old = file.readAll();
         file.close();
     }

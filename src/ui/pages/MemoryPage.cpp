@@ -1,4 +1,5 @@
 #include "MemoryPage.h"
+#include "common/SystemError.h"
 
 #include "DumpComparePanel.h"
 #include "MapGrid.h"
@@ -270,7 +271,7 @@ bool MemoryPage::loadDumpFile(const QString& file)
     const QByteArray bytes
         = in.open(QIODevice::ReadOnly) ? in.read(MemoryView::ImageBytes + 1) : QByteArray();
     if (in.error() != QFileDevice::NoError) {
-        m_context.ShowError(Texts::text(Texts::MemReadError).arg(file, in.errorString()));
+        m_context.ShowError(Texts::text(Texts::MemReadError).arg(file, fileErrorText(in)));
         return false;
     }
     const qint64 size = std::max<qint64>(in.size(), bytes.size());
