@@ -1,5 +1,4 @@
 #include "RegisterFile.h"
-#include "common/SystemError.h"
 
 #include "FileLink.h"
 #include "IniContent.h"
@@ -7,6 +6,7 @@
 #include "common/AtomicFile.h"
 #include "common/Errors.h"
 #include "common/IniFile.h"
+#include "common/SystemError.h"
 #include "common/Texts.h"
 
 #include <QFile>

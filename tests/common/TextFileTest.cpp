@@ -1,11 +1,11 @@
 #include "common/TextFile.h"
+
 #include "common/Errors.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 TEST(TextFile, ByteOrderMarksPickTheEncoding)
 {
@@ -68,7 +68,8 @@ TEST(TextFile, AnUnreadableFileSaysWhyInRussian)
             ADD_FAILURE() << qPrintable(c.path);
         } catch (const VeskorError& e) {
             EXPECT_EQ(e.message().toStdString(),
-                ("Не удалось открыть " + c.path + ": " + QString::fromUtf8(c.reason)).toStdString());
+                ("Не удалось открыть " + c.path + ": " + QString::fromUtf8(c.reason))
+                    .toStdString());
         }
     }
 }
