@@ -1,9 +1,9 @@
 #include "ProgramDir.h"
-#include "common/SystemError.h"
 
 #include "AtomicFile.h"
 #include "Errors.h"
 #include "Texts.h"
+#include "common/SystemError.h"
 
 #include <QCoreApplication>
 #include <QDir>

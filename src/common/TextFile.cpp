@@ -1,9 +1,9 @@
 #include "TextFile.h"
-#include "common/SystemError.h"
-#include "common/Texts.h"
 
 #include "AnsiCodec.h"
 #include "Errors.h"
+#include "common/SystemError.h"
+#include "common/Texts.h"
 
 #include <QFile>
 #include <QStringDecoder>

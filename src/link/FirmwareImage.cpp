@@ -1,6 +1,6 @@
 #include "FirmwareImage.h"
-#include "common/SystemError.h"
 
+#include "common/SystemError.h"
 #include "common/Texts.h"
 
 #include <QDir>

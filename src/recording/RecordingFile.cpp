@@ -1,9 +1,9 @@
 #include "RecordingFile.h"
-#include "common/SystemError.h"
 
 #include "RecordingCodec.h"
 #include "common/Errors.h"
 #include "common/StampedName.h"
+#include "common/SystemError.h"
 #include "common/Texts.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "store/PidTable.h"
-#include "common/SystemError.h"
 
+#include "common/SystemError.h"
 #include "common/Texts.h"
 #include "store/TFordData.h"
 

@@ -1,9 +1,9 @@
 #include "CarProfiles.h"
-#include "common/SystemError.h"
 
 #include "FileLink.h"
 #include "IniContent.h"
 #include "common/IniFile.h"
+#include "common/SystemError.h"
 #include "common/Texts.h"
 
 #include <QFile>

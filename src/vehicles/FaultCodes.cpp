@@ -1,11 +1,11 @@
 #include "FaultCodes.h"
-#include "common/SystemError.h"
 
 #include "FileLink.h"
 #include "common/Errors.h"
 #include "common/IntegerText.h"
 #include "common/Placeholders.h"
 #include "common/ProgramDir.h"
+#include "common/SystemError.h"
 #include "common/TextFile.h"
 #include "common/Texts.h"
 

@@ -1,9 +1,9 @@
 #include "MemoryPage.h"
-#include "common/SystemError.h"
 
 #include "DumpComparePanel.h"
 #include "MapGrid.h"
 #include "common/ProgramDir.h"
+#include "common/SystemError.h"
 #include "common/Texts.h"
 #include "link/LinkSession.h"
 #include "ui/GlowLabel.h"
