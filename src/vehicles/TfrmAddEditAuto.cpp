@@ -316,8 +316,15 @@ void TfrmAddEditAuto::showReportedCode(const QString& code, const EcuInfo& info)
     lbiEcuRecord->setText(ecuSummary(info));
     lbEcuRecordCaption->show();
     lbiEcuRecord->show();
-    if (info.Found && cbModel->currentText().isEmpty())
+    // A car still blank takes the record's model and its first year ("1989-1993").
+    if (info.Found && cbModel->currentText().isEmpty()) {
         cbModel->setEditText(info.Fields[EcuInfo::Model].Value);
+        const int first
+            = info.Fields[EcuInfo::Years].Value.section(QLatin1Char('-'), 0, 0).trimmed().toInt();
+        if (spYear->value() == FirstYear && !m_keptYearText && first > FirstYear
+            && first <= LastYear)
+            spYear->setValue(first);
+    }
 }
 
 QString TfrmAddEditAuto::calId() const

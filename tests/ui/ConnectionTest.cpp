@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTreeView>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -116,7 +117,7 @@ TEST(NewCar, SavedFromTheDialogBecomesCurrentWithItsCodeAndRecord)
                 c.start == FirstStart));
         if (!c.autos.isEmpty())
             h.writeFile("autos.ini", c.autos);
-        QString shownCode, shownRecord;
+        QString shownCode, shownRecord, shownYear;
         bool notice = false;
         h.Prompts.AnswerDialog = [&](QDialog& d) {
             // The first start's dialog is open before the car has answered.
@@ -124,6 +125,7 @@ TEST(NewCar, SavedFromTheDialogBecomesCurrentWithItsCodeAndRecord)
             waitUntil([&] { return !code->text().isEmpty(); });
             shownCode = code->text();
             shownRecord = d.findChild<QLabel*>("lbiEcuRecord")->text();
+            shownYear = d.findChild<QSpinBox*>("spYear")->text();
             notice = d.findChild<QLabel*>("stMsg")->isVisibleTo(&d);
             d.findChild<QLineEdit*>("edName")->setText("Новая");
             // VESKOR_SCREENSHOTS names a folder for a picture of the dialog as offered.
@@ -146,6 +148,7 @@ TEST(NewCar, SavedFromTheDialogBecomesCurrentWithItsCodeAndRecord)
         if (c.dialogs > 0) {
             EXPECT_EQ(shownCode, "4BAA");
             EXPECT_EQ(shownRecord, SampleRecord);
+            EXPECT_EQ(shownYear, "1989") << "the record's first year";
             EXPECT_TRUE(notice);
         }
         EXPECT_EQ(h.find<QComboBox>("cbCurrentAuto")->currentText(), c.currentName);
