@@ -307,23 +307,22 @@ void TFordTrend::paintMarkers(QPainter& painter, int height)
     // A pause: a veiled stretch from the last value before it, and a dashed line where
     // the stream came back, so that a gap is not read as a lost curve.
     const QColor pauseColour = m_options->GridColor().toQColor(Qt::gray).lighter(200);
+    QColor veil = pauseColour;
+    veil.setAlpha(48);
+    const QString text = Texts::text(Texts::TrendPauseMark);
+    painter.setPen(QPen(pauseColour, 1, Qt::DashLine));
+    painter.setFont(m_legendFont);
     for (const TrendPause& pause : m_painter.pauses()) {
         const int after = int(std::lround(axis.xAt(pause.after)));
-        painter.setPen(QPen(pauseColour, 1, Qt::DashLine));
         painter.drawLine(after, 0, after, height);
         // Where the pause began is known only when a value before it is in the window.
         if (!pause.before)
             continue;
         const int before = std::max(LegendWidth, int(std::lround(axis.xAt(*pause.before))));
         const QRect gap(QPoint(before, 0), QPoint(after - 1, height - 1));
-        QColor veil = pauseColour;
-        veil.setAlpha(48);
         painter.fillRect(gap, veil);
-        const QString text = Texts::text(Texts::TrendPauseMark);
-        if (gap.width() > m_legendMetrics.horizontalAdvance(text) + 4) {
-            painter.setFont(m_legendFont);
+        if (gap.width() > m_legendMetrics.horizontalAdvance(text) + 4)
             painter.drawText(gap.adjusted(2, 2, -2, 0), Qt::AlignHCenter | Qt::AlignTop, text);
-        }
     }
     for (const auto& [time, colour] : m_markers) {
         if (time < start || time > axis.displayEnd)
@@ -382,7 +381,7 @@ void TFordTrend::paintLegend(QPainter& painter, int height)
         painter.drawText(second, Qt::AlignRight | Qt::AlignVCenter, text);
         // The curve's scale beside its value, so that a line can be read off the plot.
         if (m_store) {
-            const TrendScale scale = trendScale(*m_store, curve->PID()).dividedBy(curve->Ratio());
+            const TrendScale scale = curveScale(*m_store, *curve);
             const QString range = scaleNumber(scale.lo) + QChar(0x2026) + scaleNumber(scale.hi);
             const int room = second.width() - metrics.horizontalAdvance(text) - 4;
             if (room > 0)

@@ -158,7 +158,7 @@ void TrendPainter::paint(QImage& bitmap, const TrendGeometry& g, const TTrendVie
         walk.painter = &painter;
         walk.clip = clip;
         walk.g = &g;
-        walk.scale = trendScale(*store, curve->PID()).dividedBy(curve->Ratio());
+        walk.scale = curveScale(*store, *curve);
         walk.curve = curve;
         // The curves of one stream pause together: the first one's pauses mark them all.
         walk.pauses = pausesTaken ? nullptr : &m_pauses;

@@ -1,6 +1,7 @@
 // The vertical range of a trend curve.
 #include "profiles/TrendScale.h"
 
+#include "profiles/TFordTrendItem.h"
 #include "store/TFordData.h"
 
 #include <QtGlobal>
@@ -51,4 +52,9 @@ TrendScale trendScale(const TFordData& store, uint8_t pid)
     if (limits.ScaleMax > limits.ScaleMin)
         return TrendScale { limits.ScaleMin, limits.ScaleMax };
     return conversionRanges()[pid];
+}
+
+TrendScale curveScale(const TFordData& store, const TFordTrendItem& curve)
+{
+    return trendScale(store, curve.PID()).dividedBy(curve.Ratio());
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 class TFordData;
+class TFordTrendItem;
 
 struct TrendScale {
     double lo = 0;
@@ -18,3 +19,6 @@ struct TrendScale {
 // above ScaleMin, as for every PID the store gives no limits) spans the whole range its
 // raw 12-bit word converts to.
 TrendScale trendScale(const TFordData& store, uint8_t pid);
+
+// The scale of a curve as it is shown: its PID's, divided by the curve's Ratio.
+TrendScale curveScale(const TFordData& store, const TFordTrendItem& curve);

@@ -39,7 +39,7 @@ void RecordingWriter::append(uint8_t slot, uint16_t word, uint32_t timeMs)
 
 void RecordingWriter::mark(RecordedMark mark)
 {
-    mark.TimeMs = std::max(mark.TimeMs, m_marks.empty() ? m_lastMark : m_marks.back().TimeMs);
+    mark.TimeMs = std::max(mark.TimeMs, m_lastMark);
     m_lastMark = mark.TimeMs;
     m_marks.push_back(mark);
     ++m_markCount;
