@@ -34,7 +34,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 # The libraries the programs link come from dpkg-shlibdeps; Qt loads its platform plugin
 # at run time, so that package is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 # The Russian texts need a font with Cyrillic letters.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 include(CPack)
