@@ -708,6 +708,13 @@ inline constexpr const char* GroupInterface = QT_TRANSLATE_NOOP("Texts", " Ин�
 inline constexpr const char* OptDescLang = QT_TRANSLATE_NOOP("Texts", "Описание ошибок:");
 inline constexpr const char* LangRussian = QT_TRANSLATE_NOOP("Texts", "по-русски");
 inline constexpr const char* LangEnglish = QT_TRANSLATE_NOOP("Texts", "по-английски");
+// The language of the window, taken at the next start: the system's, or one of the two.
+inline constexpr const char* OptLanguage = QT_TRANSLATE_NOOP("Texts", "Язык программы:");
+inline constexpr const char* LanguageSystem = QT_TRANSLATE_NOOP("Texts", "как в системе");
+inline constexpr const char* LanguageRussian = QT_TRANSLATE_NOOP("Texts", "русский");
+inline constexpr const char* LanguageEnglish = QT_TRANSLATE_NOOP("Texts", "английский");
+inline constexpr const char* LanguageAtRestart
+    = QT_TRANSLATE_NOOP("Texts", "Язык сменится при следующем запуске программы.");
 inline constexpr const char* OptContrast = QT_TRANSLATE_NOOP("Texts", "Контраст таблиц:");
 inline constexpr const char* GroupModule = QT_TRANSLATE_NOOP("Texts", " Опции модуля ");
 inline constexpr const char* HintEECSpeed
@@ -760,9 +767,11 @@ inline constexpr const char* NoDisplay = QT_TRANSLATE_NOOP("Texts",
     "виртуальным дисплеем: xvfb-run build/bin/veskor-reader --simulator, или работайте без "
     "окна через veskor-cli (veskor-cli --help).");
 inline constexpr const char* WindowUsage = QT_TRANSLATE_NOOP("Texts",
-    "Использование: veskor-reader [--home ПАПКА] [--simulator] [--screenshots ПАПКА]\n"
+    "Использование: veskor-reader [--home ПАПКА] [--lang ru|en] [--simulator] [--screenshots "
+    "ПАПКА]\n"
     "       [--live [--profile ФАЙЛ]] [--measure ФАЙЛ] [--quit-when-shown] [--debug]\n"
     "  --home ПАПКА        папка программы (reader.ini, autos.ini, Profiles, Reports)\n"
+    "  --lang ru|en        язык окна на этот запуск (иначе из настроек или системы)\n"
     "  --simulator         подключиться к встроенному симулятору (порт «sim»)\n"
     "  --screenshots ПАПКА подключиться, прочитать коды, сохранить снимки страниц и выйти\n"
     "  --live              открыть страницу «Данные» и начать чтение после подключения\n"

@@ -538,6 +538,7 @@ void TfrmVeskorReader::FormShow()
     m_optionsPage->contrast()->setValue(m_settings.TableContrast);
     m_optionsPage->workshopName()->setText(m_settings.WorkshopName);
     m_optionsPage->workshopContacts()->setText(m_settings.WorkshopContacts);
+    m_optionsPage->setLanguage(m_settings.Language);
     if (!m_settings.Toolbars.isEmpty())
         restoreState(m_settings.Toolbars);
     m_debugItem->setVisible(m_options.Debug || m_settings.Debug);
@@ -668,6 +669,7 @@ ReaderSettings TfrmVeskorReader::collectSettings() const
     s.TableContrast = m_optionsPage->contrast()->value();
     s.WorkshopName = m_optionsPage->workshopName()->text();
     s.WorkshopContacts = m_optionsPage->workshopContacts()->text();
+    s.Language = m_optionsPage->language();
     return s;
 }
 

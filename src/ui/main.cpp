@@ -4,6 +4,7 @@
 #include "common/Errors.h"
 #include "common/ProgramDir.h"
 #include "common/Texts.h"
+#include "common/UiLanguage.h"
 #include "link/LinkSession.h"
 #include "store/TFordData.h"
 #include "ui/BatchPrompts.h"
@@ -12,9 +13,12 @@
 #include "ui/SignalClose.h"
 #include "ui/TfrmVeskorReader.h"
 #include "ui/model/LiveMeasure.h"
+#include "ui/model/ReaderArguments.h"
+#include "ui/model/ReaderSettings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QTime>
 #include <QTimer>
 #include <cstdio>
@@ -30,6 +34,18 @@ bool hasDisplay()
 #else
     return true;
 #endif
+}
+
+// Prints texts to out, a line each, in the language asked for or the system's, without a
+// window: the help, or why the program can't start, before the settings can be read.
+int printWithoutWindow(int argc, char** argv, std::optional<UiLanguage> language, FILE* out,
+    std::initializer_list<const char*> texts, int exitCode)
+{
+    QCoreApplication core(argc, argv);
+    Languages::install(language.value_or(Languages::forLocale(QLocale::system())));
+    for (const char* text : texts)
+        std::fprintf(out, "%s\n", qUtf8Printable(Texts::text(text)));
+    return exitCode;
 }
 
 int runWindow(QStringList arguments, QElapsedTimer started)
@@ -126,20 +142,20 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const bool preview = arguments.contains(QLatin1String("--render-profile"));
-    if (arguments.contains(QLatin1String("--help"))) {
-        std::printf("%s\n%s\n", qUtf8Printable(Texts::text(Texts::WindowUsage)),
-            qUtf8Printable(Texts::text(Texts::ReaderUsage)));
-        return 0;
-    }
+    std::optional<UiLanguage> asked;
+    const bool languageRead = takeLanguage(arguments, asked);
+    if (!languageRead || arguments.contains(QLatin1String("--help")))
+        return printWithoutWindow(argc, argv, asked, languageRead ? stdout : stderr,
+            { Texts::WindowUsage, Texts::ReaderUsage }, languageRead ? 0 : 2);
     // The preview shows no window: it needs no display.
     if (preview && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!preview && !hasDisplay()) {
-        std::fprintf(stderr, "%s\n", qUtf8Printable(Texts::text(Texts::NoDisplay)));
-        return 1;
-    }
+    if (!preview && !hasDisplay())
+        return printWithoutWindow(argc, argv, asked, stderr, { Texts::NoDisplay }, 1);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeskorReader"));
+    // Until the settings are found (--home), the language asked for or the system's.
+    Languages::install(asked.value_or(Languages::forLocale(QLocale::system())));
 
     const qsizetype home = arguments.indexOf(QLatin1String("--home"));
     if (home >= 0) {
@@ -150,6 +166,10 @@ int main(int argc, char** argv)
         setProgramDir(arguments.at(home + 1));
         arguments.remove(home, 2);
     }
+    // --lang for this run, else the settings' choice, else the system's.
+    if (!asked)
+        Languages::install(Languages::chosen(
+            ReaderIni::language(programFile(QLatin1String(ReaderIniFile))), QLocale::system()));
     // A new, empty home gets the shipped data, so its first start finds codes and dashboards.
     const QString homeDir = home >= 0 ? programDir() : qEnvironmentVariable("VESKOR_HOME");
     if (!preview && !homeDir.isEmpty())

@@ -1,6 +1,7 @@
 #include "ReaderArguments.h"
 
 #include "common/Texts.h"
+#include "common/UiLanguage.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -35,6 +36,17 @@ std::optional<WindowArguments> parseWindowArguments(QStringList arguments)
         || (!parsed.Profile.isEmpty() && !parsed.Live))
         return std::nullopt;
     return parsed;
+}
+
+bool takeLanguage(QStringList& arguments, std::optional<UiLanguage>& language)
+{
+    QString code;
+    if (!takeValue(arguments, "--lang", code))
+        return false;
+    if (code.isEmpty())
+        return true;
+    language = Languages::fromCode(code);
+    return language.has_value();
 }
 
 std::optional<ProfilePreviewRequest> parsePreviewArguments(

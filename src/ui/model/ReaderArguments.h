@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <optional>
 
+enum class UiLanguage;
+
 // The window's options. A name that is empty was not given.
 struct WindowArguments {
     bool Simulator = false;
@@ -25,6 +27,10 @@ struct WindowArguments {
 // [--measure FILE] [--debug]" (without the program name and --home); nothing when an option is
 // unknown or lacks its value, or --profile comes without --live.
 std::optional<WindowArguments> parseWindowArguments(QStringList arguments);
+
+// Takes "--lang ru|en" out of the arguments into language (left as it is when not given);
+// false when the value is missing or unknown.
+bool takeLanguage(QStringList& arguments, std::optional<UiLanguage>& language);
 
 struct ProfilePreviewRequest {
     QString profile;

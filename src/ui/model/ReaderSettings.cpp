@@ -50,6 +50,7 @@ void readAtShow(const IniFile& ini, ReaderSettings& s)
         Link::MinMaxTestTime, Link::MaxMaxTestTime);
     s.TableContrast = ini.readInteger(Main, "TableContrast", 500);
     s.Debug = ini.readBool(Main, "Debug", false);
+    s.Language = ini.readUtf8(Main, "Language", QString());
     s.CurrentAuto = ini.readInteger(Autos, "Current", 0);
     // What the user typed comes back whole.
     s.WorkshopName = ini.readUtf8Whole(Workshop, "Name");
@@ -80,6 +81,14 @@ void writeAtClose(IniFile& ini, const ReaderSettings& s)
     ini.writeBool(Main, "RecordSessions", s.RecordSessions);
     ini.writeUtf8(Workshop, "Name", s.WorkshopName);
     ini.writeUtf8(Workshop, "Contacts", s.WorkshopContacts);
+    ini.writeUtf8(Main, "Language", s.Language);
+}
+
+QString language(const QString& path)
+{
+    IniFile ini;
+    ini.load(path);
+    return ini.readUtf8(Main, "Language", QString());
 }
 
 bool load(IniFile& ini, const QString& path)

@@ -31,6 +31,9 @@ struct ReaderSettings {
     QString CurrentProfile;
     int MaxTestTime = Link::DefaultMaxTestTime;
     int TableContrast = 500;
+    // The window's language: "ru", "en", or empty for the system's. Taken at start, before
+    // the window exists (ReaderIni::language); a change shows at the next start.
+    QString Language;
     // Debug=1: the developer's menu is shown. Set by hand, never written.
     bool Debug = false;
 
@@ -56,6 +59,9 @@ void readAtShow(const IniFile& ini, ReaderSettings& settings);
 // Writes every key that closing writes, in order. CurrentProfile only when not empty,
 // MaxTestTime never: the lines already in ini stay as they were.
 void writeAtClose(IniFile& ini, const ReaderSettings& settings);
+
+// [Main] Language of the file at path, read before the window exists; empty when absent.
+QString language(const QString& path);
 
 // Reads the file (a missing one is empty); false when it exists but can't be read.
 bool load(IniFile& ini, const QString& path);

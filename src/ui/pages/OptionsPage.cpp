@@ -1,6 +1,7 @@
 #include "OptionsPage.h"
 
 #include "common/Texts.h"
+#include "common/UiLanguage.h"
 #include "link/ModuleOption.h"
 #include "ui/LinkController.h"
 #include "ui/Prompts.h"
@@ -120,11 +121,26 @@ QWidget* OptionsPage::interfaceGroup()
     cbDescLang = plain(new QComboBox(box));
     cbDescLang->setObjectName(QStringLiteral("cbDescLang"));
     cbDescLang->addItems({ Texts::text(Texts::LangRussian), Texts::text(Texts::LangEnglish) });
+    // The codes are described in the window's language unless the mechanic asks otherwise.
+    cbDescLang->setCurrentIndex(Languages::current() == UiLanguage::English ? 1 : 0);
+    cbLanguage = plain(new QComboBox(box));
+    cbLanguage->setObjectName(QStringLiteral("cbLanguage"));
+    cbLanguage->addItem(Texts::text(Texts::LanguageSystem), QString());
+    cbLanguage->addItem(Texts::text(Texts::LanguageRussian), Languages::code(UiLanguage::Russian));
+    cbLanguage->addItem(Texts::text(Texts::LanguageEnglish), Languages::code(UiLanguage::English));
+    laLanguageNote = plain(new QLabel(Texts::text(Texts::LanguageAtRestart), box));
+    laLanguageNote->setObjectName(QStringLiteral("laLanguageNote"));
+    laLanguageNote->setWordWrap(true);
+    laLanguageNote->hide();
+    // Texts are translated once, at start: the choice shows at the next one.
+    connect(cbLanguage, &QComboBox::activated, laLanguageNote, &QLabel::show);
     speContrast = plain(new QSpinBox(box));
     speContrast->setObjectName(QStringLiteral("speContrast"));
     speContrast->setRange(0, 3000);
     speContrast->setSingleStep(50);
     speContrast->setValue(MemoryView::DefaultContrast);
+    form->addRow(plain(new QLabel(Texts::text(Texts::OptLanguage), box)), cbLanguage);
+    form->addRow(QString(), laLanguageNote);
     form->addRow(plain(new QLabel(Texts::text(Texts::OptDescLang), box)), cbDescLang);
     form->addRow(plain(new QLabel(Texts::text(Texts::OptContrast), box)), speContrast);
     cbRecordSessions = plain(new QCheckBox(Texts::text(Texts::OptRecordSessions), box));
@@ -213,6 +229,17 @@ QWidget* OptionsPage::firmwareGroup()
 bool OptionsPage::english() const
 {
     return cbDescLang->currentIndex() == 1;
+}
+
+QString OptionsPage::language() const
+{
+    return cbLanguage->currentData().toString();
+}
+
+void OptionsPage::setLanguage(const QString& code)
+{
+    const std::optional<UiLanguage> language = Languages::fromCode(code);
+    cbLanguage->setCurrentIndex(language ? cbLanguage->findData(Languages::code(*language)) : 0);
 }
 
 void OptionsPage::showModuleOptions(int8_t speedByte, int8_t formatByte)

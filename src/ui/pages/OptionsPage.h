@@ -10,6 +10,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -36,6 +37,9 @@ public:
     QLineEdit* workshopName() const { return edWorkshopName; }
     QLineEdit* workshopContacts() const { return edWorkshopContacts; }
     bool english() const;
+    // The window's language as reader.ini keeps it: "ru", "en", or empty for the system's.
+    QString language() const;
+    void setLanguage(const QString& code);
     QAction* readOptions() const { return acReadOptions; }
 
     // evOptions (0): the boxes show the option bytes the link read; saving is possible.
@@ -64,6 +68,8 @@ private:
     QCheckBox* cbRecordSessions;
     QPushButton* btnRecordings;
     QComboBox* cbDescLang;
+    QComboBox* cbLanguage;
+    QLabel* laLanguageNote;
     QSpinBox* speContrast;
     QLineEdit* edWorkshopName;
     QLineEdit* edWorkshopContacts;

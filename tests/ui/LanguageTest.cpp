@@ -1,0 +1,207 @@
+// The window's language: chosen by --lang, reader.ini or the system, and in English no
+// Russian text is left anywhere in the window, its pages and its dialogs.
+#include "WindowTestSupport.h"
+#include "common/IniFile.h"
+#include "common/UiLanguage.h"
+#include "ui/model/ReaderArguments.h"
+#include "ui/model/ReaderSettings.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLocale>
+#include <QMetaProperty>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+bool cyrillic(const QString& text)
+{
+    static const QRegularExpression letters(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    return text.contains(letters);
+}
+
+// Every text an object shows: its string properties (text, title, tool tip, caption, the
+// dashboards' own), a tab bar's tabs and a model's headings and cells.
+QStringList textsOf(const QObject& object)
+{
+    QStringList texts;
+    const QMetaObject* meta = object.metaObject();
+    for (int i = 0; i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (qstrcmp(property.name(), "objectName") == 0 || !property.isReadable())
+            continue;
+        const QVariant value = property.read(&object);
+        if (value.typeId() == QMetaType::QString)
+            texts.append(value.toString());
+        else if (value.typeId() == QMetaType::QStringList)
+            texts.append(value.toStringList());
+    }
+    if (const auto* tabs = qobject_cast<const QTabBar*>(&object))
+        for (int i = 0; i < tabs->count(); ++i)
+            texts << tabs->tabText(i) << tabs->tabToolTip(i);
+    if (const auto* model = qobject_cast<const QAbstractItemModel*>(&object)) {
+        for (int c = 0; c < model->columnCount(); ++c)
+            texts << model->headerData(c, Qt::Horizontal).toString();
+        for (int r = 0; r < std::min(model->rowCount(), 200); ++r)
+            for (int c = 0; c < model->columnCount(); ++c)
+                for (const int role : { int(Qt::DisplayRole), int(Qt::ToolTipRole) })
+                    texts << model->index(r, c).data(role).toString();
+    }
+    return texts;
+}
+
+// "objectName: text" for each Russian text of root and everything it holds.
+QStringList russianTexts(const QObject& root)
+{
+    QStringList found;
+    QList<const QObject*> objects { &root };
+    for (const QObject* child : root.findChildren<QObject*>())
+        objects.append(child);
+    for (const QObject* object : objects)
+        for (const QString& text : textsOf(*object))
+            if (cyrillic(text))
+                found.append(object->objectName() + u'(' + object->metaObject()->className()
+                    + QStringLiteral("): ") + text.left(120));
+    found.removeDuplicates();
+    return found;
+}
+
+// English for the test, Russian again after it, whatever happens between.
+class EnglishWindow : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(Languages::install(UiLanguage::English).isEmpty()); }
+    void TearDown() override { Languages::install(UiLanguage::Russian); }
+};
+
+// Runs veskor-reader offscreen without a locale; its exit code, and its output in out.
+int runReader(const QStringList& arguments, QString& out)
+{
+    QProcess reader;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    for (const char* name : { "LANG", "LC_ALL", "LC_MESSAGES", "LANGUAGE" })
+        env.remove(name);
+    reader.setProcessEnvironment(env);
+    reader.start(qEnvironmentVariable("VESKOR_BIN") + "/veskor-reader", arguments);
+    if (!reader.waitForFinished(30000))
+        return -1;
+    out = QString::fromUtf8(reader.readAllStandardOutput() + reader.readAllStandardError());
+    return reader.exitCode();
+}
+
+} // namespace
+
+TEST(Language, TheRunTheSettingsOrTheSystemChooseIt)
+{
+    struct Case {
+        QStringList arguments;
+        QString setting;
+        QLocale system;
+        bool read;
+        UiLanguage language;
+    };
+    const QLocale russia(QLocale::Russian), usa(QLocale::English), germany(QLocale::German);
+    const Case cases[] = {
+        { {}, "", QLocale::c(), true, UiLanguage::Russian },
+        { {}, "", russia, true, UiLanguage::Russian },
+        { {}, "", usa, true, UiLanguage::English },
+        // A mechanic abroad reads English rather than Russian.
+        { {}, "", germany, true, UiLanguage::English },
+        { {}, "ru", usa, true, UiLanguage::Russian },
+        { {}, "EN", russia, true, UiLanguage::English },
+        { {}, "de", russia, true, UiLanguage::Russian },
+        { { "--simulator", "--lang", "en" }, "ru", russia, true, UiLanguage::English },
+        { { "--lang", "ru", "--live" }, "en", usa, true, UiLanguage::Russian },
+        { { "--lang", "de" }, "", russia, false, UiLanguage::Russian },
+        { { "--lang" }, "", russia, false, UiLanguage::Russian },
+    };
+    for (const Case& c : cases) {
+        QStringList arguments = c.arguments;
+        std::optional<UiLanguage> asked;
+        const bool read = takeLanguage(arguments, asked);
+        EXPECT_EQ(read, c.read) << qPrintable(c.arguments.join(' '));
+        if (!read)
+            continue;
+        EXPECT_FALSE(arguments.contains("--lang"));
+        EXPECT_EQ(asked.value_or(Languages::chosen(c.setting, c.system)), c.language)
+            << qPrintable(c.arguments.join(' ') + " / " + c.setting + " / " + c.system.name());
+    }
+}
+
+TEST(Language, TheProgramStartsInTheLanguageAskedForOrSaved)
+{
+    WindowHarness h;
+    struct Case {
+        QStringList arguments;
+        QByteArray ini;
+        int exitCode;
+        const char* shows;
+    };
+    const Case cases[] = {
+        { { "--help" }, "", 0, "Usage: veskor-reader" },
+        { { "--lang", "en", "--help" }, "", 0, "Usage: veskor-reader" },
+        { { "--lang", "ru", "--help" }, "", 0, "Использование: veskor-reader" },
+        { { "--lang", "xx" }, "", 2, "Usage: veskor-reader" },
+        // A wrong option is told in the language of the settings, or of --lang.
+        { { "--home", h.path(""), "--wrong" }, "[Main]\nLanguage=en\n", 2, "Usage:" },
+        { { "--home", h.path(""), "--lang", "ru", "--wrong" }, "[Main]\nLanguage=en\n", 2,
+            "Использование:" },
+    };
+    for (const Case& c : cases) {
+        h.writeFile("reader.ini", c.ini);
+        QString out;
+        EXPECT_EQ(runReader(c.arguments, out), c.exitCode) << qPrintable(c.arguments.join(' '));
+        EXPECT_TRUE(out.contains(QString::fromUtf8(c.shows))) << qPrintable(out.left(300));
+        // Without a locale the help is Russian, as the program is written.
+        if (c.arguments == QStringList { "--help" })
+            EXPECT_TRUE(out.contains(u"Использование")) << qPrintable(out.left(300));
+    }
+}
+
+TEST_F(EnglishWindow, NoRussianTextIsLeftInTheWindowItsPagesOrDialogs)
+{
+    WindowHarness h;
+    h.writeFile("autos.ini", registerText({ { "Blue Sierra", "4BAA" } }));
+    QStringList found;
+    int dialogs = 0;
+    h.Prompts.AnswerDialog = [&](QDialog& dialog) {
+        ++dialogs;
+        found += russianTexts(dialog);
+        return false;
+    };
+    TfrmVeskorReader& w = h.open();
+    // Every page shown with what it holds after a read of the codes and a live stream.
+    h.find<QAction>("acReadFaults")->trigger();
+    ASSERT_TRUE(waitUntil([&] { return !w.faultsPage()->entries().isEmpty(); }, 30000));
+    h.find<QAction>("acStartData")->trigger();
+    auto* pages = h.find<QTabWidget>("pcMain");
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        QTest::qWait(100);
+    }
+    // Each dialog, answered by walking it: the self-test's guide, a new and an edited car,
+    // the recordings.
+    for (const char* action :
+        { "acInvokeTest", "acAddAuto", "acEditAuto", "acVehicleRecordings", "acStatistics" })
+        h.find<QAction>(action)->trigger();
+    found += russianTexts(w);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != &w && window->isVisible())
+            found += russianTexts(*window);
+    EXPECT_GE(dialogs, 3);
+    EXPECT_TRUE(found.isEmpty()) << qPrintable(found.join('\n'));
+
+    // The choice of the language is kept for the next start.
+    auto* language = h.find<QComboBox>("cbLanguage");
+    language->setCurrentIndex(language->findData("en"));
+    h.close();
+    EXPECT_EQ(ReaderIni::language(h.path("reader.ini")), "en");
+}
