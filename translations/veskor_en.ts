@@ -5,579 +5,579 @@
     <name>Texts</name>
     <message>
         <source>Ошибка!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error!</translation>
     </message>
     <message>
         <source>Подтверждение</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>Не удалось скопировать файл программы в папку пользователя: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not copy a program file to the user&apos;s folder: %1</translation>
     </message>
     <message>
         <source>Не удалось записать файл %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write file %1: %2</translation>
     </message>
     <message>
         <source>на диске нет места</source>
-        <translation type="unfinished"></translation>
+        <translation>no space left on the disk</translation>
     </message>
     <message>
         <source>превышена дисковая квота</source>
-        <translation type="unfinished"></translation>
+        <translation>disk quota exceeded</translation>
     </message>
     <message>
         <source>превышен допустимый размер файла</source>
-        <translation type="unfinished"></translation>
+        <translation>file size limit exceeded</translation>
     </message>
     <message>
         <source>диск доступен только для чтения</source>
-        <translation type="unfinished"></translation>
+        <translation>the disk is read-only</translation>
     </message>
     <message>
         <source>нет доступа</source>
-        <translation type="unfinished"></translation>
+        <translation>access denied</translation>
     </message>
     <message>
         <source>папка не найдена</source>
-        <translation type="unfinished"></translation>
+        <translation>folder not found</translation>
     </message>
     <message>
         <source>ошибка ввода-вывода</source>
-        <translation type="unfinished"></translation>
+        <translation>input/output error</translation>
     </message>
     <message>
         <source>файл не найден</source>
-        <translation type="unfinished"></translation>
+        <translation>file not found</translation>
     </message>
     <message>
         <source>это папка, а не файл</source>
-        <translation type="unfinished"></translation>
+        <translation>this is a folder, not a file</translation>
     </message>
     <message>
         <source>Не удалось открыть %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not open %1: %2</translation>
     </message>
     <message>
         <source>системная ошибка %1</source>
-        <translation type="unfinished"></translation>
+        <translation>system error %1</translation>
     </message>
     <message>
         <source>Инициализация порта...</source>
-        <translation type="unfinished"></translation>
+        <translation>Initializing port...</translation>
     </message>
     <message>
         <source>Открытие порта...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opening port...</translation>
     </message>
     <message>
         <source>Ошибка инициализации порта: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Port initialization error: %s</translation>
     </message>
     <message>
         <source>Порт открыт...</source>
-        <translation type="unfinished"></translation>
+        <translation>Port open...</translation>
     </message>
     <message>
         <source>Команда приёма данных %s...</source>
-        <translation type="unfinished"></translation>
+        <translation>Data read command %s...</translation>
     </message>
     <message>
         <source>Инициализация карты PID (%s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Initializing PID map (%s)...</translation>
     </message>
     <message>
         <source>Начало приёма данных...</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting data reception...</translation>
     </message>
     <message>
         <source>Останавливаем прием данных...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopping data reception...</translation>
     </message>
     <message>
         <source>Команда приёма данных с %.3x по %.3x...</source>
-        <translation type="unfinished"></translation>
+        <translation>Data read command from %.3x to %.3x...</translation>
     </message>
     <message>
         <source>Инициализация карты смещений...</source>
-        <translation type="unfinished"></translation>
+        <translation>Initializing offset map...</translation>
     </message>
     <message>
         <source>Проверка данных...</source>
-        <translation type="unfinished"></translation>
+        <translation>Checking data...</translation>
     </message>
     <message>
         <source>Ошибка по смещению %.4x!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error at offset %.4x!</translation>
     </message>
     <message>
         <source>Данные считаны без ошибок...</source>
-        <translation type="unfinished"></translation>
+        <translation>Data read without errors...</translation>
     </message>
     <message>
         <source>Данные содержат ошибки! Повторите попытку считывания!</source>
-        <translation type="unfinished"></translation>
+        <translation>The data contain errors! Try reading again!</translation>
     </message>
     <message>
         <source>Сохранение данных...</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving data...</translation>
     </message>
     <message>
         <source>Ошибка чтения/записи опций модуля!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error reading/writing module options!</translation>
     </message>
     <message>
         <source>Сброс статуса/чтение кода калибровки...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resetting status/reading calibration code...</translation>
     </message>
     <message>
         <source>Ошибка сброса статуса/чтения кода калибровки!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error resetting status/reading calibration code!</translation>
     </message>
     <message>
         <source>Получен ответ от загрузчика...</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot loader answered...</translation>
     </message>
     <message>
         <source>Прошивка...</source>
-        <translation type="unfinished"></translation>
+        <translation>Flashing...</translation>
     </message>
     <message>
         <source>Ошибка во время программирования!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error while programming!</translation>
     </message>
     <message>
         <source>Верификация...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifying...</translation>
     </message>
     <message>
         <source>Верификация пройдена!</source>
-        <translation type="unfinished"></translation>
+        <translation>Verification passed!</translation>
     </message>
     <message>
         <source>Ошибка верификации данных!</source>
-        <translation type="unfinished"></translation>
+        <translation>Data verification error!</translation>
     </message>
     <message>
         <source>Обновление прошивки успешно завершено!</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware update completed successfully!</translation>
     </message>
     <message>
         <source>Не удалось прочитать файл прошивки %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not read firmware file %1: %2</translation>
     </message>
     <message>
         <source>Файл прошивки %1 пуст: обновление не начато</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware file %1 is empty: update not started</translation>
     </message>
     <message>
         <source>Файл прошивки %1 больше 64 КБ (%2 байт): такой прошивки у модуля не бывает, обновление не начато</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware file %1 is larger than 64 KB (%2 bytes): the module has no such firmware, update not started</translation>
     </message>
     <message>
         <source>Код устройства для загрузчика: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Device code for the boot loader: %1</translation>
     </message>
     <message>
         <source>Загрузчик не сообщил коды устройств, используется код %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The boot loader reported no device codes, using code %1</translation>
     </message>
     <message>
         <source>Обновление прошивки не выполнено: файл прошивки не загружен!</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware update failed: firmware file not loaded!</translation>
     </message>
     <message>
         <source>Обновление прошивки не выполнено: нет связи с загрузчиком!</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware update failed: no link with the boot loader!</translation>
     </message>
     <message>
         <source>Обновление прошивки не выполнено: загрузчик не принял подготовку к записи!</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware update failed: the boot loader refused to prepare for writing!</translation>
     </message>
     <message>
         <source>Обновление прошивки не выполнено: загрузчик отклонил блок!</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware update failed: the boot loader rejected a block!</translation>
     </message>
     <message>
         <source>Обновление прошивки не выполнено: верификация не пройдена!</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware update failed: verification failed!</translation>
     </message>
     <message>
         <source>Обновление прошивки не завершено: загрузчик не подтвердил выход!</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware update not completed: the boot loader did not confirm the exit!</translation>
     </message>
     <message>
         <source>Скорость порта EEC-IV:</source>
-        <translation type="unfinished"></translation>
+        <translation>EEC-IV port speed:</translation>
     </message>
     <message>
         <source>Формат вывода данных:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data output format:</translation>
     </message>
     <message>
         <source>Инициализация...</source>
-        <translation type="unfinished"></translation>
+        <translation>Initializing...</translation>
     </message>
     <message>
         <source>Ждём перезапуска модуля...</source>
-        <translation type="unfinished"></translation>
+        <translation>Waiting for the module to restart...</translation>
     </message>
     <message>
         <source>Не удалось сохранить данные в файл %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the data to file %1: %2</translation>
     </message>
     <message>
         <source>Ошибка по смещению %.4x–%.4x!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error at offset %.4x–%.4x!</translation>
     </message>
     <message>
         <source>Чтение памяти прервано.</source>
-        <translation type="unfinished"></translation>
+        <translation>Memory read cancelled.</translation>
     </message>
     <message>
         <source>Новые строки памяти не поступают %1 с, хотя модуль передаёт данные: чтение остановлено.</source>
-        <translation type="unfinished"></translation>
+        <translation>No new memory rows for %1 s although the module is sending data: read stopped.</translation>
     </message>
     <message>
         <source>Ошибка порта: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Port error: %s</translation>
     </message>
     <message>
         <source>поток данных прервался, устройство недоступно</source>
-        <translation type="unfinished"></translation>
+        <translation>the data stream broke off, the device is unavailable</translation>
     </message>
     <message>
         <source>Нет доступа к порту %1: добавьте своего пользователя в группу %2 (sudo usermod -aG %2 $USER) и войдите в систему заново.</source>
-        <translation type="unfinished"></translation>
+        <translation>No access to port %1: add your user to the group %2 (sudo usermod -aG %2 $USER) and log in again.</translation>
     </message>
     <message>
         <source>Нет доступа к порту %1: получите у администратора права на чтение и запись этого устройства и войдите в систему заново.</source>
-        <translation type="unfinished"></translation>
+        <translation>No access to port %1: ask the administrator for read and write access to this device and log in again.</translation>
     </message>
     <message>
         <source>Адаптер не найден на %1: подключите адаптер или выберите порт в настройках</source>
-        <translation type="unfinished"></translation>
+        <translation>Adapter not found on %1: connect the adapter or choose the port in Options</translation>
     </message>
     <message>
         <source>Порт %1 занят другой программой: закройте её или выберите другой порт в настройках</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 is in use by another program: close it or choose another port in Options</translation>
     </message>
     <message>
         <source>%1 — не последовательный порт: выберите порт адаптера в настройках</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not a serial port: choose the adapter&apos;s port in Options</translation>
     </message>
     <message>
         <source>Связь с адаптером на %1 потеряна: проверьте кабель адаптера и подключитесь снова</source>
-        <translation type="unfinished"></translation>
+        <translation>Link with the adapter on %1 lost: check the adapter cable and connect again</translation>
     </message>
     <message>
         <source>Порт %1 не работает: переподключите адаптер или выберите другой порт в настройках</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 does not work: reconnect the adapter or choose another port in Options</translation>
     </message>
     <message>
         <source>%1. Подробности: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Details: %2</translation>
     </message>
     <message>
         <source>Модуль не отвечает на %1 (%2 бит/с): проверьте скорость обмена в настройках, кабель адаптера и включено ли зажигание</source>
-        <translation type="unfinished"></translation>
+        <translation>The module does not answer on %1 (%2 bit/s): check the baud rate in Options, the adapter cable and whether the ignition is on</translation>
     </message>
     <message>
         <source>ЭБУ не отвечает: включите зажигание и проверьте, что кабель адаптера надёжно подключён к диагностическому разъёму, затем нажмите «Подключить»</source>
-        <translation type="unfinished"></translation>
+        <translation>The ECU does not answer: turn the ignition on and check that the adapter cable is firmly plugged into the diagnostic connector, then press &quot;Connect&quot;</translation>
     </message>
     <message>
         <source>ЭБУ не прислал код калибровки: проверьте зажигание и разъём диагностики, затем нажмите «Подключить»</source>
-        <translation type="unfinished"></translation>
+        <translation>The ECU sent no calibration code: check the ignition and the diagnostic connector, then press &quot;Connect&quot;</translation>
     </message>
     <message>
         <source>Код калибровки ЭБУ: %1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ECU calibration code: %1 — %2</translation>
     </message>
     <message>
         <source>Формат «%1» не подходит для одного числа: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Format &quot;%1&quot; does not fit a single number: %2</translation>
     </message>
     <message>
         <source>нет преобразования после «%»</source>
-        <translation type="unfinished"></translation>
+        <translation>no conversion after &quot;%&quot;</translation>
     </message>
     <message>
         <source>тип «%1» не для числа с плавающей точкой</source>
-        <translation type="unfinished"></translation>
+        <translation>type &quot;%1&quot; is not for a floating-point number</translation>
     </message>
     <message>
         <source>нет числа для преобразования номер %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no number for conversion %1</translation>
     </message>
     <message>
         <source>ширина или точность «*» требует второго числа</source>
-        <translation type="unfinished"></translation>
+        <translation>width or precision &quot;*&quot; needs a second number</translation>
     </message>
     <message>
         <source>ширина больше %1</source>
-        <translation type="unfinished"></translation>
+        <translation>width over %1</translation>
     </message>
     <message>
         <source>LabelRatio равен 0: значение не показывается</source>
-        <translation type="unfinished"></translation>
+        <translation>LabelRatio is 0: the value is not shown</translation>
     </message>
     <message>
         <source>значение %1 не переводится в целое: цвет не меняется</source>
-        <translation type="unfinished"></translation>
+        <translation>value %1 does not convert to an integer: the colour does not change</translation>
     </message>
     <message>
         <source>Max равен Min (%1): стрелки и красная зона не рисуются</source>
-        <translation type="unfinished"></translation>
+        <translation>Max equals Min (%1): needles and red zone are not drawn</translation>
     </message>
     <message>
         <source>TickCountBig равен 0: деления и числа не рисуются</source>
-        <translation type="unfinished"></translation>
+        <translation>TickCountBig is 0: ticks and numbers are not drawn</translation>
     </message>
     <message>
         <source>слишком много делений (%1 × %2): деления и числа не рисуются</source>
-        <translation type="unfinished"></translation>
+        <translation>too many ticks (%1 × %2): ticks and numbers are not drawn</translation>
     </message>
     <message>
         <source>TickLabelRatio равен 0: числа шкалы не рисуются</source>
-        <translation type="unfinished"></translation>
+        <translation>TickLabelRatio is 0: scale numbers are not drawn</translation>
     </message>
     <message>
         <source>изображение %1 × %2 слишком велико: прибор не рисуется</source>
-        <translation type="unfinished"></translation>
+        <translation>image %1 × %2 is too large: the gauge is not drawn</translation>
     </message>
     <message>
         <source>Arrows: пустое значение не принимается</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrows: an empty value is not accepted</translation>
     </message>
     <message>
         <source>%1 = %2 вне допустимых пределов (%3 … %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 out of range (%3 … %4)</translation>
     </message>
     <message>
         <source>Fatal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatal error</translation>
     </message>
     <message>
         <source>Invalid item definition: </source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid item definition: </translation>
     </message>
     <message>
         <source>Check definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Check definition</translation>
     </message>
     <message>
         <source> file.</source>
-        <translation type="unfinished"></translation>
+        <translation> file.</translation>
     </message>
     <message>
         <source>не цвет: ожидается имя цвета или целое число</source>
-        <translation type="unfinished"></translation>
+        <translation>not a colour: a colour name or an integer is expected</translation>
     </message>
     <message>
         <source>не целое число в пределах 32 бит</source>
-        <translation type="unfinished"></translation>
+        <translation>not a 32-bit integer</translation>
     </message>
     <message>
         <source>нет такого значения</source>
-        <translation type="unfinished"></translation>
+        <translation>no such value</translation>
     </message>
     <message>
         <source>в наборе нет элемента «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>the set has no element &quot;%1&quot;</translation>
     </message>
     <message>
         <source>не число</source>
-        <translation type="unfinished"></translation>
+        <translation>not a number</translation>
     </message>
     <message>
         <source>число вне пределов типа</source>
-        <translation type="unfinished"></translation>
+        <translation>number out of the type&apos;s range</translation>
     </message>
     <message>
         <source>свойство этого типа нельзя задать текстом</source>
-        <translation type="unfinished"></translation>
+        <translation>a property of this type cannot be set as text</translation>
     </message>
     <message>
         <source>свойство только для чтения</source>
-        <translation type="unfinished"></translation>
+        <translation>read-only property</translation>
     </message>
     <message>
         <source>значение не принято</source>
-        <translation type="unfinished"></translation>
+        <translation>value not accepted</translation>
     </message>
     <message>
         <source>номер элемента должен быть от 0 до %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the element number must be from 0 to %1</translation>
     </message>
     <message>
         <source>больше %1 элементов в наборе не создаётся, такие определения дальше пропускаются</source>
-        <translation type="unfinished"></translation>
+        <translation>no more than %1 elements are created in a set, further such definitions are skipped</translation>
     </message>
     <message>
         <source>Профиль %1: пропущено строк длиннее %3 символов: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile %1: lines longer than %3 characters skipped: %2</translation>
     </message>
     <message>
         <source>Профиль %1: больше %2 элементов не создаётся</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile %1: no more than %2 items are created</translation>
     </message>
     <message>
         <source>Профиль %1: больше %2 определений не применяется</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile %1: no more than %2 definitions are applied</translation>
     </message>
     <message>
         <source>Trends: пустое значение не принимается</source>
-        <translation type="unfinished"></translation>
+        <translation>Trends: an empty value is not accepted</translation>
     </message>
     <message>
         <source>график %1 × %2 при SmoothFactor %3 слишком велик: не рисуется</source>
-        <translation type="unfinished"></translation>
+        <translation>chart %1 × %2 with SmoothFactor %3 is too large: not drawn</translation>
     </message>
     <message>
         <source>Профиль %1: найдено ошибок: %2. Список — в подробностях.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile %1: errors found: %2. The list is in the details.</translation>
     </message>
     <message>
         <source>Профиль %1 не может быть показан. Причина — в подробностях.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile %1 cannot be shown. The reason is in the details.</translation>
     </message>
     <message>
         <source>… и ещё ошибок: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>… and more errors: %1</translation>
     </message>
     <message>
         <source>файл не читается</source>
-        <translation type="unfinished"></translation>
+        <translation>the file cannot be read</translation>
     </message>
     <message>
         <source>это папка, а не файл профиля</source>
-        <translation type="unfinished"></translation>
+        <translation>this is a folder, not a profile file</translation>
     </message>
     <message>
         <source>файл больше %1 МБ</source>
-        <translation type="unfinished"></translation>
+        <translation>file larger than %1 MB</translation>
     </message>
     <message>
         <source>«%1» — не цвет: ожидается имя цвета (clBlack) или число ($BBGGRR)</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a colour: a colour name (clBlack) or a number ($BBGGRR) is expected</translation>
     </message>
     <message>
         <source>файл пуст: не создано ни одного элемента</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is empty: no item created</translation>
     </message>
     <message>
         <source>файл в UTF-16 (или не текст): не создано ни одного элемента; сохраните его как UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is UTF-16 (or not text): no item created; save it as UTF-8</translation>
     </message>
     <message>
         <source>нет раздела [Gauges]: не создано ни одного элемента</source>
-        <translation type="unfinished"></translation>
+        <translation>no [Gauges] section: no item created</translation>
     </message>
     <message>
         <source>в разделе [Gauges] нет ни одного известного класса: не создано ни одного элемента</source>
-        <translation type="unfinished"></translation>
+        <translation>the [Gauges] section has no known class: no item created</translation>
     </message>
     <message>
         <source>значение не в UTF-8 (похоже на Windows-1251) и взято пустым; сохраните файл как UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>the value is not UTF-8 (looks like Windows-1251) and was taken as empty; save the file as UTF-8</translation>
     </message>
     <message>
         <source>изображения элемента заняли бы %1 МБ, а всем элементам панели отведено %2 МБ (занято %3 МБ): элемент не создан</source>
-        <translation type="unfinished"></translation>
+        <translation>the item&apos;s images would take %1 MB, while all items of the dashboard get %2 MB (%3 MB used): item not created</translation>
     </message>
     <message>
         <source>десятичный разделитель — точка: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the decimal separator is a point: %1</translation>
     </message>
     <message>
         <source>неизвестно</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown</translation>
     </message>
     <message>
         <source>бит %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bit %1</translation>
     </message>
     <message>
         <source>pids.txt, строка %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>pids.txt, line %1: %2</translation>
     </message>
     <message>
         <source>меньше пяти полей через табуляцию</source>
-        <translation type="unfinished"></translation>
+        <translation>fewer than five tab-separated fields</translation>
     </message>
     <message>
         <source>номер PID не шестнадцатеричный 00…FF (бит: 0…15)</source>
-        <translation type="unfinished"></translation>
+        <translation>PID number is not hexadecimal 00…FF (bit: 0…15)</translation>
     </message>
     <message>
         <source>нет названия</source>
-        <translation type="unfinished"></translation>
+        <translation>no name</translation>
     </message>
     <message>
         <source>PidName %1: не номер PID (0D) и не бит (1A.7)</source>
-        <translation type="unfinished"></translation>
+        <translation>PidName %1: not a PID number (0D) and not a bit (1A.7)</translation>
     </message>
     <message>
         <source>Мин., макс., среднее с начала приёма</source>
-        <translation type="unfinished"></translation>
+        <translation>Min, max, mean since reception started</translation>
     </message>
     <message>
         <source>PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID</translation>
     </message>
     <message>
         <source>Мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
     <message>
         <source>Среднее</source>
-        <translation type="unfinished"></translation>
+        <translation>Mean</translation>
     </message>
     <message>
         <source>Ед.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit</translation>
     </message>
     <message>
         <source>Мин./макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>Min/max</translation>
     </message>
     <message>
         <source>Наименьшее, наибольшее и среднее значение каждого PID панели с начала приёма</source>
-        <translation type="unfinished"></translation>
+        <translation>Lowest, highest and mean value of each PID of the dashboard since reception started</translation>
     </message>
     <message>
         <source>Предупреждение: %1 = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning: %1 = %2</translation>
     </message>
     <message>
         <source>Тревога: %1 = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm: %1 = %2</translation>
     </message>
     <message>
         <source>Кадр %1, позиция %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Frame %1, position %2</translation>
     </message>
     <message>
         <source>%1: %2 = %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 = %3</translation>
     </message>
     <message>
         <source>Не удалось прочитать таблицу PID %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not read PID table %1: %2</translation>
     </message>
     <message>
         <source>Не найден файл кодов ошибок codes.txt!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault code file codes.txt not found!</translation>
     </message>
     <message>
         <source>Ошибка чтения файла кодов ошибок codes.txt: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Error reading fault code file codes.txt: %s</translation>
     </message>
     <message>
         <source>Код: %s<byte value="xd"/>
@@ -586,247 +586,252 @@
 Комментарий: %s<byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Code: %s<byte value="xd"/>
+Mode: %s<byte value="xd"/>
+Description: %s<byte value="xd"/>
+Comment: %s<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Данные по установленному EEC-IV</source>
-        <translation type="unfinished"></translation>
+        <translation>Installed EEC-IV data</translation>
     </message>
     <message>
         <source>Модель:</source>
-        <translation type="unfinished"></translation>
+        <translation>Model:</translation>
     </message>
     <message>
         <source>Годы выпуска:</source>
-        <translation type="unfinished"></translation>
+        <translation>Model years:</translation>
     </message>
     <message>
         <source>Объем двигателя:</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine displacement:</translation>
     </message>
     <message>
         <source>Аппаратная ревизия:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware revision:</translation>
     </message>
     <message>
         <source>Стратегия:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strategy:</translation>
     </message>
     <message>
         <source>Код продукта:</source>
-        <translation type="unfinished"></translation>
+        <translation>Product code:</translation>
     </message>
     <message>
         <source>Код FINIS:</source>
-        <translation type="unfinished"></translation>
+        <translation>FINIS code:</translation>
     </message>
     <message>
         <source>Код CATCH:</source>
-        <translation type="unfinished"></translation>
+        <translation>CATCH code:</translation>
     </message>
     <message>
         <source>Код калибровки:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration code:</translation>
     </message>
     <message>
         <source>Иммобилайзер:</source>
-        <translation type="unfinished"></translation>
+        <translation>Immobilizer:</translation>
     </message>
     <message>
         <source>да</source>
-        <translation type="unfinished"></translation>
+        <translation>yes</translation>
     </message>
     <message>
         <source>нет</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>нет данных</source>
-        <translation type="unfinished"></translation>
+        <translation>no data</translation>
     </message>
     <message>
         <source>Название</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Модель</source>
-        <translation type="unfinished"></translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>Год выпуска</source>
-        <translation type="unfinished"></translation>
+        <translation>Year</translation>
     </message>
     <message>
         <source>VIN</source>
-        <translation type="unfinished"></translation>
+        <translation>VIN</translation>
     </message>
     <message>
         <source>Номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate</translation>
     </message>
     <message>
         <source>Дата диагностики</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnosis date</translation>
     </message>
     <message>
         <source>Примечания</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Добавление/редактирование автомобиля</source>
-        <translation type="unfinished"></translation>
+        <translation>Add/edit vehicle</translation>
     </message>
     <message>
         <source> Определено подключение автомобиля, отсутствующего в списке. Пожалуйста, заполните данные по автомобилю и сохраните в списке автомобилей.</source>
-        <translation type="unfinished"></translation>
+        <translation> A vehicle that is not in the list has been connected. Please fill in the vehicle&apos;s data and save it to the vehicle list.</translation>
     </message>
     <message>
         <source> Регистрационные данные </source>
-        <translation type="unfinished"></translation>
+        <translation> Registration data </translation>
     </message>
     <message>
         <source> Технические данные </source>
-        <translation type="unfinished"></translation>
+        <translation> Technical data </translation>
     </message>
     <message>
         <source>Название:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Калибр.код:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cal. code:</translation>
     </message>
     <message>
         <source>Калибровочный код считывается из EEC-IV в момент подключения. Вручную вводить не нужно.</source>
-        <translation type="unfinished"></translation>
+        <translation>The calibration code is read from the EEC-IV on connecting. There is no need to enter it by hand.</translation>
     </message>
     <message>
         <source>Редактировать</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>Данные ЭБУ:</source>
-        <translation type="unfinished"></translation>
+        <translation>ECU data:</translation>
     </message>
     <message>
         <source>Год выпуска:</source>
-        <translation type="unfinished"></translation>
+        <translation>Model year:</translation>
     </message>
     <message>
         <source>VIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>VIN:</translation>
     </message>
     <message>
         <source>Гос.номер:</source>
-        <translation type="unfinished"></translation>
+        <translation>License plate:</translation>
     </message>
     <message>
         <source>Примечания:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes:</translation>
     </message>
     <message>
         <source>Профиль:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile:</translation>
     </message>
     <message>
         <source>Сохранить</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Отмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Не найден файл моделей models.txt!</source>
-        <translation type="unfinished"></translation>
+        <translation>Model file models.txt not found!</translation>
     </message>
     <message>
         <source>Не удалось прочитать список автомобилей %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not read the vehicle list %1: %2</translation>
     </message>
     <message>
         <source>Не удалось сохранить список автомобилей в %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the vehicle list to %1: %2</translation>
     </message>
     <message>
         <source>файл в кодировке UTF-16, а нужен 8-битный текст</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is UTF-16, but 8-bit text is needed</translation>
     </message>
     <message>
         <source>символ NUL в строке %1: дальше файл не читается</source>
-        <translation type="unfinished"></translation>
+        <translation>NUL character in line %1: the rest of the file is not read</translation>
     </message>
     <message>
         <source>в файле нет ни одного раздела [...]</source>
-        <translation type="unfinished"></translation>
+        <translation>the file has no [...] section</translation>
     </message>
     <message>
         <source>Список автомобилей %1 не был прочитан (%2): он оставлен как есть и не заменён пустым</source>
-        <translation type="unfinished"></translation>
+        <translation>The vehicle list %1 was not read (%2): it is left as it is and not replaced by an empty one</translation>
     </message>
     <message>
         <source>он не загрузился при запуске</source>
-        <translation type="unfinished"></translation>
+        <translation>it did not load at start-up</translation>
     </message>
     <message>
         <source>Список автомобилей %1 не был прочитан: прежний файл сохранён как %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The vehicle list %1 was not read: the old file is kept as %2</translation>
     </message>
     <message>
         <source>Список автомобилей %1 не был прочитан и не переименовывается в %2: новый список не записан</source>
-        <translation type="unfinished"></translation>
+        <translation>The vehicle list %1 was not read and is not renamed to %2: the new list is not written</translation>
     </message>
     <message>
         <source>цикл символических ссылок</source>
-        <translation type="unfinished"></translation>
+        <translation>symbolic link loop</translation>
     </message>
     <message>
         <source>символическая ссылка ведёт к несуществующему файлу %1</source>
-        <translation type="unfinished"></translation>
+        <translation>symbolic link points to the missing file %1</translation>
     </message>
     <message>
         <source>В файле кодов ошибок codes.txt нет ни одного кода: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The fault code file codes.txt has no codes: %1</translation>
     </message>
     <message>
         <source>файл пуст</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is empty</translation>
     </message>
     <message>
         <source>ни одна из %1 строк не номер кода с текстами</source>
-        <translation type="unfinished"></translation>
+        <translation>none of the %1 lines is a code number with texts</translation>
     </message>
     <message>
         <source>Файл кодов ошибок codes.txt прочитан не до конца: символ NUL в строке %1, не прочитано строк: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The fault code file codes.txt was not read to the end: NUL character in line %1, lines not read: %2</translation>
     </message>
     <message>
         <source>нет описания</source>
-        <translation type="unfinished"></translation>
+        <translation>no description</translation>
     </message>
     <message>
         <source>Ошибки в файлах данных программы:</source>
-        <translation type="unfinished"></translation>
+        <translation>Errors in the program&apos;s data files:</translation>
     </message>
     <message>
         <source>Файл профилей автомобилей %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vehicle profile file %1: %2</translation>
     </message>
     <message>
         <source>не удаётся прочитать (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot be read (%1)</translation>
     </message>
     <message>
         <source>ни одного профиля</source>
-        <translation type="unfinished"></translation>
+        <translation>no profiles</translation>
     </message>
     <message>
         <source>Профиль автомобиля не выбран: адреса адаптивных таблиц равны 0</source>
-        <translation type="unfinished"></translation>
+        <translation>No vehicle profile chosen: the adaptive table addresses are 0</translation>
     </message>
     <message>
         <source>Профиль автомобиля № %1 вне списка профилей (их %2): адреса адаптивных таблиц равны 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Vehicle profile no. %1 is beyond the profile list (%2 profiles): the adaptive table addresses are 0</translation>
     </message>
     <message>
         <source>Использование: veskor-reader [--home ПАПКА] --render-profile ФАЙЛ.ini [--size ШxВ] [--set PID=ЗНАЧЕНИЕ]... -o ФАЙЛ.png
