@@ -837,557 +837,561 @@ Comment: %s<byte value="xd"/>
         <source>Использование: veskor-reader [--home ПАПКА] --render-profile ФАЙЛ.ini [--size ШxВ] [--set PID=ЗНАЧЕНИЕ]... -o ФАЙЛ.png
   Строит профиль отображения на панели без окна, передаёт значения PID и сохраняет панель в PNG.
   Ошибки определений выводятся в stderr; код возврата 1, если они были.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: veskor-reader [--home DIR] --render-profile FILE.ini [--size WxH] [--set PID=VALUE]... -o FILE.png
+  Builds a display profile on a dashboard without a window, feeds it the PID values and saves the dashboard as PNG.
+  Definition errors go to stderr; the exit code is 1 if there were any.</translation>
     </message>
     <message>
         <source>Неверный размер «%1»: нужно ШxВ, от 1 до 8192</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid size &quot;%1&quot;: WxH is needed, 1 to 8192</translation>
     </message>
     <message>
         <source>Неверное значение «%1»: нужно PID=ЧИСЛО, PID от 0 до 255</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid value &quot;%1&quot;: PID=NUMBER is needed, PID 0 to 255</translation>
     </message>
     <message>
         <source>Неизвестный или неполный параметр «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown or incomplete option &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Нужны --render-profile ФАЙЛ и -o ФАЙЛ.png</source>
-        <translation type="unfinished"></translation>
+        <translation>--render-profile FILE and -o FILE.png are needed</translation>
     </message>
     <message>
         <source>Не удаётся прочитать профиль %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read profile %1</translation>
     </message>
     <message>
         <source>Не удаётся записать изображение %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write image %1</translation>
     </message>
     <message>
         <source>VeskorReader</source>
-        <translation type="unfinished"></translation>
+        <translation>VeskorReader</translation>
     </message>
     <message>
         <source>VeskorReader 0.99 (Ford EEC-IV)</source>
-        <translation type="unfinished"></translation>
+        <translation>VeskorReader 0.99 (Ford EEC-IV)</translation>
     </message>
     <message>
         <source> — симуляция, без автомобиля</source>
-        <translation type="unfinished"></translation>
+        <translation> — simulation, no vehicle</translation>
     </message>
     <message>
         <source>Симуляция</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>Выбранный автомобиль:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected vehicle:</translation>
     </message>
     <message>
         <source>Подключить</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect</translation>
     </message>
     <message>
         <source>Сброс модуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset module</translation>
     </message>
     <message>
         <source>Сброс и перезагрузка диагностического модуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset and restart the diagnostic module</translation>
     </message>
     <message>
         <source>Отключить</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnect</translation>
     </message>
     <message>
         <source>Отключение от адаптера и освобождение COM-порта</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnect from the adapter and release the serial port</translation>
     </message>
     <message>
         <source>Скин</source>
-        <translation type="unfinished"></translation>
+        <translation>Skin</translation>
     </message>
     <message>
         <source>Тёмная</source>
-        <translation type="unfinished"></translation>
+        <translation>Dark</translation>
     </message>
     <message>
         <source>Автомобили</source>
-        <translation type="unfinished"></translation>
+        <translation>Vehicles</translation>
     </message>
     <message>
         <source>Коды ошибок</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault codes</translation>
     </message>
     <message>
         <source>Данные</source>
-        <translation type="unfinished"></translation>
+        <translation>Live data</translation>
     </message>
     <message>
         <source>Тренды</source>
-        <translation type="unfinished"></translation>
+        <translation>Trends</translation>
     </message>
     <message>
         <source>Память</source>
-        <translation type="unfinished"></translation>
+        <translation>Memory</translation>
     </message>
     <message>
         <source>Настройки</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Справка</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Матрица</source>
-        <translation type="unfinished"></translation>
+        <translation>Matrix</translation>
     </message>
     <message>
         <source>Журнал</source>
-        <translation type="unfinished"></translation>
+        <translation>Log</translation>
     </message>
     <message>
         <source>Панели</source>
-        <translation type="unfinished"></translation>
+        <translation>Panels</translation>
     </message>
     <message>
         <source>Показать или скрыть матрицу и журнал справа</source>
-        <translation type="unfinished"></translation>
+        <translation>Show or hide the matrix and the log on the right</translation>
     </message>
     <message>
         <source>Отладка</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug</translation>
     </message>
     <message>
         <source>Во весь экран</source>
-        <translation type="unfinished"></translation>
+        <translation>Full screen</translation>
     </message>
     <message>
         <source>Панель приборов во весь экран (F11); назад — Esc или F11</source>
-        <translation type="unfinished"></translation>
+        <translation>Dashboard on the full screen (F11); back with Esc or F11</translation>
     </message>
     <message>
         <source>цикл %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cycle %1</translation>
     </message>
     <message>
         <source>Очистить</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>Очистить окно системного журнала</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear the system log window</translation>
     </message>
     <message>
         <source>Подключение...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecting...</translation>
     </message>
     <message>
         <source>Не найдено профилей отображения данных!<byte value="xd"/>Проверьте наличие файлов в папке %s</source>
-        <translation type="unfinished"></translation>
+        <translation>No display profiles found!<byte value="xd"/>Check the files in the folder %s</translation>
     </message>
     <message>
         <source>Страница «%1» появится в следующей версии.</source>
-        <translation type="unfinished"></translation>
+        <translation>The &quot;%1&quot; page will come in the next version.</translation>
     </message>
     <message>
         <source>Модуль:</source>
-        <translation type="unfinished"></translation>
+        <translation>Module:</translation>
     </message>
     <message>
         <source>Версия:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version:</translation>
     </message>
     <message>
         <source>Режим:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode:</translation>
     </message>
     <message>
         <source>отключен</source>
-        <translation type="unfinished"></translation>
+        <translation>disconnected</translation>
     </message>
     <message>
         <source>поиск.</source>
-        <translation type="unfinished"></translation>
+        <translation>searching.</translation>
     </message>
     <message>
         <source>подключен</source>
-        <translation type="unfinished"></translation>
+        <translation>connected</translation>
     </message>
     <message>
         <source>недоступен</source>
-        <translation type="unfinished"></translation>
+        <translation>unavailable</translation>
     </message>
     <message>
         <source>0.00</source>
-        <translation type="unfinished"></translation>
+        <translation>0.00</translation>
     </message>
     <message>
         <source>Нет связи</source>
-        <translation type="unfinished"></translation>
+        <translation>No link</translation>
     </message>
     <message>
         <source>нет связи с EEC</source>
-        <translation type="unfinished"></translation>
+        <translation>no link with EEC</translation>
     </message>
     <message>
         <source>Обмен с EEC-IV</source>
-        <translation type="unfinished"></translation>
+        <translation>EEC-IV exchange</translation>
     </message>
     <message>
         <source>Нет связи с EEC-IV</source>
-        <translation type="unfinished"></translation>
+        <translation>No link with EEC-IV</translation>
     </message>
     <message>
         <source>Добавить автомобиль</source>
-        <translation type="unfinished"></translation>
+        <translation>Add vehicle</translation>
     </message>
     <message>
         <source>Редактировать автомобиль</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit vehicle</translation>
     </message>
     <message>
         <source>Удалить автомобиль</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete vehicle</translation>
     </message>
     <message>
         <source>Удалить автомобиль из списка?</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the vehicle from the list?</translation>
     </message>
     <message>
         <source>---</source>
-        <translation type="unfinished"></translation>
+        <translation>---</translation>
     </message>
     <message>
         <source>%1
 Список автомобилей не будет перезаписан, пока программа работает: исправьте или переименуйте файл и перезапустите программу.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+The vehicle list will not be overwritten while the program runs: fix or rename the file and restart the program.</translation>
     </message>
     <message>
         <source>Читать коды</source>
-        <translation type="unfinished"></translation>
+        <translation>Read codes</translation>
     </message>
     <message>
         <source>Считать сохранённые коды ошибок</source>
-        <translation type="unfinished"></translation>
+        <translation>Read the stored fault codes</translation>
     </message>
     <message>
         <source>Стереть коды</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear codes</translation>
     </message>
     <message>
         <source>Стереть сохранённые коды ошибок</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear the stored fault codes</translation>
     </message>
     <message>
         <source>Запустить тест</source>
-        <translation type="unfinished"></translation>
+        <translation>Run test</translation>
     </message>
     <message>
         <source>Запустить тест KOEO/KOER</source>
-        <translation type="unfinished"></translation>
+        <translation>Run the KOEO/KOER self-test</translation>
     </message>
     <message>
         <source>Копировать</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>Копировать текст отчёта в буфер обмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy the report text to the clipboard</translation>
     </message>
     <message>
         <source>Сохранить отчёт</source>
-        <translation type="unfinished"></translation>
+        <translation>Save report</translation>
     </message>
     <message>
         <source>Сохранить в HTML-файле отчёт по результатам чтения ошибок/теста двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Save a report of the fault code read/engine self-test as an HTML file</translation>
     </message>
     <message>
         <source>Обработка команды...</source>
-        <translation type="unfinished"></translation>
+        <translation>Processing command...</translation>
     </message>
     <message>
         <source>Сохранённых кодов неисправностей нет.</source>
-        <translation type="unfinished"></translation>
+        <translation>No fault codes stored.</translation>
     </message>
     <message>
         <source>Прочитано кодов неисправностей: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault codes read: %1.</translation>
     </message>
     <message>
         <source>Коды неисправностей стёрты из памяти ЭБУ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault codes cleared from the ECU memory.</translation>
     </message>
     <message>
         <source>Самотест завершён: неисправностей не найдено.</source>
-        <translation type="unfinished"></translation>
+        <translation>Self-test completed: no faults found.</translation>
     </message>
     <message>
         <source>Самотест завершён: найдено кодов: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Self-test completed: codes found: %1.</translation>
     </message>
     <message>
         <source>ЭБУ не ответил. Проверьте, что ключ зажигания включён, а кабель адаптера надёжно подключён к диагностическому разъёму, и повторите. Прежний результат сохранён.</source>
-        <translation type="unfinished"></translation>
+        <translation>The ECU did not answer. Check that the ignition key is on and the adapter cable is firmly plugged into the diagnostic connector, and try again. The previous result is kept.</translation>
     </message>
     <message>
         <source>Самотест не завершился за %1 с: ЭБУ не прислал результат. Проверьте ключ зажигания и кабель адаптера и повторите тест. Прежний результат сохранён.</source>
-        <translation type="unfinished"></translation>
+        <translation>The self-test did not finish within %1 s: the ECU sent no result. Check the ignition key and the adapter cable and run the test again. The previous result is kept.</translation>
     </message>
     <message>
         <source>Самотест прерван. Прежний результат сохранён.</source>
-        <translation type="unfinished"></translation>
+        <translation>Self-test cancelled. The previous result is kept.</translation>
     </message>
     <message>
         <source>Обмен с ЭБУ прерван. Прежний результат сохранён.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exchange with the ECU cancelled. The previous result is kept.</translation>
     </message>
     <message>
         <source>Связь с адаптером потеряна: проверьте кабель и порт. Прежний результат сохранён.</source>
-        <translation type="unfinished"></translation>
+        <translation>Link with the adapter lost: check the cable and the port. The previous result is kept.</translation>
     </message>
     <message>
         <source>Самотест: прошло %1 с, осталось %2 с</source>
-        <translation type="unfinished"></translation>
+        <translation>Self-test: %1 s passed, %2 s left</translation>
     </message>
     <message>
         <source>Прервать</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Самотест двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine self-test</translation>
     </message>
     <message>
         <source>К какому тесту готов автомобиль?</source>
-        <translation type="unfinished"></translation>
+        <translation>Which test is the vehicle ready for?</translation>
     </message>
     <message>
         <source>KOEO: ключ включён, двигатель не работает</source>
-        <translation type="unfinished"></translation>
+        <translation>KOEO: key on, engine off</translation>
     </message>
     <message>
         <source>KOER: двигатель работает</source>
-        <translation type="unfinished"></translation>
+        <translation>KOER: engine running</translation>
     </message>
     <message>
         <source>Перед тестом:</source>
-        <translation type="unfinished"></translation>
+        <translation>Before the test:</translation>
     </message>
     <message>
         <source>Во время теста:</source>
-        <translation type="unfinished"></translation>
+        <translation>During the test:</translation>
     </message>
     <message>
         <source>Какой тест выполнить, ЭБУ решает сам: при работающем двигателе он проводит KOER, при заглушённом — KOEO.</source>
-        <translation type="unfinished"></translation>
+        <translation>The ECU decides which test to run: with the engine running it runs KOER, with the engine off KOEO.</translation>
     </message>
     <message>
         <source>Начать тест</source>
-        <translation type="unfinished"></translation>
+        <translation>Start test</translation>
     </message>
     <message>
         <source>Двигатель прогрет до рабочей температуры.</source>
-        <translation type="unfinished"></translation>
+        <translation>The engine is warmed up to operating temperature.</translation>
     </message>
     <message>
         <source>Рычаг КПП в положении P (автомат) или N (механика), стояночный тормоз затянут.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gear selector in P (automatic) or N (manual), parking brake applied.</translation>
     </message>
     <message>
         <source>Фары, обогрев, вентилятор, магнитола и другие потребители выключены.</source>
-        <translation type="unfinished"></translation>
+        <translation>Headlights, heater, blower, radio and other loads are off.</translation>
     </message>
     <message>
         <source>Кондиционер выключен.</source>
-        <translation type="unfinished"></translation>
+        <translation>A/C is off.</translation>
     </message>
     <message>
         <source>Ключ зажигания в положении ON, двигатель не запущен.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignition key ON, engine not started.</translation>
     </message>
     <message>
         <source>Двигатель работает на холостом ходу. Перед тестом дайте ему 2 минуты поработать на 2000 об/мин, чтобы прогрелся датчик кислорода.</source>
-        <translation type="unfinished"></translation>
+        <translation>The engine idles. Before the test run it at 2000 rpm for 2 minutes to warm up the oxygen sensor.</translation>
     </message>
     <message>
         <source>Не запускайте двигатель и не трогайте педали до конца теста.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do not start the engine or touch the pedals until the test ends.</translation>
     </message>
     <message>
         <source>Сразу после начала теста нажмите и отпустите педаль тормоза.</source>
-        <translation type="unfinished"></translation>
+        <translation>Right after the test starts, press and release the brake pedal.</translation>
     </message>
     <message>
         <source>Затем поверните руль на пол-оборота и отпустите (датчик давления гидроусилителя).</source>
-        <translation type="unfinished"></translation>
+        <translation>Then turn the steering wheel half a turn and release it (power steering pressure switch).</translation>
     </message>
     <message>
         <source>Если есть кнопка отмены овердрайва (O/D OFF), нажмите её и отпустите.</source>
-        <translation type="unfinished"></translation>
+        <translation>If there is an overdrive cancel button (O/D OFF), press and release it.</translation>
     </message>
     <message>
         <source>Когда ЭБУ попросит (код динамической проверки 10), коротко нажмите педаль газа до упора и отпустите. В другое время газ не трогайте.</source>
-        <translation type="unfinished"></translation>
+        <translation>When the ECU asks for it (dynamic response code 10), briefly press the accelerator to the floor and release it. Leave the throttle alone at any other time.</translation>
     </message>
     <message>
         <source>Идёт самотест %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 self-test running</translation>
     </message>
     <message>
         <source>Неисправностей не найдено</source>
-        <translation type="unfinished"></translation>
+        <translation>No faults found</translation>
     </message>
     <message>
         <source>Найден %1 код</source>
-        <translation type="unfinished"></translation>
+        <translation>Found %1 code</translation>
     </message>
     <message>
         <source>Найдено %1 кода</source>
-        <translation type="unfinished"></translation>
+        <translation>Found %1 codes</translation>
     </message>
     <message>
         <source>Найдено %1 кодов</source>
-        <translation type="unfinished"></translation>
+        <translation>Found %1 codes</translation>
     </message>
     <message>
         <source>ЭБУ не ответил</source>
-        <translation type="unfinished"></translation>
+        <translation>The ECU did not answer</translation>
     </message>
     <message>
         <source>ЭБУ завершил тест без списка кодов</source>
-        <translation type="unfinished"></translation>
+        <translation>The ECU ended the test without a code list</translation>
     </message>
     <message>
         <source>Самотест прерван</source>
-        <translation type="unfinished"></translation>
+        <translation>Self-test cancelled</translation>
     </message>
     <message>
         <source>Связь с адаптером потеряна</source>
-        <translation type="unfinished"></translation>
+        <translation>Link with the adapter lost</translation>
     </message>
     <message>
         <source>Стереть коды неисправностей из памяти ЭБУ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear the fault codes from the ECU memory?</translation>
     </message>
     <message>
         <source>Коды на странице не сохранены в отчёт и не скопированы: после стирания их не прочитать снова.
 Всё равно стереть коды неисправностей из памяти ЭБУ?</source>
-        <translation type="unfinished"></translation>
+        <translation>The codes on the page are not saved in a report or copied: once cleared, they cannot be read again.
+Clear the fault codes from the ECU memory anyway?</translation>
     </message>
     <message>
         <source>Нечего сохранять: сначала прочитайте коды.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing to save: read the codes first.</translation>
     </message>
     <message>
         <source>Нечего копировать: сначала прочитайте коды.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing to copy: read the codes first.</translation>
     </message>
     <message>
         <source>Коды прочитаны без выбранного автомобиля, отчёт некуда сохранить: выберите или добавьте автомобиль и прочитайте коды снова.</source>
-        <translation type="unfinished"></translation>
+        <translation>The codes were read with no vehicle selected, so there is nowhere to save the report: select or add a vehicle and read the codes again.</translation>
     </message>
     <message>
         <source>Отчёт сохранён: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Report saved: %1</translation>
     </message>
     <message>
         <source>Результат скопирован в буфер обмена.</source>
-        <translation type="unfinished"></translation>
+        <translation>Result copied to the clipboard.</translation>
     </message>
     <message>
         <source>Не удалось открыть %1: в системе нет программы для этого файла.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not open %1: the system has no program for this file.</translation>
     </message>
     <message>
         <source>Не удалось создать папку отчёта %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not create the report folder %1.</translation>
     </message>
     <message>
         <source>Печать</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Напечатать отчёт по результатам чтения ошибок</source>
-        <translation type="unfinished"></translation>
+        <translation>Print a report of the fault code read</translation>
     </message>
     <message>
         <source>Сохранить PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save PDF</translation>
     </message>
     <message>
         <source>Сохранить отчёт в PDF-файле</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the report as a PDF file</translation>
     </message>
     <message>
         <source>Сохранить отчёт в PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save report as PDF</translation>
     </message>
     <message>
         <source>Документы PDF (*.pdf);;Все файлы (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF documents (*.pdf);;All files (*)</translation>
     </message>
     <message>
         <source>Нечего печатать: сначала прочитайте коды.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing to print: read the codes first.</translation>
     </message>
     <message>
         <source>Отчёт сохранён в PDF: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Report saved as PDF: %1</translation>
     </message>
     <message>
         <source>Отчёт отправлен на печать: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Report sent to the printer: %1</translation>
     </message>
     <message>
         <source>Отчёт не сохранён: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Report not saved: %1</translation>
     </message>
     <message>
         <source>Отчёт не напечатан: принтер %1 не принял задание. Проверьте принтер и повторите.</source>
-        <translation type="unfinished"></translation>
+        <translation>Report not printed: printer %1 did not accept the job. Check the printer and try again.</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>самотест: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>self-test: %1</translation>
     </message>
     <message>
         <source>кодов нет</source>
-        <translation type="unfinished"></translation>
+        <translation>no codes</translation>
     </message>
     <message>
         <source>Более ранних посещений нет</source>
-        <translation type="unfinished"></translation>
+        <translation>No earlier visits</translation>
     </message>
     <message>
         <source>Не удалось записать историю посещений: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write the visit history: %1</translation>
     </message>
     <message>
         <source>Код:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code:</translation>
     </message>
     <message>
         <source>Описание:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description:</translation>
     </message>
     <message>
         <source>Комментарий:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment:</translation>
     </message>
     <message>
         <source>Дата отчёта:</source>
-        <translation type="unfinished"></translation>
+        <translation>Report date:</translation>
     </message>
     <message>
         <source>Год:</source>
-        <translation type="unfinished"></translation>
+        <translation>Year:</translation>
     </message>
     <message>
         <source>Название: %s<byte value="xd"/>
@@ -1399,167 +1403,175 @@ VIN: %s<byte value="xd"/>
 Примечания: %s <byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Name: %s<byte value="xd"/>
+Report date: %s<byte value="xd"/>
+License plate: %s<byte value="xd"/>
+Model: %s<byte value="xd"/>
+Model year: %s<byte value="xd"/>
+VIN: %s<byte value="xd"/>
+Notes: %s <byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>В шаблоне отчёта %1 нет блока %BEGIN% … %END%: отчёт не сохранён.</source>
-        <translation type="unfinished"></translation>
+        <translation>The report template %1 has no %BEGIN% … %END% block: report not saved.</translation>
     </message>
     <message>
         <source> Мастерская (для отчётов) </source>
-        <translation type="unfinished"></translation>
+        <translation> Workshop (for reports) </translation>
     </message>
     <message>
         <source>Адрес, телефон:</source>
-        <translation type="unfinished"></translation>
+        <translation>Address, phone:</translation>
     </message>
     <message>
         <source>Печатается в заголовке каждого отчёта</source>
-        <translation type="unfinished"></translation>
+        <translation>Printed in the heading of every report</translation>
     </message>
     <message>
         <source> Настройки порта обмена </source>
-        <translation type="unfinished"></translation>
+        <translation> Port settings </translation>
     </message>
     <message>
         <source>Порт:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Скорость обмена:</source>
-        <translation type="unfinished"></translation>
+        <translation>Baud rate:</translation>
     </message>
     <message>
         <source>Если не знаете какую ставить - ставьте 38400 бит/с</source>
-        <translation type="unfinished"></translation>
+        <translation>If you don&apos;t know which to choose, choose 38400 bit/s</translation>
     </message>
     <message>
         <source>Подключать при запуске</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect at start-up</translation>
     </message>
     <message>
         <source>Доп. задержки для Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra delays for Bluetooth</translation>
     </message>
     <message>
         <source>Используйте для корректной работы через адаптер Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Use for reliable work through a Bluetooth adapter</translation>
     </message>
     <message>
         <source> Интерфейс </source>
-        <translation type="unfinished"></translation>
+        <translation> Interface </translation>
     </message>
     <message>
         <source>Описание ошибок:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault descriptions:</translation>
     </message>
     <message>
         <source>по-русски</source>
-        <translation type="unfinished"></translation>
+        <translation>in Russian</translation>
     </message>
     <message>
         <source>по-английски</source>
-        <translation type="unfinished"></translation>
+        <translation>in English</translation>
     </message>
     <message>
         <source>Контраст таблиц:</source>
-        <translation type="unfinished"></translation>
+        <translation>Table contrast:</translation>
     </message>
     <message>
         <source> Опции модуля </source>
-        <translation type="unfinished"></translation>
+        <translation> Module options </translation>
     </message>
     <message>
         <source>У большинства модулей - 9600</source>
-        <translation type="unfinished"></translation>
+        <translation>Most modules use 9600</translation>
     </message>
     <message>
         <source>Тут всегда ставьте BIN!</source>
-        <translation type="unfinished"></translation>
+        <translation>Always set BIN here!</translation>
     </message>
     <message>
         <source>Прочитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Read</translation>
     </message>
     <message>
         <source>Прочитать опции модуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Read the module options</translation>
     </message>
     <message>
         <source>Записать настройки в памяти модуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the settings to the module&apos;s memory</translation>
     </message>
     <message>
         <source>Перезапустить модуль после сохранения настроек?</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart the module after saving the settings?</translation>
     </message>
     <message>
         <source> Обновление прошивки модуля </source>
-        <translation type="unfinished"></translation>
+        <translation> Module firmware update </translation>
     </message>
     <message>
         <source>Обновить прошивку</source>
-        <translation type="unfinished"></translation>
+        <translation>Update firmware</translation>
     </message>
     <message>
         <source>Прошивка находится в файле с расширением .bin</source>
-        <translation type="unfinished"></translation>
+        <translation>The firmware is a file with the .bin extension</translation>
     </message>
     <message>
         <source>Укажите файл прошивки</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the firmware file</translation>
     </message>
     <message>
         <source>Файлы прошивки (*.bin);;Все файлы (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware files (*.bin);;All files (*)</translation>
     </message>
     <message>
         <source>sim</source>
-        <translation type="unfinished"></translation>
+        <translation>sim</translation>
     </message>
     <message>
         <source>Старт чтения</source>
-        <translation type="unfinished"></translation>
+        <translation>Start reading</translation>
     </message>
     <message>
         <source>Стоп чтения</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop reading</translation>
     </message>
     <message>
         <source>Обновлять</source>
-        <translation type="unfinished"></translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>Частота обновления параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter update rate</translation>
     </message>
     <message>
         <source>Макс. глубина буфера приёма данных</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. depth of the data receive buffer</translation>
     </message>
     <message>
         <source>Ошибки в профилях отображения:</source>
-        <translation type="unfinished"></translation>
+        <translation>Errors in the display profiles:</translation>
     </message>
     <message>
         <source>Диагностика EEC-IV</source>
-        <translation type="unfinished"></translation>
+        <translation>EEC-IV diagnostics</translation>
     </message>
     <message>
         <source>Руководство пользователя</source>
-        <translation type="unfinished"></translation>
+        <translation>User guide</translation>
     </message>
     <message>
         <source>Нажмите, чтобы открыть руководство пользователя</source>
-        <translation type="unfinished"></translation>
+        <translation>Click to open the user guide</translation>
     </message>
     <message>
         <source>VeskorReader 0.99 — диагностика автомобилей Ford с блоком управления EEC-IV через диагностический модуль на последовательном порту.</source>
-        <translation type="unfinished"></translation>
+        <translation>VeskorReader 0.99 — diagnostics of Ford vehicles with the EEC-IV engine control unit through a diagnostic module on a serial port.</translation>
     </message>
     <message>
         <source>veskor-reader: нет дисплея (не задан DISPLAY или WAYLAND_DISPLAY). Запустите окно под виртуальным дисплеем: xvfb-run build/bin/veskor-reader --simulator, или работайте без окна через veskor-cli (veskor-cli --help).</source>
-        <translation type="unfinished"></translation>
+        <translation>veskor-reader: no display (neither DISPLAY nor WAYLAND_DISPLAY is set). Run the window under a virtual display: xvfb-run build/bin/veskor-reader --simulator, or work without a window through veskor-cli (veskor-cli --help).</translation>
     </message>
     <message>
         <source>Использование: veskor-reader [--home ПАПКА] [--simulator] [--screenshots ПАПКА]
@@ -1572,15 +1584,24 @@ VIN: %s<byte value="xd"/>
   --measure ФАЙЛ      при выходе записать замеры потока: задержку, ЦП, память
   --quit-when-shown   выйти, как только окно показано, и напечатать время запуска
   --debug             показать меню «Отладка» (тестовые сигналы, история PID 255)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: veskor-reader [--home DIR] [--simulator] [--screenshots DIR]
+       [--live [--profile FILE]] [--measure FILE] [--quit-when-shown] [--debug]
+  --home DIR          program folder (reader.ini, autos.ini, Profiles, Reports)
+  --simulator         connect to the built-in simulator (port &quot;sim&quot;)
+  --screenshots DIR   connect, read the codes, save pictures of the pages and quit
+  --live              open the &quot;Live data&quot; page and start reading after connecting
+  --profile FILE      display profile for --live (otherwise the saved one)
+  --measure FILE      on exit write the stream measurements: latency, CPU, memory
+  --quit-when-shown   quit as soon as the window is shown and print the start-up time
+  --debug             show the &quot;Debug&quot; menu (test signals, PID 255 history)</translation>
     </message>
     <message>
         <source>shown after %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>shown after %1 ms</translation>
     </message>
     <message>
         <source>Снимки страниц сохранены в %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Page pictures saved in %1</translation>
     </message>
     <message>
         <source>Восстанавливать связь при обрыве</source>
