@@ -1605,439 +1605,439 @@ Notes: %s <byte value="xd"/>
     </message>
     <message>
         <source>Восстанавливать связь при обрыве</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore the link when it drops</translation>
     </message>
     <message>
         <source>Если адаптер пропал во время приёма данных, подключаться снова и продолжать приём</source>
-        <translation type="unfinished"></translation>
+        <translation>If the adapter drops out while receiving data, connect again and resume reception</translation>
     </message>
     <message>
         <source>Связь с адаптером потеряна, повтор через %s с</source>
-        <translation type="unfinished"></translation>
+        <translation>Link with the adapter lost, retrying in %s s</translation>
     </message>
     <message>
         <source>Связь с адаптером потеряна, подключение (попытка %s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Link with the adapter lost, connecting (attempt %s)...</translation>
     </message>
     <message>
         <source>Связь восстановлена, приём данных продолжен</source>
-        <translation type="unfinished"></translation>
+        <translation>Link restored, data reception resumed</translation>
     </message>
     <message>
         <source>Другой автомобиль (калибровка %s вместо %s): приём данных не возобновлён</source>
-        <translation type="unfinished"></translation>
+        <translation>Another vehicle (calibration %s instead of %s): data reception not resumed</translation>
     </message>
     <message>
         <source>Поток данных прервался: нет данных от адаптера. Проверьте кабель адаптера и включено ли зажигание</source>
-        <translation type="unfinished"></translation>
+        <translation>The data stream broke off: no data from the adapter. Check the adapter cable and whether the ignition is on</translation>
     </message>
     <message>
         <source>Считать RAM+ROM...</source>
-        <translation type="unfinished"></translation>
+        <translation>Read RAM+ROM...</translation>
     </message>
     <message>
         <source>Считать в файл содержимое оперативной и постоянной памяти целиком (65536 байт)</source>
-        <translation type="unfinished"></translation>
+        <translation>Read the whole RAM and ROM contents to a file (65536 bytes)</translation>
     </message>
     <message>
         <source>Считать RAM...</source>
-        <translation type="unfinished"></translation>
+        <translation>Read RAM...</translation>
     </message>
     <message>
         <source>Считать содержимое оперативной памяти (8192 байт)</source>
-        <translation type="unfinished"></translation>
+        <translation>Read the RAM contents (8192 bytes)</translation>
     </message>
     <message>
         <source>Прочитать из файла...</source>
-        <translation type="unfinished"></translation>
+        <translation>Load from file...</translation>
     </message>
     <message>
         <source>Таблицы адаптации</source>
-        <translation type="unfinished"></translation>
+        <translation>Adaptive tables</translation>
     </message>
     <message>
         <source>Карта впрыска топлива</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuel injection map</translation>
     </message>
     <message>
         <source>Карта опережения зажигания</source>
-        <translation type="unfinished"></translation>
+        <translation>Spark advance map</translation>
     </message>
     <message>
         <source>Карта обогащения смеси</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixture enrichment map</translation>
     </message>
     <message>
         <source>В процессе... ;-)</source>
-        <translation type="unfinished"></translation>
+        <translation>Work in progress... ;-)</translation>
     </message>
     <message>
         <source>Нагрузка, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Load, %</translation>
     </message>
     <message>
         <source>Обороты двигателя, об/мин</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine speed, rpm</translation>
     </message>
     <message>
         <source>Холостой ход:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idle:</translation>
     </message>
     <message>
         <source>В движении</source>
-        <translation type="unfinished"></translation>
+        <translation>In drive</translation>
     </message>
     <message>
         <source>В движении + кондиционер</source>
-        <translation type="unfinished"></translation>
+        <translation>In drive + A/C</translation>
     </message>
     <message>
         <source>На нейтрали</source>
-        <translation type="unfinished"></translation>
+        <translation>In neutral</translation>
     </message>
     <message>
         <source>На нейтрали + кондиционер</source>
-        <translation type="unfinished"></translation>
+        <translation>In neutral + A/C</translation>
     </message>
     <message>
         <source>Назначение неизвестно (байт 84)</source>
-        <translation type="unfinished"></translation>
+        <translation>Purpose unknown (byte 84)</translation>
     </message>
     <message>
         <source>Назначение неизвестно (байт 85)</source>
-        <translation type="unfinished"></translation>
+        <translation>Purpose unknown (byte 85)</translation>
     </message>
     <message>
         <source>Контрольная сумма:</source>
-        <translation type="unfinished"></translation>
+        <translation>Checksum:</translation>
     </message>
     <message>
         <source>Зеленая - совпадает с сохранённой в памяти, красная - не совпадает</source>
-        <translation type="unfinished"></translation>
+        <translation>Green: matches the one stored in memory; red: does not match</translation>
     </message>
     <message>
         <source>Прочитать из EEC-IV</source>
-        <translation type="unfinished"></translation>
+        <translation>Read from EEC-IV</translation>
     </message>
     <message>
         <source>Тестовая вкладка для попыток расшифровать всякие таблицы</source>
-        <translation type="unfinished"></translation>
+        <translation>Test tab for attempts to decode various tables</translation>
     </message>
     <message>
         <source>Базовый адрес (HEX):</source>
-        <translation type="unfinished"></translation>
+        <translation>Base address (HEX):</translation>
     </message>
     <message>
         <source>Разведанные адреса для Escort: C112, C200, C304, C69D, C73E</source>
-        <translation type="unfinished"></translation>
+        <translation>Known addresses for Escort: C112, C200, C304, C69D, C73E</translation>
     </message>
     <message>
         <source>Укажите файл образа памяти EEC-IV для сохранения</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the EEC-IV memory dump file to save</translation>
     </message>
     <message>
         <source>Укажите файл образа памяти EEC-IV</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the EEC-IV memory dump file</translation>
     </message>
     <message>
         <source>Файлы образов памяти (*.bin);;Все файлы (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Memory dump files (*.bin);;All files (*)</translation>
     </message>
     <message>
         <source>По размеру</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit</translation>
     </message>
     <message>
         <source>%1 мс</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <source>Вписать панель в страницу с сохранением пропорций; выключено — масштаб 1:1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit the dashboard into the page keeping its proportions; off: scale 1:1</translation>
     </message>
     <message>
         <source>Таблицы адаптации: %1; адреса приняты равными 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adaptive tables: %1; addresses taken as 0.</translation>
     </message>
     <message>
         <source>Тестовый сигнал адаптера (PID 255)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adapter test signal (PID 255)</translation>
     </message>
     <message>
         <source>Включить или выключить тестовый сигнал (PID 255)</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn the test signal (PID 255) on or off</translation>
     </message>
     <message>
         <source>Записать историю PID 255 в dumpdata.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Write PID 255 history to dumpdata.txt</translation>
     </message>
     <message>
         <source>Записать историю PID 255 в файл dumpdata.txt в папке программы</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the PID 255 history to the file dumpdata.txt in the program folder</translation>
     </message>
     <message>
         <source>Профиль не выбран: выберите профиль отображения в списке «Профиль:».</source>
-        <translation type="unfinished"></translation>
+        <translation>No profile chosen: choose a display profile in the &quot;Profile:&quot; list.</translation>
     </message>
     <message>
         <source>Файл профиля %1 не найден</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile file %1 not found</translation>
     </message>
     <message>
         <source>Не удалось записать результаты замеров в %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write the measurement results to %1: %2</translation>
     </message>
     <message>
         <source>Δt, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Δt, s</translation>
     </message>
     <message>
         <source>пауза</source>
-        <translation type="unfinished"></translation>
+        <translation>pause</translation>
     </message>
     <message>
         <source>Тестовый сигнал окна на графике (PID 255)</source>
-        <translation type="unfinished"></translation>
+        <translation>Window test signal on the chart (PID 255)</translation>
     </message>
     <message>
         <source>Показать всю историю</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the whole history</translation>
     </message>
     <message>
         <source>Тестовый сигнал окна (PID 255) вкл/выкл; график следует за новыми данными</source>
-        <translation type="unfinished"></translation>
+        <translation>Window test signal (PID 255) on/off; the chart follows new data</translation>
     </message>
     <message>
         <source>Вся записанная история в одном окне</source>
-        <translation type="unfinished"></translation>
+        <translation>All recorded history in one window</translation>
     </message>
     <message>
         <source>Назад на целое окно</source>
-        <translation type="unfinished"></translation>
+        <translation>Back a whole window</translation>
     </message>
     <message>
         <source>Назад на пол-окна</source>
-        <translation type="unfinished"></translation>
+        <translation>Back half a window</translation>
     </message>
     <message>
         <source>Вперёд на пол-окна</source>
-        <translation type="unfinished"></translation>
+        <translation>Forward half a window</translation>
     </message>
     <message>
         <source>К новым данным: график следует за ними</source>
-        <translation type="unfinished"></translation>
+        <translation>To new data: the chart follows it</translation>
     </message>
     <message>
         <source>Колесо — масштаб времени, перетаскивание — сдвиг, щелчок — курсор A, правый щелчок — курсор B, Esc — убрать курсоры, двойной щелчок — к новым данным</source>
-        <translation type="unfinished"></translation>
+        <translation>Wheel: time scale, drag: pan, click: cursor A, right click: cursor B, Esc: remove cursors, double click: to new data</translation>
     </message>
     <message>
         <source>Обороты</source>
-        <translation type="unfinished"></translation>
+        <translation>RPM</translation>
     </message>
     <message>
         <source>Темп. ОЖ</source>
-        <translation type="unfinished"></translation>
+        <translation>Coolant</translation>
     </message>
     <message>
         <source>Дроссель</source>
-        <translation type="unfinished"></translation>
+        <translation>Throttle</translation>
     </message>
     <message>
         <source>Тест</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>Файл %1 содержит %2 байт из %3: образ памяти заполнен только до его конца.</source>
-        <translation type="unfinished"></translation>
+        <translation>File %1 holds %2 bytes of %3: the memory image is filled only up to its end.</translation>
     </message>
     <message>
         <source>Файл %1 содержит %2 байт: в образ памяти взяты первые %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>File %1 holds %2 bytes: the first %3 are taken into the memory image.</translation>
     </message>
     <message>
         <source>Образ памяти загружен из файла %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Memory image loaded from file %1.</translation>
     </message>
     <message>
         <source>Идёт чтение памяти: файл не загружен. Дождитесь конца чтения или нажмите «Стоп чтения».</source>
-        <translation type="unfinished"></translation>
+        <translation>A memory read is in progress: file not loaded. Wait for the read to end or press &quot;Stop reading&quot;.</translation>
     </message>
     <message>
         <source>Не удалось прочитать файл %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not read file %1: %2</translation>
     </message>
     <message>
         <source>Прервать идущее чтение памяти</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop the memory read in progress</translation>
     </message>
     <message>
         <source>Сравнение визитов</source>
-        <translation type="unfinished"></translation>
+        <translation>Visit comparison</translation>
     </message>
     <message>
         <source>Снимки памяти автомобиля (выберите два):</source>
-        <translation type="unfinished"></translation>
+        <translation>Memory dumps of the vehicle (choose two):</translation>
     </message>
     <message>
         <source>Обновить список</source>
-        <translation type="unfinished"></translation>
+        <translation>Refresh list</translation>
     </message>
     <message>
         <source>Выберите в списке два снимка памяти, чтобы сравнить их таблицы адаптации.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose two memory dumps in the list to compare their adaptive tables.</translation>
     </message>
     <message>
         <source>Изменилось значений: %1 из %2 (красный - выросло, зелёный - уменьшилось)</source>
-        <translation type="unfinished"></translation>
+        <translation>Values changed: %1 of %2 (red: increased, green: decreased)</translation>
     </message>
     <message>
         <source>Не удалось записать сеанс в %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write the session to %1: %2</translation>
     </message>
     <message>
         <source>Не удалось прочитать запись %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not read recording %1: %2</translation>
     </message>
     <message>
         <source>Файл %1 не является записью сеанса</source>
-        <translation type="unfinished"></translation>
+        <translation>File %1 is not a session recording</translation>
     </message>
     <message>
         <source>Запись %1 сделана более новой версией программы и не может быть прочитана</source>
-        <translation type="unfinished"></translation>
+        <translation>Recording %1 was made by a newer version of the program and cannot be read</translation>
     </message>
     <message>
         <source>Заголовок записи %1 повреждён</source>
-        <translation type="unfinished"></translation>
+        <translation>The header of recording %1 is damaged</translation>
     </message>
     <message>
         <source>Запись %1 повреждена или оборвана: %2 байт не прочитано, прочитано %3 с</source>
-        <translation type="unfinished"></translation>
+        <translation>Recording %1 is damaged or cut off: %2 bytes not read, %3 s read</translation>
     </message>
     <message>
         <source>не удалось создать папку</source>
-        <translation type="unfinished"></translation>
+        <translation>could not create the folder</translation>
     </message>
     <message>
         <source>Записывать сеансы</source>
-        <translation type="unfinished"></translation>
+        <translation>Record sessions</translation>
     </message>
     <message>
         <source>Каждый сеанс чтения данных записывается в папку Recordings текущего автомобиля</source>
-        <translation type="unfinished"></translation>
+        <translation>Every data session is recorded in the Recordings folder of the current vehicle</translation>
     </message>
     <message>
         <source>Записи сеансов...</source>
-        <translation type="unfinished"></translation>
+        <translation>Session recordings...</translation>
     </message>
     <message>
         <source>Записи сеансов: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Session recordings: %1</translation>
     </message>
     <message>
         <source>без автомобиля</source>
-        <translation type="unfinished"></translation>
+        <translation>no vehicle</translation>
     </message>
     <message>
         <source>%1 (%2 МБ)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 MB)</translation>
     </message>
     <message>
         <source>Удалить</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Удалить выбранные записи (%1)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the selected recordings (%1)?</translation>
     </message>
     <message>
         <source>Не удалось удалить %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not delete %1</translation>
     </message>
     <message>
         <source>Обновление прошивки не выполнено: порт не открылся!</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware update failed: the port did not open!</translation>
     </message>
     <message>
         <source>Открыть запись...</source>
-        <translation type="unfinished"></translation>
+        <translation>Open recording...</translation>
     </message>
     <message>
         <source>Воспроизвести записанный сеанс данных на панели, в матрице и в трендах</source>
-        <translation type="unfinished"></translation>
+        <translation>Play back a recorded data session on the dashboard, in the matrix and in the trends</translation>
     </message>
     <message>
         <source>Записи...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordings...</translation>
     </message>
     <message>
         <source>Открыть запись сеанса данных выбранного автомобиля</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a data session recording of the selected vehicle</translation>
     </message>
     <message>
         <source>Укажите запись сеанса данных</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a data session recording</translation>
     </message>
     <message>
         <source>Записи сеансов данных (%1);;Все файлы (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Data session recordings (%1);;All files (*)</translation>
     </message>
     <message>
         <source>Идёт приём данных от модуля. Остановить его и открыть запись?</source>
-        <translation type="unfinished"></translation>
+        <translation>Data is being received from the module. Stop it and open the recording?</translation>
     </message>
     <message>
         <source>Модуль занят (коды неисправностей, чтение памяти или обновление прошивки). Дождитесь окончания и откройте запись снова.</source>
-        <translation type="unfinished"></translation>
+        <translation>The module is busy (fault codes, memory read or firmware update). Wait until it finishes and open the recording again.</translation>
     </message>
     <message>
         <source>Не удалось открыть запись %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not open recording %1: %2</translation>
     </message>
     <message>
         <source>Идёт воспроизведение записи: команда модулю не отправлена.</source>
-        <translation type="unfinished"></translation>
+        <translation>A recording is playing: the command was not sent to the module.</translation>
     </message>
     <message>
         <source>Пуск</source>
-        <translation type="unfinished"></translation>
+        <translation>Play</translation>
     </message>
     <message>
         <source>Пауза</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Воспроизвести или приостановить запись</source>
-        <translation type="unfinished"></translation>
+        <translation>Play or pause the recording</translation>
     </message>
     <message>
         <source>Скорость:</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed:</translation>
     </message>
     <message>
         <source>Перейти к любому моменту записи</source>
-        <translation type="unfinished"></translation>
+        <translation>Go to any moment of the recording</translation>
     </message>
     <message>
         <source>Тревоги: %1 ▶</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarms: %1 ▶</translation>
     </message>
     <message>
         <source>Перейти к следующему выходу значения за предел: за 5 с до него</source>
-        <translation type="unfinished"></translation>
+        <translation>Go to the next time a value crosses its limit: 5 s before it</translation>
     </message>
     <message>
         <source>Закрыть запись</source>
-        <translation type="unfinished"></translation>
+        <translation>Close recording</translation>
     </message>
     <message>
         <source>Закрыть запись и вернуться к данным модуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Close the recording and return to the module&apos;s data</translation>
     </message>
     <message>
         <source>Запись: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recording: %1</translation>
     </message>
 </context>
 </TS>
