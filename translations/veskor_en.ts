@@ -521,7 +521,7 @@
     </message>
     <message>
         <source>Мин., макс., среднее с начала приёма</source>
-        <translation>Min, max, mean since reception started</translation>
+        <translation>Min, max and mean since data reception started</translation>
     </message>
     <message>
         <source>PID</source>
@@ -1035,7 +1035,7 @@ Comment: %s<byte value="xd"/>
     </message>
     <message>
         <source>Обмен с EEC-IV</source>
-        <translation>EEC-IV exchange</translation>
+        <translation>Communicating with EEC-IV</translation>
     </message>
     <message>
         <source>Нет связи с EEC-IV</source>
