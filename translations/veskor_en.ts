@@ -799,7 +799,7 @@ Comment: %s<byte value="xd"/>
     </message>
     <message>
         <source>ни одна из %1 строк не номер кода с текстами</source>
-        <translation>none of the %1 lines is a code number with texts</translation>
+        <translation>no line is a code number with texts (lines: %1)</translation>
     </message>
     <message>
         <source>Файл кодов ошибок codes.txt прочитан не до конца: символ NUL в строке %1, не прочитано строк: %2</source>
@@ -831,7 +831,7 @@ Comment: %s<byte value="xd"/>
     </message>
     <message>
         <source>Профиль автомобиля № %1 вне списка профилей (их %2): адреса адаптивных таблиц равны 0</source>
-        <translation>Vehicle profile no. %1 is beyond the profile list (%2 profiles): the adaptive table addresses are 0</translation>
+        <translation>Vehicle profile no. %1 is beyond the profile list (profiles in it: %2): the adaptive table addresses are 0</translation>
     </message>
     <message>
         <source>Использование: veskor-reader [--home ПАПКА] --render-profile ФАЙЛ.ini [--size ШxВ] [--set PID=ЗНАЧЕНИЕ]... -o ФАЙЛ.png
