@@ -14,6 +14,10 @@ namespace Texts {
 inline constexpr const char* Context = "Texts";
 
 QString text(const char* utf8);
+// A count with its noun in the form the current language gives that number, %1 filled with
+// count: Russian has three (Найден 1 код, Найдено 3 кода, Найдено 5 кодов), English two
+// (one for 1, many for every other number), so few is Russian's alone.
+QString countText(int count, const char* one, const char* few, const char* many);
 
 // ---- Common --------------------------------------------------------------
 

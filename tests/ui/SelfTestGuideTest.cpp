@@ -1,6 +1,8 @@
 // The self-test's verdict in words: which results pass, and the number of codes found in
-// the form Russian gives it.
+// the form the window's language gives it.
 #include "ui/model/SelfTestGuide.h"
+
+#include "common/UiLanguage.h"
 
 #include <gtest/gtest.h>
 
@@ -58,4 +60,43 @@ TEST(SelfTestGuide, TheNumberOfCodesTakesItsRussianForm)
     };
     for (const auto& c : cases)
         EXPECT_EQ(SelfTestGuide::foundText(c.codes), QString::fromUtf8(c.text)) << c.codes;
+}
+
+namespace {
+
+// Leaves the Russian window every other test expects, whatever language a test installed.
+class SelfTestGuideLanguage : public ::testing::Test {
+protected:
+    void TearDown() override { Languages::install(UiLanguage::Russian); }
+};
+
+} // namespace
+
+TEST_F(SelfTestGuideLanguage, TheNumberOfCodesTakesTheFormOfTheLanguage)
+{
+    using L = UiLanguage;
+    const struct {
+        L language;
+        int codes;
+        const char* text;
+    } cases[] = {
+        // English has one form for 1 and another for every other number, 21 and 101 too.
+        { L::English, 1, "Found 1 code" },
+        { L::English, 2, "Found 2 codes" },
+        { L::English, 5, "Found 5 codes" },
+        { L::English, 11, "Found 11 codes" },
+        { L::English, 21, "Found 21 codes" },
+        { L::English, 22, "Found 22 codes" },
+        { L::English, 101, "Found 101 codes" },
+        // Back in Russian the three forms return as they were.
+        { L::Russian, 1, "Найден 1 код" },
+        { L::Russian, 21, "Найден 21 код" },
+        { L::Russian, 22, "Найдено 22 кода" },
+        { L::Russian, 25, "Найдено 25 кодов" },
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(Languages::install(c.language).isEmpty());
+        EXPECT_EQ(SelfTestGuide::foundText(c.codes).toStdString(), c.text)
+            << Languages::code(c.language).toStdString() << ' ' << c.codes;
+    }
 }

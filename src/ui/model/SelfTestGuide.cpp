@@ -63,14 +63,8 @@ bool isPassCode(const QString& entry)
 
 QString foundText(int codes)
 {
-    const int tens = codes % 100;
-    const int last = codes % 10;
-    const char* form = Texts::VerdictFoundMany;
-    if (last == 1 && tens != 11)
-        form = Texts::VerdictFoundOne;
-    else if (last >= 2 && last <= 4 && (tens < 12 || tens > 14))
-        form = Texts::VerdictFoundFew;
-    return Texts::text(form).arg(codes);
+    return Texts::countText(
+        codes, Texts::VerdictFoundOne, Texts::VerdictFoundFew, Texts::VerdictFoundMany);
 }
 
 SelfTestVerdict verdict(Link::FaultTestOutcome outcome, const QStringList& entries)

@@ -33,7 +33,7 @@ QString htmlList(const QString& title, const QStringList& items);
 
 // The codes that say the system passed: 111, and 11 of the ECUs with two-digit codes.
 bool isPassCode(const QString& entry);
-// "Найден 1 код", "Найдено 3 кода", "Найдено 5 кодов", "Найден 21 код".
+// "Найден 1 код", "Найдено 3 кода", "Найдено 5 кодов", "Найден 21 код"; "Found 21 codes".
 QString foundText(int codes);
 // entries: the codes the exchange left (without the list's header). A pass code alone, or
 // no code, passes; a result without a status word is no answer.
