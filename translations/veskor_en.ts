@@ -1574,28 +1574,6 @@ Notes: %s <byte value="xd"/>
         <translation>veskor-reader: no display (neither DISPLAY nor WAYLAND_DISPLAY is set). Run the window under a virtual display: xvfb-run build/bin/veskor-reader --simulator, or work without a window through veskor-cli (veskor-cli --help).</translation>
     </message>
     <message>
-        <source>Использование: veskor-reader [--home ПАПКА] [--simulator] [--screenshots ПАПКА]
-       [--live [--profile ФАЙЛ]] [--measure ФАЙЛ] [--quit-when-shown] [--debug]
-  --home ПАПКА        папка программы (reader.ini, autos.ini, Profiles, Reports)
-  --simulator         подключиться к встроенному симулятору (порт «sim»)
-  --screenshots ПАПКА подключиться, прочитать коды, сохранить снимки страниц и выйти
-  --live              открыть страницу «Данные» и начать чтение после подключения
-  --profile ФАЙЛ      профиль отображения для --live (иначе сохранённый)
-  --measure ФАЙЛ      при выходе записать замеры потока: задержку, ЦП, память
-  --quit-when-shown   выйти, как только окно показано, и напечатать время запуска
-  --debug             показать меню «Отладка» (тестовые сигналы, история PID 255)</source>
-        <translation>Usage: veskor-reader [--home DIR] [--simulator] [--screenshots DIR]
-       [--live [--profile FILE]] [--measure FILE] [--quit-when-shown] [--debug]
-  --home DIR          program folder (reader.ini, autos.ini, Profiles, Reports)
-  --simulator         connect to the built-in simulator (port &quot;sim&quot;)
-  --screenshots DIR   connect, read the codes, save pictures of the pages and quit
-  --live              open the &quot;Live data&quot; page and start reading after connecting
-  --profile FILE      display profile for --live (otherwise the saved one)
-  --measure FILE      on exit write the stream measurements: latency, CPU, memory
-  --quit-when-shown   quit as soon as the window is shown and print the start-up time
-  --debug             show the &quot;Debug&quot; menu (test signals, PID 255 history)</translation>
-    </message>
-    <message>
         <source>shown after %1 ms</source>
         <translation>shown after %1 ms</translation>
     </message>
@@ -2038,6 +2016,58 @@ Notes: %s <byte value="xd"/>
     <message>
         <source>Запись: %1</source>
         <translation>Recording: %1</translation>
+    </message>
+    <message>
+        <source>Язык программы:</source>
+        <translation>Program language:</translation>
+    </message>
+    <message>
+        <source>как в системе</source>
+        <translation>as in the system</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>английский</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Язык сменится при следующем запуске программы.</source>
+        <translation>The language changes at the next start of the program.</translation>
+    </message>
+    <message>
+        <source>Использование: veskor-reader [--home ПАПКА] [--lang ru|en] [--simulator] [--screenshots ПАПКА]
+       [--live [--profile ФАЙЛ]] [--measure ФАЙЛ] [--quit-when-shown] [--debug]
+  --home ПАПКА        папка программы (reader.ini, autos.ini, Profiles, Reports)
+  --lang ru|en        язык окна на этот запуск (иначе из настроек или системы)
+  --simulator         подключиться к встроенному симулятору (порт «sim»)
+  --screenshots ПАПКА подключиться, прочитать коды, сохранить снимки страниц и выйти
+  --live              открыть страницу «Данные» и начать чтение после подключения
+  --profile ФАЙЛ      профиль отображения для --live (иначе сохранённый)
+  --measure ФАЙЛ      при выходе записать замеры потока: задержку, ЦП, память
+  --quit-when-shown   выйти, как только окно показано, и напечатать время запуска
+  --debug             показать меню «Отладка» (тестовые сигналы, история PID 255)</source>
+        <translation>Usage: veskor-reader [--home DIR] [--lang ru|en] [--simulator] [--screenshots DIR]
+       [--live [--profile FILE]] [--measure FILE] [--quit-when-shown] [--debug]
+  --home DIR          program folder (reader.ini, autos.ini, Profiles, Reports)
+  --lang ru|en        language of the window for this run (else the settings&apos; or the system&apos;s)
+  --simulator         connect to the built-in simulator (port &quot;sim&quot;)
+  --screenshots DIR   connect, read the codes, save pictures of the pages and quit
+  --live              open the &quot;Live data&quot; page and start reading after connecting
+  --profile FILE      display profile for --live (otherwise the saved one)
+  --measure FILE      on exit write the stream measurements: latency, CPU, memory
+  --quit-when-shown   quit as soon as the window is shown and print the start-up time
+  --debug             show the &quot;Debug&quot; menu (test signals, PID 255 history)</translation>
+    </message>
+    <message>
+        <source>%1 (образец)</source>
+        <translation>%1 (sample)</translation>
+    </message>
+    <message>
+        <source>%1 л</source>
+        <translation>%1 L</translation>
     </message>
 </context>
 </TS>

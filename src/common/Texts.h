@@ -186,6 +186,10 @@ inline constexpr const char* EcuNoCalibration = QT_TRANSLATE_NOOP("Texts",
 // The code the ECU reported, with its record (%1 the code, %2 the record or "нет данных").
 inline constexpr const char* LogCalibrationCode
     = QT_TRANSLATE_NOOP("Texts", "Код калибровки ЭБУ: %1 — %2");
+// A record of the sample calibration database (%1: its model), and an engine's
+// displacement given in the database as a bare number (%1: litres).
+inline constexpr const char* EcuSampleModel = QT_TRANSLATE_NOOP("Texts", "%1 (образец)");
+inline constexpr const char* EcuDisplacement = QT_TRANSLATE_NOOP("Texts", "%1 л");
 
 // ---- Dashboard widgets -----------------------------------------------------
 // These take their arguments with QString::arg (%1, %2).

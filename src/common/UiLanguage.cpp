@@ -56,6 +56,12 @@ QString code(UiLanguage language)
     return language == UiLanguage::English ? QStringLiteral("en") : QStringLiteral("ru");
 }
 
+QLocale locale()
+{
+    return current() == UiLanguage::English ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                            : QLocale(QLocale::Russian, QLocale::Russia);
+}
+
 UiLanguage forLocale(const QLocale& locale)
 {
     switch (locale.language()) {

@@ -17,6 +17,8 @@ UiLanguage current();
 // "ru" or "en"; nothing for any other text.
 std::optional<UiLanguage> fromCode(const QString& code);
 QString code(UiLanguage language);
+// The locale of the current language, for dates and month names.
+QLocale locale();
 // The language of a system locale: Russian where the locale is Russian or unset (the C
 // locale), English for every other, since the English window is the one read abroad.
 UiLanguage forLocale(const QLocale& locale);

@@ -4,13 +4,28 @@
 #include "CalibrationScramble.h"
 #include "common/CommaText.h"
 #include "common/TextFile.h"
+#include "common/Texts.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 namespace {
 
 constexpr int FieldCount = 11;
 constexpr int CodeField = 10;
+
+// The sample records and bare numbers of litres get their words from the string table, so
+// that they read in the window's language; a record's own text is shown as it stands.
+QString modelText(const QString& label, const QString& model)
+{
+    return label == u"SAMPLE" ? Texts::text(Texts::EcuSampleModel).arg(model) : model;
+}
+
+QString displacementText(const QString& disp)
+{
+    static const QRegularExpression litres(QStringLiteral("^\\d+(\\.\\d+)?$"));
+    return litres.match(disp).hasMatch() ? Texts::text(Texts::EcuDisplacement).arg(disp) : disp;
+}
 
 } // namespace
 
@@ -26,9 +41,9 @@ std::optional<EcuDatabaseLine> parseEcuDatabaseLine(QStringView line)
     EcuDatabaseLine result;
     result.Code = code;
     TEECProfile& p = result.Profile;
-    p.Model = fields[1];
+    p.Model = modelText(fields[0], fields[1]);
     p.Hw = fields[2];
-    p.Disp = fields[3];
+    p.Disp = displacementText(fields[3]);
     p.Years = fields[4];
     p.ProductCode = fields[5];
     p.FINIS = fields[6];

@@ -1,5 +1,6 @@
 #include "CurrentVehicle.h"
 
+#include "common/UiLanguage.h"
 #include "vehicles/DateTimeText.h"
 
 #include <QLocale>
@@ -25,8 +26,8 @@ CalibrationMatch matchCalibration(const VehicleRegister& vehicles, int current, 
 
 QString diagnosisText(const QDateTime& time)
 {
-    // The window speaks Russian, whatever the system's language: "05 мар. 2026 14:07".
-    return QLocale(QLocale::Russian).toString(time, QStringLiteral("dd MMM yyyy hh:mm"));
+    // In the window's language, whatever the system's: "05 мар. 2026 14:07", "05 Mar 2026 14:07".
+    return Languages::locale().toString(time, QStringLiteral("dd MMM yyyy hh:mm"));
 }
 
 void stampDiagnosis(VehicleEntry& vehicle, const QDateTime& time)
