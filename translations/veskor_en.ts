@@ -2013,5 +2013,9 @@ VIN: %s<byte value="xd"/>
         <source>Запись: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>память</source>
+        <translation>memory</translation>
+    </message>
 </context>
 </TS>
