@@ -4,10 +4,13 @@
 #include "profiles/ProfileClasses.h"
 #include "profiles/TFordTrend.h"
 #include "profiles/TGaugeProfile.h"
+#include "store/PidTable.h"
 #include "store/TFordData.h"
+#include "support/InLanguage.h"
 #include "support/TempDir.h"
 #include "widgets/TFordGauge.h"
 #include "widgets/TFordPanel.h"
+#include "widgets/TFordTextList.h"
 #include "widgets/TFordValue.h"
 #include "widgets/TLabel.h"
 #include "widgets/WidgetRegistry.h"
@@ -17,6 +20,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QMetaProperty>
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -481,3 +485,127 @@ TEST_F(Dashboard, TextThatIsNotUtf8AndBadFormatsAreReportedWithTheirLines)
 }
 
 #include "GaugeProfileTest.moc"
+
+namespace {
+
+// Every text a profile's widget holds in its published properties, its sub-objects' (a
+// trend's curves, a gauge's arrows) included.
+QStringList publishedTexts(const QObject* object)
+{
+    QStringList texts;
+    const QMetaObject* meta = object->metaObject();
+    for (int i = 0; i < meta->propertyCount(); ++i) {
+        const QVariant value = meta->property(i).read(object);
+        if (value.typeId() == QMetaType::QString)
+            texts.append(value.toString());
+        else if (value.typeId() == QMetaType::QStringList)
+            texts += value.toStringList();
+        else if (auto* child = value.value<QObject*>(); child && child->parent() == object)
+            texts += publishedTexts(child);
+    }
+    if (auto* collection = qobject_cast<const TCollection*>(object))
+        for (int i = 0; i < collection->count(); ++i)
+            texts += publishedTexts(collection->item(i));
+    if (auto* curve = qobject_cast<const TFordTrendItem*>(object))
+        texts.append(curve->displayName());
+    return texts;
+}
+
+bool isCyrillic(const QString& text)
+{
+    return std::any_of(
+        text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; });
+}
+
+} // namespace
+
+TEST_F(Dashboard, CaptionsFollowTheWindowsLanguage)
+{
+    const QByteArray text = "[Main]\nName=Двигатель\nNameEn=Engine\n"
+                            "[Gauges]\n"
+                            "both = TFordGauge\n"
+                            "byPid = TFordGauge\n"
+                            "latin = TFordGauge\n"
+                            "plain = TLabel\n"
+                            "shared, own = TLabel\n"
+                            "readout = TFordValue\n"
+                            "chart = TFordTrend\n"
+                            "[both]\nPID=16\nCaptionEn=Coolant\nCaption=ОЖ\n"
+                            "[byPid]\nCaption=Обороты\nPID=1\n"
+                            "[latin]\nPID=1\nCaption=RPM\n"
+                            "[plain]\nCaption=Дроссель\n"
+                            "[shared]\nCaptionEn=Throttle\n"
+                            "[own]\nCaption=Дроссель\n"
+                            "[readout]\nPID=17\nLabelFormat=%.1f В\nLabelFormatEn=%.1f V\n"
+                            "[chart]\nTrends[0].PID=16\nTrends[0].Caption=ОЖ\n"
+                            "Trends[1].PID=1\nTrends[1].Caption=Обороты\n"
+                            "Trends[1].CaptionEn=Engine\n";
+    using Text = std::function<QString(const TGaugeProfile&)>;
+    const auto caption = [](int widget) {
+        return [widget](const TGaugeProfile& p) {
+            return p.Widgets()[widget]->property("Caption").toString();
+        };
+    };
+    const auto curve = [](int index) {
+        return [index](const TGaugeProfile& p) {
+            const auto* chart = qobject_cast<TFordTrend*>(p.Widgets()[6]);
+            return qobject_cast<TFordTrendItem*>(chart->Trends()->item(index))->displayName();
+        };
+    };
+    struct Row {
+        const char* what;
+        Text text;
+        const char* russian;
+        QString english; // empty: the PID table's English name of pid
+        quint8 pid = 0;
+    };
+    const Row rows[] = {
+        { "name", [](const TGaugeProfile& p) { return p.ProfileName(); }, "Двигатель", "Engine" },
+        { "English before Russian", caption(0), "ОЖ", "Coolant" },
+        { "Russian with a PID", caption(1), "Обороты", {}, 1 },
+        { "Latin letters with a PID", caption(2), "RPM", "RPM" },
+        { "Russian without a PID", caption(3), "Дроссель", QString::fromUtf8("Дроссель") },
+        { "English of a shared section", caption(4), "Дроссель", "Throttle" },
+        { "format",
+            [](const TGaugeProfile& p) {
+                return p.Widgets()[5]->property("LabelFormat").toString();
+            },
+            "%.1f В", "%.1f V" },
+        { "curve with a PID", curve(0), "ОЖ", {}, 16 },
+        { "curve's English after its Russian", curve(1), "Обороты", "Engine" },
+    };
+    for (const UiLanguage language : { UiLanguage::Russian, UiLanguage::English }) {
+        const InLanguage inLanguage(language);
+        TGaugeProfile* p = profile("both.ini", text);
+        p->Activate();
+        ASSERT_EQ(p->Widgets().size(), 7);
+        for (const Row& row : rows) {
+            const QString expected = language == UiLanguage::Russian
+                ? QString::fromUtf8(row.russian)
+                : row.english.isEmpty() ? PidTable::current().nameWithUnit(row.pid)
+                                        : row.english;
+            EXPECT_EQ(row.text(*p), expected)
+                << row.what << " " << qPrintable(Languages::code(language));
+        }
+        EXPECT_TRUE(reports.reports.isEmpty()) << qPrintable(reports.lines().join("; "));
+        delete p;
+    }
+}
+
+TEST_F(Dashboard, ShippedProfilesShowNothingRussianInEnglish)
+{
+    const InLanguage english(UiLanguage::English);
+    const QDir profiles(qEnvironmentVariable("VESKOR_DATA") + "/Profiles");
+    for (const QString& name : profiles.entryList({ "*.ini" }, QDir::Files)) {
+        TGaugeProfile p(&window);
+        p.setDataManager(&store);
+        p.LoadHeader(profiles.filePath(name), panel);
+        p.Activate();
+        QStringList texts { p.ProfileName() };
+        for (QObject* widget : p.Widgets())
+            texts += publishedTexts(widget);
+        for (const QString& text : texts)
+            EXPECT_FALSE(isCyrillic(text)) << qPrintable(name + ": " + text);
+        p.Deactivate();
+    }
+}
