@@ -58,10 +58,10 @@ void TGaugeProfile::LoadHeader(const QString& fileName, TFordPanel* panel)
         file.parse(QByteArray());
     const std::optional<QByteArray> name = file.value(MainSection, QStringLiteral("Name"));
     m_name = name ? decodeDefinitionUtf8(*name) : QStringLiteral("?????");
-    const std::optional<QByteArray> english = file.value(MainSection, QStringLiteral("NameEn"));
-    if (Languages::current() == UiLanguage::English && english
-        && !decodeDefinitionUtf8(*english).isEmpty())
-        m_name = decodeDefinitionUtf8(*english);
+    const QString english
+        = decodeDefinitionUtf8(file.value(MainSection, QStringLiteral("NameEn")).value_or(""));
+    if (Languages::current() == UiLanguage::English && !english.isEmpty())
+        m_name = english;
     m_table = fromAnsi(file.value(MainSection, QStringLiteral("Table")).value_or("P"));
     const std::optional<QByteArray> color
         = file.value(MainSection, QStringLiteral("BackgroundColor"));
