@@ -1,5 +1,4 @@
-// Which file of a pair the window reads in each language, and that the shipped English
-// files stand in for the Russian ones.
+// Which file of a pair the window reads in each language.
 #include "common/LanguageData.h"
 
 #include "common/ProgramDir.h"
@@ -7,8 +6,6 @@
 #include "support/TempDir.h"
 
 #include <QDir>
-#include <QRegularExpression>
-#include <QSet>
 #include <gtest/gtest.h>
 
 TEST(LanguageData, TheEnglishFileIsReadInEnglishWhereItExists)
@@ -40,27 +37,4 @@ TEST(LanguageData, TheEnglishFileIsReadInEnglishWhereItExists)
             << row.file << " " << qPrintable(Languages::code(row.language));
     }
     setProgramDir({});
-}
-
-TEST(LanguageData, ShippedEnglishFilesKeepThePlaceholdersAndHaveNoRussian)
-{
-    const QDir data(qEnvironmentVariable("VESKOR_DATA"));
-    static const QRegularExpression placeholder("%[A-Z]+%");
-    for (const char* name : { "report.htm", "user-guide.html" }) {
-        const auto read = [&data](const QString& file) {
-            QFile f(data.filePath(file));
-            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-        };
-        const QString russian = read(name);
-        const QString english = read(LanguageData::englishName(name));
-        ASSERT_FALSE(english.isEmpty()) << name;
-        const auto placeholders = [](const QString& text) {
-            QSet<QString> found;
-            for (const auto& match : placeholder.globalMatch(text))
-                found.insert(match.captured());
-            return found;
-        };
-        EXPECT_EQ(placeholders(english), placeholders(russian)) << name;
-        EXPECT_FALSE(LanguageData::isRussian(english)) << name;
-    }
 }
