@@ -54,7 +54,9 @@ constexpr CliCommand Commands[] = {
     { "faults", "read|clear|test [--lang ru|en] [--max-test-time S]",
         "read or clear the stored fault codes, or run the engine self-test (cmdFaultTest B, C "
         "or D, printing \"progress N/S s\" each second), and print each code with its mode, "
-        "description and comment from codes.txt, or \"no fault codes\"",
+        "description and comment from codes.txt, or \"no fault codes\"; --lang chooses the "
+        "description's language (default: the run's --lang), and in English the Russian-only "
+        "comments are left out",
         CliCommands::faults },
     { "dump", "(--full | --ram | --first R --end R) -o FILE",
         "read ECU memory rows R (16 bytes each, end excluded) into the 65,536-byte dump FILE "

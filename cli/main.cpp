@@ -2,10 +2,12 @@
 #include "CliCommand.h"
 #include "common/Errors.h"
 #include "common/ProgramDir.h"
+#include "common/UiLanguage.h"
 #include "store/PidTable.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 #include <cmath>
 #include <cstdio>
 
@@ -75,11 +77,22 @@ int main(int argc, char** argv)
         QStringLiteral("With --port sim: the simulated module's cable is pulled when it "
                        "receives a command line beginning with LINE."),
         QStringLiteral("LINE"));
-    parser.addOptions({ port, speed, btDelay, home, scale, simFault, simUnplugOn });
+    const QCommandLineOption lang(QStringLiteral("lang"),
+        QStringLiteral("The language of the log lines, fault descriptions and PID names: ru or "
+                       "en (default: the system's; Russian for the C locale)."),
+        QStringLiteral("LANG"));
+    parser.addOptions({ port, speed, btDelay, home, scale, simFault, simUnplugOn, lang });
     parser.addPositionalArgument(QStringLiteral("command"),
         QStringLiteral("The command to run, followed by its own arguments."));
     // Options after the command's name belong to the command.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    // The language comes first, so that every line after it, Qt's own reasons for wrong
+    // arguments included, is in that language. A Qt translation that cannot be loaded
+    // goes untold: scripts read stderr, and only Qt's own texts would lack it.
+    parser.parse(app.arguments());
+    if (parser.isSet(lang) && !Languages::fromCode(parser.value(lang)))
+        return fail(QStringLiteral("--lang is ru or en"));
+    Languages::install(Languages::chosen(parser.value(lang), QLocale::system()));
     // Wrong arguments are exit code 2, with the reason.
     if (!parser.parse(app.arguments()))
         return fail(parser.errorText());

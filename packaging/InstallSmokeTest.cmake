@@ -24,6 +24,7 @@ endfunction()
 foreach(file bin/veskor-reader bin/veskor-cli bin/veskor-sim
     share/veskor-reader/codes.txt share/veskor-reader/models.txt
     share/veskor-reader/CarProfiles.ini share/veskor-reader/Profiles/main.ini
+    share/veskor-reader/report.en.htm share/veskor-reader/user-guide.en.html
     share/applications/veskor-reader.desktop
     share/icons/hicolor/scalable/apps/veskor-reader.svg
     share/icons/hicolor/256x256/apps/veskor-reader.png)
@@ -43,7 +44,8 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "installed veskor-cli failed (${result}): ${output}${errors}")
 endif()
 set(user ${home}/.local/share/veskor-reader)
-foreach(file codes.txt models.txt CarProfiles.ini Profiles/main.ini)
+foreach(file codes.txt models.txt CarProfiles.ini Profiles/main.ini report.en.htm
+    user-guide.en.html)
   if(NOT EXISTS ${user}/${file})
     message(FATAL_ERROR "not seeded into the user's data folder: ${file}")
   endif()

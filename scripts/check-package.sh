@@ -86,6 +86,7 @@ in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-re
 
 for f in /usr/bin/veskor-reader /usr/bin/veskor-cli /usr/bin/veskor-sim \
     /usr/share/veskor-reader/codes.txt /usr/share/veskor-reader/Profiles/main.ini \
+    /usr/share/veskor-reader/report.en.htm /usr/share/veskor-reader/user-guide.en.html \
     /usr/share/applications/veskor-reader.desktop \
     /usr/share/icons/hicolor/scalable/apps/veskor-reader.svg \
     /usr/share/icons/hicolor/256x256/apps/veskor-reader.png; do

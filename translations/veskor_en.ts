@@ -2069,5 +2069,9 @@ Notes: %s <byte value="xd"/>
         <source>%1 л</source>
         <translation>%1 L</translation>
     </message>
+    <message>
+        <source>память</source>
+        <translation>memory</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommand.h"
+#include "common/UiLanguage.h"
 #include "link/FaultCodeList.h"
 #include "link/LinkSession.h"
 #include "link/LinkTypes.h"
@@ -80,7 +81,8 @@ int faults(CliContext& context)
 {
     const CliArguments args(context.arguments(), { "--lang", "--max-test-time" });
     const char letter = testLetter(args.words());
-    const QString lang = args.value("--lang").value_or("ru");
+    // The description's language; the run's language unless given.
+    const QString lang = args.value("--lang").value_or(Languages::code(Languages::current()));
     if (lang != "ru" && lang != "en")
         throw CliUsageError(QStringLiteral("--lang is ru or en"));
     const int maxTestTime = args.value("--max-test-time")

@@ -154,7 +154,9 @@ QStringList seedEmptyHome(const QString& dir)
         return {};
     static const QStringList Shipped { QStringLiteral("codes.txt"), QStringLiteral("models.txt"),
         QStringLiteral("CarProfiles.ini"), QStringLiteral("report.htm"),
-        QStringLiteral("user-guide.html"), QStringLiteral("pids.txt"), QStringLiteral("Profiles") };
+        QStringLiteral("report.en.htm"), QStringLiteral("user-guide.html"),
+        QStringLiteral("user-guide.en.html"), QStringLiteral("pids.txt"),
+        QStringLiteral("Profiles") };
     return seedUserData(exeDir, dir, [](const QString& relative) {
         return Shipped.contains(relative.section(QLatin1Char('/'), 0, 0));
     });

@@ -423,6 +423,9 @@ inline constexpr const char* FaultCodesStopped = QT_TRANSLATE_NOOP("Texts",
     "Файл кодов ошибок codes.txt прочитан не до конца: символ NUL в строке %1, не прочитано "
     "строк: %2");
 inline constexpr const char* NoDescription = QT_TRANSLATE_NOOP("Texts", "нет описания");
+// codes.txt's word for the continuous-monitor codes in a code's mode ("KOEO, память"): its
+// translation stands in its place in the English window.
+inline constexpr const char* FaultModeMemory = QT_TRANSLATE_NOOP("Texts", "память");
 inline constexpr const char* DataFileProblemsTitle
     = QT_TRANSLATE_NOOP("Texts", "Ошибки в файлах данных программы:");
 inline constexpr const char* CarProfilesProblem

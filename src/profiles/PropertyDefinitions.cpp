@@ -52,7 +52,40 @@ std::optional<qint64> collectionIndex(QStringView text)
     return index;
 }
 
+// A step "Trends[2]": the collection current publishes by the name before "[" (nullptr
+// when it publishes none) and the index text between the brackets.
+TCollection* collectionStep(QObject* current, QStringView step, QStringView& index)
+{
+    const qsizetype open = step.indexOf(u'[');
+    if (open < 0)
+        return nullptr;
+    index = step.sliced(open + 1, step.size() - open - 2);
+    return qobject_cast<TCollection*>(objectProperty(current, step.first(open).trimmed()));
+}
+
 } // namespace
+
+QObject* DefinitionObject(QObject* target, QStringView path)
+{
+    QStringView rest = path.trimmed();
+    QStringView step = takeStep(rest);
+    QObject* current = target;
+    while (current && !rest.isEmpty()) {
+        if (step.endsWith(u']')) {
+            QStringView indexText;
+            TCollection* collection = collectionStep(current, step, indexText);
+            const std::optional<qint64> index
+                = collection ? collectionIndex(indexText) : std::nullopt;
+            current = index && *index >= 0 && *index < collection->count()
+                ? collection->item(int(*index))
+                : nullptr;
+        } else {
+            current = objectProperty(current, step);
+        }
+        step = takeStep(rest);
+    }
+    return current;
+}
 
 bool ApplyDefinition(QObject* owner, QObject* target, QStringView path, QByteArrayView value)
 {
@@ -66,14 +99,11 @@ bool ApplyDefinition(QObject* owner, QObject* target, QStringView path, QByteArr
         if (!current)
             return true;
         if (step.endsWith(u']')) {
-            const qsizetype open = step.indexOf(u'[');
-            auto* collection = open < 0
-                ? nullptr
-                : qobject_cast<TCollection*>(objectProperty(current, step.first(open).trimmed()));
+            QStringView indexText;
+            TCollection* collection = collectionStep(current, step, indexText);
             if (!collection)
                 return true;
-            const std::optional<qint64> index
-                = collectionIndex(step.sliced(open + 1, step.size() - open - 2));
+            const std::optional<qint64> index = collectionIndex(indexText);
             const auto refuse = [&](const QString& why) {
                 reportDefinitionError(
                     invalidDefinitionText(label.join(u'.'),

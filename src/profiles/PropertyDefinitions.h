@@ -15,3 +15,7 @@ class QObject;
 // and a step that names no object property, do nothing. Returns false when the definition
 // was reported as wrong.
 bool ApplyDefinition(QObject* owner, QObject* target, QStringView path, QByteArrayView value);
+// The object whose property the last step of path names ("Trends[1].Caption" → the
+// chart's second curve), as ApplyDefinition finds it but adding no collection item;
+// nullptr when the path leads to none.
+QObject* DefinitionObject(QObject* target, QStringView path);

@@ -5,10 +5,12 @@
 #include "common/CommaText.h"
 #include "common/TColor.h"
 #include "common/Texts.h"
+#include "common/UiLanguage.h"
 #include "profiles/BusyCursor.h"
 #include "profiles/DefinitionErrors.h"
 #include "profiles/DefinitionUtf8.h"
 #include "profiles/ProfileFile.h"
+#include "profiles/ProfileLanguage.h"
 #include "profiles/ProfileReport.h"
 #include "profiles/PropertyDefinitions.h"
 #include "profiles/TFordTrend.h"
@@ -56,6 +58,10 @@ void TGaugeProfile::LoadHeader(const QString& fileName, TFordPanel* panel)
         file.parse(QByteArray());
     const std::optional<QByteArray> name = file.value(MainSection, QStringLiteral("Name"));
     m_name = name ? decodeDefinitionUtf8(*name) : QStringLiteral("?????");
+    const QString english
+        = decodeDefinitionUtf8(file.value(MainSection, QStringLiteral("NameEn")).value_or(""));
+    if (Languages::current() == UiLanguage::English && !english.isEmpty())
+        m_name = english;
     m_table = fromAnsi(file.value(MainSection, QStringLiteral("Table")).value_or("P"));
     const std::optional<QByteArray> color
         = file.value(MainSection, QStringLiteral("BackgroundColor"));
@@ -131,6 +137,22 @@ QString unreadableReason(const QString& path)
     if (info.exists() && info.size() > TProfileFile::MaxFileSize)
         return Texts::text(Texts::ProfileTooLarge).arg(TProfileFile::MaxFileSize / (1024 * 1024));
     return Texts::text(Texts::ProfileUnreadable);
+}
+
+// The definition paths of a widget made of these sections, at most limit of them.
+QStringList definitionPaths(const TProfileFile& file, const QStringList& sections, int limit)
+{
+    QStringList paths;
+    for (const QString& name : sections) {
+        const TProfileSection* section = file.section(name);
+        for (const TProfileLine& line : section ? section->lines : QList<TProfileLine>()) {
+            if (paths.size() >= limit)
+                return paths;
+            if (line.hasEquals)
+                paths.append(fromAnsi(line.key));
+        }
+    }
+    return paths;
 }
 
 QString mebibytes(qint64 bytes)
@@ -219,7 +241,11 @@ void TGaugeProfile::buildWidgets(
             control->setVisibleState(false);
         if (auto* trend = qobject_cast<TFordTrend*>(created.get()))
             trend->setDataManager(m_store);
-        for (const QString& sectionName : splitCommaText(fromAnsi(line.key))) {
+        const QStringList sectionNames = splitCommaText(fromAnsi(line.key));
+        ProfileLanguage language(Languages::current() == UiLanguage::English
+                ? definitionPaths(file, sectionNames, MaxDefinitions - definitions)
+                : QStringList());
+        for (const QString& sectionName : sectionNames) {
             const TProfileSection* section = file.section(sectionName);
             if (!section)
                 continue;
@@ -237,7 +263,11 @@ void TGaugeProfile::buildWidgets(
                 const QString path = fromAnsi(definition.key);
                 collector.at(definition.number, section->name + QLatin1Char('.') + path);
                 const int before = report.count();
-                ApplyDefinition(owner, created.get(), path, definition.value);
+                const QString applied = language.pathFor(path);
+                if (!applied.isEmpty()) {
+                    ApplyDefinition(owner, created.get(), applied, definition.value);
+                    language.applied(applied, definition.value);
+                }
                 if (!definition.value.isEmpty()
                     && decodeDefinitionUtf8(definition.value).isEmpty()) {
                     const QString hint = Texts::text(Texts::ProfileNotUtf8);
@@ -249,6 +279,7 @@ void TGaugeProfile::buildWidgets(
                 }
             }
         }
+        language.nameByPid(created.get());
         // The images are made when the widget is first drawn: one past the dashboard's
         // budget is never made at all.
         const qint64 bytes = control ? control->imageBytes() : 0;

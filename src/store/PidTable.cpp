@@ -1,7 +1,9 @@
 #include "store/PidTable.h"
 
+#include "common/LanguageData.h"
 #include "common/SystemError.h"
 #include "common/Texts.h"
+#include "common/UiLanguage.h"
 #include "store/TFordData.h"
 
 #include <QFile>
@@ -23,6 +25,25 @@ QString field(const QString& text)
 {
     const QString t = text.trimmed();
     return t == QLatin1String("-") ? QString() : t;
+}
+
+bool english()
+{
+    return Languages::current() == UiLanguage::English;
+}
+
+// The English window takes the English name, and the Russian one where a user's line
+// leaves the English out.
+const QString& shownName(const PidMeaning& m)
+{
+    return english() && !m.NameEn.isEmpty() ? m.NameEn : m.Name;
+}
+
+// A unit written the same in both languages (°C, °, %) keeps its symbol in English; the
+// English column spells it in ASCII for CSV headings.
+const QString& shownUnit(const PidMeaning& m)
+{
+    return english() && LanguageData::isRussian(m.Unit) ? m.UnitEn : m.Unit;
 }
 
 } // namespace
@@ -135,13 +156,13 @@ const PidMeaning* PidTable::findBit(uint8_t pid, int bit) const
 QString PidTable::name(uint8_t pid) const
 {
     const PidMeaning* m = find(pid);
-    return m ? m->Name : Texts::text(Texts::PidUnknown);
+    return m ? shownName(*m) : Texts::text(Texts::PidUnknown);
 }
 
 QString PidTable::unit(uint8_t pid) const
 {
     const PidMeaning* m = find(pid);
-    return m ? m->Unit : QString();
+    return m ? shownUnit(*m) : QString();
 }
 
 QString PidTable::number(uint8_t pid)
@@ -160,7 +181,8 @@ QString PidTable::nameWithUnit(uint8_t pid) const
     const PidMeaning* m = find(pid);
     if (!m)
         return label(pid);
-    return m->Unit.isEmpty() ? m->Name : m->Name + QStringLiteral(", ") + m->Unit;
+    const QString& unit = shownUnit(*m);
+    return unit.isEmpty() ? shownName(*m) : shownName(*m) + QStringLiteral(", ") + unit;
 }
 
 QString PidTable::nameOf(const QString& key) const
@@ -174,7 +196,7 @@ QString PidTable::nameOf(const QString& key) const
 QString PidTable::bitName(uint8_t pid, int bit) const
 {
     const PidMeaning* m = findBit(pid, bit);
-    return m ? m->Name : Texts::text(Texts::PidBitUnnamed).arg(bit);
+    return m ? shownName(*m) : Texts::text(Texts::PidBitUnnamed).arg(bit);
 }
 
 QString PidTable::slotText(uint8_t slot, uint16_t word, std::optional<uint8_t> pid) const

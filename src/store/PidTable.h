@@ -39,6 +39,8 @@ public:
     const PidMeaning* findBit(uint8_t pid, int bit) const;
     bool empty() const { return m_pids.empty() && m_bits.empty(); }
 
+    // The texts below are those of the current language: in English the English name and
+    // unit of the line ("Engine speed", "rpm"; a unit such as °C keeps its symbol).
     // "Обороты двигателя", or "неизвестно" for a PID without a line.
     QString name(uint8_t pid) const;
     // "об/мин"; empty without a unit.

@@ -12,7 +12,7 @@ int faultCodeNumber(const QString& entry)
 
 QString faultCodeText(const QString& entry, const FaultCodeDictionary& codes, bool english)
 {
-    const TFaultCode& code = codes[faultCodeNumber(entry)];
-    return fillPlaceholders(Texts::text(Texts::FaultCodeText),
-        { entry, code.Mode, faultCodeDescription(code, english), code.Comment });
+    const FaultCodeShown shown = faultCodeShown(codes[faultCodeNumber(entry)], english);
+    return fillPlaceholders(
+        Texts::text(Texts::FaultCodeText), { entry, shown.Mode, shown.Description, shown.Comment });
 }

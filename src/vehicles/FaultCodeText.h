@@ -10,6 +10,6 @@
 int faultCodeNumber(const QString& entry);
 
 // entry is the list's text of the code ("112", "0A3", "999"); the dictionary is looked
-// up by the entry read as a decimal number (1 when it is not one). english chooses DescEn
-// over DescRu; a code without a description shows "нет описания" (faultCodeDescription).
+// up by the entry read as a decimal number (1 when it is not one). The texts are those
+// faultCodeShown gives: english chooses DescEn over DescRu in the Russian window.
 QString faultCodeText(const QString& entry, const FaultCodeDictionary& codes, bool english);

@@ -3,11 +3,13 @@
 #include "FileLink.h"
 #include "common/Errors.h"
 #include "common/IntegerText.h"
+#include "common/LanguageData.h"
 #include "common/Placeholders.h"
 #include "common/ProgramDir.h"
 #include "common/SystemError.h"
 #include "common/TextFile.h"
 #include "common/Texts.h"
+#include "common/UiLanguage.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -145,6 +147,20 @@ QString faultCodeDescription(const TFaultCode& code, bool english)
     if (!chosen.isEmpty())
         return chosen;
     return other.isEmpty() ? Texts::text(Texts::NoDescription) : other;
+}
+
+FaultCodeShown faultCodeShown(const TFaultCode& code, bool english)
+{
+    if (Languages::current() != UiLanguage::English)
+        return { code.Mode, faultCodeDescription(code, english), code.Comment };
+    const auto unlessRussian
+        = [](const QString& text) { return LanguageData::isRussian(text) ? QString() : text; };
+    QString mode = code.Mode;
+    mode.replace(QString::fromUtf8(Texts::FaultModeMemory), Texts::text(Texts::FaultModeMemory));
+    const QString description = unlessRussian(code.DescEn);
+    return { unlessRussian(mode),
+        description.isEmpty() ? Texts::text(Texts::NoDescription) : description,
+        unlessRussian(code.Comment) };
 }
 
 QStringList LoadFaultCodes(FaultCodeDictionary& codes)

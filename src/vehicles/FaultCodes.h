@@ -42,5 +42,17 @@ private:
 // else "нет описания", so that a code the dictionary doesn't describe is told so.
 QString faultCodeDescription(const TFaultCode& code, bool english);
 
+// What the fault list, its copy, the report and veskor-cli show of a code. In the Russian
+// window: the mode and comment as codes.txt has them and the description english chooses
+// (faultCodeDescription). In the English window nothing Russian: the English description
+// (or "no description"), the mode with codes.txt's Russian word for memory translated, and
+// no comment, since codes.txt has its comments in Russian only.
+struct FaultCodeShown {
+    QString Mode;
+    QString Description;
+    QString Comment;
+};
+FaultCodeShown faultCodeShown(const TFaultCode& code, bool english);
+
 // Loads "codes.txt" from the program directory into codes; returns load()'s problems.
 QStringList LoadFaultCodes(FaultCodeDictionary& codes);

@@ -1,13 +1,16 @@
 #include "ProfileTestSupport.h"
 #include "common/FloatFormat.h"
+#include "common/LanguageData.h"
 #include "common/TCollection.h"
 #include "profiles/ProfileClasses.h"
 #include "profiles/TFordTrend.h"
 #include "profiles/TGaugeProfile.h"
 #include "store/TFordData.h"
+#include "support/InLanguage.h"
 #include "support/TempDir.h"
 #include "widgets/TFordGauge.h"
 #include "widgets/TFordPanel.h"
+#include "widgets/TFordTextList.h"
 #include "widgets/TFordValue.h"
 #include "widgets/TLabel.h"
 #include "widgets/WidgetRegistry.h"
@@ -17,6 +20,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QMetaProperty>
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -481,3 +485,91 @@ TEST_F(Dashboard, TextThatIsNotUtf8AndBadFormatsAreReportedWithTheirLines)
 }
 
 #include "GaugeProfileTest.moc"
+
+namespace {
+
+// Every text a widget holds in its published properties, its sub-objects' (a trend's
+// curves, a gauge's arrows) included.
+QStringList publishedTexts(const QObject* object)
+{
+    QStringList texts;
+    for (int i = 0; i < object->metaObject()->propertyCount(); ++i) {
+        const QVariant value = object->metaObject()->property(i).read(object);
+        if (value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QStringList)
+            texts += value.toStringList();
+        else if (auto* child = value.value<QObject*>(); child && child->parent() == object)
+            texts += publishedTexts(child);
+    }
+    if (auto* collection = qobject_cast<const TCollection*>(object))
+        for (int i = 0; i < collection->count(); ++i)
+            texts += publishedTexts(collection->item(i));
+    if (auto* curve = qobject_cast<const TFordTrendItem*>(object))
+        texts.append(curve->displayName());
+    return texts;
+}
+
+} // namespace
+
+TEST_F(Dashboard, CaptionsFollowTheWindowsLanguage)
+{
+    const QByteArray text = "[Main]\nName=Двигатель\nNameEn=Engine\n[Gauges]\nboth = TFordGauge\n"
+                            "byPid = TFordGauge\nlatin = TFordGauge\nplain = TLabel\n"
+                            "shared, own = TLabel\nreadout = TFordValue\nchart = TFordTrend\n"
+                            "[both]\nPID=16\nCaptionEn=Coolant\nCaption=ОЖ\n"
+                            "[byPid]\nCaption=Обороты\nPID=1\n"
+                            "[latin]\nPID=1\nCaption=RPM\n"
+                            "[plain]\nCaption=Дроссель\n"
+                            "[shared]\nCaptionEn=Throttle\n[own]\nCaption=Дроссель\n"
+                            "[readout]\nPID=17\nLabelFormat=%.1f В\nLabelFormatEn=%.1f V\n"
+                            "[chart]\nTrends[0].PID=16\nTrends[0].Caption=ОЖ\nTrends[1].PID=1\n"
+                            "Trends[1].Caption=Обороты\nTrends[1].CaptionEn=Engine\n";
+    // The profile's name, the captions of the five labels and gauges, the readout's format
+    // and the two curves' names.
+    const auto shown = [](const TGaugeProfile& p) {
+        QStringList texts { p.ProfileName() };
+        for (int i = 0; i < 5; ++i)
+            texts.append(p.Widgets()[i]->property("Caption").toString());
+        texts.append(p.Widgets()[5]->property("LabelFormat").toString());
+        const auto* curves = qobject_cast<TFordTrend*>(p.Widgets()[6])->Trends();
+        for (int i = 0; i < 2; ++i)
+            texts.append(qobject_cast<TFordTrendItem*>(curves->item(i))->displayName());
+        return texts;
+    };
+    const auto u8 = [](const char* text) { return QString::fromUtf8(text); };
+    const QString russianThrottle = u8("Дроссель");
+    // English: the English variant before or after the Russian one, in a shared section
+    // too; a Russian caption of a PID takes the PID's name, one without a PID stays.
+    const std::pair<UiLanguage, QStringList> rows[] = {
+        { UiLanguage::Russian,
+            { u8("Двигатель"), u8("ОЖ"), u8("Обороты"), "RPM", russianThrottle, russianThrottle,
+                u8("%.1f В"), u8("ОЖ"), u8("Обороты") } },
+        { UiLanguage::English,
+            { "Engine", "Coolant", "Engine speed, rpm", "RPM", russianThrottle, "Throttle",
+                "%.1f V", "Coolant temperature, °C", "Engine" } },
+    };
+    for (const auto& [language, expected] : rows) {
+        const InLanguage inLanguage(language);
+        std::unique_ptr<TGaugeProfile> p(profile("both.ini", text));
+        p->Activate();
+        ASSERT_EQ(p->Widgets().size(), 7);
+        EXPECT_EQ(shown(*p).join(" | ").toStdString(), expected.join(" | ").toStdString());
+        EXPECT_TRUE(reports.reports.isEmpty()) << qPrintable(reports.lines().join("; "));
+    }
+}
+
+TEST_F(Dashboard, ShippedProfilesShowNothingRussianInEnglish)
+{
+    const InLanguage english(UiLanguage::English);
+    const QDir profiles(qEnvironmentVariable("VESKOR_DATA") + "/Profiles");
+    for (const QString& name : profiles.entryList({ "*.ini" }, QDir::Files)) {
+        TGaugeProfile p(&window);
+        p.LoadHeader(profiles.filePath(name), panel);
+        p.Activate();
+        QStringList texts { p.ProfileName() };
+        for (QObject* widget : p.Widgets())
+            texts += publishedTexts(widget);
+        for (const QString& text : texts)
+            EXPECT_FALSE(LanguageData::isRussian(text)) << qPrintable(name + ": " + text);
+        p.Deactivate();
+    }
+}

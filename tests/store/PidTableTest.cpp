@@ -3,11 +3,13 @@
 #include "store/PidTable.h"
 
 #include "store/TFordData.h"
+#include "support/InLanguage.h"
 #include "support/TempDir.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <functional>
 #include <gtest/gtest.h>
 
 TEST(PidTable, ReadsLinesAndBitsAndTellsWhatItSkips)
@@ -87,5 +89,42 @@ TEST(PidTable, ShippedTableNamesThePidsOfTheShippedDashboards)
             }
         }
         EXPECT_GT(count, 3) << name;
+    }
+}
+
+TEST(PidTable, NamesAndUnitsFollowTheWindowsLanguage)
+{
+    const PidTable table
+        = PidTable::parse(QString::fromUtf8("01\tОбороты\tEngine speed\tоб/мин\trpm\n"
+                                            "10\tТемпература ОЖ\tCoolant temperature\t°C\tdegC\n"
+                                            "1A.7\tНасос\tFuel pump\t-\t-\n"
+                                            "02\tСвоё название\t-\t-\t-\n"));
+    using Text = std::function<QString(const PidTable&)>;
+    struct Row {
+        const char* what;
+        Text text;
+        const char* russian;
+        const char* english;
+    };
+    const Row rows[] = {
+        { "name", [](const PidTable& t) { return t.name(1); }, "Обороты", "Engine speed" },
+        { "unit", [](const PidTable& t) { return t.unit(1); }, "об/мин", "rpm" },
+        // A symbol both languages write alike stays a symbol, not the CSV's ASCII.
+        { "symbol", [](const PidTable& t) { return t.unit(0x10); }, "°C", "°C" },
+        { "label", [](const PidTable& t) { return t.label(1); }, "01h Обороты",
+            "01h Engine speed" },
+        { "name with unit", [](const PidTable& t) { return t.nameWithUnit(0x10); },
+            "Температура ОЖ, °C", "Coolant temperature, °C" },
+        { "bit", [](const PidTable& t) { return t.bitName(0x1A, 7); }, "Насос", "Fuel pump" },
+        { "value", [](const PidTable& t) { return t.valueText(1, 800); }, "800 об/мин", "800 rpm" },
+        { "key", [](const PidTable& t) { return t.nameOf("1A.7"); }, "Насос", "Fuel pump" },
+        // A user's line without the English name keeps the name it has.
+        { "no English", [](const PidTable& t) { return t.name(2); }, "Своё название",
+            "Своё название" },
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(row.text(table), QString::fromUtf8(row.russian)) << row.what;
+        const InLanguage english(UiLanguage::English);
+        EXPECT_EQ(row.text(table), QString::fromUtf8(row.english)) << row.what;
     }
 }

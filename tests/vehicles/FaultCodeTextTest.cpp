@@ -1,5 +1,8 @@
 #include "vehicles/FaultCodeText.h"
 
+#include "common/Texts.h"
+#include "support/InLanguage.h"
+
 #include <gtest/gtest.h>
 
 TEST(FaultCodeText, EntryWithItsDictionaryTextsAsThePageCopiesIt)
@@ -49,5 +52,39 @@ TEST(FaultCodeText, ShippedDictionaryDescribesTheSimulatorsCodes)
         EXPECT_FALSE(codes[code].Mode.isEmpty()) << code;
         EXPECT_FALSE(codes[code].DescEn.isEmpty()) << code;
         EXPECT_FALSE(codes[code].DescRu.isEmpty()) << code;
+    }
+}
+
+TEST(FaultCodeText, TheEnglishWindowShowsNothingRussian)
+{
+    const auto u8 = [](const char* text) { return QString::fromUtf8(text); };
+    const TFaultCode both { u8("KOEO, память"), "Air low", u8("Воздух"), u8("Проверьте датчик") };
+    const TFaultCode russianOnly { "KOER", "", u8("Только по-русски"), "Check the wiring" };
+    const char* const NoDescription = nullptr; // the text table's, in the row's language
+    struct Row {
+        UiLanguage language;
+        bool english; // the description language the options page chose
+        const TFaultCode& code;
+        QString mode;
+        const char* description;
+        QString comment;
+    };
+    const Row rows[] = {
+        { UiLanguage::Russian, false, both, u8("KOEO, память"), "Воздух", u8("Проверьте датчик") },
+        { UiLanguage::Russian, true, both, u8("KOEO, память"), "Air low", u8("Проверьте датчик") },
+        { UiLanguage::English, false, both, "KOEO, memory", "Air low", "" },
+        { UiLanguage::English, true, both, "KOEO, memory", "Air low", "" },
+        { UiLanguage::Russian, true, russianOnly, "KOER", "Только по-русски", "Check the wiring" },
+        { UiLanguage::English, false, russianOnly, "KOER", NoDescription, "Check the wiring" },
+    };
+    for (const Row& row : rows) {
+        const InLanguage language(row.language);
+        const FaultCodeShown shown = faultCodeShown(row.code, row.english);
+        const QString description
+            = row.description ? u8(row.description) : Texts::text(Texts::NoDescription);
+        const auto where = [&] { return Languages::code(row.language) + " " + row.code.Mode; };
+        EXPECT_EQ(shown.Mode, row.mode) << qPrintable(where());
+        EXPECT_EQ(shown.Description, description) << qPrintable(where());
+        EXPECT_EQ(shown.Comment, row.comment) << qPrintable(where());
     }
 }

@@ -178,12 +178,12 @@ QString reportHtml(const QStringList& templateLines, const QStringList& entries,
     QString body;
     for (qsizetype i = 1; i < entries.size(); ++i) {
         const int n = faultCodeNumber(entries.at(i));
-        const TFaultCode& code = codes[n];
+        const FaultCodeShown shown = faultCodeShown(codes[n], english);
         body += replaceAll(block,
             { { QStringLiteral("%CODE%"), QString::number(n) },
-                { QStringLiteral("%TYPE%"), code.Mode },
-                { QStringLiteral("%DESCRIPTION%"), faultCodeDescription(code, english) },
-                { QStringLiteral("%COMMENT%"), code.Comment } });
+                { QStringLiteral("%TYPE%"), shown.Mode },
+                { QStringLiteral("%DESCRIPTION%"), shown.Description },
+                { QStringLiteral("%COMMENT%"), shown.Comment } });
     }
     return replaceAll(head, vehicleFields) + body + replaceAll(tail, vehicleFields);
 }

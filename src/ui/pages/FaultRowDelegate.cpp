@@ -138,7 +138,7 @@ void FaultRowDelegate::paintHeader(QPainter* p, const QRect& row, const SheetVeh
 void FaultRowDelegate::paintCode(QPainter* p, const QRect& row, const QString& entry) const
 {
     const int n = faultCodeNumber(entry);
-    const TFaultCode& code = m_context.FaultCodes[n];
+    const FaultCodeShown code = faultCodeShown(m_context.FaultCodes[n], m_context.English());
     const qreal k
         = layoutScale(p, { Texts::FaultCode, Texts::FaultDescription, Texts::FaultComment });
     const auto x = [k](int at) { return int(at * k); };
@@ -149,7 +149,6 @@ void FaultRowDelegate::paintCode(QPainter* p, const QRect& row, const QString& e
     drawAt(p, row, x(5), 42, x(90), 20, Style::Right, label(Texts::FaultComment), true);
     drawAt(p, row, x(100), 2, 1000, 20, Style::Wrap, QString::number(n));
     drawAt(p, row, x(200), 2, 1000, 20, Style::Wrap, code.Mode);
-    drawAt(p, row, x(100), 22, w - x(110), 20, Style::Ellipsis,
-        faultCodeDescription(code, m_context.English()));
+    drawAt(p, row, x(100), 22, w - x(110), 20, Style::Ellipsis, code.Description);
     drawAt(p, row, x(100), 42, w - x(110), row.height() - 42, Style::Wrap, code.Comment);
 }

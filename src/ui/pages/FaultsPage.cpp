@@ -5,6 +5,7 @@
 #include "SelfTestPanel.h"
 #include "common/AtomicFile.h"
 #include "common/Errors.h"
+#include "common/LanguageData.h"
 #include "common/ProgramDir.h"
 #include "common/StampedName.h"
 #include "common/TextFile.h"
@@ -26,6 +27,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -358,8 +360,10 @@ std::optional<QString> FaultsPage::report(const char* nothingText)
         m_context.ShowError(Texts::text(Texts::ResultWithoutVehicle));
         return std::nullopt;
     }
-    return FaultSheet::reportHtml(readTextFile(programFile(QStringLiteral("report.htm"))), list,
-        *m_vehicle, m_context.FaultCodes, m_context.English(), sheetReport());
+    const QString reportTemplate = LanguageData::programFile(QStringLiteral("report.htm"));
+    return FaultSheet::reportHtml(readTextFile(reportTemplate), list, *m_vehicle,
+        m_context.FaultCodes, m_context.English(), sheetReport(),
+        QFileInfo(reportTemplate).fileName());
 }
 
 SheetReport FaultsPage::sheetReport() const

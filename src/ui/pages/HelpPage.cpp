@@ -1,6 +1,6 @@
 #include "HelpPage.h"
 
-#include "common/ProgramDir.h"
+#include "common/LanguageData.h"
 #include "common/Texts.h"
 #include "ui/Prompts.h"
 #include "ui/ReaderContext.h"
@@ -90,7 +90,7 @@ HelpPage::HelpPage(ReaderContext& context, QWidget* parent)
 
 void HelpPage::openGuide()
 {
-    const QString guide = programFile(QLatin1String(GuideFile));
+    const QString guide = LanguageData::programFile(QLatin1String(GuideFile));
     if (!m_context.Ask->openExternally(QUrl::fromLocalFile(guide)))
         m_context.ShowError(Texts::text(Texts::OpenFailed).arg(guide));
 }
