@@ -4,6 +4,7 @@
 #include "common/IniFile.h"
 #include "common/Texts.h"
 #include "common/UiLanguage.h"
+#include "support/InLanguage.h"
 #include "ui/GlowLabel.h"
 #include "ui/model/ReaderArguments.h"
 #include "ui/model/ReaderSettings.h"
@@ -76,13 +77,6 @@ QStringList russianTexts(const QObject& root)
     found.removeDuplicates();
     return found;
 }
-
-// English for the test, Russian again after it, whatever happens between.
-class EnglishWindow : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(Languages::install(UiLanguage::English).isEmpty()); }
-    void TearDown() override { Languages::install(UiLanguage::Russian); }
-};
 
 // Runs veskor-reader offscreen without a locale; its exit code, and its output in out.
 int runReader(const QStringList& arguments, QString& out)
@@ -167,8 +161,9 @@ TEST(Language, TheProgramStartsInTheLanguageAskedForOrSaved)
     }
 }
 
-TEST_F(EnglishWindow, NoRussianTextIsLeftInTheWindowItsPagesOrDialogs)
+TEST(EnglishWindow, NoRussianTextIsLeftInTheWindowItsPagesOrDialogs)
 {
+    const InLanguage english(UiLanguage::English);
     WindowHarness h;
     h.writeFile("autos.ini", registerText({ { "Blue Sierra", "4BAA" } }));
     h.writeFile("reader.ini", "[Main]\nComPortName=sim\n");
@@ -192,16 +187,15 @@ TEST_F(EnglishWindow, NoRussianTextIsLeftInTheWindowItsPagesOrDialogs)
         pages->setCurrentIndex(i);
         waitUntil([] { return false; }, 100);
     }
-    // Each dialog, answered by walking it: the self-test's guide, a new and an edited car,
-    // the recordings.
-    for (const char* action :
-        { "acInvokeTest", "acAddAuto", "acEditAuto", "acVehicleRecordings", "acStatistics" })
+    // The dialogs, each walked as it is answered (the self-test's guide, the vehicle's), and
+    // the windows that stay open beside the main one (the statistics).
+    for (const char* action : { "acInvokeTest", "acAddAuto", "acStatistics" })
         h.find<QAction>(action)->trigger();
     found += russianTexts(w);
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != &w && window->isVisible())
             found += russianTexts(*window);
-    EXPECT_GE(dialogs, 3);
+    EXPECT_EQ(dialogs, 2);
     EXPECT_TRUE(found.isEmpty()) << qPrintable(found.join('\n'));
 
     // The choice of the language is kept for the next start.
