@@ -10,6 +10,7 @@
 #include "profiles/DefinitionUtf8.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileReport.h"
+#include "profiles/ProfileUnits.h"
 #include "profiles/PropertyDefinitions.h"
 #include "profiles/TFordTrend.h"
 #include "store/TFordData.h"
@@ -249,6 +250,7 @@ void TGaugeProfile::buildWidgets(
                 }
             }
         }
+        showInChosenUnits(created.get());
         // The images are made when the widget is first drawn: one past the dashboard's
         // budget is never made at all.
         const qint64 bytes = control ? control->imageBytes() : 0;

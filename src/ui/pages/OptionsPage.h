@@ -1,8 +1,9 @@
 // The page "Настройки": the port settings the link reads when it opens the port, the
 // description language and table contrast, the workshop named in reports, the module's two
-// options and the firmware update.
+// options, the firmware update and the units.
 #pragma once
 
+#include "common/Units.h"
 #include "link/FirmwareProgress.h"
 
 #include <QWidget>
@@ -36,6 +37,9 @@ public:
     QLineEdit* workshopName() const { return edWorkshopName; }
     QLineEdit* workshopContacts() const { return edWorkshopContacts; }
     bool english() const;
+    // The units group: what it shows, and the choice it makes (applied at the next start).
+    void setUnits(const UnitChoice& choice);
+    UnitChoice units() const;
     QAction* readOptions() const { return acReadOptions; }
 
     // evOptions (0): the boxes show the option bytes the link read; saving is possible.
@@ -52,6 +56,7 @@ private:
     QWidget* workshopGroup();
     QWidget* moduleGroup();
     QWidget* firmwareGroup();
+    QWidget* unitsGroup();
     void applyOptions();
     void flashFirmware();
 
@@ -73,4 +78,8 @@ private:
     QAction* acApplyOptions;
     QProgressBar* pbFw;
     QPushButton* btnFlashFirmware;
+    QComboBox* cbUnitSystem;
+    QComboBox* cbUnitTemperature;
+    QComboBox* cbUnitSpeed;
+    QComboBox* cbUnitPressure;
 };
