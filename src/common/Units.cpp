@@ -15,7 +15,7 @@ enum Writing { Russian, Sign, Ascii, WritingCount };
 struct UnitInfo {
     Unit unit;
     Quantity quantity;
-    // value * ToBase + BaseOffset is the value in the metric unit of the quantity.
+    // value * toBase + baseOffset is the value in the metric unit of the quantity.
     double toBase;
     double baseOffset;
     const char* code;
@@ -74,7 +74,7 @@ struct Found {
     Writing writing;
 };
 
-// Every writing of every unit, the longer first within a unit, and the aliases.
+// Every writing of every unit, then the aliases.
 template <typename Visit> void forEachWriting(const Visit& visit)
 {
     for (const UnitInfo& i : Infos)

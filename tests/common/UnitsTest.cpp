@@ -134,8 +134,4 @@ TEST(Units, ChoiceRoundTripsThroughReaderIniAndBadValuesFollowTheSystem)
         ini.loadData(f.text);
         EXPECT_EQ(Units::read(ini), f.expected) << f.text;
     }
-    // The system's units, and an own unit over them.
-    EXPECT_EQ(mixed.unitFor(Quantity::Temperature), Unit::Celsius);
-    EXPECT_EQ(mixed.unitFor(Quantity::Speed), Unit::MilesPerHour);
-    EXPECT_EQ(speedOnly.unitFor(Quantity::Pressure), Unit::KiloPascal);
 }

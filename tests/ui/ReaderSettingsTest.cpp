@@ -194,22 +194,3 @@ TEST(ReaderSettings, FirstCloseCreatesTheFileThatTheNextStartReadsBack)
     EXPECT_EQ(read.WorkshopContacts, written.WorkshopContacts);
     EXPECT_FALSE(ini.hasKey("Main", "MaxTestTime")); // never written
 }
-
-// [Units] is read at creation, before any dashboard is built, and written at close.
-TEST(ReaderSettings, UnitsAreReadAtCreationAndWrittenAtClose)
-{
-    UnitChoice mixed { UnitSystem::Imperial };
-    mixed.Temperature = Unit::Celsius;
-    for (const UnitChoice& choice : { UnitChoice {}, UnitChoice { UnitSystem::Imperial }, mixed }) {
-        TempDir dir;
-        ReaderSettings written;
-        written.Units = choice;
-        ReaderIni::save(dir.file("reader.ini"), written);
-        IniFile ini;
-        ASSERT_TRUE(ReaderIni::load(ini, dir.file("reader.ini")));
-        EXPECT_EQ(ini.keys("Units"), QStringList({ "System", "Temperature", "Speed", "Pressure" }));
-        ReaderSettings read;
-        ReaderIni::readAtCreation(ini, read);
-        EXPECT_EQ(read.Units, choice) << ini.data().constData();
-    }
-}
