@@ -29,7 +29,7 @@ LiveCapture::Update LiveCapture::onWord(uint8_t slot, uint16_t word, uint32_t ti
     update.Row = m_csv.onWord(slot, word, timeMs);
     if (const int index = WordPacket::mapIndex(slot); index >= 0) {
         const uint8_t pid = m_map[size_t(index)];
-        const float value = TFordData::ConvertValue(pid, word);
+        const float value = TFordData::ShownValue(pid, word);
         if (m_shown[pid] != value) {
             m_shown[pid] = value;
             update.Line = line(pid, value);

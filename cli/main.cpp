@@ -1,8 +1,10 @@
 // veskor-cli: the headless front end of the link, for scripts, a laptop in the car and tests.
 #include "CliCommand.h"
 #include "common/Errors.h"
+#include "common/IniFile.h"
 #include "common/ProgramDir.h"
 #include "common/UiLanguage.h"
+#include "common/Units.h"
 #include "store/PidTable.h"
 
 #include <QCommandLineParser>
@@ -81,7 +83,11 @@ int main(int argc, char** argv)
         QStringLiteral("The language of the log lines, fault descriptions and PID names: ru or "
                        "en (default: the system's; Russian for the C locale)."),
         QStringLiteral("LANG"));
-    parser.addOptions({ port, speed, btDelay, home, scale, simFault, simUnplugOn, lang });
+    const QCommandLineOption units(QStringLiteral("units"),
+        QStringLiteral("Values in metric or imperial units for this run (default: as the "
+                       "window's settings, reader.ini [Units])."),
+        QStringLiteral("metric|imperial"));
+    parser.addOptions({ port, speed, btDelay, home, scale, simFault, simUnplugOn, lang, units });
     parser.addPositionalArgument(QStringLiteral("command"),
         QStringLiteral("The command to run, followed by its own arguments."));
     // Options after the command's name belong to the command.
@@ -140,6 +146,17 @@ int main(int argc, char** argv)
         setProgramDir(parser.value(home));
     for (const QString& problem : PidTable::useFile(programFile(QStringLiteral("pids.txt"))))
         std::fprintf(stderr, "veskor-cli: %s\n", qPrintable(problem));
+    // The window's units, unless this run names a system.
+    IniFile settings;
+    settings.load(programFile(QStringLiteral("reader.ini")));
+    UnitChoice unitChoice = Units::read(settings);
+    if (parser.isSet(units)) {
+        const std::optional<UnitSystem> system = Units::systemFromCode(parser.value(units));
+        if (!system)
+            return fail(QStringLiteral("--units is metric or imperial"));
+        unitChoice = UnitChoice { *system };
+    }
+    Units::setCurrent(unitChoice);
 
     try {
         CliContext context(options, arguments);

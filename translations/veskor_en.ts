@@ -2073,5 +2073,49 @@ Notes: %s <byte value="xd"/>
         <source>память</source>
         <translation>memory</translation>
     </message>
+    <message>
+        <source>км/ч</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>миль/ч</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>кПа</source>
+        <translation>kPa</translation>
+    </message>
+    <message>
+        <source>дюйм рт. ст.</source>
+        <translation>inHg</translation>
+    </message>
+    <message>
+        <source> Единицы измерения </source>
+        <translation> Units </translation>
+    </message>
+    <message>
+        <source>Система:</source>
+        <translation>System:</translation>
+    </message>
+    <message>
+        <source>метрическая</source>
+        <translation>metric</translation>
+    </message>
+    <message>
+        <source>имперская</source>
+        <translation>imperial</translation>
+    </message>
+    <message>
+        <source>Температура:</source>
+        <translation>Temperature:</translation>
+    </message>
+    <message>
+        <source>Давление:</source>
+        <translation>Pressure:</translation>
+    </message>
+    <message>
+        <source>Новые единицы — со следующего запуска программы</source>
+        <translation>New units take effect at the next start of the program</translation>
+    </message>
 </context>
 </TS>

@@ -325,6 +325,11 @@ inline constexpr const char* LimitWarning = QT_TRANSLATE_NOOP("Texts", "Пред
 inline constexpr const char* LimitAlarm = QT_TRANSLATE_NOOP("Texts", "Тревога: %1 = %2");
 inline constexpr const char* MatrixSlot = QT_TRANSLATE_NOOP("Texts", "Кадр %1, позиция %2");
 inline constexpr const char* MatrixSlotPid = QT_TRANSLATE_NOOP("Texts", "%1: %2 = %3");
+// Units as the Russian window writes them; the English translation gives its own.
+inline constexpr const char* UnitKmPerHour = QT_TRANSLATE_NOOP("Texts", "км/ч");
+inline constexpr const char* UnitMilesPerHour = QT_TRANSLATE_NOOP("Texts", "миль/ч");
+inline constexpr const char* UnitKiloPascal = QT_TRANSLATE_NOOP("Texts", "кПа");
+inline constexpr const char* UnitInchMercury = QT_TRANSLATE_NOOP("Texts", "дюйм рт. ст.");
 inline constexpr const char* PidTableUnreadable
     = QT_TRANSLATE_NOOP("Texts", "Не удалось прочитать таблицу PID %1: %2");
 inline constexpr const char* FaultCodesMissing
@@ -705,6 +710,18 @@ inline constexpr const char* OptWorkshopName = QT_TRANSLATE_NOOP("Texts", "На�
 inline constexpr const char* OptWorkshopContacts = QT_TRANSLATE_NOOP("Texts", "Адрес, телефон:");
 inline constexpr const char* HintWorkshop
     = QT_TRANSLATE_NOOP("Texts", "Печатается в заголовке каждого отчёта");
+// The units group: metric or imperial, and each quantity on its own.
+inline constexpr const char* GroupUnits = QT_TRANSLATE_NOOP("Texts", " Единицы измерения ");
+inline constexpr const char* OptUnitSystem = QT_TRANSLATE_NOOP("Texts", "Система:");
+inline constexpr const char* UnitSystemMetric = QT_TRANSLATE_NOOP("Texts", "метрическая");
+inline constexpr const char* UnitSystemImperial = QT_TRANSLATE_NOOP("Texts", "имперская");
+inline constexpr const char* OptUnitTemperature = QT_TRANSLATE_NOOP("Texts", "Температура:");
+inline constexpr const char* OptUnitSpeed = QT_TRANSLATE_NOOP("Texts", "Скорость:");
+inline constexpr const char* OptUnitPressure = QT_TRANSLATE_NOOP("Texts", "Давление:");
+// A quantity that takes the unit of the chosen system.
+inline constexpr const char* UnitFollowsSystem = QT_TRANSLATE_NOOP("Texts", "как в системе");
+inline constexpr const char* UnitsNextStart
+    = QT_TRANSLATE_NOOP("Texts", "Новые единицы — со следующего запуска программы");
 inline constexpr const char* GroupPort = QT_TRANSLATE_NOOP("Texts", " Настройки порта обмена ");
 inline constexpr const char* OptPort = QT_TRANSLATE_NOOP("Texts", "Порт:");
 inline constexpr const char* OptSpeed = QT_TRANSLATE_NOOP("Texts", "Скорость обмена:");

@@ -12,6 +12,7 @@
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileLanguage.h"
 #include "profiles/ProfileReport.h"
+#include "profiles/ProfileUnits.h"
 #include "profiles/PropertyDefinitions.h"
 #include "profiles/TFordTrend.h"
 #include "store/TFordData.h"
@@ -280,6 +281,7 @@ void TGaugeProfile::buildWidgets(
             }
         }
         language.nameByPid(created.get());
+        showInChosenUnits(created.get());
         // The images are made when the widget is first drawn: one past the dashboard's
         // budget is never made at all.
         const qint64 bytes = control ? control->imageBytes() : 0;

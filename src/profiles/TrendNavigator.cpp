@@ -92,5 +92,5 @@ std::optional<float> trendValueAt(const TFordData& store, uint8_t pid, uint32_t 
         UINT32_MAX, int32_t(std::max<int64_t>(INT32_MIN, int64_t(time) - HoldMs - 1)));
     if (!found || (time > found->BlockEnd && time - found->BlockEnd > HoldMs))
         return std::nullopt;
-    return TFordData::ConvertValue(pid, found->Value);
+    return TFordData::ShownValue(pid, found->Value);
 }

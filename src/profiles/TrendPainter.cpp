@@ -94,7 +94,7 @@ struct CurveWalk {
         }
         previousTime = time;
         const int x = g->xr - mulDiv(int32_t(displayEnd - time), g->pw, span);
-        const float v = float(curve->shown(TFordData::ConvertValue(pid, raw)));
+        const float v = float(curve->shown(TFordData::ShownValue(pid, raw)));
         // A value beyond the scale is drawn on the plot's edge: an overheating engine must
         // not vanish from the chart.
         const QPointF point(

@@ -2,6 +2,7 @@
 #include "profiles/TrendScale.h"
 
 #include "profiles/TFordTrendItem.h"
+#include "store/PidUnits.h"
 #include "store/TFordData.h"
 
 #include <QtGlobal>
@@ -46,12 +47,20 @@ TrendScale TrendScale::dividedBy(double ratio) const
     return TrendScale { std::min(a, b), std::max(a, b) };
 }
 
+TrendScale TrendScale::convertedBy(const UnitConversion& conversion) const
+{
+    const double a = conversion(lo), b = conversion(hi);
+    return TrendScale { std::min(a, b), std::max(a, b) };
+}
+
 TrendScale trendScale(const TFordData& store, uint8_t pid)
 {
     const TPidLimits& limits = store.PidLimits(pid);
-    if (limits.ScaleMax > limits.ScaleMin)
-        return TrendScale { limits.ScaleMin, limits.ScaleMax };
-    return conversionRanges()[pid];
+    // Both are in the unit of pids.txt; the curve is drawn in the one the user chose.
+    const TrendScale scale = limits.ScaleMax > limits.ScaleMin
+        ? TrendScale { limits.ScaleMin, limits.ScaleMax }
+        : conversionRanges()[pid];
+    return scale.convertedBy(PidUnits::conversion(pid));
 }
 
 TrendScale curveScale(const TFordData& store, const TFordTrendItem& curve)

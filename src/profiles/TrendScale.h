@@ -1,6 +1,8 @@
 // The vertical range of a trend curve in engineering units.
 #pragma once
 
+#include "common/Units.h"
+
 #include <cstdint>
 
 class TFordData;
@@ -13,11 +15,13 @@ struct TrendScale {
     int rowOf(double v, int y0, int ph) const;
     // The range of value / ratio (0: itself), low end first whatever the ratio's sign.
     TrendScale dividedBy(double ratio) const;
+    // The range in another unit, low end first.
+    TrendScale convertedBy(const UnitConversion& conversion) const;
 };
 
-// The store's ScaleMin … ScaleMax of the PID; a PID without a usable scale (ScaleMax not
-// above ScaleMin, as for every PID the store gives no limits) spans the whole range its
-// raw 12-bit word converts to.
+// The store's ScaleMin … ScaleMax of the PID, in the unit the user chose; a PID without a usable
+// scale (ScaleMax not above ScaleMin, as for every PID the store gives no limits) spans the whole
+// range its raw 12-bit word converts to.
 TrendScale trendScale(const TFordData& store, uint8_t pid);
 
 // The scale of a curve as it is shown: its PID's, divided by the curve's Ratio.

@@ -86,7 +86,7 @@ std::optional<QByteArray> PidCsv::onWord(uint8_t slot, uint16_t word, uint32_t t
     m_lastTime = timeMs;
     if (const int index = WordPacket::mapIndex(slot); index >= 0) {
         const uint8_t pid = m_map[size_t(index)];
-        m_values[pid] = TFordData::ConvertValue(pid, word);
+        m_values[pid] = TFordData::ShownValue(pid, word);
     }
     if (step.EndsWith)
         ended = row();

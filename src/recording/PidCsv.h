@@ -2,7 +2,7 @@
 // of a recording: a line "# start" with the absolute time of time 0, a heading row time_s
 // and one column per PID of the table ("Engine speed (rpm)", "PID 13" without a name), then
 // a row per cycle of the ECU's 16 frames at the time of its last word, each cell the PID's
-// last value (TFordData::ConvertValue), empty until the PID has come.
+// last value (TFordData::ShownValue), empty until the PID has come.
 #pragma once
 
 #include "FrameCycle.h"

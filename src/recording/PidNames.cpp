@@ -1,5 +1,6 @@
 #include "PidNames.h"
 
+#include "common/Units.h"
 #include "store/PidTable.h"
 
 // The English names and units of pids.txt: ASCII, so that every plot tool and spreadsheet
@@ -15,7 +16,7 @@ QString name(uint8_t pid)
 QString unit(uint8_t pid)
 {
     const PidMeaning* m = PidTable::current().find(pid);
-    return m ? m->UnitEn : QString();
+    return m ? Units::convertText(m->UnitEn, Units::current()) : QString();
 }
 
 } // namespace PidNames

@@ -9,7 +9,8 @@ namespace PidNames {
 
 // "engine speed", or empty when the PID has no known name.
 QString name(uint8_t pid);
-// "rpm", or empty when the value has no unit (bits, counts as they come).
+// "rpm", or empty when the value has no unit (bits, counts as they come); in the unit the
+// user chose ("degF" for "degC").
 QString unit(uint8_t pid);
 
 } // namespace PidNames

@@ -4,15 +4,18 @@
 #include "common/SystemError.h"
 #include "common/Texts.h"
 #include "common/UiLanguage.h"
+#include "common/Units.h"
 #include "store/TFordData.h"
 
 #include <QFile>
 #include <QMutex>
 #include <QStringDecoder>
+#include <atomic>
 
 namespace {
 
 QMutex g_lock;
+std::atomic<unsigned> g_generation { 0 };
 // Until the user's pids.txt is read, the copy the program was built with.
 PidTable& shared()
 {
@@ -127,6 +130,12 @@ void PidTable::setCurrent(PidTable table)
 {
     QMutexLocker lock(&g_lock);
     shared() = std::move(table);
+    g_generation.fetch_add(1, std::memory_order_release);
+}
+
+unsigned PidTable::generation()
+{
+    return g_generation.load(std::memory_order_acquire);
 }
 
 QStringList PidTable::useFile(const QString& path)
@@ -162,7 +171,7 @@ QString PidTable::name(uint8_t pid) const
 QString PidTable::unit(uint8_t pid) const
 {
     const PidMeaning* m = find(pid);
-    return m ? shownUnit(*m) : QString();
+    return m ? Units::convertText(shownUnit(*m), Units::current()) : QString();
 }
 
 QString PidTable::number(uint8_t pid)
@@ -181,8 +190,8 @@ QString PidTable::nameWithUnit(uint8_t pid) const
     const PidMeaning* m = find(pid);
     if (!m)
         return label(pid);
-    const QString& unit = shownUnit(*m);
-    return unit.isEmpty() ? shownName(*m) : shownName(*m) + QStringLiteral(", ") + unit;
+    const QString u = unit(pid);
+    return u.isEmpty() ? shownName(*m) : shownName(*m) + QStringLiteral(", ") + u;
 }
 
 QString PidTable::nameOf(const QString& key) const
@@ -205,7 +214,7 @@ QString PidTable::slotText(uint8_t slot, uint16_t word, std::optional<uint8_t> p
     if (!pid)
         return where;
     return Texts::text(Texts::MatrixSlotPid)
-        .arg(where, label(*pid), valueText(*pid, TFordData::ConvertValue(*pid, word)));
+        .arg(where, label(*pid), valueText(*pid, TFordData::ShownValue(*pid, word)));
 }
 
 QString PidTable::valueText(uint8_t pid, double value, int digits) const

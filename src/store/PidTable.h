@@ -34,6 +34,8 @@ public:
     // A pids.txt at path becomes the current table; without one the shipped table stays.
     // Returns the problems of reading it.
     static QStringList useFile(const QString& path);
+    // Changes with each setCurrent, so that what is derived from the table knows.
+    static unsigned generation();
 
     const PidMeaning* find(uint8_t pid) const;
     const PidMeaning* findBit(uint8_t pid, int bit) const;
@@ -43,7 +45,7 @@ public:
     // unit of the line ("Engine speed", "rpm"; a unit such as °C keeps its symbol).
     // "Обороты двигателя", or "неизвестно" for a PID without a line.
     QString name(uint8_t pid) const;
-    // "об/мин"; empty without a unit.
+    // "об/мин", in the unit the user chose ("°F" for "°C"); empty without a unit.
     QString unit(uint8_t pid) const;
     // "01h Обороты двигателя": the number as the matrix shows it, and the name.
     QString label(uint8_t pid) const;
@@ -58,7 +60,8 @@ public:
     // The PID (and bit, -1 for none) of such a key.
     static std::optional<std::pair<uint8_t, int>> parseKey(const QString& key);
 
-    // "800 об/мин": the value with digits significant digits, and the PID's unit if any.
+    // "800 об/мин": the value (already in the chosen unit) with digits significant digits,
+    // and the PID's unit if any.
     QString valueText(uint8_t pid, double value, int digits = 6) const;
     // What a slot of the matrix carries: "Кадр 0, позиция 2: 01h Обороты двигателя = 800
     // об/мин" for a word of a PID, "Кадр 0, позиция 0" for a position without one (pid

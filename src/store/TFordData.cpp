@@ -2,6 +2,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/ProgramClock.h"
+#include "store/PidUnits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -177,6 +178,11 @@ float TFordData::ConvertValue(uint8_t pid, uint16_t word)
     default:
         return f;
     }
+}
+
+float TFordData::ShownValue(uint8_t pid, uint16_t word)
+{
+    return float(PidUnits::conversion(pid)(ConvertValue(pid, word)));
 }
 
 uint32_t TFordData::FirstSampleTime(uint8_t pid) const

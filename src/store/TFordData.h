@@ -60,7 +60,10 @@ public:
     // Appends a sample taken at time, whatever RecordHistory says: a replayed recording
     // keeps the history of every PID, so that a curve shown later has its past.
     bool AppendSample(uint8_t pid, uint16_t word, uint32_t time);
+    // The value in the unit pids.txt gives for the PID.
     static float ConvertValue(uint8_t pid, uint16_t word);
+    // The value as the program shows it: ConvertValue in the unit the user chose.
+    static float ShownValue(uint8_t pid, uint16_t word);
     uint32_t FirstSampleTime(uint8_t pid) const;
     uint32_t LastSampleTime(uint8_t pid) const;
     bool ForEachSample(

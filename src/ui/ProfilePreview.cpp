@@ -45,8 +45,7 @@ uint16_t rawWordFor(quint8 pid, float value)
     int best = 1;
     double bestDistance = INFINITY;
     for (int v = 0; v < 4096; ++v) {
-        const double distance
-            = std::fabs(double(TFordData::ConvertValue(pid, uint16_t(v))) - value);
+        const double distance = std::fabs(double(TFordData::ShownValue(pid, uint16_t(v))) - value);
         if (distance < bestDistance) {
             best = v;
             bestDistance = distance;

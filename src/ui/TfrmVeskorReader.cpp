@@ -10,6 +10,7 @@
 #include "common/Placeholders.h"
 #include "common/ProgramDir.h"
 #include "common/Texts.h"
+#include "common/Units.h"
 #include "common/WordPacket.h"
 #include "dock/LogPanel.h"
 #include "dock/MatrixPanel.h"
@@ -400,6 +401,9 @@ void TfrmVeskorReader::FormCreate()
         warn(Texts::text(Texts::CaptionError), e.message());
     }
     m_dataProblems += PidTable::useFile(programFile(QStringLiteral("pids.txt")));
+    // Before any dashboard is built: its scales are converted as it is built.
+    Units::setCurrent(m_settings.Units);
+    m_optionsPage->setUnits(m_settings.Units);
     LinkSession* session = &m_link->session();
     connect(m_link.get(), &LinkController::logLine, this, &TfrmVeskorReader::AddToLog);
     connect(session, &LinkSession::logLine, this, &TfrmVeskorReader::AddToLog);
@@ -670,6 +674,7 @@ ReaderSettings TfrmVeskorReader::collectSettings() const
     s.WorkshopName = m_optionsPage->workshopName()->text();
     s.WorkshopContacts = m_optionsPage->workshopContacts()->text();
     s.Language = m_optionsPage->language();
+    s.Units = m_optionsPage->units();
     return s;
 }
 

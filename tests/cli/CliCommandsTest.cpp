@@ -3,6 +3,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliPrinter.h"
 #include "cli/LiveCapture.h"
+#include "common/Units.h"
 #include "common/WordPacket.h"
 #include "link/LinkMessage.h"
 #include "link/LinkSession.h"
@@ -124,6 +125,25 @@ TEST(CliLiveCapture, ChangedValuesAndOneRowPerCycle)
     // PID 1 was last brought by frame 8, position 2: the value 10 reads 40 rpm.
     EXPECT_EQ(cells[1], "40");
     EXPECT_FALSE(cells.contains("")) << rows[0].constData();
+}
+
+// The live lines give the chosen unit: the coolant of table P (frame 1, position 4).
+TEST(CliLiveCapture, LinesFollowTheUnits)
+{
+    const struct {
+        UnitSystem system;
+        const char* line;
+    } cases[] = {
+        { UnitSystem::Metric, "pid 16 \"Температура ОЖ\" 100 °C" },
+        { UnitSystem::Imperial, "pid 16 \"Температура ОЖ\" 212 °F" },
+    };
+    for (const auto& c : cases) {
+        Units::setCurrent(UnitChoice { c.system });
+        LiveCapture capture(tableP());
+        const auto line = capture.onWord(0x14, WordPacket::encode(106), 10).Line;
+        Units::setCurrent({});
+        EXPECT_EQ(line.value_or(""), QByteArray(c.line));
+    }
 }
 
 TEST(CliLiveCapture, LostFrameFifteenStillClosesTheCycle)

@@ -71,6 +71,23 @@ case $check in
     grep -q '^pid 1 "[^"]*" 1024 об/мин$' "$dir/out" || fail "no engine speed came"
     ! grep '^pid 1 ' "$dir/out" | grep -qv '^pid 1 "[^"]*" 1024 об/мин$' || fail "a corrupted word reached a pid line"
     ;;
+  live-units)
+    # The window's [Units] in the program folder, and --units for one run, over it too.
+    printf '[Units]\nSystem=imperial\n' >"$dir/reader.ini"
+    for run in "--home $dir" "--units imperial" "--home $dir --units metric"; do
+      sign="°F" heading="degF"
+      case $run in *metric) sign="°C" heading="degC" ;; esac
+      # shellcheck disable=SC2086 # the run's options are words
+      "$cli" $run --port sim live --table P --seconds 2 >"$dir/out" 2>&1 || fail "$run: exit code $?"
+      grep -q "^pid 16 \"[^\"]*\" [-0-9.e+]* $sign\$" "$dir/out" || fail "$run: no coolant in $sign"
+      # shellcheck disable=SC2086
+      "$cli" $run --port sim live --table P --seconds 2 --csv "$dir/out.csv" >"$dir/out" 2>&1 \
+        || fail "$run: csv: exit code $?"
+      sed -n 2p "$dir/out.csv" | grep -q "Coolant temperature ($heading)" || fail "$run: no $heading heading"
+    done
+    "$cli" --units furlongs --port sim connect >"$dir/out" 2>&1
+    [ $? -eq 2 ] || fail "--units furlongs: not refused as a bad argument"
+    ;;
   live-interrupt)
     "$cli" --port sim --time-scale 0.1 live >"$dir/out" 2>&1 &
     clipid=$!

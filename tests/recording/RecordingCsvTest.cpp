@@ -1,6 +1,7 @@
 #include "recording/RecordingCsv.h"
 
 #include "common/Errors.h"
+#include "common/Units.h"
 #include "common/WordPacket.h"
 #include "store/PidTable.h"
 #include "store/TFordData.h"
@@ -174,4 +175,43 @@ TEST(PidCsv, LocalesQuotingAndColumnsApart)
         EXPECT_EQ(rows[1][1], c.Voltage);
     }
     EXPECT_FALSE(PidCsv::dialect(QStringLiteral("de")).has_value());
+}
+
+// A recording keeps raw words: its CSV gives the units chosen when it is written, in the
+// headings and the values alike.
+TEST(PidCsv, HeadingsAndValuesFollowTheUnits)
+{
+    PidCsv::PidMap map {};
+    // Position 2 of every frame carries the coolant, 3 the speed, 4 rpm, 5 the filtered speed.
+    const uint8_t pids[] = { 16, 24, 1, 23 };
+    for (size_t i = 0; i < map.size(); ++i)
+        map[i] = pids[i % std::size(pids)];
+    Recording r;
+    r.Header.PidMap = map;
+    // Frame 15 last: the speed's word 18, rpm's 19, the filtered speed's 20.
+    addFrames(r, 0, 15, 1000, 106);
+    const struct {
+        UnitSystem system;
+        const char* heading;
+        double values[4];
+    } cases[] = {
+        { UnitSystem::Metric,
+            "time_s | Coolant temperature (degC) | Vehicle speed (km/h) | Engine speed (rpm) | "
+            "Vehicle speed (filtered) (km/h)",
+            { 100, 0.905256, 76, 16.09344 } },
+        { UnitSystem::Imperial,
+            "time_s | Coolant temperature (degF) | Vehicle speed (mph) | Engine speed (rpm) | "
+            "Vehicle speed (filtered) (mph)",
+            { 212, 0.5625, 76, 10 } },
+    };
+    for (const auto& c : cases) {
+        Units::setCurrent(UnitChoice { c.system });
+        const auto rows = parse(RecordingCsv::text(r));
+        Units::setCurrent({});
+        ASSERT_EQ(rows.size(), 2);
+        EXPECT_EQ(rows[0].join(" | "), c.heading);
+        ASSERT_EQ(rows[1].size(), 5);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_NEAR(rows[1][i + 1].toDouble(), c.values[i], 1e-4) << c.heading << " " << i;
+    }
 }

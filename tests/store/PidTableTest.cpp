@@ -2,6 +2,7 @@
 // shipped dashboards show.
 #include "store/PidTable.h"
 
+#include "common/Units.h"
 #include "store/TFordData.h"
 #include "support/InLanguage.h"
 #include "support/TempDir.h"
@@ -126,5 +127,68 @@ TEST(PidTable, NamesAndUnitsFollowTheWindowsLanguage)
         EXPECT_EQ(row.text(table), QString::fromUtf8(row.russian)) << row.what;
         const InLanguage english(UiLanguage::English);
         EXPECT_EQ(row.text(table), QString::fromUtf8(row.english)) << row.what;
+    }
+}
+
+namespace {
+
+// Each case sets the units and the table it needs; the next test finds the defaults again.
+class PidUnitsTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        Units::setCurrent({});
+        PidTable::setCurrent(PidTable::load(QStringLiteral(":/veskor/pids.txt")));
+    }
+};
+
+} // namespace
+
+// A word of a PID whose unit is a temperature, speed or pressure is shown in the chosen
+// unit, with that unit's text; every other PID as before. A new table or choice is taken at
+// once.
+TEST_F(PidUnitsTest, ValuesAndUnitsFollowTheChosenUnits)
+{
+    const PidTable shipped = PidTable::current();
+    const PidTable pressure = PidTable::parse(QStringLiteral("02\tДавление\tMAP\tкПа\tkPa\tx\n"));
+    const UnitChoice metric {};
+    const UnitChoice imperial { UnitSystem::Imperial };
+    UnitChoice inHg = imperial;
+    inHg.Pressure = Unit::InchMercury;
+    const struct {
+        const PidTable* table;
+        UnitChoice choice;
+        uint8_t pid;
+        uint16_t word;
+        float value;
+        const char* text;
+    } cases[] = {
+        { &shipped, metric, 0x10, 106, 100, "Температура ОЖ, °C = 100 °C" },
+        { &shipped, imperial, 0x10, 106, 212, "Температура ОЖ, °F = 212 °F" },
+        { &shipped, imperial, 0x0F, 16, 32, "Т воздуха впуска, °F = 32 °F" },
+        { &shipped, imperial, 0x18, 3200, 100, "Скорость, миль/ч = 100 миль/ч" },
+        // The filtered speed comes in mph: metric shows it in km/h like the other.
+        { &shipped, metric, 0x17, 120, 96.56064f, "Скорость (сглаж.), км/ч = 96.5606 км/ч" },
+        { &shipped, imperial, 0x17, 120, 60, "Скорость (сглаж.), миль/ч = 60 миль/ч" },
+        { &shipped, imperial, 0x01, 200, 800, "Обороты двигателя, об/мин = 800 об/мин" },
+        { &pressure, imperial, 0x02, 100, 14.503774f, "Давление, psi = 14.5038 psi" },
+        { &pressure, inHg, 0x02, 100, 29.529983f, "Давление, дюйм рт. ст. = 29.53 дюйм рт. ст." },
+        { &pressure, metric, 0x02, 100, 100, "Давление, кПа = 100 кПа" },
+    };
+    // Each is set only when it changes: the cache must hear of either alone.
+    const PidTable* last = nullptr;
+    for (const auto& c : cases) {
+        if (c.table != last)
+            PidTable::setCurrent(*c.table);
+        last = c.table;
+        if (Units::current() != c.choice)
+            Units::setCurrent(c.choice);
+        const PidTable& table = PidTable::current();
+        const float value = TFordData::ShownValue(c.pid, c.word);
+        EXPECT_NEAR(value, c.value, 1e-4) << c.text;
+        EXPECT_EQ(table.nameWithUnit(c.pid) + " = " + table.valueText(c.pid, value),
+            QString::fromUtf8(c.text));
+        EXPECT_TRUE(table.slotText(2, c.word, c.pid).endsWith(table.valueText(c.pid, value)))
+            << c.text;
     }
 }

@@ -3,6 +3,7 @@
 // update with its file dialog and progress bar.
 #include "WindowTestSupport.h"
 #include "common/Texts.h"
+#include "common/Units.h"
 #include "link/LinkMessage.h"
 #include "link/TCommThread.h"
 #include "sim/Simulator.h"
@@ -238,4 +239,54 @@ TEST_F(ModuleTest, FirmwareUpdateShowsEveryStageAndPassesVerification)
     EXPECT_FALSE(bar->isVisibleTo(page));
     EXPECT_TRUE(logHas(h, Texts::text(Texts::LogFirmwareDone)));
     EXPECT_TRUE(sim->flash().startsWith(image));
+}
+
+// The units group shows reader.ini's choice, which the start made current; close saves
+// what the boxes say, and the next start takes it.
+TEST(OptionsPage, UnitControlsShowTheSettingAndCloseSavesTheChoice)
+{
+    UnitChoice inHg { UnitSystem::Imperial };
+    inHg.Pressure = Unit::InchMercury;
+    UnitChoice celsius { UnitSystem::Imperial };
+    celsius.Temperature = Unit::Celsius;
+    UnitChoice metricInHg = inHg;
+    metricInHg.System = UnitSystem::Metric;
+    const struct {
+        const char* ini;
+        UnitChoice started;
+        int system, temperature, pressure; // the boxes' rows
+        int newSystem, newTemperature;
+        UnitChoice saved;
+        QByteArrayList lines; // of [Units], where the file already had some in their place
+    } cases[] = {
+        { "", UnitChoice {}, 0, 0, 0, 1, 1, celsius,
+            { "[Units]\nSystem=imperial\nTemperature=C\nSpeed=\nPressure=\n" } },
+        { "[Units]\nSystem=imperial\nPressure=inHg\n", inHg, 1, 0, 3, 0, 0, metricInHg,
+            { "[Units]\nSystem=metric\nPressure=inHg\n", "\nTemperature=\n", "\nSpeed=\n" } },
+    };
+    for (const auto& c : cases) {
+        WindowHarness h;
+        h.writeFile("reader.ini", c.ini);
+        h.open();
+        EXPECT_EQ(Units::current(), c.started) << c.ini;
+        auto* system = h.find<QComboBox>("cbUnitSystem");
+        auto* temperature = h.find<QComboBox>("cbUnitTemperature");
+        EXPECT_EQ(items(system), QStringList({ "метрическая", "имперская" }));
+        EXPECT_EQ(items(temperature), QStringList({ "как в системе", "°C", "°F" }));
+        EXPECT_EQ(items(h.find<QComboBox>("cbUnitSpeed")),
+            QStringList({ "как в системе", "км/ч", "миль/ч" }));
+        EXPECT_EQ(system->currentIndex(), c.system) << c.ini;
+        EXPECT_EQ(temperature->currentIndex(), c.temperature) << c.ini;
+        EXPECT_EQ(h.find<QComboBox>("cbUnitPressure")->currentIndex(), c.pressure) << c.ini;
+        system->setCurrentIndex(c.newSystem);
+        temperature->setCurrentIndex(c.newTemperature);
+        h.close();
+        const QByteArray ini = h.readFile("reader.ini");
+        for (const QByteArray& line : c.lines)
+            EXPECT_TRUE(ini.contains(line)) << line.constData() << "\n" << ini.constData();
+        h.open();
+        EXPECT_EQ(Units::current(), c.saved) << c.ini;
+        h.close();
+        Units::setCurrent({});
+    }
 }

@@ -29,6 +29,7 @@ void readAtCreation(const IniFile& ini, ReaderSettings& s)
 {
     s.ComPortName = ini.readUtf8(Main, "ComPortName", s.ComPortName);
     s.ComPortSpeed = ini.readInteger(Main, "ComPortSpeed", DefaultSpeed);
+    s.Units = Units::read(ini);
 }
 
 void readAtShow(const IniFile& ini, ReaderSettings& s)
@@ -82,6 +83,7 @@ void writeAtClose(IniFile& ini, const ReaderSettings& s)
     ini.writeUtf8(Workshop, "Name", s.WorkshopName);
     ini.writeUtf8(Workshop, "Contacts", s.WorkshopContacts);
     ini.writeUtf8(Main, "Language", s.Language);
+    Units::write(ini, s.Units);
 }
 
 QString language(const QString& path)

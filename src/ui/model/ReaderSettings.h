@@ -2,6 +2,7 @@
 // creation and first show, written at close in a fixed order.
 #pragma once
 
+#include "common/Units.h"
 #include "link/LinkTypes.h"
 
 #include <QByteArray>
@@ -41,6 +42,9 @@ struct ReaderSettings {
     QString WorkshopName;
     QString WorkshopContacts;
 
+    // [Units], read at creation: the units every value is shown in, from this start on.
+    UnitChoice Units;
+
     // [Autos] and the layout, read whether or not [Main] exists.
     int CurrentAuto = 0;
     QByteArray Toolbars;
@@ -50,8 +54,8 @@ namespace ReaderIni {
 
 inline constexpr int DefaultSpeed = 2;
 
-// The [Main] keys of creation. A key that is absent (no reader.ini, no [Main]) takes its
-// default, so a first run works as every later one.
+// The [Main] keys of creation and [Units]. A key that is absent (no reader.ini, no [Main]) takes
+// its default, so a first run works as every later one.
 void readAtCreation(const IniFile& ini, ReaderSettings& settings);
 // The [Main] keys of first show, [Autos] Current, [Workshop] and the layout, each with its default
 // when absent. MaxTestTime is held to its sane range.

@@ -380,7 +380,7 @@ void LiveDataPage::showWords(const Link::WordBatch& batch)
         if (!w.live() || index < 0)
             continue;
         const uint8_t pid = store.PidMap(index);
-        const float value = TFordData::ConvertValue(pid, w.Word);
+        const float value = TFordData::ShownValue(pid, w.Word);
         m_statistics.add(pid, value);
         if (m_measure)
             m_measure->valueSent(pid, batch.StampNs);

@@ -42,6 +42,29 @@ template <typename W> W* plain(W* widget)
     return widget;
 }
 
+// A quantity's box: "as the system" first, then its units; each item carries its unit.
+QComboBox* unitBox(const char* name, std::initializer_list<Unit> units, QWidget* parent)
+{
+    auto* box = plain(new QComboBox(parent));
+    box->setObjectName(QLatin1String(name));
+    box->addItem(Texts::text(Texts::UnitFollowsSystem));
+    for (const Unit unit : units)
+        box->addItem(Units::text(unit), int(unit));
+    return box;
+}
+
+void selectUnit(QComboBox* box, const std::optional<Unit>& unit)
+{
+    const int index = unit ? box->findData(int(*unit)) : 0;
+    box->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+std::optional<Unit> selectedUnit(const QComboBox* box)
+{
+    const QVariant data = box->currentData();
+    return data.isValid() ? std::optional(Unit(data.toInt())) : std::nullopt;
+}
+
 QToolButton* actionButton(QAction* action, QWidget* parent)
 {
     auto* button = plain(new QToolButton(parent));
@@ -68,6 +91,7 @@ OptionsPage::OptionsPage(ReaderContext& context, QAction* connect, QWidget* pare
     auto* right = new QVBoxLayout;
     right->addWidget(moduleGroup());
     right->addWidget(firmwareGroup());
+    right->addWidget(unitsGroup());
     right->addStretch();
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
@@ -279,4 +303,46 @@ void OptionsPage::showFirmware(const FirmwareProgress& progress)
     pbFw->setFormat(progress.caption());
     if (progress.finished())
         btnFlashFirmware->setEnabled(true);
+}
+
+QWidget* OptionsPage::unitsGroup()
+{
+    QGroupBox* box = group(Texts::GroupUnits, this);
+    box->setObjectName(QStringLiteral("gbUnits"));
+    auto* form = new QFormLayout(box);
+    cbUnitSystem = plain(new QComboBox(box));
+    cbUnitSystem->setObjectName(QStringLiteral("cbUnitSystem"));
+    cbUnitSystem->addItems(
+        { Texts::text(Texts::UnitSystemMetric), Texts::text(Texts::UnitSystemImperial) });
+    cbUnitTemperature = unitBox("cbUnitTemperature", { Unit::Celsius, Unit::Fahrenheit }, box);
+    cbUnitSpeed = unitBox("cbUnitSpeed", { Unit::KmPerHour, Unit::MilesPerHour }, box);
+    cbUnitPressure
+        = unitBox("cbUnitPressure", { Unit::KiloPascal, Unit::Psi, Unit::InchMercury }, box);
+    form->addRow(plain(new QLabel(Texts::text(Texts::OptUnitSystem), box)), cbUnitSystem);
+    form->addRow(plain(new QLabel(Texts::text(Texts::OptUnitTemperature), box)), cbUnitTemperature);
+    form->addRow(plain(new QLabel(Texts::text(Texts::OptUnitSpeed), box)), cbUnitSpeed);
+    form->addRow(plain(new QLabel(Texts::text(Texts::OptUnitPressure), box)), cbUnitPressure);
+    // The dashboards are built in the units of the start.
+    auto* note = plain(new QLabel(Texts::text(Texts::UnitsNextStart), box));
+    note->setWordWrap(true);
+    form->addRow(note);
+    return box;
+}
+
+void OptionsPage::setUnits(const UnitChoice& choice)
+{
+    cbUnitSystem->setCurrentIndex(choice.System == UnitSystem::Imperial ? 1 : 0);
+    selectUnit(cbUnitTemperature, choice.Temperature);
+    selectUnit(cbUnitSpeed, choice.Speed);
+    selectUnit(cbUnitPressure, choice.Pressure);
+}
+
+UnitChoice OptionsPage::units() const
+{
+    UnitChoice choice;
+    choice.System = cbUnitSystem->currentIndex() == 1 ? UnitSystem::Imperial : UnitSystem::Metric;
+    choice.Temperature = selectedUnit(cbUnitTemperature);
+    choice.Speed = selectedUnit(cbUnitSpeed);
+    choice.Pressure = selectedUnit(cbUnitPressure);
+    return choice;
 }

@@ -1,8 +1,9 @@
 // The page "Настройки": the port settings the link reads when it opens the port, the
 // description language and table contrast, the workshop named in reports, the module's two
-// options and the firmware update.
+// options, the firmware update and the units.
 #pragma once
 
+#include "common/Units.h"
 #include "link/FirmwareProgress.h"
 
 #include <QWidget>
@@ -40,6 +41,9 @@ public:
     // The window's language as reader.ini keeps it: "ru", "en", or empty for the system's.
     QString language() const;
     void setLanguage(const QString& code);
+    // The units group: what it shows, and the choice it makes (applied at the next start).
+    void setUnits(const UnitChoice& choice);
+    UnitChoice units() const;
     QAction* readOptions() const { return acReadOptions; }
 
     // evOptions (0): the boxes show the option bytes the link read; saving is possible.
@@ -56,6 +60,7 @@ private:
     QWidget* workshopGroup();
     QWidget* moduleGroup();
     QWidget* firmwareGroup();
+    QWidget* unitsGroup();
     void applyOptions();
     void flashFirmware();
 
@@ -79,4 +84,8 @@ private:
     QAction* acApplyOptions;
     QProgressBar* pbFw;
     QPushButton* btnFlashFirmware;
+    QComboBox* cbUnitSystem;
+    QComboBox* cbUnitTemperature;
+    QComboBox* cbUnitSpeed;
+    QComboBox* cbUnitPressure;
 };
