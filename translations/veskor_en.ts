@@ -2117,5 +2117,9 @@ Notes: %s <byte value="xd"/>
         <source>Новые единицы — со следующего запуска программы</source>
         <translation>New units take effect at the next start of the program</translation>
     </message>
+    <message>
+        <source>по системе единиц</source>
+        <translation>by the system above</translation>
+    </message>
 </context>
 </TS>

@@ -719,7 +719,7 @@ inline constexpr const char* OptUnitTemperature = QT_TRANSLATE_NOOP("Texts", "Т
 inline constexpr const char* OptUnitSpeed = QT_TRANSLATE_NOOP("Texts", "Скорость:");
 inline constexpr const char* OptUnitPressure = QT_TRANSLATE_NOOP("Texts", "Давление:");
 // A quantity that takes the unit of the chosen system.
-inline constexpr const char* UnitFollowsSystem = QT_TRANSLATE_NOOP("Texts", "как в системе");
+inline constexpr const char* UnitFollowsSystem = QT_TRANSLATE_NOOP("Texts", "по системе единиц");
 inline constexpr const char* UnitsNextStart
     = QT_TRANSLATE_NOOP("Texts", "Новые единицы — со следующего запуска программы");
 inline constexpr const char* GroupPort = QT_TRANSLATE_NOOP("Texts", " Настройки порта обмена ");

@@ -272,9 +272,9 @@ TEST(OptionsPage, UnitControlsShowTheSettingAndCloseSavesTheChoice)
         auto* system = h.find<QComboBox>("cbUnitSystem");
         auto* temperature = h.find<QComboBox>("cbUnitTemperature");
         EXPECT_EQ(items(system), QStringList({ "метрическая", "имперская" }));
-        EXPECT_EQ(items(temperature), QStringList({ "как в системе", "°C", "°F" }));
+        EXPECT_EQ(items(temperature), QStringList({ "по системе единиц", "°C", "°F" }));
         EXPECT_EQ(items(h.find<QComboBox>("cbUnitSpeed")),
-            QStringList({ "как в системе", "км/ч", "миль/ч" }));
+            QStringList({ "по системе единиц", "км/ч", "миль/ч" }));
         EXPECT_EQ(system->currentIndex(), c.system) << c.ini;
         EXPECT_EQ(temperature->currentIndex(), c.temperature) << c.ini;
         EXPECT_EQ(h.find<QComboBox>("cbUnitPressure")->currentIndex(), c.pressure) << c.ini;

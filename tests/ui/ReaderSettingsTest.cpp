@@ -140,7 +140,7 @@ TEST(ReaderSettings, CloseWritesEveryKeyInOrderAndKeepsWhatItDoesNotWrite)
         QStringList({ "MaxTestTime", "CurrentProfile", "Unknown", "ComPortName", "ComPortSpeed",
             "MainWindowLeft", "MainWindowTop", "MainWindowWidth", "MainWindowHeight", "CarInfoPane",
             "UpdateMatrix", "AutoConnect", "BluetoothDelay", "CurrentSkin", "TableContrast",
-            "AutoReconnect", "RecordSessions" }));
+            "AutoReconnect", "RecordSessions", "Language" }));
     EXPECT_EQ(ini.readUtf8("Main", "CurrentProfile"), "old.ini");
     EXPECT_EQ(ini.readInteger("Main", "MaxTestTime", 0), 90);
     EXPECT_EQ(ini.readUtf8("Main", "ComPortName"), "ttyUSB0");

@@ -175,9 +175,10 @@ TEST(EcuInfo, ARecordFillsTheTenFieldsInTheOrderShown)
         (QStringList { u8("Модель:"), u8("Годы выпуска:"), u8("Объем двигателя:"),
             u8("Аппаратная ревизия:"), u8("Стратегия:"), u8("Код продукта:"), u8("Код FINIS:"),
             u8("Код CATCH:"), u8("Код калибровки:"), u8("Иммобилайзер:") }));
+    // A bare number of litres gets its unit.
     EXPECT_EQ(values,
         (QStringList {
-            "Sierra", "1989", "2.0", "HW", "STR", "PC", "FIN", "CAT", "4baa", u8("да") }));
+            "Sierra", "1989", u8("2.0 л"), "HW", "STR", "PC", "FIN", "CAT", "4baa", u8("да") }));
     EXPECT_EQ(ecuInfoFor(load({ line("4BAA") }), "4BAA").Fields[EcuInfo::PATS].Value, u8("нет"));
 }
 
