@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
+lupdate=/usr/lib/qt6/bin/lupdate
+[ -x "$lupdate" ] || lupdate=$(command -v lupdate)
 sources=(src cli)
 languages=(en)
 

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLocale>
 #include <QMetaProperty>
 #include <QPointer>
@@ -131,6 +132,20 @@ TEST(Language, TheRunTheSettingsOrTheSystemChooseIt)
         EXPECT_EQ(asked.value_or(Languages::chosen(c.setting, c.system)), c.language)
             << qPrintable(c.arguments.join(' ') + " / " + c.setting + " / " + c.system.name());
     }
+}
+
+TEST(Language, QtsOwnButtonsSpeakTheWindowsLanguage)
+{
+    const auto cancel = [] {
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        return box.button(QDialogButtonBox::Cancel)->text().remove(u'&');
+    };
+    {
+        const InLanguage russian(UiLanguage::Russian);
+        EXPECT_EQ(cancel(), QString::fromUtf8("Отмена"));
+    }
+    const InLanguage english(UiLanguage::English);
+    EXPECT_EQ(cancel(), "Cancel");
 }
 
 TEST(Language, TheProgramStartsInTheLanguageAskedForOrSaved)
