@@ -11,7 +11,6 @@
 #include "common/ProgramDir.h"
 #include "common/Texts.h"
 #include "common/Units.h"
-#include "common/Version.h"
 #include "common/WordPacket.h"
 #include "dock/LogPanel.h"
 #include "dock/MatrixPanel.h"
@@ -99,7 +98,7 @@ TfrmVeskorReader::TfrmVeskorReader(const Options& options)
         m_options.Ask = m_ownPrompts.get();
     }
     setObjectName(QStringLiteral("frmVeskorReader"));
-    setWindowTitle(Texts::text(Texts::MainCaption).arg(programVersion()));
+    setWindowTitle(Texts::text(Texts::MainCaption));
     resize(InitialWidth, InitialHeight);
     setMinimumSize(MinWidth, MinHeight);
     m_vehicleList = new VehicleListModel(this);
@@ -726,7 +725,7 @@ void TfrmVeskorReader::updatePortSettings()
 {
     // Nobody must take the simulator's answers for a car's.
     const bool simulated = onSimulator();
-    setWindowTitle(Texts::text(Texts::MainCaption).arg(programVersion())
+    setWindowTitle(Texts::text(Texts::MainCaption)
         + (simulated ? Texts::text(Texts::CaptionSimulation) : QString()));
     m_statusBar->showSimulation(simulated);
     try {
