@@ -36,13 +36,19 @@ bool hasDisplay()
 #endif
 }
 
+// The language asked for with --lang, or the system's until the settings can be read.
+void installAskedOrSystem(std::optional<UiLanguage> asked)
+{
+    Languages::install(asked.value_or(Languages::forLocale(QLocale::system())));
+}
+
 // Prints texts to out, a line each, in the language asked for or the system's, without a
 // window: the help, or why the program can't start, before the settings can be read.
 int printWithoutWindow(int argc, char** argv, std::optional<UiLanguage> language, FILE* out,
     std::initializer_list<const char*> texts, int exitCode)
 {
     QCoreApplication core(argc, argv);
-    Languages::install(language.value_or(Languages::forLocale(QLocale::system())));
+    installAskedOrSystem(language);
     for (const char* text : texts)
         std::fprintf(out, "%s\n", qUtf8Printable(Texts::text(text)));
     return exitCode;
@@ -154,8 +160,8 @@ int main(int argc, char** argv)
         return printWithoutWindow(argc, argv, asked, stderr, { Texts::NoDisplay }, 1);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeskorReader"));
-    // Until the settings are found (--home), the language asked for or the system's.
-    Languages::install(asked.value_or(Languages::forLocale(QLocale::system())));
+    // Until the settings are found (--home).
+    installAskedOrSystem(asked);
 
     const qsizetype home = arguments.indexOf(QLatin1String("--home"));
     if (home >= 0) {

@@ -2,6 +2,7 @@
 // Russian text is left anywhere in the window, its pages and its dialogs.
 #include "WindowTestSupport.h"
 #include "common/IniFile.h"
+#include "common/LanguageData.h"
 #include "common/Texts.h"
 #include "common/UiLanguage.h"
 #include "support/InLanguage.h"
@@ -20,18 +21,11 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
 namespace {
-
-bool cyrillic(const QString& text)
-{
-    static const QRegularExpression letters(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
-    return text.contains(letters);
-}
 
 // Every text an object shows: its string properties (text, title, tool tip, caption, the
 // dashboards' own), a tab bar's tabs and a model's headings and cells.
@@ -72,7 +66,7 @@ QStringList russianTexts(const QObject& root)
         objects.append(child);
     for (const QPointer<const QObject>& object : objects)
         for (const QString& text : object ? textsOf(*object) : QStringList())
-            if (cyrillic(text))
+            if (LanguageData::isRussian(text))
                 found.append(object->objectName() + u'(' + object->metaObject()->className()
                     + QStringLiteral("): ") + text.left(120));
     found.removeDuplicates();
