@@ -5,6 +5,7 @@
 #include "common/ProgramDir.h"
 #include "common/UiLanguage.h"
 #include "common/Units.h"
+#include "common/Version.h"
 #include "store/PidTable.h"
 
 #include <QCommandLineParser>
@@ -52,9 +53,11 @@ QString description()
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(programVersion());
     QCommandLineParser parser;
     parser.setApplicationDescription(description());
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption port(QStringLiteral("port"),
         QStringLiteral("The serial port (/dev/ttyUSB0, ttyUSB0, a pty link, or sim)."),
         QStringLiteral("PORT"));
@@ -104,6 +107,8 @@ int main(int argc, char** argv)
         return fail(parser.errorText());
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
         parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
 
     QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty())

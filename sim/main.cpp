@@ -3,6 +3,7 @@
 #include "Simulator.h"
 #include "common/AtomicFile.h"
 #include "common/Errors.h"
+#include "common/Version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -55,12 +56,14 @@ void watchStreams(const Simulator& simulator, const sigset_t& stopSignals)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(programVersion());
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Serves a simulated diagnostic module (with an EEC-IV behind it) on a "
                        "pseudo-terminal until it is killed.\n\nFaults:\n  ")
         + SimFaults::descriptions().join(QStringLiteral("\n  ")));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption link(QStringLiteral("link"),
         QStringLiteral("Make PATH a symbolic link to the pseudo-terminal."),
         QStringLiteral("PATH"));

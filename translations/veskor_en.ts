@@ -870,10 +870,6 @@ Comment: %s<byte value="xd"/>
         <translation>VeskorReader</translation>
     </message>
     <message>
-        <source>VeskorReader 0.99 (Ford EEC-IV)</source>
-        <translation>VeskorReader 0.99 (Ford EEC-IV)</translation>
-    </message>
-    <message>
         <source> — симуляция, без автомобиля</source>
         <translation> — simulation, no vehicle</translation>
     </message>
@@ -1566,10 +1562,6 @@ Notes: %s <byte value="xd"/>
         <translation>Click to open the user guide</translation>
     </message>
     <message>
-        <source>VeskorReader 0.99 — диагностика автомобилей Ford с блоком управления EEC-IV через диагностический модуль на последовательном порту.</source>
-        <translation>VeskorReader 0.99 — diagnostics of Ford vehicles with the EEC-IV engine control unit through a diagnostic module on a serial port.</translation>
-    </message>
-    <message>
         <source>veskor-reader: нет дисплея (не задан DISPLAY или WAYLAND_DISPLAY). Запустите окно под виртуальным дисплеем: xvfb-run build/bin/veskor-reader --simulator, или работайте без окна через veskor-cli (veskor-cli --help).</source>
         <translation>veskor-reader: no display (neither DISPLAY nor WAYLAND_DISPLAY is set). Run the window under a virtual display: xvfb-run build/bin/veskor-reader --simulator, or work without a window through veskor-cli (veskor-cli --help).</translation>
     </message>
@@ -2120,6 +2112,14 @@ Notes: %s <byte value="xd"/>
     <message>
         <source>по системе единиц</source>
         <translation>by the system above</translation>
+    </message>
+    <message>
+        <source>VeskorReader %1 (Ford EEC-IV)</source>
+        <translation>VeskorReader %1 (Ford EEC-IV)</translation>
+    </message>
+    <message>
+        <source>VeskorReader %1 — диагностика автомобилей Ford с блоком управления EEC-IV через диагностический модуль на последовательном порту.</source>
+        <translation>VeskorReader %1 — diagnostics of Ford vehicles with the EEC-IV engine control unit through a diagnostic module on a serial port.</translation>
     </message>
 </context>
 </TS>

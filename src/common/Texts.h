@@ -470,7 +470,7 @@ inline constexpr const char* PreviewCannotSave
 
 inline constexpr const char* AppTitle = QT_TRANSLATE_NOOP("Texts", "VeskorReader");
 inline constexpr const char* MainCaption
-    = QT_TRANSLATE_NOOP("Texts", "VeskorReader 0.99 (Ford EEC-IV)");
+    = QT_TRANSLATE_NOOP("Texts", "VeskorReader %1 (Ford EEC-IV)");
 // Texts of our own: a run on the built-in simulator says so in the title and status bar.
 inline constexpr const char* CaptionSimulation
     = QT_TRANSLATE_NOOP("Texts", " — симуляция, без автомобиля");
@@ -786,7 +786,7 @@ inline constexpr const char* HelpGuide = QT_TRANSLATE_NOOP("Texts", "Руков�
 inline constexpr const char* HintHelpGuide
     = QT_TRANSLATE_NOOP("Texts", "Нажмите, чтобы открыть руководство пользователя");
 inline constexpr const char* HelpAbout = QT_TRANSLATE_NOOP("Texts",
-    "VeskorReader 0.99 — диагностика автомобилей Ford с блоком управления EEC-IV "
+    "VeskorReader %1 — диагностика автомобилей Ford с блоком управления EEC-IV "
     "через диагностический модуль на последовательном порту.");
 
 // Command line of the window (texts of our own).

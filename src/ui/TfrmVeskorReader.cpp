@@ -11,6 +11,7 @@
 #include "common/ProgramDir.h"
 #include "common/Texts.h"
 #include "common/Units.h"
+#include "common/Version.h"
 #include "common/WordPacket.h"
 #include "dock/LogPanel.h"
 #include "dock/MatrixPanel.h"
@@ -98,7 +99,7 @@ TfrmVeskorReader::TfrmVeskorReader(const Options& options)
         m_options.Ask = m_ownPrompts.get();
     }
     setObjectName(QStringLiteral("frmVeskorReader"));
-    setWindowTitle(Texts::text(Texts::MainCaption));
+    setWindowTitle(Texts::text(Texts::MainCaption).arg(programVersion()));
     resize(InitialWidth, InitialHeight);
     setMinimumSize(MinWidth, MinHeight);
     m_vehicleList = new VehicleListModel(this);
@@ -725,7 +726,7 @@ void TfrmVeskorReader::updatePortSettings()
 {
     // Nobody must take the simulator's answers for a car's.
     const bool simulated = onSimulator();
-    setWindowTitle(Texts::text(Texts::MainCaption)
+    setWindowTitle(Texts::text(Texts::MainCaption).arg(programVersion())
         + (simulated ? Texts::text(Texts::CaptionSimulation) : QString()));
     m_statusBar->showSimulation(simulated);
     try {

@@ -5,6 +5,7 @@
 #include "common/ProgramDir.h"
 #include "common/Texts.h"
 #include "common/UiLanguage.h"
+#include "common/Version.h"
 #include "link/LinkSession.h"
 #include "store/TFordData.h"
 #include "ui/BatchPrompts.h"
@@ -147,10 +148,15 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (arguments.contains(QLatin1String("--version"))) {
+        std::printf("%s\n", qUtf8Printable(versionLine(QStringLiteral("veskor-reader"))));
+        return 0;
+    }
     const bool preview = arguments.contains(QLatin1String("--render-profile"));
     std::optional<UiLanguage> asked;
     const bool languageRead = takeLanguage(arguments, asked);
-    if (!languageRead || arguments.contains(QLatin1String("--help")))
+    if (!languageRead || arguments.contains(QLatin1String("--help"))
+        || arguments.contains(QLatin1String("-h")))
         return printWithoutWindow(argc, argv, asked, languageRead ? stdout : stderr,
             { Texts::WindowUsage, Texts::ReaderUsage }, languageRead ? 0 : 2);
     // The preview shows no window: it needs no display.

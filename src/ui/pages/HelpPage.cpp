@@ -2,6 +2,7 @@
 
 #include "common/LanguageData.h"
 #include "common/Texts.h"
+#include "common/Version.h"
 #include "ui/Prompts.h"
 #include "ui/ReaderContext.h"
 
@@ -72,7 +73,7 @@ HelpPage::HelpPage(ReaderContext& context, QWidget* parent)
     f.setPointSize(20);
     title->setFont(f);
     layout->addWidget(title, 1, 0, Qt::AlignLeft);
-    auto* about = new QLabel(Texts::text(Texts::HelpAbout), this);
+    auto* about = new QLabel(Texts::text(Texts::HelpAbout).arg(programVersion()), this);
     about->setWordWrap(true);
     about->setMaximumWidth(640);
     layout->addWidget(about, 2, 0, 1, 2);
