@@ -1,12 +1,14 @@
 #include "CliArguments.h"
 
 #include "CliCommand.h"
+#include "common/CommandLine.h"
 
 #include <QFileInfo>
 
 CliArguments::CliArguments(
-    const QStringList& arguments, const QStringList& valueOptions, const QStringList& flags)
+    const QStringList& given, const QStringList& valueOptions, const QStringList& flags)
 {
+    const QStringList arguments = splitOptionValues(given, valueOptions);
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (valueOptions.contains(argument)) {

@@ -12,7 +12,8 @@
 
 class CliArguments {
 public:
-    // valueOptions take the next argument ("--table", "-o"); flags stand alone. Raises
+    // valueOptions take the next argument ("--table P", "-o F") or their own after "="
+    // ("--table=P"); flags stand alone. Raises
     // CliUsageError for an unknown option or a missing value.
     CliArguments(const QStringList& arguments, const QStringList& valueOptions,
         const QStringList& flags = {});

@@ -1,5 +1,6 @@
 // veskor-cli: the headless front end of the link, for scripts, a laptop in the car and tests.
 #include "CliCommand.h"
+#include "common/CommandLine.h"
 #include "common/Errors.h"
 #include "common/IniFile.h"
 #include "common/ProgramDir.h"
@@ -13,6 +14,7 @@
 #include <QLocale>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -23,7 +25,32 @@ const QStringList BaudRates = { "9600", "19200", "38400", "57600", "115200" };
 int fail(const QString& message)
 {
     std::fprintf(stderr, "veskor-cli: %s\n", qPrintable(message));
-    return 2;
+    return BadArgumentsExit;
+}
+
+// A paragraph broken into lines of at most width characters, each indented.
+QString wrapped(const QString& text, qsizetype width, const QString& indent)
+{
+    QString lines;
+    QString line;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+            lines += indent + line + u'\n';
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return lines + indent + line + u'\n';
+}
+
+// "veskor-cli live --help": the command's own usage and what it does.
+QString commandHelp(const CliCommand& command)
+{
+    return QStringLiteral("Usage: veskor-cli [options] %1 %2\n\n%3\n"
+                          "The options of veskor-cli itself (--port, --speed, --time-scale, "
+                          "...): veskor-cli --help\n")
+        .arg(QLatin1String(command.Name), QLatin1String(command.Usage),
+            wrapped(QLatin1String(command.Help), 76, QStringLiteral("  ")));
 }
 
 QString description()
@@ -32,12 +59,15 @@ QString description()
         "Runs one command of the link with the diagnostic module and prints every log line as\n"
         "\"log <text>\" and every link event as \"event <name> <argument>\", one per line as they\n"
         "come; after evCalibration it prints \"calibration XXXX\".\n"
-        "The port \"sim\" starts a simulated module inside the program.\n\nCommands:\n");
+        "The port \"sim\" starts a simulated module inside the program.\n"
+        "Options take their value after a space or \"=\" (--seconds 5, --seconds=5); every\n"
+        "command tells its own usage with --help (veskor-cli live --help).\n\nCommands:\n");
     for (const CliCommand& command : cliCommands()) {
         const QString usage = QStringLiteral("%1 %2")
                                   .arg(QLatin1String(command.Name), QLatin1String(command.Usage))
                                   .trimmed();
-        text += QStringLiteral("  %1\n      %2\n").arg(usage, QLatin1String(command.Help));
+        text += QStringLiteral("  %1\n").arg(usage)
+            + wrapped(QLatin1String(command.Help), 72, QStringLiteral("      "));
     }
     text += QStringLiteral(
         "\nExit codes: 0 the exchange succeeded; 1 it failed, with one sentence on stderr (no\n"
@@ -103,12 +133,8 @@ int main(int argc, char** argv)
         return fail(QStringLiteral("--lang is ru or en"));
     Languages::install(Languages::chosen(parser.value(lang), QLocale::system()));
     // Wrong arguments are exit code 2, with the reason.
-    if (!parser.parse(app.arguments()))
-        return fail(parser.errorText());
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
-        parser.showHelp(0);
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
+    if (const std::optional<int> done = parseStandardOptions(parser, app.arguments(), "veskor-cli"))
+        return *done;
 
     QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty())
@@ -120,6 +146,10 @@ int main(int argc, char** argv)
             command = &candidate;
     if (!command)
         return fail(QStringLiteral("unknown command \"%1\"").arg(name));
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+        std::fputs(qUtf8Printable(commandHelp(*command)), stdout);
+        return 0;
+    }
 
     CliOptions options;
     options.Port = parser.value(port);

@@ -2,6 +2,7 @@
 #include "SimMemory.h"
 #include "Simulator.h"
 #include "common/AtomicFile.h"
+#include "common/CommandLine.h"
 #include "common/Errors.h"
 #include "common/Version.h"
 
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -20,7 +22,7 @@ constexpr double MaxTimeScale = 1000;
 int fail(const QString& message)
 {
     std::fprintf(stderr, "veskor-sim: %s\n", qPrintable(message));
-    return 2;
+    return BadArgumentsExit;
 }
 
 // Waits for one of the stop signals. Meanwhile says on stdout when words begin to flow
@@ -129,7 +131,8 @@ int main(int argc, char** argv)
     parser.addOptions(
         { link, baud, ecuBaud, calibration, fault, version, scale, flashOut, refusedBlock, codes,
             testCodes, selfTest, engineOff, streamStop, holdRpm, corruptRate, unplugOn, imageOut });
-    parser.process(app);
+    if (const std::optional<int> done = parseStandardOptions(parser, app.arguments(), "veskor-sim"))
+        return *done;
 
     SimConfig config;
     bool ok = false;

@@ -1562,8 +1562,8 @@ Notes: %s <byte value="xd"/>
         <translation>Click to open the user guide</translation>
     </message>
     <message>
-        <source>veskor-reader: нет дисплея (не задан DISPLAY или WAYLAND_DISPLAY). Запустите окно под виртуальным дисплеем: xvfb-run build/bin/veskor-reader --simulator, или работайте без окна через veskor-cli (veskor-cli --help).</source>
-        <translation>veskor-reader: no display (neither DISPLAY nor WAYLAND_DISPLAY is set). Run the window under a virtual display: xvfb-run build/bin/veskor-reader --simulator, or work without a window through veskor-cli (veskor-cli --help).</translation>
+        <source>veskor-reader: нет дисплея (не задан DISPLAY или WAYLAND_DISPLAY). Запустите окно под виртуальным дисплеем: xvfb-run %1 --simulator, или работайте без окна через veskor-cli (veskor-cli --help).</source>
+        <translation>veskor-reader: no display (neither DISPLAY nor WAYLAND_DISPLAY is set). Run the window under a virtual display: xvfb-run %1 --simulator, or work without a window through veskor-cli (veskor-cli --help).</translation>
     </message>
     <message>
         <source>shown after %1 ms</source>

@@ -792,7 +792,7 @@ inline constexpr const char* HelpAbout = QT_TRANSLATE_NOOP("Texts",
 // Command line of the window (texts of our own).
 inline constexpr const char* NoDisplay = QT_TRANSLATE_NOOP("Texts",
     "veskor-reader: нет дисплея (не задан DISPLAY или WAYLAND_DISPLAY). Запустите окно под "
-    "виртуальным дисплеем: xvfb-run build/bin/veskor-reader --simulator, или работайте без "
+    "виртуальным дисплеем: xvfb-run %1 --simulator, или работайте без "
     "окна через veskor-cli (veskor-cli --help).");
 inline constexpr const char* WindowUsage = QT_TRANSLATE_NOOP("Texts",
     "Использование: veskor-reader [--home ПАПКА] [--lang ru|en] [--simulator] [--screenshots "

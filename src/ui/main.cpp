@@ -1,6 +1,7 @@
 // The program entry of veskor-reader: the main window, or with --render-profile the
 // profile preview, which needs no display.
 #include "common/AtomicFile.h"
+#include "common/CommandLine.h"
 #include "common/Errors.h"
 #include "common/ProgramDir.h"
 #include "common/Texts.h"
@@ -23,6 +24,7 @@
 #include <QTime>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -43,15 +45,16 @@ void installAskedOrSystem(std::optional<UiLanguage> asked)
     Languages::install(asked.value_or(Languages::forLocale(QLocale::system())));
 }
 
-// Prints texts to out, a line each, in the language asked for or the system's, without a
-// window: the help, or why the program can't start, before the settings can be read.
+// Prints lines to out without a window, in the language asked for or the system's: the
+// help, or why the program can't start, before the settings can be read. lines is called
+// once the language is installed.
 int printWithoutWindow(int argc, char** argv, std::optional<UiLanguage> language, FILE* out,
-    std::initializer_list<const char*> texts, int exitCode)
+    const std::function<QStringList()>& lines, int exitCode)
 {
     QCoreApplication core(argc, argv);
     installAskedOrSystem(language);
-    for (const char* text : texts)
-        std::fprintf(out, "%s\n", qUtf8Printable(Texts::text(text)));
+    for (const QString& line : lines())
+        std::fprintf(out, "%s\n", qUtf8Printable(line));
     return exitCode;
 }
 
@@ -60,7 +63,7 @@ int runWindow(QStringList arguments, QElapsedTimer started)
     const std::optional<WindowArguments> parsed = parseWindowArguments(std::move(arguments));
     if (!parsed) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(Texts::text(Texts::WindowUsage)));
-        return 2;
+        return BadArgumentsExit;
     }
     const auto& [simulator, live, quitWhenShown, debug, screenshots, profile, measureFile]
         = *parsed;
@@ -148,6 +151,7 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    arguments = splitOptionValues(arguments, ReaderValueOptions);
     if (arguments.contains(QLatin1String("--version"))) {
         std::printf("%s\n", qUtf8Printable(versionLine(QStringLiteral("veskor-reader"))));
         return 0;
@@ -155,29 +159,40 @@ int main(int argc, char** argv)
     const bool preview = arguments.contains(QLatin1String("--render-profile"));
     std::optional<UiLanguage> asked;
     const bool languageRead = takeLanguage(arguments, asked);
-    if (!languageRead || arguments.contains(QLatin1String("--help"))
-        || arguments.contains(QLatin1String("-h")))
-        return printWithoutWindow(argc, argv, asked, languageRead ? stdout : stderr,
-            { Texts::WindowUsage, Texts::ReaderUsage }, languageRead ? 0 : 2);
+    const qsizetype home = arguments.indexOf(QLatin1String("--home"));
+    const bool homeRead = home < 0 || home + 1 < arguments.size();
+    if (home >= 0 && homeRead) {
+        setProgramDir(arguments.at(home + 1));
+        arguments.remove(home, 2);
+    }
+    const bool help
+        = arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"));
+    // Bad arguments are told before anything else, a missing display included.
+    const bool argumentsRead = languageRead && homeRead
+        && (help || preview || parseWindowArguments(arguments).has_value());
+    if (!argumentsRead || help)
+        return printWithoutWindow(
+            argc, argv, asked, argumentsRead ? stdout : stderr,
+            [] {
+                return QStringList { Texts::text(Texts::WindowUsage),
+                    Texts::text(Texts::ReaderUsage) };
+            },
+            argumentsRead ? 0 : BadArgumentsExit);
     // The preview shows no window: it needs no display.
     if (preview && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The command to try is the one the user typed: build/bin/veskor-reader from a build,
+    // plain veskor-reader when installed.
+    const QString program = QString::fromLocal8Bit(argv[0]);
     if (!preview && !hasDisplay())
-        return printWithoutWindow(argc, argv, asked, stderr, { Texts::NoDisplay }, 1);
+        return printWithoutWindow(
+            argc, argv, asked, stderr,
+            [&program] { return QStringList { Texts::text(Texts::NoDisplay).arg(program) }; }, 1);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeskorReader"));
     // Until the settings are found (--home).
     installAskedOrSystem(asked);
 
-    const qsizetype home = arguments.indexOf(QLatin1String("--home"));
-    if (home >= 0) {
-        if (home + 1 >= arguments.size()) {
-            std::fprintf(stderr, "%s\n", qUtf8Printable(Texts::text(Texts::WindowUsage)));
-            return 2;
-        }
-        setProgramDir(arguments.at(home + 1));
-        arguments.remove(home, 2);
-    }
     // --lang for this run, else the settings' choice, else the system's.
     if (!asked)
         Languages::install(Languages::chosen(
@@ -195,7 +210,7 @@ int main(int argc, char** argv)
     if (!request) {
         std::fprintf(stderr, "%s\n%s\n", qUtf8Printable(error),
             qUtf8Printable(Texts::text(Texts::ReaderUsage)));
-        return 2;
+        return BadArgumentsExit;
     }
     return renderProfilePreview(*request);
 }

@@ -6,6 +6,10 @@
 #include <QRegularExpression>
 #include <cmath>
 
+const QStringList ReaderValueOptions = { QStringLiteral("--home"), QStringLiteral("--lang"),
+    QStringLiteral("--screenshots"), QStringLiteral("--profile"), QStringLiteral("--measure"),
+    QStringLiteral("--render-profile"), QStringLiteral("--size"), QStringLiteral("--set") };
+
 namespace {
 
 // Takes "--name VALUE" out of the arguments; false when the value is missing.

@@ -11,6 +11,10 @@
 
 enum class UiLanguage;
 
+// The options of the window and the preview that take a value ("--home DIR" or
+// "--home=DIR").
+extern const QStringList ReaderValueOptions;
+
 // The window's options. A name that is empty was not given.
 struct WindowArguments {
     bool Simulator = false;
