@@ -38,6 +38,8 @@ install(FILES ${veskor_pkg_dir}/${veskor_appstream_id}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_CURRENT_LIST_DIR}/debian/copyright
   DESTINATION ${veskor_doc_dir})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/lintian-overrides
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME veskor-reader)
 
 # Debian wants the changelog compressed without a timestamp (gzip -n), as the manual pages.
 find_program(VESKOR_GZIP gzip REQUIRED)
