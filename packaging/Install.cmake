@@ -117,5 +117,9 @@ if(VESKOR_BUILD_TESTS)
   add_test(NAME install_smoke
     COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DHAVE_MAN=${VESKOR_HELP2MAN}
             -P ${CMAKE_CURRENT_LIST_DIR}/InstallSmokeTest.cmake)
-  set_tests_properties(install_smoke PROPERTIES TIMEOUT 60)
+  set_tests_properties(install_smoke PROPERTIES TIMEOUT 60 RESOURCE_LOCK package)
+  add_test(NAME package_lintian
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/PackageLintTest.sh ${CMAKE_BINARY_DIR})
+  set_tests_properties(package_lintian PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77
+    RESOURCE_LOCK package)
 endif()

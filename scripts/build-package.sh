@@ -39,7 +39,7 @@ cmake --build "$dir" -j"$(nproc)"
 (cd "$dir" && cpack -G DEB >/dev/null)
 deb=$(ls -t "$dir"/veskor-reader_*"-${release}_"*.deb | head -n 1)
 if command -v lintian >/dev/null; then
-  lintian --fail-on error,warning "$deb"
+  packaging/lint-package.sh --hardening "$deb" >&2
 else
   echo "lintian is not installed: the package was not checked" >&2
 fi
