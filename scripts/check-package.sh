@@ -183,7 +183,8 @@ cmake -B "$here/build-pkg" -DVESKOR_PACKAGE_RELEASE=1 -DVESKOR_PACKAGE_DATA_DIR=
 rm -rf "$changed"
 check "upgrade package ${upgrade##*/} built (see $build_log)" test -f "$upgrade"
 if [ -f "$upgrade" ]; then
-    cp "$upgrade" "$root/tmp/veskor-reader-upgrade.deb"
+    # Gone from build-pkg, so that the next run's default package is the first revision again.
+    mv "$upgrade" "$root/tmp/veskor-reader-upgrade.deb"
     upgrade_package() {
         in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
             /tmp/veskor-reader-upgrade.deb >>/tmp/check-package-apt.log 2>&1
