@@ -1,6 +1,6 @@
 # Installs the build into a scratch prefix, checks the layout, and starts the installed
 # veskor-cli with a scratch home: the shipped data must arrive in the user's data folder.
-# cmake -DBUILD_DIR=<build> -P InstallSmokeTest.cmake
+# cmake -DBUILD_DIR=<build> [-DHAVE_MAN=<help2man>] -P InstallSmokeTest.cmake
 set(root ${BUILD_DIR}/install-smoke)
 set(prefix ${root}/usr)
 file(REMOVE_RECURSE ${root})
@@ -27,9 +27,18 @@ foreach(file bin/veskor-reader bin/veskor-cli bin/veskor-sim
     share/veskor-reader/report.en.htm share/veskor-reader/user-guide.en.html
     share/applications/veskor-reader.desktop
     share/icons/hicolor/scalable/apps/veskor-reader.svg
-    share/icons/hicolor/256x256/apps/veskor-reader.png)
+    share/metainfo/org.veskor_reader.VeskorReader.metainfo.xml
+    share/doc/veskor-reader/copyright share/doc/veskor-reader/changelog.Debian.gz)
   expect_file(${file})
 endforeach()
+foreach(size 16 32 48 64 128 256)
+  expect_file(share/icons/hicolor/${size}x${size}/apps/veskor-reader.png)
+endforeach()
+if(HAVE_MAN)
+  foreach(program veskor-reader veskor-cli veskor-sim)
+    expect_file(share/man/man1/${program}.1.gz)
+  endforeach()
+endif()
 expect_no_file(${prefix}/share/veskor-reader/calibrations.txt)
 expect_no_file(${prefix}/bin/codes.txt)
 

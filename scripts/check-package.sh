@@ -1,11 +1,17 @@
 #!/bin/bash
-# Installs the .deb into a clean Debian root (debootstrap, minbase) and starts the program
-# there the way the desktop's menu does, as an ordinary user under xvfb: the window must
-# show, the user's files must land in ~/.local/share/veskor-reader, and closing must work.
+# Proves the .deb as a distribution and its users would take it: lintian finds no error or
+# warning and the hardening flags; installed into a clean Debian root (debootstrap,
+# minbase) the program starts the way the desktop's menu does, as an ordinary user under
+# xvfb: the window must show, the user's files must land in ~/.local/share/veskor-reader,
+# and closing must work. Then an upgrade to a second build of the package (the next Debian
+# revision, with one description in codes.txt changed) must bring that change into the
+# user's codes.txt, and removing the package must leave nothing of it under /usr.
 # Runs as root; running it again reuses the root and reinstalls the package.
 #
 #   sudo scripts/check-package.sh [PACKAGE.deb] [SCREENSHOT.png]
 #
+# The upgrade's package is built here with scripts/build-package.sh (in build-pkg, whose
+# settings are put back afterwards).
 # VESKOR_CHROOT names the root (default /work/chroot; keep it outside the source tree).
 set -u
 
@@ -38,9 +44,22 @@ if [ "$(id -u)" != 0 ]; then
     exit 1
 fi
 if [ -z "$deb" ] || [ ! -f "$deb" ]; then
-    echo "FAIL no package; build one: see README.md, Install"
+    echo "FAIL no package; build one: scripts/build-package.sh"
     exit 1
 fi
+deb=$(cd "$(dirname "$deb")" && pwd)/$(basename "$deb")
+
+lint_log=/tmp/check-package-lintian.log
+check "lintian: no error or warning, hardening flags present (see $lint_log)" \
+    eval '"$here/packaging/lint-package.sh" --hardening "$deb" >"$lint_log" 2>&1'
+unpacked=$(mktemp -d)
+dpkg-deb -x "$deb" "$unpacked"
+check "AppStream metadata valid" eval 'appstreamcli validate --no-net \
+    "$unpacked"/usr/share/metainfo/*.metainfo.xml >/dev/null'
+for p in veskor-reader veskor-cli veskor-sim; do
+    check "manual page of $p" eval "zcat '$unpacked/usr/share/man/man1/$p.1.gz' | grep -q '^\.SH DESCRIPTION'"
+done
+rm -rf "$unpacked"
 
 # The same release as this machine, so that the package's dependencies are the ones it was
 # built against.
@@ -89,7 +108,10 @@ for f in /usr/bin/veskor-reader /usr/bin/veskor-cli /usr/bin/veskor-sim \
     /usr/share/veskor-reader/report.en.htm /usr/share/veskor-reader/user-guide.en.html \
     /usr/share/applications/veskor-reader.desktop \
     /usr/share/icons/hicolor/scalable/apps/veskor-reader.svg \
-    /usr/share/icons/hicolor/256x256/apps/veskor-reader.png; do
+    /usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/veskor-reader.png \
+    /usr/share/metainfo/org.veskor_reader.VeskorReader.metainfo.xml \
+    /usr/share/doc/veskor-reader/copyright /usr/share/doc/veskor-reader/changelog.Debian.gz \
+    /usr/share/man/man1/{veskor-reader,veskor-cli,veskor-sim}.1.gz; do
     check "installed $f" test -e "$root$f"
 done
 missing=$(in_root ldd /usr/bin/veskor-reader | grep 'not found')
@@ -142,6 +164,53 @@ owner=$(stat -c %u "$data/reader.ini" 2>/dev/null)
 check "user files belong to the user" test "$owner" = "$(in_root id -u $user)"
 stray=$(find "$root/usr" -newer "$root/tmp/check-package-run.sh" -type f 2>/dev/null | head -n 3)
 check "nothing written beside the installed program" test -z "$stray"
+
+# The upgrade: the same version's next Debian revision, whose codes.txt tells code 10 in
+# other words. The user never edited their copy, so the program's next start must put the
+# new shipped text in its place.
+version=$(dpkg-deb -f "$deb" Version)
+release=$((${version##*-} + 1))
+old_text="Cylinder 1 failed the cylinder balance test"
+new_text="$old_text (as told by revision $release)"
+changed=$(mktemp -d)
+cp -r "$here/data/." "$changed/"
+sed -i "0,/$old_text/s//$new_text/" "$changed/codes.txt"
+check "changed copy of codes.txt" grep -qF "$new_text" "$changed/codes.txt"
+build_log=/tmp/check-package-build.log
+upgrade=$("$here/scripts/build-package.sh" --release "$release" --data "$changed" 2>"$build_log" | tail -n 1)
+# build-pkg packages data/ as revision 1 again, as a plain cpack there expects.
+cmake -B "$here/build-pkg" -DVESKOR_PACKAGE_RELEASE=1 -DVESKOR_PACKAGE_DATA_DIR="$here/data" >/dev/null
+rm -rf "$changed"
+check "upgrade package ${upgrade##*/} built (see $build_log)" test -f "$upgrade"
+if [ -f "$upgrade" ]; then
+    # Gone from build-pkg, so that the next run's default package is the first revision again.
+    mv "$upgrade" "$root/tmp/veskor-reader-upgrade.deb"
+    upgrade_package() {
+        in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
+            /tmp/veskor-reader-upgrade.deb >>/tmp/check-package-apt.log 2>&1
+    }
+    check "package upgrades to ${version%-*}-$release" upgrade_package
+    installed=$(in_root dpkg-query -W -f='${Version}' veskor-reader)
+    check "installed version is $installed" test "$installed" = "${version%-*}-$release"
+    check "shipped codes.txt holds the new text" grep -qF "$new_text" "$root/usr/share/veskor-reader/codes.txt"
+    as_user veskor-cli --port sim --time-scale 0.1 faults read >"$root/tmp/check-package-cli.log" 2>&1
+    check "the user's unedited codes.txt took the new text at the next start" \
+        grep -qF "$new_text" "$data/codes.txt"
+fi
+
+# Removal: every file of the package goes, the user's own files stay.
+in_root dpkg-query -L veskor-reader >"$root/tmp/check-package-files.txt" 2>/dev/null
+remove_package() {
+    in_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q veskor-reader \
+        >>/tmp/check-package-apt.log 2>&1
+}
+check "package purges" remove_package
+check "package no longer known to dpkg" eval '! in_root dpkg-query -W veskor-reader >/dev/null 2>&1'
+left=$(while read -r f; do [ -f "$root$f" ] && echo "$f"; done <"$root/tmp/check-package-files.txt")
+check "no file of the package left${left:+: $left}" test -z "$left"
+left=$(find "$root/usr" "$root/etc" -name '*veskor*' 2>/dev/null | sed "s|^$root||")
+check "nothing named veskor under /usr or /etc${left:+: $left}" test -z "$left"
+check "the user's files stay" test -f "$data/reader.ini"
 
 if [ $failures -eq 0 ]; then echo "PASS all"; else echo "FAIL $failures check(s)"; fi
 exit $((failures > 0))

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the VeskorReader window on the built-in
-# simulator, with a sample register in build/run-home. Without a display it runs the
-# window under xvfb-run instead: it connects, reads the fault codes, saves a picture of
-# every page into build/screenshots and ends. Extra arguments go to veskor-reader.
+# Installs what is missing for running (not the tests' tools), builds, and starts the
+# VeskorReader window on the built-in simulator, with a sample register in build/run-home.
+# Without a display it runs the window under xvfb-run instead: it connects, reads the fault
+# codes, saves a picture of every page into build/screenshots and ends. Extra arguments go to veskor-reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup-deps.sh
+scripts/setup-deps.sh run
 scripts/build.sh
 
 # The program directory: the data files, and on the first run a sample register.

@@ -3,7 +3,7 @@
 # the line "N passed, N failed".
 set -uo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup-deps.sh || { echo "0 passed, 1 failed"; exit 1; }
+scripts/setup-deps.sh test || { echo "0 passed, 1 failed"; exit 1; }
 if ! scripts/build.sh; then
   echo "build failed"
   echo "0 passed, 1 failed"
