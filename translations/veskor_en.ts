@@ -2141,5 +2141,9 @@ Notes: %s <byte value="xd"/>
         <source>Папка для отчётов, записей и дампов</source>
         <translation>Folder for reports, recordings and dumps</translation>
     </message>
+    <message>
+        <source>Не удалось перенести папку в папку документов: %1</source>
+        <translation>Could not move the folder to the documents folder: %1</translation>
+    </message>
 </context>
 </TS>

@@ -100,6 +100,7 @@ ProgramPlaces defaultPlaces()
     warnAll(moveSettingsOnce(
                 QDir(chosen.Dir).filePath(QLatin1String(ReaderIniFile)), chosen.SettingsFile),
         Texts::SettingsMoveFailed);
+    warnAll(moveDocumentsOnce(chosen.Dir, chosen.Documents), Texts::DocumentsMoveFailed);
     return chosen;
 }
 
@@ -296,6 +297,22 @@ QStringList moveSettingsOnce(const QString& from, const QString& to)
     if (!old.remove())
         return { QStringLiteral("%1: %2").arg(from, fileErrorText(old)) };
     return {};
+}
+
+QStringList moveDocumentsOnce(const QString& from, const QString& to)
+{
+    static const QStringList Folders { QStringLiteral("Reports"), QStringLiteral("Recordings"),
+        QStringLiteral("Dumps") };
+    QStringList problems;
+    for (const QString& name : Folders) {
+        const QString source = QDir(from).filePath(name);
+        const QString target = QDir(to).filePath(name);
+        if (!QFileInfo(source).isDir() || QFileInfo::exists(target))
+            continue;
+        if (!QDir().mkpath(to) || !QDir().rename(source, target))
+            problems.append(QStringLiteral("%1 → %2").arg(source, target));
+    }
+    return problems;
 }
 
 QStringList seedEmptyHome(const QString& dir)

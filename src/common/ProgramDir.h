@@ -71,6 +71,12 @@ QStringList seedUserData(const QString& sharedDir, const QString& userDir,
 // failed, with the reason.
 QStringList moveSettingsOnce(const QString& from, const QString& to);
 
+// Moves the folders of reports, recordings and dumps that an earlier version wrote into the
+// program directory from to the documents folder to, each once: only where to lacks it. A
+// rename, whole or not at all; one that fails (another file system) leaves the folder where
+// it was. Returns what failed.
+QStringList moveDocumentsOnce(const QString& from, const QString& to);
+
 // A program directory named by --home or VESKOR_HOME that is empty or missing receives
 // the shipped data, as the installed program's user folder does; a folder that holds
 // anything is left as it is. Returns the files that could not be copied.

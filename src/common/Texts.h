@@ -30,6 +30,10 @@ inline constexpr const char* SeedFailed
 // (%1: file and reason).
 inline constexpr const char* SettingsMoveFailed
     = QT_TRANSLATE_NOOP("Texts", "Не удалось перенести настройки в папку настроек: %1");
+// A folder of reports, recordings or dumps of an earlier version that stays in the data
+// folder (%1: from → to).
+inline constexpr const char* DocumentsMoveFailed
+    = QT_TRANSLATE_NOOP("Texts", "Не удалось перенести папку в папку документов: %1");
 // Why a file could not be written or opened, by the system's error code.
 // A file that could not be written in whole (%1: the file, %2: why).
 inline constexpr const char* FileWriteFailed

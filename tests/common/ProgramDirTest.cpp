@@ -251,6 +251,41 @@ TEST(ProgramDir, SettingsMoveOnceAndNeverOverwriteAConfig)
     }
 }
 
+// Reports, recordings and dumps an earlier version wrote into the data folder move whole to
+// the documents folder once; a folder already there keeps its files and the old one stays.
+TEST(ProgramDir, DocumentsOfAnEarlierVersionMoveOnceAndNeverMerge)
+{
+    TempDir dir;
+    const QString data = dir.file("data"), docs = dir.file("Documents/VeskorReader");
+    QDir().mkpath(data + "/Reports/Escort");
+    dir.write("data/Reports/Escort/visits.txt", "old visits\n");
+    QDir().mkpath(data + "/Recordings");
+    dir.write("data/Recordings/a.vrec", "old recording");
+    QDir().mkpath(docs + "/Recordings");
+    dir.write("Documents/VeskorReader/Recordings/b.vrec", "new recording");
+    dir.write("data/Dumps", "a file, not a folder");
+    EXPECT_TRUE(moveDocumentsOnce(data, docs).isEmpty());
+    EXPECT_TRUE(moveDocumentsOnce(data, docs).isEmpty()) << "the second start moves nothing";
+    const struct {
+        const char* file;
+        QByteArray expected;
+    } cases[] = {
+        { "Documents/VeskorReader/Reports/Escort/visits.txt", "old visits\n" },
+        { "data/Reports", "<none>" },
+        { "data/Recordings/a.vrec", "old recording" },
+        { "Documents/VeskorReader/Recordings/a.vrec", "<none>" },
+        { "Documents/VeskorReader/Recordings/b.vrec", "new recording" },
+        { "data/Dumps", "a file, not a folder" },
+        { "Documents/VeskorReader/Dumps", "<none>" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(QFileInfo::exists(dir.file(c.file))
+                ? (QFileInfo(dir.file(c.file)).isDir() ? QByteArray("<folder>") : dir.read(c.file))
+                : QByteArray("<none>"),
+            c.expected)
+            << c.file;
+}
+
 TEST(ProgramDir, HomeAndEnvironmentNameTheProgramDirectory)
 {
     TempDir home;
