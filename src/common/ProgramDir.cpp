@@ -176,22 +176,21 @@ ProgramPlaces choosePlaces(const ProgramDirPlaces& places)
     // Installed data beside the program means an installed program, even where its
     // executable's folder is writable (root, or a prefix in the user's home): its data
     // is not beside the executable.
-    if (!places.Home.isEmpty())
-        chosen.Dir = places.Home;
-    else if (places.ExeDirWritable && places.SharedDataDir.isEmpty())
-        chosen.Dir = places.ExeDir;
-    else
-        chosen.Installed = true;
-    if (!chosen.Installed) {
-        // A portable copy or a home keeps everything in its one folder.
-        chosen.SettingsFile = QDir(chosen.Dir).filePath(QLatin1String(ReaderIniFile));
-        chosen.Documents = chosen.Dir;
+    const QString single = !places.Home.isEmpty()                 ? places.Home
+        : places.ExeDirWritable && places.SharedDataDir.isEmpty() ? places.ExeDir
+                                                                  : QString();
+    if (!single.isEmpty()) {
+        // A home or a portable copy keeps everything in its one folder.
+        chosen.Dir = single;
+        chosen.SettingsFile = QDir(single).filePath(QLatin1String(ReaderIniFile));
+        chosen.Documents = single;
         return chosen;
     }
+    chosen.Installed = true;
     chosen.Dir = places.UserDataDir;
-    chosen.SettingsFile = QDir(
-        places.ConfigDir.isEmpty() ? places.UserDataDir : places.ConfigDir + u'/' + AppFolder)
-                              .filePath(QLatin1String(ReaderIniFile));
+    const QString configDir
+        = places.ConfigDir.isEmpty() ? places.UserDataDir : places.ConfigDir + u'/' + AppFolder;
+    chosen.SettingsFile = QDir(configDir).filePath(QLatin1String(ReaderIniFile));
     chosen.Documents = places.DocumentsDir.isEmpty()
         ? places.UserDataDir
         : QDir(places.DocumentsDir).filePath(DocumentsFolder);
