@@ -183,7 +183,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "veskor-cli: %s\n", qPrintable(problem));
     // The window's units, unless this run names a system.
     IniFile settings;
-    settings.load(programFile(QStringLiteral("reader.ini")));
+    settings.load(settingsFile());
     UnitChoice unitChoice = Units::read(settings);
     if (parser.isSet(units)) {
         const std::optional<UnitSystem> system = Units::systemFromCode(parser.value(units));

@@ -2,8 +2,8 @@
 # Proves the .deb as a distribution and its users would take it: lintian finds no error or
 # warning and the hardening flags; installed into a clean Debian root (debootstrap,
 # minbase) the program starts the way the desktop's menu does, as an ordinary user under
-# xvfb: the window must show, the user's files must land in ~/.local/share/veskor-reader,
-# and closing must work. Then an upgrade to a second build of the package (the next Debian
+# xvfb: the window must show, the user's files must land in ~/.local/share/veskor-reader
+# (the settings in ~/.config/veskor-reader), and closing must work. Then an upgrade to a second build of the package (the next Debian
 # revision, with one description in codes.txt changed) must bring that change into the
 # user's codes.txt, and removing the package must leave nothing of it under /usr.
 # Runs as root; running it again reuses the root and reinstalls the package.
@@ -120,7 +120,7 @@ check "desktop entry is valid" in_root desktop-file-validate /usr/share/applicat
 
 # An ordinary user, starting from nothing: the shipped data must be seeded at first start.
 in_root id $user >/dev/null 2>&1 || in_root useradd -m -s /bin/bash $user
-rm -rf "$root/home/$user/.local/share/veskor-reader"
+rm -rf "$root/home/$user/.local/share/veskor-reader" "$root/home/$user/.config/veskor-reader"
 exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/veskor-reader.desktop" | head -n 1)
 check "desktop entry starts veskor-reader" test "${exec_line%% *}" = veskor-reader
 
@@ -157,10 +157,12 @@ if [ "$size" -gt 0 ]; then
 fi
 
 data=$root/home/$user/.local/share/veskor-reader
-for f in codes.txt models.txt CarProfiles.ini Profiles/main.ini reader.ini; do
+for f in codes.txt models.txt CarProfiles.ini Profiles/main.ini; do
     check "user file $f in ~/.local/share/veskor-reader" test -f "$data/$f"
 done
-owner=$(stat -c %u "$data/reader.ini" 2>/dev/null)
+settings=$root/home/$user/.config/veskor-reader/reader.ini
+check "settings in ~/.config/veskor-reader" test -f "$settings"
+owner=$(stat -c %u "$settings" 2>/dev/null)
 check "user files belong to the user" test "$owner" = "$(in_root id -u $user)"
 stray=$(find "$root/usr" -newer "$root/tmp/check-package-run.sh" -type f 2>/dev/null | head -n 3)
 check "nothing written beside the installed program" test -z "$stray"

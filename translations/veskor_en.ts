@@ -2121,5 +2121,29 @@ Notes: %s <byte value="xd"/>
         <source>VeskorReader %1 — диагностика автомобилей Ford с блоком управления EEC-IV через диагностический модуль на последовательном порту.</source>
         <translation>VeskorReader %1 — diagnostics of Ford vehicles with the EEC-IV engine control unit through a diagnostic module on a serial port.</translation>
     </message>
+    <message>
+        <source>Не удалось перенести настройки в папку настроек: %1</source>
+        <translation>Could not move the settings to the settings folder: %1</translation>
+    </message>
+    <message>
+        <source>Папка документов:</source>
+        <translation>Documents folder:</translation>
+    </message>
+    <message>
+        <source>Сюда сохраняются отчёты (Reports), записи сеансов (Recordings) и дампы (Dumps)</source>
+        <translation>Reports (Reports), session recordings (Recordings) and dumps (Dumps) are saved here</translation>
+    </message>
+    <message>
+        <source>Выбрать...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>Папка для отчётов, записей и дампов</source>
+        <translation>Folder for reports, recordings and dumps</translation>
+    </message>
+    <message>
+        <source>Не удалось перенести папку в папку документов: %1</source>
+        <translation>Could not move the folder to the documents folder: %1</translation>
+    </message>
 </context>
 </TS>

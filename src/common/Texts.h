@@ -26,6 +26,14 @@ inline constexpr const char* CaptionConfirm = QT_TRANSLATE_NOOP("Texts", "Под
 // A shipped file that could not be copied into the user's data folder (%1: file and reason).
 inline constexpr const char* SeedFailed
     = QT_TRANSLATE_NOOP("Texts", "Не удалось скопировать файл программы в папку пользователя: %1");
+// The settings file of an earlier version that could not be moved to the config folder
+// (%1: file and reason).
+inline constexpr const char* SettingsMoveFailed
+    = QT_TRANSLATE_NOOP("Texts", "Не удалось перенести настройки в папку настроек: %1");
+// A folder of reports, recordings or dumps of an earlier version that stays in the data
+// folder (%1: from → to).
+inline constexpr const char* DocumentsMoveFailed
+    = QT_TRANSLATE_NOOP("Texts", "Не удалось перенести папку в папку документов: %1");
 // Why a file could not be written or opened, by the system's error code.
 // A file that could not be written in whole (%1: the file, %2: why).
 inline constexpr const char* FileWriteFailed
@@ -982,6 +990,13 @@ inline constexpr const char* OptRecordSessions = QT_TRANSLATE_NOOP("Texts", "З�
 inline constexpr const char* HintRecordSessions = QT_TRANSLATE_NOOP(
     "Texts", "Каждый сеанс чтения данных записывается в папку Recordings текущего автомобиля");
 inline constexpr const char* ActRecordings = QT_TRANSLATE_NOOP("Texts", "Записи сеансов...");
+// The folder of reports, recordings and dumps on the options page.
+inline constexpr const char* OptDocumentsFolder = QT_TRANSLATE_NOOP("Texts", "Папка документов:");
+inline constexpr const char* HintDocumentsFolder = QT_TRANSLATE_NOOP(
+    "Texts", "Сюда сохраняются отчёты (Reports), записи сеансов (Recordings) и дампы (Dumps)");
+inline constexpr const char* ActChooseDocumentsFolder = QT_TRANSLATE_NOOP("Texts", "Выбрать...");
+inline constexpr const char* DocumentsFolderTitle
+    = QT_TRANSLATE_NOOP("Texts", "Папка для отчётов, записей и дампов");
 inline constexpr const char* RecordingsTitle = QT_TRANSLATE_NOOP("Texts", "Записи сеансов: %1");
 inline constexpr const char* RecordingsNoVehicle = QT_TRANSLATE_NOOP("Texts", "без автомобиля");
 // A line of the list: %1 the file's name, %2 its size in megabytes.

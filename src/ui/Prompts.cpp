@@ -26,7 +26,10 @@ QString DialogPrompts::chooseFile(QWidget* owner, const FileRequest& request)
 {
     QFileDialog dialog(owner, request.Title, request.Folder, request.Filter);
     dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(request.ChooseFolder ? QFileDialog::Directory
+            : request.Save                  ? QFileDialog::AnyFile
+                                            : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ShowDirsOnly, request.ChooseFolder);
     dialog.setDefaultSuffix(request.Suffix);
     if (!request.Name.isEmpty())
         dialog.selectFile(request.Name);

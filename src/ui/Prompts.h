@@ -9,9 +9,10 @@ class QUrl;
 class QWidget;
 
 // A file dialog that starts in a folder: for saving (with a proposed name and a default
-// suffix) or for opening an existing file.
+// suffix), for opening an existing file, or for choosing an existing folder.
 struct FileRequest {
     bool Save = false;
+    bool ChooseFolder = false;
     QString Title;
     QString Folder;
     QString Name;

@@ -4,10 +4,8 @@
 #include "Prompts.h"
 #include "ReaderContext.h"
 #include "common/Errors.h"
-#include "common/ProgramDir.h"
 #include "common/Texts.h"
 #include "pages/ReplayBar.h"
-#include "ui/model/FaultSheet.h"
 
 #include <QFileInfo>
 #include <QWidget>
@@ -28,11 +26,6 @@ ReplaySession::~ReplaySession()
     // A bar never placed has no parent to free it.
     if (m_bar && !m_bar->parent())
         delete m_bar;
-}
-
-QString ReplaySession::folderOf(const QString& vehicleName)
-{
-    return programFile(QStringLiteral("Recordings/") + FaultSheet::folderName(vehicleName));
 }
 
 bool ReplaySession::openFrom(const QString& folder)

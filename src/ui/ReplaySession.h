@@ -38,8 +38,6 @@ public:
     ReplayBar* bar() const { return m_bar; }
     bool active() const { return m_active; }
 
-    // Recordings/<vehicle> under the program directory.
-    static QString folderOf(const QString& vehicleName);
     // Asks for a recording in folder and opens it; false when none was opened.
     bool openFrom(const QString& folder);
     // Reads the file and opens it; a file that cannot be read is reported.

@@ -63,7 +63,7 @@ namespace {
 
 QString iniPath()
 {
-    return programFile(QLatin1String(ReaderIniFile));
+    return settingsFile();
 }
 
 QPalette darkPalette()
@@ -387,6 +387,8 @@ void TfrmVeskorReader::FormCreate()
     IniFile ini;
     ReaderIni::load(ini, iniPath());
     ReaderIni::readAtCreation(ini, m_settings);
+    setDocumentsDir(m_settings.DocumentsFolder);
+    m_optionsPage->showDocumentsFolder(documentsDir());
     m_optionsPage->port()->setEditText(m_settings.ComPortName);
     m_optionsPage->speed()->setCurrentIndex(
         m_settings.ComPortSpeed < m_optionsPage->speed()->count() ? m_settings.ComPortSpeed : -1);
@@ -467,13 +469,12 @@ void TfrmVeskorReader::buildReplay()
 
 void TfrmVeskorReader::openRecordings(const QString& vehicleName)
 {
-    m_replay->openFrom(vehicleName.isEmpty() ? programFile(QStringLiteral("Recordings"))
-                                             : ReplaySession::folderOf(vehicleName));
+    m_replay->openFrom(SessionRecorder::folder(documentsDir(), vehicleName));
 }
 
 void TfrmVeskorReader::wireRecorder()
 {
-    m_recorder = std::make_unique<SessionRecorder>(programDir(), [this](RecordingHeader& h) {
+    m_recorder = std::make_unique<SessionRecorder>(documentsDir(), [this](RecordingHeader& h) {
         const LinkSession& link = m_link->session();
         h.Vehicle = cbCurrentAuto->currentText();
         h.Calibration = m_liveSource->calibration();
@@ -496,12 +497,19 @@ void TfrmVeskorReader::wireRecorder()
         &SessionRecorder::setEnabled);
     connect(m_optionsPage->recordingsButton(), &QPushButton::clicked, this,
         &TfrmVeskorReader::showRecordings);
+    // Reports, recordings and dumps go to the chosen folder from now on.
+    connect(m_optionsPage, &OptionsPage::documentsFolderChosen, recorder,
+        [this, recorder](const QString& folder) {
+            m_settings.DocumentsFolder = folder;
+            setDocumentsDir(folder);
+            recorder->setDocuments(documentsDir());
+        });
 }
 
 void TfrmVeskorReader::showRecordings()
 {
     const QString vehicle = cbCurrentAuto->currentText();
-    RecordingsDialog dialog(SessionRecorder::folder(programDir(), vehicle), vehicle,
+    RecordingsDialog dialog(SessionRecorder::folder(documentsDir(), vehicle), vehicle,
         m_recorder->recording() ? m_recorder->path() : QString(), *m_context.Ask, this);
     m_context.Ask->runDialog(dialog);
 }

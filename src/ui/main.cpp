@@ -195,8 +195,8 @@ int main(int argc, char** argv)
 
     // --lang for this run, else the settings' choice, else the system's.
     if (!asked)
-        Languages::install(Languages::chosen(
-            ReaderIni::language(programFile(QLatin1String(ReaderIniFile))), QLocale::system()));
+        Languages::install(
+            Languages::chosen(ReaderIni::language(settingsFile()), QLocale::system()));
     // A new, empty home gets the shipped data, so its first start finds codes and dashboards.
     const QString homeDir = home >= 0 ? programDir() : qEnvironmentVariable("VESKOR_HOME");
     if (!preview && !homeDir.isEmpty())

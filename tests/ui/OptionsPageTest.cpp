@@ -8,6 +8,7 @@
 #include "link/TCommThread.h"
 #include "sim/Simulator.h"
 #include "ui/dock/LogPanel.h"
+#include "ui/model/SessionRecorder.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -289,4 +290,68 @@ TEST(OptionsPage, UnitControlsShowTheSettingAndCloseSavesTheChoice)
         h.close();
         Units::setCurrent({});
     }
+}
+
+// The documents folder: shown, chosen in a folder dialog (cancelled: unchanged), saved at
+// close and shown at the next start; the recordings list and the replay's file dialog look
+// where the recorder writes.
+TEST(OptionsPage, DocumentsFolderIsShownChosenSavedAndEveryListReadsFromIt)
+{
+    WindowHarness h;
+    TempDir docs;
+    h.writeFile("reader.ini", "[Main]\nAutoConnect=0\n");
+    h.open();
+    auto* shown = h.find<QLineEdit>("edDocumentsFolder");
+    auto* choose = h.find<QPushButton>("btnDocumentsFolder");
+    ASSERT_TRUE(shown && choose);
+    const QString home = QDir::cleanPath(h.path(""));
+    EXPECT_EQ(QDir::fromNativeSeparators(shown->text()), home);
+    EXPECT_TRUE(shown->isReadOnly());
+
+    const struct {
+        const char* name;
+        QString answer;
+        QString shownAfter;
+    } choices[] = {
+        { "cancelled", QString(), home },
+        { "chosen", docs.path(), docs.path() },
+    };
+    for (const auto& c : choices) {
+        h.Prompts.FileRequests.clear();
+        h.Prompts.FileAnswer = c.answer;
+        choose->click();
+        ASSERT_EQ(h.Prompts.FileRequests.size(), 1) << c.name;
+        EXPECT_TRUE(h.Prompts.FileRequests.first().ChooseFolder) << c.name;
+        EXPECT_EQ(QDir::cleanPath(h.Prompts.FileRequests.first().Folder), home) << c.name;
+        EXPECT_EQ(QDir::fromNativeSeparators(shown->text()), c.shownAfter) << c.name;
+    }
+
+    const QString vehicle = h.find<QComboBox>("cbCurrentAuto")->currentText();
+    const QString recordings = SessionRecorder::folder(docs.path(), vehicle);
+    ASSERT_TRUE(QDir().mkpath(recordings));
+    docs.write(QDir(docs.path()).relativeFilePath(recordings) + "/2026-01-02 10-00.vrec", "x");
+    int listed = -1;
+    h.Prompts.AnswerDialog = [&listed](QDialog& dialog) {
+        listed = dialog.findChild<QListWidget*>("lbRecordings")->count();
+        return false;
+    };
+    h.find<QPushButton>("btnRecordings")->click();
+    EXPECT_EQ(listed, 1);
+    h.Prompts.FileRequests.clear();
+    h.Prompts.FileAnswer.clear();
+    h.find<QAction>("acOpenRecording")->trigger();
+    ASSERT_EQ(h.Prompts.FileRequests.size(), 1);
+    EXPECT_EQ(QDir::cleanPath(h.Prompts.FileRequests.first().Folder), QDir::cleanPath(recordings));
+
+    h.close();
+    EXPECT_TRUE(h.readFile("reader.ini").contains(("DocumentsFolder=" + docs.path()).toUtf8()))
+        << h.readFile("reader.ini").constData();
+    h.open();
+    EXPECT_EQ(
+        QDir::fromNativeSeparators(h.find<QLineEdit>("edDocumentsFolder")->text()), docs.path());
+    h.close();
+    // Without the key, the default again.
+    h.writeFile("reader.ini", "[Main]\nAutoConnect=0\n");
+    h.open();
+    EXPECT_EQ(QDir::fromNativeSeparators(h.find<QLineEdit>("edDocumentsFolder")->text()), home);
 }

@@ -50,6 +50,7 @@ WindowHarness::~WindowHarness()
     if (m_window)
         close();
     setProgramDir(QString());
+    setDocumentsDir(QString());
 }
 
 TfrmVeskorReader& WindowHarness::open(const std::function<void(SimConfig&)>& configure)

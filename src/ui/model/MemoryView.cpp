@@ -111,10 +111,9 @@ std::optional<QColor> byteColour(const QString& text)
     return QColor(255, shade, shade);
 }
 
-QString dumpFolder(const QString& programDir, const QString& vehicleText)
+QString dumpFolder(const QString& documents, const QString& vehicleText)
 {
-    return QDir(programDir)
-        .filePath(QStringLiteral("Dumps/") + FaultSheet::folderName(vehicleText));
+    return QDir(documents).filePath(QStringLiteral("Dumps/") + FaultSheet::folderName(vehicleText));
 }
 
 QString dumpFileName(const QString& kind, const QDateTime& time)

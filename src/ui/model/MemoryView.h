@@ -69,8 +69,8 @@ QColor checksumGlow(bool matches);
 // The fill of a byte map cell: the stronger the red, the larger the byte.
 std::optional<QColor> byteColour(const QString& text);
 
-// Dumps/<vehicle> under the program directory, the vehicle's name made safe as a folder.
-QString dumpFolder(const QString& programDir, const QString& vehicleText);
+// Dumps/<vehicle> under the documents folder, the vehicle's name made safe as a folder.
+QString dumpFolder(const QString& documents, const QString& vehicleText);
 
 // The name proposed for a new dump: the kind ("FullRAM", "DumpRAMROM") and the time, so
 // that the dumps of later visits do not replace earlier ones.

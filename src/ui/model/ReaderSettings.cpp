@@ -30,6 +30,7 @@ void readAtCreation(const IniFile& ini, ReaderSettings& s)
     s.ComPortName = ini.readUtf8(Main, "ComPortName", s.ComPortName);
     s.ComPortSpeed = ini.readInteger(Main, "ComPortSpeed", DefaultSpeed);
     s.Units = Units::read(ini);
+    s.DocumentsFolder = ini.readUtf8Whole(Main, "DocumentsFolder");
 }
 
 void readAtShow(const IniFile& ini, ReaderSettings& s)
@@ -83,6 +84,8 @@ void writeAtClose(IniFile& ini, const ReaderSettings& s)
     ini.writeUtf8(Workshop, "Name", s.WorkshopName);
     ini.writeUtf8(Workshop, "Contacts", s.WorkshopContacts);
     ini.writeUtf8(Main, "Language", s.Language);
+    if (!s.DocumentsFolder.isEmpty())
+        ini.writeUtf8(Main, "DocumentsFolder", s.DocumentsFolder);
     Units::write(ini, s.Units);
 }
 

@@ -2,6 +2,7 @@
 // creation and first show, written at close in a fixed order.
 #pragma once
 
+#include "common/ProgramDir.h"
 #include "common/Units.h"
 #include "link/LinkTypes.h"
 
@@ -10,8 +11,6 @@
 #include <QString>
 
 class IniFile;
-
-inline constexpr const char* ReaderIniFile = "reader.ini";
 
 struct ReaderSettings {
     // [Main], read at creation: the adapter's own speed, 38400, on a first run too.
@@ -35,6 +34,8 @@ struct ReaderSettings {
     // The window's language: "ru", "en", or empty for the system's. Taken at start, before
     // the window exists (ReaderIni::language); a change shows at the next start.
     QString Language;
+    // Where reports, recordings and dumps go; empty for the default of the places.
+    QString DocumentsFolder;
     // Debug=1: the developer's menu is shown. Set by hand, never written.
     bool Debug = false;
 

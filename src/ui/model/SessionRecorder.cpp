@@ -10,9 +10,9 @@
 #include <QDir>
 #include <QFile>
 
-SessionRecorder::SessionRecorder(const QString& programDir, StreamSource source, QObject* parent)
+SessionRecorder::SessionRecorder(const QString& documents, StreamSource source, QObject* parent)
     : QObject(parent)
-    , m_programDir(programDir)
+    , m_documents(documents)
     , m_source(std::move(source))
 {
     m_flush.setInterval(250);
@@ -32,12 +32,12 @@ SessionRecorder::~SessionRecorder()
     stop();
 }
 
-QString SessionRecorder::folder(const QString& programDir, const QString& vehicle)
+QString SessionRecorder::folder(const QString& documents, const QString& vehicle)
 {
     QString relative = QStringLiteral("Recordings");
     if (!vehicle.isEmpty())
         relative += QLatin1Char('/') + FaultSheet::folderName(vehicle);
-    return QDir(programDir).filePath(relative);
+    return QDir(documents).filePath(relative);
 }
 
 void SessionRecorder::setEnabled(bool on)
@@ -97,7 +97,7 @@ void SessionRecorder::begin()
     header.Vehicle = m_vehicle;
     if (m_source)
         m_source(header);
-    const QString dir = folder(m_programDir, header.Vehicle);
+    const QString dir = folder(m_documents, header.Vehicle);
     QString path = QDir(dir).filePath(
         StampedName::fileName(header.Started, QLatin1String(RecordingFile::Extension)));
     // Two streams begun within one second: the second gets a name of its own.

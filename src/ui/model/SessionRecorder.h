@@ -1,6 +1,6 @@
 // Records every live data session of the window: from the stream's first word to the stop
 // of the stream (the link clears its slots), into Recordings/<vehicle>/<date time>.vrec
-// under the program directory. Without widgets; the window hands it the link's words and
+// under the documents folder. Without widgets; the window hands it the link's words and
 // what it knows of the car and the module.
 #pragma once
 
@@ -23,12 +23,15 @@ public:
     // name the vehicle too (the current one then, whatever setVehicle said).
     using StreamSource = std::function<void(RecordingHeader& header)>;
 
-    SessionRecorder(const QString& programDir, StreamSource source, QObject* parent = nullptr);
+    SessionRecorder(const QString& documents, StreamSource source, QObject* parent = nullptr);
     ~SessionRecorder() override;
 
-    // Recordings/<vehicle> under the program directory (Recordings itself for no vehicle),
+    // Recordings/<vehicle> under the documents folder (Recordings itself for no vehicle),
     // the vehicle's name made safe as a folder as for reports and dumps.
-    static QString folder(const QString& programDir, const QString& vehicle);
+    static QString folder(const QString& documents, const QString& vehicle);
+
+    // The documents folder of the next recording; the one under way stays where it is.
+    void setDocuments(const QString& documents) { m_documents = documents; }
 
     // On by default. Off ends the recording under way.
     void setEnabled(bool on);
@@ -58,7 +61,7 @@ private:
     void begin();
     void fail(const QString& message);
 
-    QString m_programDir;
+    QString m_documents;
     StreamSource m_source;
     bool m_enabled = true;
     // A failure ends recording until the stream stops, so that it is told once.

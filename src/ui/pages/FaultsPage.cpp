@@ -385,7 +385,8 @@ SheetReport FaultsPage::sheetReport() const
 
 QString FaultsPage::vehicleFolder() const
 {
-    return programFile(QStringLiteral("Reports/") + FaultSheet::folderName(m_vehicle->Name));
+    return QDir(documentsDir())
+        .filePath(QStringLiteral("Reports/") + FaultSheet::folderName(m_vehicle->Name));
 }
 
 QString FaultsPage::historyFile() const

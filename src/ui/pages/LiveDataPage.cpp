@@ -25,6 +25,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGraphicsProxyWidget>
@@ -317,8 +318,8 @@ void LiveDataPage::onLimitLevel(quint8 pid, float value, int level)
 void LiveDataPage::dumpTestData()
 {
     try {
-        m_context.Link->session().store().SaveHistory(
-            TFordData::TestSignalPid, programFile(QStringLiteral("dumpdata.txt")));
+        m_context.Link->session().store().SaveHistory(TFordData::TestSignalPid,
+            QDir(documentsDir()).filePath(QStringLiteral("dumpdata.txt")));
     } catch (const VeskorError& e) {
         m_context.ShowError(e.message());
     }

@@ -202,7 +202,7 @@ QString MemoryPage::dumpFolder() const
 {
     const QString vehicle
         = m_context.CurrentAuto ? m_context.CurrentAuto->currentText() : QString();
-    return MemoryView::dumpFolder(programDir(), vehicle);
+    return MemoryView::dumpFolder(documentsDir(), vehicle);
 }
 
 int MemoryPage::contrast() const

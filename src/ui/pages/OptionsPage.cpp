@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -174,7 +175,36 @@ QWidget* OptionsPage::interfaceGroup()
     btnRecordings = plain(new QPushButton(Texts::text(Texts::ActRecordings), box));
     btnRecordings->setObjectName(QStringLiteral("btnRecordings"));
     form->addRow(cbRecordSessions, btnRecordings);
+    edDocumentsFolder = plain(new QLineEdit(box));
+    edDocumentsFolder->setObjectName(QStringLiteral("edDocumentsFolder"));
+    edDocumentsFolder->setReadOnly(true);
+    edDocumentsFolder->setToolTip(Texts::text(Texts::HintDocumentsFolder));
+    auto* choose = plain(new QPushButton(Texts::text(Texts::ActChooseDocumentsFolder), box));
+    choose->setObjectName(QStringLiteral("btnDocumentsFolder"));
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(edDocumentsFolder, 1);
+    folderRow->addWidget(choose);
+    form->addRow(plain(new QLabel(Texts::text(Texts::OptDocumentsFolder), box)), folderRow);
+    connect(choose, &QPushButton::clicked, this, &OptionsPage::chooseDocumentsFolder);
     return box;
+}
+
+void OptionsPage::showDocumentsFolder(const QString& folder)
+{
+    edDocumentsFolder->setText(QDir::toNativeSeparators(folder));
+}
+
+void OptionsPage::chooseDocumentsFolder()
+{
+    FileRequest request;
+    request.ChooseFolder = true;
+    request.Title = Texts::text(Texts::DocumentsFolderTitle);
+    request.Folder = QDir::fromNativeSeparators(edDocumentsFolder->text());
+    const QString folder = m_context.Ask->chooseFile(window(), request);
+    if (folder.isEmpty())
+        return;
+    showDocumentsFolder(folder);
+    emit documentsFolderChosen(folder);
 }
 
 QWidget* OptionsPage::workshopGroup()

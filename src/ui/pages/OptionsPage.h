@@ -33,6 +33,8 @@ public:
     QCheckBox* recordSessions() const { return cbRecordSessions; }
     // Opens the list of the current vehicle's recordings (the window does).
     QPushButton* recordingsButton() const { return btnRecordings; }
+    // The folder of reports, recordings and dumps, as the page shows it.
+    void showDocumentsFolder(const QString& folder);
     QSpinBox* contrast() const { return speContrast; }
     // The workshop that heads every report.
     QLineEdit* workshopName() const { return edWorkshopName; }
@@ -53,6 +55,8 @@ public:
 
 signals:
     void portSettingsChanged();
+    // The user chose another folder for reports, recordings and dumps.
+    void documentsFolderChosen(const QString& folder);
 
 private:
     QWidget* portGroup(QAction* connect);
@@ -62,6 +66,7 @@ private:
     QWidget* firmwareGroup();
     QWidget* unitsGroup();
     void applyOptions();
+    void chooseDocumentsFolder();
     void flashFirmware();
 
     ReaderContext& m_context;
@@ -72,6 +77,7 @@ private:
     QCheckBox* cbBluetoothDelay;
     QCheckBox* cbRecordSessions;
     QPushButton* btnRecordings;
+    QLineEdit* edDocumentsFolder;
     QComboBox* cbDescLang;
     QComboBox* cbLanguage;
     QLabel* laLanguageNote;
