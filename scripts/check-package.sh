@@ -2,10 +2,11 @@
 # Proves the .deb as a distribution and its users would take it: lintian finds no error or
 # warning and the hardening flags; installed into a clean Debian root (debootstrap,
 # minbase) the program starts the way the desktop's menu does, as an ordinary user under
-# xvfb: the window must show, the user's files must land in ~/.local/share/veskor-reader
-# (the settings in ~/.config/veskor-reader), and closing must work. Then an upgrade to a second build of the package (the next Debian
-# revision, with one description in codes.txt changed) must bring that change into the
-# user's codes.txt, and removing the package must leave nothing of it under /usr.
+# xvfb: the window must show with its icon, the user's files must land in
+# ~/.local/share/veskor-reader (the settings in ~/.config/veskor-reader), and closing must
+# work. Then an upgrade to a second build of the package (the next Debian revision, with one
+# description in codes.txt changed) must bring that change into the user's codes.txt, and
+# removing the package must leave nothing of it under /usr.
 # Runs as root; running it again reuses the root and reinstalls the package.
 #
 #   sudo scripts/check-package.sh [PACKAGE.deb] [SCREENSHOT.png]
@@ -139,6 +140,8 @@ done
 sleep 2
 xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >/tmp/installed-window.png 2>/dev/null
 echo "window shown: \$shown"
+wid=\$(xwininfo -root -tree | grep '"VeskorReader' | awk '{print \$1}' | head -n 1)
+xprop -id "\$wid" _NET_WM_ICON 2>/dev/null | grep -q '_NET_WM_ICON(CARDINAL) =' && echo "window icon set"
 kill -TERM \$pid
 for i in \$(seq 1 50); do kill -0 \$pid 2>/dev/null || break; sleep 0.2; done
 if kill -0 \$pid 2>/dev/null; then echo "still running"; kill -KILL \$pid; else wait \$pid; echo "exit \$?"; fi
@@ -148,6 +151,7 @@ as_user xvfb-run -a -s "-screen 0 1280x800x24" /tmp/check-package-run.sh \
     >"$root/tmp/check-package.log" 2>&1
 cat "$root/tmp/check-package.log" | sed 's/^/  /'
 check "window shown under xvfb" grep -q 'window shown: 1' "$root/tmp/check-package.log"
+check "window icon set (_NET_WM_ICON)" grep -q 'window icon set' "$root/tmp/check-package.log"
 check "window closed by SIGTERM" grep -q '^exit 0' "$root/tmp/check-package.log"
 size=$(stat -c %s "$root/tmp/installed-window.png" 2>/dev/null || echo 0)
 check "screenshot taken ($size bytes)" test "$size" -gt 20000
@@ -212,7 +216,7 @@ left=$(while read -r f; do [ -f "$root$f" ] && echo "$f"; done <"$root/tmp/check
 check "no file of the package left${left:+: $left}" test -z "$left"
 left=$(find "$root/usr" "$root/etc" -name '*veskor*' 2>/dev/null | sed "s|^$root||")
 check "nothing named veskor under /usr or /etc${left:+: $left}" test -z "$left"
-check "the user's files stay" test -f "$data/reader.ini"
+check "the user's files stay" test -f "$data/codes.txt" -a -f "$settings"
 
 if [ $failures -eq 0 ]; then echo "PASS all"; else echo "FAIL $failures check(s)"; fi
 exit $((failures > 0))

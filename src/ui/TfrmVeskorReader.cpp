@@ -1,5 +1,6 @@
 #include "TfrmVeskorReader.h"
 
+#include "ProgramIcon.h"
 #include "Prompts.h"
 #include "RecordingsDialog.h"
 #include "ReplaySession.h"
@@ -100,6 +101,7 @@ TfrmVeskorReader::TfrmVeskorReader(const Options& options)
     }
     setObjectName(QStringLiteral("frmVeskorReader"));
     setWindowTitle(Texts::text(Texts::MainCaption).arg(programVersion()));
+    setWindowIcon(programIcon());
     resize(InitialWidth, InitialHeight);
     setMinimumSize(MinWidth, MinHeight);
     m_vehicleList = new VehicleListModel(this);

@@ -11,6 +11,7 @@
 #include "store/TFordData.h"
 #include "ui/BatchPrompts.h"
 #include "ui/ProfilePreview.h"
+#include "ui/ProgramIcon.h"
 #include "ui/ScreenshotTour.h"
 #include "ui/SignalClose.h"
 #include "ui/TfrmVeskorReader.h"
@@ -190,6 +191,8 @@ int main(int argc, char** argv)
             [&program] { return QStringList { Texts::text(Texts::NoDisplay).arg(program) }; }, 1);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeskorReader"));
+    // Boxes without a parent show it too.
+    QApplication::setWindowIcon(programIcon());
     // Until the settings are found (--home).
     installAskedOrSystem(asked);
 

@@ -288,6 +288,10 @@ TEST(Startup, AFirstRunWaitsForTheSelfTestAndShowsTheMainDashboard)
     // A run on the simulator says so.
     EXPECT_TRUE(w.windowTitle().contains("симуляция"));
     EXPECT_TRUE(h.find<QWidget>("laSimulation")->isVisible());
+    // The title and task bars get the icon at the sizes they draw.
+    const QList<QSize> iconSizes = w.windowIcon().availableSizes();
+    EXPECT_TRUE(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(256, 256)))
+        << iconSizes.size();
     ASSERT_TRUE(waitUntil([&] { return h.find<QAction>("acInvokeTest")->isEnabled(); }));
     h.Prompts.AnswerDialog = selfTestAnswer("rbKoer");
     QElapsedTimer clock;
