@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A replayed hour at 115,200 baud: reading it in for replay, and seeking anywhere in it.
 #include "ui/RecordingSynth.h"
 #include "ui/model/RecordingPlayer.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Cost of recording one live-data word and of walking an hour of history.
 #include "store/TFordData.h"
 

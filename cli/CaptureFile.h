@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A capture file written as the data comes: lines are kept in memory and written out and
 // synced to the disk by flush(), which the caller runs at least once a second, so a killed
 // process or a power cut loses at most the lines since the last flush. It is no atomic

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A command's own arguments: options with a value (--table P), flags (--full) and words
 // (read), checked against what the command accepts.
 #pragma once

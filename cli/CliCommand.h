@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The commands of veskor-cli: a name, a line of help and the procedure that runs it.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // What veskor-cli prints of a link session: its log lines and events on stdout, one per
 // line; and what a command asks afterwards: the last report of each kind, when the last
 // valid word came, and what went wrong (a port error, no module).

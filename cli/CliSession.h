@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // One run of veskor-cli: a link session (with the in-process simulator for the port "sim"),
 // its printer, and a way to run one command to its end.
 #pragma once

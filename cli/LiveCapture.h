@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // What veskor-cli's live command makes of the stream: a line per changed PID value, and
 // the CSV rows of PidCsv, one per cycle of 16 frames. Only the words that passed their
 // check come here, each with its own value.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A live data stream of veskor-cli's live and record commands: started with the table,
 // each checked word of the stream handed on with its time, the output flushed twice a
 // second, and stopped cleanly after the time given, on Ctrl-C, a port error, a silence or

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // veskor-cli: the headless front end of the link, for scripts, a laptop in the car and tests.
 #include "CliCommand.h"
 #include "common/CommandLine.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: a firmware update against a boot loader whose answers are any bytes. The
 // first input byte sizes the image; the rest are what the loader sends, handed out as the
 // link reads them, so a short, wrong or endless answer meets every step of the update.

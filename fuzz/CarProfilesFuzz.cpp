@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: CarProfiles.ini of any bytes is loaded, and every position (and some
 // beyond the list) is asked for its name and adaptive-table addresses.
 #include "FuzzSupport.h"

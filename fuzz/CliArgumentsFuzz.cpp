@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: a veskor-cli command's own arguments of any text (NUL-separated), read
 // against the options of a command the first byte picks, and every value checked as that
 // command checks it. Wrong arguments raise CliUsageError and nothing else; accepted ones

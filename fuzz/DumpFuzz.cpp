@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: a dump file of any bytes, read as the memory page and the comparison of
 // visits read it, with its adaptive tables and a byte map decoded at addresses taken from
 // the input (so that tables near the top of memory wrap), every cell coloured, and the dump

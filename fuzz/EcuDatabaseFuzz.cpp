@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: the calibration database, both as plain lines and as the scrambled bytes
 // the program carries, is read into the ECU profile table. The first byte picks which.
 #include "FuzzSupport.h"

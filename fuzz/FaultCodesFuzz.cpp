@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: codes.txt of any bytes is loaded into the fault code dictionary and every
 // code's description is read back in both languages.
 #include "FuzzSupport.h"

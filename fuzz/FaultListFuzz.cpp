@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: the fault codes of a fault test read from any slot table (the input's words,
 // little-endian, slot 0 first; the slots it leaves out are 0), as the page, its clipboard
 // text and veskor-cli list them. The list is "999" alone or codes of three hexadecimal

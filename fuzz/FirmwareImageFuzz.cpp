@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: a firmware file of any bytes, repeated as often as the first byte says so
 // that files beyond the largest firmware are tried too. An image is refused exactly when
 // the file is empty or too large; a valid one is cut into even blocks of at most 128 bytes

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: the number formatter with any format (UTF-8 after the first ten bytes)
 // and any long double (the first ten bytes: NaNs, infinities and denormals included).
 #include "FuzzSupport.h"

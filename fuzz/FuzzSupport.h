@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Helpers the fuzz targets share: the loaders under test read files by path, so each
 // input is written to a file of this process first.
 #pragma once

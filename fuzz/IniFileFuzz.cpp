@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: reader.ini (and every INI the program reads) of any bytes. Every key of
 // every section is read in each way the program reads values. Saving must lose nothing:
 // the written text reads back the same raw values, and text values that were read and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: a memory read's stream of any bytes, assembled into the image by the receive
 // decoder and checked as the read checks it. The first three bytes give the rows read (12
 // bits each), the fourth how many bytes arrive per read. The check names every address of

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: the module's reply to the options request of any bytes (the exchange keeps
 // up to 20), each byte read as the options page and veskor-cli read their two options:
 // the item it selects is one of the list's or none.

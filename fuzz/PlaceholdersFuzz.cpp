@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: the placeholder filler that report.htm and the log's texts go through.
 // The input is the pattern, then arguments, separated by NUL bytes; a leading number
 // byte gives the hexadecimal filler its digits.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: a dashboard profile file of any bytes is parsed, its header read and its
 // widgets built on a panel, with every item definition applied to the real widgets. The
 // widgets are then given history and readings of every kind (NaN, infinities, extremes),

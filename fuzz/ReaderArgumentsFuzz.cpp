@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: veskor-reader's arguments of any text (NUL-separated), read as the window's
 // options or, when the first byte is odd, as the profile preview's. Accepted window options
 // given again in a canonical order read the same; an accepted preview names its profile

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: reader.ini of any bytes, read as the window reads it at creation and at
 // first show, written back as closing writes it and read again: every setting reads back
 // as it was, whatever the file held (a text of bytes that are no UTF-8 excepted).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: any bytes read as a recording either raise VeskorError or give words in
 // time order that export to CSV; a torn or damaged part never crashes the reader.
 #include "FuzzSupport.h"

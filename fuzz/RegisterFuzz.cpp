@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: autos.ini of any bytes is loaded into the vehicle register and written
 // back; what was read must read the same again.
 #include "FuzzSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: the old plain-text register autos.txt of any bytes is imported.
 #include "FuzzSupport.h"
 #include "common/TextFile.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Replays a fuzz target's corpus without libFuzzer: every file of the folders (or the
 // files) named on the command line goes through LLVMFuzzerTestOneInput once, so that the
 // normal test build checks that no saved input crashes or hangs the code again.

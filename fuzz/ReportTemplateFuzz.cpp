@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: the fault report built from a report.htm of any bytes, with vehicle values
 // and list entries of any text. The input is the template file, then the seven vehicle
 // values, then the entries, separated by NUL bytes. A template without its code block is

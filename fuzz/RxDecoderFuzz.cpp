@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: any byte stream reaches the receive decoder in any link mode. The first
 // byte picks the mode, the PID table and whether the link armed the decoder for a sync
 // byte; the second how many bytes arrive per read. Nothing may crash or write outside

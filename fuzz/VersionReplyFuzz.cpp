@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fuzz target: the module's reply to "v" of any bytes. The version is a whole number of
 // hundredths from 0 to 999, the identifier at most five bytes without a zero byte.
 #include "FuzzSupport.h"

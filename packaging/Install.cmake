@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Install layout and the Debian package: the programs in bin/ with their manual pages, the
 # shipped data in share/veskor-reader/ (never the calibration database text, which is built
 # into the program), a desktop entry, the icon at every size, AppStream metadata, and the

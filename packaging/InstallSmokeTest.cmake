@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Installs the build into a scratch prefix, checks the layout, and starts the installed
 # veskor-cli with a scratch home: the shipped data must arrive in the user's data folder.
 # cmake -DBUILD_DIR=<build> [-DHAVE_MAN=<help2man>] -P InstallSmokeTest.cmake

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # The ctest packaging test: makes the .deb from this build with cpack and lints it.
 # Exits 77 (skipped) where lintian or the package tools are missing. The test build does not
 # take the distribution's flags, so hardening is left to scripts/build-package.sh.

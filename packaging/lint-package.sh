@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Lints a .deb as a distribution would take it: no lintian error or warning. With
 # --hardening, also none of lintian's hardening-* notes (they are only informational
 # in lintian, yet mean the distribution's flags did not reach the build).

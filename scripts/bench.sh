@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Runs the benchmarks and the measurements and prints one table of figures.
 #   scripts/bench.sh                 benchmarks, start-up, GUI while streaming (60 s), dump
 #   scripts/bench.sh --soak SECONDS  also a soak of that length (3600 for the hour)

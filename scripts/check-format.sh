@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Fails when a C++ file of the repository is not as clang-format (with .clang-format)
 # would write it, and names each such file.
 set -uo pipefail

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Proves the .deb as a distribution and its users would take it: lintian finds no error or
 # warning and the hardening flags; installed into a clean Debian root (debootstrap,
 # minbase) the program starts the way the desktop's menu does, as an ordinary user under

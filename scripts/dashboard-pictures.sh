@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Renders every shipped dashboard with each shown value at the low and at the high end of
 # its scale (a gauge's Min and Max; a readout without a scale at its alarm limits, else 0
 # and 9999), at its design size, 800x560, into docs/dashboards/NAME-low|high.png: what to

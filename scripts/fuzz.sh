@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) in build-fuzz/ and runs each
 # for SECONDS (default 60), one after another, on its corpus; with --runs N, each for N
 # inputs instead (no time limit).

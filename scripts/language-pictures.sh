@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Takes a picture of every page in English with imperial units and in Russian with metric
 # units, on a virtual screen of 1366x768, into docs/languages/en-imperial and ru-metric:
 # what to look at after changing a text, a translation or a unit. Each run starts from an

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Measures the window while live data streams: runs
 #   veskor-reader --live --profile main.ini --measure FILE
 # offscreen, in a fresh program folder, for SECONDS seconds, then ends it with SIGTERM (the

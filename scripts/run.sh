@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Installs what is missing for running (not the tests' tools), builds, and starts the
 # VeskorReader window on the built-in simulator, with a sample register in build/run-home.
 # Without a display it runs the window under xvfb-run instead: it connects, reads the fault

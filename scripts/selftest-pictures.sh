@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Takes the pictures of the engine self-test (before, during, after) on a virtual screen of
 # 1366x768 into docs/selftest. Needs xvfb-run and the built target selftest_pictures.
 #

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Installs (with apt-get) exactly the Debian packages that are missing for what is asked:
 #
 #   scripts/setup-deps.sh run    building and running the program

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Installs what is missing, builds, runs every test through CTest and ends with
 # the line "N passed, N failed".
 set -uo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Builds with ThreadSanitizer into build-tsan and runs the link, simulator and CLI tests.
 # Qt's own libraries are not built for TSan; tests/tsan.supp silences them, not our code.
 set -euo pipefail

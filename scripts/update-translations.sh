@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Brings translations/*.ts up to date with the texts of the program: new texts come in as
 # unfinished, texts that are gone are dropped. With --check it changes nothing and fails
 # when a .ts file is out of date or has an unfinished entry, as CI runs it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The module's AVR109 boot loader over its own flash: takes the binary commands at the
 // front of the input, answers them, and tells when the module's firmware is to run again.
 #pragma once

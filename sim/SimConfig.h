@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // What the simulated module is like: its replies, its pace, its clock and its faults.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Finds the handler of a command line the module received: an exact command ("v") or
 // the longest registered prefix ("l" of "lP").
 #pragma once

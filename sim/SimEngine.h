@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A small model of the engine behind the simulated ECU: cranking, a fast idle that settles
 // near 800 rpm as the coolant warms up from ambient, a rev now and then, the charging
 // battery, and a car standing still.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Faults the simulated module can be told to show. A new fault is one enumerator, one
 // line in the name table and the check in the handler that shows it.
 #pragma once

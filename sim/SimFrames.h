@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Where the ECU puts what the module relays: the slots (frame in the high nibble, word
 // position in the low one) that carry more than PID values, and the status bits.
 #pragma once

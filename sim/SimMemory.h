@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The simulated ECU's 64 KiB memory: RAM with the adaptive tables and their checksum at
 // the sample car profile's addresses, and ROM with calibration-like data. The same image
 // every run, so tests can compare a dump with it.

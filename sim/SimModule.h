@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The simulated diagnostic module with an ECU behind it: takes command lines, answers
 // through the transmitter, relays ECU frames while a stream runs, and runs its delayed
 // actions on its own (scaled) clock.

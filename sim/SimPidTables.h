@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The PID tables the simulated ECU streams: which PID each data position (2 to 5) of each
 // of its 16 frames carries.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The pseudo-terminal the simulator serves: the master end is the module's side, the
 // slave end is the serial port a front end opens.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The ECU's frames as the module relays them: word packets for the slots a source
 // fills, frame after frame, with the stream faults applied.
 #pragma once

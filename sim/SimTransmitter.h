@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The module's sending side: queued bytes go out to the pty at the configured baud rate
 // (10 bits a byte, on the simulator's time scale), or as fast as the pty takes them.
 #pragma once

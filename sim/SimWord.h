@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The module's word packet as it goes on the wire: 0xFF, slot, low byte, high byte, the
 // word's top nibble a check of its 12-bit value.
 #pragma once

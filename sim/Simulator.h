@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The simulator: a simulated module served on a pseudo-terminal by a thread of its own.
 // Front ends open portPath() (or a symbolic link to it) like any serial port.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // veskor-sim: serves a simulated diagnostic module on a pseudo-terminal until killed.
 #include "SimMemory.h"
 #include "Simulator.h"

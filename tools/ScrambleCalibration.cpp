@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Build-time tool: turns the calibration database text into the scrambled resource INFO.
 // Usage: veskor-scramble-calibration INPUT OUTPUT
 #include "vehicles/CalibrationScramble.h"

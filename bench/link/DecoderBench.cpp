@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Throughput of the receive decoder on a live data stream, in bytes per second; a
 // 115,200-baud line carries 11,520.
 #include "common/ScaledClock.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Cost of one trend chart paint: four curves over an hour of 10 Hz history, following the
 // newest data or scrolled back to the middle, against the same chart without history.
 #include "profiles/TFordTrend.h"

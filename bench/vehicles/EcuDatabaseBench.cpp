@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Cost of loading the calibration database at start-up and of one lookup by code text.
 #include "vehicles/CalibrationScramble.h"
 #include "vehicles/EcuDatabase.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Costs of the dashboard's hot paths: one value fanned out to a full panel, one gauge paint.
 #include "widgets/SmoothBlit.h"
 #include "widgets/TFordGauge.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The module's command handlers, one file per group of commands. Each group registers
 // its commands with the dispatcher.
 #pragma once

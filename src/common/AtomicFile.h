@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Every file the program writes goes through here: a temporary file, then a rename,
 // so a crash or a power cut never leaves a half-written file.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Splits a comma text: comma or blank separated fields, double-quoted fields may hold commas
 // and blanks ("" stands for one quote). The calibration database and the dashboard profiles
 // write their lists this way.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // What the three programs' command lines have in common: "--name=value" as well as
 // "--name value", and the standard --help, --version and exit code 2 for bad arguments.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Applies a Delphi-style format ("%", optional index and "-", width, precision; types
 // f, e, g, n, m; "%%") to one floating-point number, with "." as the decimal separator.
 #pragma once

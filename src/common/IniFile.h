@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // INI access with the platform's profile-string rules: sections and keys match
 // regardless of case, the first of repeated keys wins, values are trimmed and lose
 // one pair of enclosing quotes, strings are cut at 2047 bytes (UTF-8 texts at the last

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The standard whole-number conversion of the program's text files: decimal, "$hex" or
 // "0xhex", optionally signed (INI values, codes.txt number lines, colours, profile values).
 #pragma once

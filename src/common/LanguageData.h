@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Data that comes in both languages (codes.txt, pids.txt, the dashboards, the report
 // template, the user guide): which of its texts and files the chosen language shows.
 #pragma once

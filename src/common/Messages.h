@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Window message numbers shared by the dashboard and its senders, and the event that carries one.
 #pragma once
 

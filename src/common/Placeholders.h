@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Fills the printf-style placeholders of the string table's texts ("%s", "%.3x") in order,
 // with arguments already formatted by the caller.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The program clock: milliseconds since program start as an unsigned 32-bit number.
 // History times of the data store and the trend chart's window use it.
 #pragma once

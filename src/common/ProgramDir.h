@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The program's places: the program directory, where data files are read and the register
 // written; the settings file; the documents folder, where reports, recordings and dumps go.
 // --home DIR or VESKOR_HOME name the program directory, and everything lies in it. So does a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A clock for the link and the simulator: every sleep and timeout runs at a time scale
 // (1.0 in the product; tests run at e.g. 0.05) and every sleep can be interrupted.
 #pragma once

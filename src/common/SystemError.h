@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The reason of a failed file operation in the program's language, from the system's
 // error code (errno): the system's own text is English.
 #pragma once

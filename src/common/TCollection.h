@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A published collection (gauge arrows, trend curves): a count, an append of one item
 // with default values, and items by 0-based index, each item with published properties.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Colour identifiers, text forms and resolution of system colours through the palette.
 #include "common/TColor.h"
 

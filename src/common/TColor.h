@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The program's colour type: $00BBGGRR for RGB, $FF000000 + index for a system colour,
 // clNone and clDefault; its identifiers, its text forms and its resolution to a QColor.
 #pragma once

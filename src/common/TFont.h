@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A published font object: Name, Size (points), Height (pixels at 96 dpi), Color, Style.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The text-file rule shared by codes.txt, models.txt, autos.txt, report.htm and the
 // calibration database: byte order mark picks the encoding, else Windows-1251.
 #pragma once

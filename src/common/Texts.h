@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The string table: every user-visible text of the program, in Russian, the language the
 // program is written in. Each is marked for Qt Linguist, and text() gives it in the language
 // of the installed translation (translations/veskor_en.ts), or as it stands without one.

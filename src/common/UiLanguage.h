@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The language of the program's texts: Russian, in which the program is written, or English
 // from its translation. Chosen once at start, before any window or link exists; the data
 // files (fault codes, PID names, captions, the report) follow the same choice.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Metric or imperial units: the quantities whose unit the user chooses (temperature, speed,
 // pressure), how a value and a unit's text turn from one unit into another, and the one
 // choice of the running program, set at start like the PID table.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The four-byte word packet (0xFF, slot, low byte, high byte) and its check nibble.
 #pragma once
 

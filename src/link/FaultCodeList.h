@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The fault codes of a fault test, read from the slot table in the order the fault page
 // lists them; shared by the page, veskor-cli and the tests.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A firmware image for the module's boot loader: the file read whole, refused before the
 // module is restarted when it cannot be a firmware, and cut into the blocks written to flash.
 #pragma once

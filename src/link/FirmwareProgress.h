@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // What the firmware update's progress bar shows, driven by the evFirmware steps: shown at
 // the start with its maximum, advanced per block, captioned per stage, hidden at the end.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The commands a front end gives the link, each a value with the data it needs.
 #pragma once
 

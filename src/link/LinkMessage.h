@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Messages of the link as posted Qt events: the window messages with their two
 // arguments, the log line handed to the window, and the end of a command.
 #pragma once

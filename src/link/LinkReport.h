@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The link's events as typed reports: what happened, its argument, and what the link held
 // at the moment of the event (version, calibration code, fault test outcome, option
 // bytes). Only the link reads its packed event arguments; front ends read these.

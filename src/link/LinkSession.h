@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The one way in and out of the link: owns the link thread (and the built-in simulator
 // behind the port name "sim"), takes commands as values and turns what the link posts
 // into typed signals. The window and veskor-cli both use it. GUI thread only.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Types the link shares with its front ends: message numbers, command codes, event codes
 // and link modes.
 #pragma once

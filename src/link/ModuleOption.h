@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The module's two stored options as the options page offers them: the items of each list
 // and the item that a byte of the module's reply selects.
 #pragma once

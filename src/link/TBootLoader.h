@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The module's AVR109 boot loader as the link talks to it during a firmware update: one
 // command at a time, each waiting for its reply, on the link's port.
 #pragma once

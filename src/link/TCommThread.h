@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The link thread: owns the serial port and the data store, takes the window's commands
 // from its queue one at a time, and reports through log lines and posted link events.
 //

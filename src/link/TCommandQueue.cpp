@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 #include "TCommandQueue.h"
 
 void TCommandQueue::post(const TQueuedMessage& message)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The link thread's message queue: the window posts, the thread waits for the next one.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The link thread's own face: what the exchanges work with. Only the link thread uses
 // it; it blocks (log lines wait for the window, sleeps, reads with timeouts), so the
 // window never gets hold of it and talks to the link through TCommThread alone.

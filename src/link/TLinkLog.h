@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Hands the link thread's log lines to the window and waits until each is taken. Once
 // the link is terminating, lines are dropped and a waiting line is released, so that the
 // window can end the link without taking its lines.

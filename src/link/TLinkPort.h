@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The link's port object: created, replaced and destroyed by the link thread, with the
 // helpers every exchange uses (open, close, purge, write a command, read N bytes).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Posts the link's messages to the event sink (LinkSession, or a test's recorder): events,
 // log lines, the end of a command, and the stream's words in batches.
 #pragma once

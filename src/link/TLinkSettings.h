@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The port settings that the link reads each time it creates a port: port name, speed
 // text and the Bluetooth delays. The window (or veskor-cli) keeps them up to date.
 #pragma once

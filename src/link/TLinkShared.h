@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The link's fields that several threads read and write without a lock: the link mode,
 // the slot tables, the memory image, the time of the last good word and the settings the
 // window hands the link. Each value is an atomic with relaxed order: it is written whole,

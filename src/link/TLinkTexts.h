@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The texts that the window and the link hand each other: the module identifier from the
 // version reply, and the file names the window sets before the commands that use them.
 #pragma once

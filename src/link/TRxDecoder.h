@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The receive frame decoder: turns the module's stream of word packets into slot words,
 // signals each good word, routes live data to the store and copies memory blocks.
 #pragma once

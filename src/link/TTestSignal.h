@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The built-in test signal: a GUI-thread timer that stores a repeating wave for PID 255
 // and tells the dashboard panel about each new value.
 #pragma once

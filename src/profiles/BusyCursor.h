@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The hourglass cursor for the length of a scope; nested scopes keep it until the
 // outermost one ends, which restores the cursor of before.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The one way errors of dashboard profiles reach the user: by default a modal warning box
 // captioned "Fatal error"; tests and the preview renderer put their own reporter in.
 #pragma once

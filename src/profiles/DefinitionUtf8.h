@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Decoding of an item definition's value bytes as UTF-8: sequences of one, two or three
 // bytes; any broken or cut-off sequence makes the whole value the empty text.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A dashboard profile file parsed into memory: 8-bit lines, trimmed; ";" comments and empty
 // lines ignored; "[name]" opens a section; "key = value" lines with the blanks around the
 // first "=" removed. Names match regardless of case, and of two sections with one name only

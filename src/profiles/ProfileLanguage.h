@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Dashboards in two languages: a definition whose last step ends in "En" (CaptionEn,
 // Trends[0].CaptionEn, LabelFormatEn, [Main] NameEn) gives its property's English text.
 // The English window applies it in place of the Russian definition, wherever either stands

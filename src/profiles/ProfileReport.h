@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The problems of one profile load, collected so that they reach the user once and whole:
 // one dialog with the list (file, line, property, reason), each problem also in the log.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A dashboard in the units the user chose. A profile gives its numbers (Min, Max, RedLine,
 // the warning and alarm limits) in the unit pids.txt gives the PID, as the shipped ones do
 // in metric; a widget bound to a PID whose unit converts gets them converted, its dial a

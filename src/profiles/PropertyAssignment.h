@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Assigns a value given as text to one published property of an object, converting it by
 // the property's kind; wrong values are reported through reportDefinitionError.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Item definitions of dashboard profiles: "path = value" lines that set a published
 // property of a widget, or of an object it holds (its font, a gauge arrow, a trend curve,
 // the trend's view options), from text.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The published properties of an object, found by name regardless of ASCII case: those
 // that our own classes declare (base classes included), never Qt's own lower-case ones,
 // each with the kind that decides how a text value converts to it.

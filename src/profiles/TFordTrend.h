@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The trend chart: the recent history of one or more PIDs as curves against time, read
 // from an ECU data store at every paint, following the newest data or scrolled back with
 // its own scroll bar. Curves are drawn on a bitmap SmoothFactor times larger and scaled

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // One curve of a trend chart: the PID whose history it draws, its caption, colour and
 // whether it is drawn (which also switches the store's recording of that PID).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The curves of a trend chart, drawn in collection order; every change repaints the chart.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A dashboard profile: one file in the folder Profiles that names the dashboard, picks the
 // PID table and the background colour, and lists the widgets with their item definitions.
 // It reads its header at start-up, builds its widgets the first time it is shown, and then

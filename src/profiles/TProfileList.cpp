@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The list of dashboard profiles.
 #include "profiles/TProfileList.h"
 

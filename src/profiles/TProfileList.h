@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The main window's list of dashboard profiles: one per file in the Profiles folder, in
 // the order the file system gives them, each with its header read; the one named by the
 // saved setting is shown at start, and picking one shows it and hides all others.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The trend chart's scaled geometry: margins, plot size, the plot's right edge and zero
 // line, and the size of the drawing bitmap, all in bitmap pixels.
 #pragma once

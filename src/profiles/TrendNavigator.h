@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // What the user did to a trend chart's time axis and where its cursors stand: a window
 // fixed by paging, zooming or dragging (none: the chart follows its data), and the times
 // of the cursors A and B; plus the lookups they need. No widgets: the chart only maps its

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Draws the trend chart's bitmap: background, grid at whole seconds and the curves from
 // the store's history, at SmoothFactor times the chart's size. A pause in the history (the
 // adapter gone for a while) stays a gap: no line is drawn across it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The time labels under a trend's plot: round moments of the window shown, far enough
 // apart to be read.
 #pragma once

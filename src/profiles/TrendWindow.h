@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The trend chart's time window: which stretch of the program clock the plot shows,
 // following the newest data or scrolled back, and the range of the scroll bar in seconds.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Where one cycle of the ECU's 16 frames ends in a stream of words: with the word of frame
 // 15, position 5, or, when frame 15 was lost, where the frame number goes back.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The one CSV form of live data, written alike by veskor-cli's live --csv and by the export
 // of a recording: a line "# start" with the absolute time of time 0, a heading row time_s
 // and one column per PID of the table ("Engine speed (rpm)", "PID 13" without a name), then

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // What the program knows of a PID (pids.txt): an English name and the unit of the value,
 // for column headings. An unknown PID has neither.
 #pragma once

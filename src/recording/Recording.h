@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A recorded live data session: the checked words of the stream with their slot and arrival
 // time, and what is needed to read them again later (the PID table, the car, the module).
 // The file format lives in RecordingFile; the player and the export work on this form.

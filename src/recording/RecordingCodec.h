@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The bytes of a recording file: its header and its blocks. A file is the header, then
 // blocks of about a second of words each, every block with its length and a CRC, so that
 // a reader finds where a torn or damaged block begins and keeps everything before it.

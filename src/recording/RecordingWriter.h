@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Writes a recording as the words come: the header at once, then a block of about a
 // second of words at a time, each written and synced to the disk as it closes, so that a
 // crash or a power cut costs at most the last second. The file grows while the session

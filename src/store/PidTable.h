@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // What each PID of the live stream means: a short Russian and English name, the unit of the
 // value TFordData::ConvertValue gives, and the names of the known bits of the flag words.
 // Read from pids.txt, which the user may edit; a PID without a line keeps its number and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The units the user chose, applied to the PIDs: a PID whose pids.txt unit is a
 // temperature, speed or pressure is shown in the chosen unit of that quantity; every other
 // PID as TFordData::ConvertValue gives it.

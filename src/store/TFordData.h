@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The ECU data store: PID maps, conversion of raw words to engineering values,
 // per-PID display limits and the recorded history of PID values.
 #pragma once

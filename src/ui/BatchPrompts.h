@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Prompts for a run without a user (the screenshot tour): warnings go to stderr, questions
 // are declined, dialogs cancelled, and nothing is handed to other programs.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A status bar value: a text with a soft coloured glow behind it. The glow image is cached
 // and rebuilt only when the text, the colour or the size changes.
 #pragma once

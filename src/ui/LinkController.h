@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The window's policy over the link session: a lost stream is brought back (Reconnector),
 // a stream that falls silent is lost, memory reads pause the user's stream and resume it,
 // and while a recording plays the adapter is left alone. Every command of the window

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // veskor-reader's preview mode for profile authors: builds one dashboard profile on a panel
 // without showing a window, feeds it PID values and saves the panel as a PNG.
 #pragma once

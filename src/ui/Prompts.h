@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Every modal box, dialog and shell hand-off of the window goes through here, so tests
 // answer them and a batch run never blocks.
 #pragma once

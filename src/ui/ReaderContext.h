@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // What the pages share: the reference data, the vehicles list, the current-vehicle box,
 // the link and the prompts. The window owns all of it and outlives the pages.
 #pragma once

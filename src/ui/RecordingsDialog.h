@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The recordings of one vehicle's folder, newest first, to delete those no longer needed.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A recorded session played in the window instead of the link's live data: it holds the
 // link (nothing reaches the adapter meanwhile, and its guarded controls are off), plays
 // the recording and shows its transport bar, and gives everything back when it is closed.

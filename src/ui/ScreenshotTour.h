@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The --screenshots run: waits until the window is connected to the module and has matched
 // the calibration code, reads the fault codes, streams live data for a few seconds, saves a
 // picture of every page and the report as PDF (9-report.pdf) into a folder and closes the

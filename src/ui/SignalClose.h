@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // SIGTERM and SIGINT end the program in order (settings and register saved) instead of
 // ending the process where it stands, whatever waits for the user at that moment: a box of
 // start-up, one of closing, or the main loop.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The window's status bar: "Модуль:", "Версия:" and "Режим:", each a caption and a glowing
 // value (laModule, laVersion, laWorkmode), following the link's status, and the state of a
 // lost stream's reconnection (laReconnect).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The main window: the frame (toolbar, pages, dock, status bar) and the order of work when
 // it is created, first shown and closed. The pages keep their own controls and handlers.
 #pragma once

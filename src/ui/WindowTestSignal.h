@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The window's own test signal: the 100 ms timer TimerTest that stores the next value of
 // the wave as PID 255 in a data store and tells the dashboard panel about it (with the
 // value 0: the panel reads nothing from the message). Independent of the link's own signal.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The program entry of veskor-reader: the main window, or with --render-profile the
 // profile preview, which needs no display.
 #include "common/AtomicFile.h"

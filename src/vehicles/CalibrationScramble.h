@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The scrambling of the embedded calibration database: every byte XORed with the low
 // 8 bits of its offset. Shared by the loader and the build-time tool, so it links no Qt.
 #pragma once

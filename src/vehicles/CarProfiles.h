@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The car profiles of CarProfiles.ini, named by their position (0 to 100) in file order.
 #pragma once
 

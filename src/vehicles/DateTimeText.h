@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Date and time of the register as text in the system's formats (short date, then the
 // long time, the time left out at exactly midnight), and as days since 30 December 1899.
 // Reading also accepts the forms other systems write, so that a register saved under one

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Loading of the ECU calibration database: the scrambled resource INFO built into the
 // program, descrambled and read line by line into EcuProfiles.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // What the vehicles page shows of a vehicle's ECU: ten captioned fields filled from the
 // calibration database record of the vehicle's calibration code.
 #pragma once

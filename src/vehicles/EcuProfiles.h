@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The ECU calibration database in memory: one record per calibration code, indexed
 // directly by the code so that a lookup is one array access.
 #pragma once

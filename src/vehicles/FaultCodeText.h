@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The text of one entry of the fault list with its dictionary texts, in the form the
 // fault codes page copies to the clipboard (and veskor-cli prints).
 #pragma once

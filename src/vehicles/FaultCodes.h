@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The fault code dictionary: mode, English and Russian description and comment of
 // every code from 1 to 999, loaded from codes.txt.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // What the INI reader would make of a file's bytes, found before it reads them: it stops
 // at a NUL character and knows no UTF-16, so such files quietly yield fewer sections.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The model names that the vehicle dialog offers, from models.txt: one name a line, in
 // file order, empty lines included.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The vehicle register's file autos.ini: one section per vehicle, "0", "1", … in list
 // order, texts as UTF-8, the date in the system's formats. What the program does not know
 // of the file (other keys, comments, a date it cannot read) is written back unchanged.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Import of the older plain-text register autos.txt: a number line below 1000 starts a
 // vehicle, the text lines after it give name, model, year, VIN, plate, date and notes.
 #pragma once

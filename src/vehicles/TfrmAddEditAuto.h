@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The modal dialog that adds or edits one vehicle of the register. The caller fills the
 // car-profile list and the fields, shows it, and reads the fields back after OK.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // One entry of the vehicles list: its caption, its six display texts and its register
 // record. The texts shown may differ from the record (a new vehicle shows "---" as its
 // diagnosis date), so both are kept.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The vehicles list as an item model for the window's report view: one row per vehicle,
 // the name and its six display texts as columns. It owns the register.
 #pragma once

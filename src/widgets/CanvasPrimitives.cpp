@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The drawing primitives of the dial and needles on QPainter.
 #include "widgets/CanvasPrimitives.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Drawing primitives in the terms the dial and needles are specified in: directions φ
 // (0 down, 90 right, growing counterclockwise), arcs and pie wedges counterclockwise
 // from a start to an end, coordinates rounded half to even before each call.

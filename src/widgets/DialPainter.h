@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Draws the gauge's static dial (background, glow, arc, red zone, ticks, numbers,
 // caption) into the dial image; everything that does not move with the values.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Limits the repaints that new readings cause to one per frame. Readings come many times a
 // second per PID and each used to repaint its widget at once; the eye gains nothing from
 // more than a few dozen frames a second, the processor loses a paint for each. The first

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The gauge's settings and its needles as plain data, apart from the widget, so that the
 // geometry and the drawing can be computed and tested without one.
 #pragma once

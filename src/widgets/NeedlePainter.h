@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Draws what moves on the gauge at each paint: needle wedges, their value labels and
 // the centre cap, onto the frame image over the cached dial.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The smooth downscale blit: draws an image drawn at a multiple of a window's size into
 // the window with area-averaging, so thin lines and text come out anti-aliased.
 #pragma once

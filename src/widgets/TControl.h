@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The base of every dashboard control: position, size, visibility, colour, font and hint
 // as published properties, and the window-message entry the dashboard panel calls.
 #pragma once

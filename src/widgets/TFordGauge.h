@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The needle gauge of the dashboards: a dial graduated from Min to Max with one needle of
 // its own or several arrow items, each bound to a PID, drawn at SmoothFactor times the
 // size and scaled down smoothly.

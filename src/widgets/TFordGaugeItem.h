@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // One arrow item of a gauge: a needle bound to its own PID, with its own value label.
 // Its setters store only; the gauge shows the change at its next paint.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A bit-flag indicator: a fixed caption whose colour shows whether all bits of a mask
 // are set in the PID's value.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The dashboard panel: carries the widgets of the active dashboard and hands every
 // WM_PID_CHANGED to its direct children, in child order.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A label that shows one line of a list of texts, chosen by the PID's value.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A label that shows a PID's value as formatted text, coloured by whether the value
 // rose, fell or stayed.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The gauge's geometry: image size, dial centre, sweep, the scale angle of a value and
 // the placing of needles, which stop at the ends of the scale.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The text label of the dashboards: a one-line caption with alignment, auto-size,
 // shortening or wrapping, and an optional glow around the text.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The text glow: a box blur of the text's alpha, run three times (close to a Gaussian).
 #include "widgets/TextGlow.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A soft glow around a text: the text's shape in the glow colour, blurred.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Warning and alarm limits of a shown value, as a dashboard's profile sets them: a value
 // below a low or above a high limit is a warning (amber) or an alarm (red, blinking).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The one place where dashboard widgets report a property value they cannot work with;
 // the profile loader or the main window may direct it, the default writes a warning.
 #pragma once

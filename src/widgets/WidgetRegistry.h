@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The widget class registry: dashboard profiles create widgets from the class names in
 // their files. Other libraries (the store, the trend chart) add their classes here.
 #pragma once

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # The command-line conventions every program keeps: --help and -h on stdout with exit 0,
 # --version, "--name=value" as well as "--name value", a command's own --help, and exit
 # code 2 with a reason on stderr for bad arguments, before anything else is looked at.

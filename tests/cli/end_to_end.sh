@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # End-to-end check: veskor-sim on a pty link, veskor-cli connecting through it.
 # Usage: end_to_end.sh VESKOR_SIM VESKOR_CLI normal|silent
 set -u

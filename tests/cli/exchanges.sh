@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # The exchanges as a user runs them: veskor-sim on a pty link (or the built-in simulator)
 # and veskor-cli's live, faults and dump commands.
 # Usage: exchanges.sh VESKOR_SIM VESKOR_CLI CHECK

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Every veskor-cli command against every fault of the module or its line, on the built-in
 # simulator at time scale 0.1: each run ends with its documented exit code (0 done, 1
 # failed, never 2), a failed one with exactly one sentence on stderr, a done one with none.

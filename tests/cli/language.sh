@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # The language of veskor-cli's output. With --lang en, or an English system locale, no
 # line of any command that prints text holds a Cyrillic letter; without --lang in the C
 # locale, and with --lang ru, the log stays Russian.

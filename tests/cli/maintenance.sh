@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # End-to-end checks of module maintenance as a user runs them: veskor-sim on a pty link
 # (or the built-in simulator), veskor-cli through it.
 # Usage: maintenance.sh VESKOR_SIM VESKOR_CLI flash|options|bad-readback|reset-status

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The table decoder must read every byte, and every string, as the code page's converter does.
 #include "common/AnsiCodec.h"
 

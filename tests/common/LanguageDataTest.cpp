@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Which file of a pair the window reads in each language.
 #include "common/LanguageData.h"
 

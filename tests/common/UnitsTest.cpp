@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Metric and imperial units: values, unit texts and captions converted, the choice read
 // from and written to reader.ini.
 #include "common/Units.h"

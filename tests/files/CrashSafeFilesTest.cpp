@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // kill -9 at random moments while the program saves autos.ini and reader.ini: afterwards
 // each file loads and is byte for byte the old or the new version, never a mix.
 #include "SavedVersions.h"

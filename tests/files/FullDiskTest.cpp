@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Saving into a full file system: every writer fails whole, names the file, leaves the old
 // file byte for byte and no half-written file behind.
 #include "support/FullDisk.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Saves autos.ini and reader.ini into a folder through the program's own save code, the
 // two versions in turn, until it is killed: veskor-save-loop FOLDER. Prints "ready" once
 // the first pair is written, so that a kill lands among the saves, not in the start-up.

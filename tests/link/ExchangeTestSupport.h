@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Helpers of the exchange tests: simulator set-ups, expected log lines and waits.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Every exchange of the link against every fault a module or its line can show, at a
 // reduced time scale: each run must end within the time its exchange allows, report what
 // happened through the events it names, and leave a link that does the same exchange

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The firmware image, the device code chosen for the boot loader, the update's progress as
 // the bar shows it, and the options' items.
 #include "common/ScaledClock.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A link thread talking to an in-process simulator over a real pseudo-terminal, at a
 // reduced time scale, with its events recorded.
 #pragma once

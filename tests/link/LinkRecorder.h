@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Test event sink for the link: records log lines, link events, slot messages, panel
 // messages and finished commands in the order they are delivered.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The maintenance exchanges against the simulated module over a pty: options, status
 // reset, restart and the firmware update with the boot loader's faults.
 #include "LinkHarness.h"

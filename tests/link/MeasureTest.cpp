@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The two measurements of the exchanges at a paced 115,200 baud and real speed. They take
 // about two minutes, so they run only when asked: VESKOR_MEASURE=1.
 #include "ExchangeTestSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 #include "link/serial/PortAccess.h"
 
 #include "common/ScaledClock.h"

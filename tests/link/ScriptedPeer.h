@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A module stand-in for link tests, written from the protocol and not the simulator: a
 // pseudo-terminal whose far end answers each command line with what the test scripts,
 // at once, after a delay, or as an endless stream, and can be pulled like a cable.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The link against a module stand-in written from the protocol (ScriptedPeer), for the
 // cases the simulator does not play: a calibration code sent at once or late, a stale
 // code of another car, rejected words, a stream that never falls silent and a pulled cable.

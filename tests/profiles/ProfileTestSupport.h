@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Helpers for the profile tests: catching definition reports and applying definitions.
 #pragma once
 

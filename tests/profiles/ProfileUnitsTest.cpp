@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The shipped dashboards in both systems: scales, limits and captions of the widgets bound
 // to a PID whose unit converts follow the choice; the others stay as the file gives them.
 #include "profiles/ProfileUnits.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Paging, zoom, drag and the cursors of the trend chart: the model, then the chart driven
 // by mouse events.
 #include "profiles/TFordTrend.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # scripts/setup-deps.sh decides what to install and how, run against fake dpkg-query, id,
 # sudo and apt-get that log what they are asked: only the asked-for command's packages,
 # apt-get as root directly and as a user through sudo with DEBIAN_FRONTEND kept, and a

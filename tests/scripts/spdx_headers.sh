@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # scripts/spdx-headers.sh on a small tree: the header goes on top of C++ and CMake files and
 # after a shell script's #! line, only once however often it runs, and --check lists the
 # files without one and exits 1.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The simulated module's boot loader: the AVR109 subset over its flash, its faults, and
 // the way back to the module's firmware.
 #include "sim/SimBootLoader.h"

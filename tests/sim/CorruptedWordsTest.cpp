@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Corrupted packets from the simulator through the real link: no word that fails its
 // check reaches a value, neither in the link's slot messages nor in the store.
 #include "LinkHarness.h"

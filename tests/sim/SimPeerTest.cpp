@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The simulator keeps its own tables, word encoding and frame layout, written from the
 // protocol; here alone they meet the program's, so a mistake on either side shows.
 #include "common/WordPacket.h"

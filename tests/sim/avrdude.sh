@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # The simulator's boot loader against a real AVR109 front end: avrdude (-c avr109) writes,
 # verifies and reads back a firmware image through veskor-sim's pty, and veskor-cli's own
 # firmware update passes against the same simulator afterwards.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The table of PID meanings: how pids.txt is read, and that the shipped one names what the
 // shipped dashboards show.
 #include "store/PidTable.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Limits the size of files this process may write while the object lives, so that a
 // test can make a write fail even when it runs as root (Linux).
 #pragma once

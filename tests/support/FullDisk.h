@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A folder on a file system with no room left: a tiny tmpfs filled to its last block when
 // the process may mount one (root), else an ordinary folder under a file size limit, where
 // writes fail the same way (EFBIG rather than ENOSPC).

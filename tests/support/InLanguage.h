@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Runs part of a test in one language of the window and gives the Russian back after it,
 // whatever the test's outcome, so that no other test sees the English.
 #pragma once

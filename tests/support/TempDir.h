@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A temporary directory for one test, with helpers to write and read files in it.
 #pragma once
 

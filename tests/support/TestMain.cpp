@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // GoogleTest entry point with a Qt application object, so tests may post events,
 // run event loops and (in the GUI variant) create widgets offscreen.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The comparison of two visits' dumps without widgets: the list of dumps, the changes and
 // their colours, and the checksum state of dumps that do not reach the tables.
 #include "ui/model/AdaptComparison.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The window at a connection: a car new to the register added in one step, errors that
 // say what to do and come early, the status bar after a failure, and the log's times.
 #include "WindowTestSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The vehicle that a reported calibration code makes current, the dialog's edits and the
 // date stamp of a finished fault exchange.
 #include "ui/model/CurrentVehicle.h"

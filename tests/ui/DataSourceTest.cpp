@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The feed the dashboards read: the live session and a playing recording each bring their
 // words, their ECU's identity and their start and stop through it, and a source that is
 // not current reaches no reader.

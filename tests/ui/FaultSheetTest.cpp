@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The fault list from the slot words, its clipboard text and its HTML report.
 #include "ui/model/FaultSheet.h"
 

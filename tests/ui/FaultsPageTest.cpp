@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The fault codes page against the simulator: reading the codes, the list, the stamped
 // diagnosis date, copy and the HTML report.
 #include "ui/pages/FaultsPage.h"

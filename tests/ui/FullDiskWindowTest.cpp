@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The window closed on a full disk: the settings and the register cannot be saved, the
 // user is told which files, and both old files stay as they were.
 #include "WindowTestSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The window's language: chosen by --lang, reader.ini or the system, and in English no
 // Russian text is left anywhere in the window, its pages and its dialogs.
 #include "WindowTestSupport.h"

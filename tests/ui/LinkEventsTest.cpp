@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The window against the simulator inside the process: connect, the status bar, the version
 // label, the calibration code matched to a vehicle, disconnect, and a module that is silent.
 #include "WindowTestSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The status bar's texts and glows as the link's events arrive, and the typed reports.
 #include "ui/model/LinkStatus.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The live data page and the matrix in the real window: the cells a slot word paints and in
 // which colour, "Обновлять", the dashboard feed, the start without a profile, the profile
 // table letter, the test signal and its history file, and the start option --live.

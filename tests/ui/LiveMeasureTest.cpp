@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The stream figures: latency quantiles to a bucket's width, a value counted once at the
 // paint that shows it, and the report's fixed lines.
 #include "ui/model/LiveMeasure.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The memory page against the simulator inside the process: a full dump into the vehicle's
 // dump folder that then shows the simulated ECU's adaptive tables, and a read stopped midway.
 #include "ui/pages/MemoryPage.h"

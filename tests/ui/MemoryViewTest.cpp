@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The memory page's decisions without widgets: decoding, colours, folders and arguments.
 #include "ui/model/MemoryView.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The options page in the real window: its controls with their defaults, hints and saved
 // keys; the module options read, written and confirmed against the simulator; the firmware
 // update with its file dialog and progress bar.

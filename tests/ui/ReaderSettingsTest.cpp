@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // reader.ini: the keys of creation and first show with their defaults, the [Main] rule, the
 // order and the lines that closing leaves alone.
 #include "ui/model/ReaderSettings.h"

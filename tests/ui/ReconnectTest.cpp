@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The adapter unplugged mid-stream and plugged in again: the window says so at once, tries
 // again and resumes the stream with the same car; Disconnect ends the attempts.
 #include "WindowTestSupport.h"

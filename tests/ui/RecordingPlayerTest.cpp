@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The player of recorded sessions: every word in order at any speed, pause, and seeks that
 // give the store the history up to their moment at once.
 #include "ui/model/RecordingPlayer.h"

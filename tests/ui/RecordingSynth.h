@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Recordings made up for replay tests: frames 0 to 15, positions 0 to 5, at an even pace,
 // every word a valid one whose value moves with time, under the PID map of table P or T.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Every live data session of the window is recorded into the current vehicle's folder; the
 // option turns it off, and old recordings are deleted from the options page.
 #include "WindowTestSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A recorded session replayed in the real window: every word reaches the matrix and the
 // dashboard in order at 1x and 16x, a seek gives the trend its history up to that moment,
 // and nothing goes to the adapter while the recording is open.

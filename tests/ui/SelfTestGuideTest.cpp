@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The self-test's verdict in words: which results pass, and the number of codes found in
 // the form the window's language gives it.
 #include "ui/model/SelfTestGuide.h"

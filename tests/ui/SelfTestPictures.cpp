@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Pictures of the engine self-test on the fault codes page, before (the guide), during
 // (the countdown) and after (the verdict above the codes), from the real window on the
 // built-in simulator: selftest_pictures <output folder> [WIDTHxHEIGHT, 1366x768]. Run it under

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // SIGTERM ends the real program in order whatever waits at that moment: a box of creation,
 // a box of the first show, the box of a save that failed at close, or a live stream.
 #include "WindowTestSupport.h"

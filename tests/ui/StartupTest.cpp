@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Creation, first show and close of the real window: reader.ini's keys, the register, the
 // profiles, the log, and SIGTERM closing a running program in order.
 #include "WindowTestSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The matrix readouts' pace: complete cycles of the 16 frames and the texts shown.
 #include "ui/model/StreamRate.h"
 

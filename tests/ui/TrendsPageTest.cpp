@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The trends page in the real window: the test signal button, paging through the link
 // store's history with the readout of the right edge, and what slot words do while the
 // page is on show.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The vehicles page: the list and the current vehicle, the information pane, add, edit and
 // delete through the dialog, and the register saved after each change.
 #include "ui/pages/VehiclesPage.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A car's earlier visits: the file that keeps them and the lines a report lists.
 #include "ui/model/VisitHistory.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The window's exchanges under every fault a module or its line can show, with the
 // simulator inside the process at a tenth of real time. Whatever the module does, the
 // window's thread keeps turning (no pause long enough for a user to see the window

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The real main window for tests: a program directory of its own with the data files, the
 // simulator inside the process at a tenth of real time, and prompts that tests answer.
 #pragma once

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 VeskorReader developers
 # Checks that no line of the calibration database text shows in `strings` of the built
 # programs: every ELF file in BINDIR and the files named after it.
 # Usage: no-plain-database.sh DATABASE BINDIR [FILE...]

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Renders the sample widgets into PNG files, for looking at them (run under xvfb-run for a
 // real screen, or offscreen): screenshots <output folder>.
 #include "widgets/TFordGauge.h"

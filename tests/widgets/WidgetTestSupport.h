@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Helpers for the widget tests: sending PID values and catching problem reports.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The exchanges of the link with the module, one source file each. The run* procedures
 // are the entries of the command table (CommandTable.cpp) and run on the link thread
 // with its TLinkContext. A port error (SerialError) that an exchange lets escape ends it

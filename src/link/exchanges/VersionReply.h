@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The module's reply to "v": a first character, three digits of the firmware version
 // times 100 and up to five characters of the module identifier.
 #pragma once

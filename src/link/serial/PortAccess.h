@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A port that fails, told so that the user can act on it: an adapter to plug in or a
 // port to choose, the group whose membership gives access and a new login for it to
 // count, a cable to check.

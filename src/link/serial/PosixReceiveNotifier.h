@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The receive notification thread of a POSIX port: waits for bytes to arrive and calls
 // the handler with the number waiting.
 #pragma once

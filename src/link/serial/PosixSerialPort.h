@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The serial port on POSIX termios: raw 8N1 without flow control, reads and writes with
 // Windows-style timeouts on the link's scaled clock, receive notifications by epoll.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The serial port interface of the link: open, close, configure, purge, read and write
 // with timeouts, and receive notifications on a thread of the port.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The "Журнал" panel: the log list lbLog with every line of the session and "Очистить".
 #pragma once
 

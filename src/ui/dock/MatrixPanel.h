@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The "Матрица" panel: the raw words of frames 0 to 15, positions 0 to 5, as the bytes of
 // the grid dgMap, repainted cell by cell while "Обновлять" (cbUpdateMap) is on.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Two dumps of one vehicle compared: the adaptive tables and checksum state of each, and
 // which values changed between the visits and by how much. No widgets.
 #pragma once

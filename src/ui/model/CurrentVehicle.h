@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Decisions about the current vehicle that need no widgets: which vehicle a calibration
 // code reported by the ECU selects, and the date stamp of a finished fault exchange.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Where a dashboard laid out in logical units is drawn on its page: scaled to fit with its
 // proportions kept and centred, or at its own size (1:1) from the top-left corner.
 #pragma once

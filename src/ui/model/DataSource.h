@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Where the dashboards, the trends and the matrix take their words from: the link's live
 // stream, or a recording that plays. The window switches the feed between the two; its
 // readers never ask which one runs.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // What the fault page says of a fault exchange that has ended: whether its codes become the
 // result on show, and the line for the page and the log. An exchange that brought no
 // status word never reads as "no codes stored".

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The fault codes page's data without widgets: the list's entries (a header naming the
 // current vehicle, then the codes), its text for the clipboard and its HTML report.
 #pragma once

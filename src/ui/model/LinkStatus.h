@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // What the status bar shows of the link: the module's state, the version and the ECU link
 // state, each a text with a glow, following the link's reports.
 #pragma once

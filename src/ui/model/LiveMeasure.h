@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Figures of a live stream for soak runs and benchmarks: how long a value takes from the
 // moment the link took its word to the paint of the gauge that shows it, how many slot
 // messages waited at most, and the process's CPU share and resident memory.

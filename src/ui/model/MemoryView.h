@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // What the memory page shows, decided without widgets: the decoding of the adaptive tables
 // and of a byte map from the memory image, the cell colours, the dump folder and the
 // arguments of the read commands.

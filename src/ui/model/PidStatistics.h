@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The least, greatest and mean value of each PID since the stream started, for a mechanic
 // who looks away from the dashboard and wants to know what happened meanwhile.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // veskor-reader's command line without the program: the window's options and the profile
 // preview's, read without an application object so that any arguments can be tried on them.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // reader.ini, the program's settings: every key with its default, read at the window's
 // creation and first show, written at close in a fixed order.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Brings a dropped live data stream back: after the adapter is lost mid-stream it asks for
 // a connection at growing intervals, checks that the module answers from the same car (the
 // calibration code before the drop) and then asks for the stream it had. Knows no widgets

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Plays a recorded live data session on the GUI thread: every word in its order at 0.25x
 // to 16x, with pause and seek. Its own data store holds the history up to the present of
 // the recording, so trend charts drawn from it show what they showed in the car.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The data store's history as a replayed recording gives it: built once for the whole
 // recording, then handed out up to any moment at once, so a seek never streams the past
 // again through the store.

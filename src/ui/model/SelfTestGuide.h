@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The engine self-test's guide without widgets: what the car needs before KOEO or KOER,
 // what the mechanic does while it runs, and the verdict in words once it has ended.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Records every live data session of the window: from the stream's first word to the stop
 // of the stream (the link clears its slots), into Recordings/<vehicle>/<date time>.vrec
 // under the documents folder. Without widgets; the window hands it the link's words and

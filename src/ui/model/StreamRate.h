@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The live stream's pace for the matrix readouts: the time between successive complete
 // cycles of the 16 frames, and the readouts' texts.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The window's test signal: a wave of 31 steps that rises from 100 to 400 in steps of 10
 // with a swing of up to ±100 over it, as signed 16-bit values. Its step counter lives as
 // long as the program, so switching the signal off and on goes on where it stopped.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // What the vehicle dialog hands back, and how it changes a list entry or makes a new one.
 #pragma once
 

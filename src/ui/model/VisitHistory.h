@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // A car's earlier visits: one line per fault read or self-test, kept beside the car's
 // reports, so that a report can tell what the car came with before.
 #pragma once

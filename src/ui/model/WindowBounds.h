@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Saved window bounds against the screens there are now: a laptop without its second
 // monitor must not open its window where no screen is, and a window saved on a large
 // monitor must not open larger than the small screen of a car's netbook.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The memory page's comparison of two visits: the vehicle's dumps listed by date, and for
 // the two chosen the adaptive tables side by side, the changed values coloured, and the
 // checksum state of each.

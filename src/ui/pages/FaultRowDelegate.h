@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The fault list's rows as the program draws them: a header row with the vehicle's data
 // and one row per code with its mode, description and comment, each 100 pixels high.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The page "Коды ошибок": the fault exchanges' toolbar, the owner-drawn list lbFaults with
 // the overlay shown while an exchange runs, copy to the clipboard and the report: as HTML,
 // printed, or as PDF.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The active dashboard alone on a whole screen, for a mechanic who reads it from the
 // driver's seat: a second view of the live page's scene, fitted as the page fits it, with
 // the module's state and the stream's cycle in its top-right corner, on a strip above. The main

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The page "Справка": the program's emblem, the title and a link that opens the user
 // guide shipped beside the program.
 #pragma once

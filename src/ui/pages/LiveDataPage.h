@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The page "Данные": the toolbar tbReadData with start and stop of the live data and the
 // profile box cbProfile, and the dashboard panel pnBlack that shows the chosen profile.
 #pragma once

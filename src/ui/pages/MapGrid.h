@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The grids of the memory page: a map of 8 load rows by 10 engine speeds under its heading
 // row and column, and a column of idle values, with their cells coloured by a rule.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The page "Память": reads the ECU's memory into dump files, loads them back, stops a read,
 // decodes the adaptive tables and a byte map from the link's memory image, and compares the
 // adaptive tables of two dumps of the vehicle.

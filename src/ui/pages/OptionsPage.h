@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The page "Настройки": the port settings the link reads when it opens the port, the
 // description language and table contrast, the workshop named in reports, the module's two
 // options, the firmware update and the units.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The transport bar of a replayed recording: play and pause, the speed, a slider to seek
 // anywhere, the elapsed and total time, and the button that closes the recording.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // Before the engine self-test: lists what KOEO or KOER needs of the car and asks which test
 // the car is ready for. Shown through Prompts::runDialog, so tests answer it without a
 // modal loop.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // While the engine self-test runs: which test, the seconds gone and left of the link's
 // limit, what the mechanic does meanwhile, and the button that ends the exchange.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // "Мин., макс., среднее": for each PID the dashboard shows, its least, greatest and mean
 // value since the stream started, refreshed every second while the window stays open.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The page "Тренды": start and stop of the live data (the live page's actions), a
 // navigation bar, the chart FT on the link's data store, the readout fvN and the button
 // that shows the whole history. The chart draws the curves of the active dashboard's trend

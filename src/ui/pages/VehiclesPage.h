@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 VeskorReader developers
 // The page "Автомобили": the vehicles list lvAutos with its toolbar, the ECU information
 // pane of the selected vehicle behind a splitter, and the current-vehicle rules.
 #pragma once
