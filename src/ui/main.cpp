@@ -48,14 +48,19 @@ void installAskedOrSystem(std::optional<UiLanguage> asked)
     Languages::install(asked.value_or(Languages::forLocale(QLocale::system())));
 }
 
-// Prints lines to out without a window, in the language asked for or the system's: the
-// help, or why the program can't start, before the settings can be read. lines is called
-// once the language is installed.
-int printWithoutWindow(int argc, char** argv, std::optional<UiLanguage> language, FILE* out,
-    const std::function<QStringList()>& lines, int exitCode)
+// Prints lines to out without a window: the help, or why the program can't start. They are
+// in the language asked for; else, for a start that failed, in the settings' language (a
+// help run reads no settings); else in the system's. lines is called once the language is
+// installed.
+int printWithoutWindow(int argc, char** argv, std::optional<UiLanguage> language, bool startFailed,
+    FILE* out, const std::function<QStringList()>& lines, int exitCode)
 {
     QCoreApplication core(argc, argv);
-    installAskedOrSystem(language);
+    if (!language && startFailed)
+        Languages::install(
+            Languages::chosen(ReaderIni::language(settingsFile()), QLocale::system()));
+    else
+        installAskedOrSystem(language);
     for (const QString& line : lines())
         std::fprintf(out, "%s\n", qUtf8Printable(line));
     return exitCode;
@@ -175,7 +180,7 @@ int main(int argc, char** argv)
         && (help || preview || parseWindowArguments(arguments).has_value());
     if (!argumentsRead || help)
         return printWithoutWindow(
-            argc, argv, asked, argumentsRead ? stdout : stderr,
+            argc, argv, asked, !argumentsRead && homeRead, argumentsRead ? stdout : stderr,
             [] {
                 return QStringList { Texts::text(Texts::WindowUsage),
                     Texts::text(Texts::ReaderUsage) };
@@ -189,7 +194,7 @@ int main(int argc, char** argv)
     const QString program = QString::fromLocal8Bit(argv[0]);
     if (!preview && !hasDisplay())
         return printWithoutWindow(
-            argc, argv, asked, stderr,
+            argc, argv, asked, true, stderr,
             [&program] { return QStringList { Texts::text(Texts::NoDisplay).arg(program) }; }, 1);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VeskorReader"));
