@@ -92,8 +92,10 @@ ProgramPlaces defaultPlaces()
     const ProgramPlaces chosen = choosePlaces(places);
     if (!chosen.Installed)
         return chosen;
-    // The register is written there even where no installed data seeds it.
+    // The register is written there even where no installed data seeds it, and the
+    // settings at the first close, when no earlier version left any to move.
     QDir().mkpath(chosen.Dir);
+    QDir().mkpath(QFileInfo(chosen.SettingsFile).path());
     const QString shared = places.SharedDataDir.isEmpty()
         ? installedData(places.ExeDir, places.UserDataDir)
         : places.SharedDataDir;
