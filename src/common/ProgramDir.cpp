@@ -92,10 +92,8 @@ ProgramPlaces defaultPlaces()
     const ProgramPlaces chosen = choosePlaces(places);
     if (!chosen.Installed)
         return chosen;
-    // The register is written there even where no installed data seeds it, and the
-    // settings at the first close, when no earlier version left any to move.
+    // The register is written there even where no installed data seeds it.
     QDir().mkpath(chosen.Dir);
-    QDir().mkpath(QFileInfo(chosen.SettingsFile).path());
     const QString shared = places.SharedDataDir.isEmpty()
         ? installedData(places.ExeDir, places.UserDataDir)
         : places.SharedDataDir;
@@ -254,7 +252,9 @@ QStringList seedUserData(const QString& sharedDir, const QString& userDir,
                 if (!user.mkpath(QFileInfo(relative).path()))
                     throw VeskorError(QStringLiteral("%1: %2").arg(target, systemErrorText(errno)));
                 writeFileAtomically(target, data);
-            } else if (seeded.contains(relative)) {
+            } else if (seeded.contains(relative) && seeded.value(relative) != hash) {
+                // Only a shipped version newer than the one remembered needs the user's
+                // copy read: otherwise the copy, edited or not, stays as it is.
                 const QByteArray current = sha256(readWhole(target));
                 // As the shipped version: nothing to do but remember it (also for a line
                 // of an earlier version, which has no hash). As the version seeded last: an

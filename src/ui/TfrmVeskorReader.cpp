@@ -64,11 +64,6 @@
 
 namespace {
 
-QString iniPath()
-{
-    return settingsFile();
-}
-
 QPalette darkPalette()
 {
     QPalette p;
@@ -389,7 +384,7 @@ void TfrmVeskorReader::FormCreate()
     // The information pane starts empty and the port box lists the system's ports (both
     // done by the pages). Then the port settings of reader.ini.
     IniFile ini;
-    ReaderIni::load(ini, iniPath());
+    ReaderIni::load(ini, settingsFile());
     ReaderIni::readAtCreation(ini, m_settings);
     setDocumentsDir(m_settings.DocumentsFolder);
     m_optionsPage->showDocumentsFolder(documentsDir());
@@ -536,7 +531,7 @@ void TfrmVeskorReader::FormShow()
     applySkin(m_skin);
 
     IniFile ini;
-    ReaderIni::load(ini, iniPath());
+    ReaderIni::load(ini, settingsFile());
     m_settings.Bounds = QRect(frameGeometry().topLeft(), size());
     m_settings.CarInfoPane = m_vehicles->infoPaneHeight();
     m_settings.CurrentSkin = m_skin;
@@ -718,7 +713,7 @@ void TfrmVeskorReader::FormClose()
     if (!m_shown || m_options.Simulator)
         return;
     try {
-        ReaderIni::save(iniPath(), collectSettings());
+        ReaderIni::save(settingsFile(), collectSettings());
     } catch (const VeskorError& e) {
         m_savedAtClose = false;
         warn(Texts::text(Texts::CaptionError), e.message());

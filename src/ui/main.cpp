@@ -48,6 +48,16 @@ void installAskedOrSystem(std::optional<UiLanguage> asked)
     Languages::install(asked.value_or(Languages::forLocale(QLocale::system())));
 }
 
+// The language asked for with --lang, else the settings' choice, else the system's.
+void installAskedOrSaved(std::optional<UiLanguage> asked)
+{
+    if (asked)
+        Languages::install(*asked);
+    else
+        Languages::install(
+            Languages::chosen(ReaderIni::language(settingsFile()), QLocale::system()));
+}
+
 // Prints lines to out without a window: the help, or why the program can't start. They are
 // in the language asked for; else, for a start that failed, in the settings' language (a
 // help run reads no settings); else in the system's. lines is called once the language is
@@ -56,9 +66,8 @@ int printWithoutWindow(int argc, char** argv, std::optional<UiLanguage> language
     FILE* out, const std::function<QStringList()>& lines, int exitCode)
 {
     QCoreApplication core(argc, argv);
-    if (!language && startFailed)
-        Languages::install(
-            Languages::chosen(ReaderIni::language(settingsFile()), QLocale::system()));
+    if (startFailed)
+        installAskedOrSaved(language);
     else
         installAskedOrSystem(language);
     for (const QString& line : lines())
@@ -66,15 +75,9 @@ int printWithoutWindow(int argc, char** argv, std::optional<UiLanguage> language
     return exitCode;
 }
 
-int runWindow(QStringList arguments, QElapsedTimer started)
+int runWindow(const WindowArguments& parsed, QElapsedTimer started)
 {
-    const std::optional<WindowArguments> parsed = parseWindowArguments(std::move(arguments));
-    if (!parsed) {
-        std::fprintf(stderr, "%s\n", qUtf8Printable(Texts::text(Texts::WindowUsage)));
-        return BadArgumentsExit;
-    }
-    const auto& [simulator, live, quitWhenShown, debug, screenshots, profile, measureFile]
-        = *parsed;
+    const auto& [simulator, live, quitWhenShown, debug, screenshots, profile, measureFile] = parsed;
     BatchPrompts batch;
     TfrmVeskorReader::Options options;
     options.Simulator = simulator || !screenshots.isEmpty();
@@ -175,9 +178,10 @@ int main(int argc, char** argv)
     }
     const bool help
         = arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"));
+    const std::optional<WindowArguments> window
+        = help || preview ? std::nullopt : parseWindowArguments(arguments);
     // Bad arguments are told before anything else, a missing display included.
-    const bool argumentsRead = languageRead && homeRead
-        && (help || preview || parseWindowArguments(arguments).has_value());
+    const bool argumentsRead = languageRead && homeRead && (help || preview || window);
     if (!argumentsRead || help)
         return printWithoutWindow(
             argc, argv, asked, !argumentsRead && homeRead, argumentsRead ? stdout : stderr,
@@ -200,13 +204,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("VeskorReader"));
     // Boxes without a parent show it too.
     QApplication::setWindowIcon(programIcon());
-    // Until the settings are found (--home).
-    installAskedOrSystem(asked);
-
-    // --lang for this run, else the settings' choice, else the system's.
-    if (!asked)
-        Languages::install(
-            Languages::chosen(ReaderIni::language(settingsFile()), QLocale::system()));
+    installAskedOrSaved(asked);
     // A new, empty home gets the shipped data, so its first start finds codes and dashboards.
     const QString homeDir = home >= 0 ? programDir() : qEnvironmentVariable("VESKOR_HOME");
     if (!preview && !homeDir.isEmpty())
@@ -214,7 +212,7 @@ int main(int argc, char** argv)
             std::fprintf(
                 stderr, "%s\n", qUtf8Printable(Texts::text(Texts::SeedFailed).arg(problem)));
     if (!preview)
-        return runWindow(arguments, started);
+        return runWindow(*window, started);
     QString error;
     const std::optional<ProfilePreviewRequest> request = parsePreviewArguments(arguments, error);
     if (!request) {

@@ -162,6 +162,8 @@ TEST(ReaderSettings, CloseWritesEveryKeyInOrderAndKeepsWhatItDoesNotWrite)
 TEST(ReaderSettings, FirstCloseCreatesTheFileThatTheNextStartReadsBack)
 {
     TempDir dir;
+    // An installed program's settings folder does not exist before its first close.
+    const QString path = dir.file("config/veskor-reader/reader.ini");
     ReaderSettings written;
     written.ComPortName = "sim";
     written.ComPortSpeed = 2;
@@ -175,10 +177,10 @@ TEST(ReaderSettings, FirstCloseCreatesTheFileThatTheNextStartReadsBack)
     written.CurrentAuto = 1;
     written.WorkshopName = "Мастерская \"Мотор\"; №1";
     written.WorkshopContacts = "ул. Заводская, 5 = тел. +7 900 000-00-00";
-    ReaderIni::save(dir.file("reader.ini"), written);
+    ReaderIni::save(path, written);
 
     IniFile ini;
-    ASSERT_TRUE(ReaderIni::load(ini, dir.file("reader.ini")));
+    ASSERT_TRUE(ReaderIni::load(ini, path));
     ReaderSettings read;
     ReaderIni::readAtCreation(ini, read);
     ReaderIni::readAtShow(ini, read);

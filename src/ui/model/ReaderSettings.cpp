@@ -4,6 +4,8 @@
 
 #include "common/IniFile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -108,6 +110,8 @@ void save(const QString& path, const ReaderSettings& settings)
     IniFile ini;
     ini.load(path);
     writeAtClose(ini, settings);
+    // A new user's settings folder (~/.config/veskor-reader) is made by the first save.
+    QDir().mkpath(QFileInfo(path).path());
     ini.save(path);
 }
 
