@@ -93,6 +93,35 @@ void TrendBitmapFollowingHourOfHistory(benchmark::State& state)
 }
 BENCHMARK(TrendBitmapFollowingHourOfHistory)->Unit(benchmark::kMillisecond);
 
+// The main dashboard's chart while streaming: two curves at the stream's 72 values a second,
+// 30 s on show, on a 784 by 200 chart, redrawn as it follows the newest data.
+void TrendBitmapFollowingTheStream(benchmark::State& state)
+{
+    constexpr uint8_t Shown[] = { 1, 16 };
+    uint32_t clock = Start;
+    TFordData store;
+    store.setClock([&clock] { return clock; });
+    for (uint8_t pid : Shown)
+        store.PidLimits(pid).RecordHistory = true;
+    for (; clock <= Start + 60'000; clock += 14)
+        for (int i = 0; i < 2; ++i)
+            store.StoreValue(Shown[i], uint16_t(2048 + int(1500 * std::sin(clock / 900.0 + i))));
+    TFordTrend trend;
+    trend.resize(784, 200);
+    trend.setDataManager(&store);
+    trend.ViewOptions()->setXRatio(30);
+    for (uint8_t pid : Shown) {
+        TFordTrendItem* item = trend.Trends()->add();
+        item->setPID(pid);
+        item->setVisible(true);
+    }
+    trend.setYAxisIndex(0);
+    trend.setUpdateEnd(true);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(trend.renderBitmap().constBits());
+}
+BENCHMARK(TrendBitmapFollowingTheStream)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)

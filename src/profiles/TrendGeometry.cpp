@@ -25,6 +25,21 @@ int mulDiv(int64_t a, int64_t b, int64_t c)
 {
     if (c == 0)
         return -1;
+    // Whole numbers while the product fits: the chart maps every sample through here, and
+    // the extended-precision division and rounding cost more than the rest of its walk.
+    int64_t product = 0;
+    const bool fits = !__builtin_mul_overflow(a, b, &product);
+    if (fits && product == std::numeric_limits<int64_t>::min() && c == -1)
+        return std::numeric_limits<int>::max();
+    if (fits) {
+        int64_t quotient = product / c;
+        const int64_t remainder = product % c;
+        const auto magnitude = [](int64_t v) { return v < 0 ? 0 - uint64_t(v) : uint64_t(v); };
+        const uint64_t r = magnitude(remainder);
+        if (r != 0 && r >= magnitude(c) - r)
+            quotient += (product < 0) == (c < 0) ? 1 : -1;
+        return clampToInt(quotient);
+    }
     const long double exact = (long double)a * (long double)b / (long double)c;
     const long double rounded = std::round(exact); // halves away from zero
     if (rounded >= std::numeric_limits<int>::max())

@@ -20,6 +20,12 @@ namespace {
 // rasteriser must never see.
 bool clipSegment(QLineF& line, const QRectF& r)
 {
+    // Nearly every segment lies inside: it is taken as it is, without the divisions.
+    const auto inside = [&r](QPointF p) {
+        return p.x() >= r.left() && p.x() <= r.right() && p.y() >= r.top() && p.y() <= r.bottom();
+    };
+    if (inside(line.p1()) && inside(line.p2()))
+        return true;
     double t0 = 0, t1 = 1;
     const double dx = line.dx(), dy = line.dy();
     const double p[4] = { -dx, dx, -dy, dy };
@@ -65,11 +71,20 @@ struct CurveWalk {
     // per sample, and a flat run (a steady value, or a value held on the plot's edge)
     // kept as its two ends.
     QPolygonF* run = nullptr;
+    // The stretch is drawn as separate segments with square caps: Qt fills such lines
+    // directly, where a polyline's joins go through its general stroker at several times
+    // the cost. Where two segments meet at an angle, the caps cover the join; the bitmap
+    // is averaged down by the pen's width, so the corner is less than a screen pixel.
+    QList<QLineF>* segments = nullptr;
 
     void flush()
     {
-        if (run->size() >= 2)
-            painter->drawPolyline(*run);
+        if (run->size() >= 2) {
+            segments->clear();
+            for (qsizetype i = 1; i < run->size(); ++i)
+                segments->append(QLineF((*run)[i - 1], (*run)[i]));
+            painter->drawLines(*segments);
+        }
         run->clear();
     }
 
@@ -154,8 +169,7 @@ void TrendPainter::paint(QImage& bitmap, const TrendGeometry& g, const TTrendVie
         const TFordTrendItem* curve = curves.at(i);
         if (!curve->Visible())
             continue;
-        painter.setPen(QPen(
-            curve->Color().toQColor(Qt::white), g.k, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(curve->Color().toQColor(Qt::white), g.k, Qt::SolidLine, Qt::SquareCap));
         CurveWalk walk;
         walk.painter = &painter;
         walk.clip = clip;
@@ -169,6 +183,7 @@ void TrendPainter::paint(QImage& bitmap, const TrendGeometry& g, const TTrendVie
         walk.span = span;
         walk.pid = curve->PID();
         walk.run = &m_run;
+        walk.segments = &m_segments;
         CurveWalk* w = &walk;
         store->ForEachSampleRun(
             curve->PID(), [w](const TSample& s) { w->sample(s.Time, s.Value, s.AfterPause); },

@@ -48,5 +48,6 @@ private:
     // The points of the stretch of curve being drawn; kept between paints so that a paint
     // allocates nothing once it has grown.
     mutable QPolygonF m_run;
+    mutable QList<QLineF> m_segments;
     mutable std::vector<TrendPause> m_pauses;
 };

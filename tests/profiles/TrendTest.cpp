@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 VeskorReader developers
 #include "profiles/TFordTrend.h"
+#include "profiles/TrendGeometry.h"
 #include "profiles/TrendScale.h"
 #include "profiles/TrendWindow.h"
 #include "store/TFordData.h"
@@ -11,6 +12,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -466,6 +468,41 @@ TEST(Trend, ScrollBarOnADarkChartIsDark)
     EXPECT_LT(trend.scrollBar()->palette().color(QPalette::Button).lightness(), 100);
     trend.ViewOptions()->setBackColor(clWhite);
     EXPECT_GT(trend.scrollBar()->palette().color(QPalette::Button).lightness(), 100);
+}
+
+// Every sample's column goes through mulDiv: whole numbers while the product fits, halves
+// away from zero whatever the signs, the int range kept, no trap at the extremes.
+TEST(TrendGeometry, MulDivRoundsHalvesAwayFromZeroAndKeepsToTheIntRange)
+{
+    constexpr int64_t Min64 = std::numeric_limits<int64_t>::min();
+    constexpr int64_t Max64 = std::numeric_limits<int64_t>::max();
+    constexpr int MaxInt = std::numeric_limits<int>::max();
+    constexpr int MinInt = std::numeric_limits<int>::min();
+    const struct {
+        int64_t a, b, c;
+        int expected;
+    } cases[] = {
+        { 7, 1, 2, 4 },
+        { -7, 1, 2, -4 },
+        { 7, 1, -2, -4 },
+        { -7, -1, -2, -4 },
+        { 5, 1, 3, 2 },
+        { 4, 1, 3, 1 },
+        { -5, 1, 3, -2 },
+        { -4, 1, 3, -1 },
+        { 0, 9, 4, 0 },
+        { 1, 1, 0, -1 },
+        { 20'000, 1'080, 20'000, 1'080 },
+        { 3'000'000'000, 3'000'000'000, 9'000'000'000, 1'000'000'000 },
+        { MaxInt, 2, 1, MaxInt },
+        { MinInt, 2, 1, MinInt },
+        { 1, 1, Min64, 0 },
+        { Min64, 1, -1, MaxInt },
+        { Max64, 4, 8, MaxInt },
+        { Max64, -4, 8, MinInt },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(mulDiv(c.a, c.b, c.c), c.expected) << c.a << " * " << c.b << " / " << c.c;
 }
 
 TEST(TrendScale, StoreLimitsOrTheWholeConvertedRange)
