@@ -21,4 +21,11 @@ inline bool smoothImageFits(double width, double height)
 
 // Fills target (in the painter's logical pixels) with the whole source image. An image
 // that already has the target's device size is copied as it is.
-void smoothBlit(QPainter& painter, const QRect& target, const QImage& source);
+// `halved` is the caller's scratch image, used for a frame of twice the size shown one to
+// one: kept between paints, it spares an allocation per paint.
+void smoothBlit(
+    QPainter& painter, const QRect& target, const QImage& source, QImage* halved = nullptr);
+
+// Averages each two by two block of `source` (32-bit pixels) into one pixel of `target`,
+// which is made `pixels` in size; `source` must be at least twice that size.
+void halveImage(const QImage& source, QImage& target, QSize pixels);

@@ -296,5 +296,5 @@ void TFordGauge::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), background());
         return;
     }
-    smoothBlit(painter, rect(), m_frame);
+    smoothBlit(painter, rect(), m_frame, &m_shown);
 }

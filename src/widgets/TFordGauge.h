@@ -233,6 +233,7 @@ private:
     ValueLimits::Level m_level = ValueLimits::Normal;
     QImage m_dial;
     QImage m_frame;
+    QImage m_shown; // the frame at the size shown, when halved by hand
     bool m_dialDue = true;
     TProblemLatch m_problems;
     // New readings move the needles at most forty times a second: smooth to the eye, and a

@@ -175,48 +175,75 @@ TEST(GaugeFrame, WindowShowsTheFrameScaledDownOrAsItIs)
         gauge.frameImage().convertToFormat(QImage::Format_RGB32));
 }
 
+// Test images of any size: one-pixel lines, noise, a gradient.
+std::vector<QImage> blitSources(QSize size)
+{
+    QImage lines(size, QImage::Format_ARGB32_Premultiplied);
+    lines.fill(Qt::black);
+    for (int x = 0; x < lines.width(); x += 3)
+        for (int y = 0; y < lines.height(); ++y)
+            lines.setPixelColor(x, y, Qt::white);
+    QImage noise(size, QImage::Format_ARGB32_Premultiplied);
+    uint32_t seed = 7;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x) {
+            seed = seed * 1103515245u + 12345u;
+            noise.setPixel(x, y, 0xFF000000u | (seed >> 8));
+        }
+    QImage gradient(size, QImage::Format_RGB32);
+    for (int y = 0; y < gradient.height(); ++y)
+        for (int x = 0; x < gradient.width(); ++x)
+            gradient.setPixelColor(x, y, QColor(x * 255 / size.width(), y * 5 % 256, 128));
+    return { lines, noise, gradient };
+}
+
+int worstChannelDifference(const QImage& a, const QImage& b)
+{
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            worst = std::max({ worst, std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
+                std::abs(p.blue() - q.blue()) });
+        }
+    return worst;
+}
+
 // A frame of twice the window's size (and one pixel more, as a gauge draws it) is shown as
-// area-averaging shows it, whatever it holds: one-pixel lines, noise, a gradient.
+// area-averaging shows it, whatever it holds, whether the painter's filter takes it down or
+// it is averaged by hand into the caller's scratch image. The window's odd width takes the
+// last column past the four-pixel steps.
 TEST(GaugeFrame, HalfSizeBlitAveragesAsSmoothScalingDoes)
 {
-    for (const int margin : { 0, 1 }) {
-        SCOPED_TRACE(margin);
-        const QSize size(64 + margin, 48 + margin);
-        QImage lines(size, QImage::Format_ARGB32_Premultiplied);
-        lines.fill(Qt::black);
-        for (int x = 0; x < lines.width(); x += 3)
-            for (int y = 0; y < lines.height(); ++y)
-                lines.setPixelColor(x, y, Qt::white);
-        QImage noise(size, QImage::Format_ARGB32_Premultiplied);
-        uint32_t seed = 7;
-        for (int y = 0; y < noise.height(); ++y)
-            for (int x = 0; x < noise.width(); ++x) {
-                seed = seed * 1103515245u + 12345u;
-                noise.setPixel(x, y, 0xFF000000u | (seed >> 8));
-            }
-        QImage gradient(size, QImage::Format_ARGB32_Premultiplied);
-        for (int y = 0; y < gradient.height(); ++y)
-            for (int x = 0; x < gradient.width(); ++x)
-                gradient.setPixelColor(x, y, QColor(x * 3, y * 5, 128));
-        for (const QImage& source : { lines, noise, gradient }) {
-            QImage shown(32, 24, QImage::Format_ARGB32_Premultiplied);
+    struct Case {
+        const char* name;
+        int margin;
+        bool byHand;
+        int tolerance; // per channel, of 255
+    };
+    const Case cases[] = {
+        { "filter", 0, false, 2 },
+        { "filter, margin", 1, false, 2 },
+        { "by hand", 0, true, 1 },
+        { "by hand, margin", 1, true, 1 },
+    };
+    const QSize window(33, 24);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const QImage& source : blitSources(window * 2 + QSize(c.margin, c.margin))) {
+            QImage shown(window, QImage::Format_ARGB32_Premultiplied);
             shown.fill(Qt::transparent);
+            QImage scratch;
             {
                 QPainter painter(&shown);
-                smoothBlit(painter, shown.rect(), source);
+                smoothBlit(painter, shown.rect(), source, c.byHand ? &scratch : nullptr);
             }
-            // The margin pixel is left out.
+            EXPECT_EQ(scratch.isNull(), !c.byHand);
+            // The margin is left out.
             const QImage expected
-                = source.copy(0, 0, 64, 48)
-                      .scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            int worst = 0;
-            for (int y = 0; y < shown.height(); ++y)
-                for (int x = 0; x < shown.width(); ++x) {
-                    const QColor a = shown.pixelColor(x, y), b = expected.pixelColor(x, y);
-                    worst = std::max({ worst, std::abs(a.red() - b.red()),
-                        std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue()) });
-                }
-            EXPECT_LE(worst, 2);
+                = source.copy(QRect(QPoint(0, 0), window * 2))
+                      .scaled(window, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            EXPECT_LE(worstChannelDifference(shown, expected), c.tolerance);
         }
     }
 }
