@@ -27,6 +27,12 @@ QString scaleNumber(double v)
     return std::fabs(v) >= 100 ? QString::number(v, 'f', 0) : QString::number(v, 'g', 3);
 }
 
+// A laid-out text drawn from `x`, centred in the height of `row`.
+void drawInRow(QPainter& painter, int x, const QRect& row, const QStaticText& text)
+{
+    painter.drawStaticText(QPointF(x, row.top() + (row.height() - text.size().height()) / 2), text);
+}
+
 // A reading as the legend and the cursors show it; "---" for none.
 QString readingText(std::optional<float> v)
 {
@@ -349,13 +355,14 @@ void TFordTrend::paintTimeLabels(QPainter& painter, int height)
     painter.setFont(m_legendFont);
     const QColor text = m_options->GridColor().toQColor(Qt::gray).lighter(250);
     for (const TrendTimeTick& tick : trendTimeTicks(timeAxis(), 2 * textWidth, origin)) {
-        QRect box(0, 0, metrics.horizontalAdvance(tick.Text) + 4, metrics.height());
+        const QStaticText label = m_texts.text(tick.Text, m_legendFont);
+        QRect box(0, 0, int(std::ceil(label.size().width())) + 4, metrics.height());
         box.moveCenter(QPoint(int(tick.X), height - metrics.height() / 2 - 1));
         if (!plot.contains(box))
             continue;
         painter.fillRect(box, QColor(0, 0, 0, 160));
         painter.setPen(text);
-        painter.drawText(box, Qt::AlignCenter, tick.Text);
+        drawInRow(painter, box.left() + 2, box, label);
         painter.drawLine(int(tick.X), box.top() - 3, int(tick.X), box.top() - 1);
     }
 }
@@ -375,21 +382,22 @@ void TFordTrend::paintLegend(QPainter& painter, int height)
             continue;
         painter.setPen(curve->Color().toQColor(Qt::white));
         const QRect line(4, y, LegendWidth - 8, lineHeight);
-        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
-            metrics.elidedText(curve->displayName(), Qt::ElideRight, line.width()));
-        const QString text = readingText(
-            size_t(i) < m_newest.size() ? std::optional(m_newest[size_t(i)]) : std::nullopt);
+        drawInRow(painter, line.left(), line,
+            m_texts.text(curve->displayName(), m_legendFont, line.width()));
+        const QStaticText value = m_texts.text(
+            readingText(
+                size_t(i) < m_newest.size() ? std::optional(m_newest[size_t(i)]) : std::nullopt),
+            m_legendFont);
+        const int valueWidth = int(std::ceil(value.size().width()));
         const QRect second = line.translated(0, lineHeight);
-        painter.drawText(second, Qt::AlignRight | Qt::AlignVCenter, text);
+        drawInRow(painter, second.right() + 1 - valueWidth, second, value);
         // The curve's scale beside its value, so that a line can be read off the plot.
         if (m_store) {
             const TrendScale scale = curveScale(*m_store, *curve);
             const QString range = scaleNumber(scale.lo) + QChar(0x2026) + scaleNumber(scale.hi);
-            const int room = second.width() - metrics.horizontalAdvance(text) - 4;
+            const int room = second.width() - valueWidth - 4;
             if (room > 0)
-                painter.drawText(QRect(second.topLeft(), QSize(room, lineHeight)),
-                    Qt::AlignLeft | Qt::AlignVCenter,
-                    metrics.elidedText(range, Qt::ElideRight, room));
+                drawInRow(painter, second.left(), second, m_texts.text(range, m_legendFont, room));
         }
         y += 2 * lineHeight + 4;
     }

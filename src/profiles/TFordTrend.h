@@ -18,6 +18,7 @@
 #include "profiles/TrendWindow.h"
 #include "store/TFordData.h"
 #include "widgets/FramePacer.h"
+#include "widgets/StaticTextCache.h"
 #include "widgets/TControl.h"
 #include "widgets/WidgetProblems.h"
 
@@ -159,6 +160,7 @@ private:
     QColor m_scrollBack;
     QFont m_legendFont;
     QFontMetrics m_legendMetrics { QFont() };
+    StaticTextCache m_texts; // the legend's and the time axis's labels
     TProblemLatch m_problems;
     TrendNavigator m_navigator;
     uint32_t m_spanMs = 20'000;

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 VeskorReader developers
 #include "WidgetTestSupport.h"
 #include "widgets/NoValueText.h"
+#include "widgets/StaticTextCache.h"
 #include "widgets/TFordLabel.h"
 #include "widgets/TFordPanel.h"
 #include "widgets/TFordTextList.h"
@@ -364,4 +365,23 @@ TEST(Limits, ValuesPastALimitTurnAmberOrRedAndAlarmsBlink)
     EXPECT_EQ(v.label.Font()->Color(), rgb(limitColour(ValueLimits::Alarm, false)));
     EXPECT_LT(clock.elapsed(), 2 * AlarmBlink::HalfPeriodMs);
     EXPECT_EQ(v.feed(50), v.label.LabelDynColor());
+}
+
+// A chart's labels are laid out once and kept: a cut one ends in an ellipsis within its
+// width, beside the uncut one of the same text; a larger font lays them out again.
+TEST(StaticTextCache, KeepsEachTextPerWidthAndFontAndCutsToTheWidth)
+{
+    StaticTextCache cache;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    const QString name = QStringLiteral("Обороты двигателя на холостом ходу");
+    const QStaticText full = cache.text(name, font);
+    EXPECT_EQ(full.text(), name);
+    const double fullWidth = full.size().width();
+    const QStaticText cut = cache.text(name, font, 60);
+    EXPECT_TRUE(cut.text().endsWith(QChar(0x2026))) << cut.text().toStdString();
+    EXPECT_LE(cut.size().width(), 60.0);
+    EXPECT_EQ(cache.text(name, font).text(), name);
+    font.setPixelSize(24);
+    EXPECT_GT(cache.text(name, font).size().width(), 1.5 * fullWidth);
 }
