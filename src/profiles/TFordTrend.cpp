@@ -112,6 +112,7 @@ void TFordTrend::fontChanged()
 {
     m_legendFont = Font()->toQFont();
     m_legendMetrics = QFontMetrics(m_legendFont);
+    m_timeLabelWidth = m_legendMetrics.horizontalAdvance(QStringLiteral("00:00:00"));
     update();
 }
 
@@ -350,11 +351,10 @@ void TFordTrend::paintTimeLabels(QPainter& painter, int height)
     const std::optional<QDateTime> origin = m_store->followsProgramClock()
         ? std::optional(ProgramClock::startWallTime())
         : std::nullopt;
-    const int textWidth = metrics.horizontalAdvance(QStringLiteral("00:00:00"));
     const QRect plot(LegendWidth, 0, width() - LegendWidth, height);
     painter.setFont(m_legendFont);
     const QColor text = m_options->GridColor().toQColor(Qt::gray).lighter(250);
-    for (const TrendTimeTick& tick : trendTimeTicks(timeAxis(), 2 * textWidth, origin)) {
+    for (const TrendTimeTick& tick : trendTimeTicks(timeAxis(), 2 * m_timeLabelWidth, origin)) {
         const QStaticText label = m_texts.text(tick.Text, m_legendFont);
         QRect box(0, 0, int(std::ceil(label.size().width())) + 4, metrics.height());
         box.moveCenter(QPoint(int(tick.X), height - metrics.height() / 2 - 1));

@@ -160,6 +160,7 @@ private:
     QColor m_scrollBack;
     QFont m_legendFont;
     QFontMetrics m_legendMetrics { QFont() };
+    int m_timeLabelWidth = 0; // of "00:00:00" in the legend's font
     StaticTextCache m_texts; // the legend's and the time axis's labels
     TProblemLatch m_problems;
     TrendNavigator m_navigator;

@@ -22,6 +22,17 @@ QString elapsedText(int64_t ms)
     return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
 }
 
+// "14:03:25", or "14:03" without seconds: the time of day of a local clock reading.
+QString clockText(int64_t localMs, bool seconds)
+{
+    constexpr int64_t DayMs = 86'400'000;
+    const int64_t s = (localMs % DayMs + DayMs) % DayMs / 1000;
+    const auto twoDigits
+        = [](int64_t v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); };
+    const QString hoursMinutes = twoDigits(s / 3600) + QLatin1Char(':') + twoDigits(s / 60 % 60);
+    return seconds ? hoursMinutes + QLatin1Char(':') + twoDigits(s % 60) : hoursMinutes;
+}
+
 } // namespace
 
 std::vector<TrendTimeTick> trendTimeTicks(
@@ -39,17 +50,26 @@ std::vector<TrendTimeTick> trendTimeTicks(
             break;
         }
     // Round moments of the clock for a live stream, of the recording for a replay.
-    const int64_t base
-        = origin ? origin->toMSecsSinceEpoch() + origin->offsetFromUtc() * 1000LL : 0;
+    const int offset = origin ? origin->offsetFromUtc() : 0;
+    const int64_t base = origin ? origin->toMSecsSinceEpoch() + offset * 1000LL : 0;
+    // While the clock keeps the origin's offset to the window's end (no change to or from
+    // summer time in between), the labels are told by arithmetic: a conversion to local time
+    // costs more than the rest of the chart's labels.
+    const bool steadyOffset = origin && origin->addMSecs(axis.displayEnd).offsetFromUtc() == offset;
     const int64_t start = int64_t(axis.displayEnd) - axis.spanMs;
     const int64_t first = int64_t(std::ceil(double(base + start) / double(step))) * step - base;
     for (int64_t t = first; t <= int64_t(axis.displayEnd); t += step) {
         if (t < 0)
             continue;
-        const QString text = origin
-            ? origin->addMSecs(t).toString(
-                step < 60000 ? QStringLiteral("hh:mm:ss") : QStringLiteral("hh:mm"))
-            : elapsedText(t);
+        const bool seconds = step < 60000;
+        QString text;
+        if (!origin)
+            text = elapsedText(t);
+        else if (steadyOffset)
+            text = clockText(base + t, seconds);
+        else
+            text = origin->addMSecs(t).toString(
+                seconds ? QStringLiteral("hh:mm:ss") : QStringLiteral("hh:mm"));
         ticks.push_back({ axis.xAt(uint32_t(t)), text });
     }
     return ticks;

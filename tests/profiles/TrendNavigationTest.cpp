@@ -9,6 +9,7 @@
 
 #include <QScrollBar>
 #include <QTest>
+#include <QTimeZone>
 #include <gtest/gtest.h>
 
 namespace {
@@ -234,6 +235,8 @@ TEST(TrendTimeTicks, RoundMomentsFarEnoughApart)
         QStringList Texts;
     };
     const QDateTime origin(QDate(2026, 12, 10), QTime(14, 3, 20, 500));
+    const QDateTime berlin(
+        QDate(2026, 10, 25), QTime(1, 0), QTimeZone(QByteArrayLiteral("Europe/Berlin")));
     const Case cases[] = {
         // 600 px for a minute, 100 px apart at least: every 10 s.
         { { 0, 600, 125000, 60000 }, std::nullopt, 50,
@@ -244,6 +247,10 @@ TEST(TrendTimeTicks, RoundMomentsFarEnoughApart)
         // Two hours from the start on 500 px: every 30 minutes.
         { { 0, 500, 7200000, 7200000 }, std::nullopt, 0,
             { "0:00", "30:00", "1:00:00", "1:30:00", "2:00:00" } },
+        // Four hours of the clock on 800 px, every 30 minutes, across the night summer time
+        // ends: the clock goes back from 3:00 to 2:00, and so do the labels.
+        { { 0, 800, 14'400'000, 14'400'000 }, berlin, 0,
+            { "01:00", "01:30", "02:00", "02:30", "02:00", "02:30", "03:00", "03:30", "04:00" } },
     };
     for (const Case& c : cases) {
         const auto ticks = trendTimeTicks(c.Axis, 100, c.Origin);
