@@ -28,10 +28,9 @@ int mulDiv(int64_t a, int64_t b, int64_t c)
     // Whole numbers while the product fits: the chart maps every sample through here, and
     // the extended-precision division and rounding cost more than the rest of its walk.
     int64_t product = 0;
-    const bool fits = !__builtin_mul_overflow(a, b, &product);
-    if (fits && product == std::numeric_limits<int64_t>::min() && c == -1)
-        return std::numeric_limits<int>::max();
-    if (fits) {
+    if (!__builtin_mul_overflow(a, b, &product)) {
+        if (product == std::numeric_limits<int64_t>::min() && c == -1)
+            return std::numeric_limits<int>::max();
         int64_t quotient = product / c;
         const int64_t remainder = product % c;
         const auto magnitude = [](int64_t v) { return v < 0 ? 0 - uint64_t(v) : uint64_t(v); };

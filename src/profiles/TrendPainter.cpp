@@ -150,11 +150,10 @@ int32_t lowerBound(const TrendFrame& frame, const TrendGeometry& g, int64_t span
 void gridLine(QImage& bitmap, QPoint from, QPoint to, QRgb colour, bool dotted)
 {
     const int step = dotted ? 3 : 1;
-    const QRect inside = bitmap.rect();
     if (from.x() == to.x()) {
         if (from.x() < 0 || from.x() >= bitmap.width())
             return;
-        const int end = std::min(to.y(), inside.bottom() + 1);
+        const int end = std::min(to.y(), bitmap.height());
         for (int y = from.y(); y < end; y += step)
             if (y >= 0)
                 reinterpret_cast<QRgb*>(bitmap.scanLine(y))[from.x()] = colour;
@@ -162,7 +161,7 @@ void gridLine(QImage& bitmap, QPoint from, QPoint to, QRgb colour, bool dotted)
         if (from.y() < 0 || from.y() >= bitmap.height())
             return;
         auto* row = reinterpret_cast<QRgb*>(bitmap.scanLine(from.y()));
-        const int end = std::min(to.x(), inside.right() + 1);
+        const int end = std::min(to.x(), bitmap.width());
         for (int x = from.x(); x < end; x += step)
             if (x >= 0)
                 row[x] = colour;

@@ -58,10 +58,10 @@ std::vector<TrendTimeTick> trendTimeTicks(
     const bool steadyOffset = origin && origin->addMSecs(axis.displayEnd).offsetFromUtc() == offset;
     const int64_t start = int64_t(axis.displayEnd) - axis.spanMs;
     const int64_t first = int64_t(std::ceil(double(base + start) / double(step))) * step - base;
+    const bool seconds = step < 60000;
     for (int64_t t = first; t <= int64_t(axis.displayEnd); t += step) {
         if (t < 0)
             continue;
-        const bool seconds = step < 60000;
         QString text;
         if (!origin)
             text = elapsedText(t);

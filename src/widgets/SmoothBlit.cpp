@@ -19,10 +19,10 @@ quint32 averagePixels(quint32 a, quint32 b)
     return (a | b) - (((a ^ b) >> 1) & 0x7F7F7F7F);
 }
 
-} // namespace
-
-// The average of a block is taken as the rounded average of its two rows' rounded averages:
-// at most one step from the exact one, and four pixels at a time with SSE2.
+// Averages each two by two block of `source` (32-bit pixels) into one pixel of `target`,
+// which is made `pixels` in size; `source` is at least twice that size. The average of a
+// block is the rounded average of its two rows' rounded averages: at most one step from the
+// exact one, and four pixels at a time with SSE2.
 void halveImage(const QImage& source, QImage& target, QSize pixels)
 {
     if (target.size() != pixels || target.format() != source.format())
@@ -52,6 +52,8 @@ void halveImage(const QImage& source, QImage& target, QSize pixels)
                 averagePixels(upper[2 * x + 1], lower[2 * x + 1]));
     }
 }
+
+} // namespace
 
 void smoothBlit(QPainter& painter, const QRect& target, const QImage& source, QImage* halved)
 {

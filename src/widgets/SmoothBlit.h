@@ -25,7 +25,3 @@ inline bool smoothImageFits(double width, double height)
 // one: kept between paints, it spares an allocation per paint.
 void smoothBlit(
     QPainter& painter, const QRect& target, const QImage& source, QImage* halved = nullptr);
-
-// Averages each two by two block of `source` (32-bit pixels) into one pixel of `target`,
-// which is made `pixels` in size; `source` must be at least twice that size.
-void halveImage(const QImage& source, QImage& target, QSize pixels);
