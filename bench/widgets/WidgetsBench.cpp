@@ -76,31 +76,47 @@ void GaugeDialRebuild(benchmark::State& state)
 }
 BENCHMARK(GaugeDialRebuild)->Unit(benchmark::kMicrosecond);
 
-// The blits of one dashboard paint: a default gauge's frame (twice its size and a pixel),
-// through the painter's filter and averaged by hand into a scratch image, and the main
-// dashboard's chart, whose bitmap is twice the chart's width and is squeezed into the width
-// right of its 100-pixel legend. Timed by the clock: Qt's scaled draws hand rows to its
-// painting threads, whose time the calling thread's CPU time leaves out.
-void Blit(benchmark::State& state, QSize window, QSize bitmap, bool scratch)
+// The blits of one dashboard paint: a default gauge's frame (twice its size and a pixel)
+// and the main dashboard's chart, whose bitmap is twice the chart's width and is squeezed
+// into the width right of its 100-pixel legend. Each is drawn one to one and fitted (the
+// dashboard scaled by 0.9, as in a window of its first size), by `smoothBlit` with the
+// gauge's scratch image, and by Qt's own scaled draw of the whole image for
+// comparison. Timed by the clock: Qt's scaled draws hand rows to its painting threads, whose
+// time the calling thread's CPU time leaves out.
+enum class BlitBy { QtScaledDraw, SmoothBlit };
+void Blit(benchmark::State& state, QSize window, QSize bitmap, double scale, BlitBy by)
 {
     QImage source(bitmap, QImage::Format_RGB32);
     source.fill(Qt::darkGreen);
-    QImage target(window, QImage::Format_ARGB32_Premultiplied);
+    QImage target((QSizeF(window) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
     QImage halved;
     for (auto _ : state) {
         QPainter painter(&target);
-        smoothBlit(painter, target.rect(), source, scratch ? &halved : nullptr);
+        painter.scale(scale, scale);
+        const QRect area(QPoint(0, 0), window);
+        if (by == BlitBy::QtScaledDraw) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(area, source);
+        } else
+            smoothBlit(painter, area, source, &halved);
     }
 }
-BENCHMARK_CAPTURE(Blit, GaugeFrame, QSize(180, 180), QSize(361, 361), false)
-    ->Unit(benchmark::kMicrosecond)
-    ->UseRealTime();
-BENCHMARK_CAPTURE(Blit, GaugeFrameHalvedByHand, QSize(180, 180), QSize(361, 361), true)
-    ->Unit(benchmark::kMicrosecond)
-    ->UseRealTime();
-BENCHMARK_CAPTURE(Blit, Chart, QSize(684, 183), QSize(1569, 367), false)
-    ->Unit(benchmark::kMicrosecond)
-    ->UseRealTime();
+#define VESKOR_BLIT(name, window, bitmap)                                                          \
+    BENCHMARK_CAPTURE(Blit, name##QtScaledDraw, window, bitmap, 1.0, BlitBy::QtScaledDraw)         \
+        ->Unit(benchmark::kMicrosecond)                                                            \
+        ->UseRealTime();                                                                           \
+    BENCHMARK_CAPTURE(Blit, name##SmoothBlit, window, bitmap, 1.0, BlitBy::SmoothBlit)             \
+        ->Unit(benchmark::kMicrosecond)                                                            \
+        ->UseRealTime();                                                                           \
+    BENCHMARK_CAPTURE(Blit, name##FittedQtScaledDraw, window, bitmap, 0.9, BlitBy::QtScaledDraw)   \
+        ->Unit(benchmark::kMicrosecond)                                                            \
+        ->UseRealTime();                                                                           \
+    BENCHMARK_CAPTURE(Blit, name##FittedSmoothBlit, window, bitmap, 0.9, BlitBy::SmoothBlit)       \
+        ->Unit(benchmark::kMicrosecond)                                                            \
+        ->UseRealTime()
+VESKOR_BLIT(GaugeFrame, QSize(180, 180), QSize(361, 361));
+VESKOR_BLIT(Chart, QSize(684, 183), QSize(1569, 367));
+#undef VESKOR_BLIT
 
 } // namespace
 

@@ -279,11 +279,16 @@ const QImage& TFordTrend::renderBitmap()
     return m_bitmap;
 }
 
+QRect TFordTrend::plotArea() const
+{
+    return QRect(0, 0, width(), height() - m_scroll->height());
+}
+
 void TFordTrend::paintEvent(QPaintEvent*)
 {
     m_dataPacer.painted();
     QPainter painter(this);
-    const int plotHeight = height() - m_scroll->height();
+    const int plotHeight = plotArea().height();
     const QRect target(LegendWidth, 0, width() - LegendWidth, plotHeight);
     const QImage& bitmap = renderBitmap();
     if (bitmap.isNull()) {

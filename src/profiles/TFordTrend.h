@@ -130,6 +130,8 @@ private:
     void followSize();
     void paintLegend(QPainter& painter, int height);
     void paintTimeLabels(QPainter& painter, int height);
+    // The chart, its legend and its time labels: all but the scroll bar under them.
+    QRect plotArea() const;
     void paintMarkers(QPainter& painter, int height);
     std::vector<std::pair<quint32, QColor>> m_markers;
     void paintCursors(QPainter& painter, int height);
@@ -142,7 +144,9 @@ private:
     static constexpr int DataFrameMs = 100;
 
     QPointer<TFordData> m_store;
-    FramePacer m_dataPacer { this, DataFrameMs };
+    // New readings repaint the chart above the scroll bar: the bar changes once a second at
+    // most, and repainting it with the chart ten times a second costs as much as a gauge.
+    FramePacer m_dataPacer { this, DataFrameMs, [this] { update(plotArea()); } };
     quint32 m_displayStart = 0;
     quint32 m_displayEnd = 0x7FFFFFFF;
     bool m_updateEnd = false;

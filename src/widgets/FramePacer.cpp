@@ -11,12 +11,20 @@ void FramePacer::request()
         return;
     const qint64 since = m_lastPaint.isValid() ? m_lastPaint.elapsed() : m_frameMs;
     if (since >= m_frameMs) {
-        m_widget->update();
+        repaint();
         return;
     }
     m_queued = true;
     QTimer::singleShot(m_frameMs - since, m_widget, [this] {
         m_queued = false;
-        m_widget->update();
+        repaint();
     });
+}
+
+void FramePacer::repaint()
+{
+    if (m_repaint)
+        m_repaint();
+    else
+        m_widget->update();
 }

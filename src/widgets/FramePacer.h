@@ -7,14 +7,17 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <functional>
 
 class QWidget;
 
 class FramePacer {
 public:
-    FramePacer(QWidget* widget, int frameMs)
+    // `repaint` marks what a reading changes; the whole widget when none is given.
+    FramePacer(QWidget* widget, int frameMs, std::function<void()> repaint = {})
         : m_widget(widget)
         , m_frameMs(frameMs)
+        , m_repaint(std::move(repaint))
     {
     }
 
@@ -27,8 +30,11 @@ public:
     int frameMs() const { return m_frameMs; }
 
 private:
+    void repaint();
+
     QWidget* m_widget;
     int m_frameMs;
+    std::function<void()> m_repaint;
     QElapsedTimer m_lastPaint;
     bool m_queued = false;
 };

@@ -96,8 +96,10 @@ void TFordValue::showValue(float value)
         return;
     }
     try {
-        const QString text = formatFloat(m_format, static_cast<long double>(value) / m_ratio);
-        setCaption(named(m_received ? text : noValueText(m_format)));
+        const long double number = static_cast<long double>(value) / m_ratio;
+        if (!m_formatted || m_formatted->number != number || m_formatted->format != m_format)
+            m_formatted = Formatted { m_format, number, formatFloat(m_format, number) };
+        setCaption(named(m_received ? m_formatted->text : noValueText(m_format)));
     } catch (const FormatError& e) {
         m_problems.report(this, e.message());
     }

@@ -8,6 +8,8 @@
 #include "widgets/ValueLimits.h"
 #include "widgets/WidgetProblems.h"
 
+#include <optional>
+
 class TFordValue : public TLabel, public WithValueLimits {
     Q_OBJECT
     Q_PROPERTY(quint8 PID READ PID WRITE setPID)
@@ -83,6 +85,14 @@ private:
     int m_nameWidth = 0;
     ValueLimits::Level m_level = ValueLimits::Normal;
     float m_last = 0.0f;
+    // The last number formatted and its text: a reading that repeats the number (most of
+    // a steady engine's) is not formatted again.
+    struct Formatted {
+        QString format;
+        long double number = 0;
+        QString text;
+    };
+    std::optional<Formatted> m_formatted;
     int m_counter = 10;
     bool m_received = false; // a value came (not only the label's own update)
     bool m_selfUpdate = false;

@@ -199,8 +199,12 @@ void LiveDataPage::setUpView(QGraphicsView* view)
 {
     view->setFrameShape(QFrame::NoFrame);
     view->setAlignment(Qt::AlignCenter);
-    view->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    view->setRenderHints(QPainter::SmoothPixmapTransform);
     view->setBackgroundBrush(Qt::black);
+    // The view fills what it shows with its own solid brush: the palette's fill under it
+    // would be one more pass over every repainted area.
+    view->viewport()->setAutoFillBackground(false);
+    view->viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void LiveDataPage::fitView(QGraphicsView* view, bool fit)
