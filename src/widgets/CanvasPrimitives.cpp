@@ -4,6 +4,8 @@
 #include "widgets/CanvasPrimitives.h"
 
 #include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 namespace Canvas {
@@ -34,6 +36,17 @@ namespace {
         const double l = roundPixel(centre.x() - radius), t = roundPixel(centre.y() - radius);
         const double r = roundPixel(centre.x() + radius), b = roundPixel(centre.y() + radius);
         return QRectF(l, t, r - l, b - t);
+    }
+
+    // The device pixels a shape within `shape` may change: its outline's pen reaches half
+    // its width beyond, and the rasteriser a pixel more.
+    QRect touched(const QPainter& p, const QRectF& shape)
+    {
+        const double reach = std::max(1.0, p.pen().style() == Qt::NoPen ? 0.0 : p.pen().widthF());
+        return p.transform()
+            .mapRect(shape.adjusted(-reach, -reach, reach, reach))
+            .toAlignedRect()
+            .adjusted(-1, -1, 1, 1);
     }
 
     // A counterclockwise span from a to b in degrees, in (0, 360]; equal ends give a full turn.
@@ -72,33 +85,44 @@ void line(QPainter& p, QPointF from, QPointF to)
         p.drawLine(rounded(from), rounded(to));
 }
 
-void pie(QPainter& p, QPointF centre, double radius, QPointF from, QPointF to)
+QRect pie(QPainter& p, QPointF centre, double radius, QPointF from, QPointF to)
 {
     if (!usable(centre) || !usable(radius) || radius < 0 || !usable(from) || !usable(to))
-        return;
+        return {};
     const QRectF rect = box(centre, radius);
     const QPointF c = rect.center();
     const QPointF a = rounded(from), b = rounded(to);
     const auto phi
         = [&](QPointF q) { return std::atan2(q.x() - c.x(), q.y() - c.y()) * 180.0 / M_PI; };
     const double start = phi(a), end = phi(b);
-    p.drawPie(rect, qtAngle16(start), int(std::lround(ccwSpan(start, end) * 16.0)));
+    const int startAngle = qtAngle16(start);
+    const int spanAngle = int(std::lround(ccwSpan(start, end) * 16.0));
+    p.drawPie(rect, startAngle, spanAngle);
+    // The wedge's outline, as the painter builds it; a narrow wedge covers a sliver of its
+    // circle's box.
+    QPainterPath outline(c);
+    outline.arcTo(rect, startAngle / 16.0, spanAngle / 16.0);
+    outline.closeSubpath();
+    return touched(p, outline.boundingRect());
 }
 
-void roundRect(QPainter& p, double x1, double y1, double x2, double y2, double corner)
+QRect roundRect(QPainter& p, double x1, double y1, double x2, double y2, double corner)
 {
     if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2))
-        return;
+        return {};
     x1 = roundPixel(x1), y1 = roundPixel(y1), x2 = roundPixel(x2), y2 = roundPixel(y2);
-    p.drawRoundedRect(QRectF(x1, y1, x2 - x1 - 1, y2 - y1 - 1), corner / 2, corner / 2);
+    const QRectF rect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+    p.drawRoundedRect(rect, corner / 2, corner / 2);
+    return touched(p, rect);
 }
 
-void circle(QPainter& p, QPointF centre, double radius)
+QRect circle(QPainter& p, QPointF centre, double radius)
 {
     if (!usable(centre) || !usable(radius) || radius < 0)
-        return;
-    const QRectF rect = box(centre, radius);
-    p.drawEllipse(rect.adjusted(0, 0, -1, -1));
+        return {};
+    const QRectF rect = box(centre, radius).adjusted(0, 0, -1, -1);
+    p.drawEllipse(rect);
+    return touched(p, rect);
 }
 
 void textOut(QPainter& p, QPointF topLeft, const QString& text, int ascent)

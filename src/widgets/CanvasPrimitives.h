@@ -4,9 +4,12 @@
 // (0 down, 90 right, growing counterclockwise), arcs and pie wedges counterclockwise
 // from a start to an end, coordinates rounded half to even before each call.
 // Primitives whose coordinates are not finite or lie far outside any image are skipped.
+// The shapes return the device pixels they may have changed (empty when skipped), so that
+// a caller can put back only those.
 #pragma once
 
 #include <QPointF>
+#include <QRect>
 #include <QString>
 
 class QPainter;
@@ -21,11 +24,11 @@ void arc(QPainter& p, QPointF centre, double radius, double fromPhi, double toPh
 void line(QPainter& p, QPointF from, QPointF to);
 // Filled sector of the circle around centre, from the radius through `from`
 // counterclockwise to the radius through `to`.
-void pie(QPainter& p, QPointF centre, double radius, QPointF from, QPointF to);
+QRect pie(QPainter& p, QPointF centre, double radius, QPointF from, QPointF to);
 // Rectangle from (x1, y1) to (x2, y2), right and bottom edges excluded, with corner
 // ellipses of the given size.
-void roundRect(QPainter& p, double x1, double y1, double x2, double y2, double corner);
-void circle(QPainter& p, QPointF centre, double radius);
+QRect roundRect(QPainter& p, double x1, double y1, double x2, double y2, double corner);
+QRect circle(QPainter& p, QPointF centre, double radius);
 // Text with its top-left corner at the point.
 void textOut(QPainter& p, QPointF topLeft, const QString& text, int ascent);
 

@@ -9,17 +9,19 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 
 class QPainter;
 
+// Each returns the pixels of the image it may have changed: all else is the dial's.
 class TNeedlePainter {
 public:
     // The slim wedge with its point at the needle's tip; nothing for an unplaced needle.
-    static void drawNeedle(QPainter& p, const TGaugeGeometry& g, const TNeedle& needle);
+    static QRect drawNeedle(QPainter& p, const TGaugeGeometry& g, const TNeedle& needle);
     // The boxed value label from the needle's cached text and size; font at image scale.
-    static void drawLabel(QPainter& p, const TGaugeGeometry& g, const TNeedle& needle,
+    static QRect drawLabel(QPainter& p, const TGaugeGeometry& g, const TNeedle& needle,
         const QFont& font, const QColor& textColor, const QColor& fill);
     // The cap over the centre, with the pen width the previous step left.
-    static void drawCap(QPainter& p, const TGaugeGeometry& g, int radius, const QColor& outline,
+    static QRect drawCap(QPainter& p, const TGaugeGeometry& g, int radius, const QColor& outline,
         const QColor& fill, double penWidth);
 };

@@ -189,6 +189,7 @@ void TFordGauge::makeImages()
     m_dial = QImage(m_geometry.imageSize(), QImage::Format_RGB32);
     m_frame = QImage(m_geometry.imageSize(), QImage::Format_RGB32);
     m_dialDue = true;
+    m_drawn = m_frame.rect();
 }
 
 void TFordGauge::checkFormat(const QString& format)
@@ -211,6 +212,7 @@ void TFordGauge::drawDialIfDue()
         Font()->Color().toQColor(palette().color(QPalette::Text)) };
     QStringList problems;
     TDialPainter::draw(m_dial, m_settings, m_geometry, style, problems);
+    m_drawn = m_frame.rect();
     if (!m_geometry.scaleValid())
         problems << Texts::text(Texts::GaugeMaxEqualsMin).arg(double(m_settings.Min));
     report(problems);
@@ -254,13 +256,17 @@ void TFordGauge::composeFrame()
         return;
     QPainter p(&m_frame);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(0, 0, m_dial);
+    // What the last frame drew over the dial is put back; the rest of the frame is the
+    // dial already. Most of a needle's sweep leaves most of the frame untouched.
+    const QRect restore = m_drawn & m_frame.rect();
+    p.drawImage(restore.topLeft(), m_dial, restore);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_drawn = QRect();
     p.setRenderHint(QPainter::Antialiasing, false);
     const QColor fill = background();
     double penWidth = m_geometry.scale();
     const auto drawOne = [&](TNeedle& needle, const TFont& font) {
-        TNeedlePainter::drawNeedle(p, m_geometry, needle);
+        m_drawn |= TNeedlePainter::drawNeedle(p, m_geometry, needle);
         penWidth = m_geometry.scale();
         if (!needle.ValueShow)
             return;
@@ -270,7 +276,7 @@ void TFordGauge::composeFrame()
         const QColor colour = level == ValueLimits::Normal
             ? font.Color().toQColor(palette().color(QPalette::Text))
             : limitColour(level, AlarmBlink::instance().on());
-        TNeedlePainter::drawLabel(
+        m_drawn |= TNeedlePainter::drawLabel(
             p, m_geometry, needle, font.toQFont(m_geometry.scale()), colour, fill);
         penWidth = m_geometry.pixelRatio();
     };
@@ -282,7 +288,7 @@ void TFordGauge::composeFrame()
     } else {
         drawOne(m_own, *m_valueFont);
     }
-    TNeedlePainter::drawCap(p, m_geometry, m_settings.ArrowCenterRadius,
+    m_drawn |= TNeedlePainter::drawCap(p, m_geometry, m_settings.ArrowCenterRadius,
         m_settings.ArrowCenterColor.toQColor(Qt::black),
         m_settings.ArrowCenterBack.toQColor(Qt::black), penWidth);
 }

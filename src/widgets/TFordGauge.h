@@ -233,6 +233,9 @@ private:
     ValueLimits::Level m_level = ValueLimits::Normal;
     QImage m_dial;
     QImage m_frame;
+    // The part of the frame that may differ from the dial: the needles, labels and cap of
+    // the last frame. The next frame puts back only this part of the dial.
+    QRect m_drawn;
     QImage m_shown; // the frame at the size shown, when halved by hand
     bool m_dialDue = true;
     TProblemLatch m_problems;

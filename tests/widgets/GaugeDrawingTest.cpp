@@ -147,6 +147,35 @@ TEST(GaugeFrame, ValueLabelsUseTheirOwnFontsAndShowFlags)
     EXPECT_GT(redIn(50, 70), 0);
 }
 
+// Each frame puts back only the part of the dial that the last one drew over: after any
+// run of values, label widths and hidden labels, the frame is the one a new gauge draws.
+TEST(GaugeFrame, PuttingBackWhatTheLastFrameDrewGivesTheWholeFrame)
+{
+    const auto setUp = [](TFordGauge& gauge) {
+        gauge.setValueLabelFormat("%.1f");
+        gauge.setArrowCenterRadius(12);
+    };
+    struct Step {
+        float value;
+        bool labelShown;
+    };
+    TFordGauge moving;
+    setUp(moving);
+    moving.frameImage();
+    for (const auto& [value, labelShown] : { Step { 0, true }, { 100, true }, { 50, true },
+             { 12345.6f, true }, { 7, false }, { 93, false }, { 93, true }, { -40, true },
+             { 0.5f, true } }) {
+        if (moving.ValueShow() != labelShown)
+            moving.setValueShow(labelShown);
+        moving.setValue(value);
+        TFordGauge fresh;
+        setUp(fresh);
+        fresh.setValueShow(labelShown);
+        fresh.setValue(value);
+        EXPECT_TRUE(moving.frameImage() == fresh.frameImage()) << value << " " << labelShown;
+    }
+}
+
 TEST(GaugeFrame, CentreCapCoversTheCentre)
 {
     TFordGauge gauge;
