@@ -162,9 +162,9 @@ TEST(GaugeFrame, PuttingBackWhatTheLastFrameDrewGivesTheWholeFrame)
     TFordGauge moving;
     setUp(moving);
     moving.frameImage();
-    for (const auto& [value, labelShown] : { Step { 0, true }, { 100, true }, { 50, true },
-             { 12345.6f, true }, { 7, false }, { 93, false }, { 93, true }, { -40, true },
-             { 0.5f, true } }) {
+    for (const auto& [value, labelShown] :
+        { Step { 0, true }, { 100, true }, { 50, true }, { 12345.6f, true }, { 7, false },
+            { 93, false }, { 93, true }, { -40, true }, { 0.5f, true } }) {
         if (moving.ValueShow() != labelShown)
             moving.setValueShow(labelShown);
         moving.setValue(value);
