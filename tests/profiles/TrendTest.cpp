@@ -275,11 +275,13 @@ TEST(Trend, NewChartShowsAYellowGridOnBlackAlternatingSolidAndDotted)
     };
     EXPECT_NE(solid(lines[0]), solid(lines[1]));
     EXPECT_EQ(solid(lines[0]), solid(lines[2]));
-    // Horizontal lines: 16 of them, from the zero line up.
+    // Horizontal lines: 16 of them, from the zero line up. Counted midway between two
+    // vertical lines, which move with the clock and may fall on any column.
+    const int between = lines[0] + 27;
     int horizontal = 0;
     for (int y = 0; y < bitmap.height(); ++y)
-        if (isYellow(bitmap.pixel(g.xLeft + 1, y)) || isYellow(bitmap.pixel(g.xLeft + 2, y))
-            || isYellow(bitmap.pixel(g.xLeft + 3, y)))
+        if (isYellow(bitmap.pixel(between - 1, y)) || isYellow(bitmap.pixel(between, y))
+            || isYellow(bitmap.pixel(between + 1, y)))
             ++horizontal;
     EXPECT_EQ(horizontal, 16);
 }
