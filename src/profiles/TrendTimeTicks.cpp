@@ -2,8 +2,11 @@
 // Copyright (C) 2026 VeskorReader developers
 #include "profiles/TrendTimeTicks.h"
 
+#include <QTimeZone>
 #include <array>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 namespace {
 
@@ -33,6 +36,42 @@ QString clockText(int64_t localMs, bool seconds)
     return seconds ? hoursMinutes + QLatin1Char(':') + twoDigits(s % 60) : hoursMinutes;
 }
 
+// The clock's offset from UTC at an origin, and how long after it the offset stays the
+// same (to the next change to or from summer time). Found once per origin: each conversion
+// to local time costs a few system calls, and the chart's labels are drawn ten times a
+// second.
+struct SteadyOffset {
+    int64_t originMs = 0;
+    Qt::TimeSpec spec = Qt::LocalTime;
+    QByteArray zone;
+    int offset = 0;
+    std::optional<int64_t> forMs; // none: not known, each window is checked
+};
+
+const SteadyOffset& steadyOffsetOf(const QDateTime& origin)
+{
+    thread_local std::optional<SteadyOffset> cached;
+    // The system's zone is taken as it was when the origin was first seen: asking for it
+    // again is what the cache spares.
+    const QByteArray zone = origin.timeSpec() == Qt::TimeZone ? origin.timeZone().id()
+        : origin.timeSpec() == Qt::OffsetFromUTC ? QByteArray::number(origin.offsetFromUtc())
+                                                 : QByteArray();
+    if (cached && cached->originMs == origin.toMSecsSinceEpoch()
+        && cached->spec == origin.timeSpec() && cached->zone == zone)
+        return *cached;
+    cached = SteadyOffset { origin.toMSecsSinceEpoch(), origin.timeSpec(), zone,
+        origin.offsetFromUtc(), std::nullopt };
+    const QTimeZone clock = origin.timeZone();
+    if (clock.isValid() && clock.hasTransitions()) {
+        const QTimeZone::OffsetData next = clock.nextTransition(origin);
+        cached->forMs = next.atUtc.isValid() ? next.atUtc.toMSecsSinceEpoch() - cached->originMs
+                                             : std::numeric_limits<int64_t>::max();
+    } else if (origin.timeSpec() == Qt::UTC || origin.timeSpec() == Qt::OffsetFromUTC) {
+        cached->forMs = std::numeric_limits<int64_t>::max();
+    }
+    return *cached;
+}
+
 } // namespace
 
 std::vector<TrendTimeTick> trendTimeTicks(
@@ -50,12 +89,15 @@ std::vector<TrendTimeTick> trendTimeTicks(
             break;
         }
     // Round moments of the clock for a live stream, of the recording for a replay.
-    const int offset = origin ? origin->offsetFromUtc() : 0;
+    const SteadyOffset* clock = origin ? &steadyOffsetOf(*origin) : nullptr;
+    const int offset = clock ? clock->offset : 0;
     const int64_t base = origin ? origin->toMSecsSinceEpoch() + offset * 1000LL : 0;
     // While the clock keeps the origin's offset to the window's end (no change to or from
     // summer time in between), the labels are told by arithmetic: a conversion to local time
     // costs more than the rest of the chart's labels.
-    const bool steadyOffset = origin && origin->addMSecs(axis.displayEnd).offsetFromUtc() == offset;
+    const bool steadyOffset = clock
+        && (clock->forMs ? int64_t(axis.displayEnd) < *clock->forMs
+                         : origin->addMSecs(axis.displayEnd).offsetFromUtc() == offset);
     const int64_t start = int64_t(axis.displayEnd) - axis.spanMs;
     const int64_t first = int64_t(std::ceil(double(base + start) / double(step))) * step - base;
     const bool seconds = step < 60000;
