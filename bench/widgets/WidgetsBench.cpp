@@ -101,22 +101,19 @@ void Blit(benchmark::State& state, QSize window, QSize bitmap, double scale, Bli
             smoothBlit(painter, area, source, &halved);
     }
 }
-#define VESKOR_BLIT(name, window, bitmap)                                                          \
-    BENCHMARK_CAPTURE(Blit, name##QtScaledDraw, window, bitmap, 1.0, BlitBy::QtScaledDraw)         \
-        ->Unit(benchmark::kMicrosecond)                                                            \
-        ->UseRealTime();                                                                           \
-    BENCHMARK_CAPTURE(Blit, name##SmoothBlit, window, bitmap, 1.0, BlitBy::SmoothBlit)             \
-        ->Unit(benchmark::kMicrosecond)                                                            \
-        ->UseRealTime();                                                                           \
-    BENCHMARK_CAPTURE(Blit, name##FittedQtScaledDraw, window, bitmap, 0.9, BlitBy::QtScaledDraw)   \
-        ->Unit(benchmark::kMicrosecond)                                                            \
-        ->UseRealTime();                                                                           \
-    BENCHMARK_CAPTURE(Blit, name##FittedSmoothBlit, window, bitmap, 0.9, BlitBy::SmoothBlit)       \
+#define VESKOR_BLIT_BY(name, window, bitmap, scale, by)                                            \
+    BENCHMARK_CAPTURE(Blit, name##by, window, bitmap, scale, BlitBy::by)                           \
         ->Unit(benchmark::kMicrosecond)                                                            \
         ->UseRealTime()
+#define VESKOR_BLIT(name, window, bitmap)                                                          \
+    VESKOR_BLIT_BY(name, window, bitmap, 1.0, QtScaledDraw);                                       \
+    VESKOR_BLIT_BY(name, window, bitmap, 1.0, SmoothBlit);                                         \
+    VESKOR_BLIT_BY(name##Fitted, window, bitmap, 0.9, QtScaledDraw);                               \
+    VESKOR_BLIT_BY(name##Fitted, window, bitmap, 0.9, SmoothBlit)
 VESKOR_BLIT(GaugeFrame, QSize(180, 180), QSize(361, 361));
 VESKOR_BLIT(Chart, QSize(684, 183), QSize(1569, 367));
 #undef VESKOR_BLIT
+#undef VESKOR_BLIT_BY
 
 } // namespace
 

@@ -353,9 +353,9 @@ void TFordTrend::paintTimeLabels(QPainter& painter, int height)
     if (!m_store)
         return;
     const QFontMetrics& metrics = m_legendMetrics;
-    const std::optional<QDateTime> origin = m_store->followsProgramClock()
-        ? std::optional(ProgramClock::startWallTime())
-        : std::nullopt;
+    static const ClockOrigin programStart = clockOrigin(ProgramClock::startWallTime());
+    const std::optional<ClockOrigin> origin
+        = m_store->followsProgramClock() ? std::optional(programStart) : std::nullopt;
     const QRect plot(LegendWidth, 0, width() - LegendWidth, height);
     painter.setFont(m_legendFont);
     const QColor text = m_options->GridColor().toQColor(Qt::gray).lighter(250);

@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <optional>
 
 namespace {
 
@@ -36,46 +35,25 @@ QString clockText(int64_t localMs, bool seconds)
     return seconds ? hoursMinutes + QLatin1Char(':') + twoDigits(s % 60) : hoursMinutes;
 }
 
-// The clock's offset from UTC at an origin, and how long after it the offset stays the
-// same (to the next change to or from summer time). Found once per origin: each conversion
-// to local time costs a few system calls, and the chart's labels are drawn ten times a
-// second.
-struct SteadyOffset {
-    int64_t originMs = 0;
-    Qt::TimeSpec spec = Qt::LocalTime;
-    QByteArray zone;
-    int offset = 0;
-    std::optional<int64_t> forMs; // none: not known, each window is checked
-};
-
-const SteadyOffset& steadyOffsetOf(const QDateTime& origin)
-{
-    thread_local std::optional<SteadyOffset> cached;
-    // The system's zone is taken as it was when the origin was first seen: asking for it
-    // again is what the cache spares.
-    const QByteArray zone = origin.timeSpec() == Qt::TimeZone ? origin.timeZone().id()
-        : origin.timeSpec() == Qt::OffsetFromUTC ? QByteArray::number(origin.offsetFromUtc())
-                                                 : QByteArray();
-    if (cached && cached->originMs == origin.toMSecsSinceEpoch()
-        && cached->spec == origin.timeSpec() && cached->zone == zone)
-        return *cached;
-    cached = SteadyOffset { origin.toMSecsSinceEpoch(), origin.timeSpec(), zone,
-        origin.offsetFromUtc(), std::nullopt };
-    const QTimeZone clock = origin.timeZone();
-    if (clock.isValid() && clock.hasTransitions()) {
-        const QTimeZone::OffsetData next = clock.nextTransition(origin);
-        cached->forMs = next.atUtc.isValid() ? next.atUtc.toMSecsSinceEpoch() - cached->originMs
-                                             : std::numeric_limits<int64_t>::max();
-    } else if (origin.timeSpec() == Qt::UTC || origin.timeSpec() == Qt::OffsetFromUTC) {
-        cached->forMs = std::numeric_limits<int64_t>::max();
-    }
-    return *cached;
-}
-
 } // namespace
 
+ClockOrigin clockOrigin(const QDateTime& at)
+{
+    ClockOrigin origin { at, at.offsetFromUtc(), std::nullopt };
+    const QTimeZone clock = at.timeZone();
+    if (clock.isValid() && clock.hasTransitions()) {
+        const QTimeZone::OffsetData next = clock.nextTransition(at);
+        origin.SteadyForMs = next.atUtc.isValid()
+            ? next.atUtc.toMSecsSinceEpoch() - at.toMSecsSinceEpoch()
+            : std::numeric_limits<int64_t>::max();
+    } else if (at.timeSpec() == Qt::UTC || at.timeSpec() == Qt::OffsetFromUTC) {
+        origin.SteadyForMs = std::numeric_limits<int64_t>::max();
+    }
+    return origin;
+}
+
 std::vector<TrendTimeTick> trendTimeTicks(
-    const TrendTimeAxis& axis, double minSpacing, const std::optional<QDateTime>& origin)
+    const TrendTimeAxis& axis, double minSpacing, const std::optional<ClockOrigin>& origin)
 {
     std::vector<TrendTimeTick> ticks;
     const double width = axis.right - axis.left;
@@ -89,15 +67,14 @@ std::vector<TrendTimeTick> trendTimeTicks(
             break;
         }
     // Round moments of the clock for a live stream, of the recording for a replay.
-    const SteadyOffset* clock = origin ? &steadyOffsetOf(*origin) : nullptr;
-    const int offset = clock ? clock->offset : 0;
-    const int64_t base = origin ? origin->toMSecsSinceEpoch() + offset * 1000LL : 0;
+    const int64_t base = origin ? origin->At.toMSecsSinceEpoch() + origin->OffsetS * 1000LL : 0;
     // While the clock keeps the origin's offset to the window's end (no change to or from
     // summer time in between), the labels are told by arithmetic: a conversion to local time
     // costs more than the rest of the chart's labels.
-    const bool steadyOffset = clock
-        && (clock->forMs ? int64_t(axis.displayEnd) < *clock->forMs
-                         : origin->addMSecs(axis.displayEnd).offsetFromUtc() == offset);
+    const bool steadyOffset = origin
+        && (origin->SteadyForMs
+                ? int64_t(axis.displayEnd) < *origin->SteadyForMs
+                : origin->At.addMSecs(axis.displayEnd).offsetFromUtc() == origin->OffsetS);
     const int64_t start = int64_t(axis.displayEnd) - axis.spanMs;
     const int64_t first = int64_t(std::ceil(double(base + start) / double(step))) * step - base;
     const bool seconds = step < 60000;
@@ -110,7 +87,7 @@ std::vector<TrendTimeTick> trendTimeTicks(
         else if (steadyOffset)
             text = clockText(base + t, seconds);
         else
-            text = origin->addMSecs(t).toString(
+            text = origin->At.addMSecs(t).toString(
                 seconds ? QStringLiteral("hh:mm:ss") : QStringLiteral("hh:mm"));
         ticks.push_back({ axis.xAt(uint32_t(t)), text });
     }

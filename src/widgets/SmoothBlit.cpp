@@ -69,10 +69,11 @@ void smoothBlit(QPainter& painter, const QRect& target, const QImage& source, QI
     const QSize margin = source.size() - twice;
     if (margin.width() >= 0 && margin.width() <= 1 && margin.height() >= 0
         && margin.height() <= 1) {
-        // Shown one to one, the frame is averaged here, four pixels at a time, and copied as
-        // it is: the painter's scaled draw below costs about three times as much, most of it
-        // in handing the rows to Qt's painting threads and waiting for them.
-        if (halved && painter.worldTransform().type() <= QTransform::TxTranslate
+        // The frame is averaged here, four pixels at a time, and drawn at its size: one to
+        // one, a plain copy; in a fitted dashboard, scaled by the painter from a quarter of
+        // the pixels. The painter's scaled draw of the whole frame below costs about three
+        // times as much, most of it in handing the rows to Qt's painting threads.
+        if (halved
             && (source.format() == QImage::Format_RGB32
                 || source.format() == QImage::Format_ARGB32_Premultiplied)) {
             halveImage(source, *halved, pixels);

@@ -21,7 +21,7 @@ inline bool smoothImageFits(double width, double height)
 
 // Fills target (in the painter's logical pixels) with the whole source image. An image
 // that already has the target's device size is copied as it is.
-// `halved` is the caller's scratch image, used for a frame of twice the size shown one to
-// one: kept between paints, it spares an allocation per paint.
+// `halved` is the caller's scratch image, into which a frame of twice the size is averaged
+// two by two: kept between paints, it spares an allocation per paint.
 void smoothBlit(
     QPainter& painter, const QRect& target, const QImage& source, QImage* halved = nullptr);

@@ -253,7 +253,8 @@ TEST(TrendTimeTicks, RoundMomentsFarEnoughApart)
             { "01:00", "01:30", "02:00", "02:30", "02:00", "02:30", "03:00", "03:30", "04:00" } },
     };
     for (const Case& c : cases) {
-        const auto ticks = trendTimeTicks(c.Axis, 100, c.Origin);
+        const auto ticks = trendTimeTicks(
+            c.Axis, 100, c.Origin ? std::optional(clockOrigin(*c.Origin)) : std::nullopt);
         QStringList texts;
         for (const TrendTimeTick& t : ticks)
             texts << t.Text;
